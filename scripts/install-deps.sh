@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, run and test.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  # toolchain and test frameworks
+  build-essential cmake ninja-build pkg-config git
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev clang-format
+  # libraries of the program
+  qt6-base-dev qt6-base-dev-tools libudev-dev libx11-dev libxtst-dev libxi-dev
+  libcurl4-openssl-dev libcanberra-dev libpugixml-dev
+  # fonts for the interface (Latin and Chinese)
+  fonts-noto-core fonts-noto-cjk fonts-dejavu-core
+  # display-server tools for the interface and input tests
+  xvfb xauth xdotool x11-utils x11-xserver-utils trayer xcompmgr imagemagick
+  # helpers of the tests
+  python3 xxd
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

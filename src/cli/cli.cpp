@@ -1,0 +1,120 @@
+#include "cli/cli.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace z408::cli {
+
+int CommandRegistry::dispatch(int argc, char** argv) const {
+    Args args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(args.empty() ? stderr : stdout);
+        return args.empty() ? kExitBadInput : kExitOk;
+    }
+    // The longest command name that matches the first words wins.
+    const Command* best = nullptr;
+    size_t bestWords = 0;
+    for (const auto& c : commands_) {
+        std::vector<std::string> words;
+        for (size_t p = 0, q; p <= c.name.size(); p = q + 1) {
+            q = c.name.find(' ', p);
+            if (q == std::string::npos) q = c.name.size();
+            words.push_back(c.name.substr(p, q - p));
+        }
+        if (words.size() > args.size() || words.size() <= bestWords) continue;
+        if (std::equal(words.begin(), words.end(), args.begin())) best = &c, bestWords = words.size();
+    }
+    if (!best) {
+        std::fprintf(stderr, "z408ctl: unknown command '%s'\n\n", args[0].c_str());
+        printUsage(stderr);
+        return kExitBadInput;
+    }
+    Args rest(args.begin() + static_cast<std::ptrdiff_t>(bestWords), args.end());
+    for (const auto& a : rest) {
+        if (a == "--help" || a == "-h") {
+            std::printf("usage: z408ctl %s %s\n\n%s\n", best->name.c_str(), best->synopsis.c_str(),
+                        best->summary.c_str());
+            if (!best->help.empty()) std::printf("\n%s\n", best->help.c_str());
+            return kExitOk;
+        }
+    }
+    return best->run(rest);
+}
+
+void CommandRegistry::printUsage(FILE* out) const {
+    std::fprintf(out,
+                 "usage: z408ctl COMMAND [ARGS]\n\n"
+                 "Configures and inspects the Z408 gaming mouse and its files.\n\ncommands:\n");
+    for (const auto& c : commands_)
+        std::fprintf(out, "  %-18s %s\n", c.name.c_str(), c.summary.c_str());
+    std::fprintf(out, "\n'z408ctl COMMAND --help' tells more about a command.\n"
+                      "Exit codes: 0 success, 1 the operation failed, 2 bad usage or input.\n");
+}
+
+bool TerminalNotices::show(const Notice& notice) {
+    std::fprintf(stderr, "%s: %s\n", notice.caption.c_str(), notice.text.c_str());
+    return !notice.withCancel;
+}
+
+std::string TerminalNotices::text(std::string_view key) const {
+    // The English interface texts of the file messages.
+    if (key == "str_msg2") return "Failed to open %s.";
+    if (key == "str_msg4") return "The file cannot be created: access is denied.";
+    if (key == "str_msg5") return "The file cannot be written: access is denied.";
+    return {};
+}
+
+bool ArgScanner::flag(std::string_view name) {
+    bool found = false;
+    for (size_t i = 0; i < args_.size(); ++i)
+        if (!used_[i] && args_[i] == name) used_[i] = true, found = true;
+    return found;
+}
+
+bool ArgScanner::value(std::string_view name, std::string& out) {
+    for (size_t i = 0; i < args_.size(); ++i) {
+        if (used_[i]) continue;
+        const std::string& a = args_[i];
+        if (a == name) {
+            if (i + 1 >= args_.size()) {
+                error_ = std::string(name) + " needs a value";
+                used_[i] = true;
+                return false;
+            }
+            used_[i] = used_[i + 1] = true;
+            out = args_[i + 1];
+            return true;
+        }
+        if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=') {
+            used_[i] = true;
+            out = a.substr(name.size() + 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ArgScanner::positionals(std::vector<std::string>& out, std::string& error) const {
+    if (!error_.empty()) {
+        error = error_;
+        return false;
+    }
+    out.clear();
+    for (size_t i = 0; i < args_.size(); ++i) {
+        if (used_[i]) continue;
+        if (args_[i].size() > 1 && args_[i][0] == '-') {
+            error = "unknown option " + args_[i];
+            return false;
+        }
+        out.push_back(args_[i]);
+    }
+    return true;
+}
+
+int fail(std::string_view command, std::string_view message, int code) {
+    std::fprintf(stderr, "z408ctl %.*s: %.*s\n", static_cast<int>(command.size()), command.data(),
+                 static_cast<int>(message.size()), message.data());
+    return code;
+}
+
+}  // namespace z408::cli

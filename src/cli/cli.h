@@ -1,0 +1,69 @@
+#pragma once
+// z408ctl: commands, their help, and how they talk to the user on a terminal.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/user_notices.h"
+
+namespace z408::cli {
+
+// Exit codes shared by every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;    // the operation was tried and failed
+inline constexpr int kExitBadInput = 2;  // bad usage, or an unreadable or invalid input
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    std::string name;      // words after "z408ctl", e.g. "profile show"
+    std::string synopsis;  // the arguments, e.g. "FILE [--json]"
+    std::string summary;   // one line
+    std::string help;      // the rest of --help
+    std::function<int(const Args&)> run;
+};
+
+class CommandRegistry {
+public:
+    void add(Command c) { commands_.push_back(std::move(c)); }
+    int dispatch(int argc, char** argv) const;
+
+private:
+    void printUsage(FILE* out) const;
+    std::vector<Command> commands_;
+};
+
+// Notices go to stderr; questions are answered with Cancel, so nothing destructive happens
+// without an explicit command for it.
+class TerminalNotices : public UserNotices {
+public:
+    bool show(const Notice& notice) override;
+    std::string text(std::string_view key) const override;
+    bool chinese() const override { return false; }
+};
+
+// A tiny option scanner: flags with and without values, and positional arguments.
+class ArgScanner {
+public:
+    explicit ArgScanner(const Args& args) : args_(args) {}
+    // True when --name is present (and removes it).
+    bool flag(std::string_view name);
+    // The value of --name VALUE or --name=VALUE; nullopt when absent, error when the value is missing.
+    bool value(std::string_view name, std::string& out);
+    // What remains: positional arguments; an unknown --option is an error.
+    bool positionals(std::vector<std::string>& out, std::string& error) const;
+    const std::string& error() const { return error_; }
+
+private:
+    Args args_;
+    std::vector<bool> used_ = std::vector<bool>(args_.size(), false);
+    std::string error_;
+};
+
+// Prints "z408ctl NAME: message" to stderr and returns the code.
+int fail(std::string_view command, std::string_view message, int code);
+
+void registerProfileCommands(CommandRegistry& registry);
+
+}  // namespace z408::cli

@@ -1,0 +1,7 @@
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+    z408::cli::CommandRegistry registry;
+    z408::cli::registerProfileCommands(registry);
+    return registry.dispatch(argc, argv);
+}

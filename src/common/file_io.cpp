@@ -1,0 +1,121 @@
+#include "common/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace z408 {
+namespace {
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        const int f = fd_;
+        fd_ = -1;
+        return f;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, std::span<const uint8_t> bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+FileResult fileResultFromErrno(int err) {
+    switch (err) {
+        case 0:
+            return {};
+        case ENOENT:
+        case ENOTDIR:
+            return {FileError::NotFound, err};
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return {FileError::AccessDenied, err};
+        default:
+            return {FileError::Other, err};
+    }
+}
+
+std::string FileResult::describe() const {
+    return sysErrno ? std::string(std::strerror(sysErrno)) : std::string("no error");
+}
+
+FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
+                          std::vector<uint8_t>& out) {
+    out.clear();
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return fileResultFromErrno(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode)) return fileResultFromErrno(EISDIR);
+    out.resize(maxBytes);
+    size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(fd.get(), out.data() + got, maxBytes - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            out.clear();
+            return fileResultFromErrno(err);
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    out.resize(got);
+    return {};
+}
+
+FileResult writeFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    std::string tmpl = path.string() + ".XXXXXX";
+    Fd fd(::mkstemp(tmpl.data()));
+    if (fd.get() < 0) return fileResultFromErrno(errno);
+    // mkstemp creates 0600; data files are ordinary user files.
+    ::fchmod(fd.get(), 0644);
+    const auto fail = [&](int err) {
+        ::unlink(tmpl.c_str());
+        return fileResultFromErrno(err);
+    };
+    if (!writeAll(fd.get(), bytes)) return fail(errno);
+    if (::fsync(fd.get()) != 0) return fail(errno);
+    if (::close(fd.release()) != 0) return fail(errno);
+    if (::rename(tmpl.c_str(), path.c_str()) != 0) return fail(errno);
+    // Make the rename itself durable.
+    Fd dir(::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),
+                  O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+    return {};
+}
+
+FileResult copyFileNoOverwrite(const std::filesystem::path& from, const std::filesystem::path& to) {
+    std::error_code ec;
+    if (std::filesystem::exists(to, ec)) return fileResultFromErrno(EEXIST);
+    std::vector<uint8_t> bytes;
+    // Seed files are small; the largest is the macro library (about 2 MB).
+    if (auto r = readFilePrefix(from, 64u << 20, bytes); !r) return r;
+    return writeFileAtomic(to, bytes);
+}
+
+}  // namespace z408

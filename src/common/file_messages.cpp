@@ -1,0 +1,29 @@
+#include "common/file_messages.h"
+
+#include "common/text.h"
+
+namespace z408 {
+
+void reportMissingFile(UserNotices& notices, const std::filesystem::path& path) {
+    notices.info(formatText(kMissingFileText, {path.string()}));
+}
+
+bool reportSaveFailure(UserNotices& notices, const std::filesystem::path& path, const FileResult& r) {
+    switch (r.error) {
+        case FileError::None:
+            return true;
+        case FileError::NotFound:
+            notices.message(formatText(notices.text("str_msg2"), {path.string()}));
+            break;
+        case FileError::AccessDenied:
+            notices.message(notices.text("str_msg5"));
+            break;
+        case FileError::Other:
+            // Disk full and the like: never silent, or the user would believe the data was kept.
+            notices.message(formatText("Could not save %s: %s", {path.string(), r.describe()}));
+            break;
+    }
+    return false;
+}
+
+}  // namespace z408

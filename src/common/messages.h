@@ -1,0 +1,34 @@
+#pragma once
+// The program's window-message numbers. Workers never touch windows: they post one of these with
+// two parameters through a MessageSink, and the window dispatches on the number.
+#include <cstdint>
+
+namespace z408 {
+
+enum class Msg : uint32_t {
+    LanguageSelect = 1025,
+    HookEvent = 1034,
+    UploadProgress = 1067,
+    ProgressDragged = 1104,
+    ListSelected = 1125,
+    TrayNotify = 1132,
+    ListEdited = 1136,
+    ClickEvent = 1225,
+    CursorSample = 1226,
+    UploadDone = 1795,
+    UploadFailed = 1796,
+    SkinButtonMouse = 1805,
+    ButtonEvent = 2027,
+    SliderMoved = 2048,
+    ShowHint = 2053,
+    RestoreDefaults = 2054,
+};
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // Thread-safe; never blocks on the receiver.
+    virtual void post(Msg msg, uintptr_t wParam, intptr_t lParam) = 0;
+};
+
+}  // namespace z408

@@ -1,0 +1,127 @@
+#include "config/profile_store.h"
+
+#include "common/file_messages.h"
+#include "common/text.h"
+
+namespace z408 {
+
+ProfileStore::ProfileStore(std::filesystem::path dataDirectory, UserNotices& notices)
+    : dataDirectory_(std::move(dataDirectory)), notices_(notices) {}
+
+std::filesystem::path ProfileStore::tablePath() const {
+    return dataDirectory_ / "Profile" / "ConfigInfo.cfg";
+}
+
+std::filesystem::path ProfileStore::profilePath(int entry) const {
+    return dataDirectory_ / "Profile" / ("Profile" + std::to_string(entry + 1) + ".cfg");
+}
+
+ProfileLoadResult ProfileStore::loadProfileFile(const std::filesystem::path& path,
+                                                bool reportMissing) {
+    std::vector<uint8_t> bytes;
+    const FileResult r = readFilePrefix(path, kProfileSize, bytes);
+    if (r) {
+        active_.assign(bytes);
+        if (!active_.hasMagic()) {
+            notices_.message(formatText(kInvalidProfileText, {path.string()}));
+            return ProfileLoadResult::Invalid;
+        }
+        return ProfileLoadResult::Loaded;
+    }
+    if (r.error == FileError::NotFound && reportMissing) {
+        reportMissingFile(notices_, path);
+        createDefaultProfileFile(path);
+    }
+    return ProfileLoadResult::NotOpened;
+}
+
+bool ProfileStore::createDefaultProfileFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(dataDirectory_ / "Profile", ec);
+    const ProfileSettings defaults = ProfileSettings::defaults(notices_.chinese());
+    const FileResult r = writeFileAtomic(path, defaults.image());
+    if (!r) {
+        if (r.error == FileError::AccessDenied) {
+            notices_.info(notices_.text("str_msg4"));
+        } else {
+            // Not being able to write is never silent: the user would lose the profile later.
+            notices_.info(formatText("Could not save %s: %s", {path.string(), r.describe()}));
+        }
+        return false;
+    }
+    active_ = defaults;
+    return true;
+}
+
+void ProfileStore::loadTableAndActiveProfile() {
+    std::vector<uint8_t> bytes;
+    table_.clear();
+    const FileResult r = readFilePrefix(tablePath(), kTableSize, bytes);
+    if (r) {
+        table_.assign(bytes);
+    } else if (r.error == FileError::NotFound) {
+        reportMissingFile(notices_, tablePath());
+    }
+    for (int e = 0; e < kProfileCount; ++e) table_.setPath(e, utf8ToUtf16(profilePath(e).string()));
+
+    int found = -1;
+    for (int e = 0; e < kProfileCount && found < 0; ++e) {
+        if (table_.entryMagic(e) != kEntryMagic || table_.activeFlag(e) == 0) continue;
+        if (loadProfileFile(profilePath(e), true) == ProfileLoadResult::Loaded) {
+            found = e;
+        } else {
+            table_.setActiveFlag(e, 0);
+            createDefaultProfileFile(profilePath(e));
+        }
+    }
+    if (found < 0) {
+        if (loadProfileFile(profilePath(0), false) != ProfileLoadResult::Loaded &&
+            !createDefaultProfileFile(profilePath(0))) {
+            // Nothing on disk could be read or written: work on defaults in memory.
+            active_.fillDefaults(notices_.chinese());
+        }
+        table_.setActiveFlag(0, 1);
+        found = 0;
+    }
+    activeEntry_ = found;
+    macroIds_ = table_.macroIds(activeEntry_);
+}
+
+bool ProfileStore::selectProfile(int entry) {
+    if (entry < 0 || entry >= kProfileCount) return false;
+    const ProfileSettings previous = active_;
+    if (loadProfileFile(profilePath(entry), true) != ProfileLoadResult::Loaded) {
+        active_ = previous;
+        return false;
+    }
+    activeEntry_ = entry;
+    macroIds_ = table_.macroIds(entry);
+    for (int e = 0; e < kProfileCount; ++e) table_.setActiveFlag(e, e == entry ? 1 : 0);
+    return true;
+}
+
+bool ProfileStore::saveAfterUpload() {
+    table_.setMacroIds(activeEntry_, macroIds_);
+    const auto profile = profilePath(activeEntry_);
+    const bool profileSaved = reportSaveFailure(notices_, profile, writeFileAtomic(profile, active_.image()));
+    const bool tableSaved = reportSaveFailure(notices_, tablePath(), writeFileAtomic(tablePath(), table_.image()));
+    return profileSaved && tableSaved;
+}
+
+bool ProfileStore::importProfile(const std::filesystem::path& path) {
+    std::vector<uint8_t> bytes;
+    ProfileSettings scratch;
+    if (readFilePrefix(path, kProfileSize, bytes)) scratch.assign(bytes);
+    if (!scratch.hasMagic()) {
+        notices_.message(formatText(kInvalidProfileText, {path.string()}));
+        return false;
+    }
+    active_ = scratch;
+    return true;
+}
+
+FileResult ProfileStore::exportProfile(const std::filesystem::path& path) const {
+    return writeFileAtomic(path, active_.image());
+}
+
+}  // namespace z408

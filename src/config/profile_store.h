@@ -1,0 +1,65 @@
+#pragma once
+// The five profiles on disk: the table, the active profile, switching, saving after an upload,
+// default re-creation, import and export.
+#include <filesystem>
+
+#include "common/file_io.h"
+#include "common/user_notices.h"
+#include "config/profile_settings.h"
+#include "config/profile_table.h"
+
+namespace z408 {
+
+enum class ProfileLoadResult : int { NotOpened = 0, Loaded = 1, Invalid = 255 };
+
+inline constexpr const char* kInvalidProfileText = "%s is an invaild Profile!";
+
+class ProfileStore {
+public:
+    ProfileStore(std::filesystem::path dataDirectory, UserNotices& notices);
+
+    std::filesystem::path tablePath() const;
+    std::filesystem::path profilePath(int entry) const;  // entry 0..4
+
+    ProfileSettings& active() { return active_; }
+    const ProfileSettings& active() const { return active_; }
+    ProfileTable& table() { return table_; }
+    const ProfileTable& table() const { return table_; }
+    int activeEntry() const { return activeEntry_; }
+    // The working macro ids of the active profile's buttons.
+    MacroIdList& macroIdList() { return macroIds_; }
+    const MacroIdList& macroIdList() const { return macroIds_; }
+
+    // Reads a profile file into the active profile. A missing file with reportMissing set is
+    // reported and re-created with defaults.
+    ProfileLoadResult loadProfileFile(const std::filesystem::path& path, bool reportMissing);
+
+    // Writes a default profile to `path` and makes the defaults the active profile.
+    bool createDefaultProfileFile(const std::filesystem::path& path);
+
+    // Start-up: the table, then the first entry marked active whose file is valid (others are
+    // re-created with defaults), else profile 1. Fills the working macro ids.
+    void loadTableAndActiveProfile();
+
+    // Makes entry i active when its file loads. On failure the previous profile stays active in
+    // memory and nothing else changes.
+    bool selectProfile(int entry);
+
+    // After a successful upload: the working macro ids into the active entry, the profile file and
+    // the table written. False when a file could not be written (reported to the user).
+    bool saveAfterUpload();
+
+    // Replaces the active profile with a file that carries the profile magic.
+    bool importProfile(const std::filesystem::path& path);
+    FileResult exportProfile(const std::filesystem::path& path) const;
+
+private:
+    std::filesystem::path dataDirectory_;
+    UserNotices& notices_;
+    ProfileSettings active_;
+    ProfileTable table_;
+    int activeEntry_ = 0;
+    MacroIdList macroIds_{};
+};
+
+}  // namespace z408

@@ -1,0 +1,25 @@
+#pragma once
+#include <filesystem>
+
+namespace z408 {
+
+// The files copied from the program directory into a new data directory, in copy order.
+inline constexpr const char* kSeedFiles[] = {
+    "Macro.cfg",
+    "Language.cfg",
+    "Sts.cfg",
+    "Profile/ConfigInfo.cfg",
+    "Profile/Profile1.cfg",
+    "Profile/Profile2.cfg",
+    "Profile/Profile3.cfg",
+    "Profile/Profile4.cfg",
+    "Profile/Profile5.cfg",
+};
+
+// First run: when the data directory does not exist, creates it with its Profile folder and
+// copies the seed files into it, never overwriting. An existing data directory is left alone even
+// when files are missing (their loaders deal with that). Returns true when this was a first run.
+bool seedDataDirectory(const std::filesystem::path& programDirectory,
+                       const std::filesystem::path& dataDirectory);
+
+}  // namespace z408

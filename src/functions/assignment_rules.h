@@ -1,0 +1,35 @@
+#pragma once
+// Which assignments the settings page refuses: the mouse must keep a left click, and the wheel
+// cannot take the sniper function.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "functions/function_catalogue.h"
+
+namespace z408 {
+
+// What the function picker hands back. kind: 5 key combination, 6 macro, 19 software function,
+// 121 the disable box, 0 a basic-list entry or the default button (value is then the function).
+struct PickerChoice {
+    int button = 0;
+    uint32_t value = 0;
+    uint32_t kind = 0;
+};
+
+// The function a choice gives the button.
+constexpr FunctionType choiceFunction(const PickerChoice& c) { return c.kind != 0 ? c.kind : c.value; }
+
+enum class RuleVerdict { Accept, NothingChosen, RefusedLeftClick, RefusedSniper };
+
+struct RuleResult {
+    RuleVerdict verdict;
+    std::string refusal;  // the message to show when refused
+    bool accepted() const { return verdict == RuleVerdict::Accept; }
+};
+
+// `current` holds the function of each of the seven buttons right now.
+RuleResult checkAssignment(const std::array<FunctionType, kButtonCount>& current,
+                           const PickerChoice& choice, bool chinese);
+
+}  // namespace z408

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/binary.h"
+#include "common/text.h"
+
+namespace z408 {
+namespace {
+
+TEST(Text, Utf8RoundTripsThroughUtf16IncludingSurrogatePairs) {
+    const std::string s = "Click 单击 Ä 😀";
+    const std::u16string u = utf8ToUtf16(s);
+    EXPECT_EQ(u.size(), 13u);  // the emoji takes two units
+    EXPECT_EQ(utf16ToUtf8(u), s);
+}
+
+TEST(Text, InvalidInputBecomesReplacementCharacters) {
+    struct Case {
+        std::string utf8;
+        std::u16string expected;
+    } cases[] = {
+        {"\xC3", u"\uFFFD"},                 // truncated at the end
+        {"a\xE4\xB8" "b", u"a\uFFFD\uFFFDb"},  // truncated in the middle
+        {"\xC0\x80", u"\uFFFD\uFFFD"},       // overlong NUL
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
+        {"\xFF", u"\uFFFD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(utf8ToUtf16(c.utf8), c.expected) << c.utf8;
+    EXPECT_EQ(utf16ToUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");
+}
+
+TEST(Text, FixedFieldIsBoundedAndTerminated) {
+    std::vector<uint8_t> image(2 * 8 + 4, 0xAB);
+    // Cut to units-1, terminator written, rest zeroed, bytes around untouched.
+    EXPECT_FALSE(writeUtf16Field(image, 2, 8, u"abcdefghij"));
+    EXPECT_EQ(image[0], 0xAB);
+    EXPECT_EQ(image[18], 0xAB);
+    EXPECT_EQ(readUtf16Field(image, 2, 8), u"abcdefg");
+    EXPECT_EQ(le::get16(image, 2 + 14), 0);
+
+    // A field with no terminator anywhere reads as its first units-1 units.
+    std::vector<uint8_t> full(16, 0x41);
+    EXPECT_EQ(readUtf16Field(full, 0, 8).size(), 7u);
+
+    EXPECT_TRUE(writeUtf16Field(image, 2, 8, u"ab"));
+    EXPECT_EQ(readUtf16Field(image, 2, 8), u"ab");
+    for (size_t i = 2 + 4; i < 18; ++i) EXPECT_EQ(image[i], 0) << i;
+}
+
+TEST(Text, FormatTextSubstitutesInOrderAndKeepsOtherPercents) {
+    EXPECT_EQ(formatText("%s is an invaild Profile!", {"/x/P.cfg"}), "/x/P.cfg is an invaild Profile!");
+    EXPECT_EQ(formatText("%s and %s, 100%% %d", {"a", "b"}), "a and b, 100% %d");
+    EXPECT_EQ(formatText("%s %s", {"only"}), "only ");
+}
+
+}  // namespace
+}  // namespace z408

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "functions/assignment_rules.h"
+
+namespace z408 {
+namespace {
+
+constexpr auto kDefaults = kDefaultFunctionTable;
+const std::string kLeftClickRefusal = "At least one button must be configured as 'Left click'!";
+const std::string kSniperRefusal = "This key can not use the sniper function!";
+
+TEST(AssignmentRules, Table) {
+    auto twoClicks = kDefaults;
+    twoClicks[2] = fn::Click;
+    struct Case {
+        const char* what;
+        std::array<FunctionType, kButtonCount> current;
+        PickerChoice choice;
+        RuleVerdict verdict;
+    } cases[] = {
+        {"only click button gives up click", kDefaults, {0, fn::Menu, 0}, RuleVerdict::RefusedLeftClick},
+        {"only click button keeps click", kDefaults, {0, fn::Click, 0}, RuleVerdict::Accept},
+        {"second click button lets button 0 go", twoClicks, {0, fn::Menu, 0}, RuleVerdict::Accept},
+        {"disable the only click", kDefaults, {0, 1, fn::Disable}, RuleVerdict::RefusedLeftClick},
+        {"disable with another click", twoClicks, {0, 1, fn::Disable}, RuleVerdict::Accept},
+        {"sniper on wheel up", kDefaults, {5, fn::Snipe, 0}, RuleVerdict::RefusedSniper},
+        {"sniper on wheel down", kDefaults, {6, fn::Snipe, 0}, RuleVerdict::RefusedSniper},
+        {"sniper on the only click: click rule first", kDefaults, {0, fn::Snipe, 0},
+         RuleVerdict::RefusedLeftClick},
+        {"sniper on button 0 with another click", twoClicks, {0, fn::Snipe, 0}, RuleVerdict::Accept},
+        {"fire on the wheel", kDefaults, {6, fn::Fire, 0}, RuleVerdict::Accept},
+        {"default button on the wheel", kDefaults, {6, fn::Scroll, 0}, RuleVerdict::Accept},
+        {"macro kind", kDefaults, {3, 0x15000001, fn::Macro}, RuleVerdict::Accept},
+        {"nothing chosen", kDefaults, {0, 0, 0}, RuleVerdict::NothingChosen},
+    };
+    for (const auto& c : cases) {
+        const auto r = checkAssignment(c.current, c.choice, false);
+        EXPECT_EQ(r.verdict, c.verdict) << c.what;
+        if (c.verdict == RuleVerdict::RefusedLeftClick) {
+            EXPECT_EQ(r.refusal, kLeftClickRefusal);
+        }
+        if (c.verdict == RuleVerdict::RefusedSniper) {
+            EXPECT_EQ(r.refusal, kSniperRefusal);
+        }
+    }
+}
+
+TEST(AssignmentRules, AfterGivingUpClickTheOtherClickButtonIsLocked) {
+    auto current = kDefaults;
+    current[2] = fn::Click;
+    ASSERT_TRUE(checkAssignment(current, {0, fn::Menu, 0}, false).accepted());
+    current[0] = fn::Menu;
+    EXPECT_EQ(checkAssignment(current, {2, fn::Menu, 0}, false).verdict, RuleVerdict::RefusedLeftClick);
+}
+
+TEST(AssignmentRules, ChineseTexts) {
+    EXPECT_EQ(checkAssignment(kDefaults, {0, fn::Menu, 0}, true).refusal,
+              "请保留至少一个键为\"单击\"功能!");
+    EXPECT_EQ(checkAssignment(kDefaults, {5, fn::Snipe, 0}, true).refusal, "此按键不可使用狙击功能!");
+    EXPECT_EQ(choiceFunction({1, 5, 0}), 5u);
+    EXPECT_EQ(choiceFunction({1, 0x00090100, 5}), 5u);
+}
+
+}  // namespace
+}  // namespace z408
