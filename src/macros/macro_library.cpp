@@ -1,0 +1,32 @@
+#include "macros/macro_library.h"
+
+namespace z408 {
+
+void MacroLibrary::assign(std::span<const uint8_t> bytes) {
+    for (size_t i = 0; i < kMacroSlotCount; ++i) {
+        const size_t off = i * kMacroEntrySize;
+        slots_[i].assign(off < bytes.size() ? bytes.subspan(off) : std::span<const uint8_t>{});
+    }
+}
+
+std::vector<uint8_t> MacroLibrary::image() const {
+    std::vector<uint8_t> out;
+    out.reserve(kMacroLibrarySize);
+    for (const auto& s : slots_) out.insert(out.end(), s.image().begin(), s.image().end());
+    return out;
+}
+
+std::optional<size_t> MacroLibrary::findMacroById(uint32_t id) const {
+    for (size_t i = 0; i < kMacroSlotCount; ++i)
+        if (slots_[i].id() == id) return i;
+    return std::nullopt;
+}
+
+std::vector<size_t> MacroLibrary::listPreset(uint8_t preset) const {
+    std::vector<size_t> out;
+    for (size_t i = 0; i < kMacroSlotCount; ++i)
+        if (slots_[i].isListed() && macroPreset(slots_[i].id()) == preset) out.push_back(i);
+    return out;
+}
+
+}  // namespace z408
