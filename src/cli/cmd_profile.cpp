@@ -96,19 +96,21 @@ ButtonDescription describeButton(const ProfileSettings& p, int b) {
 }
 
 void printText(const ProfileSettings& p, const std::string& path, const MacroIdList* macroIds) {
-    std::printf("Profile %s\n\nButtons\n", path.c_str());
+    std::printf("Profile file      %s\n\nButtons\n", path.c_str());
     for (int b = 0; b < kButtonCount; ++b) {
         const auto d = describeButton(p, b);
         const auto btn = p.button(b);
-        std::printf("  %-15s %3" PRIu32 "  %-20s", kButtonNames[b], btn.functionType(), d.function.c_str());
-        if (!d.detail.empty()) std::printf("  %s", d.detail.c_str());
+        char head[64];
+        std::snprintf(head, sizeof head, "  %-15s %3" PRIu32 "  ", kButtonNames[b], btn.functionType());
+        std::string line = head + d.function;
+        if (!d.detail.empty()) line += "  " + d.detail;
         const std::string display = utf16ToUtf8(btn.displayName());
         if (display != d.function && btn.functionType() != fn::Macro &&
-            btn.functionType() != fn::Software)
-            std::printf("  shown as \"%s\"", display.c_str());
+            btn.functionType() != fn::Software && btn.functionType() != fn::KeyCombination)
+            line += "  shown as \"" + display + "\"";
         if (macroIds && (*macroIds)[static_cast<size_t>(b)] != 0)
-            std::printf("  [macro id %s]", hex32((*macroIds)[static_cast<size_t>(b)]).c_str());
-        std::printf("\n");
+            line += "  [macro id " + hex32((*macroIds)[static_cast<size_t>(b)]) + "]";
+        std::printf("%s\n", line.c_str());
     }
     std::printf("\nDPI levels        ");
     for (int i = 0; i < kDpiLevelCount; ++i) std::printf("%s%" PRIu32, i ? ", " : "", p.dpiLevel(i));
