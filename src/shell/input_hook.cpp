@@ -30,6 +30,7 @@ void InputHook::remove() {
     installed_ = false;
     // A release still awaited belongs to a press of the hooks just removed.
     pendingRelease_ = 0;
+    pendingXButton_ = 0;
 }
 
 void InputHook::setForwarding(bool keyboard, bool mouse) {
@@ -127,13 +128,17 @@ bool InputHook::mouseEvent(uint32_t message, uint32_t mouseData) {
         case mouse_msg::XDown:
             if (reportButton(mouse_msg::XDown + mouseData)) {
                 pendingRelease_ = mouse_msg::XUp;
+                pendingXButton_ = mouseData;
                 return true;
             }
             break;
         default:
             break;
     }
-    if (pendingRelease_ != 0 && message == pendingRelease_) {
+    // Both X buttons release with the same message: only the one whose press was swallowed may
+    // lose its release, or the other would stay held down in every program.
+    if (pendingRelease_ != 0 && message == pendingRelease_ &&
+        (message != mouse_msg::XUp || mouseData == pendingXButton_)) {
         pendingRelease_ = 0;
         return true;
     }

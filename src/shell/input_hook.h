@@ -108,6 +108,7 @@ private:
     WindowId target_ = WindowId::None;
     WindowId saved_ = WindowId::None;
     uint32_t pendingRelease_ = 0;
+    uint32_t pendingXButton_ = 0;  // mouse data of the X button whose release is pending
     bool keyboardNotification_ = true;
     bool mouseNotification_ = true;
 };
