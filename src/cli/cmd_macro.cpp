@@ -72,7 +72,8 @@ int macroList(const Args& args) {
     if (!pos.empty()) return fail("macro list", "takes no arguments", kExitBadInput);
 
     // The data directory as the program sets it up on its first start.
-    const std::filesystem::path dir = haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
+    const std::filesystem::path dir =
+        haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
     seedDataDirectory(programDirectory(), dir);
     TerminalNotices notices;
     auto library = std::make_unique<MacroLibrary>();

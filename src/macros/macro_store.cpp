@@ -8,7 +8,10 @@ namespace z408 {
 
 MacroStore::MacroStore(MacroLibrary& library, std::filesystem::path dataDirectory,
                        UserNotices& notices, Clock& clock)
-    : library_(library), dataDirectory_(std::move(dataDirectory)), notices_(notices), clock_(clock) {}
+    : library_(library),
+      dataDirectory_(std::move(dataDirectory)),
+      notices_(notices),
+      clock_(clock) {}
 
 std::filesystem::path MacroStore::path() const { return dataDirectory_ / kMacroFileName; }
 

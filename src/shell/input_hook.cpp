@@ -48,6 +48,18 @@ void InputHook::post(Msg msg, uintptr_t wParam, intptr_t lParam) {
     if (MessageSink* sink = windows_.sinkOf(target_)) sink->post(msg, wParam, lParam);
 }
 
+bool InputHook::takesOverXButton(uint32_t xButton) const {
+    switch (xButton) {
+        case 2: return isIntercepted(event_code::MiddleDown);
+        case 3: return isIntercepted(event_code::RightDown);
+        case 4: return isIntercepted(event_code::WheelUp);
+        case 5: return isIntercepted(event_code::WheelDown);
+        case 8: return isIntercepted(event_code::BackDown);
+        case 9: return isIntercepted(event_code::ForwardDown);
+        default: return false;  // the left button, horizontal wheels and extra buttons
+    }
+}
+
 bool InputHook::handleEvent(const InputEvent& e) {
     using T = InputEvent::Type;
     switch (e.type) {

@@ -77,6 +77,9 @@ public:
     // present (a full list stays unchanged). Safe from any thread.
     void updateIntercept(uint32_t code, bool remove) { intercepts_.update(code, remove); }
     bool isIntercepted(uint32_t code) const { return intercepts_.contains(code); }
+    // Whether a press of this X button would now be taken from other programs: what a platform
+    // that swallows by grabbing buttons must grab. Never the left button.
+    bool takesOverXButton(uint32_t xButton) const;
 
     // One platform event; true when it must not reach other programs.
     bool handleEvent(const InputEvent& event);

@@ -49,7 +49,8 @@ SoftwareFunctionDispatcher::SoftwareFunctionDispatcher(SoftwareLauncher& launche
 bool SoftwareFunctionDispatcher::handleButtonEvent(uintptr_t wParam, intptr_t lParam,
                                                    const ProfileSettings& active) {
     statistics_.post(Msg::ClickEvent, wParam, lParam);
-    if (const auto action = softwareActionFor(wParam, active)) runSoftwareAction(*action, launcher_);
+    if (const auto action = softwareActionFor(wParam, active))
+        runSoftwareAction(*action, launcher_);
     return true;
 }
 

@@ -22,7 +22,9 @@ inline MacroEntry macroRecord(uint32_t id, std::initializer_list<uint32_t> event
     return m;
 }
 
-inline constexpr uint32_t keyDown(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyDown, vk); }
+inline constexpr uint32_t keyDown(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyDown, vk);
+}
 inline constexpr uint32_t keyUp(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyUp, vk); }
 inline constexpr uint32_t delay(uint32_t ms) { return makeMacroEvent(MacroEventKind::Delay, ms); }
 

@@ -30,7 +30,8 @@ protected:
         ASSERT_TRUE(writeFileAtomic(store.path(), bytes));
     }
     // A file image whose slots hold the given macros, slot by slot.
-    static std::vector<uint8_t> fileWith(std::initializer_list<std::pair<size_t, MacroEntry>> slots) {
+    static std::vector<uint8_t> fileWith(
+        std::initializer_list<std::pair<size_t, MacroEntry>> slots) {
         std::vector<uint8_t> bytes(kMacroLibrarySize, 0);
         for (const auto& [index, m] : slots)
             std::copy(m.image().begin(), m.image().end(),

@@ -33,7 +33,8 @@ protected:
     std::pair<bool, std::vector<Posted>> feed(const InputEvent& e) {
         const size_t before = windows.log.size();
         const bool swallowed = hook.handleEvent(e);
-        return {swallowed, {windows.log.begin() + static_cast<std::ptrdiff_t>(before), windows.log.end()}};
+        const auto first = windows.log.begin() + static_cast<std::ptrdiff_t>(before);
+        return {swallowed, {first, windows.log.end()}};
     }
 
     InterceptList intercepts;
@@ -243,6 +244,21 @@ TEST_F(InputHookTest, HandlingEventsNeverAllocates) {
     EXPECT_GT(windows.log.size(), 1000u);
 }
 
+TEST_F(InputHookTest, WhatAGrabbingPlatformMustGrabMatchesWhatIsSwallowed) {
+    ASSERT_TRUE(hook.install(kMainWindow));
+    for (uint32_t code : {event_code::LeftDown, event_code::MiddleDown, event_code::ForwardDown,
+                          event_code::WheelDown})
+        hook.updateIntercept(code, false);
+    for (uint32_t button = 1; button <= 12; ++button) {
+        const bool swallowed = hook.handleEvent(E::press(button));
+        EXPECT_EQ(hook.takesOverXButton(button), swallowed) << "button " << button;
+        EXPECT_EQ(hook.handleEvent(E::release(button)), swallowed && button != 5)
+            << "button " << button;
+    }
+    EXPECT_FALSE(hook.takesOverXButton(1));
+    EXPECT_TRUE(hook.takesOverXButton(9));
+}
+
 // The upload rewrites the list on its own thread while the hook reads it for every event.
 TEST_F(InputHookTest, TheUploadMayRewriteTheListWhileEventsArrive) {
     ASSERT_TRUE(hook.install(kMainWindow));
@@ -253,7 +269,8 @@ TEST_F(InputHookTest, TheUploadMayRewriteTheListWhileEventsArrive) {
         // Each upload removes and re-adds the codes of the software buttons; the middle button
         // never has one.
         for (int i = 0; i < 2000; ++i) {
-            for (uint32_t code : {event_code::RightDown, event_code::ForwardDown, event_code::WheelUp}) {
+            for (uint32_t code :
+                 {event_code::RightDown, event_code::ForwardDown, event_code::WheelUp}) {
                 intercepts.update(code, true);
                 intercepts.update(code, false);
             }

@@ -41,7 +41,8 @@ TEST(SoftwareFunctions, EventCodesNameTheirButtons) {
         {0x20A01, 5},   {0x20A00, 6},        {0x201, std::nullopt}, {1, std::nullopt},
         {0, std::nullopt}, {0x20B, std::nullopt}, {0x100000207ull, std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(buttonOfEventCode(c.code), c.button) << std::hex << c.code;
+    for (const auto& c : cases)
+        EXPECT_EQ(buttonOfEventCode(c.code), c.button) << std::hex << c.code;
 }
 
 TEST(SoftwareFunctions, WhatEachEventRunsWithThePathRules) {
@@ -115,7 +116,8 @@ TEST(SoftwareFunctions, NothingRunsWhileTheRecorderIsTheTarget) {
     SoftwareFunctionDispatcher dispatcher(launcher, statistics);
     const auto profile = profileWithSoftware(2, 0xD0, u"/usr/bin/game");
     struct MainWindow : MessageSink {
-        MainWindow(SoftwareFunctionDispatcher& d, const ProfileSettings& p) : dispatcher(d), active(p) {}
+        MainWindow(SoftwareFunctionDispatcher& d, const ProfileSettings& p)
+            : dispatcher(d), active(p) {}
         void post(Msg msg, uintptr_t w, intptr_t l) override {
             if (msg == Msg::ButtonEvent) dispatcher.handleButtonEvent(w, l, active);
         }
