@@ -15,6 +15,7 @@ void MacroEntry::assign(std::span<const uint8_t> bytes) {
 uint32_t MacroEntry::recordSize() const { return le::get32(image_, macro_offset::RecordSize); }
 uint32_t MacroEntry::tag() const { return le::get32(image_, macro_offset::Tag); }
 uint32_t MacroEntry::id() const { return le::get32(image_, macro_offset::Id); }
+uint32_t MacroEntry::reserved() const { return le::get32(image_, macro_offset::Reserved); }
 uint32_t MacroEntry::loopCount() const { return le::get32(image_, macro_offset::LoopCount); }
 uint32_t MacroEntry::rawEventCount() const { return le::get32(image_, macro_offset::EventCount); }
 size_t MacroEntry::eventCount() const {
@@ -30,6 +31,7 @@ std::u16string MacroEntry::name() const {
 void MacroEntry::setRecordSize(uint32_t v) { le::put32(image_, macro_offset::RecordSize, v); }
 void MacroEntry::setTag(uint32_t v) { le::put32(image_, macro_offset::Tag, v); }
 void MacroEntry::setId(uint32_t v) { le::put32(image_, macro_offset::Id, v); }
+void MacroEntry::setReserved(uint32_t v) { le::put32(image_, macro_offset::Reserved, v); }
 void MacroEntry::setLoopCount(uint32_t v) { le::put32(image_, macro_offset::LoopCount, v); }
 void MacroEntry::setEventCount(uint32_t v) { le::put32(image_, macro_offset::EventCount, v); }
 void MacroEntry::setEvent(size_t i, uint32_t v) {

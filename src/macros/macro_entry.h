@@ -57,6 +57,7 @@ public:
     uint32_t recordSize() const;
     uint32_t tag() const;
     uint32_t id() const;
+    uint32_t reserved() const;
     uint32_t loopCount() const;
     // The stored count as it is, possibly a lie; use eventCount() to address events.
     uint32_t rawEventCount() const;
@@ -68,6 +69,7 @@ public:
     void setRecordSize(uint32_t v);
     void setTag(uint32_t v);
     void setId(uint32_t v);
+    void setReserved(uint32_t v);
     void setLoopCount(uint32_t v);
     void setEventCount(uint32_t v);
     void setEvent(size_t i, uint32_t v);  // ignored for i >= 1000

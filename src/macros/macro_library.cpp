@@ -29,4 +29,33 @@ std::vector<size_t> MacroLibrary::listPreset(uint8_t preset) const {
     return out;
 }
 
+std::optional<size_t> MacroLibrary::firstFreeSlot() const {
+    for (size_t i = 0; i < kMacroSlotCount; ++i)
+        if (slots_[i].isFree()) return i;
+    return std::nullopt;
+}
+
+std::optional<size_t> MacroLibrary::placeMacro(const MacroEntry& source) {
+    if (!source.isStorable()) return std::nullopt;
+    std::optional<size_t> index = findMacroById(source.id());
+    if (!index) index = firstFreeSlot();
+    if (!index) return std::nullopt;
+
+    // Built apart from the slot: the source may be that very slot (a rename stores it again).
+    MacroEntry entry = source;
+    // A record holds 1000 events whatever its count claims; the count stored is what was copied.
+    const size_t count = source.eventCount();
+    for (size_t i = count; i < kMaxMacroEvents; ++i) entry.setEvent(i, 0);
+    entry.setEventCount(static_cast<uint32_t>(count));
+    slots_[*index] = entry;
+    return index;
+}
+
+bool MacroLibrary::clearMacro(uint32_t id) {
+    const auto index = findMacroById(id);
+    if (!index) return false;
+    slots_[*index].clear();
+    return true;
+}
+
 }  // namespace z408

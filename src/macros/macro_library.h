@@ -27,6 +27,17 @@ public:
     std::optional<size_t> findMacroById(uint32_t id) const;
     // The listed slots whose id carries `preset` in bits 24..31, in slot order.
     std::vector<size_t> listPreset(uint8_t preset) const;
+    // The lowest slot whose tag is 0.
+    std::optional<size_t> firstFreeSlot() const;
+
+    // The in-memory half of storing a macro: refuses a record that is not storable, replaces the
+    // slot with the same id in place, else takes the first free slot. The slot gets the record's
+    // first eventCount events (at most the 1000 a slot holds, and the stored count says so) with
+    // the rest zeroed, and every other field as the record has it. `source` may be a slot of this
+    // library. Returns the slot, or nothing when refused or when the library is full.
+    std::optional<size_t> placeMacro(const MacroEntry& source);
+    // Zeroes the first slot with this id; false when there is none.
+    bool clearMacro(uint32_t id);
 
 private:
     std::array<MacroEntry, kMacroSlotCount> slots_{};

@@ -1,0 +1,70 @@
+#include "macros/macro_store.h"
+
+#include "common/file_io.h"
+#include "common/file_messages.h"
+#include "common/text.h"
+
+namespace z408 {
+
+MacroStore::MacroStore(MacroLibrary& library, std::filesystem::path dataDirectory,
+                       UserNotices& notices, Clock& clock)
+    : library_(library),
+      dataDirectory_(std::move(dataDirectory)),
+      notices_(notices),
+      clock_(clock) {}
+
+std::filesystem::path MacroStore::path() const { return dataDirectory_ / kMacroFileName; }
+
+bool MacroStore::loadMacroLibrary() {
+    const auto file = path();
+    std::vector<uint8_t> bytes;
+    const FileResult r = readFilePrefix(file, kMacroLibrarySize, bytes);
+    if (r) {
+        library_.assign(bytes);
+        return true;
+    }
+    if (r.error == FileError::NotFound) {
+        notices_.info(formatText(notices_.text("str_msg2"), {file.string()}));
+    } else {
+        // An unreadable library looks empty, and the next change would overwrite the user's
+        // macros with it: say so instead of carrying on silently.
+        notices_.info(formatText("Could not read %s: %s", {file.string(), r.describe()}));
+    }
+    return false;
+}
+
+bool MacroStore::saveMacroLibrary() {
+    const auto file = path();
+    const auto image = library_.image();
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(file, ec);
+    if (exists) {
+        clock_.sleepMs(kMacroSaveSettleMs);
+        const FileResult r = writeFileAtomic(file, image);
+        clock_.sleepMs(kMacroSaveSettleMs);
+        return reportSaveFailure(notices_, file, r);
+    }
+    notices_.message(formatText(notices_.text("str_msg2"), {file.string()}));
+    const FileResult r = writeFileAtomic(file, image);
+    if (r) return true;
+    if (r.error == FileError::AccessDenied) notices_.message(notices_.text("str_msg4"));
+    else notices_.message(formatText("Could not save %s: %s", {file.string(), r.describe()}));
+    return false;
+}
+
+bool MacroStore::storeMacro(const MacroEntry& source) {
+    if (!library_.placeMacro(source)) return false;
+    saveMacroLibrary();
+    return true;
+}
+
+void MacroStore::deleteMacro(uint32_t id) {
+    library_.clearMacro(id);
+    saveMacroLibrary();
+}
+
+uint32_t createMacroId(uint8_t preset, Clock& clock) {
+    return makeMacroId(preset, static_cast<uint32_t>(clock.nowMs() & 0xFFFFFF));
+}
+
+}  // namespace z408
