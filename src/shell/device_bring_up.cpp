@@ -1,0 +1,49 @@
+#include "shell/device_bring_up.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace z408 {
+
+std::string_view toString(BringUpOutcome outcome) {
+    switch (outcome) {
+        case BringUpOutcome::FirmwareTool: return "firmware tool";
+        case BringUpOutcome::NotFound: return "not found";
+        case BringUpOutcome::Found: return "found";
+    }
+    return "?";
+}
+
+BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chinese) {
+    for (int check = 0; check < kBootloaderChecks; ++check) {
+        if (platform.bootloaderPresent()) {
+            platform.startFirmwareTool(chinese);
+            return BringUpOutcome::FirmwareTool;
+        }
+        clock.sleepMs(kBootloaderCheckPauseMs);
+    }
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (platform.openDevice()) return BringUpOutcome::Found;
+        clock.sleepMs(kOpenAttemptPauseMs);
+    }
+    return BringUpOutcome::NotFound;
+}
+
+std::string_view mouseFoundText(bool chinese) {
+    return chinese ? "发现Z408游戏鼠标." : "The Z408 gaming mouse is found.";
+}
+
+std::string_view mouseMissingText(bool chinese) {
+    return chinese ? "没有找到Z408游戏鼠标." : "The Z408 gaming mouse cannot be found.";
+}
+
+bool containsNoCase(std::string_view text, std::string_view needle) {
+    const auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
+                                [](char a, char b) {
+                                    return std::toupper(static_cast<unsigned char>(a)) ==
+                                           std::toupper(static_cast<unsigned char>(b));
+                                });
+    return it != text.end() || needle.empty();
+}
+
+}  // namespace z408

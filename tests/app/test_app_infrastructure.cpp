@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <thread>
+
+#include "app/qt_message_sink.h"
+#include "app/single_instance.h"
+
+namespace z408 {
+namespace {
+
+// Runs the event loop until `done` or about two seconds passed.
+template <typename Pred>
+bool spinUntil(Pred done) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+class Receiver : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() != MessageEvent::eventType()) return QObject::event(e);
+        const auto* m = static_cast<MessageEvent*>(e);
+        received.push_back({m->msg, m->wParam, m->lParam});
+        return true;
+    }
+    struct Item {
+        Msg msg;
+        uintptr_t w;
+        intptr_t l;
+    };
+    std::vector<Item> received;
+};
+
+TEST(QtMessageSink, MessagesFromAWorkerArriveInOrderOnTheReceiversThread) {
+    Receiver r;
+    QtMessageSink sink(&r);
+    std::thread worker([&] {
+        for (uintptr_t p = 0; p <= 100; p += 10) sink.post(Msg::UploadProgress, p, 0);
+        sink.post(Msg::UploadFailed, 0, 3);
+    });
+    worker.join();
+    ASSERT_TRUE(spinUntil([&] { return r.received.size() == 12; }));
+    for (size_t i = 0; i < 11; ++i) {
+        EXPECT_EQ(r.received[i].msg, Msg::UploadProgress);
+        EXPECT_EQ(r.received[i].w, 10 * i);
+    }
+    EXPECT_EQ(r.received.back().msg, Msg::UploadFailed);
+    EXPECT_EQ(r.received.back().l, 3);
+}
+
+TEST(QtMessageSink, AGoneReceiverDropsTheMessage) {
+    auto* r = new Receiver;
+    QtMessageSink sink(r);
+    delete r;
+    sink.post(Msg::UploadDone, 0, 0);  // must not crash or leak an event to a dead object
+    QCoreApplication::processEvents();
+}
+
+TEST(SingleInstance, SecondStartWakesTheFirstAndGivesWay) {
+    const QString key = QStringLiteral("Z408Driver.exe-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance first(key);
+    int wakes = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++wakes; });
+    ASSERT_TRUE(first.claim());
+
+    // The second start runs its blocking connect on another thread, as a separate process would.
+    bool secondClaimed = true;
+    std::thread second([&] {
+        SingleInstance other(key);
+        secondClaimed = other.claim();
+    });
+    EXPECT_TRUE(spinUntil([&] { return wakes == 1; }));
+    second.join();
+    EXPECT_FALSE(secondClaimed);
+}
+
+TEST(SingleInstance, TheNameIsPerUser) {
+    SingleInstance a(QStringLiteral("Z408Driver.exe"));
+    EXPECT_TRUE(a.socketName().startsWith(QStringLiteral("Z408Driver.exe-")));
+    EXPECT_NE(a.socketName(), QStringLiteral("Z408Driver.exe-"));
+}
+
+}  // namespace
+}  // namespace z408
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
