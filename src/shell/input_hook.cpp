@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/event_codes.h"
+#include "common/event_codes.h"
 
 namespace z408 {
 namespace {

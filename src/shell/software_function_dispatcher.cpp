@@ -1,7 +1,7 @@
 #include "shell/software_function_dispatcher.h"
 
 #include "common/text.h"
-#include "shell/event_codes.h"
+#include "common/event_codes.h"
 
 namespace z408 {
 

@@ -47,8 +47,8 @@ bool Statistics::count(uint32_t eventCode) {
         case event_code::LeftDown: ++record_.leftClicks; return true;
         case event_code::MiddleDown: ++record_.middleClicks; return true;
         case event_code::RightDown: ++record_.rightClicks; return true;
-        case event_code::WheelForward: ++record_.wheelForward; return true;
-        case event_code::WheelBackward: ++record_.wheelBackward; return true;
+        case event_code::WheelUp: ++record_.wheelForward; return true;
+        case event_code::WheelDown: ++record_.wheelBackward; return true;
         default: return false;
     }
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "common/event_codes.h"
 #include "common/file_io.h"
 #include "common/user_notices.h"
 
@@ -13,13 +14,6 @@ namespace z408 {
 inline constexpr size_t kStatisticsSize = 24;
 inline constexpr int kTrophyCount = 13;
 inline constexpr int kNoLevelShown = 800;  // forces the trophy images to be loaded again
-
-// Input event codes the hook reports.
-namespace event_code {
-inline constexpr uint32_t LeftDown = 0x201, RightDown = 0x204, MiddleDown = 0x207,
-                          BackDown = 0x1020B, ForwardDown = 0x2020B, WheelForward = 0x20A01,
-                          WheelBackward = 0x20A00;
-}
 
 struct StatisticsRecord {
     uint32_t leftClicks = 0;

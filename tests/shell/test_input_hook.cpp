@@ -6,7 +6,7 @@
 
 #include "allocation_counter.h"
 #include "hook_fakes.h"
-#include "shell/event_codes.h"
+#include "common/event_codes.h"
 #include "shell/input_hook.h"
 
 namespace z408 {

@@ -3,7 +3,7 @@
 #include "common/binary.h"
 #include "hook_fakes.h"
 #include "recording_launcher.h"
-#include "shell/event_codes.h"
+#include "common/event_codes.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
 
