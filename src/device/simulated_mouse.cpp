@@ -232,7 +232,8 @@ bool SimulatedMouse::loadState() {
 }
 
 void SimulatedMouse::saveState() {
-    if (stateFile_.empty()) return;
+    if (stateFile_.empty() || !dirty_) return;
+    dirty_ = false;
     const std::string text = state_.toText();
     // The mouse keeps what it accepted whatever happens to the file; a failed save only means the
     // next run starts from the previous state.
@@ -246,6 +247,7 @@ bool SimulatedMouse::open() {
         std::fclose(trace_);
         trace_ = nullptr;
     }
+    if (open_) saveState();
     open_ = false;
     lastError_.clear();
     if (!configError_.empty()) {
@@ -275,6 +277,9 @@ bool SimulatedMouse::open() {
 
 void SimulatedMouse::close() {
     std::lock_guard lock(mutex_);
+    // Written once per session rather than per command: a synced write per command would add
+    // its own latency to the protocol's pacing.
+    if (open_) saveState();
     open_ = false;
     pending_ = {};
     if (trace_) {
@@ -354,7 +359,7 @@ void SimulatedMouse::decodeFeature(std::span<const uint8_t> report) {
             break;
         default: changed = false; break;  // unknown commands are accepted and ignored
     }
-    if (changed) saveState();
+    if (changed) dirty_ = true;
 }
 
 bool SimulatedMouse::sendFeature(std::span<const uint8_t> report) {
@@ -396,7 +401,7 @@ bool SimulatedMouse::writeOutput(std::span<const uint8_t, kOutputReportSize> rep
         pending_.received += take;
         if (pending_.received >= pending_.length) {
             pending_ = {};
-            saveState();
+            dirty_ = true;
         }
     }
     if (n == faults_.stallOutput) {

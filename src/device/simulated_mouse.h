@@ -2,7 +2,7 @@
 // A model of the mouse's side of the protocol: it accepts every command, decodes it into the state
 // the mouse keeps, answers the firmware version, records every report with its time, and can be
 // told to fail a given report or to be unplugged. With a state file it keeps that state between
-// runs; with a trace file it appends one line per report ("MS KIND HEX").
+// runs (saved when it is closed); with a trace file it appends one line per report ("MS KIND HEX").
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -109,6 +109,7 @@ private:
     std::string configError_;
     std::string lastError_;
     bool open_ = false;
+    bool dirty_ = false;  // state changed since it was last saved
     uint64_t openedAt_ = 0;
     uint32_t featuresSent_ = 0;
     uint32_t outputsWritten_ = 0;

@@ -1,6 +1,18 @@
 #include "shell/pointer_settings.h"
 
+#include <atomic>
+
 namespace z408 {
+namespace {
+std::atomic<PointerSettingsFactory> pointerFactory{nullptr};
+}  // namespace
+
+void setPointerSettingsFactory(PointerSettingsFactory factory) { pointerFactory = factory; }
+
+std::unique_ptr<PointerSettings> openPointerSettings() {
+    const PointerSettingsFactory factory = pointerFactory.load();
+    return factory ? factory() : nullptr;
+}
 
 PointerValues pointerValuesOf(uint32_t enhancePrecision, uint32_t pointerSpeed, int32_t wheelLines) {
     PointerValues v;

@@ -4,6 +4,7 @@
 // PointerSettings; the mapping from the profile's values is fixed here.
 #include <array>
 #include <cstdint>
+#include <memory>
 
 namespace z408 {
 
@@ -32,5 +33,12 @@ public:
 
 // Applies the three values in their fixed order; a failure of one does not stop the others.
 void ApplyPointerSettings(PointerSettings& settings, const PointerValues& values);
+
+// Seam for the desktop backends (X11 core pointer, GNOME, KDE), which live outside this library:
+// the backend registers its factory at start-up; until one does, openPointerSettings() returns
+// nullptr and callers say that the pointer settings were not applied.
+using PointerSettingsFactory = std::unique_ptr<PointerSettings> (*)();
+void setPointerSettingsFactory(PointerSettingsFactory factory);
+std::unique_ptr<PointerSettings> openPointerSettings();
 
 }  // namespace z408
