@@ -7,7 +7,9 @@
 
 namespace z408 {
 
-CUSBDriver::~CUSBDriver() { Close(); }
+CUSBDriver::~CUSBDriver() {
+    Close();
+}
 
 bool CUSBDriver::Open() {
     std::lock_guard lock(mutex_);
@@ -70,7 +72,8 @@ bool CUSBDriver::sendOutputReport(std::span<const uint8_t> piece) {
         std::lock_guard lock(mutex_);
         if (transport_.isOpen()) {
             report[0] = transport_.reportId();
-            std::copy_n(piece.begin(), std::min(piece.size(), kOutputPayloadSize), report.begin() + 1);
+            std::copy_n(piece.begin(), std::min(piece.size(), kOutputPayloadSize),
+                        report.begin() + 1);
             sent = transport_.writeOutput(report, kWriteCompletionTimeoutMs);
         }
     }

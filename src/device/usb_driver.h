@@ -44,7 +44,7 @@ inline constexpr uint32_t kLightingModeOff = 6;
 // by a mutex so that a removal (Close on the interface thread) can meet an upload safely; the
 // pauses are taken outside it.
 class CUSBDriver {
-public:
+  public:
     CUSBDriver(HidTransport& transport, Clock& clock) : transport_(transport), clock_(clock) {}
     ~CUSBDriver();
     CUSBDriver(const CUSBDriver&) = delete;
@@ -83,7 +83,7 @@ public:
     // index whether or not it was sent; 0 without a macro.
     uint32_t WriteMacro(uint32_t macroSlot, const MacroEntry* macro);
 
-private:
+  private:
     // One output report: id and a payload piece of up to 32 bytes (the rest zero), then 50 ms.
     bool sendOutputReport(std::span<const uint8_t> piece);
     // A bulk command: feature report, pause, then the payload as one or more output reports.
