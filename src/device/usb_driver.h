@@ -84,8 +84,12 @@ class CUSBDriver {
     uint32_t WriteMacro(uint32_t macroSlot, const MacroEntry* macro);
 
   private:
-    // One output report: id and a payload piece of up to 32 bytes (the rest zero), then 50 ms.
+    // One output report: id and a payload piece of up to 32 bytes (the rest zero), no pause.
+    bool writeOutputReport(std::span<const uint8_t> piece);
+    // The same, then 50 ms.
     bool sendOutputReport(std::span<const uint8_t> piece);
+    // A run of output reports after `leadingPauseMs`, paced as WriteOutputReports.
+    bool writeRun(std::span<const uint8_t> payload, uint32_t leadingPauseMs);
     // A bulk command: feature report, pause, then the payload as one or more output reports.
     bool sendBulk(std::span<const uint8_t> command, uint32_t pauseMs,
                   std::span<const uint8_t> payload, bool singleReport);
