@@ -73,11 +73,13 @@ int runCheck(const Args& args) {
             if (strings.text(i).empty())
                 std::fprintf(stderr, "%s: no text for %s\n", file.c_str(),
                              languageKeyName(i).c_str());
-    } else if (missing > 10) {
+    } else if (missing == kLanguageKeyCount) {
         std::fprintf(stderr,
-                     "%s: %zu keys have no text; the keys belong in a \"config\" element "
-                     "directly inside the root element\n",
-                     file.c_str(), missing);
+                     "%s: no key has a text; the keys belong in a \"config\" element directly "
+                     "inside the root element\n",
+                     file.c_str());
+    } else if (missing > 10) {
+        std::fprintf(stderr, "%s: %zu keys have no text\n", file.c_str(), missing);
     }
     return wellFormed ? kExitOk : kExitFailed;
 }
