@@ -561,7 +561,8 @@ void appendCodePageAsUtf16(std::span<const uint8_t> bytes, int codePage, std::u1
             return;
         }
     }
-    const std::string charset = localeCharset();
+    // The locale is the environment's, fixed for the life of the process.
+    static const std::string charset = localeCharset();
     Iconv cv(charset.c_str());
     if (cv.ok()) {
         convertWith(cv, bytes, out);

@@ -38,6 +38,8 @@ public:
 
     // Forgets every record and makes room for `records`; pages beyond that are released.
     void reset(size_t records);
+    // Forgets every record; the pages stay for the next document.
+    void clear() { size_ = 0; }
     // A zeroed record at the end; grows the room by half of what is used when full.
     uint32_t append();
     size_t size() const { return size_; }

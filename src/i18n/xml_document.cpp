@@ -146,7 +146,7 @@ void XmlDocument::clear() {
     documentFlags_ = 0;
     read_ = false;
     parsed_ = false;
-    index_.reset(0);
+    index_.clear();
     tags_.clear();
     deepTags_.clear();
     ResetPosition();
