@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 
 namespace z408 {
 namespace {
@@ -458,12 +459,27 @@ bool passesUtf8Test(std::span<const uint8_t> bytes) {
 }
 
 void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
+    // UTF-8 never needs more units than bytes: size the output once and trim at the end.
     const size_t n = bytes.size();
+    const size_t base = out.size();
+    out.resize(base + n);
+    char16_t* o = out.data() + base;
+    const uint8_t* in = bytes.data();
     size_t i = 0;
     while (i < n) {
-        const uint8_t b0 = bytes[i];
+        // Runs of ASCII, eight bytes at a time.
+        while (n - i >= 8) {
+            uint64_t block;
+            std::memcpy(&block, in + i, 8);
+            if (block & UINT64_C(0x8080808080808080)) break;
+            for (size_t k = 0; k < 8; ++k) o[k] = in[i + k];
+            o += 8;
+            i += 8;
+        }
+        if (i >= n) break;
+        const uint8_t b0 = in[i];
         if (b0 < 0x80) {
-            out.push_back(b0);
+            *o++ = b0;
             ++i;
             continue;
         }
@@ -479,24 +495,25 @@ void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
         }
         bool ok = need > 0 && need < n - i;
         for (size_t k = 1; ok && k <= need; ++k) {
-            const uint8_t bk = bytes[i + k];
+            const uint8_t bk = in[i + k];
             if ((bk & 0xC0) != 0x80) ok = false;
             c = (c << 6) | (bk & 0x3Fu);
         }
         if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            out.push_back(u'\uFFFD');
+            *o++ = u'\uFFFD';
             ++i;
             continue;
         }
         i += need + 1;
         if (c >= 0x10000) {
             c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 | (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 | (c & 0x3FF)));
+            *o++ = static_cast<char16_t>(0xD800 | (c >> 10));
+            *o++ = static_cast<char16_t>(0xDC00 | (c & 0x3FF));
         } else {
-            out.push_back(static_cast<char16_t>(c));
+            *o++ = static_cast<char16_t>(c);
         }
     }
+    out.resize(static_cast<size_t>(o - out.data()));
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -258,11 +259,16 @@ void XmlDocument::decode(std::span<const uint8_t> bytes) {
         if (nulls) summary += u"(" + number(static_cast<int64_t>(nulls)) + u" nulls removed) ";
         if (swap) summary += u"endian swap ";
     } else {
-        std::vector<uint8_t> kept;
-        kept.reserve(body.size());
-        for (const uint8_t b : body)
-            if (b != 0) kept.push_back(b);
-        nulls = body.size() - kept.size();
+        // Zero bytes are dropped; most files have none and are used as they are.
+        std::vector<uint8_t> withoutZeros;
+        std::span<const uint8_t> kept = body;
+        if (std::memchr(body.data(), 0, body.size()) != nullptr) {
+            withoutZeros.reserve(body.size());
+            for (const uint8_t b : body)
+                if (b != 0) withoutZeros.push_back(b);
+            nulls = body.size() - withoutZeros.size();
+            kept = withoutZeros;
+        }
         bool detected = false;
         if (encoding.empty() && passesUtf8Test(kept)) {
             encoding = u"UTF-8";
@@ -465,36 +471,64 @@ void XmlDocument::ResetPosition() {
     nodeType_ = nodeOffset_ = nodeLength_ = 0;
 }
 
+namespace {
+
+// Characters that end an element name when searching.
+bool endsName(char16_t c) {
+    if (c >= 0x40) return c == u'\\';  // the common case: letters
+    switch (c) {
+        case u' ': case u'\t': case u'\n': case u'\r': case u'<': case u'>': case u'=':
+        case u'/': case u'?': case u'!': case u'"': case u'\'': case u';':
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
 std::u16string_view XmlDocument::ElementName(uint32_t element) const {
     if (element == 0 || element >= index_.size()) return {};
     const std::u16string_view s(text_);
     size_t i = static_cast<size_t>(index_[element].start) + 1;
     while (i < s.size() && isXmlSpace(s[i])) ++i;
     const size_t start = i;
-    while (i < s.size()) {
-        const char16_t c = s[i];
-        if (isXmlSpace(c) || c == u'<' || c == u'>' || c == u'=' || c == u'\\' || c == u'/' ||
-            c == u'?' || c == u'!' || c == u'"' || c == u'\'' || c == u';')
-            break;
-        ++i;
-    }
+    while (i < s.size() && !endsName(s[i])) ++i;
     return s.substr(start, i - start);
 }
 
-bool XmlDocument::nameMatches(uint32_t element, std::u16string_view name) const {
+bool XmlDocument::nameMatches(uint32_t element, std::u16string_view name, bool plain) const {
     if (name.empty()) return true;
-    const std::u16string_view own = ElementName(element);
-    if (name.size() < own.size() || name.substr(0, own.size()) != own) return false;
-    if (name.size() == own.size()) return true;
-    const char16_t next = name[own.size()];
+    const size_t n = text_.size();
+    const char16_t* t = text_.data();
+    size_t i = static_cast<size_t>(index_[element].start) + 1;
+    while (i < n && isXmlSpace(t[i])) ++i;
+    // A name of plain characters matches when the document has exactly it, then a name end.
+    if (plain) {
+        const size_t len = name.size();
+        if (n - i < len) return false;
+        // Cheap rejections first: a longer element name, a different last character.
+        if (i + len < n && !endsName(t[i + len])) return false;
+        if (t[i + len - 1] != name[len - 1]) return false;
+        for (size_t k = 0; k + 1 < len; ++k)
+            if (t[i + k] != name[k]) return false;
+        return true;
+    }
+    // Otherwise the caller's name may go on after the element's with one of " =/[]".
+    size_t k = 0;
+    while (k < name.size() && i < n && t[i] == name[k] && !endsName(t[i])) ++i, ++k;
+    if (i < n && !endsName(t[i])) return false;  // the element's name goes on
+    if (k == name.size()) return true;
+    const char16_t next = name[k];
     return next == u' ' || next == u'=' || next == u'/' || next == u'[' || next == u']';
 }
 
 bool XmlDocument::FindElement(std::u16string_view name) {
     if (!parsed_) return false;
+    const bool plain = std::none_of(name.begin(), name.end(), endsName);
     uint32_t e = current_ ? index_[current_].nextSibling : index_[parent_].firstChild;
     for (; e != 0; e = index_[e].nextSibling) {
-        if (!nameMatches(e, name)) continue;
+        if (!nameMatches(e, name, plain)) continue;
         current_ = e;
         parent_ = index_[e].parent;
         child_ = 0;
@@ -507,9 +541,10 @@ bool XmlDocument::FindElement(std::u16string_view name) {
 bool XmlDocument::FindChildElement(std::u16string_view name) {
     if (!parsed_) return false;
     if (current_ == 0 && !FindElement(u"")) return false;
+    const bool plain = std::none_of(name.begin(), name.end(), endsName);
     uint32_t e = child_ ? index_[child_].nextSibling : index_[current_].firstChild;
     for (; e != 0; e = index_[e].nextSibling) {
-        if (!nameMatches(e, name)) continue;
+        if (!nameMatches(e, name, plain)) continue;
         child_ = e;
         return true;
     }

@@ -76,7 +76,8 @@ private:
     void popTags(size_t newSize);
     bool tagOpen(std::u16string_view name) const;
     void recordError(std::u16string message, int64_t offset);
-    bool nameMatches(uint32_t element, std::u16string_view name) const;
+    // `plain`: the name has no character that ends an element name.
+    bool nameMatches(uint32_t element, std::u16string_view name, bool plain) const;
 
     std::u16string text_;
     std::u16string resultText_;
