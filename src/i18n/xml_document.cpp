@@ -485,6 +485,13 @@ bool endsName(char16_t c) {
     }
 }
 
+// A caller's name that can only match an element name exactly: no name-ending character and
+// none of the characters after which the rest of the caller's name is ignored.
+bool isPlainName(std::u16string_view name) {
+    return std::none_of(name.begin(), name.end(),
+                        [](char16_t c) { return endsName(c) || c == u'[' || c == u']'; });
+}
+
 }  // namespace
 
 std::u16string_view XmlDocument::ElementName(uint32_t element) const {
@@ -525,7 +532,7 @@ bool XmlDocument::nameMatches(uint32_t element, std::u16string_view name, bool p
 
 bool XmlDocument::FindElement(std::u16string_view name) {
     if (!parsed_) return false;
-    const bool plain = std::none_of(name.begin(), name.end(), endsName);
+    const bool plain = isPlainName(name);
     uint32_t e = current_ ? index_[current_].nextSibling : index_[parent_].firstChild;
     for (; e != 0; e = index_[e].nextSibling) {
         if (!nameMatches(e, name, plain)) continue;
@@ -541,7 +548,7 @@ bool XmlDocument::FindElement(std::u16string_view name) {
 bool XmlDocument::FindChildElement(std::u16string_view name) {
     if (!parsed_) return false;
     if (current_ == 0 && !FindElement(u"")) return false;
-    const bool plain = std::none_of(name.begin(), name.end(), endsName);
+    const bool plain = isPlainName(name);
     uint32_t e = child_ ? index_[child_].nextSibling : index_[current_].firstChild;
     for (; e != 0; e = index_[e].nextSibling) {
         if (!nameMatches(e, name, plain)) continue;

@@ -1,11 +1,31 @@
 #include "i18n/xml_tokenizer.h"
 
+#include <cstring>
 #include <string>
 
 namespace z408 {
 namespace {
 
 constexpr size_t npos = std::u16string_view::npos;
+
+// The next '<' at or after pos, four units at a time: text is most of a document.
+size_t findLessThan(std::u16string_view s, size_t pos) {
+    const size_t n = s.size();
+    const char16_t* d = s.data();
+    constexpr uint64_t kLanes = UINT64_C(0x0001000100010001);
+    constexpr uint64_t kHigh = UINT64_C(0x8000800080008000);
+    while (n - pos >= 4) {
+        uint64_t v;
+        std::memcpy(&v, d + pos, 8);
+        v ^= kLanes * u'<';
+        // A lane is zero where the unit was '<'.
+        if ((v - kLanes) & ~v & kHigh) break;
+        pos += 4;
+    }
+    for (; pos < n; ++pos)
+        if (d[pos] == u'<') return pos;
+    return npos;
+}
 
 XmlToken unterminatedUnit(XmlToken t, const char* kind, size_t textSize) {
     t.type = NodeType::Error;
@@ -137,7 +157,7 @@ XmlToken readXmlToken(std::u16string_view s, size_t pos) {
     }
     if (s[pos] != u'<') {
         // Text runs to the next '<'; it is white space when nothing else is in it.
-        const size_t lt = s.find(u'<', pos);
+        const size_t lt = findLessThan(s, pos);
         const size_t end = lt == npos ? n : lt;
         t.type = NodeType::WhiteSpace;
         for (size_t i = pos; i < end; ++i) {
