@@ -48,12 +48,13 @@ const std::string& largeBytes() {
             s += "  <section id=\"" + std::to_string(section) + "\">\n    <!-- section " +
                  std::to_string(section) + " -->\n";
             for (int e = 0; e < 20; ++e) {
-                s += "    <entry name=\"e" + std::to_string(e) +
-                     "\" kind='text'>Entry &lt;" + std::to_string(e) +
+                s += "    <entry name=\"e" + std::to_string(e) + "\" kind='text'>Entry &lt;" +
+                     std::to_string(e) +
                      "&gt; with some words in it, \xE4\xB8\xAD\xE6\x96\x87 and \xD0\x9A\xD0\xB8"
                      "\xD1\x80\xD0\xB8\xD0\xBB\xD0\xBB\xD0\xB8\xD1\x86\xD0\xB0</entry>\n";
             }
-            s += "    <raw><![CDATA[<not markup> & not references]]></raw>\n    <empty/>\n  </section>\n";
+            s += "    <raw><![CDATA[<not markup> & not references]]></raw>\n    <empty/>\n  "
+                 "</section>\n";
         }
         s += "</document>\n";
         return s;
@@ -98,16 +99,30 @@ void pugixmlLoad(benchmark::State& state, const std::string& bytes, bool lookUp)
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
 
-void BM_Language_Z408_Load(benchmark::State& s) { z408Load(s, languageBytes(), false); }
-void BM_Language_Pugixml_Parse(benchmark::State& s) { pugixmlLoad(s, languageBytes(), false); }
-void BM_Language_Z408_LoadAnd114LookUps(benchmark::State& s) { z408Load(s, languageBytes(), true); }
+void BM_Language_Z408_Load(benchmark::State& s) {
+    z408Load(s, languageBytes(), false);
+}
+void BM_Language_Pugixml_Parse(benchmark::State& s) {
+    pugixmlLoad(s, languageBytes(), false);
+}
+void BM_Language_Z408_LoadAnd114LookUps(benchmark::State& s) {
+    z408Load(s, languageBytes(), true);
+}
 void BM_Language_Pugixml_ParseAnd114LookUps(benchmark::State& s) {
     pugixmlLoad(s, languageBytes(), true);
 }
-void BM_1MB_Z408_Load(benchmark::State& s) { z408Load(s, largeBytes(), false); }
-void BM_1MB_Pugixml_Parse(benchmark::State& s) { pugixmlLoad(s, largeBytes(), false); }
-void BM_1MB_Z408_LoadAnd114LookUps(benchmark::State& s) { z408Load(s, largeBytes(), true); }
-void BM_1MB_Pugixml_ParseAnd114LookUps(benchmark::State& s) { pugixmlLoad(s, largeBytes(), true); }
+void BM_1MB_Z408_Load(benchmark::State& s) {
+    z408Load(s, largeBytes(), false);
+}
+void BM_1MB_Pugixml_Parse(benchmark::State& s) {
+    pugixmlLoad(s, largeBytes(), false);
+}
+void BM_1MB_Z408_LoadAnd114LookUps(benchmark::State& s) {
+    z408Load(s, largeBytes(), true);
+}
+void BM_1MB_Pugixml_ParseAnd114LookUps(benchmark::State& s) {
+    pugixmlLoad(s, largeBytes(), true);
+}
 
 BENCHMARK(BM_Language_Z408_Load);
 BENCHMARK(BM_Language_Pugixml_Parse);
@@ -121,7 +136,7 @@ BENCHMARK(BM_1MB_Pugixml_ParseAnd114LookUps);
 // Remembers each benchmark's CPU time per iteration for the ratios (steadier than wall time on
 // a shared machine).
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const auto& run : runs)

@@ -17,12 +17,12 @@ void checkIndex(const z408::XmlDocument& doc) {
     const size_t textSize = doc.Text().size();
     for (uint32_t i = 1; i < index.size(); ++i) {
         const z408::ElementRecord& r = index[i];
-        const bool sane = r.start >= 0 && r.length >= r.startTagLength && r.startTagLength > 0 &&
-                          static_cast<size_t>(r.start) + static_cast<size_t>(r.length) <= textSize &&
-                          r.parent < index.size() && r.firstChild < index.size() &&
-                          r.nextSibling < index.size() && r.previousSibling < index.size() &&
-                          r.parent < i && (r.firstChild == 0 || r.firstChild > i) &&
-                          index[r.parent].firstChild != 0;
+        const bool sane =
+            r.start >= 0 && r.length >= r.startTagLength && r.startTagLength > 0 &&
+            static_cast<size_t>(r.start) + static_cast<size_t>(r.length) <= textSize &&
+            r.parent < index.size() && r.firstChild < index.size() &&
+            r.nextSibling < index.size() && r.previousSibling < index.size() && r.parent < i &&
+            (r.firstChild == 0 || r.firstChild > i) && index[r.parent].firstChild != 0;
         if (!sane) std::abort();
     }
 }

@@ -16,11 +16,20 @@ std::string escaped(std::u16string_view text) {
     std::string out;
     for (const char c : utf16ToUtf8(text)) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            default: out.push_back(c);
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out.push_back(c);
         }
     }
     return out;
@@ -56,8 +65,7 @@ int runCheck(const Args& args) {
     std::printf("keys: %zu/%zu\n", strings.filledCount(), kLanguageKeyCount);
 
     if (!document.WasRead()) {
-        return fail("lang check",
-                    "cannot read " + file + ": " + utf16ToUtf8(document.ResultText()),
+        return fail("lang check", "cannot read " + file + ": " + utf16ToUtf8(document.ResultText()),
                     kExitBadInput);
     }
     // Where to look, for the translator's editor.
@@ -87,15 +95,16 @@ int runCheck(const Args& args) {
 }  // namespace
 
 void registerLangCommands(CommandRegistry& registry) {
-    registry.add({"lang check", "FILE", "Check a language file and print its texts",
-                  "Loads FILE as the program loads a language file and prints, in order:\n"
-                  "  result: the reader's summary and its first error\n"
-                  "  KEY<TAB>TEXT for each of the 114 keys (\\\\, \\t, \\r, \\n escaped)\n"
-                  "  keys: N/114, N counting the keys with a text\n"
-                  "On stderr: the line and column of the first error, and which keys have no text.\n"
-                  "Exit 0 for a well-formed file, 1 when it loaded with errors, 2 when it\n"
-                  "could not be read.",
-                  runCheck});
+    registry.add(
+        {"lang check", "FILE", "Check a language file and print its texts",
+         "Loads FILE as the program loads a language file and prints, in order:\n"
+         "  result: the reader's summary and its first error\n"
+         "  KEY<TAB>TEXT for each of the 114 keys (\\\\, \\t, \\r, \\n escaped)\n"
+         "  keys: N/114, N counting the keys with a text\n"
+         "On stderr: the line and column of the first error, and which keys have no text.\n"
+         "Exit 0 for a well-formed file, 1 when it loaded with errors, 2 when it\n"
+         "could not be read.",
+         runCheck});
 }
 
 }  // namespace z408::cli

@@ -412,10 +412,9 @@ int codePageFromName(std::u16string_view name) {
         const char a = static_cast<char>(c);
         lower.push_back(a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a);
     }
-    const auto it = std::lower_bound(kNames.begin(), kNames.end(), lower,
-                                     [](const NamedCodePage& e, const std::string& n) {
-                                         return e.name < std::string_view(n);
-                                     });
+    const auto it = std::lower_bound(
+        kNames.begin(), kNames.end(), lower,
+        [](const NamedCodePage& e, const std::string& n) { return e.name < std::string_view(n); });
     if (it != kNames.end() && it->name == lower) return it->codePage;
     return kCodePageAnsi;
 }
@@ -519,7 +518,7 @@ void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
 namespace {
 
 class Iconv {
-public:
+  public:
     explicit Iconv(const char* from) : cd_(::iconv_open("UTF-16LE", from)) {}
     ~Iconv() {
         if (ok()) ::iconv_close(cd_);
@@ -529,7 +528,7 @@ public:
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return cd_; }
 
-private:
+  private:
     iconv_t cd_;
 };
 

@@ -11,10 +11,10 @@ namespace z408 {
 
 struct ElementRecord {
     enum Flags : uint32_t {
-        kFirstChild = 1,   // the first child of its parent
-        kNotEnded = 2,     // no end tag: the element is its start tag, its children were moved up
-        kChildError = 4,   // an error occurred inside this element
-        kIllFormed = 8,    // record 0 only: the document is not well formed
+        kFirstChild = 1,  // the first child of its parent
+        kNotEnded = 2,    // no end tag: the element is its start tag, its children were moved up
+        kChildError = 4,  // an error occurred inside this element
+        kIllFormed = 8,   // record 0 only: the document is not well formed
     };
     int32_t start;           // offset of the '<'
     int32_t length;          // up to the end of the end tag, or of the start tag without one
@@ -32,7 +32,7 @@ struct ElementRecord {
 };
 
 class ElementIndex {
-public:
+  public:
     static constexpr uint32_t kPageBits = 16;
     static constexpr size_t kPageSize = size_t{1} << kPageBits;
 
@@ -52,7 +52,7 @@ public:
         return pages_[index >> kPageBits][index & (kPageSize - 1)];
     }
 
-private:
+  private:
     void ensurePages(size_t records);
 
     std::vector<std::unique_ptr<ElementRecord[]>> pages_;

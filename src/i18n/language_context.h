@@ -19,13 +19,14 @@ struct LanguageSwitch {
     bool handled = false;          // false: the message changed nothing
     int indicatorResource = 0;     // non-zero: show this bitmap in control 1010
     bool refreshTooltips = false;  // set every widget's tooltip again from the texts
-    bool closePopup = false;       // ask the language popup to close (if it still exists) and forget it
+    bool closePopup = false;  // ask the language popup to close (if it still exists) and forget it
 };
 
 class LanguageContext {
-public:
+  public:
     LanguageContext(std::filesystem::path programDirectory, std::filesystem::path dataDirectory)
-        : programDirectory_(std::move(programDirectory)), dataDirectory_(std::move(dataDirectory)) {}
+        : programDirectory_(std::move(programDirectory)),
+          dataDirectory_(std::move(dataDirectory)) {}
 
     const LanguageStrings& strings() const { return strings_; }
     // The document the language files are read into (also usable for other lookups on the
@@ -49,7 +50,7 @@ public:
     LanguageSwitch ApplyLanguage(uintptr_t wParam, intptr_t lParam, bool popupOpen,
                                  UserNotices& notices);
 
-private:
+  private:
     std::filesystem::path programDirectory_;
     std::filesystem::path dataDirectory_;
     LanguageStrings strings_;

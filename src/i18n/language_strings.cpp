@@ -26,7 +26,9 @@ const std::u16string& LanguageStrings::text(std::u16string_view key) const {
     return i ? texts_[*i] : kNoText;
 }
 
-std::string LanguageStrings::utf8(std::u16string_view key) const { return utf16ToUtf8(text(key)); }
+std::string LanguageStrings::utf8(std::u16string_view key) const {
+    return utf16ToUtf8(text(key));
+}
 
 void LanguageStrings::set(size_t index, std::u16string text) {
     if (index < texts_.size()) texts_[index] = std::move(text);

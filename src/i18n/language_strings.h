@@ -135,7 +135,7 @@ std::optional<size_t> languageKeyIndex(std::u16string_view key);
 std::string languageKeyName(size_t index);  // as UTF-8
 
 class LanguageStrings {
-public:
+  public:
     const std::u16string& text(size_t index) const;
     // Empty for a key that is not one of the 114.
     const std::u16string& text(std::u16string_view key) const;
@@ -145,7 +145,7 @@ public:
     // How many keys have a non-empty text.
     size_t filledCount() const;
 
-private:
+  private:
     std::array<std::u16string, kLanguageKeyCount> texts_;
 };
 

@@ -9,10 +9,10 @@ namespace z408 {
 struct LanguageInfo {
     int32_t id;
     std::string_view menuText;
-    std::string_view file;    // under the program directory
-    int indicatorResource;    // 37x22 bitmap shown in the main window
-    int menuIconResource;     // 19x11 PNG of the language popup
-    bool chineseText;         // the built-in texts switch to Chinese
+    std::string_view file;  // under the program directory
+    int indicatorResource;  // 37x22 bitmap shown in the main window
+    int menuIconResource;   // 19x11 PNG of the language popup
+    bool chineseText;       // the built-in texts switch to Chinese
 };
 
 inline constexpr std::array<LanguageInfo, 12> kLanguages{{

@@ -14,9 +14,13 @@
 namespace z408 {
 namespace {
 
-std::u16string ascii(std::string_view s) { return std::u16string(s.begin(), s.end()); }
+std::u16string ascii(std::string_view s) {
+    return std::u16string(s.begin(), s.end());
+}
 
-std::u16string number(int64_t v) { return ascii(std::to_string(v)); }
+std::u16string number(int64_t v) {
+    return ascii(std::to_string(v));
+}
 
 bool equalsIgnoringCase(std::u16string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -296,8 +300,8 @@ void XmlDocument::recordError(std::u16string message, int64_t offset) {
 void XmlDocument::pushTag(uint32_t element, const XmlToken& tag) {
     if (tags_.size() == tags_.capacity()) tags_.reserve(tags_.capacity() * 2 + 6);
     if (tags_.size() >= kShallowTags) ++deepTags_[tag.name(text_)];
-    tags_.push_back({element, static_cast<uint32_t>(tag.nameStart),
-                     static_cast<uint32_t>(tag.nameLength)});
+    tags_.push_back(
+        {element, static_cast<uint32_t>(tag.nameStart), static_cast<uint32_t>(tag.nameLength)});
 }
 
 void XmlDocument::popTags(size_t newSize) {
@@ -383,7 +387,8 @@ void XmlDocument::parse() {
     else if (index_.size() == 1)
         recordError(u"No root element", 0);
     else if (index_[index_[0].firstChild].nextSibling != 0)
-        recordError(u"Root element has sibling", index_[index_[index_[0].firstChild].nextSibling].start);
+        recordError(u"Root element has sibling",
+                    index_[index_[index_[0].firstChild].nextSibling].start);
     tags_.clear();
     tags_.shrink_to_fit();
     deepTags_.clear();
@@ -477,8 +482,19 @@ namespace {
 bool endsName(char16_t c) {
     if (c >= 0x40) return c == u'\\';  // the common case: letters
     switch (c) {
-        case u' ': case u'\t': case u'\n': case u'\r': case u'<': case u'>': case u'=':
-        case u'/': case u'?': case u'!': case u'"': case u'\'': case u';':
+        case u' ':
+        case u'\t':
+        case u'\n':
+        case u'\r':
+        case u'<':
+        case u'>':
+        case u'=':
+        case u'/':
+        case u'?':
+        case u'!':
+        case u'"':
+        case u'\'':
+        case u';':
             return true;
         default:
             return false;
@@ -567,7 +583,9 @@ bool XmlDocument::EnterElement() {
     return true;
 }
 
-std::u16string XmlDocument::ChildText() const { return child_ ? ElementText(child_) : u""; }
+std::u16string XmlDocument::ChildText() const {
+    return child_ ? ElementText(child_) : u"";
+}
 
 std::u16string XmlDocument::ElementText(uint32_t element) const {
     std::u16string out;

@@ -18,7 +18,7 @@
 namespace z408 {
 
 class XmlDocument {
-public:
+  public:
     // Larger files are refused unread: the data files are a few kilobytes, and offsets are 32-bit.
     static constexpr size_t kMaxDocumentBytes = size_t{64} << 20;
 
@@ -59,7 +59,7 @@ public:
     std::u16string_view ElementName(uint32_t element) const;
     std::u16string ElementText(uint32_t element) const;
 
-private:
+  private:
     struct OpenTag {
         uint32_t element;
         uint32_t nameStart;

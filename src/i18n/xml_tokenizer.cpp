@@ -180,8 +180,7 @@ XmlToken readXmlToken(std::u16string_view s, size_t pos) {
         t.length = gt + 1 - pos;
         return t;
     }
-    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u':' || c == u'_' ||
-        c >= u'{')
+    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u':' || c == u'_' || c >= u'{')
         return startTagUnit(t, s);
     if (c == u'?')
         return delimitedUnit(t, NodeType::ProcessingInstruction, u"?>", pos + 2,

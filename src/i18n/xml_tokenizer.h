@@ -26,7 +26,7 @@ struct XmlToken {
     size_t start = 0;   // offset of the first unit ('<' for markup)
     size_t length = 0;  // units up to and including the closing '>'
     size_t nameStart = 0;
-    size_t nameLength = 0;     // start and end tags only
+    size_t nameLength = 0;      // start and end tags only
     bool emptyElement = false;  // "<x/>"
     // Errors only: what was wrong, and whether the document ended inside the unit.
     const char* errorWhat = nullptr;
@@ -38,7 +38,9 @@ struct XmlToken {
     }
 };
 
-inline bool isXmlSpace(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+inline bool isXmlSpace(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 // The unit that begins at pos (type EndOfDocument at the end of the text).
 XmlToken readXmlToken(std::u16string_view text, size_t pos);

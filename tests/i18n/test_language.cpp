@@ -50,18 +50,20 @@ struct LookUpCase {
 
 TEST(LookUpText, SectionRules) {
     const LookUpCase cases[] = {
-        {"root of any name, config child", "<whatever><config><str_ok>OK</str_ok></config></whatever>", u"OK"},
+        {"root of any name, config child",
+         "<whatever><config><str_ok>OK</str_ok></config></whatever>", u"OK"},
         {"key directly under the root", "<r><str_ok>OK</str_ok></r>", u""},
         {"root itself named config", "<config><str_ok>OK</str_ok></config>", u""},
-        {"key twice: the first wins", "<r><config><str_ok>1</str_ok><str_ok>2</str_ok></config></r>", u"1"},
+        {"key twice: the first wins",
+         "<r><config><str_ok>1</str_ok><str_ok>2</str_ok></config></r>", u"1"},
         {"key with child elements", "<r><config><str_ok>x<b>y</b></str_ok></config></r>", u""},
         {"second sibling config is never searched",
          "<r><config><str_main>m</str_main></config><config><str_ok>OK</str_ok></config></r>", u""},
         {"config nested in config is searched",
          "<r><config><x/><config><str_ok>deep</str_ok></config></config></r>", u"deep"},
         {"key case differs", "<r><config><STR_OK>OK</STR_OK></config></r>", u""},
-        {"white space and references kept",
-         "<r><config><str_ok> &lt;OK&gt; </str_ok></config></r>", u" <OK> "},
+        {"white space and references kept", "<r><config><str_ok> &lt;OK&gt; </str_ok></config></r>",
+         u" <OK> "},
         {"a recoverable error before the key",
          "<r><config><str_main>m</str_mian><str_ok>OK</str_ok></config></r>", u"OK"},
     };
@@ -199,13 +201,13 @@ TEST(LanguageChoice, IniReader) {
 // --- Switching ---
 
 class LanguageSwitchTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // A program directory with a file per language whose str_ok names it.
         for (const auto& lang : kLanguages)
-            writeBytes(program_ / std::string(lang.file),
-                       "<r><config><str_ok>" + std::string(lang.menuText) +
-                           "</str_ok></config></r>");
+            writeBytes(
+                program_ / std::string(lang.file),
+                "<r><config><str_ok>" + std::string(lang.menuText) + "</str_ok></config></r>");
         std::filesystem::create_directories(data_.path());
     }
     std::string ok() const { return context_.strings().utf8(u"str_ok"); }

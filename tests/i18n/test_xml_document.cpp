@@ -46,22 +46,24 @@ struct EncodingCase {
 
 TEST(XmlReading, DeclaredAndDetectedEncodings) {
     const EncodingCase cases[] = {
-        {"XML declaration, GB2312", "<?xml version=\"1.0\" encoding=\"gb2312\"?><a>\xD6\xD0\xCE\xC4</a>",
-         u"\u4E2D\u6587", "gb2312 "},
-        {"declaration in single quotes, upper case", "<?XML version='1.0' encoding='KOI8-R'?><a>\xF0</a>",
-         u"\u041F", "KOI8-R "},
+        {"XML declaration, GB2312",
+         "<?xml version=\"1.0\" encoding=\"gb2312\"?><a>\xD6\xD0\xCE\xC4</a>", u"\u4E2D\u6587",
+         "gb2312 "},
+        {"declaration in single quotes, upper case",
+         "<?XML version='1.0' encoding='KOI8-R'?><a>\xF0</a>", u"\u041F", "KOI8-R "},
         {"HTML meta charset",
-         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+         "charset=windows-1251\">"
          "</head><body>\xC4</body></html>",
          u"", "windows-1251 "},
         {"no declaration, starts with '<': UTF-8", "<a>\xE2\x82\xAC</a>", u"\u20AC", "UTF-8 "},
         {"no declaration, not starting with '<', valid UTF-8: detected", "\n<a>\xE2\x82\xAC</a>",
          u"\u20AC", "UTF-8 "},
         {"declaration without encoding: UTF-8", "<?xml version=\"1.0\"?><a>x</a>", u"x", "UTF-8 "},
-        {"unknown name: locale charset, ASCII intact", "<?xml version=\"1.0\" encoding=\"no-such\"?><a>x</a>",
-         u"x", "no-such "},
-        {"code page without converter: locale charset", "<?xml version=\"1.0\" encoding=\"x-mac-greek\"?><a>x</a>",
-         u"x", "x-mac-greek "},
+        {"unknown name: locale charset, ASCII intact",
+         "<?xml version=\"1.0\" encoding=\"no-such\"?><a>x</a>", u"x", "no-such "},
+        {"code page without converter: locale charset",
+         "<?xml version=\"1.0\" encoding=\"x-mac-greek\"?><a>x</a>", u"x", "x-mac-greek "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -106,10 +108,20 @@ TEST(XmlReading, ZeroBytesAndUnitsDisappear) {
 
 TEST(XmlReading, Utf8Test) {
     const std::pair<std::string, bool> cases[] = {
-        {"", true},          {"plain ASCII", true},    {"\xC3\xA9", true},
-        {"\xE2\x82\xAC", true}, {"\xF0\x9F\x98\x80", true}, {"\xF8\x80\x80\x80\x80", false},
-        {"\xC3" "A", false},  {"\xC3", false},          {"\xE2\x82", false},
-        {"\xFF", false},      {"x\x80", false},         {"\xE2\x82\xAC\xE2", false},
+        {"", true},
+        {"plain ASCII", true},
+        {"\xC3\xA9", true},
+        {"\xE2\x82\xAC", true},
+        {"\xF0\x9F\x98\x80", true},
+        {"\xF8\x80\x80\x80\x80", false},
+        {"\xC3"
+         "A",
+         false},
+        {"\xC3", false},
+        {"\xE2\x82", false},
+        {"\xFF", false},
+        {"x\x80", false},
+        {"\xE2\x82\xAC\xE2", false},
     };
     for (const auto& [bytes, passes] : cases)
         EXPECT_EQ(passesUtf8Test(bytesOf(bytes)), passes) << testing::PrintToString(bytes);
@@ -117,13 +129,23 @@ TEST(XmlReading, Utf8Test) {
 
 TEST(XmlReading, CodePageNames) {
     const std::pair<std::u16string, int> cases[] = {
-        {u"utf-8", 65001},        {u"UTF-8", 65001},    {u"x-unicode-2-0-utf-8", 65001},
-        {u"GB2312", 936},         {u"gbk", 936},        {u"Shift_JIS", 932},
-        {u"latin1", 28591},       {u"ISO-8859-15", 28605}, {u"koi8-u", 21866},
-        {u"windows-1251", 1251},  {u"big5", 950},       {u"cp500", 775},
-        {u"UTF-32", kCodePageUtf32}, {u"UTF-32LE", kCodePageUtf32},
+        {u"utf-8", 65001},
+        {u"UTF-8", 65001},
+        {u"x-unicode-2-0-utf-8", 65001},
+        {u"GB2312", 936},
+        {u"gbk", 936},
+        {u"Shift_JIS", 932},
+        {u"latin1", 28591},
+        {u"ISO-8859-15", 28605},
+        {u"koi8-u", 21866},
+        {u"windows-1251", 1251},
+        {u"big5", 950},
+        {u"cp500", 775},
+        {u"UTF-32", kCodePageUtf32},
+        {u"UTF-32LE", kCodePageUtf32},
         {u"utf-32", kCodePageAnsi},  // the UTF-32 prefix compares with its case
-        {u"utf8", kCodePageAnsi},    {u"", kCodePageAnsi},
+        {u"utf8", kCodePageAnsi},
+        {u"", kCodePageAnsi},
         {std::u16string(100, u'a'), kCodePageAnsi},
         {u"\u00E9", kCodePageAnsi},
     };
@@ -152,9 +174,7 @@ TEST(XmlReading, UnreadableFilesLeaveAnEmptyDocument) {
 TEST(XmlReading, HugeDeclaredSizeIsRefusedUnread) {
     test::TempDir dir;
     const auto path = dir / "huge.xml";
-    {
-        std::ofstream(path) << "<a>";
-    }
+    { std::ofstream(path) << "<a>"; }
     // A sparse 4 GiB file: its size must not turn into an allocation.
     ASSERT_EQ(::truncate(path.c_str(), off_t{4} << 30), 0);
     XmlDocument doc;
@@ -226,7 +246,8 @@ TEST(XmlTokens, UnitsAndErrors) {
         {u"<!-- x", NodeType::Error, 6, false, "Comment at offset 0 unterminated"},
         {u"<![CDATA[x]]", NodeType::Error, 12, false, "CDATA Section at offset 0 unterminated"},
         {u"<?x", NodeType::Error, 3, false, "Processing instruction at offset 0 unterminated"},
-        {u"<!DOCTYPE a [<!ENTITY x '>", NodeType::Error, 26, false, "Doctype at offset 0 unterminated"},
+        {u"<!DOCTYPE a [<!ENTITY x '>", NodeType::Error, 26, false,
+         "Doctype at offset 0 unterminated"},
         {u"<!DOCTYPE a [", NodeType::Error, 13, false, "Doctype at offset 0 unterminated"},
     };
     for (const auto& c : cases) {
@@ -353,12 +374,11 @@ TEST(XmlTree, RecordZeroSpansTheDocument) {
 
 TEST(XmlPosition, NamesMatchWholeTokens) {
     XmlDocument doc;
-    ASSERT_TRUE(doc.LoadBytes(bytesOf(
-        "<r><configx>1</configx><conf>2</conf><config a='b'>3</config><config/></r>")));
+    ASSERT_TRUE(doc.LoadBytes(
+        bytesOf("<r><configx>1</configx><conf>2</conf><config a='b'>3</config><config/></r>")));
     const std::pair<std::u16string, const char16_t*> cases[] = {
-        {u"config", u"3"}, {u"conf", u"2"}, {u"configx", u"1"},
-        {u"config x", u"3"}, {u"config=", u"3"}, {u"config[", u"3"},
-        {u"configy", nullptr}, {u"", u"1"},
+        {u"config", u"3"},  {u"conf", u"2"},    {u"configx", u"1"},    {u"config x", u"3"},
+        {u"config=", u"3"}, {u"config[", u"3"}, {u"configy", nullptr}, {u"", u"1"},
     };
     for (const auto& [name, text] : cases) {
         SCOPED_TRACE(utf8(name));

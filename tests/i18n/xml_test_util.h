@@ -30,7 +30,9 @@ inline std::vector<uint8_t> utf16Bytes(std::u16string_view s, bool bigEndian, bo
     return out;
 }
 
-inline std::string utf8(std::u16string_view s) { return utf16ToUtf8(s); }
+inline std::string utf8(std::u16string_view s) {
+    return utf16ToUtf8(s);
+}
 
 // The text of the first top-level element, as the language loader would fetch a child's text.
 inline std::string rootText(XmlDocument& doc) {
