@@ -27,31 +27,28 @@ size_t findLessThan(std::u16string_view s, size_t pos) {
     return npos;
 }
 
-XmlToken unterminatedUnit(XmlToken t, const char* kind, size_t textSize) {
+void unterminatedUnit(XmlToken& t, const char* kind, size_t textSize) {
     t.type = NodeType::Error;
     t.errorWhat = kind;
     t.unterminated = true;
     t.length = textSize - t.start;
-    return t;
 }
 
 // A malformed unit runs to the next '>' (or the end).
-XmlToken incorrectUnit(XmlToken t, const char* what, std::u16string_view s) {
+void incorrectUnit(XmlToken& t, const char* what, std::u16string_view s) {
     t.type = NodeType::Error;
     t.errorWhat = what;
     const size_t gt = s.find(u'>', t.start + 1);
     t.length = (gt == npos ? s.size() : gt + 1) - t.start;
-    return t;
 }
 
 // A unit ended by `terminator`, searched from `from`.
-XmlToken delimitedUnit(XmlToken t, NodeType type, std::u16string_view terminator, size_t from,
-                       const char* kind, std::u16string_view s) {
+void delimitedUnit(XmlToken& t, NodeType type, std::u16string_view terminator, size_t from,
+                   const char* kind, std::u16string_view s) {
     const size_t at = from <= s.size() ? s.find(terminator, from) : npos;
     if (at == npos) return unterminatedUnit(t, kind, s.size());
     t.type = type;
     t.length = at + terminator.size() - t.start;
-    return t;
 }
 
 size_t nameEnd(std::u16string_view s, size_t i) {
@@ -66,7 +63,7 @@ size_t skipQuoted(std::u16string_view s, size_t quotePos) {
 
 // "<!DOCTYPE ...>": quoted strings and the bracketed internal subset, with its own declarations
 // and comments, belong to the unit.
-XmlToken doctypeUnit(XmlToken t, std::u16string_view s) {
+void doctypeUnit(XmlToken& t, std::u16string_view s) {
     const size_t n = s.size();
     size_t i = t.start + 3;
     while (i < n) {
@@ -106,7 +103,7 @@ XmlToken doctypeUnit(XmlToken t, std::u16string_view s) {
         } else if (c == u'>') {
             t.type = NodeType::Declaration;
             t.length = i + 1 - t.start;
-            return t;
+            return;
         } else {
             ++i;
         }
@@ -114,7 +111,7 @@ XmlToken doctypeUnit(XmlToken t, std::u16string_view s) {
     return unterminatedUnit(t, "Doctype", n);
 }
 
-XmlToken startTagUnit(XmlToken t, std::u16string_view s) {
+void startTagUnit(XmlToken& t, std::u16string_view s) {
     const size_t n = s.size();
     t.nameStart = t.start + 1;
     const size_t nameStop = nameEnd(s, t.nameStart);
@@ -142,7 +139,6 @@ XmlToken startTagUnit(XmlToken t, std::u16string_view s) {
         const size_t slash = i - 1;
         t.emptyElement = slash == nameStop || isXmlSpace(s[slash - 1]) || slash - 1 == closingQuote;
     }
-    return t;
 }
 
 }  // namespace
@@ -169,41 +165,82 @@ XmlToken readXmlToken(std::u16string_view s, size_t pos) {
         t.length = end - pos;
         return t;
     }
-    if (pos + 1 >= n) return unterminatedUnit(t, "tag", n);
+    if (pos + 1 >= n) {
+        unterminatedUnit(t, "tag", n);
+        return t;
+    }
     const char16_t c = s[pos + 1];
     if (c == u'/') {
         t.nameStart = pos + 2;
         t.nameLength = nameEnd(s, t.nameStart) - t.nameStart;
         const size_t gt = s.find(u'>', t.nameStart + t.nameLength);
-        if (gt == npos) return unterminatedUnit(t, "Element end tag", n);
+        if (gt == npos) {
+            unterminatedUnit(t, "Element end tag", n);
+            return t;
+        }
         t.type = NodeType::EndTag;
         t.length = gt + 1 - pos;
         return t;
     }
-    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u':' || c == u'_' || c >= u'{')
-        return startTagUnit(t, s);
-    if (c == u'?')
-        return delimitedUnit(t, NodeType::ProcessingInstruction, u"?>", pos + 2,
-                             "Processing instruction", s);
-    if (c != u'!') return incorrectUnit(t, "tag name character", s);
-    if (pos + 2 >= n) return unterminatedUnit(t, "tag", n);
+    if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u':' || c == u'_' ||
+        c >= u'{') {
+        startTagUnit(t, s);
+        return t;
+    }
+    if (c == u'?') {
+        delimitedUnit(t, NodeType::ProcessingInstruction, u"?>", pos + 2, "Processing instruction",
+                      s);
+        return t;
+    }
+    if (c != u'!') {
+        incorrectUnit(t, "tag name character", s);
+        return t;
+    }
+    if (pos + 2 >= n) {
+        unterminatedUnit(t, "tag", n);
+        return t;
+    }
     switch (s[pos + 2]) {
         case u'-':
-            if (pos + 3 >= n) return unterminatedUnit(t, "Comment", n);
-            if (s[pos + 3] != u'-') return incorrectUnit(t, "comment tag", s);
-            return delimitedUnit(t, NodeType::Comment, u"-->", pos + 4, "Comment", s);
+            if (pos + 3 >= n) {
+                unterminatedUnit(t, "Comment", n);
+                return t;
+            }
+            if (s[pos + 3] != u'-') {
+                incorrectUnit(t, "comment tag", s);
+                return t;
+            }
+            {
+                delimitedUnit(t, NodeType::Comment, u"-->", pos + 4, "Comment", s);
+                return t;
+            }
         case u'[':
-            if (pos + 3 >= n) return unterminatedUnit(t, "tag", n);
-            if (s[pos + 3] != u'C') return incorrectUnit(t, "tag", s);
-            return delimitedUnit(t, NodeType::CData, u"]]>", pos + 4, "CDATA Section", s);
-        case u'D':
-            return doctypeUnit(t, s);
+            if (pos + 3 >= n) {
+                unterminatedUnit(t, "tag", n);
+                return t;
+            }
+            if (s[pos + 3] != u'C') {
+                incorrectUnit(t, "tag", s);
+                return t;
+            }
+            {
+                delimitedUnit(t, NodeType::CData, u"]]>", pos + 4, "CDATA Section", s);
+                return t;
+            }
+        case u'D': {
+            doctypeUnit(t, s);
+            return t;
+        }
         case u'E':
         case u'A':
-        case u'N':
-            return delimitedUnit(t, NodeType::Declaration, u">", pos + 3, "tag", s);
-        default:
-            return incorrectUnit(t, "! tag", s);
+        case u'N': {
+            delimitedUnit(t, NodeType::Declaration, u">", pos + 3, "tag", s);
+            return t;
+        }
+        default: {
+            incorrectUnit(t, "! tag", s);
+            return t;
+        }
     }
 }
 
