@@ -139,8 +139,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        for (const auto& run : runs) {
+            if (run.error_occurred) continue;
+            // With --benchmark_repetitions the median stands for the benchmark.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+            times[run.run_name.function_name] = run.GetAdjustedCPUTime();
+        }
     }
     std::map<std::string, double> times;
 };

@@ -514,3 +514,24 @@ TEST(XmlHostile, TruncationsOfAValidDocumentNeverFail) {
 
 }  // namespace
 }  // namespace z408
+
+namespace z408 {
+namespace {
+
+TEST(ElementIndex, RecordsKeepTheirPlaceAsTheIndexGrows) {
+    ElementIndex index;
+    index.reset(8);
+    const uint32_t first = index.append();
+    index[first].start = 42;
+    const ElementRecord* where = &index[first];
+    for (int i = 0; i < 200'000; ++i) index[index.append()].start = i;  // past three pages
+    EXPECT_EQ(&index[first], where);
+    EXPECT_EQ(index[first].start, 42);
+    EXPECT_EQ(index.size(), 200'001u);
+    EXPECT_GE(index.capacity(), index.size());
+    // Index numbers are page (high 16 bits) and slot (low 16 bits).
+    EXPECT_EQ(index[(2u << 16) | 5u].start, 2 * 65536 + 5 - 1);
+}
+
+}  // namespace
+}  // namespace z408
