@@ -65,5 +65,6 @@ private:
 int fail(std::string_view command, std::string_view message, int code);
 
 void registerProfileCommands(CommandRegistry& registry);
+void registerDeviceCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli
