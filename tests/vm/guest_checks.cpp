@@ -1,6 +1,7 @@
 // Runs inside the qemu guest, as root, with the kernel's uhid, HID core and hidraw: our real
 // HidrawTransport and DevicePresenceMonitor against virtual Z408s. Prints one line per check and
 // a final "Z408-VM-RESULT: PASS" or "Z408-VM-RESULT: FAIL" that the host looks for.
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,9 +10,13 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -284,16 +289,165 @@ void bootloaderChecks() {
     check(!bootloaderPresent(), "no bootloader when it is absent");
 }
 
+// Runs a program, its output (stdout and stderr) into `output`; returns its exit status or -1.
+// `uid` other than 0 runs it as that user; `env` entries "NAME=value" are set, "NAME" removed.
+int runProgram(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+               std::string& output, uid_t uid = 0) {
+    int fds[2];
+    if (::pipe(fds) != 0) return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(fds[1], 1);
+        ::dup2(fds[1], 2);
+        ::close(fds[0]);
+        ::close(fds[1]);
+        for (const std::string& e : env) {
+            const size_t eq = e.find('=');
+            if (eq == std::string::npos)
+                ::unsetenv(e.c_str());
+            else
+                ::setenv(e.substr(0, eq).c_str(), e.substr(eq + 1).c_str(), 1);
+        }
+        if (uid != 0 && (::setgid(uid) != 0 || ::setuid(uid) != 0)) ::_exit(126);
+        std::vector<char*> args;
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        ::execv(args[0], args.data());
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    char buf[1024];
+    ssize_t n;
+    output.clear();
+    while ((n = ::read(fds[0], buf, sizeof buf)) > 0) output.append(buf, static_cast<size_t>(n));
+    ::close(fds[0]);
+    int status = 0;
+    if (::waitpid(child, &status, 0) < 0 || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+struct TraceLine {
+    uint64_t ms = 0;
+    char kind = 0;
+    std::vector<uint8_t> bytes;
+};
+
+// The simulated mouse's trace: "MS KIND HEX HEX ...".
+std::vector<TraceLine> readTrace(const std::string& path) {
+    std::vector<TraceLine> lines;
+    std::ifstream in(path);
+    std::string text;
+    while (std::getline(in, text)) {
+        std::istringstream fields(text);
+        TraceLine t;
+        fields >> t.ms >> t.kind;
+        std::string hex;
+        while (fields >> hex) t.bytes.push_back(static_cast<uint8_t>(std::stoul(hex, nullptr, 16)));
+        lines.push_back(std::move(t));
+    }
+    return lines;
+}
+
+char kindLetter(ReceivedReport::Kind k) {
+    switch (k) {
+        case ReceivedReport::Kind::SetFeature:
+            return 'F';
+        case ReceivedReport::Kind::GetFeature:
+            return 'G';
+        case ReceivedReport::Kind::Output:
+            return 'O';
+    }
+    return '?';
+}
+
+// z408ctl as a user runs it, with the mouse behind the kernel: status, then apply, whose bytes
+// and pauses must match those of the same upload to the simulated mouse (the protocol's model).
+void z408ctlChecks(const std::string& ctl) {
+    VirtualZ408 pointer, mouse;
+    std::string error;
+    const bool made = pointer.create(config(descriptors::mouse()), error) &&
+                      mouse.create(config(descriptors::command(1, 32)), error);
+    check(made, "uhid mouse for z408ctl created", error);
+    if (!made) return;
+    {
+        HidrawTransport t;
+        check(openWhenReady(t, 2) && t.isOpen(), "the mouse is ready for z408ctl", t.lastError());
+    }
+    const std::vector<std::string> noSim = {"Z408_SIMULATED_MOUSE", "Z408_SIMULATED_MOUSE_TRACE"};
+    std::string out;
+    int rc = runProgram({ctl, "status"}, noSim, out);
+    std::printf("%s", out.c_str());
+    check(rc == 0 && out.find("firmware version: 15") != std::string::npos &&
+              out.find("taken - report id 1, report count 32") != std::string::npos &&
+              out.find("no command value") != std::string::npos,
+          "z408ctl status finds the mouse, reads its firmware and lists the interfaces");
+
+    rc = runProgram({ctl, "status"}, noSim, out, 65534);
+    std::printf("%s", out.c_str());
+    check(rc == 1 && out.find("70-z408.rules") != std::string::npos &&
+              out.find("udevadm") != std::string::npos,
+          "z408ctl status tells a user without access how to install the udev rule");
+
+    mouse.clearReports();
+    rc = runProgram({ctl, "apply", "--data-dir", "/tmp/z408-data", "--no-pointer"}, noSim, out);
+    check(rc == 0 && out.find("applied and saved") != std::string::npos,
+          "z408ctl apply uploads through the kernel", rc == 0 ? "" : out);
+    const std::vector<ReceivedReport> got = mouse.reports();
+
+    rc = runProgram({ctl, "apply", "--data-dir", "/tmp/z408-data", "--no-pointer"},
+                    {"Z408_SIMULATED_MOUSE=/tmp/z408-sim.state",
+                     "Z408_SIMULATED_MOUSE_TRACE=/tmp/z408-sim.trace"},
+                    out);
+    const std::vector<TraceLine> want = readTrace("/tmp/z408-sim.trace");
+    check(rc == 0 && !want.empty(), "the same upload to the simulated mouse", rc == 0 ? "" : out);
+
+    bool same = got.size() == want.size();
+    for (size_t i = 0; same && i < got.size(); ++i) {
+        same = kindLetter(got[i].kind) == want[i].kind &&
+               (want[i].kind == 'G' || got[i].data == want[i].bytes);
+        if (!same)
+            std::printf("#   report %zu: kernel %c %s, model %c %s\n", i, kindLetter(got[i].kind),
+                        hexBytes(got[i].data).c_str(), want[i].kind,
+                        hexBytes(want[i].bytes).c_str());
+    }
+    check(same, "the kernel delivered the model's reports, byte for byte and in order",
+          std::to_string(got.size()) + " reports, model " + std::to_string(want.size()));
+    if (!same) return;
+
+    // Every protocol pause is a multiple of 50 ms; the model's gaps are those pauses plus its own
+    // overhead. The kernel must deliver each report no earlier than the pause allows (a few ms of
+    // timestamp jitter aside) and without long extra waits.
+    bool paced = true;
+    std::string worst;
+    for (size_t i = 1; i < got.size(); ++i) {
+        const double kernelMs = static_cast<double>(got[i].timeUs - got[i - 1].timeUs) / 1000.0;
+        const double modelMs = static_cast<double>(want[i].ms - want[i - 1].ms);
+        const double pauseMs = std::floor(modelMs / 50.0) * 50.0;
+        std::printf("#   %c %02X after %5.1f ms (pause %3.0f ms, model %3.0f ms)\n", want[i].kind,
+                    got[i].data.size() > 1 ? got[i].data[1] : 0, kernelMs, pauseMs, modelMs);
+        if (kernelMs < pauseMs - 5.0 || kernelMs > modelMs + 250.0) {
+            paced = false;
+            char line[96];
+            std::snprintf(line, sizeof line, "report %zu: %.1f ms, pause %.0f ms; ", i, kernelMs,
+                          pauseMs);
+            worst += line;
+        }
+    }
+    check(paced, "the pauses between reports are the model's", worst);
+}
+
 }  // namespace
 }  // namespace z408::vm
 
-int main() {
+// Usage: z408_vm_guest [PATH_TO_Z408CTL]
+int main(int argc, char** argv) {
     using namespace z408::vm;
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     transportChecks();
     reportCountCheck();
     presenceChecks();
     bootloaderChecks();
+    if (argc > 1) z408ctlChecks(argv[1]);
     std::printf("Z408-VM-RESULT: %s (%d passed, %d failed)\n", failures ? "FAIL" : "PASS", passes,
                 failures);
     return failures ? 1 : 0;

@@ -8,7 +8,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath "${1:-$root/build}")
 guest_bin="$build/tests/z408_vm_guest"
-[ -x "$guest_bin" ] || { echo "vm: $guest_bin is missing; build the project first" >&2; exit 2; }
+for f in "$guest_bin" "$build/bin/z408ctl"; do
+    [ -x "$f" ] || { echo "vm: $f is missing; build the project first" >&2; exit 2; }
+done
 for tool in qemu-system-x86_64 busybox cpio xz apt-get dpkg-deb; do
     command -v "$tool" >/dev/null || { echo "vm: $tool is missing (scripts/install-deps.sh)" >&2; exit 2; }
 done
@@ -71,7 +73,7 @@ if mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=262144 hostroot /host; 
     mount --bind /sys /host/sys
     mount -t tmpfs tmp /host/tmp
     mount -t tmpfs run /host/run
-    chroot /host "$guest_bin"
+    chroot /host "$guest_bin" "$build/bin/z408ctl"
     echo "Z408-VM: guest checks exited with \$?"
 else
     echo "Z408-VM-RESULT: FAIL (cannot mount the host root)"
