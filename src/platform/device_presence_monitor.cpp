@@ -11,6 +11,10 @@ namespace z408 {
 
 namespace {
 
+bool onUsb(udev_device* dev) {
+    return udev_device_get_parent_with_subsystem_devtype(dev, "usb", "usb_device") != nullptr;
+}
+
 std::string hidrawPathText(udev_device* dev) {
     udev_device* hid = udev_device_get_parent_with_subsystem_devtype(dev, "hid", nullptr);
     const auto ids = parseHidId(udevh::property(hid, "HID_ID"));
@@ -48,7 +52,7 @@ DevicePresenceMonitor::DevicePresenceMonitor(Source source) : udev_(udev_new()) 
             udevh::Device dev(udev_device_new_from_syspath(udev_.get(), syspath));
             if (!dev) continue;
             const std::string text = hidrawPathText(dev.get());
-            if (!text.empty()) hidrawPaths_[syspath] = text;
+            if (!text.empty()) hidrawNodes_[syspath] = {text, onUsb(dev.get())};
         }
     }
     monitor_ = std::move(monitor);
@@ -62,16 +66,17 @@ std::string DevicePresenceMonitor::pathTextOf(udev_device* dev, const std::strin
     const std::string syspath = udevh::str(udev_device_get_syspath(dev));
     const std::string action = udevh::str(udev_device_get_action(dev));
     if (subsystem == "hidraw") {
+        HidrawNode node;
         if (action == "remove") {
-            const auto it = hidrawPaths_.find(syspath);
-            if (it == hidrawPaths_.end()) return {};
-            std::string text = it->second;
-            hidrawPaths_.erase(it);
-            return text;
+            const auto it = hidrawNodes_.find(syspath);
+            if (it == hidrawNodes_.end()) return {};
+            node = std::move(it->second);
+            hidrawNodes_.erase(it);
+        } else {
+            node = {hidrawPathText(dev), onUsb(dev)};
+            if (!node.pathText.empty()) hidrawNodes_[syspath] = node;
         }
-        std::string text = hidrawPathText(dev);
-        if (!text.empty()) hidrawPaths_[syspath] = text;
-        return text;
+        return node.onUsb ? std::string() : node.pathText;
     }
     // USB devices carry their ids in the event itself, removal included.
     const auto ids = parseUsbProduct(udevh::property(dev, "PRODUCT"));

@@ -34,17 +34,24 @@ class DevicePresenceMonitor {
     // Readable when events are waiting; -1 when the monitor could not be set up.
     int fd() const;
     // Takes every waiting event and returns those of the mouse, oldest first. Never blocks.
+    // A USB mouse is reported once, by its USB device, not once more per HID interface; hidraw
+    // nodes are reported for mice on other buses (Bluetooth, uhid).
     std::vector<PresenceEvent> readEvents();
 
   private:
+    // The path text of an event's device; empty when it is not to be reported.
     std::string pathTextOf(udev_device* dev, const std::string& subsystem);
 
     udevh::Udev udev_;
     udevh::Monitor monitor_;
     std::string error_;
-    // Path texts of present hidraw nodes by syspath: a removed node's parent, which carries the
-    // ids, is gone by the time its removal is read.
-    std::map<std::string, std::string> hidrawPaths_;
+    struct HidrawNode {
+        std::string pathText;
+        bool onUsb = false;  // reported through its USB device instead
+    };
+    // Present hidraw nodes by syspath: a removed node's parents, which carry the ids and the
+    // bus, are gone by the time its removal is read.
+    std::map<std::string, HidrawNode> hidrawNodes_;
 };
 
 // True when a present USB device's hardware id text contains `matchText`, in any case.

@@ -2,6 +2,8 @@
 // HidrawTransport and DevicePresenceMonitor against virtual Z408s. Prints one line per check and
 // a final "Z408-VM-RESULT: PASS" or "Z408-VM-RESULT: FAIL" that the host looks for.
 #include <fcntl.h>
+#include <fnmatch.h>
+#include <libudev.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -88,6 +90,38 @@ std::string hexBytes(const std::vector<uint8_t>& b, size_t max = 8) {
     return s;
 }
 
+// Applies the match of data/udev/70-z408.rules (SUBSYSTEM and KERNELS, the keys it uses) to the
+// node as udev would: KERNELS walks up from the node to its ancestors.
+bool udevRuleMatches(const std::string& devnode) {
+    std::ifstream in(Z408_UDEV_RULE);
+    std::string line, subsystem, kernels;
+    const auto value = [&](const std::string& key) {
+        const size_t at = line.find(key + "==\"");
+        if (at == std::string::npos) return std::string();
+        const size_t from = at + key.size() + 3;
+        return line.substr(from, line.find('"', from) - from);
+    };
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        subsystem = value("SUBSYSTEM");
+        kernels = value("KERNELS");
+        if (line.find("TAG+=\"uaccess\"") == std::string::npos) return false;
+        break;
+    }
+    if (subsystem != "hidraw" || kernels.empty()) return false;
+    udev* u = udev_new();
+    const std::string sysname = devnode.substr(devnode.rfind('/') + 1);
+    udev_device* dev = udev_device_new_from_subsystem_sysname(u, "hidraw", sysname.c_str());
+    bool match = false;
+    for (udev_device* d = dev; d && !match; d = udev_device_get_parent(d)) {
+        const char* name = udev_device_get_sysname(d);
+        match = name && ::fnmatch(kernels.c_str(), name, 0) == 0;
+    }
+    if (dev) udev_device_unref(dev);
+    udev_unref(u);
+    return match;
+}
+
 VirtualZ408::Config config(std::vector<uint8_t> descriptor, uint16_t vendor = kMouseVendorId) {
     VirtualZ408::Config c;
     c.descriptor = std::move(descriptor);
@@ -120,6 +154,9 @@ void transportChecks() {
     check(verdicts, "each interface gets its verdict, the last one is taken");
     check(c.size() == 4 && isMousePathText(c[3].pathText), "path text carries the match text",
           c.size() == 4 ? c[3].pathText : "");
+    check(c.size() == 4 && !udevRuleMatches(c[0].devnode) && udevRuleMatches(c[1].devnode) &&
+              udevRuleMatches(c[3].devnode),
+          "the udev rule matches the mouse's nodes and no others");
     check(t.reportId() == 7 && t.reportCount() == 32, "report id and count from the descriptor",
           std::to_string(t.reportId()) + "/" + std::to_string(t.reportCount()));
     if (!t.isOpen()) return;
