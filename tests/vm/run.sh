@@ -2,7 +2,7 @@
 # Boots Debian's kernel in qemu with a busybox initramfs, shares the host's root read-only and
 # runs the project's guest checks (tests/vm/guest_checks.cpp) against the kernel's uhid, HID core
 # and hidraw. The kernel package is fetched at run time with apt-get download (the current
-# version of linux-image-amd64's dependency) and cached in <build>/vm.
+# version of linux-image-amd64's dependency) and cached in build-vm-cache/ (or $Z408_VM_CACHE).
 # Usage: tests/vm/run.sh [BUILD_DIR]    Exit status 0 only when the guest reports PASS.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -17,7 +17,8 @@ done
 busybox_bin=$(command -v busybox)
 
 work="$build/vm"
-mkdir -p "$work"
+cache=${Z408_VM_CACHE:-$root/build-vm-cache}
+mkdir -p "$work" "$cache"
 
 # Modules in load order: HID core and uhid; virtio and 9p for the shared root; USB for qemu's
 # tablet, the one USB device the hardware-id search can find.
@@ -32,21 +33,21 @@ mods=(
 pkg=$(apt-cache depends linux-image-amd64 2>/dev/null | awk '/Depends: linux-image-[0-9]/{print $2; exit}')
 [ -n "$pkg" ] || { echo "vm: cannot tell the current kernel package (apt-get update?)" >&2; exit 2; }
 kver=${pkg#linux-image-}
-kdir="$work/$kver"
+kdir="$cache/$kver"
 if [ ! -s "$kdir/vmlinux" ]; then
     echo "vm: fetching $pkg"
-    rm -rf "$work/download" "$kdir"
-    mkdir -p "$work/download" "$kdir/x"
-    (cd "$work/download" && apt-get download "$pkg" >/dev/null 2>&1) ||
+    rm -rf "$cache/download" "$kdir"
+    mkdir -p "$cache/download" "$kdir/x"
+    (cd "$cache/download" && apt-get download "$pkg" >/dev/null 2>&1) ||
         { echo "vm: apt-get download $pkg failed" >&2; exit 2; }
     members=("./boot/vmlinuz-$kver")
     for m in "${mods[@]}"; do members+=("./lib/modules/$kver/kernel/$m.ko"); done
-    dpkg-deb --fsys-tarfile "$work"/download/*.deb | tar -x -C "$kdir/x" "${members[@]}"
+    dpkg-deb --fsys-tarfile "$cache"/download/*.deb | tar -x -C "$kdir/x" "${members[@]}"
     # The uncompressed kernel boots much faster under TCG; it has a PVH entry for -kernel.
     offset=$(LC_ALL=C grep -obUaP '\xfd7zXZ\x00' "$kdir/x/boot/vmlinuz-$kver" | head -n1 | cut -d: -f1)
     tail -c +$((offset + 1)) "$kdir/x/boot/vmlinuz-$kver" | xz -dc --single-stream >"$kdir/vmlinux" 2>/dev/null || true
     [ -s "$kdir/vmlinux" ] || { echo "vm: cannot unpack the kernel image" >&2; exit 2; }
-    rm -rf "$work/download"
+    rm -rf "$cache/download"
 fi
 
 # The initramfs: busybox, the modules and an init that mounts the host root and runs the checks.
