@@ -84,7 +84,7 @@ int status(const Args& args) {
 
 // Progress as a bar on a terminal, as plain percentages (one a line) otherwise.
 class ProgressPrinter {
-public:
+  public:
     ProgressPrinter() : tty_(isatty(STDOUT_FILENO) == 1) {}
     void show(uintptr_t percent) {
         if (percent > 100) percent = 100;
@@ -105,7 +105,7 @@ public:
         open_ = false;
     }
 
-private:
+  private:
     bool tty_;
     bool open_ = false;
 };
@@ -130,7 +130,8 @@ int apply(const Args& args) {
     }
 
     // The data directory and the active profile, as at start-up.
-    const std::filesystem::path dir = haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
+    const std::filesystem::path dir =
+        haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
     seedDataDirectory(programDirectory(), dir);
     TerminalNotices notices;
     ProfileStore store(dir, notices);
@@ -194,7 +195,8 @@ int apply(const Args& args) {
                     done = true;
                     break;
                 }
-                default: break;
+                default:
+                    break;
             }
             if (done) uploader.uploadHandled();
         }
@@ -205,22 +207,24 @@ int apply(const Args& args) {
 }  // namespace
 
 void registerDeviceCommands(CommandRegistry& registry) {
-    registry.add({"status", "", "whether the mouse is found, and its firmware version",
-                  "Looks for the mouse as the program does and shows where it is, the report id and\n"
-                  "report count of its command channel and its firmware version (empty when the\n"
-                  "mouse does not tell), then every HID interface the search looked at and why it\n"
-                  "was or was not taken. Exit 1 when no mouse is found.",
-                  status});
-    registry.add({"apply", "[--profile N] [--data-dir DIR] [--no-pointer]",
-                  "write a profile into the mouse, as the Apply button does",
-                  "Loads the profiles as the program does at start-up, selects profile N (1..5;\n"
-                  "default: the active one) and writes it into the mouse: macros, key map,\n"
-                  "lighting, proximity switch, DPI levels and report rate, and the pointer settings\n"
-                  "of the desktop unless --no-pointer is given. On success the profile file and\n"
-                  "the profile table are saved; on failure the failed step is shown, nothing is\n"
-                  "saved and the exit code is 1. DIR replaces the data folder\n"
-                  "(default ~/.local/share/TARVO/Z408).",
-                  apply});
+    registry.add(
+        {"status", "", "whether the mouse is found, and its firmware version",
+         "Looks for the mouse as the program does and shows where it is, the report id and\n"
+         "report count of its command channel and its firmware version (empty when the\n"
+         "mouse does not tell), then every HID interface the search looked at and why it\n"
+         "was or was not taken. Exit 1 when no mouse is found.",
+         status});
+    registry.add(
+        {"apply", "[--profile N] [--data-dir DIR] [--no-pointer]",
+         "write a profile into the mouse, as the Apply button does",
+         "Loads the profiles as the program does at start-up, selects profile N (1..5;\n"
+         "default: the active one) and writes it into the mouse: macros, key map,\n"
+         "lighting, proximity switch, DPI levels and report rate, and the pointer settings\n"
+         "of the desktop unless --no-pointer is given. On success the profile file and\n"
+         "the profile table are saved; on failure the failed step is shown, nothing is\n"
+         "saved and the exit code is 1. DIR replaces the data folder\n"
+         "(default ~/.local/share/TARVO/Z408).",
+         apply});
 }
 
 }  // namespace z408::cli

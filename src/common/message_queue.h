@@ -20,7 +20,7 @@ struct PostedMessage {
 };
 
 class MessageQueue final : public MessageSink {
-public:
+  public:
     void post(Msg msg, uintptr_t wParam, intptr_t lParam) override;
     // The next message, waiting for it without limit.
     PostedMessage wait();
@@ -28,7 +28,7 @@ public:
     std::optional<PostedMessage> waitFor(std::chrono::milliseconds timeout);
     std::vector<PostedMessage> drain();
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable cv_;
     std::deque<PostedMessage> queue_;

@@ -10,6 +10,7 @@ struct FixedCode {
     uint32_t code;
 };
 
+// clang-format off
 constexpr FixedCode kFixedCodes[] = {
     {fn::Click, 0x00F00001},          {fn::Menu, 0x00F10001},
     {fn::Middle, 0x00F20001},         {fn::Forward, 0x00F40001},
@@ -26,6 +27,7 @@ constexpr FixedCode kFixedCodes[] = {
     {fn::ZoomOut, 0x00560800},        {fn::Snipe, 0x08040007},
     {fn::Fire, 0x0218F00A},
 };
+// clang-format on
 
 constexpr std::array<uint32_t, kButtonCount> kSoftwareDefaultCodes = {
     0x00F00001, 0x00F20001, 0x00F10001, 0x00F40001, 0x00F30001, 0x00010004, 0x00020004};
@@ -51,6 +53,8 @@ uint32_t softwareDefaultCode(int button) {
                                                 : 0;
 }
 
-bool interceptsSoftwareFunction(int button) { return button > 0 && button < kButtonCount; }
+bool interceptsSoftwareFunction(int button) {
+    return button > 0 && button < kButtonCount;
+}
 
 }  // namespace z408

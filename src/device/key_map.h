@@ -22,13 +22,13 @@ inline constexpr std::array<uint32_t, kButtonCount> kButtonEventCodes = {
     0x201, 0x207, 0x204, 0x2020B, 0x1020B, 0x20A01, 0x20A00};
 
 class KeyMap {
-public:
+  public:
     void clear() { bytes_.fill(0); }
     void setSlot(size_t slot, uint32_t code);  // slots ≥ 16 are ignored
-    uint32_t slot(size_t slot) const;           // 0 for slots ≥ 16
+    uint32_t slot(size_t slot) const;          // 0 for slots ≥ 16
     const std::array<uint8_t, kKeyMapSize>& bytes() const { return bytes_; }
 
-private:
+  private:
     std::array<uint8_t, kKeyMapSize> bytes_{};
 };
 

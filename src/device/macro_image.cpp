@@ -13,6 +13,7 @@ struct UsageRow {
 // In ascending usage order; lookup takes the first row with the key code. Usages the mouse has
 // no key for carry key code 0 (0x01..0x03, 0x32, 0x64), and keypad Enter (0x58) repeats the
 // code of Enter, so its row is never chosen.
+// clang-format off
 constexpr UsageRow kUsageTable[] = {
     {0x00, 0x00}, {0x01, 0x00}, {0x02, 0x00}, {0x03, 0x00},
     {0x04, 0x41}, {0x05, 0x42}, {0x06, 0x43}, {0x07, 0x44}, {0x08, 0x45}, {0x09, 0x46},
@@ -39,17 +40,18 @@ constexpr UsageRow kUsageTable[] = {
     {0xE4, 0xA3}, {0xE5, 0xA1}, {0xE6, 0xA5}, {0xE7, 0x5C},
     {0xF0, 0x01}, {0xF1, 0x02}, {0xF2, 0x04},
 };
+// clang-format on
 static_assert(std::size(kUsageTable) == 113);
 
-constexpr uint32_t kShortDelayMaxMs = 1270;     // 127 units of 10 ms
-constexpr uint32_t kDelay20MaxMs = 1310700;     // 65535 × 20 ms
-constexpr uint32_t kDelay50MaxMs = 3276750;     // 65535 × 50 ms
-constexpr uint32_t kDelay100MaxMs = 6553500;    // 65535 × 100 ms
+constexpr uint32_t kShortDelayMaxMs = 1270;   // 127 units of 10 ms
+constexpr uint32_t kDelay20MaxMs = 1310700;   // 65535 × 20 ms
+constexpr uint32_t kDelay50MaxMs = 3276750;   // 65535 × 50 ms
+constexpr uint32_t kDelay100MaxMs = 6553500;  // 65535 × 100 ms
 constexpr uint8_t kReleaseBit = 0x80;
 constexpr uint8_t kControlCountMask = 0x7F;
 
 class ImageWriter {
-public:
+  public:
     explicit ImageWriter(MacroImage& image) : image_(image) {}
     uint32_t next() const { return n_; }
 
@@ -70,11 +72,12 @@ public:
     void addShortDelay(uint32_t units) {
         if (n_ < 2) return;  // no step before it: nothing to add to
         uint8_t& b = image_[2 * (n_ - 1)];
-        const uint32_t count = std::min<uint32_t>((b & kControlCountMask) + units, kControlCountMask);
+        const uint32_t count =
+            std::min<uint32_t>((b & kControlCountMask) + units, kControlCountMask);
         b = static_cast<uint8_t>((b & kReleaseBit) | count);
     }
 
-private:
+  private:
     MacroImage& image_;
     uint32_t n_ = 1;
 };

@@ -9,7 +9,9 @@ namespace {
 std::atomic<HardwareTransportFactory> hardwareFactory{nullptr};
 }  // namespace
 
-void setHardwareTransportFactory(HardwareTransportFactory factory) { hardwareFactory = factory; }
+void setHardwareTransportFactory(HardwareTransportFactory factory) {
+    hardwareFactory = factory;
+}
 
 std::unique_ptr<HidTransport> openMouseTransport(Clock& clock) {
     if (auto simulated = SimulatedMouse::fromEnvironment(clock)) return simulated;

@@ -7,19 +7,21 @@ namespace {
 
 constexpr std::string_view kUploadErrorTexts[kUploadErrorCount] = {
     "write mousekey metix fail.\n", "Write mouse LED color failed.\n",
-    "Write mouse effect failed.\n",  "Write LED color123 failed.\n",
-    "Write mouse touch failed.\n",   "Write mouse DPI failed.\n",
+    "Write mouse effect failed.\n", "Write LED color123 failed.\n",
+    "Write mouse touch failed.\n",  "Write mouse DPI failed.\n",
 };
 
 struct DpiRow {
     uint32_t dpi;
     uint8_t code;
 };
+// clang-format off
 constexpr DpiRow kDpiCodes[] = {
     {250, 1},   {500, 2},   {750, 3},    {1000, 4},   {1250, 5},   {1500, 6},
     {1750, 7},  {2000, 8},  {2250, 9},   {2500, 10},  {2750, 11},  {3000, 12},
     {3250, 13}, {3500, 14}, {4000, 0x28}, {5000, 0x2A}, {6000, 0x2C}, {7000, 0x2E},
 };
+// clang-format on
 
 constexpr uint32_t kLightingModeSymphony = 5;
 
@@ -53,12 +55,18 @@ DpiTableBytes buildDpiTable(const ProfileSettings& profile) {
 std::array<uint8_t, 3> ledEffectBytes(const ProfileSettings& p) {
     const auto b = [](uint32_t v) { return static_cast<uint8_t>(v); };
     switch (p.lightingMode()) {
-        case 1: return {1, b(p.mode1Param()), 1};
-        case 2: return {2, b(p.mode2Param()), 1};
-        case 3: return {3, 2, 3};
-        case 4: return {4, 10, 2};
-        case 5: return {5, b(p.mode5Param()), b(p.multicolourOption())};
-        default: return {0, 0, 0};
+        case 1:
+            return {1, b(p.mode1Param()), 1};
+        case 2:
+            return {2, b(p.mode2Param()), 1};
+        case 3:
+            return {3, 2, 3};
+        case 4:
+            return {4, 10, 2};
+        case 5:
+            return {5, b(p.mode5Param()), b(p.multicolourOption())};
+        default:
+            return {0, 0, 0};
     }
 }
 
@@ -140,7 +148,8 @@ int SettingsUploader::sendProfile() {
         } else if (type == fn::Macro) {
             const std::optional<size_t> slot = sources_.library.findMacroById(sources_.macroIds[b]);
             if (slot && sources_.library.slot(*slot).recordSize() != 0) {
-                const uint32_t length = driver_.WriteMacro(macroSlot, &sources_.library.slot(*slot));
+                const uint32_t length =
+                    driver_.WriteMacro(macroSlot, &sources_.library.slot(*slot));
                 clock_.sleepMs(kAfterMacroPauseMs);
                 code = macroBindingCode(macroSlot, length);
                 ++macroSlot;
@@ -182,8 +191,9 @@ int SettingsUploader::sendProfile() {
     post(Msg::UploadProgress, 80, 0);
 
     if (pointer_ != nullptr) {
-        ApplyPointerSettings(*pointer_, pointerValuesOf(profile.enhancePrecision(),
-                                                        profile.pointerSpeed(), profile.wheelLines()));
+        ApplyPointerSettings(*pointer_,
+                             pointerValuesOf(profile.enhancePrecision(), profile.pointerSpeed(),
+                                             profile.wheelLines()));
     }
     post(Msg::UploadProgress, 90, 0);
 

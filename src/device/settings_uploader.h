@@ -65,13 +65,13 @@ struct UploadSources {
 };
 
 // The uploader's own pauses.
-inline constexpr uint32_t kUploadStartPauseMs = 50;   // after taking a request
-inline constexpr uint32_t kAfterMacroPauseMs = 50;    // after sending a macro
-inline constexpr uint32_t kAfterButtonPauseMs = 50;   // after storing a button's code
-inline constexpr uint32_t kUploadEndPauseMs = 300;    // between progress 100 and the outcome
+inline constexpr uint32_t kUploadStartPauseMs = 50;  // after taking a request
+inline constexpr uint32_t kAfterMacroPauseMs = 50;   // after sending a macro
+inline constexpr uint32_t kAfterButtonPauseMs = 50;  // after storing a button's code
+inline constexpr uint32_t kUploadEndPauseMs = 300;   // between progress 100 and the outcome
 
 class SettingsUploader {
-public:
+  public:
     // `pointer` may be null: the pointer settings are then left alone.
     SettingsUploader(CUSBDriver& driver, Clock& clock, MessageSink& sink, InterceptList& intercepts,
                      PointerSettings* pointer, UploadSources sources);
@@ -87,7 +87,7 @@ public:
     void uploadHandled() { uploadReady_.store(true); }
     bool uploadReady() const { return uploadReady_.load(); }
 
-private:
+  private:
     void threadProc(std::stop_token stop);
     void runUpload();
     // The error index of the first failing step, or -1.

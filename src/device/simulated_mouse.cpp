@@ -36,7 +36,8 @@ bool parseHexBytes(std::string_view text, std::span<uint8_t> out) {
         const std::string_view tok = text.substr(pos, end - pos);
         unsigned value = 0;
         const auto r = std::from_chars(tok.data(), tok.data() + tok.size(), value, 16);
-        if (tok.size() != 2 || r.ec != std::errc() || r.ptr != tok.data() + tok.size()) return false;
+        if (tok.size() != 2 || r.ec != std::errc() || r.ptr != tok.data() + tok.size())
+            return false;
         if (n >= out.size()) return false;
         out[n++] = static_cast<uint8_t>(value);
         pos = end;
@@ -71,7 +72,8 @@ std::string SimulatedMouseState::toText() const {
     s << "led_effect " << hexBytes(ledEffect) << "\n";
     s << "led_colours " << hexBytes(ledColours) << "\n";
     s << "key_map " << hexBytes(keyMap) << "\n";
-    for (size_t i = 0; i < macros.size(); ++i) s << "macro_" << i << " " << hexBytes(macros[i]) << "\n";
+    for (size_t i = 0; i < macros.size(); ++i)
+        s << "macro_" << i << " " << hexBytes(macros[i]) << "\n";
     return s.str();
 }
 
@@ -121,10 +123,12 @@ std::optional<SimulatedMouseState> SimulatedMouseState::fromText(std::string_vie
             ok = parseHexBytes(value, st.ledColours);
         } else if (key == "key_map") {
             ok = parseHexBytes(value, st.keyMap);
-        } else if (key.size() == 7 && key.substr(0, 6) == "macro_" && key[6] >= '0' && key[6] <= '7') {
+        } else if (key.size() == 7 && key.substr(0, 6) == "macro_" && key[6] >= '0' &&
+                   key[6] <= '7') {
             ok = parseHexBytes(value, st.macros[static_cast<size_t>(key[6] - '0')]);
         } else {
-            error = "line " + std::to_string(lineNo) + ": unknown setting '" + std::string(key) + "'";
+            error =
+                "line " + std::to_string(lineNo) + ": unknown setting '" + std::string(key) + "'";
             return std::nullopt;
         }
         if (!ok) {
@@ -153,7 +157,8 @@ bool SimulatedMouseFaults::parse(std::string_view spec, SimulatedMouseFaults& ou
         uint32_t n = 0;
         if (tok == "unplug") {
             f.unplugged = true;
-        } else if ((tok[0] == 'F' || tok[0] == 'O') && parseNumber(tok.substr(1), 0xFFFFFFFF, n) && n > 0) {
+        } else if ((tok[0] == 'F' || tok[0] == 'O') && parseNumber(tok.substr(1), 0xFFFFFFFF, n) &&
+                   n > 0) {
             (tok[0] == 'F' ? f.failFeature : f.failOutput) = n;
         } else {
             error = "unknown fault '" + std::string(tok) + "' (use F<n>, O<n> or unplug)";
@@ -341,15 +346,34 @@ void SimulatedMouse::decodeFeature(std::span<const uint8_t> report) {
         changed = false;
     };
     switch (at(1)) {
-        case 0x80: firmwareAsked_ = true; changed = false; break;
-        case 0x01: state_.reportRate = at(2); break;
-        case 0x03: state_.proximity = at(2); break;
-        case 0x0B: state_.dpiLevel = at(3); break;
-        case 0x0C: state_.ledColour = {at(3), at(4), at(5)}; break;
-        case 0x0D: state_.ledEffect = {at(3), at(4), at(5)}; break;
-        case 0x09: bulk(state_.ledColours.data(), state_.ledColours.size()); break;
-        case 0x11: bulk(state_.dpiTable.data(), state_.dpiTable.size()); break;
-        case 0x12: bulk(state_.keyMap.data(), state_.keyMap.size()); break;
+        case 0x80:
+            firmwareAsked_ = true;
+            changed = false;
+            break;
+        case 0x01:
+            state_.reportRate = at(2);
+            break;
+        case 0x03:
+            state_.proximity = at(2);
+            break;
+        case 0x0B:
+            state_.dpiLevel = at(3);
+            break;
+        case 0x0C:
+            state_.ledColour = {at(3), at(4), at(5)};
+            break;
+        case 0x0D:
+            state_.ledEffect = {at(3), at(4), at(5)};
+            break;
+        case 0x09:
+            bulk(state_.ledColours.data(), state_.ledColours.size());
+            break;
+        case 0x11:
+            bulk(state_.dpiTable.data(), state_.dpiTable.size());
+            break;
+        case 0x12:
+            bulk(state_.keyMap.data(), state_.keyMap.size());
+            break;
         case 0x13:
             if (at(3) < state_.macros.size()) {
                 bulk(state_.macros[at(3)].data(), state_.macros[at(3)].size());
@@ -357,7 +381,9 @@ void SimulatedMouse::decodeFeature(std::span<const uint8_t> report) {
                 changed = false;
             }
             break;
-        default: changed = false; break;  // unknown commands are accepted and ignored
+        default:
+            changed = false;
+            break;  // unknown commands are accepted and ignored
     }
     if (changed) dirty_ = true;
 }

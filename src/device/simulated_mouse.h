@@ -60,7 +60,7 @@ struct SimulatedReport {
 };
 
 class SimulatedMouse final : public HidTransport {
-public:
+  public:
     // In memory only, no trace file.
     explicit SimulatedMouse(Clock& clock, SimulatedMouseState initial = {});
     // Kept in `stateFile` (created when missing), traced to `traceFile` when not empty.
@@ -88,7 +88,7 @@ public:
     std::vector<SimulatedReport> reports() const;
     static std::string traceLine(const SimulatedReport& report);
 
-private:
+  private:
     struct Pending {
         uint8_t* target = nullptr;
         size_t targetSize = 0;

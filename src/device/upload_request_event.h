@@ -8,14 +8,14 @@
 namespace z408 {
 
 class UploadRequestEvent {
-public:
+  public:
     void set();
     void reset();
     bool isSet() const;
     // Blocks until the event is set or a stop is requested; true when the event is set.
     bool wait(std::stop_token stop);
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::condition_variable_any cv_;
     bool set_ = false;

@@ -7,7 +7,9 @@
 
 namespace z408 {
 
-CUSBDriver::~CUSBDriver() { Close(); }
+CUSBDriver::~CUSBDriver() {
+    Close();
+}
 
 bool CUSBDriver::Open() {
     std::lock_guard lock(mutex_);
@@ -63,36 +65,48 @@ bool CUSBDriver::GetFeatureReport(std::array<uint8_t, kFeatureBufferSize>& reply
     return transport_.readFeature(std::span<uint8_t>(reply.data(), length));
 }
 
-bool CUSBDriver::sendOutputReport(std::span<const uint8_t> piece) {
+bool CUSBDriver::writeOutputReport(std::span<const uint8_t> piece) {
     std::array<uint8_t, kOutputReportSize> report{};
-    bool sent = false;
-    {
-        std::lock_guard lock(mutex_);
-        if (transport_.isOpen()) {
-            report[0] = transport_.reportId();
-            std::copy_n(piece.begin(), std::min(piece.size(), kOutputPayloadSize), report.begin() + 1);
-            sent = transport_.writeOutput(report, kWriteCompletionTimeoutMs);
-        }
-    }
-    if (!sent) return false;
+    std::lock_guard lock(mutex_);
+    if (!transport_.isOpen()) return false;
+    report[0] = transport_.reportId();
+    std::copy_n(piece.begin(), std::min(piece.size(), kOutputPayloadSize), report.begin() + 1);
+    return transport_.writeOutput(report, kWriteCompletionTimeoutMs);
+}
+
+bool CUSBDriver::sendOutputReport(std::span<const uint8_t> piece) {
+    if (!writeOutputReport(piece)) return false;
     clock_.sleepMs(kOutputReportPauseMs);
     return true;
 }
 
-bool CUSBDriver::WriteOutputReports(std::span<const uint8_t> payload) {
+bool CUSBDriver::writeRun(std::span<const uint8_t> payload, uint32_t leadingPauseMs) {
     if (payload.size() % kOutputPayloadSize != 0) return false;
+    // Pauses with nothing sent between them are taken as one sleep: the same gaps on the wire,
+    // half the wake-ups (each of which may overshoot).
+    uint32_t pause = leadingPauseMs + kRunReportPauseMs;
     for (size_t off = 0; off < payload.size(); off += kOutputPayloadSize) {
-        clock_.sleepMs(kRunReportPauseMs);
-        if (!sendOutputReport(payload.subspan(off, kOutputPayloadSize))) return false;
+        clock_.sleepMs(pause);
+        if (!writeOutputReport(payload.subspan(off, kOutputPayloadSize))) return false;
+        pause = kOutputReportPauseMs + kRunReportPauseMs;
     }
+    if (!payload.empty())
+        clock_.sleepMs(kOutputReportPauseMs);
+    else if (leadingPauseMs != 0)
+        clock_.sleepMs(leadingPauseMs);
     return true;
+}
+
+bool CUSBDriver::WriteOutputReports(std::span<const uint8_t> payload) {
+    return writeRun(payload, 0);
 }
 
 bool CUSBDriver::sendBulk(std::span<const uint8_t> command, uint32_t pauseMs,
                           std::span<const uint8_t> payload, bool singleReport) {
     if (!SetFeatureCommand(command)) return false;
+    if (!singleReport) return writeRun(payload, pauseMs);
     clock_.sleepMs(pauseMs);
-    return singleReport ? sendOutputReport(payload) : WriteOutputReports(payload);
+    return sendOutputReport(payload);
 }
 
 bool CUSBDriver::ReadFirmwareVersion(uint32_t* version) {

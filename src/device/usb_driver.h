@@ -44,7 +44,7 @@ inline constexpr uint32_t kLightingModeOff = 6;
 // by a mutex so that a removal (Close on the interface thread) can meet an upload safely; the
 // pauses are taken outside it.
 class CUSBDriver {
-public:
+  public:
     CUSBDriver(HidTransport& transport, Clock& clock) : transport_(transport), clock_(clock) {}
     ~CUSBDriver();
     CUSBDriver(const CUSBDriver&) = delete;
@@ -83,9 +83,13 @@ public:
     // index whether or not it was sent; 0 without a macro.
     uint32_t WriteMacro(uint32_t macroSlot, const MacroEntry* macro);
 
-private:
-    // One output report: id and a payload piece of up to 32 bytes (the rest zero), then 50 ms.
+  private:
+    // One output report: id and a payload piece of up to 32 bytes (the rest zero), no pause.
+    bool writeOutputReport(std::span<const uint8_t> piece);
+    // The same, then 50 ms.
     bool sendOutputReport(std::span<const uint8_t> piece);
+    // A run of output reports after `leadingPauseMs`, paced as WriteOutputReports.
+    bool writeRun(std::span<const uint8_t> payload, uint32_t leadingPauseMs);
     // A bulk command: feature report, pause, then the payload as one or more output reports.
     bool sendBulk(std::span<const uint8_t> command, uint32_t pauseMs,
                   std::span<const uint8_t> payload, bool singleReport);

@@ -7,14 +7,17 @@ namespace {
 std::atomic<PointerSettingsFactory> pointerFactory{nullptr};
 }  // namespace
 
-void setPointerSettingsFactory(PointerSettingsFactory factory) { pointerFactory = factory; }
+void setPointerSettingsFactory(PointerSettingsFactory factory) {
+    pointerFactory = factory;
+}
 
 std::unique_ptr<PointerSettings> openPointerSettings() {
     const PointerSettingsFactory factory = pointerFactory.load();
     return factory ? factory() : nullptr;
 }
 
-PointerValues pointerValuesOf(uint32_t enhancePrecision, uint32_t pointerSpeed, int32_t wheelLines) {
+PointerValues pointerValuesOf(uint32_t enhancePrecision, uint32_t pointerSpeed,
+                              int32_t wheelLines) {
     PointerValues v;
     if (enhancePrecision != 0) v.mouse = {6, 10, 1};
     v.speed = pointerSpeed;

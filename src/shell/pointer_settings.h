@@ -23,7 +23,7 @@ struct PointerValues {
 PointerValues pointerValuesOf(uint32_t enhancePrecision, uint32_t pointerSpeed, int32_t wheelLines);
 
 class PointerSettings {
-public:
+  public:
     virtual ~PointerSettings() = default;
     // Each returns false when the desktop refused; callers go on with the next value.
     virtual bool setMouse(const std::array<int32_t, 3>& thresholdsAndAcceleration) = 0;

@@ -16,7 +16,7 @@ using Bytes = std::vector<uint8_t>;
 
 // Records each call in order; answers with `reply`.
 class RecordingPointerSettings final : public PointerSettings {
-public:
+  public:
     struct Call {
         char what;  // 'M' mouse, 'S' speed, 'W' wheel lines
         std::array<int32_t, 3> mouse{};

@@ -7,9 +7,15 @@ namespace z408 {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-constexpr uint32_t Down(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyDown, vk); }
-constexpr uint32_t Up(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyUp, vk); }
-constexpr uint32_t Wait(uint32_t ms) { return makeMacroEvent(MacroEventKind::Delay, ms); }
+constexpr uint32_t Down(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyDown, vk);
+}
+constexpr uint32_t Up(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyUp, vk);
+}
+constexpr uint32_t Wait(uint32_t ms) {
+    return makeMacroEvent(MacroEventKind::Delay, ms);
+}
 
 MacroEntry macro(std::initializer_list<uint32_t> events, uint32_t loopCount = 1) {
     MacroEntry m;
@@ -46,55 +52,69 @@ TEST(MacroImage, StepsAndDelays) {
         {"loop count 5", macro({}, 5), {0x00, 0x05}},
         {"single-key loop value", macro({}, 0xFFFE), {0xFF, 0xFE}},
         {"loop count keeps its low 16 bits", macro({}, 0x12345), {0x23, 0x45}},
-        {"press, 100 ms, release", macro({Down(0x41), Wait(100), Up(0x41)}),
+        {"press, 100 ms, release",
+         macro({Down(0x41), Wait(100), Up(0x41)}),
          {0x00, 0x01, 0x0B, 0x04, 0x81, 0x04}},
-        {"release with a delay", macro({Down(0x41), Up(0x41), Wait(50)}),
+        {"release with a delay",
+         macro({Down(0x41), Up(0x41), Wait(50)}),
          {0x00, 0x01, 0x01, 0x04, 0x86, 0x04}},
         {"remainder under 10 ms dropped", macro({Down(0x41), Wait(19)}), {0x00, 0x01, 0x02, 0x04}},
-        {"1271 ms: long delay of 20 ms units", macro({Down(0x41), Wait(1271)}),
+        {"1271 ms: long delay of 20 ms units",
+         macro({Down(0x41), Wait(1271)}),
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x01, 0x00, 0x3F}},
-        {"1310700 ms: the last 20 ms count", macro({Down(0x41), Wait(1310700)}),
+        {"1310700 ms: the last 20 ms count",
+         macro({Down(0x41), Wait(1310700)}),
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x01, 0xFF, 0xFF}},
-        {"1310701 ms: 50 ms units", macro({Down(0x41), Wait(1310701)}),
+        {"1310701 ms: 50 ms units",
+         macro({Down(0x41), Wait(1310701)}),
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x02, 0x66, 0x66}},
-        {"3276751 ms: 100 ms units", macro({Down(0x41), Wait(3276751)}),
+        {"3276751 ms: 100 ms units",
+         macro({Down(0x41), Wait(3276751)}),
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x03, 0x7F, 0xFF}},
-        {"6553500 ms: the last 100 ms count", macro({Down(0x41), Wait(6553500)}),
+        {"6553500 ms: the last 100 ms count",
+         macro({Down(0x41), Wait(6553500)}),
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x03, 0xFF, 0xFF}},
-        {"7000000 ms: empty step", macro({Down(0x41), Wait(7000000)}),
+        {"7000000 ms: empty step",
+         macro({Down(0x41), Wait(7000000)}),
          {0x00, 0x01, 0x01, 0x04, 0x00, 0x00}},
-        {"first-event delay: 100 ms units of the low 16 bits", macro({Wait(70000), Down(0x41)}),
+        {"first-event delay: 100 ms units of the low 16 bits",
+         macro({Wait(70000), Down(0x41)}),
          {0x00, 0x01, 0x00, 0x03, 0x00, 0x2C, 0x01, 0x04}},
-        {"mouse buttons", macro({Down(0x01), Down(0x02), Down(0x04)}),
+        {"mouse buttons",
+         macro({Down(0x01), Down(0x02), Down(0x04)}),
          {0x00, 0x01, 0x01, 0xF0, 0x01, 0xF1, 0x01, 0xF2}},
-        {"unknown kind: empty step", macro({0x55000041, Down(0x41)}), {0x00, 0x01, 0x00, 0x00, 0x01, 0x04}},
+        {"unknown kind: empty step",
+         macro({0x55000041, Down(0x41)}),
+         {0x00, 0x01, 0x00, 0x00, 0x01, 0x04}},
         {"key without a usage", macro({Down(0x6C)}), {0x00, 0x01, 0x01, 0x00}},
         // The count of 10 ms units stops at 127 instead of turning a press into a release.
         {"1270 ms after a press", macro({Down(0x41), Wait(1270)}), {0x00, 0x01, 0x7F, 0x04}},
         {"1270 ms after a release", macro({Up(0x41), Wait(1270)}), {0x00, 0x01, 0xFF, 0x04}},
-        {"two short delays add up to the limit", macro({Down(0x41), Wait(1000), Wait(1000)}),
+        {"two short delays add up to the limit",
+         macro({Down(0x41), Wait(1000), Wait(1000)}),
          {0x00, 0x01, 0x7F, 0x04}},
-        {"1260 ms after a press still adds", macro({Down(0x41), Wait(1260)}), {0x00, 0x01, 0x7F, 0x04}},
+        {"1260 ms after a press still adds",
+         macro({Down(0x41), Wait(1260)}),
+         {0x00, 0x01, 0x7F, 0x04}},
     };
     for (const Case& c : cases) {
         const Encoded e = encode(c.m);
         EXPECT_EQ(e.used, c.expected) << c.what;
         EXPECT_EQ(e.result, c.expected.size() / 2) << c.what;
-        EXPECT_TRUE(std::all_of(e.image.begin() + static_cast<ptrdiff_t>(e.used.size()), e.image.end(),
-                                [](uint8_t b) { return b == 0; }))
+        EXPECT_TRUE(std::all_of(e.image.begin() + static_cast<ptrdiff_t>(e.used.size()),
+                                e.image.end(), [](uint8_t b) { return b == 0; }))
             << c.what << ": bytes after the steps stay zero";
     }
 }
 
 TEST(MacroImage, UsageTable) {
     const std::pair<uint32_t, uint8_t> cases[] = {
-        {0x41, 0x04}, {0x5A, 0x1D}, {0x31, 0x1E}, {0x39, 0x26}, {0x30, 0x27}, {0x0D, 0x28},
-        {0x20, 0x2C}, {0xDC, 0x31}, {0xBA, 0x33}, {0xBF, 0x38}, {0x14, 0x39}, {0x70, 0x3A},
-        {0x7B, 0x45}, {0x13, 0x48}, {0x22, 0x4E}, {0x26, 0x52}, {0x6B, 0x57}, {0x61, 0x59},
-        {0x69, 0x61}, {0x60, 0x62}, {0x6E, 0x63}, {0x5D, 0x65}, {0xA2, 0xE0}, {0x5B, 0xE3},
-        {0xA3, 0xE4}, {0x5C, 0xE7}, {0x01, 0xF0}, {0x04, 0xF2},
-        {0x00, 0x00}, {0x6C, 0x00}, {0x03, 0x00}, {0x7C, 0x00},
-        {0x000141, 0x00},  // all 24 bits are compared
+        {0x41, 0x04}, {0x5A, 0x1D}, {0x31, 0x1E},     {0x39, 0x26}, {0x30, 0x27}, {0x0D, 0x28},
+        {0x20, 0x2C}, {0xDC, 0x31}, {0xBA, 0x33},     {0xBF, 0x38}, {0x14, 0x39}, {0x70, 0x3A},
+        {0x7B, 0x45}, {0x13, 0x48}, {0x22, 0x4E},     {0x26, 0x52}, {0x6B, 0x57}, {0x61, 0x59},
+        {0x69, 0x61}, {0x60, 0x62}, {0x6E, 0x63},     {0x5D, 0x65}, {0xA2, 0xE0}, {0x5B, 0xE3},
+        {0xA3, 0xE4}, {0x5C, 0xE7}, {0x01, 0xF0},     {0x04, 0xF2}, {0x00, 0x00}, {0x6C, 0x00},
+        {0x03, 0x00}, {0x7C, 0x00}, {0x000141, 0x00},  // all 24 bits are compared
     };
     for (const auto& [vk, usage] : cases) EXPECT_EQ(macroUsage(vk), usage) << std::hex << vk;
 }

@@ -20,9 +20,15 @@ using test::Bytes;
 using test::RecordingPointerSettings;
 using test::trimmed;
 
-constexpr uint32_t Down(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyDown, vk); }
-constexpr uint32_t Up(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyUp, vk); }
-constexpr uint32_t Wait(uint32_t ms) { return makeMacroEvent(MacroEventKind::Delay, ms); }
+constexpr uint32_t Down(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyDown, vk);
+}
+constexpr uint32_t Up(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyUp, vk);
+}
+constexpr uint32_t Wait(uint32_t ms) {
+    return makeMacroEvent(MacroEventKind::Delay, ms);
+}
 
 bool isOutcome(const PostedMessage& m) {
     return m.msg == Msg::UploadDone || m.msg == Msg::UploadFailed;
@@ -50,7 +56,7 @@ std::vector<uintptr_t> progressValues(const std::vector<PostedMessage>& ms) {
 }
 
 class UploaderTest : public ::testing::Test {
-protected:
+  protected:
     UploaderTest() : profile(ProfileSettings::defaults(false)) {}
     void SetUp() override { ASSERT_TRUE(dev.driver.Open()); }
 
@@ -100,8 +106,9 @@ TEST_F(UploaderTest, DefaultProfileOnTheWire) {
 
     Bytes keyMap1(33, 0), keyMap2(33, 0);
     keyMap1[0] = keyMap2[0] = 1;
-    const uint8_t first[] = {0x01, 0x00, 0xF0, 0x00, 0x01, 0x00, 0xF1, 0x00, 0x01, 0x00, 0xF2, 0x00,
-                             0x07, 0x00, 0x03, 0x00, 0x01, 0x00, 0xF3, 0x00, 0x01, 0x00, 0xF4, 0x00};
+    const uint8_t first[] = {0x01, 0x00, 0xF0, 0x00, 0x01, 0x00, 0xF1, 0x00,
+                             0x01, 0x00, 0xF2, 0x00, 0x07, 0x00, 0x03, 0x00,
+                             0x01, 0x00, 0xF3, 0x00, 0x01, 0x00, 0xF4, 0x00};
     std::copy(std::begin(first), std::end(first), keyMap1.begin() + 1);
     const uint8_t wheel[] = {0x04, 0x00, 0x01, 0x00, 0x04, 0x00, 0x02, 0x00};
     std::copy(std::begin(wheel), std::end(wheel), keyMap2.begin() + 1 + 24);
@@ -132,8 +139,9 @@ TEST_F(UploaderTest, DefaultProfileOnTheWire) {
     }
     EXPECT_EQ(dev.clock.nowMs(), 1100u);  // 300 ms between progress 100 and the outcome
 
-    const uint32_t slots[16] = {0x00F00001, 0x00F10001, 0x00F20001, 0x00030007, 0x00F30001,
-                                0x00F40001, 0, 0, 0, 0, 0, 0, 0, 0, 0x00010004, 0x00020004};
+    const uint32_t slots[16] = {
+        0x00F00001, 0x00F10001, 0x00F20001, 0x00030007, 0x00F30001, 0x00F40001, 0,         0, 0,
+        0,          0,          0,          0,          0,          0x00010004, 0x00020004};
     for (size_t s = 0; s < 16; ++s) EXPECT_EQ(keyMapSlot(s), slots[s]) << "slot " << s;
 
     using Call = RecordingPointerSettings::Call;
@@ -143,8 +151,8 @@ TEST_F(UploaderTest, DefaultProfileOnTheWire) {
 
 TEST_F(UploaderTest, ButtonFunctionsBecomeTheirCodes) {
     const std::pair<FunctionType, uint32_t> buttons[kButtonCount] = {
-        {3, 0},                              // no code: slot stays 0
-        {fn::KeyCombination, 0x00090100},    // the stored code as it stands
+        {3, 0},                            // no code: slot stays 0
+        {fn::KeyCombination, 0x00090100},  // the stored code as it stands
         {fn::Fire, 0x0218F00A},
         {fn::Snipe, 0x08040007},
         {fn::CloseWindow, 0x003D0400},
@@ -155,7 +163,8 @@ TEST_F(UploaderTest, ButtonFunctionsBecomeTheirCodes) {
     profile.button(1).setBindingCode(0x00090100);
     ASSERT_EQ(upload().back().msg, Msg::UploadDone);
     for (int i = 0; i < kButtonCount; ++i)
-        EXPECT_EQ(keyMapSlot(kButtonSlots[static_cast<size_t>(i)]), buttons[i].second) << "button " << i;
+        EXPECT_EQ(keyMapSlot(kButtonSlots[static_cast<size_t>(i)]), buttons[i].second)
+            << "button " << i;
     EXPECT_EQ(keyMapSlot(kFixedSlot), 0x00030007u);
     // A button without a code takes no pause: 50 + 6 × 50 ms before the key map.
     EXPECT_EQ(features().front().ms, 350u);
@@ -165,7 +174,7 @@ TEST_F(UploaderTest, ButtonFunctionsBecomeTheirCodes) {
 }
 
 TEST_F(UploaderTest, MacrosGoIntoSlotsInButtonOrder) {
-    addMacro(10, 0x05000200, {Down(0x42), Up(0x42)});                    // button 5's
+    addMacro(10, 0x05000200, {Down(0x42), Up(0x42)});                         // button 5's
     addMacro(20, 0x05000100, {Down(0x41), Wait(100), Up(0x41), Down(0x43)});  // button 3's
     library->slot(30).setId(0x05000300);  // recordSize 0: not a macro to send
     for (const int b : {1, 3, 5, 6}) profile.button(b).setFunctionType(fn::Macro);
@@ -224,7 +233,8 @@ TEST_F(UploaderTest, LightingCommands) {
     EXPECT_EQ(trimmed(r[3].bytes), (Bytes{1, 0x0C, 0x01, 0x05, 0xFA, 0x7E}));
     EXPECT_EQ(trimmed(r[4].bytes), (Bytes{1, 0x0D, 0x01, 0x05, 0x04, 0x01}));
     EXPECT_EQ(trimmed(r[5].bytes), (Bytes{1, 0x09, 0x01, 0x00, 0x20}));
-    EXPECT_EQ(trimmed(r[6].bytes), (Bytes{1, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99}));
+    EXPECT_EQ(trimmed(r[6].bytes),
+              (Bytes{1, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x99}));
     EXPECT_EQ(r[6].ms - r[5].ms, 50u);
     EXPECT_EQ(trimmed(r[7].bytes), (Bytes{1, 0x03, 0xA0}));
 
@@ -237,8 +247,9 @@ TEST_F(UploaderTest, LightingCommands) {
     p.setMode2Param(9);
     p.setMode5Param(2);
     p.setMulticolourOption(1);
-    for (const Case& c : {Case{1, {1, 7, 1}}, Case{2, {2, 9, 1}}, Case{3, {3, 2, 3}}, Case{4, {4, 10, 2}},
-                          Case{5, {5, 2, 1}}, Case{6, {0, 0, 0}}, Case{0, {0, 0, 0}}, Case{9, {0, 0, 0}}}) {
+    for (const Case& c :
+         {Case{1, {1, 7, 1}}, Case{2, {2, 9, 1}}, Case{3, {3, 2, 3}}, Case{4, {4, 10, 2}},
+          Case{5, {5, 2, 1}}, Case{6, {0, 0, 0}}, Case{0, {0, 0, 0}}, Case{9, {0, 0, 0}}}) {
         p.setLightingMode(c.mode);
         EXPECT_EQ(ledEffectBytes(p), c.effect) << "mode " << c.mode;
     }
@@ -304,12 +315,14 @@ TEST_F(UploaderTest, EachFailingStepReportsItsIndex) {
         RecordingPointerSettings pointerSeen;
         MessageQueue q;
         {
-            SettingsUploader u(d.driver, d.clock, q, intercepts, &pointerSeen, {p, macroIds, *library});
+            SettingsUploader u(d.driver, d.clock, q, intercepts, &pointerSeen,
+                               {p, macroIds, *library});
             ASSERT_TRUE(u.requestUpload());
             const auto ms = messagesUntilOutcome(q);
             ASSERT_GE(ms.size(), 2u) << c.what;
             EXPECT_EQ(ms.back(), (PostedMessage{Msg::UploadFailed, 0, c.index})) << c.what;
-            EXPECT_EQ(ms[ms.size() - 2], (PostedMessage{Msg::UploadProgress, 100, kProgressEndedByFailure}))
+            EXPECT_EQ(ms[ms.size() - 2],
+                      (PostedMessage{Msg::UploadProgress, 100, kProgressEndedByFailure}))
                 << c.what;
             EXPECT_FALSE(u.requestUpload()) << c.what << ": not before the outcome is handled";
             u.uploadHandled();
@@ -341,7 +354,7 @@ TEST_F(UploaderTest, OneRequestAtATimeAndTheWorkerServesMany) {
 
 // A clock that stops the worker at its n-th pause until the test lets it go on.
 class GateClock final : public Clock {
-public:
+  public:
     explicit GateClock(int stopAt) : stopAt_(stopAt) {}
     uint64_t nowMs() override { return inner_.nowMs(); }
     void sleepMs(uint32_t ms) override {
@@ -363,7 +376,7 @@ public:
         cv_.notify_all();
     }
 
-private:
+  private:
     ManualClock inner_;
     std::mutex mutex_;
     std::condition_variable cv_;
@@ -379,7 +392,8 @@ TEST_F(UploaderTest, RemovalDuringAnUploadFailsItCleanly) {
     SimulatedMouse mouse(clock);
     CUSBDriver driver(mouse, clock);
     ASSERT_TRUE(driver.Open());
-    SettingsUploader uploader(driver, clock, queue, intercepts, &pointer, {profile, macroIds, *library});
+    SettingsUploader uploader(driver, clock, queue, intercepts, &pointer,
+                              {profile, macroIds, *library});
     ASSERT_TRUE(uploader.requestUpload());
     clock.waitUntilStopped();
     driver.Close();

@@ -38,7 +38,8 @@ TEST(SimulatedMouse, KeepsItsStateBetweenRuns) {
     SimulatedMouse again(clock, stateFile, {}, {});
     ASSERT_TRUE(again.open());
     const SimulatedMouseState st = again.state();
-    EXPECT_TRUE(std::all_of(st.keyMap.begin(), st.keyMap.end(), [](uint8_t b) { return b == 0x5A; }));
+    EXPECT_TRUE(
+        std::all_of(st.keyMap.begin(), st.keyMap.end(), [](uint8_t b) { return b == 0x5A; }));
     EXPECT_EQ(st.reportRate, 4);
     EXPECT_EQ(st.ledColour, (std::array<uint8_t, 3>{0x22, 0x33, 0x11}));
     EXPECT_EQ(st.firmwareVersion, 12u);
@@ -53,7 +54,8 @@ TEST(SimulatedMouse, StateFileSaysFirmwareAndReportLayout) {
     st.reportId = 3;
     st.reportCount = 7;
     const std::string text = st.toText();
-    ASSERT_TRUE(writeFileAtomic(dir / "mouse", std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())));
+    ASSERT_TRUE(writeFileAtomic(
+        dir / "mouse", std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())));
     ManualClock clock;
     SimulatedMouse mouse(clock, dir / "mouse", {}, {});
     CUSBDriver driver(mouse, clock);
@@ -67,16 +69,17 @@ TEST(SimulatedMouse, StateFileSaysFirmwareAndReportLayout) {
 
 TEST(SimulatedMouse, DamagedStateFileIsRefusedAndLeftAlone) {
     const char* damaged[] = {
-        "firmware_version 12\nkey_map 01 02\n",           // too few bytes
-        "firmware_version 99999\n",                       // beyond what the reply can carry
-        "report_id 1\nsomething else\n",                  // unknown setting
+        "firmware_version 12\nkey_map 01 02\n",  // too few bytes
+        "firmware_version 99999\n",              // beyond what the reply can carry
+        "report_id 1\nsomething else\n",         // unknown setting
         "key_map zz 00\n",
         "macro_9 00\n",
     };
     for (const char* text : damaged) {
         test::TempDir dir;
         const std::string s = text;
-        ASSERT_TRUE(writeFileAtomic(dir / "mouse", std::span(reinterpret_cast<const uint8_t*>(s.data()), s.size())));
+        ASSERT_TRUE(writeFileAtomic(
+            dir / "mouse", std::span(reinterpret_cast<const uint8_t*>(s.data()), s.size())));
         ManualClock clock;
         SimulatedMouse mouse(clock, dir / "mouse", {}, {});
         EXPECT_FALSE(mouse.open()) << text;
@@ -101,11 +104,10 @@ TEST(SimulatedMouse, TraceLines) {
     for (size_t i = 0; i < 28; ++i) zeros.replace(3 * i, 3, " 00");
     std::string abs;
     for (int i = 0; i < 16; ++i) abs += " ab";
-    const std::string expected =
-        "7 F 01 11 01 07 10" + zeros + "\n" +
-        "57 O 01" + abs + zeros.substr(0, 3 * 16) + "\n" +
-        "107 F 01 80" + zeros + zeros.substr(0, 3 * 3) + "\n" +
-        "157 G 01 80 01 02" + zeros + " 00\n";
+    const std::string expected = "7 F 01 11 01 07 10" + zeros + "\n" + "57 O 01" + abs +
+                                 zeros.substr(0, 3 * 16) + "\n" + "107 F 01 80" + zeros +
+                                 zeros.substr(0, 3 * 3) + "\n" + "157 G 01 80 01 02" + zeros +
+                                 " 00\n";
     EXPECT_EQ(readText(dir / "trace"), expected);
 }
 

@@ -15,7 +15,7 @@ using test::SimulatedDevice;
 using test::trimmed;
 
 class UsbDriverTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(dev.driver.Open()); }
     std::vector<SimulatedReport> sent() const { return dev.mouse.reports(); }
     SimulatedDevice dev;
@@ -28,19 +28,32 @@ TEST_F(UsbDriverTest, SingleFeatureCommandsCarryTheirBytes) {
         Bytes bytes;  // the report without trailing zeros
     };
     const Case cases[] = {
-        {"default red", [](CUSBDriver& d) { return d.WriteLedColour(0x000000FF); }, {1, 0x0C, 0x01, 0x00, 0xFF}},
-        {"colour green-red-blue", [](CUSBDriver& d) { return d.WriteLedColour(0x007E05FA); },
+        {"default red",
+         [](CUSBDriver& d) { return d.WriteLedColour(0x000000FF); },
+         {1, 0x0C, 0x01, 0x00, 0xFF}},
+        {"colour green-red-blue",
+         [](CUSBDriver& d) { return d.WriteLedColour(0x007E05FA); },
          {1, 0x0C, 0x01, 0x05, 0xFA, 0x7E}},
         {"rate 1", [](CUSBDriver& d) { return d.WriteReportRate(1); }, {1, 0x01, 0x01}},
         {"rate 8", [](CUSBDriver& d) { return d.WriteReportRate(8); }, {1, 0x01, 0x08}},
         {"rate 3 becomes 2", [](CUSBDriver& d) { return d.WriteReportRate(3); }, {1, 0x01, 0x02}},
         {"rate 0 becomes 2", [](CUSBDriver& d) { return d.WriteReportRate(0); }, {1, 0x01, 0x02}},
-        {"rate 0x101 becomes 2", [](CUSBDriver& d) { return d.WriteReportRate(0x101); }, {1, 0x01, 0x02}},
-        {"proximity on, mode 5", [](CUSBDriver& d) { return d.WriteProximity(true, 5); }, {1, 0x03, 0xA0}},
-        {"proximity on, mode 6", [](CUSBDriver& d) { return d.WriteProximity(true, 6); }, {1, 0x03, 0xB0}},
-        {"proximity off", [](CUSBDriver& d) { return d.WriteProximity(false, 1); }, {1, 0x03, 0xB0}},
+        {"rate 0x101 becomes 2",
+         [](CUSBDriver& d) { return d.WriteReportRate(0x101); },
+         {1, 0x01, 0x02}},
+        {"proximity on, mode 5",
+         [](CUSBDriver& d) { return d.WriteProximity(true, 5); },
+         {1, 0x03, 0xA0}},
+        {"proximity on, mode 6",
+         [](CUSBDriver& d) { return d.WriteProximity(true, 6); },
+         {1, 0x03, 0xB0}},
+        {"proximity off",
+         [](CUSBDriver& d) { return d.WriteProximity(false, 1); },
+         {1, 0x03, 0xB0}},
         {"dpi level", [](CUSBDriver& d) { return d.WriteDpiLevel(3); }, {1, 0x0B, 0x01, 0x03}},
-        {"effect", [](CUSBDriver& d) { return d.WriteLedEffect(5, 4, 1); }, {1, 0x0D, 0x01, 5, 4, 1}},
+        {"effect",
+         [](CUSBDriver& d) { return d.WriteLedEffect(5, 4, 1); },
+         {1, 0x0D, 0x01, 5, 4, 1}},
     };
     for (const Case& c : cases) {
         const size_t before = sent().size();
@@ -69,8 +82,10 @@ TEST_F(UsbDriverTest, BulkCommandsArePacedAndFramed) {
     EXPECT_EQ(dev.clock.nowMs(), 300u);
     ASSERT_EQ(r[1].bytes.size(), 33u);
     EXPECT_EQ(r[1].bytes[0], 1);
-    EXPECT_EQ(Bytes(r[1].bytes.begin() + 1, r[1].bytes.end()), Bytes(keyMap.begin(), keyMap.begin() + 32));
-    EXPECT_EQ(Bytes(r[2].bytes.begin() + 1, r[2].bytes.end()), Bytes(keyMap.begin() + 32, keyMap.end()));
+    EXPECT_EQ(Bytes(r[1].bytes.begin() + 1, r[1].bytes.end()),
+              Bytes(keyMap.begin(), keyMap.begin() + 32));
+    EXPECT_EQ(Bytes(r[2].bytes.begin() + 1, r[2].bytes.end()),
+              Bytes(keyMap.begin() + 32, keyMap.end()));
     const auto state = dev.mouse.state();
     EXPECT_TRUE(std::equal(keyMap.begin(), keyMap.end(), state.keyMap.begin()));
 
@@ -155,7 +170,7 @@ TEST_F(UsbDriverTest, FirmwareVersion) {
 
 // A reply that is not the firmware answer leaves the version alone.
 class WrongReplyTransport final : public HidTransport {
-public:
+  public:
     bool open() override { return open_ = true; }
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
@@ -172,13 +187,15 @@ public:
         r[3] = 5;
         return true;
     }
-    bool writeOutput(std::span<const uint8_t, kOutputReportSize>, uint32_t) override { return true; }
+    bool writeOutput(std::span<const uint8_t, kOutputReportSize>, uint32_t) override {
+        return true;
+    }
     std::string location() const override { return "test"; }
     std::string lastError() const override { return {}; }
     std::vector<Bytes> features;
     size_t readLength = 0;
 
-private:
+  private:
     bool open_ = false;
 };
 
