@@ -396,46 +396,27 @@ char kindLetter(ReceivedReport::Kind k) {
     return '?';
 }
 
-// z408ctl as a user runs it, with the mouse behind the kernel: status, then apply, whose bytes
-// and pauses must match those of the same upload to the simulated mouse (the protocol's model).
-void z408ctlChecks(const std::string& ctl) {
-    VirtualZ408 pointer, mouse;
-    std::string error;
-    const bool made = pointer.create(config(descriptors::mouse()), error) &&
-                      mouse.create(config(descriptors::command(1, 32)), error);
-    check(made, "uhid mouse for z408ctl created", error);
-    if (!made) return;
-    {
-        HidrawTransport t;
-        check(openWhenReady(t, 2) && t.isOpen(), "the mouse is ready for z408ctl", t.lastError());
-    }
+// One upload with `z408ctl apply ARGS` to the uhid mouse and the same to the simulated mouse: the
+// kernel must deliver the model's reports byte for byte, with the protocol's pauses.
+void compareUpload(const std::string& ctl, VirtualZ408& mouse, std::vector<std::string> args,
+                   const std::string& label) {
     const std::vector<std::string> noSim = {"Z408_SIMULATED_MOUSE", "Z408_SIMULATED_MOUSE_TRACE"};
+    args.insert(args.begin(), {ctl, "apply", "--data-dir", "/tmp/z408-data", "--no-pointer"});
     std::string out;
-    int rc = runProgram({ctl, "status"}, noSim, out);
-    std::printf("%s", out.c_str());
-    check(rc == 0 && out.find("firmware version: 15") != std::string::npos &&
-              out.find("taken - report id 1, report count 32") != std::string::npos &&
-              out.find("no command value") != std::string::npos,
-          "z408ctl status finds the mouse, reads its firmware and lists the interfaces");
-
-    rc = runProgram({ctl, "status"}, noSim, out, 65534);
-    std::printf("%s", out.c_str());
-    check(rc == 1 && out.find("70-z408.rules") != std::string::npos &&
-              out.find("udevadm") != std::string::npos,
-          "z408ctl status tells a user without access how to install the udev rule");
-
     mouse.clearReports();
-    rc = runProgram({ctl, "apply", "--data-dir", "/tmp/z408-data", "--no-pointer"}, noSim, out);
+    int rc = runProgram(args, noSim, out);
     check(rc == 0 && out.find("applied and saved") != std::string::npos,
-          "z408ctl apply uploads through the kernel", rc == 0 ? "" : out);
+          label + ": z408ctl apply uploads through the kernel", rc == 0 ? "" : out);
     const std::vector<ReceivedReport> got = mouse.reports();
 
-    rc = runProgram({ctl, "apply", "--data-dir", "/tmp/z408-data", "--no-pointer"},
+    ::unlink("/tmp/z408-sim.trace");
+    rc = runProgram(args,
                     {"Z408_SIMULATED_MOUSE=/tmp/z408-sim.state",
                      "Z408_SIMULATED_MOUSE_TRACE=/tmp/z408-sim.trace"},
                     out);
     const std::vector<TraceLine> want = readTrace("/tmp/z408-sim.trace");
-    check(rc == 0 && !want.empty(), "the same upload to the simulated mouse", rc == 0 ? "" : out);
+    check(rc == 0 && !want.empty(), label + ": the same upload to the simulated mouse",
+          rc == 0 ? "" : out);
 
     bool same = got.size() == want.size();
     for (size_t i = 0; same && i < got.size(); ++i) {
@@ -446,7 +427,7 @@ void z408ctlChecks(const std::string& ctl) {
                         hexBytes(got[i].data).c_str(), want[i].kind,
                         hexBytes(want[i].bytes).c_str());
     }
-    check(same, "the kernel delivered the model's reports, byte for byte and in order",
+    check(same, label + ": the kernel delivered the model's reports, byte for byte and in order",
           std::to_string(got.size()) + " reports, model " + std::to_string(want.size()));
     if (!same) return;
 
@@ -479,7 +460,42 @@ void z408ctlChecks(const std::string& ctl) {
             worst += line;
         }
     }
-    check(paced, "the pauses between reports are the protocol's", worst);
+    check(paced, label + ": the pauses between reports are the protocol's", worst);
+}
+
+// z408ctl as a user runs it, with the mouse behind the kernel: status, then apply, whose bytes
+// and pauses must match those of the same upload to the simulated mouse (the protocol's model).
+void z408ctlChecks(const std::string& ctl) {
+    VirtualZ408 pointer, mouse;
+    std::string error;
+    const bool made = pointer.create(config(descriptors::mouse()), error) &&
+                      mouse.create(config(descriptors::command(1, 32)), error);
+    check(made, "uhid mouse for z408ctl created", error);
+    if (!made) return;
+    {
+        HidrawTransport t;
+        check(openWhenReady(t, 2) && t.isOpen(), "the mouse is ready for z408ctl", t.lastError());
+    }
+    const std::vector<std::string> noSim = {"Z408_SIMULATED_MOUSE", "Z408_SIMULATED_MOUSE_TRACE"};
+    std::string out;
+    int rc = runProgram({ctl, "status"}, noSim, out);
+    std::printf("%s", out.c_str());
+    check(rc == 0 && out.find("firmware version: 15") != std::string::npos &&
+              out.find("taken - report id 1, report count 32") != std::string::npos &&
+              out.find("no command value") != std::string::npos,
+          "z408ctl status finds the mouse, reads its firmware and lists the interfaces");
+
+    rc = runProgram({ctl, "status"}, noSim, out, 65534);
+    std::printf("%s", out.c_str());
+    check(rc == 1 && out.find("70-z408.rules") != std::string::npos &&
+              out.find("udevadm") != std::string::npos,
+          "z408ctl status tells a user without access how to install the udev rule");
+
+    compareUpload(ctl, mouse, {}, "default profile");
+    std::string pyOut;
+    rc = runProgram({"/usr/bin/python3", Z408_MACRO_PROFILE_SCRIPT, "/tmp/z408-data"}, {}, pyOut);
+    check(rc == 0, "profile 4 given a macro", pyOut);
+    compareUpload(ctl, mouse, {"--profile", "4"}, "profile with a macro");
 }
 
 }  // namespace
