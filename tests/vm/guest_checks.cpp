@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -305,6 +306,34 @@ void presenceChecks() {
     report[0] = t.reportId();
     check(!t.writeOutput(report, 1500), "writing to the removed mouse fails", t.lastError());
     t.close();
+
+    // Unplugged during an upload: the interface thread closes the transport while the upload
+    // thread writes; the writes then fail, none goes anywhere else, nothing crashes.
+    const bool back = mouse.create(config(descriptors::command(7, 32)), error) &&
+                      collectEvents(monitor, 1, 5000).size() == 1 && openWhenReady(t, 2) &&
+                      t.isOpen();
+    check(back, "the mouse is back for an upload", t.lastError());
+    std::atomic<int> written{0};
+    std::atomic<bool> failed{false};
+    std::thread uploader([&] {
+        std::array<uint8_t, 33> r{};
+        r[0] = 7;
+        while (!failed) {
+            if (t.writeOutput(r, 1500))
+                ++written;
+            else
+                failed = true;
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    mouse.destroy();
+    t.close();
+    uploader.join();
+    events = collectEvents(monitor, 1, 5000);
+    check(failed && written > 0 && !t.isOpen() && events.size() == 1 &&
+              events[0].change == PresenceEvent::Change::Removed,
+          "removal during writes: the writes fail, the removal is seen",
+          std::to_string(written.load()) + " written before");
 
     const bool again = mouse.create(config(descriptors::command(7, 32)), error);
     events = collectEvents(monitor, 1, 5000);
