@@ -65,5 +65,7 @@ private:
 int fail(std::string_view command, std::string_view message, int code);
 
 void registerProfileCommands(CommandRegistry& registry);
+void registerWatchCommands(CommandRegistry& registry);
+void registerPointerCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

@@ -3,5 +3,6 @@
 int main(int argc, char** argv) {
     z408::cli::CommandRegistry registry;
     z408::cli::registerProfileCommands(registry);
+    z408::cli::registerWatchCommands(registry);
     return registry.dispatch(argc, argv);
 }
