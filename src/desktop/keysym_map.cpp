@@ -89,6 +89,8 @@ constexpr uint8_t kUsPositions[][2] = {
     {94, 0xE2},  // the extra key of 102-key keyboards
 };
 
+constexpr uint32_t kKey102 = 94;
+
 bool isKeypadDigit(uint32_t keysym) {
     return (keysym >= XK_KP_0 && keysym <= XK_KP_9) || keysym == XK_KP_Decimal ||
            keysym == XK_KP_Separator;
@@ -127,6 +129,8 @@ void KeycodeTable::build(KeysymLookup lookup, void* context) {
             // A digit on the second level (AZERTY's digit row) names the key as on Windows.
             if (vk.code == 0 && level1 >= XK_0 && level1 <= XK_9)
                 vk = virtualKeyOfKeysym(level1);
+            // The extra key of 102-key keyboards has its own virtual key whatever it produces.
+            if (kc == kKey102) vk = {virtualKeyOfUsPosition(kc), false};
             if (vk.code == 0) vk.code = virtualKeyOfUsPosition(kc);
             if (vk.code == 0) vk.code = kNoVirtualKey;
             e.key = vk.code;

@@ -28,6 +28,7 @@ TEST(KeycodeTable, FollowsTheLayoutAndFallsBackToTheUsPosition) {
         {34, {XK_udiaeresis, XK_Udiaeresis}},  // German ü at US '[': no key of its own
         {87, {XK_KP_End, XK_KP_1}},     // keypad 1
         {104, {XK_KP_Enter, XK_KP_Enter}},
+        {94, {XK_less, XK_greater}},    // the 102nd key keeps its own virtual key
         {200, {0x1234567, 0}},          // a symbol nobody knows at a keycode with no US key
     };
     KeycodeTable table;
@@ -38,6 +39,7 @@ TEST(KeycodeTable, FollowsTheLayoutAndFallsBackToTheUsPosition) {
     EXPECT_EQ(table[87].key, 0x23);
     EXPECT_EQ(table[87].keyNumLock, 0x61);
     EXPECT_TRUE(table[104].extended);
+    EXPECT_EQ(table[94].key, 0xE2);
     EXPECT_EQ(table[200].key, kNoVirtualKey);
     EXPECT_EQ(table[11].key, 0);  // unbound
     EXPECT_EQ(table.keycodeOf(0x41), 24);
