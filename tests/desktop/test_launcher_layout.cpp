@@ -2,6 +2,7 @@
 // was asked), and key names through the X keyboard layout under a private Xvfb.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <chrono>
 #include <fstream>
 #include <thread>
@@ -21,8 +22,14 @@ using namespace std::chrono_literals;
 std::string waitForFile(const std::filesystem::path& p) {
     for (int i = 0; i < 400 && !std::filesystem::exists(p); ++i) std::this_thread::sleep_for(5ms);
     std::this_thread::sleep_for(20ms);  // let the writer finish its line
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string text;
+    if (FILE* f = std::fopen(p.c_str(), "rb")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+        std::fclose(f);
+    }
+    return text;
 }
 
 void writeScript(const std::filesystem::path& p, const std::string& body) {

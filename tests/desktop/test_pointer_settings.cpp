@@ -2,6 +2,7 @@
 // through its keyfile backend, and KDE's configuration files, each in a temporary folder.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 
 #include "child_process.h"
@@ -13,8 +14,14 @@ namespace z408::desktop {
 namespace {
 
 std::string readText(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string text;
+    if (FILE* f = std::fopen(p.c_str(), "rb")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+        std::fclose(f);
+    }
+    return text;
 }
 
 // Environment changes undone at the end of a test.

@@ -2,6 +2,7 @@
 // 127.0.0.1 (tests/update/http_server.py, started and stopped by the tests).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -26,8 +27,14 @@ void writeText(const std::filesystem::path& p, const std::string& text) {
 }
 
 std::string readText(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string text;
+    if (FILE* f = std::fopen(p.c_str(), "rb")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+        std::fclose(f);
+    }
+    return text;
 }
 
 TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
