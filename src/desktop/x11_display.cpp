@@ -13,6 +13,8 @@ namespace {
 
 using ErrorHandler = int (*)(Display*, XErrorEvent*);
 ErrorHandler gPreviousHandler = nullptr;
+using IoErrorHandler = int (*)(Display*);
+IoErrorHandler gPreviousIoHandler = nullptr;
 thread_local Display* tTrapDisplay = nullptr;
 thread_local int tTrapError = 0;
 // Displays opened here: their errors are never fatal, unlike under Xlib's default handler.
@@ -37,11 +39,24 @@ int errorHandler(Display* d, XErrorEvent* e) {
     return gPreviousHandler ? gPreviousHandler(d, e) : 0;
 }
 
+// Xlib ends the process when a connection breaks; for our own connections (a hook, a settings
+// query) a lost X server must not take the program down, so the loss is only noted.
+void keepRunningOnLostConnection(Display*, void*) {}
+
+int ioErrorHandler(Display* d) {
+    if (isOwnDisplay(d)) {
+        if (std::getenv("Z408_DEBUG")) std::fprintf(stderr, "lost the connection to the X server\n");
+        return 0;
+    }
+    return gPreviousIoHandler ? gPreviousIoHandler(d) : 0;
+}
+
 void initialiseXlib() {
     static std::once_flag once;
     std::call_once(once, [] {
         XInitThreads();
         gPreviousHandler = XSetErrorHandler(errorHandler);
+        gPreviousIoHandler = XSetIOErrorHandler(ioErrorHandler);
     });
 }
 
@@ -63,16 +78,17 @@ Display* openX11Display(std::string& error) {
         Display* expected = nullptr;
         if (slot.compare_exchange_strong(expected, d)) break;
     }
+    XSetIOErrorExitHandler(d, keepRunningOnLostConnection, nullptr);
     return d;
 }
 
 void closeX11Display(Display* display) {
     if (display == nullptr) return;
+    XCloseDisplay(display);  // still registered: closing a broken connection reports an error
     for (auto& slot : gOwnDisplays) {
         Display* expected = display;
         if (slot.compare_exchange_strong(expected, nullptr)) break;
     }
-    XCloseDisplay(display);
 }
 
 X11ErrorTrap::X11ErrorTrap(Display* display) : display_(display) {

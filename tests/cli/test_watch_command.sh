@@ -14,7 +14,8 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
+xvfb=$!
+pids+=($xvfb)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
 
@@ -57,4 +58,15 @@ $(cat "$work/watch")"
 sleep 0.2
 seen=$(grep -o 'button [0-9]*,' "$work/xev" | sort -u | tr -d ',' | tr '\n' ' ')
 [ "$seen" = "button 1 button 2 button 4 " ] || fail "other clients saw: $seen"
+
+# The X server going away ends the command with a message, not a crash of Xlib's making.
+"$ctl" watch >/dev/null 2>"$work/watch.err" &
+watch=$!
+pids+=($watch)
+for _ in $(seq 100); do grep -q watching "$work/watch.err" && break; sleep 0.05; done
+kill "$xvfb"
+set +e; wait "$watch"; rc=$?; set -e
+[ "$rc" = 1 ] || fail "watch ended with $rc when the X server went away"
+grep -q "the X server went away" "$work/watch.err" || fail "no message: $(cat "$work/watch.err")"
+! grep -q "X connection" "$work/watch.err" || fail "Xlib's own message leaked: $(cat "$work/watch.err")"
 echo "watch: ok"
