@@ -38,9 +38,11 @@ double nsSince(Clock::time_point t) {
 void benchDecode() {
     using namespace z408::desktop;
     X11EventDecoder decoder;
-    decoder.table().build([](void*, uint32_t kc, int level) -> uint32_t {
-        return level == 0 && kc == 38 ? 0x61u : 0u;  // 'a'
-    }, nullptr);
+    decoder.table().build(
+        [](void*, uint32_t kc, int level) -> uint32_t {
+            return level == 0 && kc == 38 ? 0x61u : 0u;  // 'a'
+        },
+        nullptr);
     uint8_t events[4][32] = {};
     const uint8_t kinds[4][2] = {{2, 38}, {3, 38}, {4, 1}, {5, 1}};
     for (int i = 0; i < 4; ++i) {
@@ -48,7 +50,9 @@ void benchDecode() {
         events[i][1] = kinds[i][1];
     }
     uint64_t sum = 0;
-    X11InputSource::Callback callback = [&sum](const InputEvent& e) { sum += e.virtualKey + e.button; };
+    X11InputSource::Callback callback = [&sum](const InputEvent& e) {
+        sum += e.virtualKey + e.button;
+    };
     constexpr int kRounds = 2'000'000;
     const uint64_t allocBefore = gAllocations;
     const auto t0 = Clock::now();
@@ -95,12 +99,14 @@ pid_t startXvfb() {
     int fds[2];
     if (pipe(fds) != 0) return -1;
     const std::string fd = std::to_string(fds[1]);
-    const char* argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-noreset", "-nolisten", "tcp", nullptr};
+    const char* argv[] = {"Xvfb",      "-displayfd", fd.c_str(), "-noreset",
+                          "-nolisten", "tcp",        nullptr};
     pid_t pid = -1;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ) != 0) pid = -1;
+    if (posix_spawnp(&pid, "Xvfb", &actions, nullptr, const_cast<char**>(argv), environ) != 0)
+        pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
     std::string display = ":";
@@ -118,8 +124,12 @@ void* operator new(std::size_t n) {
     if (void* p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 int main() {
     benchDecode();
@@ -162,12 +172,17 @@ int main() {
         if (!ok) {
             std::printf("X server:                   events stopped arriving\n");
         } else {
-            std::printf("XTest press -> callback:    median %6.1f us, p90 %6.1f us, max %7.1f us (%d clicks)\n",
-                        plain.median, plain.p90, plain.max, kClicks);
+            std::printf(
+                "XTest press -> callback:    median %6.1f us, p90 %6.1f us, max %7.1f us (%d "
+                "clicks)\n",
+                plain.median, plain.p90, plain.max, kClicks);
             std::printf("same, button intercepted:   median %6.1f us, p90 %6.1f us, max %7.1f us\n",
                         grabbed.median, grabbed.p90, grabbed.max);
-            std::printf("added by intercepting:      median %+6.1f us\n", grabbed.median - plain.median);
-            std::printf("re-arming the grabs:        %8.1f us per change (grab or ungrab + XSync)\n", rearmUs);
+            std::printf("added by intercepting:      median %+6.1f us\n",
+                        grabbed.median - plain.median);
+            std::printf(
+                "re-arming the grabs:        %8.1f us per change (grab or ungrab + XSync)\n",
+                rearmUs);
             std::printf("C++ heap allocations:       %8llu over %d clicks (%d events)\n",
                         static_cast<unsigned long long>(allocations), kClicks, 2 * kClicks);
         }

@@ -45,12 +45,15 @@ int runApply(const Args& args) {
     int speed = 0, precision = 0, lines = 0;
     if (args.size() != 3 || !parseInt(args[0], speed) || !parseInt(args[1], precision) ||
         !parseInt(args[2], lines))
-        return fail("pointer apply", "expects SPEED PRECISION WHEEL_LINES (three integers)", kExitBadInput);
+        return fail("pointer apply", "expects SPEED PRECISION WHEEL_LINES (three integers)",
+                    kExitBadInput);
     desktop::DesktopPointerSettings settings;
     const bool any = settings.apply(speed, precision, lines);
     for (const auto& s : settings.status())
         std::printf("%s: %s\n", s.name.c_str(),
-                    !s.present ? "not present" : s.applied ? "applied" : "failed");
+                    !s.present  ? "not present"
+                    : s.applied ? "applied"
+                                : "failed");
     if (!any) return fail("pointer apply", "no pointer setting took the values", kExitFailed);
     return kExitOk;
 }

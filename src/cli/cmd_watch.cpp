@@ -21,12 +21,18 @@ uint32_t hookCode(const InputEvent& e) {
         return e.horizontal ? 0 : (e.wheelDelta >= 0 ? 0x20A01u : 0x20A00u);
     if (e.kind != InputEvent::Kind::ButtonDown) return 0;
     switch (e.button) {
-        case 1: return 0x201;
-        case 3: return 0x204;
-        case 2: return 0x207;
-        case 8: return 0x1020B;
-        case 9: return 0x2020B;
-        default: return 0;
+        case 1:
+            return 0x201;
+        case 3:
+            return 0x204;
+        case 2:
+            return 0x207;
+        case 8:
+            return 0x1020B;
+        case 9:
+            return 0x2020B;
+        default:
+            return 0;
     }
 }
 
@@ -68,8 +74,9 @@ int runWatch(const Args& args) {
         uint32_t code = 0;
         if (!parseCode(value, code) || desktop::buttonOfEventCode(code) == 0)
             return fail("watch",
-                        "'" + value + "' is not a mouse event code (0x201, 0x204, 0x207, 0x1020b, "
-                        "0x2020b, 0x20a01, 0x20a00)",
+                        "'" + value +
+                            "' is not a mouse event code (0x201, 0x204, 0x207, 0x1020b, "
+                            "0x2020b, 0x20a01, 0x20a00)",
                         kExitBadInput);
         intercepts.push_back(code);
     }
@@ -86,7 +93,9 @@ int runWatch(const Args& args) {
     if (!source.start(printEvent, error))
         return fail("watch", error + " The input hook is off.", kExitFailed);
     const auto failures = source.setIntercepts(intercepts);
-    if (!failures.empty()) std::fprintf(stderr, "z408ctl watch: %s\n", desktop::X11InputSource::describe(failures).c_str());
+    if (!failures.empty())
+        std::fprintf(stderr, "z408ctl watch: %s\n",
+                     desktop::X11InputSource::describe(failures).c_str());
     std::fprintf(stderr, "z408ctl watch: watching; interrupt to stop.\n");
 
     int exitCode = kExitOk;

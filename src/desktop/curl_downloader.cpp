@@ -41,13 +41,16 @@ void initialiseCurl() {
 
 }  // namespace
 
-CurlDownloader::CurlDownloader(DownloadLimits limits) : limits_(limits) { initialiseCurl(); }
+CurlDownloader::CurlDownloader(DownloadLimits limits) : limits_(limits) {
+    initialiseCurl();
+}
 
 bool CurlDownloader::download(const std::string& url, const std::filesystem::path& to,
                               std::stop_token stop) {
     std::string error;
     const bool ok = fetch(url, to, stop, error);
-    if (!ok && std::getenv("Z408_DEBUG")) std::fprintf(stderr, "download %s: %s\n", url.c_str(), error.c_str());
+    if (!ok && std::getenv("Z408_DEBUG"))
+        std::fprintf(stderr, "download %s: %s\n", url.c_str(), error.c_str());
     return ok;
 }
 
@@ -70,7 +73,7 @@ bool CurlDownloader::fetch(const std::string& url, const std::filesystem::path& 
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, limits_.connectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, limits_.totalTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_FAILONERROR, 1L);  // 4xx/5xx are failures, not content
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);     // time-outs without SIGALRM: we run in threads
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);  // time-outs without SIGALRM: we run in threads
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, onData);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &t);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);

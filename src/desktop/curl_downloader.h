@@ -18,7 +18,7 @@ struct DownloadLimits {
 };
 
 class CurlDownloader final : public UpdateDownloader {
-public:
+  public:
     explicit CurlDownloader(DownloadLimits limits = {});
     bool download(const std::string& url, const std::filesystem::path& to,
                   std::stop_token stop) override;
@@ -26,7 +26,7 @@ public:
     bool fetch(const std::string& url, const std::filesystem::path& to, std::stop_token stop,
                std::string& error) const;
 
-private:
+  private:
     DownloadLimits limits_;
 };
 

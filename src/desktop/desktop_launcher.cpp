@@ -36,7 +36,8 @@ bool DesktopLauncher::playSound(const std::string& path) {
     if (!soundTried_) {
         soundTried_ = true;
         if (ca_context_create(&sound_) == CA_SUCCESS) {
-            ca_context_change_props(sound_, CA_PROP_APPLICATION_NAME, "Z408", static_cast<char*>(nullptr));
+            ca_context_change_props(sound_, CA_PROP_APPLICATION_NAME, "Z408",
+                                    static_cast<char*>(nullptr));
             if (ca_context_open(sound_) != CA_SUCCESS) {
                 ca_context_destroy(sound_);
                 sound_ = nullptr;
@@ -48,7 +49,8 @@ bool DesktopLauncher::playSound(const std::string& path) {
     if (sound_ == nullptr) return false;
     ca_context_cancel(sound_, kSoundId);
     return ca_context_play(sound_, kSoundId, CA_PROP_MEDIA_FILENAME, path.c_str(),
-                           CA_PROP_CANBERRA_CACHE_CONTROL, "never", static_cast<char*>(nullptr)) == CA_SUCCESS;
+                           CA_PROP_CANBERRA_CACHE_CONTROL, "never",
+                           static_cast<char*>(nullptr)) == CA_SUCCESS;
 }
 
 bool DesktopLauncher::startProgram(const std::string& path) {
@@ -62,9 +64,13 @@ bool DesktopLauncher::startProgram(const std::string& path) {
     return false;
 }
 
-bool DesktopLauncher::openFile(const std::string& path) { return openWithDesktop(unquoted(path)); }
+bool DesktopLauncher::openFile(const std::string& path) {
+    return openWithDesktop(unquoted(path));
+}
 
-bool DesktopLauncher::openFolder(const std::string& path) { return openWithDesktop(unquoted(path)); }
+bool DesktopLauncher::openFolder(const std::string& path) {
+    return openWithDesktop(unquoted(path));
+}
 
 bool DesktopLauncher::openWithDesktop(const std::string& path) {
     if (path.empty() || !programInPath("xdg-open")) return false;

@@ -10,7 +10,7 @@ struct ca_context;
 namespace z408::desktop {
 
 class DesktopLauncher {
-public:
+  public:
     DesktopLauncher();
     ~DesktopLauncher();
     DesktopLauncher(const DesktopLauncher&) = delete;
@@ -30,7 +30,7 @@ public:
     // The path without one pair of enclosing double quotes.
     static std::string unquoted(const std::string& path);
 
-private:
+  private:
     bool openWithDesktop(const std::string& path);
 
     std::mutex soundMutex_;

@@ -31,7 +31,7 @@ struct KeycodeEntry {
 };
 
 class KeycodeTable {
-public:
+  public:
     // The keysyms of the first group at levels 0 and 1 give each keycode its virtual key.
     using KeysymLookup = uint32_t (*)(void* context, uint32_t keycode, int level);
     void build(KeysymLookup lookup, void* context);
@@ -40,7 +40,7 @@ public:
     // find which key a virtual key stands for.
     uint8_t keycodeOf(uint8_t virtualKey) const;
 
-private:
+  private:
     std::array<KeycodeEntry, 256> entries_{};
 };
 

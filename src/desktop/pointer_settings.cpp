@@ -24,11 +24,17 @@ constexpr int kCoreThreshold = 4;  // the X server's own default threshold
 constexpr int kKdePageLines = 1000;
 constexpr const char* kGnomeSchema = "org.gnome.desktop.peripherals.mouse";
 
-int clampSpeed(int speed) { return std::clamp(speed, 1, 20); }
+int clampSpeed(int speed) {
+    return std::clamp(speed, 1, 20);
+}
 
 // libinput's speed runs from -1 to 1 with 0 as neutral; the profile's 10 is neutral.
-double libinputSpeed(int speed) { return std::clamp((clampSpeed(speed) - kNeutralSpeed) / 10.0, -1.0, 1.0); }
-int profileSpeed(double libinput) { return static_cast<int>(std::lround(libinput * 10.0)) + kNeutralSpeed; }
+double libinputSpeed(int speed) {
+    return std::clamp((clampSpeed(speed) - kNeutralSpeed) / 10.0, -1.0, 1.0);
+}
+int profileSpeed(double libinput) {
+    return static_cast<int>(std::lround(libinput * 10.0)) + kNeutralSpeed;
+}
 
 std::string number(double v) {
     char buf[32];
@@ -75,8 +81,8 @@ std::string readWhole(const std::filesystem::path& p) {
 bool writeWhole(const std::filesystem::path& p, const std::string& text) {
     std::error_code ec;
     std::filesystem::create_directories(p.parent_path(), ec);
-    return static_cast<bool>(writeFileAtomic(
-        p, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())));
+    return static_cast<bool>(
+        writeFileAtomic(p, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())));
 }
 
 }  // namespace
@@ -117,7 +123,8 @@ PointerValues X11CorePointer::read() const {
     PointerValues v;
     v.precision = threshold > 0 ? 1 : 0;
     if (denominator > 0)
-        v.speed = static_cast<int>(std::lround(10.0 * numerator / denominator / (threshold > 0 ? 2 : 1)));
+        v.speed =
+            static_cast<int>(std::lround(10.0 * numerator / denominator / (threshold > 0 ? 2 : 1)));
     return v;
 }
 
@@ -129,7 +136,8 @@ bool GnomePointer::present() const {
 }
 
 bool GnomePointer::apply(int speed, int precision, int /*wheelLines*/) {
-    const bool a = runAndCapture({"gsettings", "set", kGnomeSchema, "speed", number(libinputSpeed(speed))}) == 0;
+    const bool a = runAndCapture({"gsettings", "set", kGnomeSchema, "speed",
+                                  number(libinputSpeed(speed))}) == 0;
     const bool b = runAndCapture({"gsettings", "set", kGnomeSchema, "accel-profile",
                                   precision != 0 ? "adaptive" : "flat"}) == 0;
     return a && b;
@@ -150,14 +158,18 @@ PointerValues GnomePointer::read() const {
 
 // ---- KDE ----
 
-bool KdePointer::present() const { return desktopIs("KDE"); }
+bool KdePointer::present() const {
+    return desktopIs("KDE");
+}
 
 bool KdePointer::apply(int speed, int precision, int wheelLines) {
     const auto inputrc = configDir() / "kcminputrc";
     const auto globals = configDir() / "kdeglobals";
     std::string input = readWhole(inputrc);
-    input = withIniValue(input, "Mouse", "XLbInptPointerAcceleration", number(libinputSpeed(speed)));
-    input = withIniValue(input, "Mouse", "XLbInptAccelProfileFlat", precision != 0 ? "false" : "true");
+    input =
+        withIniValue(input, "Mouse", "XLbInptPointerAcceleration", number(libinputSpeed(speed)));
+    input =
+        withIniValue(input, "Mouse", "XLbInptAccelProfileFlat", precision != 0 ? "false" : "true");
     const int lines = wheelLines < 0 ? kKdePageLines : std::max(wheelLines, 1);
     const std::string global =
         withIniValue(readWhole(globals), "KDE", "WheelScrollLines", std::to_string(lines));
@@ -177,14 +189,17 @@ PointerValues KdePointer::read() const {
     if (const auto f = iniValue(input, "Mouse", "XLbInptAccelProfileFlat"))
         v.precision = *f == "true" ? 0 : 1;
     if (const auto w = iniValue(readWhole(configDir() / "kdeglobals"), "KDE", "WheelScrollLines"))
-        if (const auto n = parseDouble(*w)) v.wheelLines = *n >= kKdePageLines ? -1 : static_cast<int>(*n);
+        if (const auto n = parseDouble(*w))
+            v.wheelLines = *n >= kKdePageLines ? -1 : static_cast<int>(*n);
     return v;
 }
 
 // ---- INI text ----
 
 namespace {
-bool isGroupLine(const std::string& line) { return !line.empty() && line.front() == '['; }
+bool isGroupLine(const std::string& line) {
+    return !line.empty() && line.front() == '[';
+}
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::stringstream in(text);

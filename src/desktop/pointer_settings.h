@@ -12,13 +12,13 @@ using Display = struct _XDisplay;
 namespace z408::desktop {
 
 struct PointerValues {
-    std::optional<int> speed;      // 1 … 20, 10 = the desktop's neutral speed
-    std::optional<int> precision;  // 1: accelerated ("enhance pointer precision"), 0: flat
-    std::optional<int> wheelLines; // lines per wheel step; -1 = one page
+    std::optional<int> speed;       // 1 … 20, 10 = the desktop's neutral speed
+    std::optional<int> precision;   // 1: accelerated ("enhance pointer precision"), 0: flat
+    std::optional<int> wheelLines;  // lines per wheel step; -1 = one page
 };
 
 class PointerBackend {
-public:
+  public:
     virtual ~PointerBackend() = default;
     virtual std::string name() const = 0;
     // Whether this desktop uses these settings at all.
@@ -32,7 +32,7 @@ public:
 // The X server's pointer acceleration: speed scales the motion, precision adds acceleration
 // above a small threshold. Server-wide; no wheel setting.
 class X11CorePointer final : public PointerBackend {
-public:
+  public:
     std::string name() const override { return "X11 core pointer"; }
     bool present() const override;
     bool apply(int speed, int precision, int wheelLines) override;
@@ -41,7 +41,7 @@ public:
 
 // org.gnome.desktop.peripherals.mouse through gsettings: speed and acceleration profile.
 class GnomePointer final : public PointerBackend {
-public:
+  public:
     std::string name() const override { return "GNOME (gsettings)"; }
     bool present() const override;
     bool apply(int speed, int precision, int wheelLines) override;
@@ -50,7 +50,7 @@ public:
 
 // KDE Plasma: kcminputrc [Mouse] acceleration and profile, kdeglobals [KDE] WheelScrollLines.
 class KdePointer final : public PointerBackend {
-public:
+  public:
     std::string name() const override { return "KDE (kcminputrc, kdeglobals)"; }
     bool present() const override;
     bool apply(int speed, int precision, int wheelLines) override;
@@ -59,7 +59,7 @@ public:
 
 // All backends of this desktop; apply() reaches every one that is present.
 class DesktopPointerSettings {
-public:
+  public:
     DesktopPointerSettings();
     // The device side's pointer-settings operation: true when at least one backend took the
     // values. Out-of-range speeds are clamped to 1 … 20 by each backend.
@@ -74,7 +74,7 @@ public:
     std::vector<BackendStatus> status() const;
     std::vector<std::unique_ptr<PointerBackend>>& backends() { return backends_; }
 
-private:
+  private:
     std::vector<std::unique_ptr<PointerBackend>> backends_;
     std::vector<bool> applied_;
 };

@@ -57,7 +57,8 @@ int runAndCapture(const std::vector<std::string>& argv, std::string* output) {
         const ssize_t n = read(fds[0], buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
-        if (text.size() < kMaxOutput) text.append(buf, std::min(static_cast<size_t>(n), kMaxOutput - text.size()));
+        if (text.size() < kMaxOutput)
+            text.append(buf, std::min(static_cast<size_t>(n), kMaxOutput - text.size()));
     }
     close(fds[0]);
     if (output) *output = std::move(text);
@@ -69,8 +70,7 @@ bool startDetached(const std::vector<std::string>& argv) {
     // A short-lived shell starts the program in the background and exits at once: the program
     // is then adopted by init, and a program that keeps running (xdg-open may wait for the
     // viewer) never blocks us. "$@" passes every argument through untouched.
-    std::vector<std::string> shell = {"/bin/sh", "-c",
-                                      "\"$@\" </dev/null >/dev/null 2>&1 &", "sh"};
+    std::vector<std::string> shell = {"/bin/sh", "-c", "\"$@\" </dev/null >/dev/null 2>&1 &", "sh"};
     shell.insert(shell.end(), argv.begin(), argv.end());
     auto args = argvOf(shell);
     pid_t pid = 0;

@@ -19,6 +19,15 @@ thread_local Display* tTrapDisplay = nullptr;
 thread_local int tTrapError = 0;
 // Displays opened here: their errors are never fatal, unlike under Xlib's default handler.
 std::array<std::atomic<Display*>, 32> gOwnDisplays{};
+// Connections that broke. Xlib's locks are not usable after that (closing can wait forever), so
+// they are abandoned, not closed; kept here, they stay reachable rather than leaked.
+std::array<std::atomic<Display*>, 32> gBrokenDisplays{};
+
+bool isBroken(Display* d) {
+    for (const auto& slot : gBrokenDisplays)
+        if (slot.load() == d) return true;
+    return false;
+}
 
 bool isOwnDisplay(Display* d) {
     for (const auto& slot : gOwnDisplays)
@@ -41,11 +50,18 @@ int errorHandler(Display* d, XErrorEvent* e) {
 
 // Xlib ends the process when a connection breaks; for our own connections (a hook, a settings
 // query) a lost X server must not take the program down, so the loss is only noted.
-void keepRunningOnLostConnection(Display*, void*) {}
+void keepRunningOnLostConnection(Display* d, void*) {
+    if (isBroken(d)) return;
+    for (auto& slot : gBrokenDisplays) {
+        Display* expected = nullptr;
+        if (slot.compare_exchange_strong(expected, d)) break;
+    }
+}
 
 int ioErrorHandler(Display* d) {
     if (isOwnDisplay(d)) {
-        if (std::getenv("Z408_DEBUG")) std::fprintf(stderr, "lost the connection to the X server\n");
+        if (std::getenv("Z408_DEBUG"))
+            std::fprintf(stderr, "lost the connection to the X server\n");
         return 0;
     }
     return gPreviousIoHandler ? gPreviousIoHandler(d) : 0;
@@ -61,6 +77,8 @@ void initialiseXlib() {
 }
 
 }  // namespace
+
+bool x11ConnectionBroken(Display* display) { return display != nullptr && isBroken(display); }
 
 Display* openX11Display(std::string& error) {
     const char* name = std::getenv("DISPLAY");
@@ -84,7 +102,7 @@ Display* openX11Display(std::string& error) {
 
 void closeX11Display(Display* display) {
     if (display == nullptr) return;
-    XCloseDisplay(display);  // still registered: closing a broken connection reports an error
+    if (!isBroken(display)) XCloseDisplay(display);
     for (auto& slot : gOwnDisplays) {
         Display* expected = display;
         if (slot.compare_exchange_strong(expected, nullptr)) break;
@@ -98,7 +116,9 @@ X11ErrorTrap::X11ErrorTrap(Display* display) : display_(display) {
     tTrapError = 0;
 }
 
-X11ErrorTrap::~X11ErrorTrap() { tTrapDisplay = nullptr; }
+X11ErrorTrap::~X11ErrorTrap() {
+    tTrapDisplay = nullptr;
+}
 
 int X11ErrorTrap::sync() {
     XSync(display_, False);

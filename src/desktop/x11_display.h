@@ -12,11 +12,13 @@ namespace z408::desktop {
 // or a Wayland-only session, or a server that refused the connection).
 Display* openX11Display(std::string& error);
 void closeX11Display(Display* display);
+// True once the connection to the server broke; no request may be sent on it after that.
+bool x11ConnectionBroken(Display* display);
 
 // Collects the protocol errors of the requests issued on this thread for one display between
 // construction and sync(). Errors of other displays go to the previous handler.
 class X11ErrorTrap {
-public:
+  public:
     explicit X11ErrorTrap(Display* display);
     ~X11ErrorTrap();
     X11ErrorTrap(const X11ErrorTrap&) = delete;
@@ -24,7 +26,7 @@ public:
     // Waits until the server has handled every request so far; the first error code, 0 if none.
     int sync();
 
-private:
+  private:
     Display* display_;
 };
 

@@ -35,8 +35,8 @@ bool X11EventDecoder::decode(const uint8_t* data, size_t size, InputEvent& out) 
             if (vk == kVkNumLock && !release) numLock_ = !numLock_;
             out.kind = release ? InputEvent::Kind::KeyUp : InputEvent::Kind::KeyDown;
             out.virtualKey = vk;
-            out.flags = (e.extended ? kKeyExtended : 0u) | (leftAlt_ || rightAlt_ ? kKeyAltHeld : 0u) |
-                        (release ? kKeyReleased : 0u);
+            out.flags = (e.extended ? kKeyExtended : 0u) |
+                        (leftAlt_ || rightAlt_ ? kKeyAltHeld : 0u) | (release ? kKeyReleased : 0u);
             return true;
         }
         case kButtonPress:
@@ -54,7 +54,8 @@ bool X11EventDecoder::decode(const uint8_t* data, size_t size, InputEvent& out) 
             out.kind = release ? InputEvent::Kind::ButtonUp : InputEvent::Kind::ButtonDown;
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 

@@ -11,7 +11,7 @@
 namespace z408::desktop {
 
 class X11EventDecoder {
-public:
+  public:
     KeycodeTable& table() { return table_; }
     const KeycodeTable& table() const { return table_; }
     void setNumLock(bool on) { numLock_ = on; }
@@ -24,7 +24,7 @@ public:
     // release half of a wheel step, a keycode bound to no key).
     bool decode(const uint8_t* data, size_t size, InputEvent& out);
 
-private:
+  private:
     KeycodeTable table_;
     bool numLock_ = false;
     bool leftAlt_ = false;

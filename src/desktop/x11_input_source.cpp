@@ -2,15 +2,15 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
-#include <X11/keysym.h>
 #include <X11/extensions/record.h>
+#include <X11/keysym.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <thread>
 #include <cstdio>
+#include <thread>
 
 #include "desktop/x11_display.h"
 
@@ -21,14 +21,22 @@ constexpr unsigned kGrabbableButtons[] = {1, 2, 3, 4, 5, 8, 9};
 
 const char* buttonName(unsigned button) {
     switch (button) {
-        case 1: return "left button";
-        case 2: return "middle button";
-        case 3: return "right button";
-        case 4: return "wheel forward";
-        case 5: return "wheel backward";
-        case 8: return "back button";
-        case 9: return "forward button";
-        default: return "button";
+        case 1:
+            return "left button";
+        case 2:
+            return "middle button";
+        case 3:
+            return "right button";
+        case 4:
+            return "wheel forward";
+        case 5:
+            return "wheel backward";
+        case 8:
+            return "back button";
+        case 9:
+            return "forward button";
+        default:
+            return "button";
     }
 }
 
@@ -43,14 +51,22 @@ uint32_t keysymAt(XkbDescPtr xkb, uint32_t keycode, int level) {
 
 unsigned buttonOfEventCode(uint32_t code) {
     switch (code) {
-        case 0x201: return 1;
-        case 0x207: return 2;
-        case 0x204: return 3;
-        case 0x20A01: return 4;
-        case 0x20A00: return 5;
-        case 0x1020B: return 8;
-        case 0x2020B: return 9;
-        default: return 0;
+        case 0x201:
+            return 1;
+        case 0x207:
+            return 2;
+        case 0x204:
+            return 3;
+        case 0x20A01:
+            return 4;
+        case 0x20A00:
+            return 5;
+        case 0x1020B:
+            return 8;
+        case 0x2020B:
+            return 9;
+        default:
+            return 0;
     }
 }
 
@@ -61,13 +77,17 @@ struct RecordAccess {
     }
 };
 
-X11InputSource::~X11InputSource() { stop(); }
+X11InputSource::~X11InputSource() {
+    stop();
+}
 
 void X11InputSource::rebuildKeycodeTable() {
     XkbDescPtr xkb = XkbGetMap(grab_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
     if (xkb == nullptr) return;
     decoder_.table().build(
-        [](void* ctx, uint32_t kc, int level) { return keysymAt(static_cast<XkbDescPtr>(ctx), kc, level); },
+        [](void* ctx, uint32_t kc, int level) {
+            return keysymAt(static_cast<XkbDescPtr>(ctx), kc, level);
+        },
         xkb);
     XkbFreeKeyboard(xkb, 0, True);
 }
@@ -125,9 +145,8 @@ bool X11InputSource::start(Callback callback, std::string& error) {
         return false;
     }
     wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (wakeFd_ < 0 ||
-        !XRecordEnableContextAsync(data_, context_, &RecordAccess::proc,
-                                   reinterpret_cast<XPointer>(this))) {
+    if (wakeFd_ < 0 || !XRecordEnableContextAsync(data_, context_, &RecordAccess::proc,
+                                                  reinterpret_cast<XPointer>(this))) {
         error = "Cannot start recording input events.";
         closeAll();
         return false;
@@ -141,7 +160,8 @@ bool X11InputSource::start(Callback callback, std::string& error) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     for (;;) {
         XRecordState* state = nullptr;
-        const bool enabled = XRecordGetContext(control_, context_, &state) && state != nullptr && state->enabled;
+        const bool enabled =
+            XRecordGetContext(control_, context_, &state) && state != nullptr && state->enabled;
         if (state != nullptr) XRecordFreeState(state);
         if (enabled) break;
         if (ended_ || std::chrono::steady_clock::now() > deadline) {
@@ -161,8 +181,11 @@ void X11InputSource::onRecord(int category, const uint8_t* data, size_t size) {
             if (decoder_.decode(data, size, ev)) callback_(ev);
             break;
         }
-        case XRecordEndOfData: ended_ = true; break;
-        default: break;
+        case XRecordEndOfData:
+            ended_ = true;
+            break;
+        default:
+            break;
     }
 }
 
@@ -199,7 +222,7 @@ void X11InputSource::run(std::stop_token stop) {
 
 void X11InputSource::stop() {
     if (thread_.joinable()) {
-        if (!ended_) {
+        if (!ended_ && !x11ConnectionBroken(control_)) {
             XRecordDisableContext(control_, context_);
             XSync(control_, False);
         }
@@ -214,7 +237,8 @@ void X11InputSource::stop() {
 }
 
 void X11InputSource::closeAll() {
-    if (context_ != 0 && control_ != nullptr) {
+    if (context_ != 0 && control_ != nullptr && !x11ConnectionBroken(control_) &&
+        !x11ConnectionBroken(data_)) {
         XRecordFreeContext(control_, context_);
         XSync(control_, False);
     }
@@ -268,8 +292,8 @@ std::string X11InputSource::describe(const std::vector<GrabFailure>& failures) {
         std::snprintf(code, sizeof code, "0x%x", failures[i].code);
         names += std::string(buttonName(failures[i].button)) + " (" + code + ")";
     }
-    return "Another program has already taken over the " + names +
-           ", so " + (failures.size() == 1 ? "its events reach" : "their events reach") +
+    return "Another program has already taken over the " + names + ", so " +
+           (failures.size() == 1 ? "its events reach" : "their events reach") +
            " other programs as well.";
 }
 

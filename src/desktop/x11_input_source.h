@@ -23,7 +23,7 @@ namespace z408::desktop {
 unsigned buttonOfEventCode(uint32_t code);
 
 class X11InputSource {
-public:
+  public:
     // Runs on the source's thread for every event; must not block for long.
     using Callback = std::function<void(const InputEvent&)>;
 
@@ -51,7 +51,7 @@ public:
     // A sentence naming the failed buttons, for the user.
     static std::string describe(const std::vector<GrabFailure>& failures);
 
-private:
+  private:
     friend struct RecordAccess;
     void onRecord(int category, const uint8_t* data, size_t size);
     void run(std::stop_token stop);
@@ -66,8 +66,8 @@ private:
     int wakeFd_ = -1;
     Callback callback_;
     X11EventDecoder decoder_;
-    std::mutex grabMutex_;             // grab_ is used by the caller's and the source's threads
-    std::array<bool, 10> grabbed_{};   // by X button number
+    std::mutex grabMutex_;            // grab_ is used by the caller's and the source's threads
+    std::array<bool, 10> grabbed_{};  // by X button number
     std::atomic<bool> ended_{false};
     std::jthread thread_;
 };

@@ -28,7 +28,9 @@ X11KeyboardLayout::X11KeyboardLayout() {
     display_ = openX11Display(error);
 }
 
-X11KeyboardLayout::~X11KeyboardLayout() { closeX11Display(display_); }
+X11KeyboardLayout::~X11KeyboardLayout() {
+    closeX11Display(display_);
+}
 
 char32_t X11KeyboardLayout::characterOfKeysym(uint32_t keysym) {
     if ((keysym >= 0x20 && keysym <= 0x7E) || (keysym >= 0xA0 && keysym <= 0xFF)) return keysym;
@@ -49,7 +51,8 @@ char32_t X11KeyboardLayout::characterOf(uint32_t key) const {
     const int group = XkbGetState(display_, XkbUseCoreKbd, &state) == Success ? state.group : 0;
     // The key is the one the input source reports under this virtual key.
     KeycodeTable table;
-    table.build([](void* ctx, uint32_t kc, int level) { return keysymAt(static_cast<XkbDescPtr>(ctx), kc, 0, level); },
+    table.build([](void* ctx, uint32_t kc,
+                   int level) { return keysymAt(static_cast<XkbDescPtr>(ctx), kc, 0, level); },
                 xkb);
     const uint8_t keycode = table.keycodeOf(static_cast<uint8_t>(key));
     const char32_t c = keycode != 0 ? characterOfKeysym(keysymAt(xkb, keycode, group, 0)) : 0;

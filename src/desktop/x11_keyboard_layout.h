@@ -9,7 +9,7 @@
 namespace z408::desktop {
 
 class X11KeyboardLayout final : public KeyboardLayout {
-public:
+  public:
     X11KeyboardLayout();
     ~X11KeyboardLayout() override;
     X11KeyboardLayout(const X11KeyboardLayout&) = delete;
@@ -21,7 +21,7 @@ public:
     // The Unicode character of a keysym; 0 for keysyms that are not characters.
     static char32_t characterOfKeysym(uint32_t keysym);
 
-private:
+  private:
     mutable std::mutex mutex_;
     Display* display_ = nullptr;
 };

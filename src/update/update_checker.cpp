@@ -33,7 +33,9 @@ UpdateChecker::UpdateChecker(std::filesystem::path programDirectory, std::string
       notices_(notices),
       actions_(actions) {}
 
-UpdateChecker::~UpdateChecker() { stopThread(); }
+UpdateChecker::~UpdateChecker() {
+    stopThread();
+}
 
 void UpdateChecker::startThread() {
     if (!thread_.joinable()) thread_ = std::jthread([this](std::stop_token st) { run(st); });
@@ -68,7 +70,9 @@ std::string UpdateChecker::newFirmwareUrl() const {
     return newFirmwareUrl_;
 }
 
-void UpdateChecker::showLatest() { notices_.info(notices_.chinese() ? kLatestChinese : kLatestEnglish); }
+void UpdateChecker::showLatest() {
+    notices_.info(notices_.chinese() ? kLatestChinese : kLatestEnglish);
+}
 
 bool UpdateChecker::checkForUpdate() {
     {
@@ -78,7 +82,8 @@ bool UpdateChecker::checkForUpdate() {
     }
     // A description from an earlier check that is already newer: ask at once, no download.
     if (readUpdateDescription(descriptionFile_).current > deviceVersion()) {
-        const bool ok = notices_.info(notices_.chinese() ? kNewVersionChinese : kNewVersionEnglish, true);
+        const bool ok =
+            notices_.info(notices_.chinese() ? kNewVersionChinese : kNewVersionEnglish, true);
         if (ok) actions_.startFirmwareBurner();
         std::lock_guard lock(mutex_);
         idle_ = true;

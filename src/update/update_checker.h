@@ -16,7 +16,7 @@ namespace z408 {
 
 // What the window does for the check.
 class UpdateActions {
-public:
+  public:
     virtual ~UpdateActions() = default;
     // The support page's timer 5: once `ms` have passed, the window calls timeoutElapsed().
     virtual void startTimeoutTimer(uint32_t ms) = 0;
@@ -28,7 +28,7 @@ public:
 };
 
 class UpdateChecker {
-public:
+  public:
     static constexpr uint32_t kTimeoutMs = 2000;
     static constexpr const char* kDescriptionPath = "/software/z408/update.xml";
 
@@ -62,7 +62,7 @@ public:
     std::filesystem::path descriptionFile() const { return descriptionFile_; }
     std::filesystem::path firmwareFile() const { return firmwareFile_; }
 
-private:
+  private:
     void run(std::stop_token stop);
     void offerUpdate(std::stop_token stop);
     void showLatest();

@@ -7,7 +7,7 @@
 namespace z408 {
 
 class UpdateDownloader {
-public:
+  public:
     virtual ~UpdateDownloader() = default;
     // Replaces `to` with what `url` serves; false (and `to` left as it was) on any failure.
     // Gives up early once `stop` is requested.

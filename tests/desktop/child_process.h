@@ -18,7 +18,7 @@ extern char** environ;
 namespace z408::test {
 
 class ChildProcess {
-public:
+  public:
     ChildProcess() = default;
     ~ChildProcess() { stop(); }
     ChildProcess(const ChildProcess&) = delete;
@@ -52,7 +52,7 @@ public:
     }
     pid_t pid() const { return pid_; }
 
-private:
+  private:
     pid_t pid_ = -1;
 };
 
@@ -77,7 +77,7 @@ inline std::string readLine(int fd, int seconds) {
 
 // An Xvfb of the test's own on a free display number; DISPLAY points at it while it runs.
 class XvfbServer {
-public:
+  public:
     bool start() {
         int fds[2];
         if (pipe2(fds, O_NONBLOCK) != 0) return false;
@@ -93,7 +93,7 @@ public:
     void stop() { process_.stop(); }
     const std::string& display() const { return display_; }
 
-private:
+  private:
     ChildProcess process_;
     std::string display_;
 };

@@ -1,6 +1,6 @@
 // Keycode tables of layouts other than US, and the decoding of raw core events.
-#include <gtest/gtest.h>
 #include <X11/keysym.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <map>
@@ -23,13 +23,13 @@ uint32_t lookup(void* ctx, uint32_t kc, int level) {
 
 TEST(KeycodeTable, FollowsTheLayoutAndFallsBackToTheUsPosition) {
     FakeMap azerty = {
-        {10, {XK_ampersand, XK_1}},     // AZERTY digit row: the digit is on the second level
-        {24, {XK_a, XK_A}},             // AZERTY's A where US has Q
+        {10, {XK_ampersand, XK_1}},            // AZERTY digit row: the digit is on the second level
+        {24, {XK_a, XK_A}},                    // AZERTY's A where US has Q
         {34, {XK_udiaeresis, XK_Udiaeresis}},  // German ü at US '[': no key of its own
-        {87, {XK_KP_End, XK_KP_1}},     // keypad 1
+        {87, {XK_KP_End, XK_KP_1}},            // keypad 1
         {104, {XK_KP_Enter, XK_KP_Enter}},
-        {94, {XK_less, XK_greater}},    // the 102nd key keeps its own virtual key
-        {200, {0x1234567, 0}},          // a symbol nobody knows at a keycode with no US key
+        {94, {XK_less, XK_greater}},  // the 102nd key keeps its own virtual key
+        {200, {0x1234567, 0}},        // a symbol nobody knows at a keycode with no US key
     };
     KeycodeTable table;
     table.build(lookup, &azerty);

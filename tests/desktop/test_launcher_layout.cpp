@@ -2,8 +2,8 @@
 // was asked), and key names through the X keyboard layout under a private Xvfb.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <thread>
 
@@ -38,15 +38,16 @@ void writeScript(const std::filesystem::path& p, const std::string& body) {
 }
 
 class LauncherTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const char* path = std::getenv("PATH");
         savedPath_ = path ? path : "";
         std::filesystem::create_directory(dir_ / "bin");
         // Records its arguments, one per line, the way the desktop handler would receive them.
-        writeScript(dir_ / "bin/xdg-open",
-                    "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + (dir_ / "opened.tmp").string() +
-                        "\"; mv \"" + (dir_ / "opened.tmp").string() + "\" \"" + (dir_ / "opened").string() + "\"");
+        writeScript(dir_ / "bin/xdg-open", "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
+                                               (dir_ / "opened.tmp").string() + "\"; mv \"" +
+                                               (dir_ / "opened.tmp").string() + "\" \"" +
+                                               (dir_ / "opened").string() + "\"");
         setenv("PATH", ((dir_ / "bin").string() + ":" + savedPath_).c_str(), 1);
     }
     void TearDown() override { setenv("PATH", savedPath_.c_str(), 1); }
@@ -110,12 +111,14 @@ TEST(X11KeyboardLayoutTest, NamesKeysThroughTheActiveLayout) {
     ASSERT_TRUE(xvfb.start());
     X11KeyboardLayout layout;
     ASSERT_TRUE(layout.connected());
-    const std::pair<uint32_t, char32_t> us[] = {
-        {0x41, U'a'}, {0x5A, U'z'}, {0x31, U'1'}, {0xBA, U';'}, {0xBF, U'/'}, {0xDE, U'\''}, {0x0D, 0}};
+    const std::pair<uint32_t, char32_t> us[] = {{0x41, U'a'}, {0x5A, U'z'}, {0x31, U'1'},
+                                                {0xBA, U';'}, {0xBF, U'/'}, {0xDE, U'\''},
+                                                {0x0D, 0}};
     for (const auto& [key, c] : us) EXPECT_EQ(layout.characterOf(key), c) << key;
     EXPECT_EQ(keyName(0x41, layout), "A");
 
-    if (runAndCapture({"setxkbmap", "de"}) != 0) GTEST_SKIP() << "setxkbmap cannot load a German layout";
+    if (runAndCapture({"setxkbmap", "de"}) != 0)
+        GTEST_SKIP() << "setxkbmap cannot load a German layout";
     // Z and Y swap places; the key right of P gives ü; the same object sees the change.
     EXPECT_EQ(layout.characterOf(0x5A), U'z');
     EXPECT_EQ(layout.characterOf(0x59), U'y');

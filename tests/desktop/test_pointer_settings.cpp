@@ -26,7 +26,7 @@ std::string readText(const std::filesystem::path& p) {
 
 // Environment changes undone at the end of a test.
 class ScopedEnv {
-public:
+  public:
     void set(const char* name, const std::string& value) {
         remember(name);
         setenv(name, value.c_str(), 1);
@@ -44,7 +44,7 @@ public:
         }
     }
 
-private:
+  private:
     void remember(const char* name) {
         const char* v = std::getenv(name);
         saved_.emplace_back(name, v ? std::optional<std::string>(v) : std::nullopt);
@@ -53,7 +53,7 @@ private:
 };
 
 class PointerSettingsTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         xvfb_ = new test::XvfbServer;
         ASSERT_TRUE(xvfb_->start()) << "Xvfb did not start";
@@ -109,8 +109,9 @@ TEST_F(PointerSettingsTest, OnlyThePresentDesktopsAreWritten) {
 TEST_F(PointerSettingsTest, KdeFilesKeepTheirOtherContent) {
     env_.set("XDG_CURRENT_DESKTOP", "KDE");
     {
-        std::ofstream(config_ / "kcminputrc") << "[Keyboard]\nNumLock=0\n\n[Mouse]\ncursorTheme=breeze\n"
-                                                 "XLbInptAccelProfileFlat=false\n";
+        std::ofstream(config_ / "kcminputrc")
+            << "[Keyboard]\nNumLock=0\n\n[Mouse]\ncursorTheme=breeze\n"
+               "XLbInptAccelProfileFlat=false\n";
         std::ofstream(config_ / "kdeglobals") << "[General]\nColorScheme=Dark\n";
     }
     KdePointer kde;

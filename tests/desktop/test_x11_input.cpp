@@ -22,7 +22,7 @@ namespace {
 using Kind = InputEvent::Kind;
 
 class X11InputTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         xvfb_ = new test::XvfbServer;
         ASSERT_TRUE(xvfb_->start()) << "Xvfb did not start";
@@ -57,7 +57,8 @@ protected:
         XSync(driver_, False);
     }
     void key(KeySym ks, bool press) {
-        XTestFakeKeyEvent(driver_, XKeysymToKeycode(driver_, ks), press ? True : False, CurrentTime);
+        XTestFakeKeyEvent(driver_, XKeysymToKeycode(driver_, ks), press ? True : False,
+                          CurrentTime);
         XSync(driver_, False);
     }
     // Waits until the source has delivered `count` events (or gives up after a few seconds).
@@ -94,10 +95,10 @@ TEST_F(X11InputTest, ButtonsAndWheelStepsArriveInOrder) {
         int32_t delta;
     };
     const Expected expected[] = {
-        {Kind::ButtonDown, 1, 0}, {Kind::ButtonUp, 1, 0}, {Kind::ButtonDown, 2, 0},
+        {Kind::ButtonDown, 1, 0}, {Kind::ButtonUp, 1, 0},   {Kind::ButtonDown, 2, 0},
         {Kind::ButtonUp, 2, 0},   {Kind::ButtonDown, 3, 0}, {Kind::ButtonUp, 3, 0},
-        {Kind::ButtonDown, 8, 0}, {Kind::ButtonUp, 8, 0}, {Kind::ButtonDown, 9, 0},
-        {Kind::ButtonUp, 9, 0},   {Kind::Wheel, 4, 120},  {Kind::Wheel, 5, -120},
+        {Kind::ButtonDown, 8, 0}, {Kind::ButtonUp, 8, 0},   {Kind::ButtonDown, 9, 0},
+        {Kind::ButtonUp, 9, 0},   {Kind::Wheel, 4, 120},    {Kind::Wheel, 5, -120},
         {Kind::Wheel, 6, -120},   {Kind::Wheel, 7, 120},
     };
     const auto got = waitFor(std::size(expected));
@@ -118,13 +119,13 @@ TEST_F(X11InputTest, KeysArriveAsVirtualKeysWithLowLevelFlags) {
         uint32_t flags;  // of the press; the release adds 0x80
     };
     const Case cases[] = {
-        {XK_a, 0x41, 0x00},         {XK_1, 0x31, 0x00},         {XK_Return, 0x0D, 0x00},
-        {XK_F4, 0x73, 0x00},        {XK_Escape, 0x1B, 0x00},    {XK_minus, 0xBD, 0x00},
+        {XK_a, 0x41, 0x00},           {XK_1, 0x31, 0x00},          {XK_Return, 0x0D, 0x00},
+        {XK_F4, 0x73, 0x00},          {XK_Escape, 0x1B, 0x00},     {XK_minus, 0xBD, 0x00},
         {XK_bracketleft, 0xDB, 0x00}, {XK_apostrophe, 0xDE, 0x00}, {XK_Shift_R, 0xA1, 0x00},
-        {XK_Control_L, 0xA2, 0x00}, {XK_Control_R, 0xA3, 0x01}, {XK_Right, 0x27, 0x01},
-        {XK_Delete, 0x2E, 0x01},    {XK_Print, 0x2C, 0x01},     {XK_KP_Add, 0x6B, 0x00},
-        {XK_KP_Enter, 0x0D, 0x01},  {XK_KP_Divide, 0x6F, 0x01}, {XK_Super_L, 0x5B, 0x01},
-        {XK_Pause, 0x13, 0x00},     {XK_Caps_Lock, 0x14, 0x00},
+        {XK_Control_L, 0xA2, 0x00},   {XK_Control_R, 0xA3, 0x01},  {XK_Right, 0x27, 0x01},
+        {XK_Delete, 0x2E, 0x01},      {XK_Print, 0x2C, 0x01},      {XK_KP_Add, 0x6B, 0x00},
+        {XK_KP_Enter, 0x0D, 0x01},    {XK_KP_Divide, 0x6F, 0x01},  {XK_Super_L, 0x5B, 0x01},
+        {XK_Pause, 0x13, 0x00},       {XK_Caps_Lock, 0x14, 0x00},
     };
     for (const auto& c : cases) {
         key(c.keysym, true);
@@ -182,7 +183,7 @@ TEST_F(X11InputTest, AltHeldAndNumLockChangeTheKeyReport) {
 
 // Another program with a window under the pointer that wants every click.
 class Observer {
-public:
+  public:
     Observer() {
         display_ = XOpenDisplay(nullptr);
         const Window root = DefaultRootWindow(display_);
@@ -212,7 +213,7 @@ public:
     }
     Display* display() const { return display_; }
 
-private:
+  private:
     Display* display_;
     Window window_;
 };

@@ -2,10 +2,10 @@
 // 127.0.0.1 (tests/update/http_server.py, started and stopped by the tests).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <fstream>
 #include <mutex>
 #include <thread>
@@ -44,11 +44,13 @@ TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
         const char* newFile;
     };
     const Case cases[] = {
-        {"<update><firmware><current>13</current><newfile>http://h/f.bin</newfile></firmware></update>",
+        {"<update><firmware><current>13</current><newfile>http://h/f.bin</newfile></firmware></"
+         "update>",
          13, "http://h/f.bin"},
         {"<any><firmware><current> 21 </current></firmware></any>", 21, ""},
         // the first "firmware" child only; a nested one is searched when the key is missing
-        {"<r><firmware><firmware><current>5</current></firmware></firmware><firmware><current>9</current></firmware></r>",
+        {"<r><firmware><firmware><current>5</current></firmware></firmware><firmware><current>9</"
+         "current></firmware></r>",
          5, ""},
         {"<r><other><current>7</current></other></r>", 0, ""},
         {"<r><firmware><current><b>7</b></current></firmware></r>", 0, ""},  // not plain text
@@ -68,8 +70,14 @@ TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
 
 TEST(UpdateDescription, IntegerValueOfText) {
     const std::pair<const char*, uint32_t> cases[] = {
-        {"12", 12},          {"  \t\n13abc", 13}, {"+7", 7},        {"-1", 0xFFFFFFFFu},
-        {"", 0},             {"abc", 0},          {"- 5", 0},       {"99999999999", 0x7FFFFFFFu},
+        {"12", 12},
+        {"  \t\n13abc", 13},
+        {"+7", 7},
+        {"-1", 0xFFFFFFFFu},
+        {"", 0},
+        {"abc", 0},
+        {"- 5", 0},
+        {"99999999999", 0x7FFFFFFFu},
         {"-99999999999", 0x80000000u},
     };
     for (const auto& [text, value] : cases) EXPECT_EQ(integerValueOfText(text), value) << text;
@@ -77,12 +85,13 @@ TEST(UpdateDescription, IntegerValueOfText) {
 
 // The local HTTP server with its document folder.
 class HttpServer {
-public:
+  public:
     bool start() {
         int fds[2];
         if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) return false;
         const bool ok = process_.start(
-            {"python3", (std::filesystem::path(__FILE__).parent_path() / "http_server.py").string(), root_.path().string(), "1.5"},
+            {"python3", (std::filesystem::path(__FILE__).parent_path() / "http_server.py").string(),
+             root_.path().string(), "1.5"},
             fds[1]);
         close(fds[1]);
         if (ok) port_ = test::readLine(fds[0], 20);
@@ -92,14 +101,14 @@ public:
     std::string url(const std::string& path) const { return "http://127.0.0.1:" + port_ + path; }
     std::filesystem::path file(const std::string& rel) const { return root_.path() / rel; }
 
-private:
+  private:
     test::TempDir root_;
     test::ChildProcess process_;
     std::string port_;
 };
 
 class DownloadTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         server_ = new HttpServer;
         ASSERT_TRUE(server_->start()) << "the HTTP server did not start";
@@ -119,13 +128,14 @@ TEST_F(DownloadTest, FoundRedirectedNotFoundSlowTooLargeRefusedCancelled) {
     for (size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<char>(i * 7);
     writeText(server_->file("fw/image.bin"), payload);
     const auto target = dir_ / "new_version/image.bin";  // its folder does not exist yet
-    desktop::CurlDownloader downloader({.connectTimeoutMs = 2000, .totalTimeoutMs = 400,
-                                        .maxBytes = 200000, .maxRedirects = 5});
+    desktop::CurlDownloader downloader(
+        {.connectTimeoutMs = 2000, .totalTimeoutMs = 400, .maxBytes = 200000, .maxRedirects = 5});
     std::string error;
     ASSERT_TRUE(downloader.fetch(server_->url("/fw/image.bin"), target, {}, error)) << error;
     EXPECT_EQ(readText(target), payload);
     writeText(target, "old");
-    ASSERT_TRUE(downloader.fetch(server_->url("/redirect/fw/image.bin"), target, {}, error)) << error;
+    ASSERT_TRUE(downloader.fetch(server_->url("/redirect/fw/image.bin"), target, {}, error))
+        << error;
     EXPECT_EQ(readText(target), payload);
 
     // Every failure leaves the file as it was.
@@ -150,13 +160,14 @@ TEST_F(DownloadTest, FoundRedirectedNotFoundSlowTooLargeRefusedCancelled) {
     }
     std::stop_source cancelled;
     cancelled.request_stop();
-    EXPECT_FALSE(downloader.fetch(server_->url("/slow/fw/image.bin"), target, cancelled.get_token(), error));
+    EXPECT_FALSE(
+        downloader.fetch(server_->url("/slow/fw/image.bin"), target, cancelled.get_token(), error));
     EXPECT_EQ(error, "cancelled");
 }
 
 // Notices shown from the user-interface thread and the worker.
 class SharedNotices : public UserNotices {
-public:
+  public:
     bool show(const Notice& n) override {
         std::lock_guard lock(mutex_);
         shown_.push_back(n);
@@ -171,13 +182,13 @@ public:
     std::atomic<bool> reply{true};
     std::atomic<bool> chineseText{false};
 
-private:
+  private:
     std::mutex mutex_;
     std::vector<Notice> shown_;
 };
 
 class RecordingActions : public UpdateActions {
-public:
+  public:
     void startTimeoutTimer(uint32_t ms) override {
         timerMs = ms;
         ++timerStarts;
@@ -190,8 +201,9 @@ public:
 
 // Counts finished downloads so a test can wait for the worker.
 class CountingDownloader : public UpdateDownloader {
-public:
-    bool download(const std::string& url, const std::filesystem::path& to, std::stop_token stop) override {
+  public:
+    bool download(const std::string& url, const std::filesystem::path& to,
+                  std::stop_token stop) override {
         ++started;
         const bool ok = inner.download(url, to, stop);
         ++finished;
@@ -202,12 +214,13 @@ public:
 };
 
 class UpdateCheckTest : public DownloadTest {
-protected:
+  protected:
     void SetUp() override {
         DownloadTest::SetUp();
         writeText(server_->file("fw/TarvoGameDevice.bin"), "FIRMWARE");
     }
-    void publish(const std::string& current, const std::string& newfile = "/fw/TarvoGameDevice.bin") {
+    void publish(const std::string& current,
+                 const std::string& newfile = "/fw/TarvoGameDevice.bin") {
         writeText(server_->file("software/z408/update.xml"),
                   "<update><firmware><current>" + current + "</current><newfile>" +
                       server_->url(newfile) + "</newfile></firmware></update>");
@@ -226,7 +239,8 @@ protected:
     }
     std::vector<std::string> texts() {
         std::vector<std::string> out;
-        for (const auto& n : notices_.shown()) out.push_back(n.text + (n.withCancel ? " [Cancel]" : ""));
+        for (const auto& n : notices_.shown())
+            out.push_back(n.text + (n.withCancel ? " [Cancel]" : ""));
         return out;
     }
 
@@ -236,7 +250,8 @@ protected:
 };
 
 constexpr const char* kQuestion =
-    "A new version of firmware is available for the gaming mouse, whether to update or not? [Cancel]";
+    "A new version of firmware is available for the gaming mouse, whether to update or not? "
+    "[Cancel]";
 constexpr const char* kLatest = "Firmware is the latest version.";
 
 TEST_F(UpdateCheckTest, NewerVersionAskedAndAcceptedDownloadsImageAndStartsBurner) {
@@ -283,11 +298,9 @@ TEST_F(UpdateCheckTest, VersionComparisons) {
         bool offered;
     };
     const Case cases[] = {
-        {"12", "12", false},  // same version
-        {"12", "11", false},
-        {"", "1", true},      // the mouse did not answer: it counts as version 0
-        {"", "0", false},
-        {"12", "", false},    // no "current": version 0
+        {"12", "12", false},                     // same version
+        {"12", "11", false}, {"", "1", true},    // the mouse did not answer: it counts as version 0
+        {"", "0", false},    {"12", "", false},  // no "current": version 0
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(std::string(k.device) + " vs " + k.current);
@@ -353,7 +366,8 @@ TEST_F(UpdateCheckTest, FailedImageDownloadIsReported) {
     c->setDeviceFirmwareVersionText("12");
     ASSERT_TRUE(c->checkForUpdate());
     waitIdle(*c);
-    EXPECT_EQ(texts(), (std::vector<std::string>{kQuestion, "New-version firmware download failed."}));
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{kQuestion, "New-version firmware download failed."}));
     EXPECT_EQ(actions_.burnerStarts, 0);
 }
 
