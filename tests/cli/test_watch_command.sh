@@ -67,7 +67,8 @@ seen=$( (grep -o 'button [0-9]*,' "$work/xev" || true) | sort -u | tr -d ',' | t
 [ "$seen" = "button 1 button 2 button 4 " ] || fail "other clients saw: $seen"
 
 # The X server going away ends the command with a message, not a crash of Xlib's making.
-"$ctl" watch >/dev/null 2>"$work/gone.err" &
+LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan_lost_x_server.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+    "$ctl" watch >/dev/null 2>"$work/gone.err" &
 watch=$!
 pids+=($watch)
 for _ in $(seq 400); do grep -q watching "$work/gone.err" && break; sleep 0.05; done
