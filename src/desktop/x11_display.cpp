@@ -50,12 +50,16 @@ int errorHandler(Display* d, XErrorEvent* e) {
 
 // Xlib ends the process when a connection breaks; for our own connections (a hook, a settings
 // query) a lost X server must not take the program down, so the loss is only noted.
-void keepRunningOnLostConnection(Display* d, void*) {
+void markBroken(Display* d) {
     if (isBroken(d)) return;
     for (auto& slot : gBrokenDisplays) {
         Display* expected = nullptr;
         if (slot.compare_exchange_strong(expected, d)) break;
     }
+}
+
+void keepRunningOnLostConnection(Display* d, void*) {
+    markBroken(d);
 }
 
 int ioErrorHandler(Display* d) {
@@ -78,7 +82,13 @@ void initialiseXlib() {
 
 }  // namespace
 
-bool x11ConnectionBroken(Display* display) { return display != nullptr && isBroken(display); }
+bool x11ConnectionBroken(Display* display) {
+    return display != nullptr && isBroken(display);
+}
+
+void abandonX11Display(Display* display) {
+    if (display != nullptr) markBroken(display);
+}
 
 Display* openX11Display(std::string& error) {
     const char* name = std::getenv("DISPLAY");

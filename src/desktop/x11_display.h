@@ -14,6 +14,9 @@ Display* openX11Display(std::string& error);
 void closeX11Display(Display* display);
 // True once the connection to the server broke; no request may be sent on it after that.
 bool x11ConnectionBroken(Display* display);
+// Treats the connection as broken (the server was seen to hang up): nothing more is sent on it
+// and closing it only forgets it.
+void abandonX11Display(Display* display);
 
 // Collects the protocol errors of the requests issued on this thread for one display between
 // construction and sync(). Errors of other displays go to the previous handler.

@@ -6,6 +6,7 @@
 #include <X11/keysym.h>
 #include <poll.h>
 #include <sys/eventfd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -45,6 +46,13 @@ uint32_t keysymAt(XkbDescPtr xkb, uint32_t keycode, int level) {
     if (keycode < xkb->min_key_code || keycode > xkb->max_key_code) return 0;
     if (XkbKeyNumGroups(xkb, kc) == 0 || level >= XkbKeyGroupWidth(xkb, kc, 0)) return 0;
     return static_cast<uint32_t>(XkbKeySymEntry(xkb, kc, level, 0));
+}
+
+// A readable socket with nothing to read: the server closed the connection.
+bool atEndOfStream(const pollfd& p) {
+    if ((p.revents & POLLIN) == 0) return false;
+    char byte;
+    return recv(p.fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
 
 }  // namespace
@@ -154,6 +162,7 @@ bool X11InputSource::start(Callback callback, std::string& error) {
     XFlush(data_);
     callback_ = std::move(callback);
     ended_ = false;
+    serverLost_ = false;
     thread_ = std::jthread([this](std::stop_token st) { run(st); });
     // The server answers the enabling on the data connection only with the first event, so ask
     // on the control connection until the context reads as enabled.
@@ -205,33 +214,53 @@ void X11InputSource::drainGrabConnection() {
 }
 
 void X11InputSource::run(std::stop_token stop) {
-    pollfd fds[3] = {{ConnectionNumber(data_), POLLIN, 0},
-                     {ConnectionNumber(grab_), POLLIN, 0},
+    pollfd fds[3] = {{ConnectionNumber(data_), POLLIN | POLLRDHUP, 0},
+                     {ConnectionNumber(grab_), POLLIN | POLLRDHUP, 0},
                      {wakeFd_, POLLIN, 0}};
     while (!stop.stop_requested() && !ended_) {
+        if (poll(fds, 3, -1) < 0) continue;
+        // A server that hung up is left alone: Xlib's state after reading a broken connection is
+        // not safe to use from several threads, so the hang-up is caught before any read and no
+        // further request goes out on any connection.
+        if (((fds[0].revents | fds[1].revents) & (POLLERR | POLLHUP | POLLRDHUP | POLLNVAL)) != 0 ||
+            atEndOfStream(fds[0]) || atEndOfStream(fds[1])) {
+            serverLost_ = true;
+            break;
+        }
+        if (fds[2].revents != 0) break;
         XRecordProcessReplies(data_);
         if (ended_) break;
         // The grab connection must be read too, or grabbed events pile up in its queue.
-        drainGrabConnection();
-        if (poll(fds, 3, -1) < 0) continue;
-        if ((fds[0].revents & (POLLERR | POLLHUP)) != 0) break;
-        if (fds[2].revents != 0) break;
+        if (fds[1].revents != 0) drainGrabConnection();
+        if (x11ConnectionBroken(data_) || x11ConnectionBroken(grab_)) {
+            serverLost_ = true;
+            break;
+        }
     }
     ended_ = true;
 }
 
 void X11InputSource::stop() {
     if (thread_.joinable()) {
-        if (!ended_ && !x11ConnectionBroken(control_)) {
+        // Recording that ended without being disabled means the server went away; then nothing
+        // more is sent on any of the connections.
+        const bool lost = ended_ || serverLost_ || x11ConnectionBroken(control_) ||
+                          x11ConnectionBroken(data_) || x11ConnectionBroken(grab_);
+        if (lost) {
+            thread_.join();
+            abandonX11Display(control_);
+            abandonX11Display(data_);
+            abandonX11Display(grab_);
+        } else {
             XRecordDisableContext(control_, context_);
             XSync(control_, False);
+            thread_.request_stop();
+            const uint64_t one = 1;
+            if (write(wakeFd_, &one, sizeof one) < 0) {
+                // The thread also leaves on the end-of-data reply of the disabled context.
+            }
+            thread_.join();
         }
-        thread_.request_stop();
-        const uint64_t one = 1;
-        if (write(wakeFd_, &one, sizeof one) < 0) {
-            // The thread also leaves on the end-of-data reply of the disabled context.
-        }
-        thread_.join();
     }
     closeAll();
 }

@@ -69,6 +69,7 @@ class X11InputSource {
     std::mutex grabMutex_;            // grab_ is used by the caller's and the source's threads
     std::array<bool, 10> grabbed_{};  // by X button number
     std::atomic<bool> ended_{false};
+    std::atomic<bool> serverLost_{false};
     std::jthread thread_;
 };
 

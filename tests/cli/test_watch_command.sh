@@ -68,13 +68,14 @@ seen=$( (grep -o 'button [0-9]*,' "$work/xev" || true) | sort -u | tr -d ',' | t
 
 # The X server going away ends the command with a message, not a crash of Xlib's making.
 LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan_lost_x_server.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}" \
+TSAN_OPTIONS="suppressions=$(dirname "$0")/tsan_lost_x_server.supp${TSAN_OPTIONS:+:$TSAN_OPTIONS}" \
     "$ctl" watch >/dev/null 2>"$work/gone.err" &
 watch=$!
 pids+=($watch)
 for _ in $(seq 400); do grep -q watching "$work/gone.err" && break; sleep 0.05; done
 kill "$xvfb"
 set +e; wait "$watch"; rc=$?; set -e
-[ "$rc" = 1 ] || fail "watch ended with $rc when the X server went away"
+[ "$rc" = 1 ] || fail "watch ended with $rc when the X server went away: $(cat "$work/gone.err")"
 grep -q "the X server went away" "$work/gone.err" || fail "no message: $(cat "$work/gone.err")"
 ! grep -q "X connection" "$work/gone.err" || fail "Xlib's own message leaked: $(cat "$work/gone.err")"
 echo "watch: ok"
