@@ -38,7 +38,7 @@ grep -q "button 2," "$work/xev" || fail "xev never saw a click"
 "$ctl" watch --intercept 0x204 --intercept 0x20a00 >"$work/watch" 2>"$work/watch.err" &
 watch=$!
 pids+=($watch)
-for _ in $(seq 400); do grep -q watching "$work/watch.err" && break; sleep 0.05; done
+for _ in $(seq 400); do grep -q watching "$work/watch.err" 2>/dev/null && break; sleep 0.05; done
 grep -q watching "$work/watch.err" || fail "watch did not start: $(cat "$work/watch.err")"
 
 xdotool click --delay 0 3 click --delay 0 1 click --delay 0 5 click --delay 0 4 \
@@ -72,7 +72,7 @@ TSAN_OPTIONS="suppressions=$(dirname "$0")/tsan_lost_x_server.supp${TSAN_OPTIONS
     "$ctl" watch >/dev/null 2>"$work/gone.err" &
 watch=$!
 pids+=($watch)
-for _ in $(seq 400); do grep -q watching "$work/gone.err" && break; sleep 0.05; done
+for _ in $(seq 400); do grep -q watching "$work/gone.err" 2>/dev/null && break; sleep 0.05; done
 kill "$xvfb"
 set +e; wait "$watch"; rc=$?; set -e
 [ "$rc" = 1 ] || fail "watch ended with $rc when the X server went away: $(cat "$work/gone.err")"
