@@ -48,6 +48,16 @@ void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QI
     update();
 }
 
+void CGDIBitmapBtn::SetLooks(const QImage& normal, const QImage& hover, const QImage& pressed, const QImage& disabled)
+{
+    normal_ = QPixmap::fromImage(normal);
+    hover_ = QPixmap::fromImage(hover);
+    pressed_ = QPixmap::fromImage(pressed);
+    disabled_ = QPixmap::fromImage(disabled);
+    altNormal_ = altPressed_ = QPixmap();
+    update();
+}
+
 void CGDIBitmapBtn::SetText(const QString& text)
 {
     setText(text);

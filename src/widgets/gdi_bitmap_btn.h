@@ -29,6 +29,8 @@ public:
     // Cuts each given page image at `rect` (page coordinates) and places the button there.
     void SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover, const QImage& pressed,
                     const QImage& disabled, const QImage* altNormal = nullptr, const QImage* altPressed = nullptr);
+    // Looks that already have the widget's size (for example the trophy pictures), used whole.
+    void SetLooks(const QImage& normal, const QImage& hover, const QImage& pressed, const QImage& disabled);
     void SetText(const QString& text);
     void SetTextColors(const QColor& normal, const QColor& hover, const QColor& pressed);
     void SetCheckMode(bool checkMode, bool toggleOnClick);

@@ -5,13 +5,14 @@
 // (WM_LIST_EDITED). Selections the program makes are not reported.
 #include <QColor>
 #include <QHash>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPointer>
 
 #include "common/messages.h"
 
-class QLineEdit;
+
 
 namespace z408 {
 

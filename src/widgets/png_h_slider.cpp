@@ -88,6 +88,8 @@ int CPngHSlider::valueForLeft(int left) const
 void CPngHSlider::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // A disabled slider keeps its place but its thumb fades, so it does not invite a drag.
+    if (!isEnabled()) p.setOpacity(0.35);
     p.drawImage(0, 0, image_);
 }
 

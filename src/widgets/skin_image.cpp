@@ -1,6 +1,7 @@
 #include "widgets/skin_image.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace z408 {
 
@@ -29,7 +30,9 @@ QFont skinFont(int pixelHeight, int weight)
 {
     QFont f;
     f.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(pixelHeight);
+    // Heights are character-cell heights, as the skins were laid out for; the glyphs of Noto Sans
+    // fill a cell of that height at about 86 % of it.
+    f.setPixelSize(std::max(1, (pixelHeight * 86 + 50) / 100));
     f.setWeight(static_cast<QFont::Weight>(weight));
     return f;
 }

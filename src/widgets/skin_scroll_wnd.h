@@ -5,11 +5,13 @@
 #include <QObject>
 #include <QPointer>
 
+#include "widgets/skin_scroll_bar.h"
+
 class QAbstractScrollArea;
 
 namespace z408 {
 
-class CSkinScrollBar;
+
 
 class CSkinScrollWnd : public QObject {
     Q_OBJECT

@@ -59,7 +59,7 @@ public:
         }
         QFont font(QStringLiteral("Arial"));
         font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
-        font.setPixelSize(14);
+        font.setPixelSize(12);  // a 14-pixel character cell
         font.setWeight(QFont::Medium);
         p->setFont(font);
         p->setPen(selected ? kSelectedText : kText);

@@ -684,11 +684,24 @@ void drawBackground(QPainter& p, const skin::PageSkin& page)
         p.setBrush(Qt::NoBrush);
         p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
     } else if (page.id == "picker") {
-        QLinearGradient head(0, 0, 0, 21);
-        head.setColorAt(0, QColor(206, 212, 220));
-        head.setColorAt(1, QColor(176, 184, 195));
-        p.fillRect(QRectF(0, 0, page.width, 21), head);
-        p.fillRect(QRectF(0, 21, page.width, 1), kAccent);
+        QLinearGradient head(0, 0, 0, 36);
+        head.setColorAt(0, QColor(38, 41, 47));
+        head.setColorAt(1, QColor(24, 26, 30));
+        p.fillRect(QRectF(0, 0, page.width, 37), head);
+        // A light name plate carries the dark title text.
+        QPainterPath plate;
+        plate.moveTo(66, 0);
+        plate.lineTo(326, 0);
+        plate.lineTo(318, 20);
+        plate.lineTo(74, 20);
+        plate.closeSubpath();
+        QLinearGradient steel(0, 0, 0, 20);
+        steel.setColorAt(0, QColor(214, 220, 228));
+        steel.setColorAt(1, QColor(180, 188, 199));
+        p.setPen(Qt::NoPen);
+        p.fillPath(plate, steel);
+        p.setPen(QPen(kAccent, 1.5));
+        p.drawLine(QPointF(74, 20.5), QPointF(318, 20.5));
         p.fillRect(QRectF(0, 64, page.width, 2), kAccent);
         p.setPen(QPen(QColor(64, 70, 80), 1));
         p.setBrush(Qt::NoBrush);
@@ -810,7 +823,7 @@ QImage renderTrophy(int level, skin::Layout layout)
     QRectF r(0, 0, img.width(), img.height());
     drawStage(p, r);
     Metal m = metalFor(level);
-    QRadialGradient halo(QPointF(r.center().x(), 170), 150);
+    QRadialGradient halo(QPointF(r.center().x(), 210), 150);
     QColor h = m.mid;
     h.setAlpha(90);
     halo.setColorAt(0, h);
@@ -818,10 +831,10 @@ QImage renderTrophy(int level, skin::Layout layout)
     halo.setColorAt(1, h);
     p.setPen(Qt::NoPen);
     p.setBrush(halo);
-    p.drawEllipse(QPointF(r.center().x(), 170), 150, 150);
+    p.drawEllipse(QPointF(r.center().x(), 210), 150, 150);
     // Rays behind the cup grow with the level.
     p.save();
-    p.translate(r.center().x(), 160);
+    p.translate(r.center().x(), 200);
     QColor ray = m.light;
     ray.setAlpha(26);
     p.setBrush(ray);
@@ -835,12 +848,12 @@ QImage renderTrophy(int level, skin::Layout layout)
         p.drawPath(wedge);
     }
     p.restore();
-    drawCup(p, QRectF(r.center().x() - 85, 60, 170, 236), m, true);
+    drawCup(p, QRectF(r.center().x() - 85, 118, 170, 236), m, true);
     // Star rank on the cup.
     p.setPen(Qt::NoPen);
     p.setBrush(m.dark);
     QPainterPath star;
-    QPointF sc(r.center().x(), 130);
+    QPointF sc(r.center().x(), 188);
     for (int i = 0; i < 10; ++i) {
         double rad = (i % 2 == 0) ? 22 : 9;
         double a = -M_PI / 2 + i * M_PI / 5;
