@@ -19,8 +19,7 @@ QtMessageSink::QtMessageSink(QObject* target) : target_(target) {}
 
 void QtMessageSink::post(Msg msg, uintptr_t wParam, intptr_t lParam)
 {
-    // QPointer is only read here; postEvent itself is thread-safe and drops events for objects
-    // destroyed before delivery.
+    // postEvent is thread-safe; events still queued when the target is destroyed are dropped.
     QObject* t = target_.data();
     if (t) QCoreApplication::postEvent(t, new MessageEvent(msg, wParam, lParam));
 }

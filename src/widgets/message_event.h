@@ -23,8 +23,8 @@ private:
     intptr_t lParam_;
 };
 
-// Posts MessageEvents to one QObject; safe from any thread. Posts to a destroyed target are
-// dropped.
+// Posts MessageEvents to one QObject; post() may be called from any thread while the target
+// lives (the target must outlive the threads that post to it).
 class QtMessageSink : public MessageSink {
 public:
     explicit QtMessageSink(QObject* target);
