@@ -1,7 +1,8 @@
 // Build-time generator of the skin images beside the program and of the numbered built-in
 // bitmaps, all drawn from the layout table.
 //   z408_skingen <program-dir> <resource-dir> <languagetype.ini>
-// Writes <program-dir>/skins/..., <resource-dir>/<number>.{bmp,png} and <resource-dir>/skins.qrc.
+// Writes <program-dir>/skins/..., <program-dir>/icons/z408.png, <resource-dir>/<number>.{bmp,png}
+// and <resource-dir>/skins.qrc.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,6 +102,9 @@ int main(int argc, char** argv)
     }
     saveRes(skingen::renderMenuIcon(true), 1011, "png");
     saveRes(skingen::renderMenuIcon(false), 1012, "png");
+
+    // The desktop entry's icon, beside the program.
+    save(skingen::renderTrayIcon(256), QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/z408.png"));
 
     save(skingen::renderSliderThumb(), skins + QStringLiteral("Slider.png"));
     const char* iconNames[3] = {"up", "down", "delay"};
