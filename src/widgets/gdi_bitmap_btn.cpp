@@ -201,8 +201,12 @@ QString CGDIBitmapBtn::shownCaption() const
 
 void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event)
 {
-    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
-    if (!(leftHeld && !hovering_)) setHovering(rect().contains(event->position().toPoint()));
+    // A drag that started elsewhere and passes over the button is not a hover.
+    if (event->buttons().testFlag(Qt::LeftButton) && !hovering_) {
+        QAbstractButton::mouseMoveEvent(event);
+        return;
+    }
+    setHovering(rect().contains(event->position().toPoint()));
     QAbstractButton::mouseMoveEvent(event);
     if (QWidget* parent = parentWidget())
         forwardMove(parent, mapToParent(event->position()), event->globalPosition(), event->buttons(),
