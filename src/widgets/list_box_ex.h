@@ -12,8 +12,6 @@
 
 #include "common/messages.h"
 
-
-
 namespace z408 {
 
 class CListBoxEx : public QListWidget {
@@ -22,7 +20,7 @@ class CListBoxEx : public QListWidget {
     Q_PROPERTY(bool renameOnDoubleClick READ renameOnDoubleClick WRITE setRenameOnDoubleClick)
     Q_PROPERTY(int hotItem READ hotItem)
 
-public:
+  public:
     enum IconKind : uint32_t { NoIcon = 0, Blank = 1, Up = 2, Down = 3, Delay = 4 };
 
     explicit CListBoxEx(QWidget* parent = nullptr);
@@ -62,18 +60,18 @@ public:
     int itemHeight() const { return itemHeight_; }
     QPixmap icon(uint32_t kind, bool selected) const;
 
-signals:
+  signals:
     void listSelected(int controlId, int index);
     void listEdited(int controlId, int index);
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     uint32_t storedData(uint32_t iconKind, uint32_t value);
     void selectQuietly(int index);
     void closeRename();

@@ -11,12 +11,10 @@ class QAbstractScrollArea;
 
 namespace z408 {
 
-
-
 class CSkinScrollWnd : public QObject {
     Q_OBJECT
 
-public:
+  public:
     CSkinScrollWnd(QAbstractScrollArea* area, const QImage& skin);
 
     QAbstractScrollArea* area() const { return area_; }
@@ -25,7 +23,7 @@ public:
     // Puts plain scroll bars back.
     void restore();
 
-private:
+  private:
     QPointer<QAbstractScrollArea> area_;
     QPointer<CSkinScrollBar> vertical_, horizontal_;
 };

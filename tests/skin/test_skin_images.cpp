@@ -1,10 +1,10 @@
 // The generated skin images: every file the program loads exists at its size, and every control
 // of the layout table is drawn at its rectangle.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QImage>
 #include <QSettings>
 #include <set>
-#include <gtest/gtest.h>
 
 #include "skin/skin_layout.h"
 
@@ -14,50 +14,49 @@ namespace {
 const QString kSkins = QStringLiteral(Z408_PROGRAM_DIR "/skins/");
 const QString kResources = QStringLiteral(Z408_SKIN_RESOURCES "/");
 
-Layout installedLayout()
-{
+Layout installedLayout() {
     QSettings ini(QStringLiteral(Z408_LANGUAGETYPE_INI), QSettings::IniFormat);
-    return ini.value(QStringLiteral("languagetype/value"), 0).toInt() == 1 ? Layout::Chinese : Layout::English;
+    return ini.value(QStringLiteral("languagetype/value"), 0).toInt() == 1 ? Layout::Chinese
+                                                                           : Layout::English;
 }
 
-QImage load(const std::string& file)
-{
+QImage load(const std::string& file) {
     bool numbered = false;
     QString name = QString::fromStdString(file);
     name.toInt(&numbered);
     return QImage(numbered ? kResources + name + QStringLiteral(".bmp") : kSkins + name);
 }
 
-bool changesWithState(Look look)
-{
+bool changesWithState(Look look) {
     switch (look) {
-    case Look::Button:
-    case Look::Toggle:
-    case Look::Check:
-    case Look::Radio:
-    case Look::Chip:
-    case Look::Tab:
-    case Look::QuadTab:
-    case Look::Swatch:
-    case Look::Arrow:
-    case Look::Glyph:
-    case Look::LevelBar:
-    case Look::Trophy: return true;
-    case Look::Marker: return true;
-    default: return false;
+        case Look::Button:
+        case Look::Toggle:
+        case Look::Check:
+        case Look::Radio:
+        case Look::Chip:
+        case Look::Tab:
+        case Look::QuadTab:
+        case Look::Swatch:
+        case Look::Arrow:
+        case Look::Glyph:
+        case Look::LevelBar:
+        case Look::Trophy:
+            return true;
+        case Look::Marker:
+            return true;
+        default:
+            return false;
     }
 }
 
-bool sameArea(const QImage& a, const QImage& b, const Rect& r)
-{
+bool sameArea(const QImage& a, const QImage& b, const Rect& r) {
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
             if (a.pixel(x, y) != b.pixel(x, y)) return false;
     return true;
 }
 
-TEST(SkinLayout, EveryControlLiesInsideItsPageAndNamesAreUnique)
-{
+TEST(SkinLayout, EveryControlLiesInsideItsPageAndNamesAreUnique) {
     for (Layout layout : {Layout::English, Layout::Chinese}) {
         for (const PageSkin& page : pageSkins(layout)) {
             std::set<std::string> names;
@@ -74,8 +73,7 @@ TEST(SkinLayout, EveryControlLiesInsideItsPageAndNamesAreUnique)
     EXPECT_EQ(pageSkin("nonsense", Layout::English).width, 0);
 }
 
-TEST(SkinLayout, SwatchesFollowTheColumnRule)
-{
+TEST(SkinLayout, SwatchesFollowTheColumnRule) {
     const PageSkin en = pageSkin("lighting", Layout::English);
     const PageSkin zh = pageSkin("lighting", Layout::Chinese);
     const Control* s0 = findControl(en, "swatch0");
@@ -93,8 +91,7 @@ TEST(SkinLayout, SwatchesFollowTheColumnRule)
     EXPECT_EQ(s25zh->rect.bottom, 289 + 41 * 3);
 }
 
-TEST(SkinImages, EveryPageTripletExistsAtItsSizeWithEveryControlDrawn)
-{
+TEST(SkinImages, EveryPageTripletExistsAtItsSizeWithEveryControlDrawn) {
     for (const PageSkin& page : pageSkins(installedLayout())) {
         QImage images[3];
         for (size_t i = 0; i < 3; ++i) {
@@ -109,29 +106,35 @@ TEST(SkinImages, EveryPageTripletExistsAtItsSizeWithEveryControlDrawn)
             const bool differs = !sameArea(images[0], images[1], c.rect);
             if (changesWithState(c.look) && c.caption != "i") {
                 EXPECT_TRUE(differs) << page.id << ": " << c.name;
-            } else if (!changesWithState(c.look) && c.look != Look::Panel && c.look != Look::MouseBody && !c.hiddenUntilUsed) {
+            } else if (!changesWithState(c.look) && c.look != Look::Panel &&
+                       c.look != Look::MouseBody && !c.hiddenUntilUsed) {
                 EXPECT_FALSE(differs) << page.id << ": " << c.name;
             }
         }
     }
 }
 
-TEST(SkinImages, NumberedResourcesHaveTheirSizes)
-{
+TEST(SkinImages, NumberedResourcesHaveTheirSizes) {
     struct Res {
         int first, last;
         const char* ext;
         QSize size;
     };
     const Res table[] = {
-        {128, 128, "png", {64, 64}},      {129, 129, "png", {96, 96}},      {130, 141, "png", {19, 11}},
-        {142, 153, "bmp", {37, 22}},      {154, 159, "bmp", {960, 650}},    {160, 165, "bmp", {925, 452}},
-        {166, 166, "bmp", {9 * kScrollCell, 3 * kScrollCell}},             {1004, 1009, "bmp", {330, 170}},
+        {128, 128, "png", {64, 64}},
+        {129, 129, "png", {96, 96}},
+        {130, 141, "png", {19, 11}},
+        {142, 153, "bmp", {37, 22}},
+        {154, 159, "bmp", {960, 650}},
+        {160, 165, "bmp", {925, 452}},
+        {166, 166, "bmp", {9 * kScrollCell, 3 * kScrollCell}},
+        {1004, 1009, "bmp", {330, 170}},
         {1011, 1012, "png", {16, 16}},
     };
     for (const Res& r : table)
         for (int n = r.first; n <= r.last; ++n) {
-            const QImage img(kResources + QString::number(n) + QLatin1Char('.') + QLatin1String(r.ext));
+            const QImage img(kResources + QString::number(n) + QLatin1Char('.') +
+                             QLatin1String(r.ext));
             ASSERT_FALSE(img.isNull()) << n;
             EXPECT_EQ(img.size(), r.size) << n;
         }
@@ -140,8 +143,7 @@ TEST(SkinImages, NumberedResourcesHaveTheirSizes)
     EXPECT_FALSE(QImage(kResources + QStringLiteral("142.bmp")).hasAlphaChannel());
 }
 
-TEST(SkinImages, SliderThumbHasACutCornerAndNoBlackInside)
-{
+TEST(SkinImages, SliderThumbHasACutCornerAndNoBlackInside) {
     const QImage thumb(kSkins + QStringLiteral("Slider.png"));
     ASSERT_FALSE(thumb.isNull());
     EXPECT_EQ(qAlpha(thumb.pixel(0, 0)), 0);
@@ -156,18 +158,17 @@ TEST(SkinImages, SliderThumbHasACutCornerAndNoBlackInside)
     EXPECT_GT(opaque, thumb.width() * thumb.height() / 2);
 }
 
-TEST(SkinImages, OtherFilesThePagesLoad)
-{
+TEST(SkinImages, OtherFilesThePagesLoad) {
     for (int level = 0; level <= 12; ++level) {
         const QImage img(kSkins + QStringLiteral("trophy/trophy%1Down.bmp").arg(level));
         ASSERT_FALSE(img.isNull()) << level;
         EXPECT_EQ(img.size(), QSize(kTrophyWidth, kTrophyHeight));
     }
-    for (const char* f : {"up_normal.png", "down_normal.png", "delay_normal.png", "up_select.png", "down_select.png",
-                          "delay_select.png"})
+    for (const char* f : {"up_normal.png", "down_normal.png", "delay_normal.png", "up_select.png",
+                          "down_select.png", "delay_select.png"})
         EXPECT_EQ(QImage(kSkins + QLatin1String(f)).size(), QSize(16, 16)) << f;
-    for (const char* f : {"MenuNorL.BMP", "MenuOverL.BMP", "MenuDownL.BMP", "MenuNorHaveSub.BMP", "MenuOverHaveSub.BMP",
-                          "MenuDownHaveSub.BMP"})
+    for (const char* f : {"MenuNorL.BMP", "MenuOverL.BMP", "MenuDownL.BMP", "MenuNorHaveSub.BMP",
+                          "MenuOverHaveSub.BMP", "MenuDownHaveSub.BMP"})
         EXPECT_EQ(QImage(kSkins + QStringLiteral("Menu/") + QLatin1String(f)).size(),
                   QSize(kPresetItemWidth, kPresetItemHeight))
             << f;

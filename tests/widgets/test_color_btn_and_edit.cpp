@@ -1,5 +1,5 @@
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "widget_test_support.h"
 #include "widgets/bitmap_edit.h"
@@ -8,8 +8,7 @@
 namespace z408 {
 namespace {
 
-TEST(CColorBtn, FillsWithItsColourAndFramesByState)
-{
+TEST(CColorBtn, FillsWithItsColourAndFramesByState) {
     test::MoveRecorder page;
     page.resize(100, 100);
     auto* swatch = new CColorBtn(&page);
@@ -35,8 +34,7 @@ TEST(CColorBtn, FillsWithItsColourAndFramesByState)
     EXPECT_EQ(swatch->borderColor().rgba(), 0xFF393839u);  // current wins over every other state
 }
 
-TEST(CColorBtn, ForwardsMovesInThePagesCoordinates)
-{
+TEST(CColorBtn, ForwardsMovesInThePagesCoordinates) {
     test::MoveRecorder page;
     page.resize(100, 100);
     auto* swatch = new CColorBtn(&page);
@@ -49,8 +47,7 @@ TEST(CColorBtn, ForwardsMovesInThePagesCoordinates)
     EXPECT_EQ(page.moves.back(), QPoint(14, 26));
 }
 
-TEST(CBitmapEdit, DrawsOverItsPieceOfTheBackground)
-{
+TEST(CBitmapEdit, DrawsOverItsPieceOfTheBackground) {
     QWidget page;
     auto* edit = new CBitmapEdit(&page, 14);
     const QImage bg = test::positionImage({200, 100});

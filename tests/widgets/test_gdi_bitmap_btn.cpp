@@ -1,8 +1,8 @@
 #include "widgets/gdi_bitmap_btn.h"
 
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "widget_test_support.h"
 
@@ -24,11 +24,11 @@ struct Fixture : ::testing::Test {
     CGDIBitmapBtn* button = new CGDIBitmapBtn(&page);
     QImage altNormal = solidImage(kPage, kAltNormal), altPressed = solidImage(kPage, kAltPressed);
 
-    void SetUp() override
-    {
+    void SetUp() override {
         page.resize(kPage);
-        button->SetBitmaps(kRect, solidImage(kPage, kNormal), solidImage(kPage, kHover), solidImage(kPage, kPressed),
-                           solidImage(kPage, kDisabled), &altNormal, &altPressed);
+        button->SetBitmaps(kRect, solidImage(kPage, kNormal), solidImage(kPage, kHover),
+                           solidImage(kPage, kPressed), solidImage(kPage, kDisabled), &altNormal,
+                           &altPressed);
         page.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
         test::moveTo(&page, QPoint(190, 90));  // the pointer starts away from the button
@@ -38,8 +38,7 @@ struct Fixture : ::testing::Test {
     QColor shown() { return QColor(button->grab().toImage().pixel(2, 2)); }
 };
 
-TEST_F(Fixture, CutsItsLooksFromThePageImagesAtItsRectangle)
-{
+TEST_F(Fixture, CutsItsLooksFromThePageImagesAtItsRectangle) {
     EXPECT_EQ(button->geometry(), kRect);
     EXPECT_EQ(button->sizeHint(), kRect.size());
     EXPECT_EQ(shown(), kNormal);
@@ -50,8 +49,7 @@ TEST_F(Fixture, CutsItsLooksFromThePageImagesAtItsRectangle)
     EXPECT_EQ(other.grab().toImage().pixel(0, 0), pos.pixel(kRect.topLeft()));
 }
 
-TEST_F(Fixture, ChoosesItsLookByStateFirstMatchWins)
-{
+TEST_F(Fixture, ChoosesItsLookByStateFirstMatchWins) {
     EXPECT_EQ(button->currentLook(), Look::Normal);
     button->setUseAltNormal(true);
     EXPECT_EQ(button->currentLook(), Look::AltNormal);
@@ -86,8 +84,7 @@ TEST_F(Fixture, ChoosesItsLookByStateFirstMatchWins)
     EXPECT_EQ(shown(), kAltPressed);
 }
 
-TEST_F(Fixture, ToggleOnClickAlternatesLatchedOnEveryPress)
-{
+TEST_F(Fixture, ToggleOnClickAlternatesLatchedOnEveryPress) {
     button->SetCheckMode(true, true);
     for (bool expected : {true, false, true}) {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
@@ -96,8 +93,7 @@ TEST_F(Fixture, ToggleOnClickAlternatesLatchedOnEveryPress)
     }
 }
 
-TEST_F(Fixture, DisplayOnlyButtonChangesOnlyWhenTheProgramLatchesIt)
-{
+TEST_F(Fixture, DisplayOnlyButtonChangesOnlyWhenTheProgramLatchesIt) {
     button->SetCheckMode(true, false);
     QSignalSpy clicks(button, &QAbstractButton::clicked);
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
@@ -109,8 +105,7 @@ TEST_F(Fixture, DisplayOnlyButtonChangesOnlyWhenTheProgramLatchesIt)
     EXPECT_EQ(button->currentLook(), Look::Pressed);
 }
 
-TEST_F(Fixture, NotifiesPressAndReleaseWhenAsked)
-{
+TEST_F(Fixture, NotifiesPressAndReleaseWhenAsked) {
     RecordingSink sink;
     QSignalSpy spy(button, &CGDIBitmapBtn::skinMouse);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
@@ -129,24 +124,21 @@ TEST_F(Fixture, NotifiesPressAndReleaseWhenAsked)
     EXPECT_EQ(sink.posted[1].lParam, reinterpret_cast<intptr_t>(button));
 }
 
-TEST_F(Fixture, ForwardsPointerMovesToThePageInPageCoordinates)
-{
+TEST_F(Fixture, ForwardsPointerMovesToThePageInPageCoordinates) {
     test::moveTo(button, QPoint(7, 9));
     QCoreApplication::processEvents();
     ASSERT_FALSE(page.moves.empty());
     EXPECT_EQ(page.moves.back(), kRect.topLeft() + QPoint(7, 9));
 }
 
-TEST_F(Fixture, LeavingOrLosingFocusClearsHovering)
-{
+TEST_F(Fixture, LeavingOrLosingFocusClearsHovering) {
     test::moveTo(button, QPoint(5, 5));
     ASSERT_TRUE(button->hovering());
     test::moveTo(&page, QPoint(150, 90));
     EXPECT_FALSE(button->hovering());
 }
 
-TEST_F(Fixture, LongCaptionEndsInAnEllipsisAndShortOneIsKept)
-{
+TEST_F(Fixture, LongCaptionEndsInAnEllipsisAndShortOneIsKept) {
     button->SetText(QStringLiteral("OK"));
     EXPECT_EQ(button->shownCaption(), QStringLiteral("OK"));
     button->SetText(QStringLiteral("A caption far longer than the button is wide"));
@@ -160,8 +152,7 @@ TEST_F(Fixture, LongCaptionEndsInAnEllipsisAndShortOneIsKept)
     EXPECT_TRUE(drawn);
 }
 
-TEST_F(Fixture, TooltipIsSetOrClearedByTheActiveFlag)
-{
+TEST_F(Fixture, TooltipIsSetOrClearedByTheActiveFlag) {
     button->SetTooltip(QStringLiteral("Pointer speed"), true);
     EXPECT_EQ(button->toolTip(), QStringLiteral("Pointer speed"));
     button->SetTooltip(QStringLiteral("Pointer speed"), false);

@@ -1,8 +1,8 @@
 #include "widgets/irr_button.h"
 
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "widget_test_support.h"
 
@@ -21,8 +21,7 @@ struct Triangle : ::testing::Test {
     QImage hover = test::solidImage({300, 200}, QColor(0, 200, 0));
     QImage disabled = test::solidImage({300, 200}, QColor(0, 0, 200));
 
-    void SetUp() override
-    {
+    void SetUp() override {
         page.resize(300, 200);
         button->Create(QString(), shape, &page);
         button->SetImages(normal, pressed, hover, disabled);
@@ -31,16 +30,14 @@ struct Triangle : ::testing::Test {
     }
 };
 
-TEST_F(Triangle, WindowIsTheShapesBoundingBox)
-{
+TEST_F(Triangle, WindowIsTheShapesBoundingBox) {
     EXPECT_EQ(button->geometry(), QRect(50, 40, 101, 101));
     EXPECT_EQ(button->sizeHint(), QSize(101, 101));
     EXPECT_TRUE(button->hitTest(QPoint(5, 5)));
     EXPECT_FALSE(button->hitTest(QPoint(95, 95)));  // beyond the hypotenuse
 }
 
-TEST_F(Triangle, ReactsOnlyInsideTheShapeAndCommandsOnThePress)
-{
+TEST_F(Triangle, ReactsOnlyInsideTheShapeAndCommandsOnThePress) {
     QSignalSpy clicks(button, &QAbstractButton::clicked);
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(90, 90));
     EXPECT_EQ(clicks.count(), 0);
@@ -58,16 +55,14 @@ TEST_F(Triangle, ReactsOnlyInsideTheShapeAndCommandsOnThePress)
     EXPECT_GE(clicks.count(), 2);
 }
 
-TEST_F(Triangle, HoverFollowsTheShapeNotTheBox)
-{
+TEST_F(Triangle, HoverFollowsTheShapeNotTheBox) {
     test::moveTo(button, QPoint(10, 10));
     EXPECT_TRUE(button->hovering());
     test::moveTo(button, QPoint(95, 95));
     EXPECT_FALSE(button->hovering());
 }
 
-TEST_F(Triangle, ShowsThePageImageUnderItsBox)
-{
+TEST_F(Triangle, ShowsThePageImageUnderItsBox) {
     const QImage img = button->grab().toImage();
     EXPECT_EQ(img.pixel(3, 4), normal.pixel(53, 44));
     button->setCheckMode(true);

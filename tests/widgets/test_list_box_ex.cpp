@@ -1,9 +1,9 @@
 #include "widgets/list_box_ex.h"
 
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "widget_test_support.h"
 
@@ -15,8 +15,7 @@ struct List : ::testing::Test {
     CListBoxEx* list = new CListBoxEx(&page);
     test::RecordingSink sink;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         page.resize(300, 300);
         list->setGeometry(10, 10, 200, 200);
         list->setControlId(256);
@@ -30,8 +29,7 @@ struct List : ::testing::Test {
     QPoint centreOf(int row) { return list->visualItemRect(list->item(row)).center(); }
 };
 
-TEST_F(List, ItemDataCarriesTheIconKindInTheTopByte)
-{
+TEST_F(List, ItemDataCarriesTheIconKindInTheTopByte) {
     struct Case {
         uint32_t kind, data, stored;
     };
@@ -48,10 +46,8 @@ TEST_F(List, ItemDataCarriesTheIconKindInTheTopByte)
     }
 }
 
-TEST_F(List, InsertReplaceAndDeleteKeepOrderAndSelect)
-{
-    for (int i = 0; i < 3; ++i)
-        list->AddItem(0, QString::number(i), static_cast<uint32_t>(i));
+TEST_F(List, InsertReplaceAndDeleteKeepOrderAndSelect) {
+    for (int i = 0; i < 3; ++i) list->AddItem(0, QString::number(i), static_cast<uint32_t>(i));
     list->InsertItem(1, 2, QStringLiteral("up"), 7);
     EXPECT_EQ(list->itemText(1), QStringLiteral("up"));
     EXPECT_EQ(list->itemData(1), 0x02000007u);
@@ -67,11 +63,9 @@ TEST_F(List, InsertReplaceAndDeleteKeepOrderAndSelect)
     EXPECT_EQ(list->count(), 3);
 }
 
-TEST_F(List, OnlyTheUsersSelectionIsReported)
-{
+TEST_F(List, OnlyTheUsersSelectionIsReported) {
     QSignalSpy selected(list, &CListBoxEx::listSelected);
-    for (int i = 0; i < 4; ++i)
-        list->AddItem(0, QString::number(i), static_cast<uint32_t>(i));
+    for (int i = 0; i < 4; ++i) list->AddItem(0, QString::number(i), static_cast<uint32_t>(i));
     EXPECT_EQ(selected.count(), 0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOf(1));
     ASSERT_EQ(selected.count(), 1);
@@ -83,8 +77,7 @@ TEST_F(List, OnlyTheUsersSelectionIsReported)
     EXPECT_EQ(sink.posted[0].lParam, 1);
 }
 
-TEST_F(List, RenameCommitsWithEnterKeepingDataAndPlace)
-{
+TEST_F(List, RenameCommitsWithEnterKeepingDataAndPlace) {
     list->AddItem(0, QStringLiteral("first"), 11);
     list->AddItem(3, QStringLiteral("New Macro"), 0x15ABCDEF);
     list->AddItem(0, QStringLiteral("last"), 33);
@@ -116,8 +109,7 @@ TEST_F(List, RenameCommitsWithEnterKeepingDataAndPlace)
     EXPECT_EQ(sink.posted.back().msg, Msg::ListEdited);
 }
 
-TEST_F(List, EscapeCancelsWithoutNotification)
-{
+TEST_F(List, EscapeCancelsWithoutNotification) {
     list->AddItem(0, QStringLiteral("keep"), 1);
     list->AddItem(0, QStringLiteral("other"), 2);
     QSignalSpy edited(list, &CListBoxEx::listEdited);
@@ -130,8 +122,7 @@ TEST_F(List, EscapeCancelsWithoutNotification)
     EXPECT_EQ(list->renameEdit(), nullptr);
 }
 
-TEST_F(List, OnlyOneRenameEditInTheWholeProgram)
-{
+TEST_F(List, OnlyOneRenameEditInTheWholeProgram) {
     CListBoxEx other(&page);
     other.AddItem(0, QStringLiteral("x"), 1);
     list->AddItem(0, QStringLiteral("y"), 2);
@@ -146,8 +137,7 @@ TEST_F(List, OnlyOneRenameEditInTheWholeProgram)
     EXPECT_TRUE(other.StartRename(0));
 }
 
-TEST_F(List, PaintsSelectionAndTextColours)
-{
+TEST_F(List, PaintsSelectionAndTextColours) {
     list->AddItem(0, QStringLiteral("a"), 1);
     list->AddItem(0, QStringLiteral("b"), 2);
     const QImage img = list->viewport()->grab().toImage();

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "widget_test_support.h"
 #include "widgets/menu_ex.h"
@@ -10,17 +10,14 @@
 namespace z408 {
 namespace {
 
-QImage icon(QColor c)
-{
+QImage icon(QColor c) {
     return test::solidImage({19, 11}, c);
 }
 
-TEST(CMenuEx, LaysOutItemsAndSeparators)
-{
+TEST(CMenuEx, LaysOutItemsAndSeparators) {
     CMenuEx menu;
     menu.Create(nullptr, QPoint(10, 10), 1281);
-    for (int i = 0; i < 12; ++i)
-        menu.AddItem(QString::number(i), icon(Qt::red), i + 1);
+    for (int i = 0; i < 12; ++i) menu.AddItem(QString::number(i), icon(Qt::red), i + 1);
     EXPECT_EQ(menu.size(), QSize(116, 273));
     EXPECT_EQ(menu.items()[0].rect, QRect(6, 6, 104, 22));
     EXPECT_EQ(menu.items()[11].rect, QRect(6, 6 + 11 * 22, 104, 22));
@@ -36,8 +33,7 @@ struct Popup : ::testing::Test {
     CMenuEx* menu = new CMenuEx(&owner);
     test::RecordingSink sink;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         owner.resize(300, 300);
         owner.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
@@ -51,8 +47,7 @@ struct Popup : ::testing::Test {
     }
 };
 
-TEST_F(Popup, PointerMakesItemsHotButNeverSeparators)
-{
+TEST_F(Popup, PointerMakesItemsHotButNeverSeparators) {
     test::moveTo(menu, QPoint(50, 16));
     EXPECT_EQ(menu->hotItem(), 0);
     test::moveTo(menu, QPoint(50, 30));  // the separator
@@ -65,8 +60,7 @@ TEST_F(Popup, PointerMakesItemsHotButNeverSeparators)
     EXPECT_EQ(QColor(img.pixel(100, 16)), QColor(Qt::white));
 }
 
-TEST_F(Popup, ChoosingAnItemSendsTheOwnersMessageAndKeepsTheMenuOpen)
-{
+TEST_F(Popup, ChoosingAnItemSendsTheOwnersMessageAndKeepsTheMenuOpen) {
     QSignalSpy chosen(menu, &CMenuEx::itemChosen);
     test::moveTo(menu, QPoint(50, 40));
     QTest::mouseClick(menu, Qt::LeftButton, {}, QPoint(50, 40));
@@ -79,8 +73,7 @@ TEST_F(Popup, ChoosingAnItemSendsTheOwnersMessageAndKeepsTheMenuOpen)
     EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(Popup, ClosingTellsTheParentWithAnEmptyLanguageSelect)
-{
+TEST_F(Popup, ClosingTellsTheParentWithAnEmptyLanguageSelect) {
     QSignalSpy closing(menu, &CWndPopup::closing);
     menu->close();
     EXPECT_EQ(closing.count(), 1);
@@ -90,8 +83,7 @@ TEST_F(Popup, ClosingTellsTheParentWithAnEmptyLanguageSelect)
     EXPECT_EQ(sink.posted[0].lParam, 0);
 }
 
-TEST(CMenuExA, OffersTheTwelveLanguagesByNumber)
-{
+TEST(CMenuExA, OffersTheTwelveLanguagesByNumber) {
     CMenuExA menu;
     menu.Create(nullptr, QPoint(0, 0));
     ASSERT_EQ(menu.items().size(), 12);
@@ -105,10 +97,10 @@ TEST(CMenuExA, OffersTheTwelveLanguagesByNumber)
     EXPECT_EQ(menu.size(), QSize(116, 273));
 }
 
-TEST(CXPMenu, ItemsMeasure75By22AndReportTheirCommand)
-{
+TEST(CXPMenu, ItemsMeasure75By22AndReportTheirCommand) {
     CXPMenu menu;
-    QAction* config = menu.AddItem(test::solidImage({16, 16}, Qt::blue), QStringLiteral("Config"), 0x6000);
+    QAction* config =
+        menu.AddItem(test::solidImage({16, 16}, Qt::blue), QStringLiteral("Config"), 0x6000);
     menu.AddItem(test::solidImage({16, 16}, Qt::red), QStringLiteral("Exit"), 0x6001);
     menu.popup(QPoint(50, 50));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));

@@ -1,7 +1,7 @@
 #include "widgets/message_event.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <thread>
 #include <vector>
 
@@ -9,12 +9,11 @@ namespace z408 {
 namespace {
 
 class Receiver : public QObject {
-public:
+  public:
     std::vector<std::tuple<Msg, uintptr_t, intptr_t>> got;
 
-protected:
-    bool event(QEvent* e) override
-    {
+  protected:
+    bool event(QEvent* e) override {
         if (e->type() != MessageEvent::eventType()) return QObject::event(e);
         auto* m = static_cast<MessageEvent*>(e);
         got.emplace_back(m->msg(), m->wParam(), m->lParam());
@@ -22,8 +21,7 @@ protected:
     }
 };
 
-TEST(QtMessageSink, DeliversWorkerPostsInOrderOnTheReceiversThread)
-{
+TEST(QtMessageSink, DeliversWorkerPostsInOrderOnTheReceiversThread) {
     Receiver receiver;
     QtMessageSink sink(&receiver);
     std::thread worker([&] {

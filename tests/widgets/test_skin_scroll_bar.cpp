@@ -1,8 +1,8 @@
 #include "widgets/skin_scroll_bar.h"
 
+#include <gtest/gtest.h>
 #include <QListWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "widgets/list_box_ex.h"
 #include "widgets/skin_scroll_wnd.h"
@@ -10,8 +10,7 @@
 namespace z408 {
 namespace {
 
-QImage skin12()
-{
+QImage skin12() {
     QImage img(9 * 12, 3 * 12, QImage::Format_RGB32);
     for (int col = 0; col < 9; ++col)
         for (int row = 0; row < 3; ++row)
@@ -21,8 +20,7 @@ QImage skin12()
     return img;
 }
 
-TEST(SkinScrollGeometry, PartsAlongTheBar)
-{
+TEST(SkinScrollGeometry, PartsAlongTheBar) {
     struct Case {
         int length, cell, min, max, page, pos;
         SkinScrollGeometry expected;
@@ -42,7 +40,8 @@ TEST(SkinScrollGeometry, PartsAlongTheBar)
         {29, 12, 0, 99, 10, 0, {12, 5, 0, 12}},
     };
     for (const Case& c : cases) {
-        const SkinScrollGeometry g = skinScrollGeometry(c.length, c.cell, c.min, c.max, c.page, c.pos);
+        const SkinScrollGeometry g =
+            skinScrollGeometry(c.length, c.cell, c.min, c.max, c.page, c.pos);
         EXPECT_EQ(g.arrow, c.expected.arrow) << c.length << "/" << c.pos;
         EXPECT_EQ(g.track, c.expected.track) << c.length << "/" << c.pos;
         EXPECT_EQ(g.thumbLength, c.expected.thumbLength) << c.length << "/" << c.pos;
@@ -55,8 +54,7 @@ struct SkinnedList : ::testing::Test {
     CListBoxEx* list = new CListBoxEx(&page);
     CSkinScrollWnd* frame = nullptr;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         page.resize(300, 300);
         list->setGeometry(0, 0, 200, 200);
         list->SetItemHeight(20);
@@ -71,20 +69,18 @@ struct SkinnedList : ::testing::Test {
     CSkinScrollBar* bar() { return frame->verticalBar(); }
 };
 
-TEST_F(SkinnedList, ReplacesTheListsBarAndMirrorsItsRange)
-{
+TEST_F(SkinnedList, ReplacesTheListsBarAndMirrorsItsRange) {
     ASSERT_EQ(list->verticalScrollBar(), bar());
     EXPECT_EQ(bar()->cellSize(), 12);
     EXPECT_EQ(bar()->width(), 12);
     EXPECT_TRUE(bar()->isVisible());
     const SkinScrollGeometry g = bar()->currentGeometry();
     // About 10 of 100 rows fit, so the thumb is about a tenth of the track.
-    EXPECT_NEAR(static_cast<double>(g.thumbLength) / g.track, static_cast<double>(list->viewport()->height() / 20) / 100.0,
-                0.02);
+    EXPECT_NEAR(static_cast<double>(g.thumbLength) / g.track,
+                static_cast<double>(list->viewport()->height() / 20) / 100.0, 0.02);
 }
 
-TEST_F(SkinnedList, ArrowsAndTrackScrollTheList)
-{
+TEST_F(SkinnedList, ArrowsAndTrackScrollTheList) {
     const SkinScrollGeometry g = bar()->currentGeometry();
     QTest::mouseClick(bar(), Qt::LeftButton, {}, QPoint(6, bar()->height() - 3));
     EXPECT_EQ(bar()->value(), 1);
@@ -94,8 +90,7 @@ TEST_F(SkinnedList, ArrowsAndTrackScrollTheList)
     EXPECT_EQ(bar()->value(), bar()->pageStep());
 }
 
-TEST_F(SkinnedList, HeldArrowRepeatsUntilReleased)
-{
+TEST_F(SkinnedList, HeldArrowRepeatsUntilReleased) {
     QTest::mousePress(bar(), Qt::LeftButton, {}, QPoint(6, bar()->height() - 3));
     EXPECT_EQ(bar()->pressedPart(), CSkinScrollBar::Part::SecondArrow);
     QTest::qWait(900);  // the repeat starts after half a second
@@ -106,14 +101,14 @@ TEST_F(SkinnedList, HeldArrowRepeatsUntilReleased)
     EXPECT_EQ(bar()->value(), reached);
 }
 
-TEST_F(SkinnedList, DraggedThumbScrollsOnRelease)
-{
+TEST_F(SkinnedList, DraggedThumbScrollsOnRelease) {
     const SkinScrollGeometry g = bar()->currentGeometry();
     const QPoint grip(6, g.thumbStart + g.thumbLength / 2);
     QTest::mousePress(bar(), Qt::LeftButton, {}, grip);
     EXPECT_TRUE(bar()->thumbDragging());
-    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(0, 80)), bar()->mapToGlobal(QPointF(grip + QPoint(0, 80))),
-                     Qt::NoButton, Qt::LeftButton, {});
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(0, 80)),
+                     bar()->mapToGlobal(QPointF(grip + QPoint(0, 80))), Qt::NoButton,
+                     Qt::LeftButton, {});
     QCoreApplication::sendEvent(bar(), &move);
     EXPECT_EQ(bar()->value(), 0);  // not yet
     QTest::mouseRelease(bar(), Qt::LeftButton, {}, grip + QPoint(0, 80));
@@ -121,24 +116,22 @@ TEST_F(SkinnedList, DraggedThumbScrollsOnRelease)
     EXPECT_FALSE(bar()->thumbDragging());
 }
 
-TEST_F(SkinnedList, UnskinningGivesPlainBarsBack)
-{
+TEST_F(SkinnedList, UnskinningGivesPlainBarsBack) {
     UnskinWndScroll(frame);
     EXPECT_EQ(dynamic_cast<CSkinScrollBar*>(list->verticalScrollBar()), nullptr);
     EXPECT_EQ(list->count(), 100);
 }
 
-TEST(CSkinScrollBar, DrawsItsCellsFromTheSkin)
-{
+TEST(CSkinScrollBar, DrawsItsCellsFromTheSkin) {
     CSkinScrollBar bar(Qt::Vertical, skin12());
     bar.resize(12, 100);
     bar.setRange(0, 90);
     bar.setPageStep(10);
     const QImage img = bar.grab().toImage();
-    EXPECT_EQ(img.pixel(6, 6), skin12().pixel(6, 6));          // first arrow, column 0
-    EXPECT_EQ(img.pixel(6, 95), skin12().pixel(12 + 6, 6));    // second arrow, column 1
-    EXPECT_EQ(img.pixel(6, 60), skin12().pixel(24 + 6, 6));    // track, column 2
-    EXPECT_EQ(img.pixel(6, 15), skin12().pixel(36 + 6, 6));    // thumb at the top, column 3
+    EXPECT_EQ(img.pixel(6, 6), skin12().pixel(6, 6));        // first arrow, column 0
+    EXPECT_EQ(img.pixel(6, 95), skin12().pixel(12 + 6, 6));  // second arrow, column 1
+    EXPECT_EQ(img.pixel(6, 60), skin12().pixel(24 + 6, 6));  // track, column 2
+    EXPECT_EQ(img.pixel(6, 15), skin12().pixel(36 + 6, 6));  // thumb at the top, column 3
 }
 
 }  // namespace

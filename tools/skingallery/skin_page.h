@@ -20,7 +20,7 @@ struct PaintedText {
 };
 
 class SkinPage : public QWidget {
-public:
+  public:
     // Loads the page's triplet (program-dir/skins/... or numbered resources) and places a widget
     // on every control of the table.
     SkinPage(const skin::PageSkin& page, const QString& programDir, QWidget* parent = nullptr);
@@ -29,10 +29,10 @@ public:
     const QImage& image(int state) const { return images_[state]; }
     void addText(const PaintedText& text) { texts_.push_back(text); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void build(const skin::Control& c, const QString& programDir);
 
     skin::PageSkin page_;
