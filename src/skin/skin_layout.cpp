@@ -260,6 +260,7 @@ PageSkin macroPage(Pick t) {
         c("mouseMiddle", Look::Chip, t(Rect{756, 166, 780, 189}, Rect{754, 205, 782, 256})));
     v.push_back(c("mouseRight", Look::Chip, t(Rect{802, 186, 825, 209}, Rect{791, 213, 823, 257})));
     // The event editor's controls are hidden until used: the normal image shows only their place.
+    v.push_back(c("editorTitle", Look::Text, {646, 292, 904, 312}, t("EVENT EDITOR", "编辑事件")));
     const size_t firstEditor = v.size();
     v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357})));
     v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 823, 358}, Rect{666, 365, 821, 379})));
