@@ -53,12 +53,15 @@ struct SkinnedList : ::testing::Test {
     QWidget page;
     CListBoxEx* list = new CListBoxEx(&page);
     CSkinScrollWnd* frame = nullptr;
+    CSkinScrollBar* vbar = nullptr;
 
     void SetUp() override {
         page.resize(300, 300);
         list->setGeometry(0, 0, 200, 200);
         list->SetItemHeight(20);
         frame = SkinWndScroll(list, skin12());
+        vbar = frame->verticalBar();
+        ASSERT_NE(vbar, nullptr);
         for (int i = 0; i < 100; ++i)
             list->AddItem(0, QString::number(i), static_cast<uint32_t>(i));
         list->setCurrentRow(0);
@@ -66,7 +69,7 @@ struct SkinnedList : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
         list->scrollToTop();
     }
-    CSkinScrollBar* bar() { return frame->verticalBar(); }
+    CSkinScrollBar* bar() { return vbar; }
 };
 
 TEST_F(SkinnedList, ReplacesTheListsBarAndMirrorsItsRange) {
