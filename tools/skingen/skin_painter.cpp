@@ -477,7 +477,7 @@ struct Metal {
 
 Metal metalFor(int level) {
     if (level >= 12) return {QColor(210, 250, 255), QColor(60, 200, 255), QColor(10, 90, 150)};
-    if (level >= 9) return {QColor(245, 248, 255), QColor(170, 190, 214), QColor(80, 96, 120)};
+    if (level >= 9) return {QColor(240, 236, 255), QColor(168, 150, 236), QColor(70, 54, 140)};
     if (level >= 6) return {QColor(255, 240, 160), QColor(236, 186, 40), QColor(150, 100, 10)};
     if (level >= 3) return {QColor(245, 247, 250), QColor(176, 182, 192), QColor(96, 102, 112)};
     return {QColor(250, 200, 150), QColor(196, 124, 64), QColor(110, 60, 24)};
