@@ -5,6 +5,7 @@
 #include "widget_test_support.h"
 #include "widgets/menu_ex.h"
 #include "widgets/menu_ex_a.h"
+#include "widgets/preset_menu.h"
 #include "widgets/xp_menu.h"
 
 namespace z408 {
@@ -116,6 +117,46 @@ TEST(CXPMenu, ItemsMeasure75By22AndReportTheirCommand) {
     config->trigger();
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toInt(), 0x6000);
+}
+
+}  // namespace
+}  // namespace z408
+
+namespace z408 {
+namespace {
+
+TEST(CPresetMenu, ItemsUnderThePointerLightAndAChoicePostsTheirId) {
+    QWidget page;
+    page.resize(400, 300);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    test::RecordingSink sink;
+    CPresetMenu menu(&page);
+    menu.setMessageSink(&sink);
+    const QImage looks[3] = {test::solidImage({302, 24}, QColor(30, 30, 30)),
+                             test::solidImage({302, 24}, QColor(21, 140, 185)),
+                             test::solidImage({302, 24}, QColor(10, 70, 100))};
+    const QColor colours[3] = {QColor(83, 97, 103), Qt::white, QColor(21, 140, 185)};
+    QVector<CPresetMenu::Item> items;
+    for (int id = 1; id <= 21; ++id) items.push_back({id, QStringLiteral("Preset %1").arg(id)});
+    menu.CreateMenuEx(&page, 24, page.mapToGlobal(QPoint(26, 72)), colours, looks, items);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    EXPECT_EQ(menu.size(), QSize(302, 21 * 24));
+
+    test::moveTo(&menu, QPoint(100, 2 * 24 + 5));
+    EXPECT_EQ(menu.hotItem(), 2);
+    EXPECT_EQ(QColor(menu.grab().toImage().pixel(290, 2 * 24 + 2)), QColor(21, 140, 185));
+    EXPECT_EQ(QColor(menu.grab().toImage().pixel(290, 5)), QColor(30, 30, 30));
+
+    QSignalSpy chosen(&menu, &CPresetMenu::presetChosen);
+    QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(100, 2 * 24 + 5));
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 3);
+    ASSERT_EQ(sink.posted.size(), 1u);
+    EXPECT_EQ(static_cast<uint32_t>(sink.posted[0].msg), 1281u);
+    EXPECT_EQ(sink.posted[0].lParam, 3);
+    menu.DestroyMenuEx();
+    EXPECT_FALSE(menu.isVisible());
 }
 
 }  // namespace

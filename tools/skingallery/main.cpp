@@ -18,6 +18,7 @@
 #include "widgets/png_h_progress_bar.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
+#include "widgets/preset_menu.h"
 #include "widgets/skin_image.h"
 #include "widgets/xp_menu.h"
 
@@ -326,25 +327,27 @@ void menus() {
     saveImage(tray.grab().toImage(), QStringLiteral("menu_tray.png"));
     tray.hide();
 
-    // The preset menu's item skins stacked as they appear.
-    QImage sheet(skin::kPresetItemWidth, skin::kPresetItemHeight * 4, QImage::Format_RGB32);
-    QPainter p(&sheet);
-    const char* files[4] = {"Menu/MenuNorL.BMP", "Menu/MenuOverL.BMP", "Menu/MenuDownL.BMP",
-                            "Menu/MenuNorHaveSub.BMP"};
-    const char* texts[4] = {"Battlefield 3", "Counter-Strike: Global Offensive", "Dota 2",
-                            "Customize"};
-    const QColor colours[4] = {QColor(83, 97, 103), Qt::white, QColor(21, 140, 185),
-                               QColor(83, 97, 103)};
-    p.setFont(skinFont(13, QFont::Normal));
-    for (int i = 0; i < 4; ++i) {
-        p.drawImage(0, i * skin::kPresetItemHeight,
-                    LoadSkinImage(skinPath(g_programDir, QString::fromLatin1(files[i]))));
-        p.setPen(colours[i] == QColor(83, 97, 103) ? QColor(189, 189, 200) : colours[i]);
-        p.drawText(QRect(12, i * skin::kPresetItemHeight, 280, skin::kPresetItemHeight),
-                   Qt::AlignVCenter, QString::fromLatin1(texts[i]));
-    }
-    p.end();
-    saveImage(sheet, QStringLiteral("menu_presets.png"));
+    // The game-preset menu with its item skins, the pointer on the third item.
+    CPresetMenu presets;
+    const QImage looks[3] = {
+        LoadSkinImage(skinPath(g_programDir, QStringLiteral("Menu/MenuNorL.BMP"))),
+        LoadSkinImage(skinPath(g_programDir, QStringLiteral("Menu/MenuOverL.BMP"))),
+        LoadSkinImage(skinPath(g_programDir, QStringLiteral("Menu/MenuDownL.BMP")))};
+    const QColor colours[3] = {QColor(83, 97, 103), Qt::white, QColor(21, 140, 185)};
+    QVector<CPresetMenu::Item> items;
+    int id = 0;
+    for (const char* g :
+         {"Battlefield 3", "Star Wars: The Old Republic", "Counter-Strike: Global Offensive",
+          "Elder Scrolls V: Skyrim", "Team Fortress 2", "Batman Arkham City", "Civilization 5",
+          "World of Tanks", "Customize"})
+        items.push_back({++id, QString::fromLatin1(g)});
+    presets.CreateMenuEx(nullptr, 24, QPoint(0, 0), colours, looks, items);
+    QCoreApplication::processEvents();
+    QMouseEvent over(QEvent::MouseMove, QPointF(60, 2 * 24 + 8), QPointF(60, 56), Qt::NoButton,
+                     Qt::NoButton, {});
+    QCoreApplication::sendEvent(&presets, &over);
+    saveImage(presets.grab().toImage(), QStringLiteral("menu_presets.png"));
+    presets.DestroyMenuEx();
 }
 
 void sheets() {

@@ -1142,6 +1142,8 @@ QImage renderListIcon(int kind, bool selected) {
 }
 
 QImage renderPresetItem(State s, bool hasSub) {
+    // A light list, like the language popup: the menu's text colours are dark grey (normal),
+    // white (hover) and the accent blue (pressed).
     QImage img(skin::kPresetItemWidth, skin::kPresetItemHeight, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -1149,25 +1151,26 @@ QImage renderPresetItem(State s, bool hasSub) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     if (s == State::Over) {
         g.setColorAt(0, QColor(30, 160, 214));
-        g.setColorAt(1, QColor(21, 120, 165));
+        g.setColorAt(1, QColor(21, 124, 170));
     } else if (s == State::Down) {
-        g.setColorAt(0, QColor(14, 92, 130));
-        g.setColorAt(1, QColor(10, 70, 100));
+        g.setColorAt(0, QColor(250, 251, 253));
+        g.setColorAt(1, QColor(234, 239, 245));
     } else {
-        g.setColorAt(0, QColor(34, 36, 41));
-        g.setColorAt(1, QColor(26, 28, 32));
+        g.setColorAt(0, QColor(236, 239, 243));
+        g.setColorAt(1, QColor(218, 223, 230));
     }
     p.fillRect(r, g);
-    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), QColor(44, 48, 55));
-    p.fillRect(QRectF(0, 0, 3, r.height()),
-               s == State::Normal ? QColor(52, 56, 64) : QColor(250, 214, 96));
+    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), QColor(190, 197, 206));
+    p.fillRect(QRectF(0, 0, 1, r.height()), QColor(0, 147, 209));
+    p.fillRect(QRectF(r.width() - 1, 0, 1, r.height()), QColor(0, 147, 209));
+    if (s == State::Down) p.fillRect(QRectF(1, 0, 3, r.height()), QColor(0, 147, 209));
     if (hasSub) {
         QPainterPath tri;
         tri.moveTo(r.right() - 12, r.center().y() - 4);
         tri.lineTo(r.right() - 7, r.center().y());
         tri.lineTo(r.right() - 12, r.center().y() + 4);
         tri.closeSubpath();
-        p.fillPath(tri, s == State::Normal ? QColor(130, 136, 148) : QColor(255, 255, 255));
+        p.fillPath(tri, s == State::Over ? QColor(255, 255, 255) : QColor(83, 97, 103));
     }
     return img;
 }
