@@ -66,5 +66,6 @@ int fail(std::string_view command, std::string_view message, int code);
 
 void registerProfileCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
+void registerDeviceCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

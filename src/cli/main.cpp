@@ -4,5 +4,6 @@ int main(int argc, char** argv) {
     z408::cli::CommandRegistry registry;
     z408::cli::registerProfileCommands(registry);
     z408::cli::registerMacroCommands(registry);
+    z408::cli::registerDeviceCommands(registry);
     return registry.dispatch(argc, argv);
 }

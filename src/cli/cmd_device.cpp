@@ -1,0 +1,215 @@
+// z408ctl status and apply: the mouse as the program finds it, and the Apply button.
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/cli.h"
+#include "common/clock.h"
+#include "common/directories.h"
+#include "common/file_io.h"
+#include "common/message_queue.h"
+#include "config/profile_store.h"
+#include "config/seeding.h"
+#include "device/mouse_transport.h"
+#include "device/settings_uploader.h"
+#include "device/usb_driver.h"
+#include "macros/macro_library.h"
+#include "shell/intercept_list.h"
+#include "shell/pointer_settings.h"
+
+namespace z408::cli {
+namespace {
+
+constexpr const char* kNoMouse =
+    "no mouse found (set Z408_SIMULATED_MOUSE to a state file to use the simulated mouse)";
+
+// The transport and the driver on it, the driver destroyed first.
+struct OpenedMouse {
+    std::unique_ptr<HidTransport> transport;
+    std::unique_ptr<CUSBDriver> driver;
+};
+
+// Opens the mouse; on failure prints why and returns false with the exit code.
+bool openMouse(std::string_view command, OpenedMouse& mouse, int& exitCode) {
+    mouse.transport = openMouseTransport(SystemClock::instance());
+    if (!mouse.transport) {
+        exitCode = fail(command, kNoMouse, kExitFailed);
+        return false;
+    }
+    mouse.driver = std::make_unique<CUSBDriver>(*mouse.transport, SystemClock::instance());
+    if (!mouse.driver->Open()) {
+        std::string why = mouse.transport->lastError();
+        if (why.empty()) why = "the mouse could not be opened";
+        exitCode = fail(command, "no mouse found: " + why, kExitFailed);
+        return false;
+    }
+    return true;
+}
+
+int status(const Args& args) {
+    ArgScanner scan(args);
+    std::vector<std::string> rest;
+    std::string error;
+    if (!scan.positionals(rest, error) || !rest.empty())
+        return fail("status", error.empty() ? "takes no arguments" : error, kExitBadInput);
+    OpenedMouse mouse;
+    int code = kExitOk;
+    if (!openMouse("status", mouse, code)) {
+        std::printf("mouse: not found\n");
+        return code;
+    }
+    CUSBDriver* driver = mouse.driver.get();
+    uint32_t version = 0;
+    // The support page shows the number in decimal, or nothing when the read failed or gave 0.
+    const bool haveVersion = driver->ReadFirmwareVersion(&version) && version != 0;
+    std::printf("mouse: found\n");
+    std::printf("location: %s\n", mouse.transport->location().c_str());
+    std::printf("report id: %u\n", unsigned{driver->ReportId()});
+    std::printf("report count: %u\n", unsigned{driver->ReportCount()});
+    std::printf("firmware version: %s\n", haveVersion ? std::to_string(version).c_str() : "");
+    return kExitOk;
+}
+
+// Progress as a bar on a terminal, as plain percentages (one a line) otherwise.
+class ProgressPrinter {
+public:
+    ProgressPrinter() : tty_(isatty(STDOUT_FILENO) == 1) {}
+    void show(uintptr_t percent) {
+        if (percent > 100) percent = 100;
+        if (tty_) {
+            constexpr size_t kWidth = 40;
+            const size_t filled = percent * kWidth / 100;
+            std::printf("\r[%s%s] %3u%%", std::string(filled, '#').c_str(),
+                        std::string(kWidth - filled, '.').c_str(), static_cast<unsigned>(percent));
+        } else {
+            std::printf("%u%%\n", static_cast<unsigned>(percent));
+        }
+        std::fflush(stdout);
+        open_ = true;
+    }
+    void end() {
+        if (tty_ && open_) std::printf("\n");
+        std::fflush(stdout);
+        open_ = false;
+    }
+
+private:
+    bool tty_;
+    bool open_ = false;
+};
+
+int apply(const Args& args) {
+    ArgScanner scan(args);
+    std::string profileText, dataDir;
+    const bool haveProfile = scan.value("--profile", profileText);
+    const bool haveDataDir = scan.value("--data-dir", dataDir);
+    const bool noPointer = scan.flag("--no-pointer");
+    std::vector<std::string> rest;
+    std::string error;
+    if (!scan.error().empty()) return fail("apply", scan.error(), kExitBadInput);
+    if (!scan.positionals(rest, error) || !rest.empty())
+        return fail("apply", error.empty() ? "unexpected argument '" + rest[0] + "'" : error,
+                    kExitBadInput);
+    int profileNumber = 0;
+    if (haveProfile) {
+        if (profileText.size() != 1 || profileText[0] < '1' || profileText[0] > '5')
+            return fail("apply", "--profile takes a number from 1 to 5", kExitBadInput);
+        profileNumber = profileText[0] - '0';
+    }
+
+    // The data directory and the active profile, as at start-up.
+    const std::filesystem::path dir = haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
+    seedDataDirectory(programDirectory(), dir);
+    TerminalNotices notices;
+    ProfileStore store(dir, notices);
+    store.loadTableAndActiveProfile();
+    if (profileNumber != 0 && !store.selectProfile(profileNumber - 1))
+        return fail("apply", "profile " + std::to_string(profileNumber) + " could not be loaded",
+                    kExitFailed);
+
+    auto library = std::make_unique<MacroLibrary>();
+    {
+        std::vector<uint8_t> bytes;
+        const auto macroFile = dir / "Macro.cfg";
+        const FileResult r = readFilePrefix(macroFile, kMacroLibrarySize, bytes);
+        if (r) {
+            library->assign(bytes);
+        } else if (r.error != FileError::NotFound) {
+            std::fprintf(stderr, "z408ctl apply: %s: %s; buttons with macros get no function\n",
+                         macroFile.string().c_str(), r.describe().c_str());
+        }
+    }
+
+    OpenedMouse mouse;
+    int code = kExitOk;
+    if (!openMouse("apply", mouse, code)) return code;
+
+    std::unique_ptr<PointerSettings> pointer;
+    if (!noPointer) {
+        pointer = openPointerSettings();
+        if (!pointer)
+            std::fprintf(stderr,
+                         "z408ctl apply: no desktop pointer backend in this program; the pointer "
+                         "settings were not applied\n");
+    }
+
+    InterceptList intercepts;  // no input hook runs in this process
+    MessageQueue messages;
+    ProgressPrinter progress;
+    int result = kExitFailed;
+    {
+        SettingsUploader uploader(*mouse.driver, SystemClock::instance(), messages, intercepts,
+                                  pointer.get(), {store.active(), store.macroIdList(), *library});
+        uploader.requestUpload();
+        for (bool done = false; !done;) {
+            const PostedMessage m = messages.wait();
+            switch (m.msg) {
+                case Msg::UploadProgress:
+                    if (m.lParam != kProgressEndedByFailure) progress.show(m.wParam);
+                    break;
+                case Msg::UploadDone:
+                    progress.end();
+                    result = store.saveAfterUpload() ? kExitOk : kExitFailed;
+                    if (result == kExitOk)
+                        std::printf("profile %d applied and saved\n", store.activeEntry() + 1);
+                    done = true;
+                    break;
+                case Msg::UploadFailed: {
+                    progress.end();
+                    std::string text(uploadErrorText(m.lParam));
+                    while (!text.empty() && text.back() == '\n') text.pop_back();
+                    result = fail("apply", text, kExitFailed);
+                    done = true;
+                    break;
+                }
+                default: break;
+            }
+            if (done) uploader.uploadHandled();
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+void registerDeviceCommands(CommandRegistry& registry) {
+    registry.add({"status", "", "whether the mouse is found, and its firmware version",
+                  "Looks for the mouse as the program does and shows where it is, the report id and\n"
+                  "report count of its command channel and its firmware version (empty when the\n"
+                  "mouse does not tell). Exit 1 when no mouse is found.",
+                  status});
+    registry.add({"apply", "[--profile N] [--data-dir DIR] [--no-pointer]",
+                  "write a profile into the mouse, as the Apply button does",
+                  "Loads the profiles as the program does at start-up, selects profile N (1..5;\n"
+                  "default: the active one) and writes it into the mouse: macros, key map,\n"
+                  "lighting, proximity switch, DPI levels and report rate, and the pointer settings\n"
+                  "of the desktop unless --no-pointer is given. On success the profile file and\n"
+                  "the profile table are saved; on failure the failed step is shown, nothing is\n"
+                  "saved and the exit code is 1. DIR replaces the data folder\n"
+                  "(default ~/.local/share/TARVO/Z408).",
+                  apply});
+}
+
+}  // namespace z408::cli
