@@ -2,6 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
+
+#include "common/directories.h"
+#include "common/text.h"
+#include "i18n/language_file.h"
+#include "i18n/languages.h"
 
 namespace z408::cli {
 
@@ -57,10 +63,26 @@ bool TerminalNotices::show(const Notice& notice) {
 }
 
 std::string TerminalNotices::text(std::string_view key) const {
-    // The English interface texts of the file messages.
-    if (key == "str_msg2") return "Failed to open %s.";
-    if (key == "str_msg4") return "The file cannot be created: access is denied.";
-    if (key == "str_msg5") return "The file cannot be written: access is denied.";
+    static constexpr std::u16string_view kKeys[] = {u"str_msg2", u"str_msg4", u"str_msg5"};
+    if (!languageLoaded_) {
+        languageLoaded_ = true;
+        XmlDocument document;
+        const auto path = programDirectory() / languageById(kLanguageEnglish)->file;
+        document.Load(path);
+        for (size_t i = 0; i < std::size(kKeys); ++i)
+            messages_[i] = utf16ToUtf8(LookUpText(document, u"config", kKeys[i]));
+        // The path must appear in the message, or the user cannot tell which file failed.
+        if (messages_[0].find("%s") == std::string::npos) messages_[0].clear();
+    }
+    const auto loaded = [&](size_t i) -> const std::string* {
+        return messages_[i].empty() ? nullptr : &messages_[i];
+    };
+    // Built-in English when the language file lacks a text.
+    if (key == "str_msg2") return loaded(0) ? *loaded(0) : "Failed to open %s.";
+    if (key == "str_msg4")
+        return loaded(1) ? *loaded(1) : "The file cannot be created: access is denied.";
+    if (key == "str_msg5")
+        return loaded(2) ? *loaded(2) : "The file cannot be written: access is denied.";
     return {};
 }
 

@@ -36,11 +36,17 @@ private:
 
 // Notices go to stderr; questions are answered with Cancel, so nothing destructive happens
 // without an explicit command for it.
+// The file messages' texts come from the English language file beside the program when it has
+// them, else from built-in English.
 class TerminalNotices : public UserNotices {
 public:
     bool show(const Notice& notice) override;
     std::string text(std::string_view key) const override;
     bool chinese() const override { return false; }
+
+private:
+    mutable bool languageLoaded_ = false;
+    mutable std::string messages_[3];  // str_msg2, str_msg4, str_msg5
 };
 
 // A tiny option scanner: flags with and without values, and positional arguments.
@@ -67,5 +73,6 @@ int fail(std::string_view command, std::string_view message, int code);
 void registerProfileCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
+void registerLangCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

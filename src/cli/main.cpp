@@ -5,5 +5,6 @@ int main(int argc, char** argv) {
     z408::cli::registerProfileCommands(registry);
     z408::cli::registerMacroCommands(registry);
     z408::cli::registerDeviceCommands(registry);
+    z408::cli::registerLangCommands(registry);
     return registry.dispatch(argc, argv);
 }

@@ -1,0 +1,31 @@
+#pragma once
+// The stored language choice ("Language.cfg" in the data directory: the LanguageId as a 4-byte
+// little-endian integer) and the installation language ("skins/languagetype.ini").
+#include <cstdint>
+#include <filesystem>
+
+#include "common/user_notices.h"
+
+namespace z408 {
+
+inline constexpr const char* kLanguageChoiceFile = "Language.cfg";
+inline constexpr const char* kLanguageTypeIni = "skins/languagetype.ini";
+
+// The stored LanguageId. The bytes present (up to 4) replace the low bytes of the default 1, so
+// an empty or unreadable file gives 1. A missing file or folder is reported to the user.
+int32_t ReadLanguageChoice(const std::filesystem::path& dataDirectory, UserNotices& notices);
+
+// Writes the id (as given, even outside 1..12) atomically; failures are reported to the user.
+bool SaveLanguageChoice(const std::filesystem::path& dataDirectory, int32_t id,
+                        UserNotices& notices);
+
+// An integer key of an INI file, with the usual rules: [section] headers and key names compare
+// without regard to case, white space around names and values is ignored, the value's leading
+// integer counts, and a missing file, section or key gives `fallback`.
+int32_t ReadIniInteger(const std::filesystem::path& file, std::string_view section,
+                       std::string_view key, int32_t fallback);
+
+// The installation language: 1 for Simplified Chinese, 0 (also when missing) otherwise.
+int32_t ReadLanguageType(const std::filesystem::path& programDirectory);
+
+}  // namespace z408

@@ -1,0 +1,45 @@
+#include "i18n/language_strings.h"
+
+#include "common/text.h"
+
+namespace z408 {
+namespace {
+const std::u16string kNoText;
+}
+
+std::optional<size_t> languageKeyIndex(std::u16string_view key) {
+    for (size_t i = 0; i < kLanguageKeys.size(); ++i)
+        if (kLanguageKeys[i] == key) return i;
+    return std::nullopt;
+}
+
+std::string languageKeyName(size_t index) {
+    return index < kLanguageKeys.size() ? utf16ToUtf8(kLanguageKeys[index]) : std::string();
+}
+
+const std::u16string& LanguageStrings::text(size_t index) const {
+    return index < texts_.size() ? texts_[index] : kNoText;
+}
+
+const std::u16string& LanguageStrings::text(std::u16string_view key) const {
+    const auto i = languageKeyIndex(key);
+    return i ? texts_[*i] : kNoText;
+}
+
+std::string LanguageStrings::utf8(std::u16string_view key) const { return utf16ToUtf8(text(key)); }
+
+void LanguageStrings::set(size_t index, std::u16string text) {
+    if (index < texts_.size()) texts_[index] = std::move(text);
+}
+
+void LanguageStrings::clear() {
+    for (auto& t : texts_) t.clear();
+}
+
+size_t LanguageStrings::filledCount() const {
+    size_t n = 0;
+    for (const auto& t : texts_) n += t.empty() ? 0u : 1u;
+    return n;
+}
+
+}  // namespace z408
