@@ -1,0 +1,33 @@
+#pragma once
+// Draws skin images from the layout table in the product's dark style.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include "skin/skin_layout.h"
+
+namespace z408::skingen {
+
+enum class State { Normal, Down, Over };
+
+QFont uiFont(double pixelSize, int weight = QFont::Normal);
+
+// A whole page image with every control in `state`; `stateOf` may override per control.
+QImage renderPage(const skin::PageSkin& page, State state);
+QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const skin::Control&, State), State state);
+
+void drawControl(QPainter& p, const skin::Control& c, State s, bool lightTheme);
+
+QImage renderTrophy(int level, skin::Layout layout);
+QImage renderSliderThumb();
+QImage renderScrollSkin();
+QImage renderFlag(int languageId, QSize size);
+QImage renderListIcon(int kind, bool selected);  // kind 2 up, 3 down, 4 delay
+QImage renderPresetItem(State s, bool hasSub);
+QImage renderPopupBackground();
+QImage renderTrayIcon(int size);
+QImage renderMenuIcon(bool exitIcon);
+
+}  // namespace z408::skingen
