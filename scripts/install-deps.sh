@@ -17,6 +17,8 @@ packages=(
   xvfb xauth xdotool x11-utils x11-xserver-utils trayer xcompmgr imagemagick
   # helpers of the tests
   python3 xxd
+  # the qemu guest with the kernel's HID stack (tests/vm)
+  qemu-system-x86 busybox-static cpio xz-utils
 )
 
 missing=()

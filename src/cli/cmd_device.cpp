@@ -16,6 +16,7 @@
 #include "device/settings_uploader.h"
 #include "device/usb_driver.h"
 #include "macros/macro_library.h"
+#include "platform/hidraw_backend.h"
 #include "shell/intercept_list.h"
 #include "shell/pointer_settings.h"
 
@@ -56,8 +57,16 @@ int status(const Args& args) {
         return fail("status", error.empty() ? "takes no arguments" : error, kExitBadInput);
     OpenedMouse mouse;
     int code = kExitOk;
+    // Every interface the search looked at, and why it was or was not taken.
+    const auto printInterfaces = [&] {
+        if (!mouse.transport) return;
+        const auto lines = transportInterfaceLines(*mouse.transport);
+        if (!lines.empty()) std::printf("interfaces:\n");
+        for (const std::string& line : lines) std::printf("  %s\n", line.c_str());
+    };
     if (!openMouse("status", mouse, code)) {
         std::printf("mouse: not found\n");
+        printInterfaces();
         return code;
     }
     CUSBDriver* driver = mouse.driver.get();
@@ -69,6 +78,7 @@ int status(const Args& args) {
     std::printf("report id: %u\n", unsigned{driver->ReportId()});
     std::printf("report count: %u\n", unsigned{driver->ReportCount()});
     std::printf("firmware version: %s\n", haveVersion ? std::to_string(version).c_str() : "");
+    printInterfaces();
     return kExitOk;
 }
 
@@ -198,7 +208,8 @@ void registerDeviceCommands(CommandRegistry& registry) {
     registry.add({"status", "", "whether the mouse is found, and its firmware version",
                   "Looks for the mouse as the program does and shows where it is, the report id and\n"
                   "report count of its command channel and its firmware version (empty when the\n"
-                  "mouse does not tell). Exit 1 when no mouse is found.",
+                  "mouse does not tell), then every HID interface the search looked at and why it\n"
+                  "was or was not taken. Exit 1 when no mouse is found.",
                   status});
     registry.add({"apply", "[--profile N] [--data-dir DIR] [--no-pointer]",
                   "write a profile into the mouse, as the Apply button does",

@@ -1,6 +1,8 @@
 #include "cli/cli.h"
+#include "platform/hidraw_backend.h"
 
 int main(int argc, char** argv) {
+    z408::installHidrawTransport();
     z408::cli::CommandRegistry registry;
     z408::cli::registerProfileCommands(registry);
     z408::cli::registerMacroCommands(registry);

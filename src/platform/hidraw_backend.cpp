@@ -1,0 +1,21 @@
+#include "platform/hidraw_backend.h"
+
+#include <memory>
+
+#include "device/mouse_transport.h"
+#include "platform/hidraw_transport.h"
+
+namespace z408 {
+
+void installHidrawTransport() {
+    setHardwareTransportFactory(
+        []() -> std::unique_ptr<HidTransport> { return std::make_unique<HidrawTransport>(); });
+}
+
+std::vector<std::string> transportInterfaceLines(const HidTransport& transport) {
+    if (const auto* hidraw = dynamic_cast<const HidrawTransport*>(&transport))
+        return hidraw->describeCandidates();
+    return {};
+}
+
+}  // namespace z408

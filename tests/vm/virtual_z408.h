@@ -1,0 +1,72 @@
+#pragma once
+// A Z408 made with the kernel's uhid: the kernel sees a USB HID device with the given ids and
+// report descriptor, and every report our side sends reaches this object through the real HID
+// core and hidraw. It answers the firmware version query and records each report with the time
+// it arrived.
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace z408::vm {
+
+struct ReceivedReport {
+    enum class Kind { Output, SetFeature, GetFeature };
+    Kind kind = Kind::Output;
+    std::vector<uint8_t> data;  // report id first, as the kernel passed it on
+    uint64_t timeUs = 0;        // CLOCK_MONOTONIC
+};
+
+class VirtualZ408 {
+  public:
+    struct Config {
+        std::string name = "TARVO Z408 virtual";
+        uint16_t vendor = 0x3F1C;
+        uint16_t product = 0x7A52;
+        std::vector<uint8_t> descriptor;
+        uint8_t firmwareTens = 1;
+        uint8_t firmwareUnits = 5;
+    };
+
+    VirtualZ408() = default;
+    ~VirtualZ408();
+    VirtualZ408(const VirtualZ408&) = delete;
+    VirtualZ408& operator=(const VirtualZ408&) = delete;
+
+    bool create(const Config& config, std::string& error);
+    void destroy();  // the device leaves, as when unplugged
+    bool exists() const { return fd_ >= 0; }
+
+    std::vector<ReceivedReport> reports() const;
+    void clearReports();
+
+  private:
+    void serve();
+    void handle(const void* event);
+    bool send(const void* event);
+
+    Config config_;
+    int fd_ = -1;
+    int stopFd_ = -1;
+    std::thread thread_;
+    mutable std::mutex mutex_;
+    std::vector<ReceivedReport> reports_;
+    bool versionAsked_ = false;  // the last feature report sent was the version query
+};
+
+uint64_t monotonicUs();
+
+// Report descriptors of the interfaces the virtual mouse can offer.
+namespace descriptors {
+// Vendor page 0xFF01: feature report 4 (usage 0x21, 7 bytes), feature report `id` (usage 0x22,
+// `count` bytes) and output report `id` (usage 0x23, 32 bytes).
+std::vector<uint8_t> command(uint8_t id, uint16_t count);
+// Vendor page 0xFF01 without the command value: feature report 4 (usage 0x21) only.
+std::vector<uint8_t> vendorWithoutCommand();
+// An ordinary five-button mouse.
+std::vector<uint8_t> mouse();
+}  // namespace descriptors
+
+}  // namespace z408::vm
