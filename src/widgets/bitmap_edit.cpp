@@ -1,0 +1,38 @@
+#include "widgets/bitmap_edit.h"
+
+#include <QPalette>
+
+#include "widgets/skin_image.h"
+
+namespace z408 {
+
+CBitmapEdit::CBitmapEdit(QWidget* parent, int fontHeight) : QLineEdit(parent)
+{
+    setMaxLength(256);
+    setFont(skinFont(fontHeight, QFont::Medium));
+    setFrame(false);
+    setFocusPolicy(Qt::ClickFocus);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, QColor(88, 95, 103));
+    pal.setColor(QPalette::Base, Qt::transparent);
+    setPalette(pal);
+}
+
+void CBitmapEdit::SetBackground(int x, int y, int width, int height, const QImage& image)
+{
+    background_ = image.isNull() ? QImage() : image.copy(x, y, width, height);
+    QPalette pal = palette();
+    if (background_.isNull())
+        pal.setColor(QPalette::Base, Qt::transparent);
+    else
+        pal.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(background_)));
+    setPalette(pal);
+    update();
+}
+
+QSize CBitmapEdit::sizeHint() const
+{
+    return background_.isNull() ? QLineEdit::sizeHint() : background_.size();
+}
+
+}  // namespace z408

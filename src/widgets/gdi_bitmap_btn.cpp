@@ -1,0 +1,258 @@
+#include "widgets/gdi_bitmap_btn.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/message_event.h"
+#include "widgets/skin_image.h"
+
+namespace z408 {
+
+namespace {
+const QColor kDisabledText(38, 42, 39);
+
+QPixmap cut(const QImage& page, const QRect& rect)
+{
+    if (page.isNull()) return {};
+    return QPixmap::fromImage(page.copy(rect));
+}
+
+// Sends a pointer move to `target` at `pos`, as if the pointer had moved over it directly.
+void forwardMove(QWidget* target, const QPointF& pos, const QPointF& global, Qt::MouseButtons buttons,
+                 Qt::KeyboardModifiers mods)
+{
+    if (!target) return;
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseMove, pos, global, Qt::NoButton, buttons, mods));
+}
+}  // namespace
+
+CGDIBitmapBtn::CGDIBitmapBtn(QWidget* parent) : QAbstractButton(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover, const QImage& pressed,
+                               const QImage& disabled, const QImage* altNormal, const QImage* altPressed)
+{
+    normal_ = cut(normal, rect);
+    hover_ = cut(hover, rect);
+    pressed_ = cut(pressed, rect);
+    disabled_ = cut(disabled, rect);
+    altNormal_ = altNormal ? cut(*altNormal, rect) : QPixmap();
+    altPressed_ = altPressed ? cut(*altPressed, rect) : QPixmap();
+    setGeometry(rect);
+    update();
+}
+
+void CGDIBitmapBtn::SetText(const QString& text)
+{
+    setText(text);
+    update();
+}
+
+void CGDIBitmapBtn::SetTextColors(const QColor& normal, const QColor& hover, const QColor& pressed)
+{
+    textNormal_ = normal;
+    textHover_ = hover;
+    textPressed_ = pressed;
+    update();
+}
+
+void CGDIBitmapBtn::SetCheckMode(bool checkMode, bool toggleOnClick)
+{
+    checkMode_ = checkMode;
+    toggleOnClick_ = toggleOnClick;
+    update();
+}
+
+void CGDIBitmapBtn::SetTooltip(const QString& text, bool active)
+{
+    setToolTip(active ? text : QString());
+}
+
+void CGDIBitmapBtn::setCaptionRect(std::optional<QRect> rect)
+{
+    captionRect_ = rect;
+    update();
+}
+
+void CGDIBitmapBtn::setHoverLooksEnabled(bool on)
+{
+    hoverLooks_ = on;
+    update();
+}
+
+void CGDIBitmapBtn::setUseAltNormal(bool on)
+{
+    useAltNormal_ = on;
+    update();
+}
+
+void CGDIBitmapBtn::setUseAltPressed(bool on)
+{
+    useAltPressed_ = on;
+    update();
+}
+
+void CGDIBitmapBtn::setLargeFont(bool on)
+{
+    largeFont_ = on;
+    update();
+}
+
+void CGDIBitmapBtn::setNotifyPresses(bool on, MessageSink* sink)
+{
+    notify_ = on;
+    sink_ = sink;
+}
+
+void CGDIBitmapBtn::setLatched(bool on)
+{
+    if (latched_ == on) return;
+    latched_ = on;
+    update();
+}
+
+CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const
+{
+    if (checkMode_ && latched_) return useAltPressed_ ? LookKind::AltPressed : LookKind::Pressed;
+    if (!checkMode_ && isDown()) return LookKind::Pressed;
+    if (hovering_ && hoverLooks_) return LookKind::Hover;
+    if (!isEnabled()) return LookKind::Disabled;
+    return useAltNormal_ ? LookKind::AltNormal : LookKind::Normal;
+}
+
+QColor CGDIBitmapBtn::currentTextColor() const
+{
+    switch (currentLook()) {
+    case LookKind::Pressed:
+    case LookKind::AltPressed: return textPressed_;
+    case LookKind::Hover: return textHover_;
+    case LookKind::Disabled: return kDisabledText;
+    default: return textNormal_;
+    }
+}
+
+const QPixmap& CGDIBitmapBtn::pixmapFor(LookKind kind) const
+{
+    switch (kind) {
+    case LookKind::Hover: return hover_;
+    case LookKind::Pressed: return pressed_;
+    case LookKind::Disabled: return disabled_;
+    case LookKind::AltNormal: return altNormal_.isNull() ? normal_ : altNormal_;
+    case LookKind::AltPressed: return altPressed_.isNull() ? pressed_ : altPressed_;
+    case LookKind::Normal: break;
+    }
+    return normal_;
+}
+
+QSize CGDIBitmapBtn::sizeHint() const
+{
+    return normal_.isNull() ? QSize(40, 20) : normal_.size();
+}
+
+void CGDIBitmapBtn::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const LookKind look = currentLook();
+    const QPixmap& pix = pixmapFor(look);
+    if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+    if (text().isEmpty()) return;
+
+    const QFont font = skinFont(largeFont_ ? 20 : 14, QFont::Light);
+    p.setFont(font);
+    p.setPen(currentTextColor());
+    QRect r = captionArea(font);
+    if (captionRect_ && (look == LookKind::Pressed || look == LookKind::AltPressed)) r.translate(1, 1);
+    p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, shownCaption());
+}
+
+QRect CGDIBitmapBtn::captionArea(const QFont& font) const
+{
+    const int textHeight = QFontMetrics(font).height();
+    QRect r(8, height() / 2 - textHeight / 2, 0, textHeight);
+    r.setRight(width() - 5);
+    if (captionRect_) {
+        r.setLeft(captionRect_->left() + 5);
+        r.setRight(captionRect_->right() - 5);
+    }
+    return r;
+}
+
+QString CGDIBitmapBtn::shownCaption() const
+{
+    const QFont font = skinFont(largeFont_ ? 20 : 14, QFont::Light);
+    return QFontMetrics(font).elidedText(text(), Qt::ElideRight, std::max(0, captionArea(font).width()));
+}
+
+void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event)
+{
+    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
+    if (!(leftHeld && !hovering_)) setHovering(rect().contains(event->position().toPoint()));
+    QAbstractButton::mouseMoveEvent(event);
+    if (QWidget* parent = parentWidget())
+        forwardMove(parent, mapToParent(event->position()), event->globalPosition(), event->buttons(),
+                    event->modifiers());
+}
+
+void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (QWidget* top = window(); top && !top->isActiveWindow()) top->activateWindow();
+        if (toggleOnClick_) {
+            latched_ = !latched_;
+            update();
+        }
+        if (notify_) {
+            emit skinMouse(513);
+            postTo(sink_, Msg::SkinButtonMouse, 513, reinterpret_cast<intptr_t>(this));
+        }
+    }
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && notify_) {
+        emit skinMouse(514);
+        postTo(sink_, Msg::SkinButtonMouse, 514, reinterpret_cast<intptr_t>(this));
+    }
+    QAbstractButton::mouseReleaseEvent(event);
+}
+
+void CGDIBitmapBtn::enterEvent(QEnterEvent* event)
+{
+    if (!QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) setHovering(true);
+    QAbstractButton::enterEvent(event);
+}
+
+void CGDIBitmapBtn::leaveEvent(QEvent* event)
+{
+    setHovering(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+void CGDIBitmapBtn::focusOutEvent(QFocusEvent* event)
+{
+    setHovering(false);
+    QAbstractButton::focusOutEvent(event);
+}
+
+void CGDIBitmapBtn::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) update();
+    QAbstractButton::changeEvent(event);
+}
+
+void CGDIBitmapBtn::setHovering(bool on)
+{
+    if (hovering_ == on) return;
+    hovering_ = on;
+    update();
+}
+
+}  // namespace z408

@@ -1,0 +1,88 @@
+#pragma once
+// A rectangular button whose looks are cut out of page-sized skin images at its own rectangle.
+// Reports clicks through clicked(), presses and releases through skinMouse (with notification
+// on) and forwards pointer moves to its parent in the parent's coordinates so pages can show
+// hints while the pointer is over the button.
+#include <QAbstractButton>
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <optional>
+
+#include "common/messages.h"
+
+namespace z408 {
+
+class CGDIBitmapBtn : public QAbstractButton {
+    Q_OBJECT
+    Q_PROPERTY(bool latched READ latched WRITE setLatched)
+    Q_PROPERTY(bool hovering READ hovering)
+    Q_PROPERTY(bool checkMode READ checkMode)
+    Q_PROPERTY(bool toggleOnClick READ toggleOnClick)
+    Q_PROPERTY(int userValue READ userValue WRITE setUserValue)
+
+public:
+    enum class LookKind { Normal, Hover, Pressed, Disabled, AltNormal, AltPressed };
+
+    explicit CGDIBitmapBtn(QWidget* parent = nullptr);
+
+    // Cuts each given page image at `rect` (page coordinates) and places the button there.
+    void SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover, const QImage& pressed,
+                    const QImage& disabled, const QImage* altNormal = nullptr, const QImage* altPressed = nullptr);
+    void SetText(const QString& text);
+    void SetTextColors(const QColor& normal, const QColor& hover, const QColor& pressed);
+    void SetCheckMode(bool checkMode, bool toggleOnClick);
+    void SetTooltip(const QString& text, bool active);
+    void setCaptionRect(std::optional<QRect> rect);
+    void setHoverLooksEnabled(bool on);
+    void setUseAltNormal(bool on);
+    void setUseAltPressed(bool on);
+    void setLargeFont(bool on);
+    void setNotifyPresses(bool on, MessageSink* sink = nullptr);
+
+    bool latched() const { return latched_; }
+    void setLatched(bool on);
+    bool hovering() const { return hovering_; }
+    bool checkMode() const { return checkMode_; }
+    bool toggleOnClick() const { return toggleOnClick_; }
+    int userValue() const { return userValue_; }
+    void setUserValue(int v) { userValue_ = v; }
+
+    // The look and caption colour the next paint uses.
+    LookKind currentLook() const;
+    QColor currentTextColor() const;
+    // The caption as painted: cut with an ellipsis when it does not fit.
+    QString shownCaption() const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // 513 on left press, 514 on release, with notification on (WM_SKIN_BUTTON_MOUSE).
+    void skinMouse(int wParam);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void setHovering(bool on);
+    const QPixmap& pixmapFor(LookKind kind) const;
+    QRect captionArea(const QFont& font) const;
+
+    QPixmap normal_, hover_, pressed_, disabled_, altNormal_, altPressed_;
+    bool checkMode_ = false, latched_ = false, toggleOnClick_ = false, hoverLooks_ = true;
+    bool useAltNormal_ = false, useAltPressed_ = false, largeFont_ = false, notify_ = false;
+    bool hovering_ = false;
+    std::optional<QRect> captionRect_;
+    QColor textNormal_{189, 189, 200}, textHover_{255, 255, 255}, textPressed_{38, 29, 5};
+    MessageSink* sink_ = nullptr;
+    int userValue_ = 0;
+};
+
+}  // namespace z408

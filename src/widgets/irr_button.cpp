@@ -1,0 +1,167 @@
+#include "widgets/irr_button.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/skin_image.h"
+
+namespace z408 {
+
+namespace {
+const QColor kNormalText(189, 189, 200), kHoverText(255, 255, 255), kPressedText(38, 29, 5);
+}
+
+CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* parent)
+{
+    if (parent && parent != parentWidget()) setParent(parent);
+    // The polygon's edge pixels belong to the shape, as a filled Windows region's would.
+    box_ = shape.boundingRect();
+    centre_ = box_.center();
+    shape_ = QRegion(shape.translated(-box_.topLeft()), Qt::WindingFill);
+    setGeometry(box_);
+    setMask(shape_);
+    setText(text);
+    show();
+}
+
+void CIrrButton::SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId)
+{
+    SetImages(loadResourceImage(normalId), loadResourceImage(pressedId), loadResourceImage(hoverId),
+              loadResourceImage(disabledId));
+}
+
+void CIrrButton::SetImages(const QImage& normal, const QImage& pressed, const QImage& hover, const QImage& disabled)
+{
+    normal_ = normal;
+    pressed_ = pressed;
+    hover_ = hover;
+    disabled_ = disabled;
+    update();
+}
+
+void CIrrButton::SetTooltip(const QString& text, bool active)
+{
+    setToolTip(active ? text : QString());
+}
+
+void CIrrButton::setLatched(bool on)
+{
+    if (latched_ == on) return;
+    latched_ = on;
+    update();
+}
+
+void CIrrButton::setCheckMode(bool on)
+{
+    checkMode_ = on;
+    update();
+}
+
+bool CIrrButton::hitTest(const QPoint& pos) const
+{
+    return rect().contains(pos) && shape_.contains(pos);
+}
+
+bool CIrrButton::hitButton(const QPoint& pos) const
+{
+    return hitTest(pos);
+}
+
+CIrrButton::LookKind CIrrButton::currentLook() const
+{
+    if (checkMode_ && latched_) return LookKind::Pressed;
+    if (!checkMode_ && !isEnabled()) return LookKind::Disabled;
+    if (!checkMode_ && isDown()) return LookKind::Pressed;
+    if (hovering_) return LookKind::Hover;
+    return LookKind::Normal;
+}
+
+QSize CIrrButton::sizeHint() const
+{
+    return box_.size();
+}
+
+void CIrrButton::paintEvent(QPaintEvent*)
+{
+    const LookKind look = currentLook();
+    const QImage& img = look == LookKind::Pressed   ? pressed_
+                        : look == LookKind::Hover    ? hover_
+                        : look == LookKind::Disabled ? disabled_
+                                                     : normal_;
+    const QColor colour = look == LookKind::Pressed ? kPressedText : look == LookKind::Hover ? kHoverText : kNormalText;
+    QPainter p(this);
+    p.setClipRegion(shape_);
+    if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_);
+    if (text().isEmpty()) return;
+    // The caption is anchored at the box centre in page coordinates, as on the page image.
+    const qsizetype len = text().size();
+    const int x = centre_.x() - static_cast<int>(len > 5 ? 3 * len : 6 * len) + 5;
+    const int y = centre_.y() - 6;
+    const QFont font = skinFont(14, QFont::Light);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(QPoint(x, y + QFontMetrics(font).ascent()) - box_.topLeft(), text());
+}
+
+void CIrrButton::mouseMoveEvent(QMouseEvent* event)
+{
+    setHovering(hitTest(event->position().toPoint()));
+    QAbstractButton::mouseMoveEvent(event);
+}
+
+void CIrrButton::press()
+{
+    setDown(true);
+    emit pressed();
+    emit clicked(isChecked());
+}
+
+void CIrrButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !hitTest(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    press();
+}
+
+void CIrrButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void CIrrButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    setDown(false);
+    setHovering(hitTest(event->position().toPoint()));
+    emit released();
+    update();
+}
+
+void CIrrButton::leaveEvent(QEvent* event)
+{
+    setHovering(false);
+    QAbstractButton::leaveEvent(event);
+}
+
+void CIrrButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange) update();
+    QAbstractButton::changeEvent(event);
+}
+
+void CIrrButton::setHovering(bool on)
+{
+    if (hovering_ == on) return;
+    hovering_ = on;
+    update();
+}
+
+}  // namespace z408

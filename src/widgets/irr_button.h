@@ -1,0 +1,63 @@
+#pragma once
+// A button of any shape: its window is the bounding box of a polygon in the parent's
+// coordinates, shaped to the polygon. Its looks are page-sized bitmaps of which the part under
+// the box is shown. Pages act on the press: clicked() is emitted when the button goes down.
+#include <QAbstractButton>
+#include <QImage>
+#include <QPolygon>
+#include <QRegion>
+
+namespace z408 {
+
+class CIrrButton : public QAbstractButton {
+    Q_OBJECT
+    Q_PROPERTY(bool latched READ latched WRITE setLatched)
+    Q_PROPERTY(bool hovering READ hovering)
+    Q_PROPERTY(bool checkMode READ checkMode WRITE setCheckMode)
+
+public:
+    enum class LookKind { Normal, Hover, Pressed, Disabled };
+
+    explicit CIrrButton(QWidget* parent = nullptr);
+
+    // `shape` in the parent's coordinates.
+    void Create(const QString& text, const QPolygon& shape, QWidget* parent);
+    // Page-sized looks, in the order normal, pressed, hover, disabled.
+    void SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId);
+    void SetImages(const QImage& normal, const QImage& pressed, const QImage& hover, const QImage& disabled);
+    void SetTooltip(const QString& text, bool active);
+
+    bool latched() const { return latched_; }
+    void setLatched(bool on);
+    bool checkMode() const { return checkMode_; }
+    void setCheckMode(bool on);
+    bool hovering() const { return hovering_; }
+    QRect boundingBox() const { return box_; }
+    // Whether a point in the button's own coordinates lies on the shape.
+    bool hitTest(const QPoint& pos) const;
+
+    LookKind currentLook() const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    void setHovering(bool on);
+    void press();
+
+    QRegion shape_;  // in own coordinates
+    QRect box_;      // in parent coordinates
+    QPoint centre_;  // in parent coordinates
+    QImage normal_, pressed_, hover_, disabled_;
+    bool checkMode_ = false, latched_ = false, hovering_ = false;
+};
+
+}  // namespace z408

@@ -1,0 +1,18 @@
+#pragma once
+// The language popup: the twelve languages with their menu icons, each item's data its
+// language number 1 … 12; a choice posts WM_LANGUAGE_SELECT (0, language).
+#include "widgets/menu_ex.h"
+
+namespace z408 {
+
+class CMenuExA : public CMenuEx {
+    Q_OBJECT
+
+public:
+    explicit CMenuExA(QWidget* owner = nullptr);
+
+    // Creates the popup at `screenPos` with the background resource 129 and the twelve items.
+    void Create(QWidget* owner, const QPoint& screenPos);
+};
+
+}  // namespace z408

@@ -1,0 +1,23 @@
+#pragma once
+// Loading skin images from the program's "skins" folder and the numbered built-in bitmaps, and
+// the interface font.
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+namespace z408 {
+
+// Reads and decodes one image file; a missing or unreadable file gives a null image, which the
+// widgets draw as nothing (the control stays usable).
+QImage LoadSkinImage(const QString& path);
+
+// The built-in bitmap or PNG of a resource number (":/res/<n>.png" or ".bmp"); null when absent.
+QImage loadResourceImage(int number);
+
+// "<programDirectory>/skins/<relative>".
+QString skinPath(const QString& programDirectory, const QString& relative);
+
+// The interface font: Noto Sans with CJK and DejaVu fall-backs, sized in pixels.
+QFont skinFont(int pixelHeight, int weight);
+
+}  // namespace z408
