@@ -10,20 +10,21 @@
 #include <array>
 #include <memory>
 
-#include "app/qt_message_sink.h"
+#include "app/dlg_info.h"
+#include "widgets/menu_ex_a.h"
+#include "widgets/message_event.h"
 #include "shell/device_bring_up.h"
 
 class QLabel;
-class QMenu;
 
 namespace z408 {
 
 class AppContext;
-class CDlgInfo;
 class CDlgProgress;
 class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
+class CXPMenu;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -117,7 +118,8 @@ private:
     std::array<CSkinPage*, kTabCount> pages_{};
     std::unique_ptr<CDlgProgress> progress_;
     QSystemTrayIcon* tray_ = nullptr;
-    QMenu* trayMenu_ = nullptr;
+    CXPMenu* trayMenu_ = nullptr;
+    QPointer<CMenuExA> languagePopup_;
     QString hint_;
     int currentTab_ = 1;
     QPoint dragOffset_;
