@@ -119,6 +119,7 @@ void CZ119KDriverDlg::initialise() {
     createPages();
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
+    profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);

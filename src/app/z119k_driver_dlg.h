@@ -68,7 +68,7 @@ public:
     CGDIBitmapBtn* minimiseButton() const { return minimise_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
-    bool arrivalRetryPending() const { return arrivalRetry_.isActive(); }
+    QTimer& arrivalRetryTimer() { return arrivalRetry_; }
     bool shutDown() const { return shutDown_; }
     // The notice box currently shown for an arrival or removal (tests close it).
     CDlgInfo* presenceBox() const { return presenceBox_; }
