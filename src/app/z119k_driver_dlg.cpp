@@ -221,7 +221,9 @@ void CZ119KDriverDlg::createTrayIcon() {
     tray_->setToolTip(QString::fromLatin1(kWindowTitle));
     tray_->setContextMenu(trayMenu_);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r == QSystemTrayIcon::DoubleClick) sink_.post(Msg::TrayNotify, 0, kTrayDoubleClick);
+        // StatusNotifier hosts only report a plain activation, never a double click.
+        if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger)
+            sink_.post(Msg::TrayNotify, 0, kTrayDoubleClick);
     });
     tray_->show();
     if (QSystemTrayIcon::isSystemTrayAvailable())
@@ -437,6 +439,8 @@ void CZ119KDriverDlg::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     arrivalRetry_.stop();
+    if (progress_) progress_->finish();
+    if (languagePopup_) languagePopup_->close();
     if (tray_) {
         tray_->hide();
         delete tray_;

@@ -22,14 +22,27 @@ CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, boo
     const skin::PageSkin page = skin::pageSkin(skinId.toStdString(), chineseLayout
                                                                           ? skin::Layout::Chinese
                                                                           : skin::Layout::English);
-    auto load = [&](size_t i) {
-        return LoadSkinImage(skinPath(programDirectory, QString::fromStdString(page.files[i])));
-    };
-    normal_ = load(0);
-    down_ = load(1);
-    over_ = load(2);
+    auto path = [&](size_t i) { return skinPath(programDirectory, QString::fromStdString(page.files[i])); };
+    normal_ = LoadSkinImage(path(0));
+    downPath_ = path(1);
+    overPath_ = path(2);
     setAttribute(Qt::WA_OpaquePaintEvent, !normal_.isNull());
     resize(skin::kPageWidth, skin::kPageHeight);
+}
+
+const QImage& CSkinPage::downImage() {
+    if (down_.isNull()) down_ = LoadSkinImage(downPath_);
+    return down_;
+}
+
+const QImage& CSkinPage::overImage() {
+    if (over_.isNull()) over_ = LoadSkinImage(overPath_);
+    return over_;
+}
+
+void CSkinPage::releaseStateImages() {
+    down_ = QImage();
+    over_ = QImage();
 }
 
 void CSkinPage::paintEvent(QPaintEvent* event) {

@@ -235,6 +235,13 @@ TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
     // Each page shows its own skin.
     EXPECT_FALSE(window_->page(1)->normalImage().isNull());
     EXPECT_NE(window_->page(1)->normalImage(), window_->page(2)->normalImage());
+    // The pressed and hover images the page's controls are cut from, read on demand.
+    CSkinPage* lighting = window_->page(2);
+    EXPECT_EQ(lighting->downImage().size(), lighting->normalImage().size());
+    EXPECT_NE(lighting->downImage(), lighting->normalImage());
+    EXPECT_NE(lighting->overImage(), lighting->normalImage());
+    lighting->releaseStateImages();
+    EXPECT_FALSE(lighting->downImage().isNull());
 }
 
 TEST_F(WindowTest, TabsShowTheirPageAndOnlyTheFirstTwoAllowProfilesAndApply) {

@@ -105,4 +105,17 @@ kill -0 "$main" 2>/dev/null && fail "Exit in the tray menu did not end the progr
 wait "$main" && rc=0 || rc=$?
 [ "$rc" = 0 ] || fail "the program ended with status $rc"
 echo "ok: Exit in the tray menu ended the program"
+
+# SIGTERM closes it in order, like "Exit".
+"$z408" >"$work/z408.log" 2>&1 &
+main=$!
+pids+=($main)
+timeout 15 xdotool search --sync --onlyvisible --name '^Tarvo Z408 Gaming Mouse Driver$' >/dev/null ||
+    fail "the main window did not appear again"
+kill -TERM "$main"
+for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
+wait "$main" && rc=0 || rc=$?
+[ "$rc" = 0 ] || fail "after SIGTERM the program ended with status $rc"
+echo "ok: SIGTERM ended the program in order"
 echo "PASS (screenshots: $shots)"
