@@ -14,7 +14,7 @@ packages=(
   # fonts for the interface (Latin and Chinese)
   fonts-noto-core fonts-noto-cjk fonts-dejavu-core
   # display-server tools for the interface and input tests
-  xvfb xauth xdotool x11-utils x11-xserver-utils trayer xcompmgr imagemagick
+  xvfb xauth xdotool x11-utils x11-xserver-utils x11-xkb-utils trayer xcompmgr imagemagick
   # helpers of the tests
   python3 xxd
   # the qemu guest with the kernel's HID stack (tests/vm)

@@ -74,5 +74,7 @@ void registerProfileCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
 void registerLangCommands(CommandRegistry& registry);
+void registerWatchCommands(CommandRegistry& registry);
+void registerPointerCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

@@ -8,5 +8,7 @@ int main(int argc, char** argv) {
     z408::cli::registerMacroCommands(registry);
     z408::cli::registerDeviceCommands(registry);
     z408::cli::registerLangCommands(registry);
+    z408::cli::registerWatchCommands(registry);
+    z408::cli::registerPointerCommands(registry);
     return registry.dispatch(argc, argv);
 }

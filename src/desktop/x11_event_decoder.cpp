@@ -1,0 +1,61 @@
+#include "desktop/x11_event_decoder.h"
+
+#include <cstring>
+
+namespace z408::desktop {
+namespace {
+// Core protocol event types.
+constexpr uint8_t kKeyPress = 2;
+constexpr uint8_t kKeyRelease = 3;
+constexpr uint8_t kButtonPress = 4;
+constexpr uint8_t kButtonRelease = 5;
+constexpr int32_t kWheelStep = 120;
+constexpr uint8_t kVkNumLock = 0x90;
+constexpr uint8_t kVkLeftAlt = 0xA4;
+constexpr uint8_t kVkRightAlt = 0xA5;
+}  // namespace
+
+bool X11EventDecoder::decode(const uint8_t* data, size_t size, InputEvent& out) {
+    if (size < 8) return false;
+    const uint8_t type = data[0] & 0x7F;
+    const uint8_t detail = data[1];
+    uint32_t time = 0;
+    std::memcpy(&time, data + 4, sizeof time);  // recorded data comes in our own byte order
+    out = InputEvent{};
+    out.time = time;
+    switch (type) {
+        case kKeyPress:
+        case kKeyRelease: {
+            const KeycodeEntry& e = table_[detail];
+            if (e.key == 0) return false;
+            const bool release = type == kKeyRelease;
+            const uint8_t vk = numLock_ ? e.keyNumLock : e.key;
+            if (vk == kVkLeftAlt) leftAlt_ = !release;
+            if (vk == kVkRightAlt) rightAlt_ = !release;
+            if (vk == kVkNumLock && !release) numLock_ = !numLock_;
+            out.kind = release ? InputEvent::Kind::KeyUp : InputEvent::Kind::KeyDown;
+            out.virtualKey = vk;
+            out.flags = (e.extended ? kKeyExtended : 0u) | (leftAlt_ || rightAlt_ ? kKeyAltHeld : 0u) |
+                        (release ? kKeyReleased : 0u);
+            return true;
+        }
+        case kButtonPress:
+        case kButtonRelease: {
+            const bool release = type == kButtonRelease;
+            out.button = detail;
+            if (detail >= 4 && detail <= 7) {
+                // X sends a press and a release per wheel step; the press is the step.
+                if (release) return false;
+                out.kind = InputEvent::Kind::Wheel;
+                out.horizontal = detail >= 6;
+                out.wheelDelta = (detail == 4 || detail == 7) ? kWheelStep : -kWheelStep;
+                return true;
+            }
+            out.kind = release ? InputEvent::Kind::ButtonUp : InputEvent::Kind::ButtonDown;
+            return true;
+        }
+        default: return false;
+    }
+}
+
+}  // namespace z408::desktop

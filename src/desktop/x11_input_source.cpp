@@ -1,0 +1,276 @@
+#include "desktop/x11_input_source.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+#include <X11/extensions/record.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+#include <cstdio>
+
+#include "desktop/x11_display.h"
+
+namespace z408::desktop {
+namespace {
+
+constexpr unsigned kGrabbableButtons[] = {1, 2, 3, 4, 5, 8, 9};
+
+const char* buttonName(unsigned button) {
+    switch (button) {
+        case 1: return "left button";
+        case 2: return "middle button";
+        case 3: return "right button";
+        case 4: return "wheel forward";
+        case 5: return "wheel backward";
+        case 8: return "back button";
+        case 9: return "forward button";
+        default: return "button";
+    }
+}
+
+uint32_t keysymAt(XkbDescPtr xkb, uint32_t keycode, int level) {
+    const auto kc = static_cast<KeyCode>(keycode);
+    if (keycode < xkb->min_key_code || keycode > xkb->max_key_code) return 0;
+    if (XkbKeyNumGroups(xkb, kc) == 0 || level >= XkbKeyGroupWidth(xkb, kc, 0)) return 0;
+    return static_cast<uint32_t>(XkbKeySymEntry(xkb, kc, level, 0));
+}
+
+}  // namespace
+
+unsigned buttonOfEventCode(uint32_t code) {
+    switch (code) {
+        case 0x201: return 1;
+        case 0x207: return 2;
+        case 0x204: return 3;
+        case 0x20A01: return 4;
+        case 0x20A00: return 5;
+        case 0x1020B: return 8;
+        case 0x2020B: return 9;
+        default: return 0;
+    }
+}
+
+struct RecordAccess {
+    static void proc(XPointer self, XRecordInterceptData* d) {
+        reinterpret_cast<X11InputSource*>(self)->onRecord(d->category, d->data, d->data_len * 4u);
+        XRecordFreeData(d);
+    }
+};
+
+X11InputSource::~X11InputSource() { stop(); }
+
+void X11InputSource::rebuildKeycodeTable() {
+    XkbDescPtr xkb = XkbGetMap(grab_, XkbKeyTypesMask | XkbKeySymsMask, XkbUseCoreKbd);
+    if (xkb == nullptr) return;
+    decoder_.table().build(
+        [](void* ctx, uint32_t kc, int level) { return keysymAt(static_cast<XkbDescPtr>(ctx), kc, level); },
+        xkb);
+    XkbFreeKeyboard(xkb, 0, True);
+}
+
+bool X11InputSource::start(Callback callback, std::string& error) {
+    if (running()) return true;
+    control_ = openX11Display(error);
+    if (control_ != nullptr) data_ = openX11Display(error);
+    if (data_ != nullptr) grab_ = openX11Display(error);
+    if (grab_ == nullptr) {
+        closeAll();
+        return false;
+    }
+    int major = 0, minor = 0;
+    if (!XRecordQueryVersion(control_, &major, &minor)) {
+        error = "The X server has no RECORD extension, so buttons and keys cannot be watched.";
+        closeAll();
+        return false;
+    }
+    {
+        std::lock_guard lock(grabMutex_);
+        rebuildKeycodeTable();
+        // Start from the current Num Lock and Alt state; the stream keeps them up to date.
+        XkbStateRec state{};
+        if (XkbGetState(grab_, XkbUseCoreKbd, &state) == Success) {
+            const unsigned numMask = XkbKeysymToModifiers(grab_, XK_Num_Lock);
+            decoder_.setNumLock(numMask != 0 && (state.locked_mods & numMask) != 0);
+        }
+        char keys[32] = {};
+        XQueryKeymap(grab_, keys);
+        auto down = [&](KeySym ks) {
+            const KeyCode kc = XKeysymToKeycode(grab_, ks);
+            return kc != 0 && (keys[kc / 8] & (1 << (kc % 8))) != 0;
+        };
+        decoder_.setAltHeld(down(XK_Alt_L), down(XK_Alt_R) || down(XK_ISO_Level3_Shift));
+    }
+    XRecordRange* range = XRecordAllocRange();
+    if (range == nullptr) {
+        error = "Out of memory.";
+        closeAll();
+        return false;
+    }
+    range->device_events.first = KeyPress;
+    range->device_events.last = ButtonRelease;  // motion is not needed and by far the most frequent
+    XRecordClientSpec clients = XRecordAllClients;
+    {
+        X11ErrorTrap trap(control_);
+        context_ = XRecordCreateContext(control_, 0, &clients, 1, &range, 1);
+        if (trap.sync() != 0) context_ = 0;
+    }
+    XFree(range);
+    if (context_ == 0) {
+        error = "The X server refused to record input events.";
+        closeAll();
+        return false;
+    }
+    wakeFd_ = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wakeFd_ < 0 ||
+        !XRecordEnableContextAsync(data_, context_, &RecordAccess::proc,
+                                   reinterpret_cast<XPointer>(this))) {
+        error = "Cannot start recording input events.";
+        closeAll();
+        return false;
+    }
+    XFlush(data_);
+    callback_ = std::move(callback);
+    ended_ = false;
+    thread_ = std::jthread([this](std::stop_token st) { run(st); });
+    // The server answers the enabling on the data connection only with the first event, so ask
+    // on the control connection until the context reads as enabled.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    for (;;) {
+        XRecordState* state = nullptr;
+        const bool enabled = XRecordGetContext(control_, context_, &state) && state != nullptr && state->enabled;
+        if (state != nullptr) XRecordFreeState(state);
+        if (enabled) break;
+        if (ended_ || std::chrono::steady_clock::now() > deadline) {
+            error = "The X server did not start recording input events.";
+            stop();
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+void X11InputSource::onRecord(int category, const uint8_t* data, size_t size) {
+    switch (category) {
+        case XRecordFromServer: {
+            InputEvent ev;
+            if (decoder_.decode(data, size, ev)) callback_(ev);
+            break;
+        }
+        case XRecordEndOfData: ended_ = true; break;
+        default: break;
+    }
+}
+
+void X11InputSource::drainGrabConnection() {
+    std::lock_guard lock(grabMutex_);
+    bool remap = false;
+    while (XPending(grab_) > 0) {
+        XEvent ev;
+        XNextEvent(grab_, &ev);
+        // Grabbed button events land here and are dropped: the record stream already has them.
+        if (ev.type == MappingNotify) {
+            XRefreshKeyboardMapping(&ev.xmapping);
+            remap = true;
+        }
+    }
+    if (remap) rebuildKeycodeTable();
+}
+
+void X11InputSource::run(std::stop_token stop) {
+    pollfd fds[3] = {{ConnectionNumber(data_), POLLIN, 0},
+                     {ConnectionNumber(grab_), POLLIN, 0},
+                     {wakeFd_, POLLIN, 0}};
+    while (!stop.stop_requested() && !ended_) {
+        XRecordProcessReplies(data_);
+        if (ended_) break;
+        // The grab connection must be read too, or grabbed events pile up in its queue.
+        drainGrabConnection();
+        if (poll(fds, 3, -1) < 0) continue;
+        if ((fds[0].revents & (POLLERR | POLLHUP)) != 0) break;
+        if (fds[2].revents != 0) break;
+    }
+    ended_ = true;
+}
+
+void X11InputSource::stop() {
+    if (thread_.joinable()) {
+        if (!ended_) {
+            XRecordDisableContext(control_, context_);
+            XSync(control_, False);
+        }
+        thread_.request_stop();
+        const uint64_t one = 1;
+        if (write(wakeFd_, &one, sizeof one) < 0) {
+            // The thread also leaves on the end-of-data reply of the disabled context.
+        }
+        thread_.join();
+    }
+    closeAll();
+}
+
+void X11InputSource::closeAll() {
+    if (context_ != 0 && control_ != nullptr) {
+        XRecordFreeContext(control_, context_);
+        XSync(control_, False);
+    }
+    context_ = 0;
+    {
+        std::lock_guard lock(grabMutex_);
+        closeX11Display(grab_);  // closing releases the grabs
+        grab_ = nullptr;
+        grabbed_.fill(false);
+    }
+    closeX11Display(data_);
+    closeX11Display(control_);
+    data_ = control_ = nullptr;
+    if (wakeFd_ >= 0) close(wakeFd_);
+    wakeFd_ = -1;
+}
+
+std::vector<X11InputSource::GrabFailure> X11InputSource::setIntercepts(
+    std::span<const uint32_t> codes) {
+    std::vector<GrabFailure> failures;
+    std::lock_guard lock(grabMutex_);
+    if (grab_ == nullptr) return failures;
+    std::array<uint32_t, 10> wanted{};  // X button → its code, 0 when not wanted
+    for (const uint32_t code : codes)
+        if (const unsigned b = buttonOfEventCode(code); b != 0) wanted[b] = code;
+    const Window root = DefaultRootWindow(grab_);
+    for (const unsigned b : kGrabbableButtons) {
+        if (wanted[b] != 0 && !grabbed_[b]) {
+            X11ErrorTrap trap(grab_);
+            XGrabButton(grab_, b, AnyModifier, root, False, ButtonPressMask | ButtonReleaseMask,
+                        GrabModeAsync, GrabModeAsync, None, None);
+            if (trap.sync() == 0)
+                grabbed_[b] = true;
+            else
+                failures.push_back({wanted[b], b});
+        } else if (wanted[b] == 0 && grabbed_[b]) {
+            XUngrabButton(grab_, b, AnyModifier, root);
+            grabbed_[b] = false;
+        }
+    }
+    XSync(grab_, False);
+    return failures;
+}
+
+std::string X11InputSource::describe(const std::vector<GrabFailure>& failures) {
+    if (failures.empty()) return {};
+    std::string names;
+    for (size_t i = 0; i < failures.size(); ++i) {
+        if (i > 0) names += i + 1 == failures.size() ? " and " : ", ";
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%x", failures[i].code);
+        names += std::string(buttonName(failures[i].button)) + " (" + code + ")";
+    }
+    return "Another program has already taken over the " + names +
+           ", so " + (failures.size() == 1 ? "its events reach" : "their events reach") +
+           " other programs as well.";
+}
+
+}  // namespace z408::desktop

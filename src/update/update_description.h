@@ -1,0 +1,28 @@
+#pragma once
+// The update description the maker's server publishes: the newest firmware version and the
+// address of its image, under a "firmware" element of any root.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace z408 {
+
+struct UpdateDescription {
+    uint32_t current = 0;  // the newest firmware version (tens × 10 + units); 0 when absent
+    std::string newFile;   // the full address of the firmware image; empty when absent
+};
+
+// Loads the description; a missing, unreadable or broken file gives version 0 and no address
+// (what can be read before a markup error still counts).
+UpdateDescription readUpdateDescription(const std::filesystem::path& file);
+
+// The same from text already in memory.
+UpdateDescription parseUpdateDescription(std::string_view xml);
+
+// The integer value of a text: leading white space skipped, an optional sign, decimal digits as
+// far as they go (no digits gives 0), taken as an unsigned 32-bit number the way the versions
+// are compared. Values beyond the 32-bit signed range are clamped to it.
+uint32_t integerValueOfText(std::string_view text);
+
+}  // namespace z408

@@ -1,0 +1,18 @@
+#pragma once
+// A blocking download of an address to a file, as the update check needs it.
+#include <filesystem>
+#include <stop_token>
+#include <string>
+
+namespace z408 {
+
+class UpdateDownloader {
+public:
+    virtual ~UpdateDownloader() = default;
+    // Replaces `to` with what `url` serves; false (and `to` left as it was) on any failure.
+    // Gives up early once `stop` is requested.
+    virtual bool download(const std::string& url, const std::filesystem::path& to,
+                          std::stop_token stop) = 0;
+};
+
+}  // namespace z408

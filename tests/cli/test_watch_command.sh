@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# z408ctl watch under a private Xvfb: real XTest events are printed, intercepted buttons reach no
+# other client (xev on the root window stands in for every other program).
+set -euo pipefail
+ctl=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+pids+=($xvfb)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+# Without an X server the command says so and fails.
+if DISPLAY= "$ctl" watch 2>"$work/nox"; then fail "watch ran without an X server"; fi
+grep -q "No X server" "$work/nox" || fail "no clear message without X: $(cat "$work/nox")"
+# Bad codes are bad usage.
+set +e; "$ctl" watch --intercept 0x41 2>/dev/null; rc=$?; set -e
+[ "$rc" = 2 ] || fail "a key code as --intercept gave exit code $rc"
+
+xev -root -event button >"$work/xev" 2>/dev/null &
+pids+=($!)
+"$ctl" watch --intercept 0x204 --intercept 0x20a00 >"$work/watch" 2>"$work/watch.err" &
+watch=$!
+pids+=($watch)
+for _ in $(seq 100); do grep -q watching "$work/watch.err" && break; sleep 0.05; done
+grep -q watching "$work/watch.err" || fail "watch did not start: $(cat "$work/watch.err")"
+
+xdotool click --delay 0 3 click --delay 0 1 click --delay 0 5 click --delay 0 4 \
+    click --delay 0 2 key --delay 0 a key --delay 0 alt+Right
+for _ in $(seq 100); do [ "$(wc -l <"$work/watch")" -ge 11 ] && break; sleep 0.05; done
+kill -INT "$watch"
+wait "$watch" || fail "watch did not end cleanly on SIGINT"
+
+expected='button 0x204
+button 0x201
+wheel 0x20a00
+wheel 0x20a01
+button 0x207
+key 0x41 flags 0x00
+key 0x41 flags 0x80
+key 0xa4 flags 0x20
+key 0x27 flags 0x21
+key 0xa4 flags 0x80
+key 0x27 flags 0x81'
+[ "$(cat "$work/watch")" = "$expected" ] || fail "watch printed:
+$(cat "$work/watch")"
+
+# xev saw the buttons that were not intercepted, and never 3 or 5.
+sleep 0.2
+seen=$(grep -o 'button [0-9]*,' "$work/xev" | sort -u | tr -d ',' | tr '\n' ' ')
+[ "$seen" = "button 1 button 2 button 4 " ] || fail "other clients saw: $seen"
+
+# The X server going away ends the command with a message, not a crash of Xlib's making.
+"$ctl" watch >/dev/null 2>"$work/watch.err" &
+watch=$!
+pids+=($watch)
+for _ in $(seq 100); do grep -q watching "$work/watch.err" && break; sleep 0.05; done
+kill "$xvfb"
+set +e; wait "$watch"; rc=$?; set -e
+[ "$rc" = 1 ] || fail "watch ended with $rc when the X server went away"
+grep -q "the X server went away" "$work/watch.err" || fail "no message: $(cat "$work/watch.err")"
+! grep -q "X connection" "$work/watch.err" || fail "Xlib's own message leaked: $(cat "$work/watch.err")"
+echo "watch: ok"

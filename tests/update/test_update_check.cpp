@@ -1,0 +1,371 @@
+// The update description, the download and the update check against a real HTTP server on
+// 127.0.0.1 (tests/update/http_server.py, started and stopped by the tests).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fstream>
+#include <mutex>
+#include <thread>
+
+#include "desktop/child_process.h"
+#include "desktop/curl_downloader.h"
+#include "temp_dir.h"
+#include "update/update_checker.h"
+#include "update/update_description.h"
+
+namespace z408 {
+namespace {
+
+using namespace std::chrono_literals;
+
+void writeText(const std::filesystem::path& p, const std::string& text) {
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+std::string readText(const std::filesystem::path& p) {
+    std::string text;
+    if (FILE* f = std::fopen(p.c_str(), "rb")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+        std::fclose(f);
+    }
+    return text;
+}
+
+TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
+    struct Case {
+        const char* xml;
+        uint32_t current;
+        const char* newFile;
+    };
+    const Case cases[] = {
+        {"<update><firmware><current>13</current><newfile>http://h/f.bin</newfile></firmware></update>",
+         13, "http://h/f.bin"},
+        {"<any><firmware><current> 21 </current></firmware></any>", 21, ""},
+        // the first "firmware" child only; a nested one is searched when the key is missing
+        {"<r><firmware><firmware><current>5</current></firmware></firmware><firmware><current>9</current></firmware></r>",
+         5, ""},
+        {"<r><other><current>7</current></other></r>", 0, ""},
+        {"<r><firmware><current><b>7</b></current></firmware></r>", 0, ""},  // not plain text
+        {"<r><firmware><current>4</current><newfile><![CDATA[http://x/a&b]]></newfile>", 4,
+         "http://x/a&b"},  // broken document: what was read counts
+        {"", 0, ""},
+        {"not xml at all", 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xml);
+        const UpdateDescription d = parseUpdateDescription(c.xml);
+        EXPECT_EQ(d.current, c.current);
+        EXPECT_EQ(d.newFile, c.newFile);
+    }
+    EXPECT_EQ(readUpdateDescription("/nonexistent/update.xml").current, 0u);
+}
+
+TEST(UpdateDescription, IntegerValueOfText) {
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"12", 12},          {"  \t\n13abc", 13}, {"+7", 7},        {"-1", 0xFFFFFFFFu},
+        {"", 0},             {"abc", 0},          {"- 5", 0},       {"99999999999", 0x7FFFFFFFu},
+        {"-99999999999", 0x80000000u},
+    };
+    for (const auto& [text, value] : cases) EXPECT_EQ(integerValueOfText(text), value) << text;
+}
+
+// The local HTTP server with its document folder.
+class HttpServer {
+public:
+    bool start() {
+        int fds[2];
+        if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) return false;
+        const bool ok = process_.start(
+            {"python3", (std::filesystem::path(__FILE__).parent_path() / "http_server.py").string(), root_.path().string(), "1.5"},
+            fds[1]);
+        close(fds[1]);
+        if (ok) port_ = test::readLine(fds[0], 20);
+        close(fds[0]);
+        return ok && !port_.empty();
+    }
+    std::string url(const std::string& path) const { return "http://127.0.0.1:" + port_ + path; }
+    std::filesystem::path file(const std::string& rel) const { return root_.path() / rel; }
+
+private:
+    test::TempDir root_;
+    test::ChildProcess process_;
+    std::string port_;
+};
+
+class DownloadTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        server_ = new HttpServer;
+        ASSERT_TRUE(server_->start()) << "the HTTP server did not start";
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        server_ = nullptr;
+    }
+    void SetUp() override { ASSERT_NE(server_, nullptr); }
+    static HttpServer* server_;
+    test::TempDir dir_;
+};
+HttpServer* DownloadTest::server_ = nullptr;
+
+TEST_F(DownloadTest, FoundRedirectedNotFoundSlowTooLargeRefusedCancelled) {
+    std::string payload(100000, '\0');
+    for (size_t i = 0; i < payload.size(); ++i) payload[i] = static_cast<char>(i * 7);
+    writeText(server_->file("fw/image.bin"), payload);
+    const auto target = dir_ / "new_version/image.bin";  // its folder does not exist yet
+    desktop::CurlDownloader downloader({.connectTimeoutMs = 2000, .totalTimeoutMs = 400,
+                                        .maxBytes = 200000, .maxRedirects = 5});
+    std::string error;
+    ASSERT_TRUE(downloader.fetch(server_->url("/fw/image.bin"), target, {}, error)) << error;
+    EXPECT_EQ(readText(target), payload);
+    writeText(target, "old");
+    ASSERT_TRUE(downloader.fetch(server_->url("/redirect/fw/image.bin"), target, {}, error)) << error;
+    EXPECT_EQ(readText(target), payload);
+
+    // Every failure leaves the file as it was.
+    writeText(target, "old");
+    struct Failure {
+        std::string url;
+        desktop::DownloadLimits limits;
+    };
+    const Failure failures[] = {
+        {server_->url("/fw/missing.bin"), {}},
+        {server_->url("/slow/fw/image.bin"), {.connectTimeoutMs = 2000, .totalTimeoutMs = 300}},
+        {server_->url("/fw/image.bin"), {.maxBytes = 50000}},
+        {server_->url("/redirect/redirect/fw/image.bin"), {.maxRedirects = 1}},
+        {"http://127.0.0.1:1/nothing-listens-here", {}},
+        {"file:///etc/passwd", {}},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.url);
+        EXPECT_FALSE(desktop::CurlDownloader(f.limits).fetch(f.url, target, {}, error));
+        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(readText(target), "old");
+    }
+    std::stop_source cancelled;
+    cancelled.request_stop();
+    EXPECT_FALSE(downloader.fetch(server_->url("/slow/fw/image.bin"), target, cancelled.get_token(), error));
+    EXPECT_EQ(error, "cancelled");
+}
+
+// Notices shown from the user-interface thread and the worker.
+class SharedNotices : public UserNotices {
+public:
+    bool show(const Notice& n) override {
+        std::lock_guard lock(mutex_);
+        shown_.push_back(n);
+        return reply;
+    }
+    std::string text(std::string_view) const override { return {}; }
+    bool chinese() const override { return chineseText; }
+    std::vector<Notice> shown() {
+        std::lock_guard lock(mutex_);
+        return shown_;
+    }
+    std::atomic<bool> reply{true};
+    std::atomic<bool> chineseText{false};
+
+private:
+    std::mutex mutex_;
+    std::vector<Notice> shown_;
+};
+
+class RecordingActions : public UpdateActions {
+public:
+    void startTimeoutTimer(uint32_t ms) override {
+        timerMs = ms;
+        ++timerStarts;
+    }
+    void stopTimeoutTimer() override { ++timerStops; }
+    void startFirmwareBurner() override { ++burnerStarts; }
+    std::atomic<uint32_t> timerMs{0};
+    std::atomic<int> timerStarts{0}, timerStops{0}, burnerStarts{0};
+};
+
+// Counts finished downloads so a test can wait for the worker.
+class CountingDownloader : public UpdateDownloader {
+public:
+    bool download(const std::string& url, const std::filesystem::path& to, std::stop_token stop) override {
+        ++started;
+        const bool ok = inner.download(url, to, stop);
+        ++finished;
+        return ok;
+    }
+    desktop::CurlDownloader inner;
+    std::atomic<int> started{0}, finished{0};
+};
+
+class UpdateCheckTest : public DownloadTest {
+protected:
+    void SetUp() override {
+        DownloadTest::SetUp();
+        writeText(server_->file("fw/TarvoGameDevice.bin"), "FIRMWARE");
+    }
+    void publish(const std::string& current, const std::string& newfile = "/fw/TarvoGameDevice.bin") {
+        writeText(server_->file("software/z408/update.xml"),
+                  "<update><firmware><current>" + current + "</current><newfile>" +
+                      server_->url(newfile) + "</newfile></firmware></update>");
+    }
+    std::unique_ptr<UpdateChecker> checker(const std::string& path = "/software/z408/update.xml") {
+        auto c = std::make_unique<UpdateChecker>(dir_.path(), server_->url(path), downloader_,
+                                                 notices_, actions_);
+        c->startThread();
+        return c;
+    }
+    static void waitCount(const std::atomic<int>& count, int n) {
+        for (int i = 0; i < 1000 && count < n; ++i) std::this_thread::sleep_for(5ms);
+    }
+    void waitIdle(UpdateChecker& c) {
+        for (int i = 0; i < 1000 && !c.idle(); ++i) std::this_thread::sleep_for(5ms);
+    }
+    std::vector<std::string> texts() {
+        std::vector<std::string> out;
+        for (const auto& n : notices_.shown()) out.push_back(n.text + (n.withCancel ? " [Cancel]" : ""));
+        return out;
+    }
+
+    CountingDownloader downloader_;
+    SharedNotices notices_;
+    RecordingActions actions_;
+};
+
+constexpr const char* kQuestion =
+    "A new version of firmware is available for the gaming mouse, whether to update or not? [Cancel]";
+constexpr const char* kLatest = "Firmware is the latest version.";
+
+TEST_F(UpdateCheckTest, NewerVersionAskedAndAcceptedDownloadsImageAndStartsBurner) {
+    publish("13");
+    auto c = checker();
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    EXPECT_EQ(actions_.timerMs, UpdateChecker::kTimeoutMs);
+    EXPECT_FALSE(c->checkForUpdate());  // a second click while the check runs does nothing
+    waitIdle(*c);
+    EXPECT_EQ(texts(), std::vector<std::string>{kQuestion});
+    EXPECT_EQ(readText(c->firmwareFile()), "FIRMWARE");
+    EXPECT_EQ(actions_.burnerStarts, 1);
+    EXPECT_EQ(actions_.timerStops, 1);
+    EXPECT_EQ(c->newFirmwareUrl(), server_->url("/fw/TarvoGameDevice.bin"));
+
+    // The description on disk is now newer: the next click asks at once, without downloading.
+    const int downloads = downloader_.finished;
+    notices_.chineseText = true;
+    notices_.reply = false;
+    EXPECT_FALSE(c->checkForUpdate());
+    EXPECT_EQ(downloader_.finished, downloads);
+    EXPECT_EQ(actions_.timerStarts, 1);
+    EXPECT_EQ(texts().back(), "游戏鼠标固件有更新,是否更新到最新版本? [Cancel]");
+    EXPECT_TRUE(c->idle());
+}
+
+TEST_F(UpdateCheckTest, DeclinedOfferLeavesTheImageAlone) {
+    publish("13");
+    notices_.reply = false;
+    auto c = checker();
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitIdle(*c);
+    EXPECT_EQ(texts(), std::vector<std::string>{kQuestion});
+    EXPECT_FALSE(std::filesystem::exists(c->firmwareFile()));
+    EXPECT_EQ(actions_.burnerStarts, 0);
+}
+
+TEST_F(UpdateCheckTest, VersionComparisons) {
+    struct Case {
+        const char* device;
+        const char* current;
+        bool offered;
+    };
+    const Case cases[] = {
+        {"12", "12", false},  // same version
+        {"12", "11", false},
+        {"", "1", true},      // the mouse did not answer: it counts as version 0
+        {"", "0", false},
+        {"12", "", false},    // no "current": version 0
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::string(k.device) + " vs " + k.current);
+        test::TempDir programDir;
+        UpdateChecker c(programDir.path(), server_->url("/software/z408/update.xml"), downloader_,
+                        notices_, actions_);
+        c.startThread();
+        publish(k.current);
+        notices_.reply = false;
+        c.setDeviceFirmwareVersionText(k.device);
+        const size_t before = notices_.shown().size();
+        ASSERT_TRUE(c.checkForUpdate());
+        waitIdle(c);
+        ASSERT_EQ(notices_.shown().size(), before + 1);
+        EXPECT_EQ(texts().back(), k.offered ? kQuestion : kLatest);
+    }
+}
+
+TEST_F(UpdateCheckTest, MissingDescriptionSaysLatest) {
+    auto c = checker("/software/z408/missing.xml");
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitIdle(*c);
+    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+    EXPECT_EQ(actions_.timerStops, 1);
+}
+
+TEST_F(UpdateCheckTest, SlowServerTimesOutOnceAndTheLateResultIsDropped) {
+    publish("13");
+    auto c = checker("/slow/software/z408/update.xml");
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitCount(downloader_.started, 1);
+    c->timeoutElapsed();  // timer 5 fires while the download still runs
+    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+    EXPECT_TRUE(c->idle());
+    c->timeoutElapsed();  // a stale timer changes nothing
+    waitCount(downloader_.finished, 1);
+    ASSERT_EQ(downloader_.finished, 1);
+    std::this_thread::sleep_for(50ms);  // room for a wrong late notice to show up
+    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+    EXPECT_EQ(actions_.timerStops, 0);
+    EXPECT_EQ(actions_.burnerStarts, 0);
+    EXPECT_TRUE(c->idle());
+}
+
+TEST_F(UpdateCheckTest, TimerBeforeTheWorkerStartsCancelsTheRequest) {
+    publish("13");
+    auto c = checker();
+    c->stopThread();  // the worker is busy elsewhere: the request waits
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    c->timeoutElapsed();
+    c->startThread();
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(downloader_.started, 0);
+    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+}
+
+TEST_F(UpdateCheckTest, FailedImageDownloadIsReported) {
+    publish("13", "/fw/missing.bin");
+    auto c = checker();
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitIdle(*c);
+    EXPECT_EQ(texts(), (std::vector<std::string>{kQuestion, "New-version firmware download failed."}));
+    EXPECT_EQ(actions_.burnerStarts, 0);
+}
+
+TEST_F(UpdateCheckTest, StoppingAbandonsADownloadInProgress) {
+    publish("13");
+    auto c = checker("/slow/software/z408/update.xml");
+    ASSERT_TRUE(c->checkForUpdate());
+    std::this_thread::sleep_for(50ms);
+    c->stopThread();
+    EXPECT_TRUE(texts().empty());
+    EXPECT_TRUE(c->idle());
+}
+
+}  // namespace
+}  // namespace z408
