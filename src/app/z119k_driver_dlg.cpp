@@ -145,7 +145,10 @@ void CZ119KDriverDlg::createControls() {
     minimise_ = bitmapButton(kMinimiseRect);
     close_ = bitmapButton(kCloseRect);
     language_ = bitmapButton(kLanguageRect);
-    connect(minimise_, &QAbstractButton::clicked, this, [this] { showMinimized(); });
+    connect(minimise_, &QAbstractButton::clicked, this, [this] {
+        showMinimized();
+        forwardingOff();
+    });
     connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
     connect(language_, &QAbstractButton::clicked, this, [this] {
         if (languagePopup_) return;
@@ -255,6 +258,27 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     show();
     raise();
     activateWindow();
+    installHooks();
+}
+
+void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interceptsChanged) {
+    hook_ = hook;
+    interceptsChanged_ = std::move(interceptsChanged);
+}
+
+void CZ119KDriverDlg::installHooks() {
+    // A second arrival (another interface, a second mouse) keeps the hooks it has.
+    if (!hook_ || hook_->installed()) return;
+    hook_->install(kWindowId);
+    hook_->setNotification(false, true);
+}
+
+void CZ119KDriverDlg::removeHooks() {
+    if (hook_ && hook_->installed()) hook_->remove();
+}
+
+void CZ119KDriverDlg::forwardingOff() {
+    if (hook_) hook_->setForwarding(false, false);
 }
 
 bool CZ119KDriverDlg::event(QEvent* event) {
@@ -276,12 +300,14 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
         progress_->setProgress(static_cast<int>(wParam));
         break;
     case Msg::UploadDone:
+        if (interceptsChanged_) interceptsChanged_();
         ctx_.profiles().saveAfterUpload();
         if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
         break;
     case Msg::UploadFailed: {
         // The dialog would otherwise wait for a 100 that never comes.
         progress_->finish();
+        if (interceptsChanged_) interceptsChanged_();
         const std::string_view text = uploadErrorText(lParam);
         ctx_.notices().info(std::string(text));
         if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
@@ -301,6 +327,9 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
         break;
     case Msg::RestoreDefaults:
         restoreDefaults();
+        break;
+    case Msg::ButtonEvent:
+        if (dispatcher_) dispatcher_->handleButtonEvent(wParam, lParam, ctx_.profiles().active());
         break;
     default:
         break;
@@ -416,6 +445,7 @@ void CZ119KDriverDlg::hideToTray() {
         return;
     }
     hide();
+    forwardingOff();
 }
 
 void CZ119KDriverDlg::showFromTray() {
@@ -446,6 +476,7 @@ void CZ119KDriverDlg::shutdown() {
         delete tray_;
         tray_ = nullptr;
     }
+    removeHooks();
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;
@@ -474,6 +505,7 @@ void CZ119KDriverDlg::tryArrivalOpen() {
     arrivalRetry_.stop();
     uint32_t version = 0;
     ctx_.firmwareVersion = driver->ReadFirmwareVersion(&version) ? version : 0;
+    installHooks();
     showPresenceBox(QString::fromUtf8(mouseFoundText(ctx_.chinese())));
 }
 
@@ -482,6 +514,7 @@ void CZ119KDriverDlg::deviceRemoved(const QString& path) {
     removing_ = true;
     arrivalRetry_.stop();
     if (ctx_.driver()) ctx_.driver()->Close();
+    removeHooks();
     showPresenceBox(QString::fromUtf8(mouseMissingText(ctx_.chinese())));
     requestExit();
 }

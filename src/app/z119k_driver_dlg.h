@@ -8,12 +8,15 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/dlg_info.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/message_event.h"
 #include "shell/device_bring_up.h"
+#include "shell/input_hook.h"
+#include "shell/software_function_dispatcher.h"
 
 class QLabel;
 
@@ -43,7 +46,14 @@ public:
     // The device half of start-up: bootloader test, mouse search, worker, showing the window.
     void bringUp(BringUpPlatform& platform);
 
+    // The hook's number for this window.
+    static constexpr WindowId kWindowId = WindowId{1};
+
     MessageSink& sink() { return sink_; }
+    // The system-wide input hook (none where the desktop offers none) and what to call when the
+    // upload has changed the intercepted buttons.
+    void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
+    void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
     CDlgProgress& progressDialog() { return *progress_; }
 
     // What the controls and the message table do (public so the tests can drive them).
@@ -103,6 +113,9 @@ private:
     void showPresenceBox(const QString& text);
     bool trayUsable() const;
     void shutdown();
+    void installHooks();
+    void removeHooks();
+    void forwardingOff();
     void languageSelected(uintptr_t wParam, intptr_t lParam);
 
     AppContext& ctx_;
@@ -127,6 +140,9 @@ private:
     QTimer arrivalRetry_;
     QPointer<CDlgInfo> presenceBox_;
     bool removing_ = false;
+    InputHook* hook_ = nullptr;
+    std::function<void()> interceptsChanged_;
+    SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;
 };
 

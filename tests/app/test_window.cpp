@@ -19,6 +19,7 @@
 #include "device/usb_driver.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
+#include "shell/input_hook.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/png_h_progress_bar.h"
@@ -165,6 +166,22 @@ TEST(CDlgProgress, ClosesAfterReachingOneHundredAndIgnoresEveryOtherWayOut) {
 
 // ---------------------------------------------------------------------------------------------
 // Main window
+
+// The hook's platform side, recorded; the hook posts to the window under test.
+class RecordingSource : public InputSource {
+public:
+    int starts = 0, stops = 0;
+    bool start() override { ++starts; return true; }
+    void stop() override { ++stops; }
+};
+class OneWindow : public WindowSinks {
+public:
+    explicit OneWindow(CZ119KDriverDlg& w) : window(w) {}
+    MessageSink* sinkOf(WindowId id) override {
+        return id == CZ119KDriverDlg::kWindowId ? &window.sink() : nullptr;
+    }
+    CZ119KDriverDlg& window;
+};
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -359,6 +376,10 @@ TEST_F(WindowTest, AFailedUploadClosesTheProgressDialogAndShowsTheStep) {
 
 TEST_F(WindowTest, ArrivalRetriesFromTheEventLoopAndRemovalEndsTheProgram) {
     start(true);
+    RecordingSource source;
+    OneWindow sinks(*window_);
+    InputHook hook(context_->intercepts(), sinks, source);
+    window_->setInputHook(&hook, {});
     context_->driver()->Close();
     SimulatedMouseFaults unplugged;
     unplugged.unplugged = true;
@@ -385,6 +406,11 @@ TEST_F(WindowTest, ArrivalRetriesFromTheEventLoopAndRemovalEndsTheProgram) {
     EXPECT_EQ(greeting, QStringLiteral("The Z408 gaming mouse is found."));
     EXPECT_TRUE(context_->driver()->IsOpen());
     EXPECT_FALSE(window_->arrivalRetryTimer().isActive());
+    EXPECT_TRUE(hook.installed());
+    // Another interface of the same mouse announcing itself changes nothing.
+    window_->deviceArrived(QStringLiteral("HID#VID_3F1C&PID_7A52#hidraw4"));
+    EXPECT_FALSE(window_->arrivalRetryTimer().isActive());
+    EXPECT_EQ(source.starts, 1);
 
     QString farewell;
     onNextModal([&](QWidget* w) {
@@ -396,6 +422,8 @@ TEST_F(WindowTest, ArrivalRetriesFromTheEventLoopAndRemovalEndsTheProgram) {
     EXPECT_TRUE(finished_);
     EXPECT_FALSE(context_->driver()->IsOpen());
     EXPECT_EQ(context_->uploader(), nullptr);  // the worker was joined
+    EXPECT_FALSE(hook.installed());
+    window_->setInputHook(nullptr, {});
 }
 
 // The bring-up outcomes seen from the window.
@@ -427,6 +455,11 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     start(true);
     context_->stopDevice();
     window_->hide();
+    RecordingSource source;
+    OneWindow sinks(*window_);
+    InputHook hook(context_->intercepts(), sinks, source);
+    int syncs = 0;
+    window_->setInputHook(&hook, [&] { ++syncs; });
     ScriptedPlatform platform;
     platform.driver = context_->driver();
     window_->bringUp(platform);
@@ -434,6 +467,25 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     ASSERT_NE(context_->uploader(), nullptr);
     EXPECT_EQ(context_->firmwareVersion, SimulatedMouseState{}.firmwareVersion);
     EXPECT_FALSE(finished_);
+    // The hooks are in, reporting mouse events but no keys.
+    EXPECT_TRUE(hook.installed());
+    EXPECT_EQ(source.starts, 1);
+    EXPECT_EQ(hook.target(), CZ119KDriverDlg::kWindowId);
+    EXPECT_FALSE(hook.keyboardNotification());
+    EXPECT_TRUE(hook.mouseNotification());
+    // Minimising switches the forwarding off.
+    hook.setForwarding(true, true);
+    QTest::mouseClick(window_->minimiseButton(), Qt::LeftButton);
+    EXPECT_FALSE(hook.keyboardForwarding());
+    EXPECT_FALSE(hook.mouseForwarding());
+    // An upload may change the intercepted buttons: the grabs follow.
+    window_->sink().post(Msg::UploadDone, 0, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(syncs, 1);
+    window_->requestExit();
+    EXPECT_FALSE(hook.installed());
+    EXPECT_EQ(source.stops, 1);
+    window_->setInputHook(nullptr, {});
 }
 
 }  // namespace
