@@ -16,7 +16,9 @@ AppContext::AppContext(std::filesystem::path programDirectory, std::filesystem::
     if (transport_) driver_ = std::make_unique<CUSBDriver>(*transport_, clock_);
 }
 
-AppContext::~AppContext() { stopDevice(); }
+AppContext::~AppContext() {
+    stopDevice();
+}
 
 void AppContext::startUploader(MessageSink& sink) {
     if (!driver_ || uploader_) return;

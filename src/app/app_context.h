@@ -20,7 +20,7 @@
 namespace z408 {
 
 class AppContext {
-public:
+  public:
     // `transport` may be null: the program then runs without a device link.
     AppContext(std::filesystem::path programDirectory, std::filesystem::path dataDirectory,
                Clock& clock, std::unique_ptr<HidTransport> transport);
@@ -51,7 +51,7 @@ public:
     // Firmware version read at bring-up or arrival; 0 when unknown.
     uint32_t firmwareVersion = 0;
 
-private:
+  private:
     std::filesystem::path programDirectory_;
     std::filesystem::path dataDirectory_;
     Clock& clock_;

@@ -6,13 +6,13 @@
 namespace z408 {
 
 class DesktopSoftwareLauncher final : public SoftwareLauncher {
-public:
+  public:
     void playSound(const std::string& path) override { launcher_.playSound(path); }
     void startProgram(const std::string& path) override { launcher_.startProgram(path); }
     void openFile(const std::string& target) override { launcher_.openFile(target); }
     void openFolder(const std::string& target) override { launcher_.openFolder(target); }
 
-private:
+  private:
     desktop::DesktopLauncher launcher_;
 };
 

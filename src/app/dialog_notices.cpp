@@ -22,6 +22,8 @@ std::string DialogNotices::text(std::string_view key) const {
     return language_.strings().utf8(utf8ToUtf16(key));
 }
 
-bool DialogNotices::chinese() const { return language_.ChineseTextFlag() != 0; }
+bool DialogNotices::chinese() const {
+    return language_.ChineseTextFlag() != 0;
+}
 
 }  // namespace z408

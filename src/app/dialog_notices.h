@@ -10,7 +10,7 @@ namespace z408 {
 class LanguageContext;
 
 class DialogNotices final : public UserNotices {
-public:
+  public:
     explicit DialogNotices(LanguageContext& language) : language_(language) {}
 
     bool show(const Notice& notice) override;
@@ -20,7 +20,7 @@ public:
     // The window the boxes are shown over (none before the main window exists).
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-private:
+  private:
     LanguageContext& language_;
     QWidget* parent_ = nullptr;
 };

@@ -27,7 +27,9 @@ constexpr int kMessageBottom = 124;  // just above the buttons
 const QColor kTextColour(0x53, 0x61, 0x67);  // 0x00676153 as red, green, blue
 const QColor kCaptionActive(0xFF, 0xFF, 0xFF);
 
-QRect exclusive(const QRect& r) { return QRect(r.topLeft(), r.bottomRight() - QPoint(1, 1)); }
+QRect exclusive(const QRect& r) {
+    return QRect(r.topLeft(), r.bottomRight() - QPoint(1, 1));
+}
 
 // The work area of the screen the box appears on.
 QRect workArea(const QWidget* parent) {
@@ -65,7 +67,8 @@ CDlgInfo::CDlgInfo(const QString& text, bool twoButtons, bool countdown, bool ch
     connect(close_, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
     if (twoButtons) {
-        cancel_ = makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));
+        cancel_ =
+            makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));
         connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     }
 
@@ -89,7 +92,9 @@ QString CDlgInfo::okText(int seconds) const {
     return QStringLiteral("%1 (%2s)").arg(ok).arg(seconds);
 }
 
-QString CDlgInfo::okCaption() const { return ok_->text(); }
+QString CDlgInfo::okCaption() const {
+    return ok_->text();
+}
 
 void CDlgInfo::countdownTick() {
     if (remaining_ <= 0) {
@@ -131,15 +136,15 @@ void CDlgInfo::paintEvent(QPaintEvent*) {
 
 void CDlgInfo::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        accept();
-        return;
-    case Qt::Key_Escape:
-        reject();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            accept();
+            return;
+        case Qt::Key_Escape:
+            reject();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
 }
 

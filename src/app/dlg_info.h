@@ -12,7 +12,7 @@ class CGDIBitmapBtn;
 
 class CDlgInfo : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kCountdownSeconds = 5;
     static constexpr int kCountdownTickMs = 1000;
 
@@ -31,13 +31,13 @@ public:
     // box closes like ×.
     void countdownTick();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     QString okText(int seconds) const;
 
     QString text_;

@@ -43,8 +43,10 @@ CDlgProgress::CDlgProgress(QString programDirectory, bool chinese, QWidget* pare
 }
 
 void CDlgProgress::loadImages() {
-    background_ = LoadSkinImage(skinPath(programDirectory_, QStringLiteral("ProgressBar/Progress_Normal.png")));
-    fill_ = LoadSkinImage(skinPath(programDirectory_, QStringLiteral("ProgressBar/Progress_Over.png")));
+    background_ = LoadSkinImage(
+        skinPath(programDirectory_, QStringLiteral("ProgressBar/Progress_Normal.png")));
+    fill_ =
+        LoadSkinImage(skinPath(programDirectory_, QStringLiteral("ProgressBar/Progress_Over.png")));
     if (!background_.isNull()) setFixedSize(background_.size());
     bar_->SetImages(kBarRect.left(), kBarRect.top(), kBarRect.width() - 1, kBarRect.height() - 1,
                     background_, fill_);
@@ -55,7 +57,8 @@ int CDlgProgress::run() {
     closeTimer_.stop();
     loadImages();
     bar_->SetPos(0);
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) move(screen->availableGeometry().center() - rect().center());
     show();
     raise();
@@ -67,7 +70,9 @@ int CDlgProgress::run() {
     return result;
 }
 
-int CDlgProgress::progress() const { return bar_->value(); }
+int CDlgProgress::progress() const {
+    return bar_->value();
+}
 
 void CDlgProgress::setProgress(int percent) {
     bar_->SetPos(percent);
@@ -104,7 +109,8 @@ void CDlgProgress::keyReleaseEvent(QKeyEvent* event) {
 
 bool CDlgProgress::event(QEvent* event) {
     // Alt+F4 reaches a frameless window as a shortcut override before any key press.
-    if (event->type() == QEvent::ShortcutOverride && isSwallowedKey(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isSwallowedKey(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }

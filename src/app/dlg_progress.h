@@ -12,7 +12,7 @@ class CPngHProgressBar;
 
 class CDlgProgress : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kBarId = 777;
     static constexpr int kCloseAfterFullMs = 500;
 
@@ -30,14 +30,14 @@ public:
     CPngHProgressBar* bar() const { return bar_; }
     QTimer& closeTimer() { return closeTimer_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void loadImages();
 
     QString programDirectory_;

@@ -8,9 +8,13 @@
 
 namespace z408 {
 
-bool LinuxBringUpPlatform::bootloaderPresent() { return z408::bootloaderPresent(); }
+bool LinuxBringUpPlatform::bootloaderPresent() {
+    return z408::bootloaderPresent();
+}
 
-bool LinuxBringUpPlatform::openDevice() { return driver_.Open(); }
+bool LinuxBringUpPlatform::openDevice() {
+    return driver_.Open();
+}
 
 void LinuxBringUpPlatform::startFirmwareTool(bool chinese) {
     const std::filesystem::path tool = programDirectory_ / "FWUpdate" / "TarvoFlash.exe";

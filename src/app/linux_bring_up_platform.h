@@ -10,7 +10,7 @@ namespace z408 {
 class CUSBDriver;
 
 class LinuxBringUpPlatform final : public BringUpPlatform {
-public:
+  public:
     LinuxBringUpPlatform(CUSBDriver& driver, std::filesystem::path programDirectory)
         : driver_(driver), programDirectory_(std::move(programDirectory)) {}
 
@@ -18,7 +18,7 @@ public:
     bool openDevice() override;
     void startFirmwareTool(bool chinese) override;
 
-private:
+  private:
     CUSBDriver& driver_;
     std::filesystem::path programDirectory_;
 };

@@ -20,13 +20,13 @@ namespace {
 
 // The hook knows one window: the main window.
 class MainWindowSinks final : public WindowSinks {
-public:
+  public:
     explicit MainWindowSinks(CZ119KDriverDlg& window) : window_(window) {}
     MessageSink* sinkOf(WindowId id) override {
         return id == CZ119KDriverDlg::kWindowId ? &window_.sink() : nullptr;
     }
 
-private:
+  private:
     CZ119KDriverDlg& window_;
 };
 
@@ -43,9 +43,9 @@ int main(int argc, char** argv) {
     if (!instance.claim()) return 0;
 
     installHidrawTransport();
-    auto context = std::make_unique<AppContext>(programDirectory(), dataDirectory(),
-                                                SystemClock::instance(),
-                                                openMouseTransport(SystemClock::instance()));
+    auto context =
+        std::make_unique<AppContext>(programDirectory(), dataDirectory(), SystemClock::instance(),
+                                     openMouseTransport(SystemClock::instance()));
     // The Chinese texts first, so that texts exist before the language choice is read.
     context->language().LoadLanguageFile("Language/sc.xml");
 
@@ -55,9 +55,11 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &CZ119KDriverDlg::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals signals_;
-    QObject::connect(&signals_, &TerminationSignals::received, &window, &CZ119KDriverDlg::requestExit);
+    QObject::connect(&signals_, &TerminationSignals::received, &window,
+                     &CZ119KDriverDlg::requestExit);
     // The end of the desktop session closes the program like "Exit".
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &CZ119KDriverDlg::requestExit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     &CZ119KDriverDlg::requestExit);
 
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
@@ -72,8 +74,10 @@ int main(int argc, char** argv) {
 
     window.initialise();
     PresenceWatcher presence;
-    QObject::connect(&presence, &PresenceWatcher::arrived, &window, &CZ119KDriverDlg::deviceArrived);
-    QObject::connect(&presence, &PresenceWatcher::removed, &window, &CZ119KDriverDlg::deviceRemoved);
+    QObject::connect(&presence, &PresenceWatcher::arrived, &window,
+                     &CZ119KDriverDlg::deviceArrived);
+    QObject::connect(&presence, &PresenceWatcher::removed, &window,
+                     &CZ119KDriverDlg::deviceRemoved);
 
     if (context->driver()) {
         LinuxBringUpPlatform platform(*context->driver(), context->programDirectory());

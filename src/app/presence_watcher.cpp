@@ -8,7 +8,9 @@ PresenceWatcher::PresenceWatcher(QObject* parent) : QObject(parent) {
     connect(notifier_.get(), &QSocketNotifier::activated, this, &PresenceWatcher::readEvents);
 }
 
-QString PresenceWatcher::error() const { return QString::fromStdString(monitor_.error()); }
+QString PresenceWatcher::error() const {
+    return QString::fromStdString(monitor_.error());
+}
 
 void PresenceWatcher::readEvents() {
     for (const PresenceEvent& e : monitor_.readEvents()) {

@@ -11,17 +11,17 @@ namespace z408 {
 
 class PresenceWatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit PresenceWatcher(QObject* parent = nullptr);
     // False when udev could not be watched (the program then runs without hot-plug reactions).
     bool watching() const { return notifier_ != nullptr; }
     QString error() const;
 
-signals:
+  signals:
     void arrived(const QString& interfacePath);
     void removed(const QString& interfacePath);
 
-private:
+  private:
     void readEvents();
 
     DevicePresenceMonitor monitor_;

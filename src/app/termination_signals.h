@@ -9,14 +9,14 @@ namespace z408 {
 
 class TerminationSignals : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
-signals:
+  signals:
     void received(int signalNumber);
 
-private:
+  private:
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -9,21 +9,23 @@ namespace z408 {
 X11HookSource::X11HookSource(InterceptList& intercepts, QObject* parent)
     : QObject(parent), intercepts_(intercepts) {}
 
-X11HookSource::~X11HookSource() { x11_.stop(); }
+X11HookSource::~X11HookSource() {
+    x11_.stop();
+}
 
 InputEvent X11HookSource::convert(const desktop::InputEvent& e) {
     using K = desktop::InputEvent::Kind;
     switch (e.kind) {
-    case K::ButtonDown:
-        return InputEvent::press(e.button);
-    case K::ButtonUp:
-        return InputEvent::release(e.button);
-    case K::Wheel:
-        return e.horizontal ? InputEvent{InputEvent::Type::HorizontalWheel, 0, e.wheelDelta}
-                            : InputEvent::wheel(e.wheelDelta);
-    case K::KeyDown:
-    case K::KeyUp:
-        return InputEvent::key(e.virtualKey, e.flags);
+        case K::ButtonDown:
+            return InputEvent::press(e.button);
+        case K::ButtonUp:
+            return InputEvent::release(e.button);
+        case K::Wheel:
+            return e.horizontal ? InputEvent{InputEvent::Type::HorizontalWheel, 0, e.wheelDelta}
+                                : InputEvent::wheel(e.wheelDelta);
+        case K::KeyDown:
+        case K::KeyUp:
+            return InputEvent::key(e.virtualKey, e.flags);
     }
     return InputEvent::motion();
 }
@@ -36,18 +38,25 @@ bool X11HookSource::start() {
             // On the source's thread: only hand the event over.
             const InputEvent event = convert(e);
             QMetaObject::invokeMethod(
-                this, [this, event] { if (hook_) hook_->handleEvent(event); }, Qt::QueuedConnection);
+                this,
+                [this, event] {
+                    if (hook_) hook_->handleEvent(event);
+                },
+                Qt::QueuedConnection);
         },
         error);
     if (!ok) {
-        if (std::getenv("Z408_DEBUG")) std::fprintf(stderr, "z408: no input hook: %s\n", error.c_str());
+        if (std::getenv("Z408_DEBUG"))
+            std::fprintf(stderr, "z408: no input hook: %s\n", error.c_str());
         return false;
     }
     syncIntercepts();
     return true;
 }
 
-void X11HookSource::stop() { x11_.stop(); }
+void X11HookSource::stop() {
+    x11_.stop();
+}
 
 void X11HookSource::syncIntercepts() {
     if (!x11_.running()) return;

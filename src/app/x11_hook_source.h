@@ -11,7 +11,7 @@ namespace z408 {
 
 class X11HookSource final : public QObject, public InputSource {
     Q_OBJECT
-public:
+  public:
     explicit X11HookSource(InterceptList& intercepts, QObject* parent = nullptr);
     ~X11HookSource() override;
 
@@ -24,7 +24,7 @@ public:
 
     static InputEvent convert(const desktop::InputEvent& event);
 
-private:
+  private:
     InterceptList& intercepts_;
     InputHook* hook_ = nullptr;
     desktop::X11InputSource x11_;

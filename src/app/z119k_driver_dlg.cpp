@@ -38,7 +38,9 @@ constexpr int kMenuIconExit = 1011;
 constexpr int kTrayIconResource = 128;
 
 // Rectangles as left, top, right, bottom with the right and bottom edges outside.
-constexpr QRect winRect(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
+constexpr QRect winRect(int l, int t, int r, int b) {
+    return QRect(l, t, r - l, b - t);
+}
 
 const QRect kMinimiseRect = winRect(887, 2, 921, 33);
 const QRect kCloseRect = winRect(922, 2, 956, 33);
@@ -68,14 +70,17 @@ const Quad kApplyQuad{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
 
 // The page skins in tab order, and the class each page grows into.
 constexpr const char* kPageSkins[5] = {"settings", "lighting", "macro", "stats", "support"};
-constexpr const char* kPageClasses[5] = {"CDlgMainSet", "CDlgLEDSet", "CDlgMacro", "CDlgSts", "CDlgSupport"};
+constexpr const char* kPageClasses[5] = {"CDlgMainSet", "CDlgLEDSet", "CDlgMacro", "CDlgSts",
+                                         "CDlgSupport"};
 
 constexpr std::u16string_view kTabTips[5] = {u"str_main", u"str_led_title", u"str_macro_manager",
                                              u"str_sts", u"str_about"};
 constexpr std::u16string_view kProfileTips[5] = {u"str_profile1", u"str_profile2", u"str_profile3",
                                                  u"str_profile4", u"str_profile5"};
 
-QPolygon polygonOf(const Quad& q) { return QPolygon(QList<QPoint>(q.begin(), q.end())); }
+QPolygon polygonOf(const Quad& q) {
+    return QPolygon(QList<QPoint>(q.begin(), q.end()));
+}
 
 // The look of a control that cannot be used: its normal picture, darkened.
 QImage dimmed(const QImage& normal) {
@@ -191,7 +196,8 @@ void CZ119KDriverDlg::setApplyLooks() {
     // The Apply button's pictures carry its caption, so they follow the built-in text language.
     const int base = ctx_.chinese() ? 154 : 157;
     const QImage normal = loadResourceImage(base);
-    apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2), dimmed(normal));
+    apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
+                      dimmed(normal));
 }
 
 void CZ119KDriverDlg::createPages() {
@@ -247,7 +253,8 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     }
     refreshPages();
     if (outcome == BringUpOutcome::NotFound) {
-        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), false, true, ctx_.chinese(), this);
+        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), false, true,
+                     ctx_.chinese(), this);
         box.exec();
         requestExit();
         return;
@@ -293,46 +300,47 @@ bool CZ119KDriverDlg::event(QEvent* event) {
 void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
     if (shutDown_) return;
     switch (msg) {
-    case Msg::LanguageSelect:
-        languageSelected(wParam, lParam);
-        break;
-    case Msg::UploadProgress:
-        progress_->setProgress(static_cast<int>(wParam));
-        break;
-    case Msg::UploadDone:
-        if (interceptsChanged_) interceptsChanged_();
-        ctx_.profiles().saveAfterUpload();
-        if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
-        break;
-    case Msg::UploadFailed: {
-        // The dialog would otherwise wait for a 100 that never comes.
-        progress_->finish();
-        if (interceptsChanged_) interceptsChanged_();
-        const std::string_view text = uploadErrorText(lParam);
-        ctx_.notices().info(std::string(text));
-        if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
-        apply_->setDown(false);
-        break;
-    }
-    case Msg::TrayNotify:
-        if (lParam == kTrayDoubleClick) {
-            showFromTray();
-        } else if (lParam == kTrayRightButtonUp) {
-            raise();
-            trayMenu_->popup(QCursor::pos());
+        case Msg::LanguageSelect:
+            languageSelected(wParam, lParam);
+            break;
+        case Msg::UploadProgress:
+            progress_->setProgress(static_cast<int>(wParam));
+            break;
+        case Msg::UploadDone:
+            if (interceptsChanged_) interceptsChanged_();
+            ctx_.profiles().saveAfterUpload();
+            if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
+            break;
+        case Msg::UploadFailed: {
+            // The dialog would otherwise wait for a 100 that never comes.
+            progress_->finish();
+            if (interceptsChanged_) interceptsChanged_();
+            const std::string_view text = uploadErrorText(lParam);
+            ctx_.notices().info(std::string(text));
+            if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
+            apply_->setDown(false);
+            break;
         }
-        break;
-    case Msg::ShowHint:
-        setHint(static_cast<int>(lParam));
-        break;
-    case Msg::RestoreDefaults:
-        restoreDefaults();
-        break;
-    case Msg::ButtonEvent:
-        if (dispatcher_) dispatcher_->handleButtonEvent(wParam, lParam, ctx_.profiles().active());
-        break;
-    default:
-        break;
+        case Msg::TrayNotify:
+            if (lParam == kTrayDoubleClick) {
+                showFromTray();
+            } else if (lParam == kTrayRightButtonUp) {
+                raise();
+                trayMenu_->popup(QCursor::pos());
+            }
+            break;
+        case Msg::ShowHint:
+            setHint(static_cast<int>(lParam));
+            break;
+        case Msg::RestoreDefaults:
+            restoreDefaults();
+            break;
+        case Msg::ButtonEvent:
+            if (dispatcher_)
+                dispatcher_->handleButtonEvent(wParam, lParam, ctx_.profiles().active());
+            break;
+        default:
+            break;
     }
 }
 
@@ -401,7 +409,8 @@ void CZ119KDriverDlg::showTab(int tab) {
 
 void CZ119KDriverDlg::selectProfile(int profile) {
     if (profile < 1 || profile > kProfileCount) return;
-    for (int i = 1; i <= kProfileCount; ++i) profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
+    for (int i = 1; i <= kProfileCount; ++i)
+        profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
     if (ctx_.profiles().selectProfile(profile - 1)) refreshPages();
 }
 
@@ -541,7 +550,8 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     if (fm.boundingRect(kHintRect, flags, shown).height() > kHintRect.height()) {
         while (!shown.isEmpty() &&
-               fm.boundingRect(kHintRect, flags, shown + QStringLiteral("…")).height() > kHintRect.height())
+               fm.boundingRect(kHintRect, flags, shown + QStringLiteral("…")).height() >
+                   kHintRect.height())
             shown.chop(1);
         shown += QStringLiteral("…");
     }
@@ -582,26 +592,27 @@ void CZ119KDriverDlg::mouseReleaseEvent(QMouseEvent* event) {
 
 void CZ119KDriverDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Escape:
-    case Qt::Key_Space:
-        return;
-    case Qt::Key_F4:
-        if (event->modifiers() & Qt::AltModifier) {
-            hideToTray();
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Space:
             return;
-        }
-        break;
-    default:
-        break;
+        case Qt::Key_F4:
+            if (event->modifiers() & Qt::AltModifier) {
+                hideToTray();
+                return;
+            }
+            break;
+        default:
+            break;
     }
     QWidget::keyPressEvent(event);
 }
 
 void CZ119KDriverDlg::keyReleaseEvent(QKeyEvent* event) {
     const int k = event->key();
-    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Space) return;
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Space)
+        return;
     QWidget::keyReleaseEvent(event);
 }
 

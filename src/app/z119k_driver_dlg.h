@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "app/dlg_info.h"
-#include "widgets/menu_ex_a.h"
-#include "widgets/message_event.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
+#include "widgets/menu_ex_a.h"
+#include "widgets/message_event.h"
 
 class QLabel;
 
@@ -31,7 +31,7 @@ class CXPMenu;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kTabCount = 5;
     static constexpr int kProfileCount = 5;
     static constexpr int kArrivalRetryMs = 2500;
@@ -57,7 +57,7 @@ public:
     CDlgProgress& progressDialog() { return *progress_; }
 
     // What the controls and the message table do (public so the tests can drive them).
-    void showTab(int tab);  // 1..5
+    void showTab(int tab);            // 1..5
     void selectProfile(int profile);  // 1..5
     void apply();
     void restoreDefaults();
@@ -72,7 +72,9 @@ public:
     int currentTab() const { return currentTab_; }
     QString hintText() const { return hint_; }
     CIrrButton* tabButton(int tab) const { return tabs_[static_cast<size_t>(tab - 1)]; }
-    CIrrButton* profileButton(int profile) const { return profiles_[static_cast<size_t>(profile - 1)]; }
+    CIrrButton* profileButton(int profile) const {
+        return profiles_[static_cast<size_t>(profile - 1)];
+    }
     CIrrButton* applyButton() const { return apply_; }
     CGDIBitmapBtn* closeButton() const { return close_; }
     CGDIBitmapBtn* minimiseButton() const { return minimise_; }
@@ -83,11 +85,11 @@ public:
     // The notice box currently shown for an arrival or removal (tests close it).
     CDlgInfo* presenceBox() const { return presenceBox_; }
 
-signals:
+  signals:
     // The shutdown sequence has run; the program may end.
     void finished();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -98,7 +100,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void onMessage(Msg msg, uintptr_t wParam, intptr_t lParam);
     void createControls();
     void createPages();

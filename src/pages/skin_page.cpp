@@ -19,10 +19,11 @@ bool isDiscardedKey(const QKeyEvent* e) {
 CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
                      QWidget* parent)
     : QWidget(parent), skinId_(skinId) {
-    const skin::PageSkin page = skin::pageSkin(skinId.toStdString(), chineseLayout
-                                                                          ? skin::Layout::Chinese
-                                                                          : skin::Layout::English);
-    auto path = [&](size_t i) { return skinPath(programDirectory, QString::fromStdString(page.files[i])); };
+    const skin::PageSkin page = skin::pageSkin(
+        skinId.toStdString(), chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
+    auto path = [&](size_t i) {
+        return skinPath(programDirectory, QString::fromStdString(page.files[i]));
+    };
     normal_ = LoadSkinImage(path(0));
     downPath_ = path(1);
     overPath_ = path(2);

@@ -11,7 +11,7 @@ namespace z408 {
 
 class CSkinPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `skinId` names the page in the skin layout ("settings", "lighting", "macro", "stats",
     // "support"); the images are read from the program directory's skins folder.
     CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
@@ -24,12 +24,12 @@ public:
     void releaseStateImages();
     QString skinId() const { return skinId_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QString skinId_;
     QString downPath_, overPath_;
     QImage normal_, down_, over_;

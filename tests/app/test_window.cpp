@@ -56,7 +56,9 @@ std::vector<uint8_t> readAll(const fs::path& p) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-QPoint centreOf(const QWidget* w) { return w->rect().center(); }
+QPoint centreOf(const QWidget* w) {
+    return w->rect().center();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Information box
@@ -70,12 +72,20 @@ struct InfoCase {
 
 TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
     const InfoCase cases[] = {
-        {"OK button", false, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); }, QDialog::Accepted},
-        {"close button", false, [](CDlgInfo& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); }, QDialog::Rejected},
-        {"Cancel button", true, [](CDlgInfo& d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); }, QDialog::Rejected},
-        {"OK of two", true, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); }, QDialog::Accepted},
-        {"Enter", true, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Return); }, QDialog::Accepted},
-        {"Escape", false, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); }, QDialog::Rejected},
+        {"OK button", false, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
+         QDialog::Accepted},
+        {"close button", false,
+         [](CDlgInfo& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); },
+         QDialog::Rejected},
+        {"Cancel button", true,
+         [](CDlgInfo& d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); },
+         QDialog::Rejected},
+        {"OK of two", true, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
+         QDialog::Accepted},
+        {"Enter", true, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Return); },
+         QDialog::Accepted},
+        {"Escape", false, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+         QDialog::Rejected},
     };
     for (const InfoCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -169,13 +179,16 @@ TEST(CDlgProgress, ClosesAfterReachingOneHundredAndIgnoresEveryOtherWayOut) {
 
 // The hook's platform side, recorded; the hook posts to the window under test.
 class RecordingSource : public InputSource {
-public:
+  public:
     int starts = 0, stops = 0;
-    bool start() override { ++starts; return true; }
+    bool start() override {
+        ++starts;
+        return true;
+    }
     void stop() override { ++stops; }
 };
 class OneWindow : public WindowSinks {
-public:
+  public:
     explicit OneWindow(CZ119KDriverDlg& w) : window(w) {}
     MessageSink* sinkOf(WindowId id) override {
         return id == CZ119KDriverDlg::kWindowId ? &window.sink() : nullptr;
@@ -184,11 +197,11 @@ public:
 };
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        data_ = fs::temp_directory_path() / ("z408-window-" + std::string(info->name()) + "-" +
-                                             std::to_string(::getpid()));
+        data_ = fs::temp_directory_path() /
+                ("z408-window-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(data_);
     }
     void TearDown() override {
@@ -266,7 +279,8 @@ TEST_F(WindowTest, TabsShowTheirPageAndOnlyTheFirstTwoAllowProfilesAndApply) {
     for (int tab : {3, 1, 4, 2, 5}) {
         SCOPED_TRACE(tab);
         CIrrButton* b = window_->tabButton(tab);
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->boundingBox().center() - b->boundingBox().topLeft());
+        QTest::mouseClick(b, Qt::LeftButton, {},
+                          b->boundingBox().center() - b->boundingBox().topLeft());
         EXPECT_EQ(window_->currentTab(), tab);
         for (int t = 1; t <= 5; ++t) {
             EXPECT_EQ(window_->page(t)->isVisible(), t == tab);
@@ -325,7 +339,10 @@ TEST_F(WindowTest, ApplyPressedTwiceMakesOneUploadAndSavesTheProfile) {
         QTest::mouseClick(apply, Qt::LeftButton, {}, QPoint(60, 20));
     });
     QTest::mouseClick(apply, Qt::LeftButton, {}, QPoint(60, 20));
-    ASSERT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible() && progressRuns == 1; }));
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible() &&
+               progressRuns == 1;
+    }));
     QCoreApplication::processEvents();
     EXPECT_EQ(keyMapWrites(), 1u);
     EXPECT_EQ(progressRuns, 1);
@@ -428,7 +445,7 @@ TEST_F(WindowTest, ArrivalRetriesFromTheEventLoopAndRemovalEndsTheProgram) {
 
 // The bring-up outcomes seen from the window.
 class ScriptedPlatform : public BringUpPlatform {
-public:
+  public:
     bool bootloader = false;
     bool mousePresent = true;
     int toolStarts = 0;
