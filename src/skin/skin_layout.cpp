@@ -11,8 +11,7 @@ const std::array<unsigned, 26> kPresetColours = {
 
 namespace {
 
-Control c(std::string name, Look look, Rect r, std::string caption = {})
-{
+Control c(std::string name, Look look, Rect r, std::string caption = {}) {
     Control out;
     out.name = std::move(name);
     out.look = look;
@@ -21,8 +20,7 @@ Control c(std::string name, Look look, Rect r, std::string caption = {})
     return out;
 }
 
-Control quad(std::string name, std::array<Point, 4> q, std::string caption)
-{
+Control quad(std::string name, std::array<Point, 4> q, std::string caption) {
     Control out;
     out.name = std::move(name);
     out.look = Look::QuadTab;
@@ -46,11 +44,12 @@ struct Pick {
     Rect operator()(Rect en, Rect cn) const { return zh ? cn : en; }
 };
 
-PageSkin mainWindow(Pick t)
-{
-    PageSkin p{"main", {"Main_Normal.bmp", "Main_Down.bmp", "Main_Over.bmp"}, kMainWidth, kMainHeight, {}};
+PageSkin mainWindow(Pick t) {
+    PageSkin p{
+        "main", {"Main_Normal.bmp", "Main_Down.bmp", "Main_Over.bmp"}, kMainWidth, kMainHeight, {}};
     auto& v = p.controls;
-    v.push_back(c("logo", Look::Logo, {22, 6, 520, 46}, t("Gaming Mouse Driver", "游戏鼠标驱动程序")));
+    v.push_back(
+        c("logo", Look::Logo, {22, 6, 520, 46}, t("Gaming Mouse Driver", "游戏鼠标驱动程序")));
     v.push_back(c("minimise", Look::Glyph, {887, 2, 921, 33}, "min"));
     v.push_back(c("close", Look::Glyph, {922, 2, 956, 33}, "close"));
     const char* tabsEn[] = {"Settings", "Lighting", "Macros", "Statistics", "Support"};
@@ -63,7 +62,8 @@ PageSkin mainWindow(Pick t)
         {{{747, 85}, {928, 85}, {928, 121}, {768, 121}}},
     }};
     for (int i = 0; i < 5; ++i)
-        v.push_back(quad("tab" + std::to_string(i + 1), tabs[static_cast<size_t>(i)], t(tabsEn[i], tabsZh[i])));
+        v.push_back(quad("tab" + std::to_string(i + 1), tabs[static_cast<size_t>(i)],
+                         t(tabsEn[i], tabsZh[i])));
     v.push_back(c("pages", Look::Panel, {15, 128, 940, 580}));
     v.push_back(c("flag", Look::Field, {17, 590, 57, 617}));
     v.push_back(c("language", Look::Button, {15, 617, 57, 635}, t("Lang", "语言")));
@@ -77,15 +77,20 @@ PageSkin mainWindow(Pick t)
     }};
     for (int i = 0; i < 5; ++i) {
         std::string n = std::to_string(i + 1);
-        v.push_back(quad("profile" + n, profiles[static_cast<size_t>(i)], t("Profile ", "配置 ") + n));
+        v.push_back(
+            quad("profile" + n, profiles[static_cast<size_t>(i)], t("Profile ", "配置 ") + n));
     }
-    v.push_back(quad("apply", {{{841, 591}, {940, 591}, {940, 632}, {806, 632}}}, t("Apply", "应用")));
+    v.push_back(
+        quad("apply", {{{841, 591}, {940, 591}, {940, 632}, {806, 632}}}, t("Apply", "应用")));
     return p;
 }
 
-PageSkin mainSettings(Pick t)
-{
-    PageSkin p{"settings", {"Z408_Main_Normal.bmp", "Z408_Main_Down.bmp", "Z408_Main_Over.bmp"}, kPageWidth, kPageHeight, {}};
+PageSkin mainSettings(Pick t) {
+    PageSkin p{"settings",
+               {"Z408_Main_Normal.bmp", "Z408_Main_Down.bmp", "Z408_Main_Over.bmp"},
+               kPageWidth,
+               kPageHeight,
+               {}};
     auto& v = p.controls;
     v.push_back(c("panelDpi", Look::Panel, {16, 18, 566, 114}));
     v.push_back(c("panelSpeed", Look::Panel, {16, 120, 356, 250}));
@@ -95,9 +100,10 @@ PageSkin mainSettings(Pick t)
     v.push_back(c("panelMouse", Look::Panel, {700, 18, 910, 402}));
     v.push_back(c("mousePicture", Look::MouseBody, {712, 92, 902, 340}));
     v.push_back(c("mouseTitle", Look::Label, {712, 26, 900, 48}, t("Button map", "按键分布")));
-    const Rect dpi[14] = {{69, 66, 109, 78},   {140, 66, 184, 78}, {206, 66, 251, 79},  {277, 66, 321, 78},
-                          {347, 66, 394, 78},  {415, 66, 464, 80}, {486, 66, 534, 80},  {68, 90, 116, 103},
-                          {139, 91, 186, 104}, {205, 91, 254, 103}, {276, 91, 323, 104}, {346, 91, 393, 103},
+    const Rect dpi[14] = {{69, 66, 109, 78},   {140, 66, 184, 78},  {206, 66, 251, 79},
+                          {277, 66, 321, 78},  {347, 66, 394, 78},  {415, 66, 464, 80},
+                          {486, 66, 534, 80},  {68, 90, 116, 103},  {139, 91, 186, 104},
+                          {205, 91, 254, 103}, {276, 91, 323, 104}, {346, 91, 393, 103},
                           {415, 90, 461, 104}, {485, 90, 530, 104}};
     const char* dpiText[14] = {"500",  "750",  "1000", "1250", "1500", "2000", "2500",
                                "3000", "3250", "3500", "4000", "5000", "6000", "7000"};
@@ -110,31 +116,39 @@ PageSkin mainSettings(Pick t)
     v.push_back(c("heightSlider", Look::Track, {422, 167, 624, 179}));
     v.push_back(c("heightLow", Look::Text, {378, 164, 418, 182}, t("Low", "低")));
     v.push_back(c("heightHigh", Look::Text, {629, 164, 686, 182}, t("High", "高")));
-    const Rect rate[4] = {{67, 303, 120, 317}, {134, 303, 190, 317}, {201, 303, 261, 317}, {271, 303, 331, 317}};
+    const Rect rate[4] = {
+        {67, 303, 120, 317}, {134, 303, 190, 317}, {201, 303, 261, 317}, {271, 303, 331, 317}};
     const char* rateText[4] = {"125", "250", "500", "1000"};
     for (int i = 0; i < 4; ++i)
         v.push_back(c("rate" + std::to_string(i), Look::Chip, rate[i], rateText[i]));
-    v.push_back(c("rateUnit", Look::Text, {30, 322, 200, 340}, t("Reports per second (Hz)", "每秒回报次数 (Hz)")));
+    v.push_back(c("rateUnit", Look::Text, {30, 322, 200, 340},
+                  t("Reports per second (Hz)", "每秒回报次数 (Hz)")));
     v.push_back(c("scrollLines", Look::Radio, t(Rect{406, 331, 669, 347}, Rect{406, 331, 558, 345}),
                   t("Scroll by lines", "按行滚动")));
     if (!t.zh)
         v.push_back(c("lineCountLabel", Look::Text, {424, 357, 544, 375}, "Lines per notch"));
     v.push_back(c("lineCount", Look::Field, t(Rect{550, 355, 573, 377}, Rect{574, 333, 590, 358})));
-    v.push_back(c("lineUp", Look::Arrow, t(Rect{573, 350, 588, 361}, Rect{594, 330, 607, 340}), "up"));
-    v.push_back(c("lineDown", Look::Arrow, t(Rect{573, 361, 588, 372}, Rect{594, 341, 607, 350}), "down"));
-    v.push_back(c("scrollScreen", Look::Radio, t(Rect{406, 375, 672, 393}, Rect{406, 361, 527, 375}),
+    v.push_back(
+        c("lineUp", Look::Arrow, t(Rect{573, 350, 588, 361}, Rect{594, 330, 607, 340}), "up"));
+    v.push_back(
+        c("lineDown", Look::Arrow, t(Rect{573, 361, 588, 372}, Rect{594, 341, 607, 350}), "down"));
+    v.push_back(c("scrollScreen", Look::Radio,
+                  t(Rect{406, 375, 672, 393}, Rect{406, 361, 527, 375}),
                   t("Scroll one screen", "按页滚动")));
-    const Rect markers[7] = {{761, 144, 784, 169}, {793, 155, 821, 179}, {827, 145, 854, 170}, {722, 205, 747, 229},
-                             {728, 241, 753, 262}, {794, 125, 820, 152}, {794, 181, 820, 206}};
+    const Rect markers[7] = {{761, 144, 784, 169}, {793, 155, 821, 179}, {827, 145, 854, 170},
+                             {722, 205, 747, 229}, {728, 241, 753, 262}, {794, 125, 820, 152},
+                             {794, 181, 820, 206}};
     for (int i = 0; i < 7; ++i)
         v.push_back(c("marker" + std::to_string(i), Look::Marker, markers[i]));
-    const Rect labels[6] = {{40, 27, 176, 49},   {29, 127, 288, 157}, {372, 129, 568, 154},
+    const Rect labels[6] = {{40, 27, 176, 49},   {29, 127, 288, 157},  {372, 129, 568, 154},
                             {30, 262, 208, 287}, {374, 263, 661, 287}, {29, 366, 205, 395}};
-    const char* labelsEn[6] = {"DPI levels", "Pointer speed", "Lift-off height", "Report rate", "Wheel scrolling",
-                               "Buttons"};
-    const char* labelsZh[6] = {"DPI 设置", "指针速度", "传感器高度", "回报率", "滚轮滚动", "按键设置"};
+    const char* labelsEn[6] = {"DPI levels",  "Pointer speed",   "Lift-off height",
+                               "Report rate", "Wheel scrolling", "Buttons"};
+    const char* labelsZh[6] = {"DPI 设置", "指针速度", "传感器高度",
+                               "回报率",   "滚轮滚动", "按键设置"};
     for (int i = 0; i < 6; ++i)
-        v.push_back(c("label" + std::to_string(i + 1), Look::Label, labels[i], t(labelsEn[i], labelsZh[i])));
+        v.push_back(c("label" + std::to_string(i + 1), Look::Label, labels[i],
+                      t(labelsEn[i], labelsZh[i])));
     const std::array<std::array<Point, 4>, 7> tabs = {{
         {{{19, 408}, {127, 408}, {95, 441}, {19, 441}}},
         {{{130, 408}, {214, 408}, {182, 441}, {98, 441}}},
@@ -144,16 +158,21 @@ PageSkin mainSettings(Pick t)
         {{{481, 408}, {581, 408}, {549, 441}, {449, 441}}},
         {{{586, 408}, {692, 408}, {660, 441}, {554, 441}}},
     }};
-    const char* namesEn[7] = {"Left", "Middle", "Right", "Forward", "Back", "Wheel up", "Wheel down"};
+    const char* namesEn[7] = {"Left", "Middle",   "Right",     "Forward",
+                              "Back", "Wheel up", "Wheel down"};
     const char* namesZh[7] = {"左键", "中键", "右键", "前进键", "后退键", "滚轮上", "滚轮下"};
     for (int i = 0; i < 7; ++i)
-        v.push_back(quad("button" + std::to_string(i), tabs[static_cast<size_t>(i)], t(namesEn[i], namesZh[i])));
+        v.push_back(quad("button" + std::to_string(i), tabs[static_cast<size_t>(i)],
+                         t(namesEn[i], namesZh[i])));
     return p;
 }
 
-PageSkin lighting(Pick t)
-{
-    PageSkin p{"lighting", {"Light/LedSet_normal.bmp", "Light/LedSet_down.bmp", "Light/LedSet_over.bmp"}, kPageWidth, kPageHeight, {}};
+PageSkin lighting(Pick t) {
+    PageSkin p{"lighting",
+               {"Light/LedSet_normal.bmp", "Light/LedSet_down.bmp", "Light/LedSet_over.bmp"},
+               kPageWidth,
+               kPageHeight,
+               {}};
     auto& v = p.controls;
     v.push_back(c("panelModes", Look::Panel, {16, 10, 700, 214}));
     v.push_back(c("panelProximity", Look::Panel, {708, 10, 910, 106}));
@@ -174,29 +193,35 @@ PageSkin lighting(Pick t)
     v.push_back(c("multicolour1", Look::ColourWell, {456, 166, 492, 194}));
     v.push_back(c("multicolour2", Look::ColourWell, {500, 166, 536, 194}));
     v.push_back(c("multicolour3", Look::ColourWell, {544, 166, 580, 194}));
-    v.push_back(c("labelProximity", Look::Label, {720, 16, 900, 40}, t("Proximity sensing", "接近感应")));
+    v.push_back(
+        c("labelProximity", Look::Label, {720, 16, 900, 40}, t("Proximity sensing", "接近感应")));
     v.push_back(c("proximityOn", Look::Toggle, {720, 58, 808, 84}));
     v.push_back(c("proximityOff", Look::Toggle, {816, 58, 904, 84}));
-    v.push_back(c("labelCurrent", Look::Label, {720, 120, 900, 144}, t("Current colour", "当前颜色")));
+    v.push_back(
+        c("labelCurrent", Look::Label, {720, 120, 900, 144}, t("Current colour", "当前颜色")));
     v.push_back(c("singleColour", Look::ColourWell, {722, 154, 896, 202}));
     v.push_back(c("labelColour", Look::Label, {28, 228, 168, 252}, t("Colour", "颜色设置")));
     const int swLeft = t.zh ? 140 : 177;
     const int swTop = t.zh ? 256 : 258;
     const int swBottom = t.zh ? 289 : 290;
-    v.push_back(c("labelPreset", Look::Text, {swLeft, 230, swLeft + 271, 250}, t("Preset colours", "预设颜色")));
+    v.push_back(c("labelPreset", Look::Text, {swLeft, 230, swLeft + 271, 250},
+                  t("Preset colours", "预设颜色")));
     for (int k = 0; k < 26; ++k) {
         int col = k % 7, row = k / 7;
         int left = swLeft + 40 * col - (col > 4 ? 1 : 0);
-        Control s = c("swatch" + std::to_string(k), Look::Swatch, {left, swTop + 41 * row, left + 31, swBottom + 41 * row});
+        Control s = c("swatch" + std::to_string(k), Look::Swatch,
+                      {left, swTop + 41 * row, left + 31, swBottom + 41 * row});
         s.colour = kPresetColours[static_cast<size_t>(k)];
         v.push_back(s);
     }
-    v.push_back(c("labelCustom", Look::Text, {480, 230, 760, 250}, t("Custom colour", "自定义颜色")));
+    v.push_back(
+        c("labelCustom", Look::Text, {480, 230, 760, 250}, t("Custom colour", "自定义颜色")));
     const char* chan[3] = {"R", "G", "B"};
     const char* names[3] = {"red", "green", "blue"};
     for (int i = 0; i < 3; ++i) {
         int y = 272 + 42 * i;
-        v.push_back(c(std::string(names[i]) + "Name", Look::Text, {480, y - 4, 496, y + 16}, chan[i]));
+        v.push_back(
+            c(std::string(names[i]) + "Name", Look::Text, {480, y - 4, 496, y + 16}, chan[i]));
         v.push_back(c(std::string(names[i]) + "Slider", Look::Track, {502, y, 700, y + 12}));
         v.push_back(c(std::string(names[i]) + "Value", Look::Field, {710, y - 4, 756, y + 16}));
     }
@@ -204,9 +229,12 @@ PageSkin lighting(Pick t)
     return p;
 }
 
-PageSkin macroPage(Pick t)
-{
-    PageSkin p{"macro", {"Macro_normal.bmp", "Macro_down.bmp", "Macro_over.bmp"}, kPageWidth, kPageHeight, {}};
+PageSkin macroPage(Pick t) {
+    PageSkin p{"macro",
+               {"Macro_normal.bmp", "Macro_down.bmp", "Macro_over.bmp"},
+               kPageWidth,
+               kPageHeight,
+               {}};
     auto& v = p.controls;
     v.push_back(c("panelMacros", Look::Panel, {14, 10, 336, 446}));
     v.push_back(c("panelEvents", Look::Panel, {334 + 4, 10, 634, 446}));
@@ -219,7 +247,8 @@ PageSkin macroPage(Pick t)
     v.push_back(c("eventLabel", Look::Label, {346, 19, 620, 39}, t("Events", "按键列表")));
     v.push_back(c("eventFrame", Look::ListFrame, {342, 49, 626, 407}));
     v.push_back(c("insert", Look::Button, t(Rect{343, 412, 373, 440}, Rect{361, 412, 391, 441})));
-    v.push_back(c("deleteEvent", Look::Button, t(Rect{376, 412, 406, 440}, Rect{394, 412, 424, 441})));
+    v.push_back(
+        c("deleteEvent", Look::Button, t(Rect{376, 412, 406, 440}, Rect{394, 412, 424, 441})));
     v.push_back(c("modify", Look::Button, t(Rect{409, 412, 439, 440}, Rect{427, 412, 457, 441})));
     v.push_back(c("record", Look::Button, {783, 22, 899, 53}, "record"));
     v.push_back(c("ignoreDelays", Look::Toggle, {646, 58, 834, 76}));
@@ -227,24 +256,26 @@ PageSkin macroPage(Pick t)
     v.push_back(c("loopCount", Look::Field, {852, 87, 892, 102}));
     v.push_back(c("mousePicture", Look::MouseBody, {700, 140, 840, 300}));
     v.push_back(c("mouseLeft", Look::Chip, t(Rect{715, 185, 740, 207}, Rect{718, 213, 745, 257})));
-    v.push_back(c("mouseMiddle", Look::Chip, t(Rect{756, 166, 780, 189}, Rect{754, 205, 782, 256})));
+    v.push_back(
+        c("mouseMiddle", Look::Chip, t(Rect{756, 166, 780, 189}, Rect{754, 205, 782, 256})));
     v.push_back(c("mouseRight", Look::Chip, t(Rect{802, 186, 825, 209}, Rect{791, 213, 823, 257})));
     // The event editor's controls are hidden until used: the normal image shows only their place.
+    v.push_back(c("editorTitle", Look::Text, {646, 292, 904, 312}, t("EVENT EDITOR", "编辑事件")));
     const size_t firstEditor = v.size();
     v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357})));
     v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 823, 358}, Rect{666, 365, 821, 379})));
     v.push_back(c("keyOk", Look::Button, t(Rect{852, 340, 892, 358}, Rect{852, 362, 892, 383})));
-    v.push_back(c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405})));
+    v.push_back(
+        c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405})));
     v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 823, 407}, Rect{666, 415, 821, 428})));
     v.push_back(c("delayOk", Look::Button, t(Rect{852, 389, 892, 407}, Rect{852, 412, 892, 434})));
-    for (size_t i = firstEditor; i < v.size(); ++i)
-        v[i].hiddenUntilUsed = true;
+    for (size_t i = firstEditor; i < v.size(); ++i) v[i].hiddenUntilUsed = true;
     return p;
 }
 
-PageSkin statistics(Pick t)
-{
-    PageSkin p{"stats", {"Sts_Normal.bmp", "Sts_Down.bmp", "Sts_Over.bmp"}, kPageWidth, kPageHeight, {}};
+PageSkin statistics(Pick t) {
+    PageSkin p{
+        "stats", {"Sts_Normal.bmp", "Sts_Down.bmp", "Sts_Over.bmp"}, kPageWidth, kPageHeight, {}};
     auto& v = p.controls;
     v.push_back(c("panelCounters", Look::Panel, {14, 10, 300, 446}));
     v.push_back(c("panelLevel", Look::Panel, {616, 10, 910, 446}));
@@ -252,59 +283,78 @@ PageSkin statistics(Pick t)
     const int labelRight = t.zh ? 164 : 150;
     const int valueRight = t.zh ? 242 : 227;
     v.push_back(c("headClicks", Look::Text, {28, 58, 290, 80}, t("CLICKS", "点击次数")));
-    const char* rowsEn[8] = {"Left", "Middle", "Right", "Total", "Forward", "Backward", "Total", "Distance"};
+    const char* rowsEn[8] = {"Left",    "Middle",   "Right", "Total",
+                             "Forward", "Backward", "Total", "Distance"};
     const char* rowsZh[8] = {"左键", "中键", "右键", "合计", "向前", "向后", "合计", "移动距离"};
     const int tops[8] = {85, 119, 152, 183, 250, 284, 319, 384};
     for (int i = 0; i < 8; ++i) {
         int right = (i == 7 && t.zh) ? 184 : labelRight;
-        v.push_back(c("row" + std::to_string(i), Look::Text, {28, tops[i], right, tops[i] + 20}, t(rowsEn[i], rowsZh[i])));
+        v.push_back(c("row" + std::to_string(i), Look::Text, {28, tops[i], right, tops[i] + 20},
+                      t(rowsEn[i], rowsZh[i])));
         int vl = (i == 7 && t.zh) ? 187 : valueRight - 75;
         int vr = (i == 7 && t.zh) ? 262 : valueRight;
-        v.push_back(c("value" + std::to_string(i), Look::Field, {vl - 4, tops[i] - 1, vr + 4, tops[i] + 21}));
+        v.push_back(c("value" + std::to_string(i), Look::Field,
+                      {vl - 4, tops[i] - 1, vr + 4, tops[i] + 21}));
     }
     v.push_back(c("headWheel", Look::Text, {28, 224, 290, 246}, t("WHEEL", "滚轮")));
     v.push_back(c("headTravel", Look::Text, {28, 358, 290, 380}, t("POINTER", "指针")));
-    v.push_back(c("travelUnit", Look::Text, {t.zh ? 268 : 233, 384, 298, 404}, t("10k px", "万像素")));
+    v.push_back(
+        c("travelUnit", Look::Text, {t.zh ? 268 : 233, 384, 298, 404}, t("10k px", "万像素")));
     v.push_back(c("trophy", Look::TrophyStage, {309, 0, 607, 451}));
     v.push_back(c("levelTitle", Look::Label, {630, 18, 900, 42}, t("Trophy level", "奖杯等级")));
     v.push_back(c("levelBar", Look::LevelBar, {631, 62, 904, 77}));
     for (int i = 0; i < 13; ++i) {
         int left = 647 + 50 * (i % 5), top = 132 + 58 * (i / 5);
-        v.push_back(c("trophy" + std::to_string(i), Look::Trophy, {left, top, left + 43, top + 50}, std::to_string(i + 1)));
+        v.push_back(c("trophy" + std::to_string(i), Look::Trophy, {left, top, left + 43, top + 50},
+                      std::to_string(i + 1)));
     }
     v.push_back(c("reset", Look::Button, {703, 379, 832, 410}));
     return p;
 }
 
-PageSkin support(Pick t)
-{
-    PageSkin p{"support", {"support_normal.bmp", "support_down.bmp", "support_over.bmp"}, kPageWidth, kPageHeight, {}};
+PageSkin support(Pick t) {
+    PageSkin p{"support",
+               {"support_normal.bmp", "support_down.bmp", "support_over.bmp"},
+               kPageWidth,
+               kPageHeight,
+               {}};
     auto& v = p.controls;
     v.push_back(c("panelVersions", Look::Panel, {16, 14, 910, 222}));
     v.push_back(c("panelOnline", Look::Panel, {16, 230, 910, 330}));
     v.push_back(c("panelProfile", Look::Panel, {16, 338, 500, 446}));
     v.push_back(c("panelReset", Look::Panel, {508, 338, 910, 446}));
     v.push_back(c("labelVersions", Look::Label, {30, 22, 400, 46}, t("About", "关于")));
-    v.push_back(c("product", Look::Text, {30, 52, 880, 96}, t("Tarvo Z408 Gaming Mouse", "Tarvo Z408 游戏鼠标")));
-    v.push_back(c("driverVersion", Look::Label, {77, 110, 274, 141}, t("Driver version", "驱动版本")));
-    v.push_back(c("firmwareVersion", Look::Label, {380, 113, 559, 140}, t("Firmware version", "固件版本")));
+    v.push_back(c("product", Look::Text, {30, 52, 880, 96},
+                  t("Tarvo Z408 Gaming Mouse", "Tarvo Z408 游戏鼠标")));
+    v.push_back(
+        c("driverVersion", Look::Label, {77, 110, 274, 141}, t("Driver version", "驱动版本")));
+    v.push_back(
+        c("firmwareVersion", Look::Label, {380, 113, 559, 140}, t("Firmware version", "固件版本")));
     v.push_back(c("labelOnline", Look::Label, {30, 238, 400, 262}, t("Online", "在线服务")));
-    v.push_back(c("updateText", Look::Text, {30, 268, 398, 290}, t("Check the mouse firmware", "检查鼠标固件更新")));
+    v.push_back(c("updateText", Look::Text, {30, 268, 398, 290},
+                  t("Check the mouse firmware", "检查鼠标固件更新")));
     v.push_back(c("update", Look::Button, {405, 264, 520, 293}, t("Update", "检查更新")));
-    v.push_back(c("webText", Look::Text, {540, 268, 704, 290}, t("Visit the Tarvo website", "访问 Tarvo 网站")));
+    v.push_back(c("webText", Look::Text, {540, 268, 704, 290},
+                  t("Visit the Tarvo website", "访问 Tarvo 网站")));
     v.push_back(c("web", Look::Button, {711, 264, 826, 293}, t("Website", "官方网站")));
     v.push_back(c("labelProfile", Look::Label, {30, 346, 480, 370}, t("Profile file", "配置文件")));
     v.push_back(c("import", Look::Button, {134, 389, 224, 420}, t("Import", "导入")));
     v.push_back(c("export", Look::Button, {234, 389, 324, 420}, t("Export", "导出")));
-    v.push_back(c("labelReset", Look::Label, {522, 346, 900, 370}, t("Factory settings", "出厂设置")));
-    v.push_back(c("resetText", Look::Text, {522, 392, 778, 414}, t("Restore the defaults", "恢复默认设置")));
+    v.push_back(
+        c("labelReset", Look::Label, {522, 346, 900, 370}, t("Factory settings", "出厂设置")));
+    v.push_back(c("resetText", Look::Text, {522, 392, 778, 414},
+                  t("Restore the defaults", "恢复默认设置")));
     v.push_back(c("restore", Look::Button, {785, 388, 873, 417}, t("Restore", "恢复")));
     return p;
 }
 
-PageSkin picker(Pick t)
-{
-    PageSkin p{"picker", {"setting/Setting_Normal.bmp", "setting/Setting_Down.bmp", "setting/Setting_Over.bmp"}, kPickerWidth, kPickerHeight, {}};
+PageSkin picker(Pick t) {
+    PageSkin p{
+        "picker",
+        {"setting/Setting_Normal.bmp", "setting/Setting_Down.bmp", "setting/Setting_Over.bmp"},
+        kPickerWidth,
+        kPickerHeight,
+        {}};
     auto& v = p.controls;
     v.push_back(c("close", Look::Glyph, {383, 1, 411, 24}, "close"));
     v.push_back(c("tabCombo", Look::Tab, {0, 37, 110, 64}));
@@ -319,21 +369,32 @@ PageSkin picker(Pick t)
     return p;
 }
 
-PageSkin pickerBase(Pick)
-{
-    PageSkin p{"base", {"base/Base_Normal.bmp", "base/Base_Down.bmp", "base/Base_Over.bmp"}, kPickerPageWidth, kPickerPageHeight, {}};
+PageSkin pickerBase(Pick) {
+    PageSkin p{"base",
+               {"base/Base_Normal.bmp", "base/Base_Down.bmp", "base/Base_Over.bmp"},
+               kPickerPageWidth,
+               kPickerPageHeight,
+               {}};
     p.controls.push_back(c("list", Look::ListFrame, {0, 0, 370, 169}));
     return p;
 }
 
-PageSkin pickerAdvanced(Pick t)
-{
-    PageSkin p{"advanced", {"advanced/Advanced_Normal.bmp", "advanced/Advanced_Down.bmp", "advanced/Advanced_Over.bmp"}, kPickerPageWidth, kPickerPageHeight, {}};
+PageSkin pickerAdvanced(Pick t) {
+    PageSkin p{"advanced",
+               {"advanced/Advanced_Normal.bmp", "advanced/Advanced_Down.bmp",
+                "advanced/Advanced_Over.bmp"},
+               kPickerPageWidth,
+               kPickerPageHeight,
+               {}};
     auto& v = p.controls;
-    v.push_back(c("title", Look::Text, {10, 6, 360, 28}, t("Run on this computer", "由电脑执行的功能")));
-    const Rect choice[4] = {{21, 37, 38, 54}, {21, 63, 38, 80}, {21, 88, 38, 105}, {21, 114, 38, 131}};
-    const Rect path[4] = {{124, 36, 263, 52}, {124, 63, 262, 79}, {124, 89, 262, 105}, {124, 116, 262, 132}};
-    const Rect browse[4] = {{273, 33, 349, 55}, {273, 59, 349, 81}, {273, 86, 349, 108}, {273, 113, 349, 135}};
+    v.push_back(
+        c("title", Look::Text, {10, 6, 360, 28}, t("Run on this computer", "由电脑执行的功能")));
+    const Rect choice[4] = {
+        {21, 37, 38, 54}, {21, 63, 38, 80}, {21, 88, 38, 105}, {21, 114, 38, 131}};
+    const Rect path[4] = {
+        {124, 36, 263, 52}, {124, 63, 262, 79}, {124, 89, 262, 105}, {124, 116, 262, 132}};
+    const Rect browse[4] = {
+        {273, 33, 349, 55}, {273, 59, 349, 81}, {273, 86, 349, 108}, {273, 113, 349, 135}};
     for (int k = 0; k < 4; ++k) {
         std::string n = std::to_string(k);
         v.push_back(c("choice" + n, Look::Radio, choice[k]));
@@ -343,35 +404,43 @@ PageSkin pickerAdvanced(Pick t)
     return p;
 }
 
-PageSkin pickerMacro(Pick)
-{
-    PageSkin p{"pmacro", {"macro/Macro_Normal.bmp", "macro/Macro_Down.bmp", "macro/Macro_Over.bmp"}, kPickerPageWidth, kPickerPageHeight, {}};
+PageSkin pickerMacro(Pick) {
+    PageSkin p{"pmacro",
+               {"macro/Macro_Normal.bmp", "macro/Macro_Down.bmp", "macro/Macro_Over.bmp"},
+               kPickerPageWidth,
+               kPickerPageHeight,
+               {}};
     p.controls.push_back(c("games", Look::ListFrame, {1, 1, 184, 168}));
     p.controls.push_back(c("macros", Look::ListFrame, {188, 1, 369, 168}));
     return p;
 }
 
-PageSkin pickerCombo(Pick t)
-{
-    PageSkin p{"combo", {"combo/Combo_Normal.bmp", "combo/Combo_Down.bmp", "combo/Combo_Over.bmp"}, kPickerPageWidth, kPickerPageHeight, {}};
+PageSkin pickerCombo(Pick t) {
+    PageSkin p{"combo",
+               {"combo/Combo_Normal.bmp", "combo/Combo_Down.bmp", "combo/Combo_Over.bmp"},
+               kPickerPageWidth,
+               kPickerPageHeight,
+               {}};
     auto& v = p.controls;
     v.push_back(c("modifiers", Look::Label, {20, 12, 150, 34}, t("Modifiers", "组合键")));
-    const Rect boxes[4] = {{59, 45, 72, 58}, {59, 70, 72, 83}, {59, 94, 72, 108}, {58, 119, 72, 133}};
+    const Rect boxes[4] = {
+        {59, 45, 72, 58}, {59, 70, 72, 83}, {59, 94, 72, 108}, {58, 119, 72, 133}};
     const char* names[4] = {"Ctrl", "Alt", "Shift", "Win"};
     const char* ids[4] = {"ctrl", "alt", "shift", "win"};
     for (int i = 0; i < 4; ++i) {
         v.push_back(c(ids[i], Look::Check, boxes[i]));
         Rect r = boxes[i];
-        v.push_back(c(std::string(ids[i]) + "Name", Look::Text, {r.right + 8, r.top - 3, r.right + 80, r.bottom + 3}, names[i]));
+        v.push_back(c(std::string(ids[i]) + "Name", Look::Text,
+                      {r.right + 8, r.top - 3, r.right + 80, r.bottom + 3}, names[i]));
     }
     v.push_back(c("keyTitle", Look::Label, {168, 12, 350, 34}, t("Key", "按键")));
-    v.push_back(c("keyHint", Look::Text, {168, 50, 360, 72}, t("Press a key on the keyboard", "请在键盘上按下按键")));
+    v.push_back(c("keyHint", Look::Text, {168, 50, 360, 72},
+                  t("Press a key on the keyboard", "请在键盘上按下按键")));
     v.push_back(c("key", Look::Field, {166, 76, 328, 101}));
     return p;
 }
 
-PageSkin infoBox(Pick t, bool twoButtons)
-{
+PageSkin infoBox(Pick t, bool twoButtons) {
     PageSkin p;
     p.id = twoButtons ? "info2" : "info1";
     p.files = twoButtons ? std::array<std::string, 3>{"1006", "1008", "1004"}
@@ -392,26 +461,27 @@ PageSkin infoBox(Pick t, bool twoButtons)
     return p;
 }
 
-PageSkin progress(Pick)
-{
-    PageSkin p{"progress", {"ProgressBar/Progress_Normal.png", "ProgressBar/Progress_Over.png", ""}, kProgressWidth, kProgressHeight, {}};
+PageSkin progress(Pick) {
+    PageSkin p{"progress",
+               {"ProgressBar/Progress_Normal.png", "ProgressBar/Progress_Over.png", ""},
+               kProgressWidth,
+               kProgressHeight,
+               {}};
     p.controls.push_back(c("bar", Look::LevelBar, {35, 47, 295, 56}));
     return p;
 }
 
 }  // namespace
 
-std::vector<PageSkin> pageSkins(Layout layout)
-{
+std::vector<PageSkin> pageSkins(Layout layout) {
     std::vector<PageSkin> out;
-    for (const char* id : {"main", "settings", "lighting", "macro", "stats", "support", "picker", "base", "advanced",
-                           "pmacro", "combo", "info1", "info2", "progress"})
+    for (const char* id : {"main", "settings", "lighting", "macro", "stats", "support", "picker",
+                           "base", "advanced", "pmacro", "combo", "info1", "info2", "progress"})
         out.push_back(pageSkin(id, layout));
     return out;
 }
 
-PageSkin pageSkin(std::string_view id, Layout layout)
-{
+PageSkin pageSkin(std::string_view id, Layout layout) {
     Pick t{layout == Layout::Chinese};
     if (id == "main") return mainWindow(t);
     if (id == "settings") return mainSettings(t);
@@ -430,8 +500,7 @@ PageSkin pageSkin(std::string_view id, Layout layout)
     return {};
 }
 
-const Control* findControl(const PageSkin& page, std::string_view name)
-{
+const Control* findControl(const PageSkin& page, std::string_view name) {
     for (const Control& ctl : page.controls)
         if (ctl.name == name) return &ctl;
     return nullptr;

@@ -48,9 +48,9 @@ enum class Look {
 };
 
 struct Control {
-    std::string name;     // stable id the pages look controls up by
+    std::string name;  // stable id the pages look controls up by
     Look look = Look::Button;
-    Rect rect;            // for QuadTab the bounding box of `quad`
+    Rect rect;  // for QuadTab the bounding box of `quad`
     std::array<Point, 4> quad{};
     std::string caption;  // text the image itself carries; empty when the widget draws its own
     unsigned colour = 0;  // 0x00RRGGBB for Swatch
@@ -60,7 +60,7 @@ struct Control {
 enum class Layout { English, Chinese };
 
 struct PageSkin {
-    std::string id;            // short name for tools ("main", "lighting", ...)
+    std::string id;                    // short name for tools ("main", "lighting", ...)
     std::array<std::string, 3> files;  // normal, down, over (relative to skins/ or resource names)
     int width = 0, height = 0;
     std::vector<Control> controls;
@@ -69,8 +69,9 @@ struct PageSkin {
 
 // Every page triplet under skins/, drawn in the installation's layout.
 std::vector<PageSkin> pageSkins(Layout layout);
-// One page by id (an unknown id gives a page of size 0) ("main", "settings", "lighting", "macro", "stats", "support", "picker",
-// "base", "advanced", "pmacro", "combo", "info1", "info2", "progress").
+// One page by id (an unknown id gives a page of size 0) ("main", "settings", "lighting", "macro",
+// "stats", "support", "picker", "base", "advanced", "pmacro", "combo", "info1", "info2",
+// "progress").
 PageSkin pageSkin(std::string_view id, Layout layout);
 
 const Control* findControl(const PageSkin& page, std::string_view name);
@@ -83,6 +84,8 @@ inline constexpr int kPickerWidth = 412, kPickerHeight = 300;
 inline constexpr int kPickerPageWidth = 370, kPickerPageHeight = 169;
 inline constexpr int kInfoWidth = 330, kInfoHeight = 170;
 inline constexpr int kProgressWidth = 330, kProgressHeight = 76;
+// The trophy pictures (trophy/trophy<level>Down.bmp) have the trophy control's own size and are
+// given to it whole (CGDIBitmapBtn::SetLooks).
 inline constexpr int kTrophyWidth = 298, kTrophyHeight = 451;
 inline constexpr int kScrollCell = 12;  // scroll-bar skin cell: bitmap 9 × 3 cells
 inline constexpr int kPresetItemWidth = 302, kPresetItemHeight = 24;

@@ -6,8 +6,7 @@
 
 namespace z408 {
 
-CBitmapEdit::CBitmapEdit(QWidget* parent, int fontHeight) : QLineEdit(parent)
-{
+CBitmapEdit::CBitmapEdit(QWidget* parent, int fontHeight) : QLineEdit(parent) {
     setMaxLength(256);
     setFont(skinFont(fontHeight, QFont::Medium));
     setFrame(false);
@@ -18,8 +17,7 @@ CBitmapEdit::CBitmapEdit(QWidget* parent, int fontHeight) : QLineEdit(parent)
     setPalette(pal);
 }
 
-void CBitmapEdit::SetBackground(int x, int y, int width, int height, const QImage& image)
-{
+void CBitmapEdit::SetBackground(int x, int y, int width, int height, const QImage& image) {
     background_ = image.isNull() ? QImage() : image.copy(x, y, width, height);
     QPalette pal = palette();
     if (background_.isNull())
@@ -30,8 +28,7 @@ void CBitmapEdit::SetBackground(int x, int y, int width, int height, const QImag
     update();
 }
 
-QSize CBitmapEdit::sizeHint() const
-{
+QSize CBitmapEdit::sizeHint() const {
     return background_.isNull() ? QLineEdit::sizeHint() : background_.size();
 }
 

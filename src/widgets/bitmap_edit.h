@@ -8,7 +8,7 @@ namespace z408 {
 class CBitmapEdit : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     explicit CBitmapEdit(QWidget* parent = nullptr, int fontHeight = 14);
 
     // The field's background becomes the piece (x, y, width, height) of `image`.
@@ -16,7 +16,7 @@ public:
     QImage background() const { return background_; }
     QSize sizeHint() const override;
 
-private:
+  private:
     QImage background_;
 };
 

@@ -7,51 +7,43 @@
 
 namespace z408 {
 
-CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent)
-{
+CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CColorBtn::setColor(const QColor& c)
-{
+void CColorBtn::setColor(const QColor& c) {
     colour_ = c;
     update();
 }
 
-void CColorBtn::setCurrent(bool on)
-{
+void CColorBtn::setCurrent(bool on) {
     current_ = on;
     update();
 }
 
-void CColorBtn::setDrawBorder(bool on)
-{
+void CColorBtn::setDrawBorder(bool on) {
     border_ = on;
     update();
 }
 
-void CColorBtn::SetTooltip(const QString& text, bool active)
-{
+void CColorBtn::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
 }
 
-QColor CColorBtn::borderColor() const
-{
+QColor CColorBtn::borderColor() const {
     if (current_) return QColor::fromRgba(0xFF393839);
     if (isDown()) return QColor::fromRgba(0xFFD31814);
     if (hovering_) return QColor::fromRgba(0xFFE8BE1C);
     return QColor::fromRgba(0xFF313439);
 }
 
-QSize CColorBtn::sizeHint() const
-{
+QSize CColorBtn::sizeHint() const {
     return QSize(24, 24);
 }
 
-void CColorBtn::paintEvent(QPaintEvent*)
-{
+void CColorBtn::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QColor fill = colour_;
     fill.setAlpha(255);
@@ -63,38 +55,34 @@ void CColorBtn::paintEvent(QPaintEvent*)
     }
 }
 
-void CColorBtn::mouseMoveEvent(QMouseEvent* event)
-{
+void CColorBtn::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons().testFlag(Qt::LeftButton) && !hovering_))
         setHovering(rect().contains(event->position().toPoint()));
     QAbstractButton::mouseMoveEvent(event);
     // Pages compute hints in their own coordinates, so the move is forwarded in those.
     if (QWidget* parent = parentWidget())
-        QCoreApplication::postEvent(parent, new QMouseEvent(QEvent::MouseMove, mapToParent(event->position()),
-                                                            event->globalPosition(), Qt::NoButton, event->buttons(),
-                                                            event->modifiers()));
+        QCoreApplication::postEvent(
+            parent, new QMouseEvent(QEvent::MouseMove, mapToParent(event->position()),
+                                    event->globalPosition(), Qt::NoButton, event->buttons(),
+                                    event->modifiers()));
 }
 
-void CColorBtn::enterEvent(QEnterEvent* event)
-{
+void CColorBtn::enterEvent(QEnterEvent* event) {
     if (!QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) setHovering(true);
     QAbstractButton::enterEvent(event);
 }
 
-void CColorBtn::leaveEvent(QEvent* event)
-{
+void CColorBtn::leaveEvent(QEvent* event) {
     setHovering(false);
     QAbstractButton::leaveEvent(event);
 }
 
-void CColorBtn::focusOutEvent(QFocusEvent* event)
-{
+void CColorBtn::focusOutEvent(QFocusEvent* event) {
     setHovering(false);
     QAbstractButton::focusOutEvent(event);
 }
 
-void CColorBtn::setHovering(bool on)
-{
+void CColorBtn::setHovering(bool on) {
     if (hovering_ == on) return;
     hovering_ = on;
     update();

@@ -13,7 +13,7 @@ class CColorBtn : public QAbstractButton {
     Q_PROPERTY(bool drawBorder READ drawBorder WRITE setDrawBorder)
     Q_PROPERTY(bool hovering READ hovering)
 
-public:
+  public:
     explicit CColorBtn(QWidget* parent = nullptr);
 
     QColor color() const { return colour_; }
@@ -29,14 +29,14 @@ public:
     QColor borderColor() const;
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void setHovering(bool on);
 
     QColor colour_{0, 0, 0};

@@ -12,32 +12,29 @@ namespace z408 {
 namespace {
 const QColor kDisabledText(38, 42, 39);
 
-QPixmap cut(const QImage& page, const QRect& rect)
-{
+QPixmap cut(const QImage& page, const QRect& rect) {
     if (page.isNull()) return {};
     return QPixmap::fromImage(page.copy(rect));
 }
 
 // Sends a pointer move to `target` at `pos`, as if the pointer had moved over it directly.
-void forwardMove(QWidget* target, const QPointF& pos, const QPointF& global, Qt::MouseButtons buttons,
-                 Qt::KeyboardModifiers mods)
-{
+void forwardMove(QWidget* target, const QPointF& pos, const QPointF& global,
+                 Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
     if (!target) return;
-    QCoreApplication::postEvent(target,
-                                new QMouseEvent(QEvent::MouseMove, pos, global, Qt::NoButton, buttons, mods));
+    QCoreApplication::postEvent(
+        target, new QMouseEvent(QEvent::MouseMove, pos, global, Qt::NoButton, buttons, mods));
 }
 }  // namespace
 
-CGDIBitmapBtn::CGDIBitmapBtn(QWidget* parent) : QAbstractButton(parent)
-{
+CGDIBitmapBtn::CGDIBitmapBtn(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover, const QImage& pressed,
-                               const QImage& disabled, const QImage* altNormal, const QImage* altPressed)
-{
+void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover,
+                               const QImage& pressed, const QImage& disabled,
+                               const QImage* altNormal, const QImage* altPressed) {
     normal_ = cut(normal, rect);
     hover_ = cut(hover, rect);
     pressed_ = cut(pressed, rect);
@@ -48,77 +45,76 @@ void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QI
     update();
 }
 
-void CGDIBitmapBtn::SetText(const QString& text)
-{
+void CGDIBitmapBtn::SetLooks(const QImage& normal, const QImage& hover, const QImage& pressed,
+                             const QImage& disabled) {
+    normal_ = QPixmap::fromImage(normal);
+    hover_ = QPixmap::fromImage(hover);
+    pressed_ = QPixmap::fromImage(pressed);
+    disabled_ = QPixmap::fromImage(disabled);
+    altNormal_ = altPressed_ = QPixmap();
+    update();
+}
+
+void CGDIBitmapBtn::SetText(const QString& text) {
     setText(text);
     update();
 }
 
-void CGDIBitmapBtn::SetTextColors(const QColor& normal, const QColor& hover, const QColor& pressed)
-{
+void CGDIBitmapBtn::SetTextColors(const QColor& normal, const QColor& hover,
+                                  const QColor& pressed) {
     textNormal_ = normal;
     textHover_ = hover;
     textPressed_ = pressed;
     update();
 }
 
-void CGDIBitmapBtn::SetCheckMode(bool checkMode, bool toggleOnClick)
-{
+void CGDIBitmapBtn::SetCheckMode(bool checkMode, bool toggleOnClick) {
     checkMode_ = checkMode;
     toggleOnClick_ = toggleOnClick;
     update();
 }
 
-void CGDIBitmapBtn::SetTooltip(const QString& text, bool active)
-{
+void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
 }
 
-void CGDIBitmapBtn::setCaptionRect(std::optional<QRect> rect)
-{
+void CGDIBitmapBtn::setCaptionRect(std::optional<QRect> rect) {
     captionRect_ = rect;
     update();
 }
 
-void CGDIBitmapBtn::setHoverLooksEnabled(bool on)
-{
+void CGDIBitmapBtn::setHoverLooksEnabled(bool on) {
     hoverLooks_ = on;
     update();
 }
 
-void CGDIBitmapBtn::setUseAltNormal(bool on)
-{
+void CGDIBitmapBtn::setUseAltNormal(bool on) {
     useAltNormal_ = on;
     update();
 }
 
-void CGDIBitmapBtn::setUseAltPressed(bool on)
-{
+void CGDIBitmapBtn::setUseAltPressed(bool on) {
     useAltPressed_ = on;
     update();
 }
 
-void CGDIBitmapBtn::setLargeFont(bool on)
-{
+void CGDIBitmapBtn::setLargeFont(bool on) {
     largeFont_ = on;
     update();
 }
 
-void CGDIBitmapBtn::setNotifyPresses(bool on, MessageSink* sink)
-{
+void CGDIBitmapBtn::setNotifyPresses(bool on, MessageSink* sink) {
     notify_ = on;
     sink_ = sink;
 }
 
-void CGDIBitmapBtn::setLatched(bool on)
-{
+void CGDIBitmapBtn::setLatched(bool on) {
     if (latched_ == on) return;
     latched_ = on;
     update();
 }
 
-CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const
-{
+CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const {
     if (checkMode_ && latched_) return useAltPressed_ ? LookKind::AltPressed : LookKind::Pressed;
     if (!checkMode_ && isDown()) return LookKind::Pressed;
     if (hovering_ && hoverLooks_) return LookKind::Hover;
@@ -126,37 +122,43 @@ CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const
     return useAltNormal_ ? LookKind::AltNormal : LookKind::Normal;
 }
 
-QColor CGDIBitmapBtn::currentTextColor() const
-{
+QColor CGDIBitmapBtn::currentTextColor() const {
     switch (currentLook()) {
-    case LookKind::Pressed:
-    case LookKind::AltPressed: return textPressed_;
-    case LookKind::Hover: return textHover_;
-    case LookKind::Disabled: return kDisabledText;
-    default: return textNormal_;
+        case LookKind::Pressed:
+        case LookKind::AltPressed:
+            return textPressed_;
+        case LookKind::Hover:
+            return textHover_;
+        case LookKind::Disabled:
+            return kDisabledText;
+        default:
+            return textNormal_;
     }
 }
 
-const QPixmap& CGDIBitmapBtn::pixmapFor(LookKind kind) const
-{
+const QPixmap& CGDIBitmapBtn::pixmapFor(LookKind kind) const {
     switch (kind) {
-    case LookKind::Hover: return hover_;
-    case LookKind::Pressed: return pressed_;
-    case LookKind::Disabled: return disabled_;
-    case LookKind::AltNormal: return altNormal_.isNull() ? normal_ : altNormal_;
-    case LookKind::AltPressed: return altPressed_.isNull() ? pressed_ : altPressed_;
-    case LookKind::Normal: break;
+        case LookKind::Hover:
+            return hover_;
+        case LookKind::Pressed:
+            return pressed_;
+        case LookKind::Disabled:
+            return disabled_;
+        case LookKind::AltNormal:
+            return altNormal_.isNull() ? normal_ : altNormal_;
+        case LookKind::AltPressed:
+            return altPressed_.isNull() ? pressed_ : altPressed_;
+        case LookKind::Normal:
+            break;
     }
     return normal_;
 }
 
-QSize CGDIBitmapBtn::sizeHint() const
-{
+QSize CGDIBitmapBtn::sizeHint() const {
     return normal_.isNull() ? QSize(40, 20) : normal_.size();
 }
 
-void CGDIBitmapBtn::paintEvent(QPaintEvent*)
-{
+void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const LookKind look = currentLook();
     const QPixmap& pix = pixmapFor(look);
@@ -167,12 +169,13 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*)
     p.setFont(font);
     p.setPen(currentTextColor());
     QRect r = captionArea(font);
-    if (captionRect_ && (look == LookKind::Pressed || look == LookKind::AltPressed)) r.translate(1, 1);
-    p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, shownCaption());
+    if (captionRect_ && (look == LookKind::Pressed || look == LookKind::AltPressed))
+        r.translate(1, 1);
+    p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+               shownCaption());
 }
 
-QRect CGDIBitmapBtn::captionArea(const QFont& font) const
-{
+QRect CGDIBitmapBtn::captionArea(const QFont& font) const {
     const int textHeight = QFontMetrics(font).height();
     QRect r(8, height() / 2 - textHeight / 2, 0, textHeight);
     r.setRight(width() - 5);
@@ -183,24 +186,26 @@ QRect CGDIBitmapBtn::captionArea(const QFont& font) const
     return r;
 }
 
-QString CGDIBitmapBtn::shownCaption() const
-{
+QString CGDIBitmapBtn::shownCaption() const {
     const QFont font = skinFont(largeFont_ ? 20 : 14, QFont::Light);
-    return QFontMetrics(font).elidedText(text(), Qt::ElideRight, std::max(0, captionArea(font).width()));
+    return QFontMetrics(font).elidedText(text(), Qt::ElideRight,
+                                         std::max(0, captionArea(font).width()));
 }
 
-void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event)
-{
-    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
-    if (!(leftHeld && !hovering_)) setHovering(rect().contains(event->position().toPoint()));
+void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event) {
+    // A drag that started elsewhere and passes over the button is not a hover.
+    if (event->buttons().testFlag(Qt::LeftButton) && !hovering_) {
+        QAbstractButton::mouseMoveEvent(event);
+        return;
+    }
+    setHovering(rect().contains(event->position().toPoint()));
     QAbstractButton::mouseMoveEvent(event);
     if (QWidget* parent = parentWidget())
-        forwardMove(parent, mapToParent(event->position()), event->globalPosition(), event->buttons(),
-                    event->modifiers());
+        forwardMove(parent, mapToParent(event->position()), event->globalPosition(),
+                    event->buttons(), event->modifiers());
 }
 
-void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event)
-{
+void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         if (QWidget* top = window(); top && !top->isActiveWindow()) top->activateWindow();
         if (toggleOnClick_) {
@@ -215,8 +220,7 @@ void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event)
     QAbstractButton::mousePressEvent(event);
 }
 
-void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event)
-{
+void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && notify_) {
         emit skinMouse(514);
         postTo(sink_, Msg::SkinButtonMouse, 514, reinterpret_cast<intptr_t>(this));
@@ -224,32 +228,27 @@ void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event)
     QAbstractButton::mouseReleaseEvent(event);
 }
 
-void CGDIBitmapBtn::enterEvent(QEnterEvent* event)
-{
+void CGDIBitmapBtn::enterEvent(QEnterEvent* event) {
     if (!QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)) setHovering(true);
     QAbstractButton::enterEvent(event);
 }
 
-void CGDIBitmapBtn::leaveEvent(QEvent* event)
-{
+void CGDIBitmapBtn::leaveEvent(QEvent* event) {
     setHovering(false);
     QAbstractButton::leaveEvent(event);
 }
 
-void CGDIBitmapBtn::focusOutEvent(QFocusEvent* event)
-{
+void CGDIBitmapBtn::focusOutEvent(QFocusEvent* event) {
     setHovering(false);
     QAbstractButton::focusOutEvent(event);
 }
 
-void CGDIBitmapBtn::changeEvent(QEvent* event)
-{
+void CGDIBitmapBtn::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) update();
     QAbstractButton::changeEvent(event);
 }
 
-void CGDIBitmapBtn::setHovering(bool on)
-{
+void CGDIBitmapBtn::setHovering(bool on) {
     if (hovering_ == on) return;
     hovering_ = on;
     update();

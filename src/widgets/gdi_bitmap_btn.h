@@ -21,14 +21,18 @@ class CGDIBitmapBtn : public QAbstractButton {
     Q_PROPERTY(bool toggleOnClick READ toggleOnClick)
     Q_PROPERTY(int userValue READ userValue WRITE setUserValue)
 
-public:
+  public:
     enum class LookKind { Normal, Hover, Pressed, Disabled, AltNormal, AltPressed };
 
     explicit CGDIBitmapBtn(QWidget* parent = nullptr);
 
     // Cuts each given page image at `rect` (page coordinates) and places the button there.
-    void SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover, const QImage& pressed,
-                    const QImage& disabled, const QImage* altNormal = nullptr, const QImage* altPressed = nullptr);
+    void SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover,
+                    const QImage& pressed, const QImage& disabled,
+                    const QImage* altNormal = nullptr, const QImage* altPressed = nullptr);
+    // Looks that already have the widget's size (for example the trophy pictures), used whole.
+    void SetLooks(const QImage& normal, const QImage& hover, const QImage& pressed,
+                  const QImage& disabled);
     void SetText(const QString& text);
     void SetTextColors(const QColor& normal, const QColor& hover, const QColor& pressed);
     void SetCheckMode(bool checkMode, bool toggleOnClick);
@@ -56,11 +60,11 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     // 513 on left press, 514 on release, with notification on (WM_SKIN_BUTTON_MOUSE).
     void skinMouse(int wParam);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -70,7 +74,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void setHovering(bool on);
     const QPixmap& pixmapFor(LookKind kind) const;
     QRect captionArea(const QFont& font) const;

@@ -11,14 +11,12 @@ namespace {
 const QColor kNormalText(189, 189, 200), kHoverText(255, 255, 255), kPressedText(38, 29, 5);
 }
 
-CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent)
-{
+CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* parent)
-{
+void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* parent) {
     if (parent && parent != parentWidget()) setParent(parent);
     // The polygon's edge pixels belong to the shape, as a filled Windows region's would.
     box_ = shape.boundingRect();
@@ -30,14 +28,13 @@ void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* par
     show();
 }
 
-void CIrrButton::SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId)
-{
+void CIrrButton::SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId) {
     SetImages(loadResourceImage(normalId), loadResourceImage(pressedId), loadResourceImage(hoverId),
               loadResourceImage(disabledId));
 }
 
-void CIrrButton::SetImages(const QImage& normal, const QImage& pressed, const QImage& hover, const QImage& disabled)
-{
+void CIrrButton::SetImages(const QImage& normal, const QImage& pressed, const QImage& hover,
+                           const QImage& disabled) {
     normal_ = normal;
     pressed_ = pressed;
     hover_ = hover;
@@ -45,36 +42,30 @@ void CIrrButton::SetImages(const QImage& normal, const QImage& pressed, const QI
     update();
 }
 
-void CIrrButton::SetTooltip(const QString& text, bool active)
-{
+void CIrrButton::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
 }
 
-void CIrrButton::setLatched(bool on)
-{
+void CIrrButton::setLatched(bool on) {
     if (latched_ == on) return;
     latched_ = on;
     update();
 }
 
-void CIrrButton::setCheckMode(bool on)
-{
+void CIrrButton::setCheckMode(bool on) {
     checkMode_ = on;
     update();
 }
 
-bool CIrrButton::hitTest(const QPoint& pos) const
-{
+bool CIrrButton::hitTest(const QPoint& pos) const {
     return rect().contains(pos) && shape_.contains(pos);
 }
 
-bool CIrrButton::hitButton(const QPoint& pos) const
-{
+bool CIrrButton::hitButton(const QPoint& pos) const {
     return hitTest(pos);
 }
 
-CIrrButton::LookKind CIrrButton::currentLook() const
-{
+CIrrButton::LookKind CIrrButton::currentLook() const {
     if (checkMode_ && latched_) return LookKind::Pressed;
     if (!checkMode_ && !isEnabled()) return LookKind::Disabled;
     if (!checkMode_ && isDown()) return LookKind::Pressed;
@@ -82,19 +73,19 @@ CIrrButton::LookKind CIrrButton::currentLook() const
     return LookKind::Normal;
 }
 
-QSize CIrrButton::sizeHint() const
-{
+QSize CIrrButton::sizeHint() const {
     return box_.size();
 }
 
-void CIrrButton::paintEvent(QPaintEvent*)
-{
+void CIrrButton::paintEvent(QPaintEvent*) {
     const LookKind look = currentLook();
-    const QImage& img = look == LookKind::Pressed   ? pressed_
+    const QImage& img = look == LookKind::Pressed    ? pressed_
                         : look == LookKind::Hover    ? hover_
                         : look == LookKind::Disabled ? disabled_
                                                      : normal_;
-    const QColor colour = look == LookKind::Pressed ? kPressedText : look == LookKind::Hover ? kHoverText : kNormalText;
+    const QColor colour = look == LookKind::Pressed ? kPressedText
+                          : look == LookKind::Hover ? kHoverText
+                                                    : kNormalText;
     QPainter p(this);
     p.setClipRegion(shape_);
     if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_);
@@ -109,21 +100,18 @@ void CIrrButton::paintEvent(QPaintEvent*)
     p.drawText(QPoint(x, y + QFontMetrics(font).ascent()) - box_.topLeft(), text());
 }
 
-void CIrrButton::mouseMoveEvent(QMouseEvent* event)
-{
+void CIrrButton::mouseMoveEvent(QMouseEvent* event) {
     setHovering(hitTest(event->position().toPoint()));
     QAbstractButton::mouseMoveEvent(event);
 }
 
-void CIrrButton::press()
-{
+void CIrrButton::press() {
     setDown(true);
     emit pressed();
     emit clicked(isChecked());
 }
 
-void CIrrButton::mousePressEvent(QMouseEvent* event)
-{
+void CIrrButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !hitTest(event->position().toPoint())) {
         event->ignore();
         return;
@@ -131,13 +119,11 @@ void CIrrButton::mousePressEvent(QMouseEvent* event)
     press();
 }
 
-void CIrrButton::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void CIrrButton::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
 
-void CIrrButton::mouseReleaseEvent(QMouseEvent* event)
-{
+void CIrrButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     setDown(false);
     setHovering(hitTest(event->position().toPoint()));
@@ -145,20 +131,17 @@ void CIrrButton::mouseReleaseEvent(QMouseEvent* event)
     update();
 }
 
-void CIrrButton::leaveEvent(QEvent* event)
-{
+void CIrrButton::leaveEvent(QEvent* event) {
     setHovering(false);
     QAbstractButton::leaveEvent(event);
 }
 
-void CIrrButton::changeEvent(QEvent* event)
-{
+void CIrrButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) update();
     QAbstractButton::changeEvent(event);
 }
 
-void CIrrButton::setHovering(bool on)
-{
+void CIrrButton::setHovering(bool on) {
     if (hovering_ == on) return;
     hovering_ = on;
     update();

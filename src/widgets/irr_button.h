@@ -15,7 +15,7 @@ class CIrrButton : public QAbstractButton {
     Q_PROPERTY(bool hovering READ hovering)
     Q_PROPERTY(bool checkMode READ checkMode WRITE setCheckMode)
 
-public:
+  public:
     enum class LookKind { Normal, Hover, Pressed, Disabled };
 
     explicit CIrrButton(QWidget* parent = nullptr);
@@ -24,7 +24,8 @@ public:
     void Create(const QString& text, const QPolygon& shape, QWidget* parent);
     // Page-sized looks, in the order normal, pressed, hover, disabled.
     void SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId);
-    void SetImages(const QImage& normal, const QImage& pressed, const QImage& hover, const QImage& disabled);
+    void SetImages(const QImage& normal, const QImage& pressed, const QImage& hover,
+                   const QImage& disabled);
     void SetTooltip(const QString& text, bool active);
 
     bool latched() const { return latched_; }
@@ -39,7 +40,7 @@ public:
     LookKind currentLook() const;
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,7 +50,7 @@ protected:
     void changeEvent(QEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
-private:
+  private:
     void setHovering(bool on);
     void press();
 

@@ -18,23 +18,21 @@ constexpr int kMaxRenameChars = 20;
 constexpr qsizetype kMaxCommittedChars = 2048;
 
 // Only one rename edit exists at a time in the whole program.
-QPointer<QLineEdit>& openRenameEdit()
-{
+QPointer<QLineEdit>& openRenameEdit() {
     static QPointer<QLineEdit> edit;
     return edit;
 }
 
 class ListBoxExDelegate : public QStyledItemDelegate {
-public:
+  public:
     explicit ListBoxExDelegate(CListBoxEx* list) : QStyledItemDelegate(list), list_(list) {}
 
-    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
-    {
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         return QSize(list_->viewport()->width(), list_->itemHeight());
     }
 
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         const QRect r = option.rect;
         p->save();
@@ -47,25 +45,26 @@ public:
         if (list_->iconsOn() && kind != 0) {
             textLeft = r.left() + kIconSize + 10;
             const QPixmap icon = list_->icon(kind, selected);
-            if (!icon.isNull()) p->drawPixmap(QRect(r.left() + 5, r.top() + 1, kIconSize, kIconSize), icon);
+            if (!icon.isNull())
+                p->drawPixmap(QRect(r.left() + 5, r.top() + 1, kIconSize, kIconSize), icon);
         }
         p->setPen(colour);
         p->setFont(list_->font());
         const QRect textRect(textLeft, r.top(), r.right() - textLeft, r.height());
-        const QString text =
-            QFontMetrics(list_->font()).elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, textRect.width());
+        const QString text = QFontMetrics(list_->font())
+                                 .elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
+                                             textRect.width());
         p->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         p->restore();
     }
 
-private:
+  private:
     CListBoxEx* list_;
 };
 
 }  // namespace
 
-CListBoxEx::CListBoxEx(QWidget* parent) : QListWidget(parent)
-{
+CListBoxEx::CListBoxEx(QWidget* parent) : QListWidget(parent) {
     setFont(skinFont(14, QFont::Normal));
     setItemDelegate(new ListBoxExDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -87,13 +86,11 @@ CListBoxEx::CListBoxEx(QWidget* parent) : QListWidget(parent)
     });
 }
 
-CListBoxEx::~CListBoxEx()
-{
+CListBoxEx::~CListBoxEx() {
     closing_ = true;
 }
 
-uint32_t CListBoxEx::storedData(uint32_t iconKind, uint32_t value)
-{
+uint32_t CListBoxEx::storedData(uint32_t iconKind, uint32_t value) {
     if (iconKind == 0) {
         iconsOn_ = 0;
         return value;
@@ -102,15 +99,14 @@ uint32_t CListBoxEx::storedData(uint32_t iconKind, uint32_t value)
     return (iconKind << 24) + (value & 0xFFFFFFu);
 }
 
-void CListBoxEx::selectQuietly(int index)
-{
+void CListBoxEx::selectQuietly(int index) {
     quiet_ = true;
     setCurrentRow(index);
     quiet_ = false;
 }
 
-int CListBoxEx::AddItem(uint32_t iconKind, const QString& text, uint32_t value, bool startRenaming)
-{
+int CListBoxEx::AddItem(uint32_t iconKind, const QString& text, uint32_t value,
+                        bool startRenaming) {
     closeRename();
     auto* item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, storedData(iconKind, value));
@@ -121,8 +117,7 @@ int CListBoxEx::AddItem(uint32_t iconKind, const QString& text, uint32_t value, 
     return index;
 }
 
-void CListBoxEx::InsertItem(int index, uint32_t iconKind, const QString& text, uint32_t value)
-{
+void CListBoxEx::InsertItem(int index, uint32_t iconKind, const QString& text, uint32_t value) {
     index = std::clamp(index, 0, count());
     auto* item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, storedData(iconKind, value));
@@ -130,8 +125,7 @@ void CListBoxEx::InsertItem(int index, uint32_t iconKind, const QString& text, u
     selectQuietly(index);
 }
 
-void CListBoxEx::ReplaceItem(int index, uint32_t iconKind, const QString& text, uint32_t value)
-{
+void CListBoxEx::ReplaceItem(int index, uint32_t iconKind, const QString& text, uint32_t value) {
     if (index < 0 || index >= count()) return;
     quiet_ = true;
     delete takeItem(index);
@@ -139,8 +133,7 @@ void CListBoxEx::ReplaceItem(int index, uint32_t iconKind, const QString& text, 
     InsertItem(index, iconKind, text, value);
 }
 
-void CListBoxEx::DeleteItem(int index)
-{
+void CListBoxEx::DeleteItem(int index) {
     if (index < 0 || index >= count()) return;
     if (edit_ && editIndex_ == index) closeRename();
     quiet_ = true;
@@ -148,41 +141,35 @@ void CListBoxEx::DeleteItem(int index)
     quiet_ = false;
 }
 
-uint32_t CListBoxEx::itemData(int index) const
-{
+uint32_t CListBoxEx::itemData(int index) const {
     const QListWidgetItem* it = item(index);
     return it ? it->data(Qt::UserRole).toUInt() : 0;
 }
 
-QString CListBoxEx::itemText(int index) const
-{
+QString CListBoxEx::itemText(int index) const {
     const QListWidgetItem* it = item(index);
     return it ? it->text() : QString();
 }
 
-void CListBoxEx::SetBackgroundColour(const QColor& background, const QColor& selectedBackground)
-{
+void CListBoxEx::SetBackgroundColour(const QColor& background, const QColor& selectedBackground) {
     background_ = background;
     selectedBackground_ = selectedBackground;
     applyPalette();
     viewport()->update();
 }
 
-void CListBoxEx::SetTextColours(const QColor& normal, const QColor& selected)
-{
+void CListBoxEx::SetTextColours(const QColor& normal, const QColor& selected) {
     text_ = normal;
     selectedText_ = selected;
     viewport()->update();
 }
 
-void CListBoxEx::SetItemHeight(int height)
-{
+void CListBoxEx::SetItemHeight(int height) {
     itemHeight_ = std::max(1, height);
     doItemsLayout();
 }
 
-void CListBoxEx::applyPalette()
-{
+void CListBoxEx::applyPalette() {
     QPalette pal = palette();
     const QColor base = isEnabled() ? background_ : pal.color(QPalette::Disabled, QPalette::Window);
     pal.setColor(QPalette::Base, base);
@@ -191,24 +178,23 @@ void CListBoxEx::applyPalette()
     viewport()->setAutoFillBackground(true);
 }
 
-void CListBoxEx::changeEvent(QEvent* event)
-{
+void CListBoxEx::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) applyPalette();
     QListWidget::changeEvent(event);
 }
 
-QPixmap CListBoxEx::icon(uint32_t kind, bool selected) const
-{
+QPixmap CListBoxEx::icon(uint32_t kind, bool selected) const {
     static const char* names[] = {"up", "down", "delay"};
     if (kind < 2 || kind > 4) return {};
-    const QString file = QString::fromLatin1(names[kind - 2]) + (selected ? "_select.png" : "_normal.png");
+    const QString file =
+        QString::fromLatin1(names[kind - 2]) + (selected ? "_select.png" : "_normal.png");
     auto it = icons_.find(file);
-    if (it == icons_.end()) it = icons_.insert(file, QPixmap::fromImage(LoadSkinImage(skinPath(programDir_, file))));
+    if (it == icons_.end())
+        it = icons_.insert(file, QPixmap::fromImage(LoadSkinImage(skinPath(programDir_, file))));
     return it.value();
 }
 
-bool CListBoxEx::StartRename(int index)
-{
+bool CListBoxEx::StartRename(int index) {
     if (openRenameEdit() || index < 0 || index >= count()) return false;
     QListWidgetItem* it = item(index);
     scrollToItem(it);
@@ -229,8 +215,7 @@ bool CListBoxEx::StartRename(int index)
     return true;
 }
 
-void CListBoxEx::closeRename()
-{
+void CListBoxEx::closeRename() {
     if (!edit_) return;
     QLineEdit* edit = edit_;
     edit_ = nullptr;
@@ -242,8 +227,7 @@ void CListBoxEx::closeRename()
     viewport()->update();
 }
 
-void CListBoxEx::commitRename()
-{
+void CListBoxEx::commitRename() {
     if (!edit_) return;
     const int index = editIndex_;
     const QString text = edit_->text().left(kMaxCommittedChars);
@@ -262,15 +246,13 @@ void CListBoxEx::commitRename()
     postTo(sink_, Msg::ListEdited, static_cast<uintptr_t>(controlId_), index);
 }
 
-void CListBoxEx::cancelRename()
-{
+void CListBoxEx::cancelRename() {
     const int index = editIndex_;
     closeRename();
     if (index >= 0 && index < count()) selectQuietly(index);
 }
 
-bool CListBoxEx::eventFilter(QObject* watched, QEvent* event)
-{
+bool CListBoxEx::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && !closing_) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
@@ -293,8 +275,7 @@ bool CListBoxEx::eventFilter(QObject* watched, QEvent* event)
     return QListWidget::eventFilter(watched, event);
 }
 
-void CListBoxEx::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void CListBoxEx::mouseDoubleClickEvent(QMouseEvent* event) {
     if (renameOnDoubleClick_ && !edit_) {
         const QModelIndex index = indexAt(event->position().toPoint());
         if (index.isValid()) {
@@ -305,8 +286,7 @@ void CListBoxEx::mouseDoubleClickEvent(QMouseEvent* event)
     QListWidget::mouseDoubleClickEvent(event);
 }
 
-void CListBoxEx::mouseMoveEvent(QMouseEvent* event)
-{
+void CListBoxEx::mouseMoveEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     const int row = index.isValid() ? index.row() : -1;
     if (row != hot_) {
@@ -317,8 +297,7 @@ void CListBoxEx::mouseMoveEvent(QMouseEvent* event)
     QListWidget::mouseMoveEvent(event);
 }
 
-void CListBoxEx::leaveEvent(QEvent* event)
-{
+void CListBoxEx::leaveEvent(QEvent* event) {
     hot_ = -1;
     QListWidget::leaveEvent(event);
 }

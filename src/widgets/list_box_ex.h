@@ -5,13 +5,12 @@
 // (WM_LIST_EDITED). Selections the program makes are not reported.
 #include <QColor>
 #include <QHash>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPointer>
 
 #include "common/messages.h"
-
-class QLineEdit;
 
 namespace z408 {
 
@@ -21,7 +20,7 @@ class CListBoxEx : public QListWidget {
     Q_PROPERTY(bool renameOnDoubleClick READ renameOnDoubleClick WRITE setRenameOnDoubleClick)
     Q_PROPERTY(int hotItem READ hotItem)
 
-public:
+  public:
     enum IconKind : uint32_t { NoIcon = 0, Blank = 1, Up = 2, Down = 3, Delay = 4 };
 
     explicit CListBoxEx(QWidget* parent = nullptr);
@@ -61,18 +60,18 @@ public:
     int itemHeight() const { return itemHeight_; }
     QPixmap icon(uint32_t kind, bool selected) const;
 
-signals:
+  signals:
     void listSelected(int controlId, int index);
     void listEdited(int controlId, int index);
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     uint32_t storedData(uint32_t iconKind, uint32_t value);
     void selectQuietly(int index);
     void closeRename();

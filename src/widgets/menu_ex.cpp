@@ -12,20 +12,17 @@ constexpr int kTop = 6, kItemHeight = 22, kSeparatorHeight = 4, kWidth = 116;
 const QColor kHot(0, 147, 209), kHotText(245, 245, 245), kText(5, 5, 5), kSeparator(245, 245, 245);
 }  // namespace
 
-CMenuEx::CMenuEx(QWidget* owner) : CWndPopup(owner)
-{
+CMenuEx::CMenuEx(QWidget* owner) : CWndPopup(owner) {
     setMouseTracking(true);
     layoutItems();
 }
 
-void CMenuEx::AddItem(const QString& text, int iconResource, intptr_t itemData)
-{
+void CMenuEx::AddItem(const QString& text, int iconResource, intptr_t itemData) {
     AddItem(text, loadResourceImage(iconResource), itemData);
     items_.back().id = iconResource;
 }
 
-void CMenuEx::AddItem(const QString& text, const QImage& icon, intptr_t itemData)
-{
+void CMenuEx::AddItem(const QString& text, const QImage& icon, intptr_t itemData) {
     Item item;
     item.text = text;
     item.icon = icon;
@@ -34,16 +31,14 @@ void CMenuEx::AddItem(const QString& text, const QImage& icon, intptr_t itemData
     layoutItems();
 }
 
-void CMenuEx::AddSeparator()
-{
+void CMenuEx::AddSeparator() {
     Item item;
     item.separator = true;
     items_.push_back(item);
     layoutItems();
 }
 
-void CMenuEx::layoutItems()
-{
+void CMenuEx::layoutItems() {
     int y = kTop;
     for (Item& item : items_) {
         if (item.separator) {
@@ -58,8 +53,7 @@ void CMenuEx::layoutItems()
     update();
 }
 
-void CMenuEx::drawTexts(QPainter& p) const
-{
+void CMenuEx::drawTexts(QPainter& p) const {
     p.setFont(popupFont());
     for (int i = 0; i < items_.size(); ++i) {
         const Item& item = items_[i];
@@ -75,8 +69,7 @@ void CMenuEx::drawTexts(QPainter& p) const
     }
 }
 
-void CMenuEx::drawImages(QPainter& p) const
-{
+void CMenuEx::drawImages(QPainter& p) const {
     for (const Item& item : items_) {
         if (item.separator || item.icon.isNull()) continue;
         const int x = item.rect.left() + (25 - item.icon.width()) / 2;
@@ -85,33 +78,28 @@ void CMenuEx::drawImages(QPainter& p) const
     }
 }
 
-int CMenuEx::itemAt(const QPoint& pos) const
-{
+int CMenuEx::itemAt(const QPoint& pos) const {
     for (int i = 0; i < items_.size(); ++i)
         if (!items_[i].separator && items_[i].rect.contains(pos)) return i;
     return -1;
 }
 
-void CMenuEx::setHot(int index)
-{
+void CMenuEx::setHot(int index) {
     if (index == hot_) return;
     hot_ = index;
     update();
 }
 
-void CMenuEx::mouseMoveEvent(QMouseEvent* event)
-{
+void CMenuEx::mouseMoveEvent(QMouseEvent* event) {
     setHot(itemAt(event->position().toPoint()));
 }
 
-void CMenuEx::mousePressEvent(QMouseEvent* event)
-{
+void CMenuEx::mousePressEvent(QMouseEvent* event) {
     // A press outside the popup closes it; inside, the choice is made on release.
     if (!rect().contains(event->position().toPoint())) close();
 }
 
-void CMenuEx::mouseReleaseEvent(QMouseEvent* event)
-{
+void CMenuEx::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint pos = event->position().toPoint();
     if (hot_ >= 0 && hot_ < items_.size() && items_[hot_].rect.contains(pos)) {
@@ -121,8 +109,7 @@ void CMenuEx::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
-void CMenuEx::leaveEvent(QEvent* event)
-{
+void CMenuEx::leaveEvent(QEvent* event) {
     setHot(-1);
     CWndPopup::leaveEvent(event);
 }

@@ -13,7 +13,7 @@ class CMenuEx : public CWndPopup {
     Q_OBJECT
     Q_PROPERTY(int hotItem READ hotItem)
 
-public:
+  public:
     struct Item {
         bool separator = false;
         int id = 0;  // also the icon's resource number
@@ -32,10 +32,10 @@ public:
     int hotItem() const { return hot_; }
     QSize sizeHint() const override { return size(); }
 
-signals:
+  signals:
     void itemChosen(intptr_t data);
 
-protected:
+  protected:
     void drawTexts(QPainter& p) const override;
     void drawImages(QPainter& p) const override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -43,7 +43,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     void layoutItems();
     int itemAt(const QPoint& pos) const;
     void setHot(int index);

@@ -8,7 +8,7 @@ namespace z408 {
 class CMenuExA : public CMenuEx {
     Q_OBJECT
 
-public:
+  public:
     explicit CMenuExA(QWidget* owner = nullptr);
 
     // Creates the popup at `screenPos` with the background resource 129 and the twelve items.

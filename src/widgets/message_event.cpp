@@ -5,22 +5,17 @@
 namespace z408 {
 
 MessageEvent::MessageEvent(Msg msg, uintptr_t wParam, intptr_t lParam)
-    : QEvent(eventType()), msg_(msg), wParam_(wParam), lParam_(lParam)
-{
-}
+    : QEvent(eventType()), msg_(msg), wParam_(wParam), lParam_(lParam) {}
 
-QEvent::Type MessageEvent::eventType()
-{
+QEvent::Type MessageEvent::eventType() {
     static const QEvent::Type type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
 
 QtMessageSink::QtMessageSink(QObject* target) : target_(target) {}
 
-void QtMessageSink::post(Msg msg, uintptr_t wParam, intptr_t lParam)
-{
-    // QPointer is only read here; postEvent itself is thread-safe and drops events for objects
-    // destroyed before delivery.
+void QtMessageSink::post(Msg msg, uintptr_t wParam, intptr_t lParam) {
+    // postEvent is thread-safe; events still queued when the target is destroyed are dropped.
     QObject* t = target_.data();
     if (t) QCoreApplication::postEvent(t, new MessageEvent(msg, wParam, lParam));
 }

@@ -9,7 +9,7 @@
 namespace z408 {
 
 class MessageEvent : public QEvent {
-public:
+  public:
     MessageEvent(Msg msg, uintptr_t wParam, intptr_t lParam);
     static QEvent::Type eventType();
 
@@ -17,26 +17,25 @@ public:
     uintptr_t wParam() const { return wParam_; }
     intptr_t lParam() const { return lParam_; }
 
-private:
+  private:
     Msg msg_;
     uintptr_t wParam_;
     intptr_t lParam_;
 };
 
-// Posts MessageEvents to one QObject; safe from any thread. Posts to a destroyed target are
-// dropped.
+// Posts MessageEvents to one QObject; post() may be called from any thread while the target
+// lives (the target must outlive the threads that post to it).
 class QtMessageSink : public MessageSink {
-public:
+  public:
     explicit QtMessageSink(QObject* target);
     void post(Msg msg, uintptr_t wParam, intptr_t lParam) override;
 
-private:
+  private:
     QPointer<QObject> target_;
 };
 
 // Widgets post through an optional sink; this keeps the null check in one place.
-inline void postTo(MessageSink* sink, Msg msg, uintptr_t wParam, intptr_t lParam)
-{
+inline void postTo(MessageSink* sink, Msg msg, uintptr_t wParam, intptr_t lParam) {
     if (sink) sink->post(msg, wParam, lParam);
 }
 

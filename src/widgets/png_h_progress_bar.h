@@ -15,13 +15,14 @@ class CPngHProgressBar : public QWidget {
     Q_PROPERTY(bool readOnly READ readOnly WRITE SetReadOnly)
     Q_PROPERTY(bool dragging READ dragging)
 
-public:
+  public:
     explicit CPngHProgressBar(QWidget* owner = nullptr);
 
     // Places the bar at `rect` of the owner (owner coordinates).
     void Create(const QRect& rect, QWidget* owner, int id);
     // Keeps the pieces at (x, y, width, height) of the background and the fill page images.
-    void SetImages(int x, int y, int width, int height, const QImage& background, const QImage& fill);
+    void SetImages(int x, int y, int width, int height, const QImage& background,
+                   const QImage& fill);
     void SetRange(int minimum, int maximum);
     void SetPos(int value);
     void SetReadOnly(bool on) { readOnly_ = on; }
@@ -35,17 +36,17 @@ public:
     int fillWidth() const;
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void progressDragged(int value, int id);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     int valueAtPointer(const QPointF& local) const;
 
     QWidget* owner_ = nullptr;

@@ -9,20 +9,17 @@
 
 namespace z408 {
 
-CPngHSlider::CPngHSlider(QWidget* parent) : QWidget(parent)
-{
+CPngHSlider::CPngHSlider(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-bool CPngHSlider::LoadImage(const QString& path)
-{
+bool CPngHSlider::LoadImage(const QString& path) {
     QImage img = LoadSkinImage(path);
     SetImage(img);
     return !img.isNull();
 }
 
-void CPngHSlider::SetImage(const QImage& image)
-{
+void CPngHSlider::SetImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_ARGB32);
     if (image_.isNull()) return;
     resize(image_.size());
@@ -48,22 +45,19 @@ void CPngHSlider::SetImage(const QImage& image)
     update();
 }
 
-void CPngHSlider::SetTrack(int left, int top, int right, int bottom)
-{
+void CPngHSlider::SetTrack(int left, int top, int right, int bottom) {
     trackLeft_ = left;
     trackTop_ = top;
     trackRight_ = right;
     trackBottom_ = bottom;
 }
 
-void CPngHSlider::SetRange(int minimum, int maximum)
-{
+void CPngHSlider::SetRange(int minimum, int maximum) {
     min_ = minimum;
     max_ = maximum;
 }
 
-void CPngHSlider::SetPos(int value)
-{
+void CPngHSlider::SetPos(int value) {
     if (value < min_ || value > max_) value = min_;
     value_ = value;
     const int span = max_ - min_;
@@ -77,29 +71,27 @@ void CPngHSlider::SetPos(int value)
     move(x, y);
 }
 
-int CPngHSlider::valueForLeft(int left) const
-{
+int CPngHSlider::valueForLeft(int left) const {
     const int room = trackRight_ - width() - trackLeft_;
     if (room <= 0) return min_;
     const int v = min_ + (max_ - min_) * (left - trackLeft_) / room;
     return std::clamp(v, min_, max_);
 }
 
-void CPngHSlider::paintEvent(QPaintEvent*)
-{
+void CPngHSlider::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // A disabled slider keeps its place but its thumb fades, so it does not invite a drag.
+    if (!isEnabled()) p.setOpacity(0.35);
     p.drawImage(0, 0, image_);
 }
 
-void CPngHSlider::mousePressEvent(QMouseEvent* event)
-{
+void CPngHSlider::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !draggable_) return;
     pressX_ = event->position().toPoint().x();
     dragging_ = true;
 }
 
-void CPngHSlider::mouseMoveEvent(QMouseEvent* event)
-{
+void CPngHSlider::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_ || !isEnabled()) return;
     const int dx = event->position().toPoint().x() - pressX_;
     if (endLock_ && ((dx > 0 && value_ >= max_) || (dx < 0 && value_ <= min_))) return;
@@ -109,8 +101,7 @@ void CPngHSlider::mouseMoveEvent(QMouseEvent* event)
     emit moved(v);
 }
 
-void CPngHSlider::mouseReleaseEvent(QMouseEvent* event)
-{
+void CPngHSlider::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !dragging_) return;
     dragging_ = false;
     // The kept value is the one the thumb shows and the last drag reported.

@@ -13,7 +13,7 @@ class CPngHSlider : public QWidget {
     Q_PROPERTY(int value READ value)
     Q_PROPERTY(bool dragging READ dragging)
 
-public:
+  public:
     explicit CPngHSlider(QWidget* parent = nullptr);
 
     // Image from a file; the thumb takes its size and its shape (the colour of the top-left
@@ -36,17 +36,17 @@ public:
     bool dragging() const { return dragging_; }
     QSize sizeHint() const override { return image_.size(); }
 
-signals:
+  signals:
     // The thumb was dragged to a new value.
     void moved(int value);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int valueForLeft(int left) const;
 
     QImage image_;

@@ -10,19 +10,18 @@
 
 namespace z408 {
 
-CPngHSliderBar::CPngHSliderBar(QWidget* owner) : QWidget(owner), thumb_(new CPngHSlider(this))
-{
+CPngHSliderBar::CPngHSliderBar(QWidget* owner) : QWidget(owner), thumb_(new CPngHSlider(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(thumb_, &CPngHSlider::moved, this, &CPngHSliderBar::report);
 }
 
-bool CPngHSliderBar::Create(const QString& thumbPath, int left, int top, int right, int bottom, QWidget* owner, int id)
-{
+bool CPngHSliderBar::Create(const QString& thumbPath, int left, int top, int right, int bottom,
+                            QWidget* owner, int id) {
     return Create(LoadSkinImage(thumbPath), left, top, right, bottom, owner, id);
 }
 
-bool CPngHSliderBar::Create(const QImage& thumb, int left, int top, int right, int bottom, QWidget* owner, int id)
-{
+bool CPngHSliderBar::Create(const QImage& thumb, int left, int top, int right, int bottom,
+                            QWidget* owner, int id) {
     owner_ = owner;
     id_ = id;
     if (owner && owner != parentWidget()) setParent(owner);
@@ -35,43 +34,36 @@ bool CPngHSliderBar::Create(const QImage& thumb, int left, int top, int right, i
     return !thumb.isNull();
 }
 
-void CPngHSliderBar::SetBackground(int x, int y, int width, int height, const QImage& page)
-{
+void CPngHSliderBar::SetBackground(int x, int y, int width, int height, const QImage& page) {
     background_ = page.isNull() ? QImage() : page.copy(x, y, width, height);
     update();
 }
 
-void CPngHSliderBar::SetRange(int minimum, int maximum)
-{
+void CPngHSliderBar::SetRange(int minimum, int maximum) {
     min_ = minimum;
     max_ = maximum;
     thumb_->SetRange(minimum, maximum);
 }
 
-void CPngHSliderBar::SetTrackRect(int left, int top, int right, int bottom)
-{
+void CPngHSliderBar::SetTrackRect(int left, int top, int right, int bottom) {
     track_ = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
     thumb_->SetTrackRect(track_);
 }
 
-void CPngHSliderBar::SetPos(int value)
-{
+void CPngHSliderBar::SetPos(int value) {
     thumb_->SetPos(value);
     update();
 }
 
-int CPngHSliderBar::value() const
-{
+int CPngHSliderBar::value() const {
     return thumb_->value();
 }
 
-QSize CPngHSliderBar::sizeHint() const
-{
+QSize CPngHSliderBar::sizeHint() const {
     return background_.isNull() ? QSize(200, 12) : background_.size();
 }
 
-int CPngHSliderBar::valueAt(int d, int trackWidth, int minimum, int maximum)
-{
+int CPngHSliderBar::valueAt(int d, int trackWidth, int minimum, int maximum) {
     if (trackWidth <= 0) return minimum;
     int value = minimum + d * (maximum - minimum) / trackWidth;
     // Near the top end a click counts as the end value, so the last step is easy to hit.
@@ -82,25 +74,23 @@ int CPngHSliderBar::valueAt(int d, int trackWidth, int minimum, int maximum)
     return std::clamp(value, minimum, maximum);
 }
 
-void CPngHSliderBar::paintEvent(QPaintEvent*)
-{
+void CPngHSliderBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!background_.isNull()) p.drawImage(rect(), background_);
 }
 
-void CPngHSliderBar::mousePressEvent(QMouseEvent* event)
-{
+void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !isEnabled()) return;
     // A track the owner never set has no width: such a bar ignores clicks.
     if (track_.width() <= 0) return;
-    const QPoint inOwner = owner_ ? mapTo(owner_, event->position().toPoint()) : mapToParent(event->position().toPoint());
+    const QPoint inOwner = owner_ ? mapTo(owner_, event->position().toPoint())
+                                  : mapToParent(event->position().toPoint());
     const int value = valueAt(inOwner.x() - track_.left(), track_.width(), min_, max_);
     SetPos(value);
     report(value);
 }
 
-void CPngHSliderBar::report(int value)
-{
+void CPngHSliderBar::report(int value) {
     emit sliderMoved(value, id_);
     postTo(sink_, Msg::SliderMoved, static_cast<uintptr_t>(value), id_);
 }

@@ -16,12 +16,14 @@ class CPngHSliderBar : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int value READ value WRITE SetPos)
 
-public:
+  public:
     explicit CPngHSliderBar(QWidget* owner = nullptr);
 
     // Places the bar at (left, top, right, bottom) of `owner` and makes its thumb from the image.
-    bool Create(const QString& thumbPath, int left, int top, int right, int bottom, QWidget* owner, int id);
-    bool Create(const QImage& thumb, int left, int top, int right, int bottom, QWidget* owner, int id);
+    bool Create(const QString& thumbPath, int left, int top, int right, int bottom, QWidget* owner,
+                int id);
+    bool Create(const QImage& thumb, int left, int top, int right, int bottom, QWidget* owner,
+                int id);
     void SetBackground(int x, int y, int width, int height, const QImage& page);
     void SetRange(int minimum, int maximum);
     // The click track in the owner's coordinates.
@@ -38,14 +40,14 @@ public:
     // The value a click at `d` pixels right of the track's left edge selects.
     static int valueAt(int d, int trackWidth, int minimum, int maximum);
 
-signals:
+  signals:
     void sliderMoved(int value, int id);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void report(int value);
 
     CPngHSlider* thumb_;

@@ -17,7 +17,8 @@ QImage loadResourceImage(int number);
 // "<programDirectory>/skins/<relative>".
 QString skinPath(const QString& programDirectory, const QString& relative);
 
-// The interface font: Noto Sans with CJK and DejaVu fall-backs, sized in pixels.
+// The interface font: Noto Sans with CJK and DejaVu fall-backs, for a character cell of
+// `pixelHeight` pixels.
 QFont skinFont(int pixelHeight, int weight);
 
 }  // namespace z408

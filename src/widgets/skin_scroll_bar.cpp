@@ -6,8 +6,8 @@
 
 namespace z408 {
 
-SkinScrollGeometry skinScrollGeometry(int length, int cell, int minimum, int maximum, int page, int position)
-{
+SkinScrollGeometry skinScrollGeometry(int length, int cell, int minimum, int maximum, int page,
+                                      int position) {
     SkinScrollGeometry g;
     g.arrow = length < 2 * cell ? length / 2 : cell;
     g.track = std::max(length - 2 * cell, 0);
@@ -22,13 +22,13 @@ SkinScrollGeometry skinScrollGeometry(int length, int cell, int minimum, int max
     if (h == 0)
         g.thumbStart = g.arrow + (g.track - g.thumbLength) / 2;
     else
-        g.thumbStart = g.arrow + std::clamp(position - minimum, 0, h) * (g.track - g.thumbLength) / h;
+        g.thumbStart =
+            g.arrow + std::clamp(position - minimum, 0, h) * (g.track - g.thumbLength) / h;
     return g;
 }
 
 CSkinScrollBar::CSkinScrollBar(Qt::Orientation orientation, const QImage& skin, QWidget* parent)
-    : QScrollBar(orientation, parent)
-{
+    : QScrollBar(orientation, parent) {
     setSkin(skin);
     setMouseTracking(true);
     delayTimer_.setSingleShot(true);
@@ -38,29 +38,26 @@ CSkinScrollBar::CSkinScrollBar(Qt::Orientation orientation, const QImage& skin, 
     connect(&repeatTimer_, &QTimer::timeout, this, &CSkinScrollBar::repeatStep);
 }
 
-void CSkinScrollBar::setSkin(const QImage& skin)
-{
+void CSkinScrollBar::setSkin(const QImage& skin) {
     skin_ = skin;
     cell_ = skin.isNull() ? 12 : std::max(1, skin.width() / 9);
     updateGeometry();
     update();
 }
 
-QSize CSkinScrollBar::sizeHint() const
-{
+QSize CSkinScrollBar::sizeHint() const {
     return orientation() == Qt::Vertical ? QSize(cell_, 4 * cell_) : QSize(4 * cell_, cell_);
 }
 
-SkinScrollGeometry CSkinScrollBar::currentGeometry() const
-{
+SkinScrollGeometry CSkinScrollBar::currentGeometry() const {
     // Qt's maximum excludes the last page; the skinned geometry counts it in.
     const int page = pageStep();
     const int position = dragging_ ? trackValue_ : sliderPosition();
-    return skinScrollGeometry(length(), cell_, minimum(), maximum() + std::max(page, 1) - 1, page, position);
+    return skinScrollGeometry(length(), cell_, minimum(), maximum() + std::max(page, 1) - 1, page,
+                              position);
 }
 
-CSkinScrollBar::Part CSkinScrollBar::partAt(const QPoint& pos) const
-{
+CSkinScrollBar::Part CSkinScrollBar::partAt(const QPoint& pos) const {
     const SkinScrollGeometry g = currentGeometry();
     const int a = along(pos);
     if (a < 0 || a >= length()) return Part::None;
@@ -72,25 +69,24 @@ CSkinScrollBar::Part CSkinScrollBar::partAt(const QPoint& pos) const
     return Part::Thumb;
 }
 
-QRect CSkinScrollBar::partRect(int start, int len) const
-{
-    return orientation() == Qt::Vertical ? QRect(0, start, width(), len) : QRect(start, 0, len, height());
+QRect CSkinScrollBar::partRect(int start, int len) const {
+    return orientation() == Qt::Vertical ? QRect(0, start, width(), len)
+                                         : QRect(start, 0, len, height());
 }
 
-QRect CSkinScrollBar::cellRect(int kind, int row) const
-{
+QRect CSkinScrollBar::cellRect(int kind, int row) const {
     const int column = (orientation() == Qt::Vertical ? 0 : 4) + kind;
     return QRect(column * cell_, row * cell_, cell_, cell_);
 }
 
-void CSkinScrollBar::paintEvent(QPaintEvent*)
-{
+void CSkinScrollBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (skin_.isNull()) return;
     const SkinScrollGeometry g = currentGeometry();
     auto rowOf = [this](Part part) { return pressed_ == part ? 2 : hover_ == part ? 1 : 0; };
     p.drawImage(partRect(0, g.arrow), skin_, cellRect(0, rowOf(Part::FirstArrow)));
-    p.drawImage(partRect(length() - g.arrow, g.arrow), skin_, cellRect(1, rowOf(Part::SecondArrow)));
+    p.drawImage(partRect(length() - g.arrow, g.arrow), skin_,
+                cellRect(1, rowOf(Part::SecondArrow)));
     if (g.track > 0) p.drawImage(partRect(g.arrow, g.track), skin_, cellRect(2, 0));
     if (g.thumbLength <= 0) return;
     // Thumb: 3-pixel end caps copied as they are, the middle stretched.
@@ -102,49 +98,47 @@ void CSkinScrollBar::paintEvent(QPaintEvent*)
                         : QRect(cell.left() + from, cell.top(), len, cell.height());
     };
     p.drawImage(partRect(g.thumbStart, cap), skin_, sub(0, cap));
-    p.drawImage(partRect(g.thumbStart + cap, g.thumbLength - 2 * cap), skin_, sub(cap, cell_ - 2 * cap));
+    p.drawImage(partRect(g.thumbStart + cap, g.thumbLength - 2 * cap), skin_,
+                sub(cap, cell_ - 2 * cap));
     p.drawImage(partRect(g.thumbStart + g.thumbLength - cap, cap), skin_, sub(cell_ - cap, cap));
 }
 
-bool CSkinScrollBar::stepOnce()
-{
+bool CSkinScrollBar::stepOnce() {
     const SkinScrollGeometry g = currentGeometry();
     const int pointer = along(lastPointer_);
     switch (pressed_) {
-    case Part::FirstArrow:
-        if (value() <= minimum()) return false;
-        triggerAction(SliderSingleStepSub);
-        return true;
-    case Part::SecondArrow:
-        if (value() >= maximum()) return false;
-        triggerAction(SliderSingleStepAdd);
-        return true;
-    case Part::PageBefore:
-        if (pointer >= g.thumbStart || value() <= minimum()) return false;
-        triggerAction(SliderPageStepSub);
-        return true;
-    case Part::PageAfter:
-        if (pointer < g.thumbStart + g.thumbLength || value() >= maximum()) return false;
-        triggerAction(SliderPageStepAdd);
-        return true;
-    default: return false;
+        case Part::FirstArrow:
+            if (value() <= minimum()) return false;
+            triggerAction(SliderSingleStepSub);
+            return true;
+        case Part::SecondArrow:
+            if (value() >= maximum()) return false;
+            triggerAction(SliderSingleStepAdd);
+            return true;
+        case Part::PageBefore:
+            if (pointer >= g.thumbStart || value() <= minimum()) return false;
+            triggerAction(SliderPageStepSub);
+            return true;
+        case Part::PageAfter:
+            if (pointer < g.thumbStart + g.thumbLength || value() >= maximum()) return false;
+            triggerAction(SliderPageStepAdd);
+            return true;
+        default:
+            return false;
     }
 }
 
-void CSkinScrollBar::repeatStep()
-{
+void CSkinScrollBar::repeatStep() {
     if (!stepOnce()) stopRepeat();
     update();
 }
 
-void CSkinScrollBar::stopRepeat()
-{
+void CSkinScrollBar::stopRepeat() {
     delayTimer_.stop();
     repeatTimer_.stop();
 }
 
-void CSkinScrollBar::mousePressEvent(QMouseEvent* event)
-{
+void CSkinScrollBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     lastPointer_ = event->position().toPoint();
     pressed_ = partAt(lastPointer_);
@@ -160,16 +154,16 @@ void CSkinScrollBar::mousePressEvent(QMouseEvent* event)
     update();
 }
 
-void CSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
-{
+void CSkinScrollBar::mouseMoveEvent(QMouseEvent* event) {
     lastPointer_ = event->position().toPoint();
     if (dragging_) {
         const SkinScrollGeometry g = currentGeometry();
         const int room = g.track - g.thumbLength;
         const int range = maximum() - minimum();
         if (room > 0)
-            trackValue_ = std::clamp(dragPressValue_ + (along(lastPointer_) - dragPressAlong_) * range / room,
-                                     minimum(), maximum());
+            trackValue_ =
+                std::clamp(dragPressValue_ + (along(lastPointer_) - dragPressAlong_) * range / room,
+                           minimum(), maximum());
         update();
         return;
     }
@@ -180,8 +174,7 @@ void CSkinScrollBar::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void CSkinScrollBar::mouseReleaseEvent(QMouseEvent* event)
-{
+void CSkinScrollBar::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     stopRepeat();
     if (dragging_) {
@@ -194,8 +187,7 @@ void CSkinScrollBar::mouseReleaseEvent(QMouseEvent* event)
     update();
 }
 
-void CSkinScrollBar::leaveEvent(QEvent* event)
-{
+void CSkinScrollBar::leaveEvent(QEvent* event) {
     hover_ = Part::None;
     update();
     QScrollBar::leaveEvent(event);

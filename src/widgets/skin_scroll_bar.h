@@ -17,12 +17,13 @@ struct SkinScrollGeometry {
     int thumbLength = 0;  // 0 when there is nothing to scroll or no room
     int thumbStart = 0;   // from the bar's start
 };
-SkinScrollGeometry skinScrollGeometry(int length, int cell, int minimum, int maximum, int page, int position);
+SkinScrollGeometry skinScrollGeometry(int length, int cell, int minimum, int maximum, int page,
+                                      int position);
 
 class CSkinScrollBar : public QScrollBar {
     Q_OBJECT
 
-public:
+  public:
     enum class Part { None, FirstArrow, SecondArrow, PageBefore, PageAfter, Thumb };
 
     CSkinScrollBar(Qt::Orientation orientation, const QImage& skin, QWidget* parent = nullptr);
@@ -35,14 +36,14 @@ public:
     bool thumbDragging() const { return dragging_; }
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     int along(const QPoint& p) const { return orientation() == Qt::Vertical ? p.y() : p.x(); }
     int length() const { return orientation() == Qt::Vertical ? height() : width(); }
     QRect partRect(int start, int len) const;

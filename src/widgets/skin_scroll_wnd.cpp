@@ -7,8 +7,8 @@
 
 namespace z408 {
 
-CSkinScrollWnd::CSkinScrollWnd(QAbstractScrollArea* area, const QImage& skin) : QObject(area), area_(area)
-{
+CSkinScrollWnd::CSkinScrollWnd(QAbstractScrollArea* area, const QImage& skin)
+    : QObject(area), area_(area) {
     setObjectName(QStringLiteral("SkinScrollBarFrame"));
     // The area adopts the bars: range, page and position are the area's own from then on.
     vertical_ = new CSkinScrollBar(Qt::Vertical, skin);
@@ -17,21 +17,18 @@ CSkinScrollWnd::CSkinScrollWnd(QAbstractScrollArea* area, const QImage& skin) : 
     area->setHorizontalScrollBar(horizontal_);
 }
 
-void CSkinScrollWnd::restore()
-{
+void CSkinScrollWnd::restore() {
     if (!area_) return;
     area_->setVerticalScrollBar(new QScrollBar(Qt::Vertical));
     area_->setHorizontalScrollBar(new QScrollBar(Qt::Horizontal));
 }
 
-CSkinScrollWnd* SkinWndScroll(QAbstractScrollArea* area, const QImage& skin)
-{
+CSkinScrollWnd* SkinWndScroll(QAbstractScrollArea* area, const QImage& skin) {
     if (!area) return nullptr;
     return new CSkinScrollWnd(area, skin);
 }
 
-void UnskinWndScroll(CSkinScrollWnd* frame)
-{
+void UnskinWndScroll(CSkinScrollWnd* frame) {
     if (!frame) return;
     frame->restore();
     frame->deleteLater();

@@ -5,16 +5,16 @@
 #include <QObject>
 #include <QPointer>
 
+#include "widgets/skin_scroll_bar.h"
+
 class QAbstractScrollArea;
 
 namespace z408 {
 
-class CSkinScrollBar;
-
 class CSkinScrollWnd : public QObject {
     Q_OBJECT
 
-public:
+  public:
     CSkinScrollWnd(QAbstractScrollArea* area, const QImage& skin);
 
     QAbstractScrollArea* area() const { return area_; }
@@ -23,7 +23,7 @@ public:
     // Puts plain scroll bars back.
     void restore();
 
-private:
+  private:
     QPointer<QAbstractScrollArea> area_;
     QPointer<CSkinScrollBar> vertical_, horizontal_;
 };

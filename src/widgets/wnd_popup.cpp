@@ -12,9 +12,9 @@ namespace {
 constexpr int kCorner = 32;
 
 // Corners unscaled, edges and centre stretched.
-void drawFrame(QPainter& p, const QImage& img, const QRect& target)
-{
-    const int c = std::min({kCorner, img.width() / 2, img.height() / 2, target.width() / 2, target.height() / 2});
+void drawFrame(QPainter& p, const QImage& img, const QRect& target) {
+    const int c = std::min(
+        {kCorner, img.width() / 2, img.height() / 2, target.width() / 2, target.height() / 2});
     const int w = img.width(), h = img.height(), tw = target.width(), th = target.height();
     const int xs[3] = {0, c, w - c}, ws[3] = {c, w - 2 * c, c};
     const int ys[3] = {0, c, h - c}, hs[3] = {c, h - 2 * c, c};
@@ -22,44 +22,39 @@ void drawFrame(QPainter& p, const QImage& img, const QRect& target)
     const int tys[3] = {0, c, th - c}, ths[3] = {c, th - 2 * c, c};
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col)
-            p.drawImage(QRect(target.left() + txs[col], target.top() + tys[row], tws[col], ths[row]), img,
-                        QRect(xs[col], ys[row], ws[col], hs[row]));
+            p.drawImage(
+                QRect(target.left() + txs[col], target.top() + tys[row], tws[col], ths[row]), img,
+                QRect(xs[col], ys[row], ws[col], hs[row]));
 }
 }  // namespace
 
-CWndPopup::CWndPopup(QWidget* owner) : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint)
-{
+CWndPopup::CWndPopup(QWidget* owner) : QWidget(owner, Qt::Popup | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(100, 100);
 }
 
-void CWndPopup::Create(QWidget* owner, const QPoint& screenPos, uint32_t notifyMessage)
-{
+void CWndPopup::Create(QWidget* owner, const QPoint& screenPos, uint32_t notifyMessage) {
     if (owner && owner != parentWidget()) setParent(owner, windowFlags());
     notifyMessage_ = notifyMessage;
     move(screenPos);
     resize(100, 100);
 }
 
-void CWndPopup::SetBackground(int pngResource)
-{
+void CWndPopup::SetBackground(int pngResource) {
     SetBackgroundImage(loadResourceImage(pngResource));
 }
 
-void CWndPopup::SetBackgroundImage(const QImage& png)
-{
+void CWndPopup::SetBackgroundImage(const QImage& png) {
     background_ = png.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     setAttribute(Qt::WA_TranslucentBackground, !background_.isNull());
     update();
 }
 
-QFont CWndPopup::popupFont() const
-{
+QFont CWndPopup::popupFont() const {
     return skinFont(12, QFont::Normal);
 }
 
-QImage CWndPopup::render() const
-{
+QImage CWndPopup::render() const {
     QImage img(size(), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -75,20 +70,17 @@ QImage CWndPopup::render() const
     return img;
 }
 
-void CWndPopup::paintEvent(QPaintEvent*)
-{
+void CWndPopup::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, render());
 }
 
-void CWndPopup::notify(uintptr_t wParam, intptr_t lParam)
-{
+void CWndPopup::notify(uintptr_t wParam, intptr_t lParam) {
     postTo(sink_, static_cast<Msg>(notifyMessage_), wParam, lParam);
 }
 
-void CWndPopup::closeEvent(QCloseEvent* event)
-{
+void CWndPopup::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         emit closing();
@@ -97,8 +89,7 @@ void CWndPopup::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void CWndPopup::changeEvent(QEvent* event)
-{
+void CWndPopup::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
     QWidget::changeEvent(event);
 }

@@ -13,7 +13,7 @@ namespace z408 {
 class CWndPopup : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CWndPopup(QWidget* owner = nullptr);
 
     // The owner receives `notifyMessage` through the sink when an item is chosen.
@@ -26,10 +26,10 @@ public:
     // The popup as it is shown (with alpha).
     QImage render() const;
 
-signals:
+  signals:
     void closing();
 
-protected:
+  protected:
     virtual void drawTexts(QPainter& p) const = 0;
     virtual void drawImages(QPainter& p) const = 0;
     void notify(uintptr_t wParam, intptr_t lParam);
@@ -39,7 +39,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     QImage background_;
     uint32_t notifyMessage_ = 0;
     MessageSink* sink_ = nullptr;

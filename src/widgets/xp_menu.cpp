@@ -14,36 +14,38 @@ const QColor kSelectedFill(177, 185, 207), kSelectedFrame(49, 106, 197), kFill(2
 const QColor kSelectedText(0, 60, 145), kText(0, 0, 0);
 
 class XPMenuStyle : public QProxyStyle {
-public:
+  public:
     XPMenuStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
 
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                           const QWidget* widget) const override
-    {
+                           const QWidget* widget) const override {
         if (type == CT_MenuItem) return QSize(75, 22);
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }
 
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
-    {
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
         switch (metric) {
-        case PM_MenuPanelWidth: return 1;
-        case PM_MenuHMargin:
-        case PM_MenuVMargin: return 0;
-        default: return QProxyStyle::pixelMetric(metric, option, widget);
+            case PM_MenuPanelWidth:
+                return 1;
+            case PM_MenuHMargin:
+            case PM_MenuVMargin:
+                return 0;
+            default:
+                return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* p,
-                     const QWidget* widget) const override
-    {
+                     const QWidget* widget) const override {
         const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
         if (element != CE_MenuItem || !item) {
             QProxyStyle::drawControl(element, option, p, widget);
             return;
         }
         const QRect r = item->rect;
-        const bool selected = item->state.testFlag(State_Selected) && item->state.testFlag(State_Enabled);
+        const bool selected =
+            item->state.testFlag(State_Selected) && item->state.testFlag(State_Enabled);
         const QPixmap icon = item->icon.pixmap(16, 16);
         const QPoint iconAt(r.left() + (25 - 16) / 2, r.top() + (r.height() - 16) / 2);
         p->save();
@@ -58,8 +60,9 @@ public:
             if (!icon.isNull()) p->drawPixmap(iconAt, icon);
         }
         QFont font(QStringLiteral("Arial"));
-        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
-        font.setPixelSize(14);
+        font.setFamilies(
+            {QStringLiteral("Arial"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
+        font.setPixelSize(12);  // a 14-pixel character cell
         font.setWeight(QFont::Medium);
         p->setFont(font);
         p->setPen(selected ? kSelectedText : kText);
@@ -72,21 +75,19 @@ public:
 
 }  // namespace
 
-CXPMenu::CXPMenu(QWidget* parent) : QMenu(parent)
-{
+CXPMenu::CXPMenu(QWidget* parent) : QMenu(parent) {
     auto* style = new XPMenuStyle;
     style->setParent(this);
     setStyle(style);
-    connect(this, &QMenu::triggered, this, [this](QAction* action) { emit commandChosen(action->data().toInt()); });
+    connect(this, &QMenu::triggered, this,
+            [this](QAction* action) { emit commandChosen(action->data().toInt()); });
 }
 
-QAction* CXPMenu::AddItem(int iconResource, const QString& text, int commandId)
-{
+QAction* CXPMenu::AddItem(int iconResource, const QString& text, int commandId) {
     return AddItem(loadResourceImage(iconResource), text, commandId);
 }
 
-QAction* CXPMenu::AddItem(const QImage& icon, const QString& text, int commandId)
-{
+QAction* CXPMenu::AddItem(const QImage& icon, const QString& text, int commandId) {
     QAction* action = addAction(QIcon(QPixmap::fromImage(icon)), text);
     action->setData(commandId);
     return action;

@@ -8,14 +8,14 @@ namespace z408 {
 class CXPMenu : public QMenu {
     Q_OBJECT
 
-public:
+  public:
     explicit CXPMenu(QWidget* parent = nullptr);
 
     // Adds an item with the icon of a built-in resource; triggering it emits commandChosen(id).
     QAction* AddItem(int iconResource, const QString& text, int commandId);
     QAction* AddItem(const QImage& icon, const QString& text, int commandId);
 
-signals:
+  signals:
     void commandChosen(int commandId);
 };
 

@@ -1,7 +1,8 @@
 // Build-time generator of the skin images beside the program and of the numbered built-in
 // bitmaps, all drawn from the layout table.
 //   z408_skingen <program-dir> <resource-dir> <languagetype.ini>
-// Writes <program-dir>/skins/..., <resource-dir>/<number>.{bmp,png} and <resource-dir>/skins.qrc.
+// Writes <program-dir>/skins/..., <program-dir>/icons/z408.png, <resource-dir>/<number>.{bmp,png}
+// and <resource-dir>/skins.qrc.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +20,7 @@ namespace {
 
 bool g_ok = true;
 
-void save(const QImage& img, const QString& path)
-{
+void save(const QImage& img, const QString& path) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (!img.save(path)) {
         std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
@@ -28,24 +28,22 @@ void save(const QImage& img, const QString& path)
     }
 }
 
-State applyOnly(const skin::Control& c, State s)
-{
+State applyOnly(const skin::Control& c, State s) {
     return c.name == "apply" ? s : State::Normal;
 }
 
-State buttonTabsOnly(const skin::Control& c, State s)
-{
+State buttonTabsOnly(const skin::Control& c, State s) {
     return c.name.rfind("button", 0) == 0 && c.look == skin::Look::QuadTab ? s : State::Normal;
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: z408_skingen <program-dir> <resource-dir> <languagetype.ini>\n");
+        std::fprintf(stderr,
+                     "usage: z408_skingen <program-dir> <resource-dir> <languagetype.ini>\n");
         return 2;
     }
     const QString skins = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/skins/");
@@ -102,19 +100,28 @@ int main(int argc, char** argv)
     saveRes(skingen::renderMenuIcon(true), 1011, "png");
     saveRes(skingen::renderMenuIcon(false), 1012, "png");
 
+    // The desktop entry's icon, beside the program.
+    save(skingen::renderTrayIcon(256),
+         QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/z408.png"));
+
     save(skingen::renderSliderThumb(), skins + QStringLiteral("Slider.png"));
     const char* iconNames[3] = {"up", "down", "delay"};
     for (int k = 0; k < 3; ++k) {
-        save(skingen::renderListIcon(k + 2, false), skins + QString::fromLatin1(iconNames[k]) + "_normal.png");
-        save(skingen::renderListIcon(k + 2, true), skins + QString::fromLatin1(iconNames[k]) + "_select.png");
+        save(skingen::renderListIcon(k + 2, false),
+             skins + QString::fromLatin1(iconNames[k]) + "_normal.png");
+        save(skingen::renderListIcon(k + 2, true),
+             skins + QString::fromLatin1(iconNames[k]) + "_select.png");
     }
     const char* menuStates[3] = {"Nor", "Down", "Over"};
     for (size_t i = 0; i < 3; ++i) {
-        save(skingen::renderPresetItem(states[i], false), skins + "Menu/Menu" + menuStates[i] + "L.BMP");
-        save(skingen::renderPresetItem(states[i], true), skins + "Menu/Menu" + menuStates[i] + "HaveSub.BMP");
+        save(skingen::renderPresetItem(states[i], false),
+             skins + "Menu/Menu" + menuStates[i] + "L.BMP");
+        save(skingen::renderPresetItem(states[i], true),
+             skins + "Menu/Menu" + menuStates[i] + "HaveSub.BMP");
     }
     for (int level = 0; level <= 12; ++level)
-        save(skingen::renderTrophy(level, layout), skins + QStringLiteral("trophy/trophy%1Down.bmp").arg(level));
+        save(skingen::renderTrophy(level, layout),
+             skins + QStringLiteral("trophy/trophy%1Down.bmp").arg(level));
 
     // The resource collection compiled into the program (":/res/<number>.<ext>").
     QFile qrc(res + QStringLiteral("skins.qrc"));
@@ -124,8 +131,7 @@ int main(int argc, char** argv)
     }
     QTextStream out(&qrc);
     out << "<RCC>\n  <qresource prefix=\"/res\">\n";
-    for (const QString& name : resources)
-        out << "    <file>" << name << "</file>\n";
+    for (const QString& name : resources) out << "    <file>" << name << "</file>\n";
     out << "  </qresource>\n</RCC>\n";
     return g_ok ? 0 : 1;
 }

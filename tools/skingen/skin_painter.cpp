@@ -24,19 +24,16 @@ const QColor kTextNormal(189, 189, 200), kTextHover(255, 255, 255), kTextPressed
 const QColor kTextDim(128, 134, 146), kLabel(224, 226, 234);
 const QColor kFieldFill(12, 13, 15), kFieldBorder(50, 54, 62);
 
-QRectF rf(const skin::Rect& r)
-{
+QRectF rf(const skin::Rect& r) {
     return QRectF(r.left, r.top, r.width(), r.height());
 }
 
-QColor captionColour(State s)
-{
+QColor captionColour(State s) {
     return s == State::Down ? kTextPressed : s == State::Over ? kTextHover : kTextNormal;
 }
 
 // Largest pixel size up to `maxPx` at which `text` fits into `width`.
-QFont fittedFont(const QString& text, double maxPx, double width, int weight)
-{
+QFont fittedFont(const QString& text, double maxPx, double width, int weight) {
     double px = maxPx;
     QFont f = uiFont(px, weight);
     while (px > 8.0 && QFontMetricsF(f).horizontalAdvance(text) > width) {
@@ -46,22 +43,20 @@ QFont fittedFont(const QString& text, double maxPx, double width, int weight)
     return f;
 }
 
-void drawCaption(QPainter& p, const QRectF& r, const QString& text, const QColor& colour, double maxPx,
-                 int weight = QFont::DemiBold, Qt::Alignment align = Qt::AlignCenter)
-{
+void drawCaption(QPainter& p, const QRectF& r, const QString& text, const QColor& colour,
+                 double maxPx, int weight = QFont::DemiBold,
+                 Qt::Alignment align = Qt::AlignCenter) {
     if (text.isEmpty()) return;
     p.setFont(fittedFont(text, maxPx, r.width() - 4, weight));
     p.setPen(colour);
     p.drawText(r, static_cast<int>(align | Qt::TextSingleLine), text);
 }
 
-double radiusFor(const QRectF& r, double wanted)
-{
+double radiusFor(const QRectF& r, double wanted) {
     return std::min(wanted, std::min(r.width(), r.height()) / 2.0);
 }
 
-void fillButton(QPainter& p, const QPainterPath& path, const QRectF& r, State s, bool light)
-{
+void fillButton(QPainter& p, const QPainterPath& path, const QRectF& r, State s, bool light) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     QColor border;
     if (s == State::Down) {
@@ -109,8 +104,7 @@ void fillButton(QPainter& p, const QPainterPath& path, const QRectF& r, State s,
     p.drawPath(path);
 }
 
-void drawButtonShape(QPainter& p, const QRectF& r, State s, bool light, double radius = 4)
-{
+void drawButtonShape(QPainter& p, const QRectF& r, State s, bool light, double radius = 4) {
     QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath path;
     double rad = radiusFor(b, radius);
@@ -118,8 +112,7 @@ void drawButtonShape(QPainter& p, const QRectF& r, State s, bool light, double r
     fillButton(p, path, b, s, light);
 }
 
-void drawField(QPainter& p, const QRectF& r)
-{
+void drawField(QPainter& p, const QRectF& r) {
     QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
     double rad = radiusFor(b, 3);
     p.setPen(QPen(kFieldBorder, 1));
@@ -129,8 +122,7 @@ void drawField(QPainter& p, const QRectF& r)
     p.drawLine(QPointF(b.left() + 2, b.top() + 1.5), QPointF(b.right() - 2, b.top() + 1.5));
 }
 
-void drawPanel(QPainter& p, const QRectF& r)
-{
+void drawPanel(QPainter& p, const QRectF& r) {
     QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
     QLinearGradient g(b.topLeft(), b.bottomLeft());
     g.setColorAt(0, kPanelTop);
@@ -142,8 +134,7 @@ void drawPanel(QPainter& p, const QRectF& r)
     p.drawLine(QPointF(b.left() + 6, b.top() + 1.5), QPointF(b.right() - 6, b.top() + 1.5));
 }
 
-void drawTrack(QPainter& p, const QRectF& r)
-{
+void drawTrack(QPainter& p, const QRectF& r) {
     QRectF groove(r.left(), r.center().y() - 3, r.width(), 6);
     p.setPen(QPen(QColor(58, 62, 70), 1));
     p.setBrush(QColor(9, 10, 12));
@@ -163,11 +154,11 @@ void drawTrack(QPainter& p, const QRectF& r)
     }
 }
 
-void drawCheck(QPainter& p, const Control& c, State s, bool round)
-{
+void drawCheck(QPainter& p, const Control& c, State s, bool round) {
     QRectF r = rf(c.rect);
     double side = std::min(14.0, std::min(r.height(), r.width()));
-    QRectF box(r.left() + (c.caption.empty() ? (r.width() - side) / 2 : 0), r.center().y() - side / 2, side, side);
+    QRectF box(r.left() + (c.caption.empty() ? (r.width() - side) / 2 : 0),
+               r.center().y() - side / 2, side, side);
     QRectF b = box.adjusted(0.5, 0.5, -0.5, -0.5);
     QColor border = s == State::Over ? kAccent : QColor(96, 102, 114);
     p.setPen(QPen(border, 1));
@@ -184,7 +175,8 @@ void drawCheck(QPainter& p, const Control& c, State s, bool round)
     else
         p.drawRoundedRect(b, 2, 2);
     if (s == State::Down) {
-        p.setPen(QPen(kTextPressed, std::max(1.5, side / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(kTextPressed, std::max(1.5, side / 7), Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         if (round) {
             p.setBrush(kTextPressed);
             p.drawEllipse(b.center(), side / 6, side / 6);
@@ -199,19 +191,20 @@ void drawCheck(QPainter& p, const Control& c, State s, bool round)
     }
     if (!c.caption.empty()) {
         QRectF tr(box.right() + 6, r.top() - 2, r.right() - box.right() - 6, r.height() + 4);
-        QColor col = s == State::Over ? kTextHover : s == State::Down ? QColor(250, 220, 120) : kTextNormal;
-        drawCaption(p, tr, QString::fromStdString(c.caption), col, std::min(13.0, r.height() + 1), QFont::Normal,
-                    Qt::AlignLeft | Qt::AlignVCenter);
+        QColor col = s == State::Over   ? kTextHover
+                     : s == State::Down ? QColor(250, 220, 120)
+                                        : kTextNormal;
+        drawCaption(p, tr, QString::fromStdString(c.caption), col, std::min(13.0, r.height() + 1),
+                    QFont::Normal, Qt::AlignLeft | Qt::AlignVCenter);
     }
 }
 
-void drawGlyph(QPainter& p, const Control& c, State s)
-{
+void drawGlyph(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect).adjusted(3, 3, -3, -3);
     bool close = c.caption == "close";
     QColor bg = s == State::Normal ? QColor(52, 56, 64, 200)
-                : close ? (s == State::Over ? QColor(212, 44, 44) : QColor(160, 24, 24))
-                        : (s == State::Over ? QColor(70, 78, 90) : QColor(44, 48, 56));
+                : close            ? (s == State::Over ? QColor(212, 44, 44) : QColor(160, 24, 24))
+                                   : (s == State::Over ? QColor(70, 78, 90) : QColor(44, 48, 56));
     p.setPen(Qt::NoPen);
     p.setBrush(bg);
     p.drawRoundedRect(r, 4, 4);
@@ -227,8 +220,7 @@ void drawGlyph(QPainter& p, const Control& c, State s)
     }
 }
 
-void drawArrow(QPainter& p, const Control& c, State s)
-{
+void drawArrow(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect);
     drawButtonShape(p, r, s, false, 2);
     QPointF m = r.center();
@@ -249,18 +241,15 @@ void drawArrow(QPainter& p, const Control& c, State s)
     p.drawPath(tri);
 }
 
-QPainterPath quadPath(const Control& c)
-{
+QPainterPath quadPath(const Control& c) {
     QPainterPath path;
     path.moveTo(c.quad[0].x + 0.5, c.quad[0].y + 0.5);
-    for (size_t i = 1; i < 4; ++i)
-        path.lineTo(c.quad[i].x + 0.5, c.quad[i].y + 0.5);
+    for (size_t i = 1; i < 4; ++i) path.lineTo(c.quad[i].x + 0.5, c.quad[i].y + 0.5);
     path.closeSubpath();
     return path;
 }
 
-void drawQuad(QPainter& p, const Control& c, State s, bool light)
-{
+void drawQuad(QPainter& p, const Control& c, State s, bool light) {
     QPainterPath path = quadPath(c);
     fillButton(p, path, rf(c.rect), s, light);
     double cx = 0, cy = 0;
@@ -270,11 +259,11 @@ void drawQuad(QPainter& p, const Control& c, State s, bool light)
     }
     QRectF box = rf(c.rect);
     QRectF tr(cx / 4 - box.width() / 2 + 6, box.top(), box.width() - 12, box.height());
-    drawCaption(p, tr, QString::fromStdString(c.caption), captionColour(s), std::min(15.0, box.height() * 0.5));
+    drawCaption(p, tr, QString::fromStdString(c.caption), captionColour(s),
+                std::min(15.0, box.height() * 0.5));
 }
 
-void drawTab(QPainter& p, const Control& c, State s)
-{
+void drawTab(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect).adjusted(0.5, 0.5, -0.5, 0.5);
     QPainterPath path;
     path.moveTo(r.bottomLeft());
@@ -300,8 +289,7 @@ void drawTab(QPainter& p, const Control& c, State s)
     p.drawPath(path);
 }
 
-void drawChip(QPainter& p, const Control& c, State s)
-{
+void drawChip(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect);
     QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
     double rad = radiusFor(b, 3);
@@ -320,8 +308,7 @@ void drawChip(QPainter& p, const Control& c, State s)
                 std::min(12.0, r.height() + 0.0), QFont::DemiBold);
 }
 
-void drawToggle(QPainter& p, const Control& c, State s)
-{
+void drawToggle(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect);
     drawButtonShape(p, r, s, false, 5);
     // Indicator lamp on the right end.
@@ -339,11 +326,11 @@ void drawToggle(QPainter& p, const Control& c, State s)
         p.setBrush(s == State::Over ? QColor(40, 120, 160) : QColor(70, 74, 82));
         p.drawEllipse(lamp, 3.5, 3.5);
     }
-    drawCaption(p, r.adjusted(8, 0, -22, 0), QString::fromStdString(c.caption), captionColour(s), 13);
+    drawCaption(p, r.adjusted(8, 0, -22, 0), QString::fromStdString(c.caption), captionColour(s),
+                13);
 }
 
-void drawSwatch(QPainter& p, const Control& c, State s)
-{
+void drawSwatch(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect);
     QColor col(static_cast<int>((c.colour >> 16) & 0xFF), static_cast<int>((c.colour >> 8) & 0xFF),
                static_cast<int>(c.colour & 0xFF));
@@ -364,8 +351,7 @@ void drawSwatch(QPainter& p, const Control& c, State s)
     }
 }
 
-void drawMarker(QPainter& p, const Control& c, State s, bool light)
-{
+void drawMarker(QPainter& p, const Control& c, State s, bool light) {
     QRectF r = rf(c.rect);
     QPointF m = r.center();
     double rad = std::min(r.width(), r.height()) / 2 - 1;
@@ -396,21 +382,20 @@ void drawMarker(QPainter& p, const Control& c, State s, bool light)
     }
 }
 
-void drawLabel(QPainter& p, const Control& c)
-{
+void drawLabel(QPainter& p, const Control& c) {
     QRectF r = rf(c.rect);
     p.setPen(Qt::NoPen);
     p.setBrush(kAccent);
     p.drawRoundedRect(QRectF(r.left(), r.center().y() - 7, 3, 14), 1, 1);
-    drawCaption(p, r.adjusted(10, 0, 0, 0), QString::fromStdString(c.caption), kLabel, 14, QFont::Bold,
-                Qt::AlignLeft | Qt::AlignVCenter);
+    drawCaption(p, r.adjusted(10, 0, 0, 0), QString::fromStdString(c.caption), kLabel, 14,
+                QFont::Bold, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void drawText(QPainter& p, const Control& c)
-{
+void drawText(QPainter& p, const Control& c) {
     QRectF r = rf(c.rect);
     QString text = QString::fromStdString(c.caption);
-    bool heading = text == text.toUpper() && text.size() > 2 && text.at(0).isLetter() && text.at(0).unicode() < 128;
+    bool heading = text == text.toUpper() && text.size() > 2 && text.at(0).isLetter() &&
+                   text.at(0).unicode() < 128;
     if (heading) {
         QFont f = uiFont(11, QFont::Bold);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
@@ -431,16 +416,14 @@ void drawText(QPainter& p, const Control& c)
     drawCaption(p, r, text, QColor(150, 156, 168), 12, QFont::Normal, align);
 }
 
-void drawListFrame(QPainter& p, const Control& c)
-{
+void drawListFrame(QPainter& p, const Control& c) {
     QRectF r = rf(c.rect).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(QColor(46, 50, 57), 1));
     p.setBrush(QColor(15, 15, 15));
     p.drawRoundedRect(r, 3, 3);
 }
 
-void drawLevelBar(QPainter& p, const Control& c, State s)
-{
+void drawLevelBar(QPainter& p, const Control& c, State s) {
     QRectF fill = rf(c.rect);
     QRectF groove = fill.adjusted(-3, -2, 3, 2);
     p.setPen(QPen(QColor(58, 62, 70), 1));
@@ -462,8 +445,7 @@ void drawLevelBar(QPainter& p, const Control& c, State s)
     }
 }
 
-QPainterPath cupPath(const QRectF& r)
-{
+QPainterPath cupPath(const QRectF& r) {
     // A trophy cup with handles, base and stem, scaled into r.
     auto X = [&](double f) { return r.left() + r.width() * f; };
     auto Y = [&](double f) { return r.top() + r.height() * f; };
@@ -493,17 +475,15 @@ struct Metal {
     QColor light, mid, dark;
 };
 
-Metal metalFor(int level)
-{
+Metal metalFor(int level) {
     if (level >= 12) return {QColor(210, 250, 255), QColor(60, 200, 255), QColor(10, 90, 150)};
-    if (level >= 9) return {QColor(245, 248, 255), QColor(170, 190, 214), QColor(80, 96, 120)};
+    if (level >= 9) return {QColor(240, 236, 255), QColor(168, 150, 236), QColor(70, 54, 140)};
     if (level >= 6) return {QColor(255, 240, 160), QColor(236, 186, 40), QColor(150, 100, 10)};
     if (level >= 3) return {QColor(245, 247, 250), QColor(176, 182, 192), QColor(96, 102, 112)};
     return {QColor(250, 200, 150), QColor(196, 124, 64), QColor(110, 60, 24)};
 }
 
-void drawCup(QPainter& p, const QRectF& r, const Metal& m, bool lit)
-{
+void drawCup(QPainter& p, const QRectF& r, const Metal& m, bool lit) {
     QPainterPath path = cupPath(r);
     QLinearGradient g(r.topLeft(), r.topRight());
     if (lit) {
@@ -521,8 +501,7 @@ void drawCup(QPainter& p, const QRectF& r, const Metal& m, bool lit)
     p.drawPath(path);
 }
 
-void drawTrophySmall(QPainter& p, const Control& c, State s)
-{
+void drawTrophySmall(QPainter& p, const Control& c, State s) {
     QRectF r = rf(c.rect);
     int level = std::stoi(c.caption) - 1;
     bool lit = s == State::Down;
@@ -534,14 +513,15 @@ void drawTrophySmall(QPainter& p, const Control& c, State s)
         p.setBrush(glow);
         p.drawEllipse(r.center(), r.width() * 0.6, r.width() * 0.6);
     }
-    drawCup(p, QRectF(r.left() + 6, r.top() + 3, r.width() - 12, r.height() - 18), metalFor(level), lit);
+    drawCup(p, QRectF(r.left() + 6, r.top() + 3, r.width() - 12, r.height() - 18), metalFor(level),
+            lit);
     p.setFont(uiFont(10, QFont::Bold));
     p.setPen(lit ? QColor(250, 220, 120) : QColor(96, 102, 114));
-    p.drawText(QRectF(r.left(), r.bottom() - 14, r.width(), 14), Qt::AlignCenter, QString::number(level + 1));
+    p.drawText(QRectF(r.left(), r.bottom() - 14, r.width(), 14), Qt::AlignCenter,
+               QString::number(level + 1));
 }
 
-void drawStage(QPainter& p, const QRectF& r)
-{
+void drawStage(QPainter& p, const QRectF& r) {
     QRadialGradient spot(QPointF(r.center().x(), r.top() + r.height() * 0.42), r.width() * 0.8);
     spot.setColorAt(0, QColor(44, 56, 70));
     spot.setColorAt(0.6, QColor(24, 28, 34));
@@ -564,8 +544,7 @@ void drawStage(QPainter& p, const QRectF& r)
     p.drawLine(QPointF(body.left(), body.top() + 20), QPointF(body.right(), body.top() + 20));
 }
 
-void drawColourWheel(QPainter& p, const QRectF& r)
-{
+void drawColourWheel(QPainter& p, const QRectF& r) {
     QConicalGradient hue(r.center(), 0);
     for (int i = 0; i <= 12; ++i)
         hue.setColorAt(i / 12.0, QColor::fromHsv((i * 30) % 360, 255, 255));
@@ -582,8 +561,7 @@ void drawColourWheel(QPainter& p, const QRectF& r)
     p.drawEllipse(r.adjusted(-2, -2, 2, 2));
 }
 
-void drawMouseBody(QPainter& p, const QRectF& r)
-{
+void drawMouseBody(QPainter& p, const QRectF& r) {
     auto X = [&](double f) { return r.left() + r.width() * f; };
     auto Y = [&](double f) { return r.top() + r.height() * f; };
     QPainterPath body;
@@ -619,8 +597,7 @@ void drawMouseBody(QPainter& p, const QRectF& r)
     p.drawText(QRectF(r.left(), Y(0.87), r.width(), 16), Qt::AlignCenter, QStringLiteral("Z408"));
 }
 
-void drawLogo(QPainter& p, const Control& c)
-{
+void drawLogo(QPainter& p, const Control& c) {
     QRectF r = rf(c.rect);
     QFont brand = uiFont(24, QFont::Black);
     brand.setItalic(true);
@@ -631,16 +608,16 @@ void drawLogo(QPainter& p, const Control& c)
     p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, t1);
     double x = r.left() + QFontMetricsF(brand).horizontalAdvance(t1) + 10;
     p.setPen(QColor(240, 242, 246));
-    p.drawText(QRectF(x, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Z408"));
+    p.drawText(QRectF(x, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Z408"));
     x += QFontMetricsF(brand).horizontalAdvance(QStringLiteral("Z408")) + 16;
     p.setPen(QPen(QColor(80, 86, 96), 1));
     p.drawLine(QPointF(x - 8, r.top() + 10), QPointF(x - 8, r.bottom() - 10));
-    drawCaption(p, QRectF(x, r.top(), r.right() - x, r.height()), QString::fromStdString(c.caption), kTextDim, 14,
-                QFont::Normal, Qt::AlignLeft | Qt::AlignVCenter);
+    drawCaption(p, QRectF(x, r.top(), r.right() - x, r.height()), QString::fromStdString(c.caption),
+                kTextDim, 14, QFont::Normal, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void drawBackground(QPainter& p, const skin::PageSkin& page)
-{
+void drawBackground(QPainter& p, const skin::PageSkin& page) {
     QRectF all(0, 0, page.width, page.height);
     if (page.light) {
         QLinearGradient g(all.topLeft(), all.bottomLeft());
@@ -684,11 +661,24 @@ void drawBackground(QPainter& p, const skin::PageSkin& page)
         p.setBrush(Qt::NoBrush);
         p.drawRect(all.adjusted(0.5, 0.5, -0.5, -0.5));
     } else if (page.id == "picker") {
-        QLinearGradient head(0, 0, 0, 21);
-        head.setColorAt(0, QColor(206, 212, 220));
-        head.setColorAt(1, QColor(176, 184, 195));
-        p.fillRect(QRectF(0, 0, page.width, 21), head);
-        p.fillRect(QRectF(0, 21, page.width, 1), kAccent);
+        QLinearGradient head(0, 0, 0, 36);
+        head.setColorAt(0, QColor(38, 41, 47));
+        head.setColorAt(1, QColor(24, 26, 30));
+        p.fillRect(QRectF(0, 0, page.width, 37), head);
+        // A light name plate carries the dark title text.
+        QPainterPath plate;
+        plate.moveTo(66, 0);
+        plate.lineTo(326, 0);
+        plate.lineTo(318, 20);
+        plate.lineTo(74, 20);
+        plate.closeSubpath();
+        QLinearGradient steel(0, 0, 0, 20);
+        steel.setColorAt(0, QColor(214, 220, 228));
+        steel.setColorAt(1, QColor(180, 188, 199));
+        p.setPen(Qt::NoPen);
+        p.fillPath(plate, steel);
+        p.setPen(QPen(kAccent, 1.5));
+        p.drawLine(QPointF(74, 20.5), QPointF(318, 20.5));
         p.fillRect(QRectF(0, 64, page.width, 2), kAccent);
         p.setPen(QPen(QColor(64, 70, 80), 1));
         p.setBrush(Qt::NoBrush);
@@ -701,89 +691,131 @@ void drawBackground(QPainter& p, const skin::PageSkin& page)
     }
 }
 
-State sameState(const Control&, State s)
-{
+State sameState(const Control&, State s) {
     return s;
 }
 
 }  // namespace
 
-QFont uiFont(double pixelSize, int weight)
-{
+QFont uiFont(double pixelSize, int weight) {
     QFont f;
-    f.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans CJK SC"),
+                   QStringLiteral("DejaVu Sans")});
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
     f.setWeight(static_cast<QFont::Weight>(weight));
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
-void drawControl(QPainter& p, const Control& c, State s, bool light)
-{
+void drawControl(QPainter& p, const Control& c, State s, bool light) {
     switch (c.look) {
-    case Look::Button: {
-        QRectF r = rf(c.rect);
-        drawButtonShape(p, r, s, light, 4);
-        if (c.caption == "dropdown") {
-            QPointF m(r.right() - 14, r.center().y());
-            QPainterPath tri;
-            tri.moveTo(m.x() - 5, m.y() - 2);
-            tri.lineTo(m.x() + 5, m.y() - 2);
-            tri.lineTo(m.x(), m.y() + 4);
-            p.setPen(Qt::NoPen);
-            p.setBrush(captionColour(s));
-            p.drawPath(tri);
-            p.setPen(QPen(QColor(0, 0, 0, 80), 1));
-            p.drawLine(QPointF(r.right() - 28, r.top() + 4), QPointF(r.right() - 28, r.bottom() - 4));
-        } else if (c.caption == "record") {
-            p.setPen(Qt::NoPen);
-            p.setBrush(s == State::Down ? QColor(150, 20, 20) : QColor(226, 52, 52));
-            p.drawEllipse(QPointF(r.left() + 13, r.center().y()), 4.5, 4.5);
-        } else {
-            drawCaption(p, r, QString::fromStdString(c.caption), captionColour(s), 14);
+        case Look::Button: {
+            QRectF r = rf(c.rect);
+            drawButtonShape(p, r, s, light, 4);
+            if (c.caption == "dropdown") {
+                QPointF m(r.right() - 14, r.center().y());
+                QPainterPath tri;
+                tri.moveTo(m.x() - 5, m.y() - 2);
+                tri.lineTo(m.x() + 5, m.y() - 2);
+                tri.lineTo(m.x(), m.y() + 4);
+                p.setPen(Qt::NoPen);
+                p.setBrush(captionColour(s));
+                p.drawPath(tri);
+                p.setPen(QPen(QColor(0, 0, 0, 80), 1));
+                p.drawLine(QPointF(r.right() - 28, r.top() + 4),
+                           QPointF(r.right() - 28, r.bottom() - 4));
+            } else if (c.caption == "record") {
+                p.setPen(Qt::NoPen);
+                p.setBrush(s == State::Down ? QColor(150, 20, 20) : QColor(226, 52, 52));
+                p.drawEllipse(QPointF(r.left() + 13, r.center().y()), 4.5, 4.5);
+            } else {
+                drawCaption(p, r, QString::fromStdString(c.caption), captionColour(s), 14);
+            }
+            break;
         }
-        break;
-    }
-    case Look::Toggle: drawToggle(p, c, s); break;
-    case Look::Check: drawCheck(p, c, s, false); break;
-    case Look::Radio: drawCheck(p, c, s, true); break;
-    case Look::Chip: drawChip(p, c, s); break;
-    case Look::Tab: drawTab(p, c, s); break;
-    case Look::QuadTab: drawQuad(p, c, s, light); break;
-    case Look::Field: drawField(p, rf(c.rect)); break;
-    case Look::Track: drawTrack(p, rf(c.rect)); break;
-    case Look::ListFrame: drawListFrame(p, c); break;
-    case Look::Swatch: drawSwatch(p, c, s); break;
-    case Look::ColourWell: {
-        QRectF r = rf(c.rect);
-        drawField(p, r);
-        p.setPen(QPen(s == State::Over ? kAccent : QColor(70, 76, 86), 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
-        break;
-    }
-    case Look::Marker: drawMarker(p, c, s, light); break;
-    case Look::Label: drawLabel(p, c); break;
-    case Look::Text: drawText(p, c); break;
-    case Look::Panel: drawPanel(p, rf(c.rect)); break;
-    case Look::Arrow: drawArrow(p, c, s); break;
-    case Look::Glyph: drawGlyph(p, c, s); break;
-    case Look::LevelBar: drawLevelBar(p, c, s); break;
-    case Look::Trophy: drawTrophySmall(p, c, s); break;
-    case Look::TrophyStage: drawStage(p, rf(c.rect)); break;
-    case Look::ColourWheel: drawColourWheel(p, rf(c.rect)); break;
-    case Look::MouseBody: drawMouseBody(p, rf(c.rect)); break;
-    case Look::Logo: drawLogo(p, c); break;
+        case Look::Toggle:
+            drawToggle(p, c, s);
+            break;
+        case Look::Check:
+            drawCheck(p, c, s, false);
+            break;
+        case Look::Radio:
+            drawCheck(p, c, s, true);
+            break;
+        case Look::Chip:
+            drawChip(p, c, s);
+            break;
+        case Look::Tab:
+            drawTab(p, c, s);
+            break;
+        case Look::QuadTab:
+            drawQuad(p, c, s, light);
+            break;
+        case Look::Field:
+            drawField(p, rf(c.rect));
+            break;
+        case Look::Track:
+            drawTrack(p, rf(c.rect));
+            break;
+        case Look::ListFrame:
+            drawListFrame(p, c);
+            break;
+        case Look::Swatch:
+            drawSwatch(p, c, s);
+            break;
+        case Look::ColourWell: {
+            QRectF r = rf(c.rect);
+            drawField(p, r);
+            p.setPen(QPen(s == State::Over ? kAccent : QColor(70, 76, 86), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(r.adjusted(2.5, 2.5, -2.5, -2.5), 2, 2);
+            break;
+        }
+        case Look::Marker:
+            drawMarker(p, c, s, light);
+            break;
+        case Look::Label:
+            drawLabel(p, c);
+            break;
+        case Look::Text:
+            drawText(p, c);
+            break;
+        case Look::Panel:
+            drawPanel(p, rf(c.rect));
+            break;
+        case Look::Arrow:
+            drawArrow(p, c, s);
+            break;
+        case Look::Glyph:
+            drawGlyph(p, c, s);
+            break;
+        case Look::LevelBar:
+            drawLevelBar(p, c, s);
+            break;
+        case Look::Trophy:
+            drawTrophySmall(p, c, s);
+            break;
+        case Look::TrophyStage:
+            drawStage(p, rf(c.rect));
+            break;
+        case Look::ColourWheel:
+            drawColourWheel(p, rf(c.rect));
+            break;
+        case Look::MouseBody:
+            drawMouseBody(p, rf(c.rect));
+            break;
+        case Look::Logo:
+            drawLogo(p, c);
+            break;
     }
 }
 
-QImage renderPage(const skin::PageSkin& page, State state)
-{
+QImage renderPage(const skin::PageSkin& page, State state) {
     return renderPage(page, &sameState, state);
 }
 
-QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const Control&, State), State state)
-{
+QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const Control&, State),
+                  State state) {
     QImage img(page.width, page.height, QImage::Format_RGB32);
     img.fill(Qt::black);
     QPainter p(&img);
@@ -798,10 +830,10 @@ QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const Control&, S
     return img;
 }
 
-QImage renderTrophy(int level, skin::Layout layout)
-{
-    static const char* namesEn[13] = {"Rookie", "Apprentice", "Skilled", "Adept", "Veteran", "Expert", "Elite",
-                                      "Master", "Grandmaster", "Champion", "Hero", "Legend", "Immortal"};
+QImage renderTrophy(int level, skin::Layout layout) {
+    static const char* namesEn[13] = {"Rookie", "Apprentice", "Skilled", "Adept",       "Veteran",
+                                      "Expert", "Elite",      "Master",  "Grandmaster", "Champion",
+                                      "Hero",   "Legend",     "Immortal"};
     static const char* namesZh[13] = {"新手", "学徒", "熟练", "精通", "老兵", "专家", "精英",
                                       "大师", "宗师", "冠军", "英雄", "传奇", "不朽"};
     QImage img(skin::kTrophyWidth, skin::kTrophyHeight, QImage::Format_RGB32);
@@ -810,7 +842,7 @@ QImage renderTrophy(int level, skin::Layout layout)
     QRectF r(0, 0, img.width(), img.height());
     drawStage(p, r);
     Metal m = metalFor(level);
-    QRadialGradient halo(QPointF(r.center().x(), 170), 150);
+    QRadialGradient halo(QPointF(r.center().x(), 210), 150);
     QColor h = m.mid;
     h.setAlpha(90);
     halo.setColorAt(0, h);
@@ -818,10 +850,10 @@ QImage renderTrophy(int level, skin::Layout layout)
     halo.setColorAt(1, h);
     p.setPen(Qt::NoPen);
     p.setBrush(halo);
-    p.drawEllipse(QPointF(r.center().x(), 170), 150, 150);
+    p.drawEllipse(QPointF(r.center().x(), 210), 150, 150);
     // Rays behind the cup grow with the level.
     p.save();
-    p.translate(r.center().x(), 160);
+    p.translate(r.center().x(), 200);
     QColor ray = m.light;
     ray.setAlpha(26);
     p.setBrush(ray);
@@ -835,12 +867,12 @@ QImage renderTrophy(int level, skin::Layout layout)
         p.drawPath(wedge);
     }
     p.restore();
-    drawCup(p, QRectF(r.center().x() - 85, 60, 170, 236), m, true);
+    drawCup(p, QRectF(r.center().x() - 85, 118, 170, 236), m, true);
     // Star rank on the cup.
     p.setPen(Qt::NoPen);
     p.setBrush(m.dark);
     QPainterPath star;
-    QPointF sc(r.center().x(), 130);
+    QPointF sc(r.center().x(), 188);
     for (int i = 0; i < 10; ++i) {
         double rad = (i % 2 == 0) ? 22 : 9;
         double a = -M_PI / 2 + i * M_PI / 5;
@@ -859,13 +891,13 @@ QImage renderTrophy(int level, skin::Layout layout)
                QString::fromUtf8(zh ? namesZh[level] : namesEn[level]));
     p.setPen(m.mid);
     p.setFont(uiFont(13, QFont::DemiBold));
-    p.drawText(QRectF(0, 410, r.width(), 22), Qt::AlignCenter,
-               (zh ? QStringLiteral("等级 %1 / 13") : QStringLiteral("LEVEL %1 / 13")).arg(level + 1));
+    p.drawText(
+        QRectF(0, 410, r.width(), 22), Qt::AlignCenter,
+        (zh ? QStringLiteral("等级 %1 / 13") : QStringLiteral("LEVEL %1 / 13")).arg(level + 1));
     return img;
 }
 
-QImage renderSliderThumb()
-{
+QImage renderSliderThumb() {
     QImage img(14, 20, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -887,8 +919,7 @@ QImage renderSliderThumb()
     p.setBrush(g);
     p.drawPath(knob);
     p.setPen(QPen(QColor(120, 84, 6), 1));
-    for (int y : {5, 8, 11})
-        p.drawLine(QPointF(4.5, y + 0.5), QPointF(9.5, y + 0.5));
+    for (int y : {5, 8, 11}) p.drawLine(QPointF(4.5, y + 0.5), QPointF(9.5, y + 0.5));
     p.end();
     // Keep the knob free of pure black: black is the colour cut from the thumb's shape.
     for (int y = 0; y < img.height(); ++y)
@@ -900,8 +931,7 @@ QImage renderSliderThumb()
     return img;
 }
 
-QImage renderScrollSkin()
-{
+QImage renderScrollSkin() {
     const int c = skin::kScrollCell;
     QImage img(9 * c, 3 * c, QImage::Format_RGB32);
     img.fill(QColor(15, 15, 15));
@@ -919,11 +949,14 @@ QImage renderScrollSkin()
             if (kind == 2) {  // track: a thin centre line
                 p.setPen(QPen(QColor(34, 36, 42), 2));
                 if (vertical)
-                    p.drawLine(QPointF(cell.center().x(), cell.top()), QPointF(cell.center().x(), cell.bottom()));
+                    p.drawLine(QPointF(cell.center().x(), cell.top()),
+                               QPointF(cell.center().x(), cell.bottom()));
                 else
-                    p.drawLine(QPointF(cell.left(), cell.center().y()), QPointF(cell.right(), cell.center().y()));
+                    p.drawLine(QPointF(cell.left(), cell.center().y()),
+                               QPointF(cell.right(), cell.center().y()));
             } else if (kind == 3) {  // thumb: rounded ends within 3 pixels so end caps copy cleanly
-                QRectF t = vertical ? cell.adjusted(2.5, 0.5, -2.5, -0.5) : cell.adjusted(0.5, 2.5, -0.5, -2.5);
+                QRectF t = vertical ? cell.adjusted(2.5, 0.5, -2.5, -0.5)
+                                    : cell.adjusted(0.5, 2.5, -0.5, -2.5);
                 p.setPen(Qt::NoPen);
                 p.setBrush(thumbs[row]);
                 p.drawRoundedRect(t, 3, 3);
@@ -953,8 +986,7 @@ QImage renderScrollSkin()
     return img;
 }
 
-QImage renderFlag(int id, QSize size)
-{
+QImage renderFlag(int id, QSize size) {
     QImage img(size, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -989,72 +1021,85 @@ QImage renderFlag(int id, QSize size)
         p.fillPath(s, QColor(255, 222, 0));
     };
     switch (id) {
-    case 1:
-        p.fillRect(QRectF(0, 0, w, h), QColor(222, 41, 16));
-        starAt(QPointF(w * 0.17, h * 0.27), h * 0.17, 0);
-        for (int i = 0; i < 4; ++i) {
-            const double pos[4][2] = {{0.33, 0.1}, {0.4, 0.2}, {0.4, 0.35}, {0.33, 0.45}};
-            starAt(QPointF(w * pos[i][0], h * pos[i][1]), h * 0.06, 0.4);
+        case 1:
+            p.fillRect(QRectF(0, 0, w, h), QColor(222, 41, 16));
+            starAt(QPointF(w * 0.17, h * 0.27), h * 0.17, 0);
+            for (int i = 0; i < 4; ++i) {
+                const double pos[4][2] = {{0.33, 0.1}, {0.4, 0.2}, {0.4, 0.35}, {0.33, 0.45}};
+                starAt(QPointF(w * pos[i][0], h * pos[i][1]), h * 0.06, 0.4);
+            }
+            break;
+        case 2: {
+            p.fillRect(QRectF(0, 0, w, h), QColor(1, 33, 105));
+            p.setPen(QPen(Qt::white, h * 0.2));
+            p.drawLine(QPointF(0, 0), QPointF(w, h));
+            p.drawLine(QPointF(0, h), QPointF(w, 0));
+            p.setPen(QPen(QColor(200, 16, 46), h * 0.07));
+            p.drawLine(QPointF(0, 0), QPointF(w, h));
+            p.drawLine(QPointF(0, h), QPointF(w, 0));
+            p.fillRect(QRectF(w * 0.42, 0, w * 0.16, h), Qt::white);
+            p.fillRect(QRectF(0, h * 0.35, w, h * 0.3), Qt::white);
+            p.fillRect(QRectF(w * 0.455, 0, w * 0.09, h), QColor(200, 16, 46));
+            p.fillRect(QRectF(0, h * 0.41, w, h * 0.18), QColor(200, 16, 46));
+            break;
         }
-        break;
-    case 2: {
-        p.fillRect(QRectF(0, 0, w, h), QColor(1, 33, 105));
-        p.setPen(QPen(Qt::white, h * 0.2));
-        p.drawLine(QPointF(0, 0), QPointF(w, h));
-        p.drawLine(QPointF(0, h), QPointF(w, 0));
-        p.setPen(QPen(QColor(200, 16, 46), h * 0.07));
-        p.drawLine(QPointF(0, 0), QPointF(w, h));
-        p.drawLine(QPointF(0, h), QPointF(w, 0));
-        p.fillRect(QRectF(w * 0.42, 0, w * 0.16, h), Qt::white);
-        p.fillRect(QRectF(0, h * 0.35, w, h * 0.3), Qt::white);
-        p.fillRect(QRectF(w * 0.455, 0, w * 0.09, h), QColor(200, 16, 46));
-        p.fillRect(QRectF(0, h * 0.41, w, h * 0.18), QColor(200, 16, 46));
-        break;
-    }
-    case 3: vBands({QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)}); break;
-    case 4: {
-        p.fillRect(QRectF(0, 0, w, h), Qt::white);
-        QRectF circle(w / 2 - h * 0.25, h * 0.25, h * 0.5, h * 0.5);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(205, 46, 58));
-        p.drawPie(circle, 0, 180 * 16);
-        p.setBrush(QColor(0, 71, 160));
-        p.drawPie(circle, 180 * 16, 180 * 16);
-        p.setPen(QPen(Qt::black, std::max(1.0, h / 22)));
-        for (int i = 0; i < 4; ++i) {
-            double cx = (i % 2 == 0) ? w * 0.2 : w * 0.8;
-            double cy = (i < 2) ? h * 0.22 : h * 0.78;
-            p.drawLine(QPointF(cx - w * 0.06, cy - h * 0.04), QPointF(cx + w * 0.06, cy + h * 0.04));
+        case 3:
+            vBands({QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)});
+            break;
+        case 4: {
+            p.fillRect(QRectF(0, 0, w, h), Qt::white);
+            QRectF circle(w / 2 - h * 0.25, h * 0.25, h * 0.5, h * 0.5);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(205, 46, 58));
+            p.drawPie(circle, 0, 180 * 16);
+            p.setBrush(QColor(0, 71, 160));
+            p.drawPie(circle, 180 * 16, 180 * 16);
+            p.setPen(QPen(Qt::black, std::max(1.0, h / 22)));
+            for (int i = 0; i < 4; ++i) {
+                double cx = (i % 2 == 0) ? w * 0.2 : w * 0.8;
+                double cy = (i < 2) ? h * 0.22 : h * 0.78;
+                p.drawLine(QPointF(cx - w * 0.06, cy - h * 0.04),
+                           QPointF(cx + w * 0.06, cy + h * 0.04));
+            }
+            break;
         }
-        break;
-    }
-    case 5: hBands({QColor(20, 20, 20), QColor(221, 0, 0), QColor(255, 206, 0)}); break;
-    case 6: vBands({QColor(0, 146, 70), Qt::white, QColor(206, 43, 55)}); break;
-    case 7:
-        p.fillRect(QRectF(0, 0, w, h), QColor(170, 21, 27));
-        p.fillRect(QRectF(0, h * 0.25, w, h * 0.5), QColor(241, 191, 0));
-        break;
-    case 8: hBands({QColor(174, 28, 40), Qt::white, QColor(33, 70, 139)}); break;
-    case 9:
-        p.fillRect(QRectF(0, 0, w * 0.4, h), QColor(0, 102, 0));
-        p.fillRect(QRectF(w * 0.4, 0, w * 0.6, h), QColor(255, 0, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 222, 0));
-        p.drawEllipse(QPointF(w * 0.4, h / 2), h * 0.22, h * 0.22);
-        break;
-    case 10: hBands({Qt::white, QColor(0, 57, 166), QColor(213, 43, 30)}); break;
-    case 11: hBands({QColor(0, 87, 183), QColor(255, 215, 0)}); break;
-    default: {
-        // Traditional Chinese: a script badge rather than a flag.
-        QLinearGradient g(0, 0, 0, h);
-        g.setColorAt(0, QColor(40, 60, 110));
-        g.setColorAt(1, QColor(22, 34, 70));
-        p.fillRect(QRectF(0, 0, w, h), g);
-        p.setPen(Qt::white);
-        p.setFont(uiFont(h * 0.8, QFont::Bold));
-        p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QString::fromUtf8("繁"));
-        break;
-    }
+        case 5:
+            hBands({QColor(20, 20, 20), QColor(221, 0, 0), QColor(255, 206, 0)});
+            break;
+        case 6:
+            vBands({QColor(0, 146, 70), Qt::white, QColor(206, 43, 55)});
+            break;
+        case 7:
+            p.fillRect(QRectF(0, 0, w, h), QColor(170, 21, 27));
+            p.fillRect(QRectF(0, h * 0.25, w, h * 0.5), QColor(241, 191, 0));
+            break;
+        case 8:
+            hBands({QColor(174, 28, 40), Qt::white, QColor(33, 70, 139)});
+            break;
+        case 9:
+            p.fillRect(QRectF(0, 0, w * 0.4, h), QColor(0, 102, 0));
+            p.fillRect(QRectF(w * 0.4, 0, w * 0.6, h), QColor(255, 0, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 222, 0));
+            p.drawEllipse(QPointF(w * 0.4, h / 2), h * 0.22, h * 0.22);
+            break;
+        case 10:
+            hBands({Qt::white, QColor(0, 57, 166), QColor(213, 43, 30)});
+            break;
+        case 11:
+            hBands({QColor(0, 87, 183), QColor(255, 215, 0)});
+            break;
+        default: {
+            // Traditional Chinese: a script badge rather than a flag.
+            QLinearGradient g(0, 0, 0, h);
+            g.setColorAt(0, QColor(40, 60, 110));
+            g.setColorAt(1, QColor(22, 34, 70));
+            p.fillRect(QRectF(0, 0, w, h), g);
+            p.setPen(Qt::white);
+            p.setFont(uiFont(h * 0.8, QFont::Bold));
+            p.drawText(QRectF(0, 0, w, h), Qt::AlignCenter, QString::fromUtf8("繁"));
+            break;
+        }
     }
     p.setPen(QPen(QColor(0, 0, 0, 90), 1));
     p.setBrush(Qt::NoBrush);
@@ -1062,8 +1107,7 @@ QImage renderFlag(int id, QSize size)
     return img;
 }
 
-QImage renderListIcon(int kind, bool selected)
-{
+QImage renderListIcon(int kind, bool selected) {
     QImage img(16, 16, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -1097,8 +1141,9 @@ QImage renderListIcon(int kind, bool selected)
     return img;
 }
 
-QImage renderPresetItem(State s, bool hasSub)
-{
+QImage renderPresetItem(State s, bool hasSub) {
+    // A light list, like the language popup: the menu's text colours are dark grey (normal),
+    // white (hover) and the accent blue (pressed).
     QImage img(skin::kPresetItemWidth, skin::kPresetItemHeight, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -1106,30 +1151,31 @@ QImage renderPresetItem(State s, bool hasSub)
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     if (s == State::Over) {
         g.setColorAt(0, QColor(30, 160, 214));
-        g.setColorAt(1, QColor(21, 120, 165));
+        g.setColorAt(1, QColor(21, 124, 170));
     } else if (s == State::Down) {
-        g.setColorAt(0, QColor(14, 92, 130));
-        g.setColorAt(1, QColor(10, 70, 100));
+        g.setColorAt(0, QColor(250, 251, 253));
+        g.setColorAt(1, QColor(234, 239, 245));
     } else {
-        g.setColorAt(0, QColor(34, 36, 41));
-        g.setColorAt(1, QColor(26, 28, 32));
+        g.setColorAt(0, QColor(236, 239, 243));
+        g.setColorAt(1, QColor(218, 223, 230));
     }
     p.fillRect(r, g);
-    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), QColor(44, 48, 55));
-    p.fillRect(QRectF(0, 0, 3, r.height()), s == State::Normal ? QColor(52, 56, 64) : QColor(250, 214, 96));
+    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), QColor(190, 197, 206));
+    p.fillRect(QRectF(0, 0, 1, r.height()), QColor(0, 147, 209));
+    p.fillRect(QRectF(r.width() - 1, 0, 1, r.height()), QColor(0, 147, 209));
+    if (s == State::Down) p.fillRect(QRectF(1, 0, 3, r.height()), QColor(0, 147, 209));
     if (hasSub) {
         QPainterPath tri;
         tri.moveTo(r.right() - 12, r.center().y() - 4);
         tri.lineTo(r.right() - 7, r.center().y());
         tri.lineTo(r.right() - 12, r.center().y() + 4);
         tri.closeSubpath();
-        p.fillPath(tri, s == State::Normal ? QColor(130, 136, 148) : QColor(255, 255, 255));
+        p.fillPath(tri, s == State::Over ? QColor(255, 255, 255) : QColor(83, 97, 103));
     }
     return img;
 }
 
-QImage renderPopupBackground()
-{
+QImage renderPopupBackground() {
     QImage img(96, 96, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -1146,8 +1192,7 @@ QImage renderPopupBackground()
     return img;
 }
 
-QImage renderTrayIcon(int size)
-{
+QImage renderTrayIcon(int size) {
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -1165,14 +1210,15 @@ QImage renderTrayIcon(int size)
     p.setPen(QPen(QColor(230, 234, 240), s / 16));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(m, s * 0.2, s * 0.2);
-    p.drawLine(QPointF(m.left(), m.top() + m.height() * 0.4), QPointF(m.right(), m.top() + m.height() * 0.4));
+    p.drawLine(QPointF(m.left(), m.top() + m.height() * 0.4),
+               QPointF(m.right(), m.top() + m.height() * 0.4));
     p.setPen(QPen(QColor(250, 214, 96), s / 10, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(s / 2, m.top() + m.height() * 0.12), QPointF(s / 2, m.top() + m.height() * 0.28));
+    p.drawLine(QPointF(s / 2, m.top() + m.height() * 0.12),
+               QPointF(s / 2, m.top() + m.height() * 0.28));
     return img;
 }
 
-QImage renderMenuIcon(bool exitIcon)
-{
+QImage renderMenuIcon(bool exitIcon) {
     QImage img(16, 16, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);

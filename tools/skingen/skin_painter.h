@@ -16,7 +16,8 @@ QFont uiFont(double pixelSize, int weight = QFont::Normal);
 
 // A whole page image with every control in `state`; `stateOf` may override per control.
 QImage renderPage(const skin::PageSkin& page, State state);
-QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const skin::Control&, State), State state);
+QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const skin::Control&, State),
+                  State state);
 
 void drawControl(QPainter& p, const skin::Control& c, State s, bool lightTheme);
 
