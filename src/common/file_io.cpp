@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -70,11 +71,18 @@ FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return fileResultFromErrno(errno);
     struct stat st {};
-    if (::fstat(fd.get(), &st) == 0 && S_ISDIR(st.st_mode)) return fileResultFromErrno(EISDIR);
-    out.resize(maxBytes);
+    const bool statted = ::fstat(fd.get(), &st) == 0;
+    if (statted && S_ISDIR(st.st_mode)) return fileResultFromErrno(EISDIR);
+    // Sized by the file, not by the limit: a 64 MB limit must not cost 64 MB per small file. One
+    // byte more than the size notices a file that grew; the buffer then grows up to the limit.
+    size_t capacity = maxBytes;
+    if (statted && S_ISREG(st.st_mode) && st.st_size >= 0)
+        capacity = std::min(maxBytes, static_cast<size_t>(st.st_size) + 1);
+    out.resize(capacity);
     size_t got = 0;
     while (got < maxBytes) {
-        const ssize_t n = ::read(fd.get(), out.data() + got, maxBytes - got);
+        if (got == out.size()) out.resize(std::min(maxBytes, std::max<size_t>(out.size() * 2, 4096)));
+        const ssize_t n = ::read(fd.get(), out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             const int err = errno;

@@ -15,16 +15,17 @@ std::string_view toString(BringUpOutcome outcome) {
 }
 
 BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chinese) {
+    // The pauses lie between the checks and between the attempts: none after the last one.
     for (int check = 0; check < kBootloaderChecks; ++check) {
+        if (check > 0) clock.sleepMs(kBootloaderCheckPauseMs);
         if (platform.bootloaderPresent()) {
             platform.startFirmwareTool(chinese);
             return BringUpOutcome::FirmwareTool;
         }
-        clock.sleepMs(kBootloaderCheckPauseMs);
     }
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (attempt > 0) clock.sleepMs(kOpenAttemptPauseMs);
         if (platform.openDevice()) return BringUpOutcome::Found;
-        clock.sleepMs(kOpenAttemptPauseMs);
     }
     return BringUpOutcome::NotFound;
 }

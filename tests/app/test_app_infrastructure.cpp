@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <thread>
 
-#include "app/qt_message_sink.h"
+#include "widgets/message_event.h"
 #include "app/single_instance.h"
 
 namespace z408 {
@@ -24,7 +24,7 @@ public:
     bool event(QEvent* e) override {
         if (e->type() != MessageEvent::eventType()) return QObject::event(e);
         const auto* m = static_cast<MessageEvent*>(e);
-        received.push_back({m->msg, m->wParam, m->lParam});
+        received.push_back({m->msg(), m->wParam(), m->lParam()});
         return true;
     }
     struct Item {

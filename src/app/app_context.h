@@ -1,0 +1,70 @@
+#pragma once
+// The state the whole program shares: directories, interface language, profiles, macro library,
+// intercept list and the way to the mouse. Created once by main() and handed by reference to the
+// windows; nothing here is global.
+#include <filesystem>
+#include <memory>
+
+#include "app/dialog_notices.h"
+#include "common/clock.h"
+#include "config/profile_store.h"
+#include "device/hid_transport.h"
+#include "device/settings_uploader.h"
+#include "device/usb_driver.h"
+#include "i18n/language_context.h"
+#include "macros/macro_library.h"
+#include "macros/macro_store.h"
+#include "shell/intercept_list.h"
+#include "shell/pointer_settings.h"
+
+namespace z408 {
+
+class AppContext {
+  public:
+    // `transport` may be null: the program then runs without a device link.
+    AppContext(std::filesystem::path programDirectory, std::filesystem::path dataDirectory,
+               Clock& clock, std::unique_ptr<HidTransport> transport);
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    const std::filesystem::path& programDirectory() const { return programDirectory_; }
+    const std::filesystem::path& dataDirectory() const { return dataDirectory_; }
+    Clock& clock() { return clock_; }
+    LanguageContext& language() { return language_; }
+    DialogNotices& notices() { return notices_; }
+    ProfileStore& profiles() { return profiles_; }
+    MacroLibrary& macroLibrary() { return macroLibrary_; }
+    MacroStore& macros() { return macroStore_; }
+    InterceptList& intercepts() { return intercepts_; }
+    bool chinese() const { return language_.ChineseTextFlag() != 0; }
+
+    // The device link; null when there is none (no transport).
+    CUSBDriver* driver() { return driver_.get(); }
+    // The upload worker; null until the mouse was found.
+    SettingsUploader* uploader() { return uploader_.get(); }
+    // Starts the worker that writes the active profile into the mouse; outcomes go to `sink`.
+    void startUploader(MessageSink& sink);
+    // Closes the device link and ends the worker (waits for it: an upload runs to its end).
+    void stopDevice();
+
+    // Firmware version read at bring-up or arrival; 0 when unknown.
+    uint32_t firmwareVersion = 0;
+
+  private:
+    std::filesystem::path programDirectory_;
+    std::filesystem::path dataDirectory_;
+    Clock& clock_;
+    LanguageContext language_;
+    DialogNotices notices_;
+    ProfileStore profiles_;
+    MacroLibrary macroLibrary_;
+    MacroStore macroStore_;
+    InterceptList intercepts_;
+    std::unique_ptr<PointerSettings> pointer_;
+    std::unique_ptr<HidTransport> transport_;
+    std::unique_ptr<CUSBDriver> driver_;
+    std::unique_ptr<SettingsUploader> uploader_;  // last: its thread uses everything above
+};
+
+}  // namespace z408

@@ -1,0 +1,55 @@
+#pragma once
+// The program's message box: a text with OK (and optionally Cancel), optionally closing itself
+// after a five-second countdown shown on the OK button. OK accepts; Cancel, × and the end of the
+// countdown reject.
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+
+namespace z408 {
+
+class CGDIBitmapBtn;
+
+class CDlgInfo : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kCountdownSeconds = 5;
+    static constexpr int kCountdownTickMs = 1000;
+
+    CDlgInfo(const QString& text, bool twoButtons, bool countdown, bool chinese,
+             QWidget* parent = nullptr);
+
+    QString message() const { return text_; }
+    QString okCaption() const;
+    int remainingSeconds() const { return remaining_; }
+    CGDIBitmapBtn* okButton() const { return ok_; }
+    CGDIBitmapBtn* cancelButton() const { return cancel_; }
+    CGDIBitmapBtn* closeButton() const { return close_; }
+    QTimer& countdownTimer() { return countdown_; }
+
+    // One second of the countdown: caption with the remaining seconds, then one less; at 0 the
+    // box closes like ×.
+    void countdownTick();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void done(int result) override;
+
+  private:
+    QString okText(int seconds) const;
+
+    QString text_;
+    bool twoButtons_;
+    bool countdownOn_;
+    bool chinese_;
+    int remaining_ = 0;
+    QImage background_;
+    CGDIBitmapBtn* close_ = nullptr;
+    CGDIBitmapBtn* ok_ = nullptr;
+    CGDIBitmapBtn* cancel_ = nullptr;
+    QTimer countdown_;
+};
+
+}  // namespace z408

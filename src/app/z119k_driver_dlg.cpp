@@ -1,0 +1,630 @@
+#include "app/z119k_driver_dlg.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QWindow>
+
+#include "app/app_context.h"
+#include "app/dlg_info.h"
+#include "app/dlg_progress.h"
+#include "app/hint_texts.h"
+#include "common/text.h"
+#include "config/seeding.h"
+#include "device/settings_uploader.h"
+#include "i18n/language_choice.h"
+#include "i18n/languages.h"
+#include "pages/skin_page.h"
+#include "widgets/gdi_bitmap_btn.h"
+#include "widgets/irr_button.h"
+#include "widgets/menu_ex_a.h"
+#include "widgets/skin_image.h"
+#include "widgets/xp_menu.h"
+
+namespace z408 {
+namespace {
+
+constexpr const char* kWindowTitle = "Tarvo Z408 Gaming Mouse Driver";
+constexpr int kCommandConfig = 0x6000;
+constexpr int kCommandExit = 0x6001;
+constexpr intptr_t kTrayDoubleClick = 515;
+constexpr intptr_t kTrayRightButtonUp = 517;
+constexpr int kBalloonMs = 5000;
+constexpr int kMenuIconConfig = 1012;
+constexpr int kMenuIconExit = 1011;
+constexpr int kTrayIconResource = 128;
+
+// Rectangles as left, top, right, bottom with the right and bottom edges outside.
+constexpr QRect winRect(int l, int t, int r, int b) {
+    return QRect(l, t, r - l, b - t);
+}
+
+const QRect kMinimiseRect = winRect(887, 2, 921, 33);
+const QRect kCloseRect = winRect(922, 2, 956, 33);
+const QRect kLanguageRect = winRect(15, 617, 57, 635);
+const QRect kFlagRect(19, 592, 36, 23);
+const QRect kPagesRect = winRect(15, 128, 940, 580);
+const QRect kHintRect = winRect(67, 598, 300, 628);
+constexpr int kPopupLeftOffset = 4;
+constexpr int kPopupAboveBottom = 287;
+
+using Quad = std::array<QPoint, 4>;
+const std::array<Quad, 5> kTabQuads{{
+    {{{30, 85}, {189, 85}, {210, 121}, {30, 121}}},
+    {{{193, 85}, {375, 85}, {396, 121}, {214, 121}}},
+    {{{377, 85}, {559, 85}, {579, 121}, {399, 121}}},
+    {{{562, 85}, {743, 85}, {764, 121}, {583, 121}}},
+    {{{747, 85}, {928, 85}, {928, 121}, {768, 121}}},
+}};
+const std::array<Quad, 5> kProfileQuads{{
+    {{{342, 608}, {435, 608}, {414, 635}, {321, 635}}},
+    {{{439, 608}, {533, 608}, {512, 635}, {417, 635}}},
+    {{{536, 608}, {628, 608}, {605, 635}, {513, 635}}},
+    {{{630, 608}, {723, 608}, {700, 635}, {607, 635}}},
+    {{{725, 608}, {818, 608}, {795, 635}, {703, 635}}},
+}};
+const Quad kApplyQuad{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
+
+// The page skins in tab order, and the class each page grows into.
+constexpr const char* kPageSkins[5] = {"settings", "lighting", "macro", "stats", "support"};
+constexpr const char* kPageClasses[5] = {"CDlgMainSet", "CDlgLEDSet", "CDlgMacro", "CDlgSts",
+                                         "CDlgSupport"};
+
+constexpr std::u16string_view kTabTips[5] = {u"str_main", u"str_led_title", u"str_macro_manager",
+                                             u"str_sts", u"str_about"};
+constexpr std::u16string_view kProfileTips[5] = {u"str_profile1", u"str_profile2", u"str_profile3",
+                                                 u"str_profile4", u"str_profile5"};
+
+QPolygon polygonOf(const Quad& q) {
+    return QPolygon(QList<QPoint>(q.begin(), q.end()));
+}
+
+// The look of a control that cannot be used: its normal picture, darkened.
+QImage dimmed(const QImage& normal) {
+    if (normal.isNull()) return normal;
+    QImage img = normal.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&img);
+    p.fillRect(img.rect(), QColor(10, 11, 14, 140));
+    return img;
+}
+
+QString qs(const std::u16string& s) {
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ctx_(context), sink_(this) {
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    setFixedSize(960, 650);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    arrivalRetry_.setInterval(kArrivalRetryMs);
+    connect(&arrivalRetry_, &QTimer::timeout, this, &CZ119KDriverDlg::tryArrivalOpen);
+}
+
+CZ119KDriverDlg::~CZ119KDriverDlg() {
+    shutdown();
+    ctx_.notices().setParentWindow(nullptr);
+}
+
+void CZ119KDriverDlg::initialise() {
+    const QImage icon = loadResourceImage(kTrayIconResource);
+    if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    seedDataDirectory(ctx_.programDirectory(), ctx_.dataDirectory());
+    ctx_.language().ApplyInstallationLanguage();
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    ctx_.notices().setParentWindow(this);
+    ctx_.macros().loadMacroLibrary();
+    createControls();
+    createPages();
+    createTrayIcon();
+    ctx_.profiles().loadTableAndActiveProfile();
+    profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
+    // The working macro ids came with the active profile; the device notifications are watched
+    // from main(), which feeds deviceArrived/deviceRemoved.
+    flag_ = new QLabel(this);
+    flag_->setGeometry(kFlagRect);
+    flag_->setScaledContents(true);
+    const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
+    sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
+}
+
+void CZ119KDriverDlg::createControls() {
+    const QString dir = QString::fromStdString(ctx_.programDirectory().string());
+    normal_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Normal.bmp")));
+    down_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
+    over_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
+    const QImage disabled = dimmed(normal_);
+
+    auto bitmapButton = [&](const QRect& r) {
+        auto* b = new CGDIBitmapBtn(this);
+        b->SetBitmaps(r, normal_, over_, down_, normal_);
+        b->installEventFilter(this);
+        return b;
+    };
+    minimise_ = bitmapButton(kMinimiseRect);
+    close_ = bitmapButton(kCloseRect);
+    language_ = bitmapButton(kLanguageRect);
+    connect(minimise_, &QAbstractButton::clicked, this, [this] {
+        showMinimized();
+        forwardingOff();
+    });
+    connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
+    connect(language_, &QAbstractButton::clicked, this, [this] {
+        if (languagePopup_) return;
+        auto* menu = new CMenuExA(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->setMessageSink(&sink_);
+        const QPoint anchor(kLanguageRect.left() - kPopupLeftOffset,
+                            kLanguageRect.top() + kLanguageRect.height() - kPopupAboveBottom);
+        menu->Create(this, mapToGlobal(anchor));
+        languagePopup_ = menu;
+        menu->show();
+    });
+
+    auto irregular = [&](const Quad& q) {
+        auto* b = new CIrrButton(this);
+        b->Create(QString(), polygonOf(q), this);
+        b->SetImages(normal_, down_, over_, disabled);
+        b->installEventFilter(this);
+        return b;
+    };
+    for (int i = 0; i < kTabCount; ++i) {
+        CIrrButton* b = irregular(kTabQuads[static_cast<size_t>(i)]);
+        b->setCheckMode(true);
+        connect(b, &QAbstractButton::clicked, this, [this, i] { showTab(i + 1); });
+        tabs_[static_cast<size_t>(i)] = b;
+    }
+    for (int i = 0; i < kProfileCount; ++i) {
+        CIrrButton* b = irregular(kProfileQuads[static_cast<size_t>(i)]);
+        b->setCheckMode(true);
+        connect(b, &QAbstractButton::clicked, this, [this, i] { selectProfile(i + 1); });
+        profiles_[static_cast<size_t>(i)] = b;
+    }
+    apply_ = irregular(kApplyQuad);
+    setApplyLooks();
+    // Apply runs a modal dialog: let the press finish first so the button does not stay down.
+    connect(apply_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::apply, Qt::QueuedConnection);
+}
+
+void CZ119KDriverDlg::setApplyLooks() {
+    // The Apply button's pictures carry its caption, so they follow the built-in text language.
+    const int base = ctx_.chinese() ? 154 : 157;
+    const QImage normal = loadResourceImage(base);
+    apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
+                      dimmed(normal));
+}
+
+void CZ119KDriverDlg::createPages() {
+    const QString dir = QString::fromStdString(ctx_.programDirectory().string());
+    const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
+    for (int i = 0; i < kTabCount; ++i) {
+        auto* page = new CSkinPage(QString::fromLatin1(kPageSkins[i]), dir, chineseLayout, this);
+        page->setObjectName(QString::fromLatin1(kPageClasses[i]));
+        page->setGeometry(kPagesRect);
+        page->setVisible(i == 0);
+        page->setMouseTracking(true);
+        pages_[static_cast<size_t>(i)] = page;
+    }
+    progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
+    showTab(1);
+}
+
+void CZ119KDriverDlg::createTrayIcon() {
+    trayMenu_ = new CXPMenu(this);
+    trayMenu_->AddItem(kMenuIconConfig, QStringLiteral("Config"), kCommandConfig);
+    trayMenu_->AddItem(kMenuIconExit, QStringLiteral("Exit"), kCommandExit);
+    connect(trayMenu_, &CXPMenu::commandChosen, this, [this](int command) {
+        if (command == kCommandConfig) {
+            showFromTray();
+        } else if (command == kCommandExit) {
+            requestExit();
+        }
+    });
+    tray_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_->setToolTip(QString::fromLatin1(kWindowTitle));
+    tray_->setContextMenu(trayMenu_);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        // StatusNotifier hosts only report a plain activation, never a double click.
+        if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger)
+            sink_.post(Msg::TrayNotify, 0, kTrayDoubleClick);
+    });
+    tray_->show();
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        tray_->showMessage(QStringLiteral("Running"), QString::fromLatin1(kWindowTitle),
+                           QSystemTrayIcon::Information, kBalloonMs);
+}
+
+void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
+    if (!ctx_.driver()) {
+        // No way to the mouse at all: the window is still shown, without workers.
+        show();
+        return;
+    }
+    const BringUpOutcome outcome = bringUpDevice(platform, ctx_.clock(), ctx_.chinese());
+    if (outcome == BringUpOutcome::FirmwareTool) {
+        requestExit();
+        return;
+    }
+    refreshPages();
+    if (outcome == BringUpOutcome::NotFound) {
+        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), false, true,
+                     ctx_.chinese(), this);
+        box.exec();
+        requestExit();
+        return;
+    }
+    ctx_.startUploader(sink_);
+    uint32_t version = 0;
+    ctx_.firmwareVersion = ctx_.driver()->ReadFirmwareVersion(&version) ? version : 0;
+    show();
+    raise();
+    activateWindow();
+    installHooks();
+}
+
+void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interceptsChanged) {
+    hook_ = hook;
+    interceptsChanged_ = std::move(interceptsChanged);
+}
+
+void CZ119KDriverDlg::installHooks() {
+    // A second arrival (another interface, a second mouse) keeps the hooks it has.
+    if (!hook_ || hook_->installed()) return;
+    hook_->install(kWindowId);
+    hook_->setNotification(false, true);
+}
+
+void CZ119KDriverDlg::removeHooks() {
+    if (hook_ && hook_->installed()) hook_->remove();
+}
+
+void CZ119KDriverDlg::forwardingOff() {
+    if (hook_) hook_->setForwarding(false, false);
+}
+
+bool CZ119KDriverDlg::event(QEvent* event) {
+    if (event->type() == MessageEvent::eventType()) {
+        const auto* m = static_cast<MessageEvent*>(event);
+        onMessage(m->msg(), m->wParam(), m->lParam());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
+    if (shutDown_) return;
+    switch (msg) {
+        case Msg::LanguageSelect:
+            languageSelected(wParam, lParam);
+            break;
+        case Msg::UploadProgress:
+            progress_->setProgress(static_cast<int>(wParam));
+            break;
+        case Msg::UploadDone:
+            if (interceptsChanged_) interceptsChanged_();
+            ctx_.profiles().saveAfterUpload();
+            if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
+            break;
+        case Msg::UploadFailed: {
+            // The dialog would otherwise wait for a 100 that never comes.
+            progress_->finish();
+            if (interceptsChanged_) interceptsChanged_();
+            const std::string_view text = uploadErrorText(lParam);
+            ctx_.notices().info(std::string(text));
+            if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
+            apply_->setDown(false);
+            break;
+        }
+        case Msg::TrayNotify:
+            if (lParam == kTrayDoubleClick) {
+                showFromTray();
+            } else if (lParam == kTrayRightButtonUp) {
+                raise();
+                trayMenu_->popup(QCursor::pos());
+            }
+            break;
+        case Msg::ShowHint:
+            setHint(static_cast<int>(lParam));
+            break;
+        case Msg::RestoreDefaults:
+            restoreDefaults();
+            break;
+        case Msg::ButtonEvent:
+            if (dispatcher_)
+                dispatcher_->handleButtonEvent(wParam, lParam, ctx_.profiles().active());
+            break;
+        default:
+            break;
+    }
+}
+
+void CZ119KDriverDlg::languageSelected(uintptr_t wParam, intptr_t lParam) {
+    const LanguageSwitch sw =
+        ctx_.language().ApplyLanguage(wParam, lParam, !languagePopup_.isNull(), ctx_.notices());
+    if (sw.indicatorResource != 0) {
+        const QImage flag = loadResourceImage(sw.indicatorResource);
+        flag_->setPixmap(QPixmap::fromImage(flag));
+    }
+    if (sw.refreshTooltips) setTooltips();
+    if (sw.closePopup && languagePopup_) {
+        languagePopup_->close();
+        languagePopup_ = nullptr;
+    }
+    if (sw.handled) {
+        setApplyLooks();
+        progress_->setChinese(ctx_.chinese());
+    }
+}
+
+void CZ119KDriverDlg::setTooltips() {
+    const LanguageStrings& s = ctx_.language().strings();
+    for (size_t i = 0; i < 5; ++i) {
+        tabs_[i]->SetTooltip(qs(s.text(kTabTips[i])), true);
+        profiles_[i]->SetTooltip(qs(s.text(kProfileTips[i])), true);
+    }
+    apply_->SetTooltip(qs(s.text(u"str_ok")), true);
+}
+
+void CZ119KDriverDlg::setHint(int number) {
+    const std::u16string_view key = hintKey(number);
+    hint_ = key.empty() ? QString() : qs(ctx_.language().strings().text(key));
+    update(kHintRect);
+}
+
+void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
+    if (!hint_.isEmpty()) {
+        hint_.clear();
+        update(kHintRect);
+    }
+    std::array<QWidget*, 11> controls{};
+    for (size_t i = 0; i < 5; ++i) {
+        controls[i] = tabs_[i];
+        controls[i + 5] = profiles_[i];
+    }
+    controls[10] = apply_;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i]->geometry().adjusted(-1, -1, 1, 1).contains(pos))
+            sink_.post(Msg::ShowHint, 0, static_cast<intptr_t>(i + 1));
+    }
+}
+
+void CZ119KDriverDlg::showTab(int tab) {
+    if (tab < 1 || tab > kTabCount) return;
+    for (int i = 1; i <= kTabCount; ++i) {
+        tabs_[static_cast<size_t>(i - 1)]->setLatched(i == tab);
+        pages_[static_cast<size_t>(i - 1)]->setVisible(i == tab);
+    }
+    currentTab_ = tab;
+    const bool editsProfile = tab <= 2;
+    for (CIrrButton* b : profiles_) b->setEnabled(editsProfile);
+    apply_->setEnabled(editsProfile);
+    if (editsProfile) refreshPages();
+}
+
+void CZ119KDriverDlg::selectProfile(int profile) {
+    if (profile < 1 || profile > kProfileCount) return;
+    for (int i = 1; i <= kProfileCount; ++i)
+        profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
+    if (ctx_.profiles().selectProfile(profile - 1)) refreshPages();
+}
+
+void CZ119KDriverDlg::refreshPages() {
+    // The settings and lighting pages redraw from the active profile.
+    pages_[0]->update();
+    pages_[1]->update();
+}
+
+void CZ119KDriverDlg::apply() {
+    apply_->setDown(false);
+    requestUpload();
+}
+
+void CZ119KDriverDlg::restoreDefaults() {
+    ctx_.profiles().active().fillDefaults(ctx_.chinese());
+    ctx_.profiles().macroIdList().fill(0);
+    refreshPages();
+    requestUpload();
+}
+
+void CZ119KDriverDlg::requestUpload() {
+    SettingsUploader* uploader = ctx_.uploader();
+    if (!uploader) {
+        // Without a link to the mouse no upload can end: say so instead of a progress window
+        // that would wait for ever.
+        ctx_.notices().info(std::string(mouseMissingText(ctx_.chinese())));
+        return;
+    }
+    // A request is only made while the previous one has been handled (UploadReady).
+    if (!uploader->requestUpload()) return;
+    progress_->run();
+    apply_->setDown(false);
+}
+
+void CZ119KDriverDlg::hideToTray() {
+    if (languagePopup_) languagePopup_->close();
+    if (!trayUsable()) {
+        // Without a tray a hidden window could never be found again: closing ends the program.
+        requestExit();
+        return;
+    }
+    hide();
+    forwardingOff();
+}
+
+void CZ119KDriverDlg::showFromTray() {
+    refreshPages();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+bool CZ119KDriverDlg::trayUsable() const {
+    return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void CZ119KDriverDlg::requestExit() {
+    if (shutDown_) return;
+    shutdown();
+    emit finished();
+}
+
+void CZ119KDriverDlg::shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    arrivalRetry_.stop();
+    if (progress_) progress_->finish();
+    if (languagePopup_) languagePopup_->close();
+    if (tray_) {
+        tray_->hide();
+        delete tray_;
+        tray_ = nullptr;
+    }
+    removeHooks();
+    for (CSkinPage*& page : pages_) {
+        delete page;
+        page = nullptr;
+    }
+    ctx_.stopDevice();
+    hide();
+}
+
+void CZ119KDriverDlg::deviceArrived(const QString& path) {
+    if (shutDown_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    CUSBDriver* driver = ctx_.driver();
+    // One mouse announces itself through several interfaces: one reopening is enough, and an
+    // open link (a second mouse) keeps the hooks and the link it has.
+    if (!driver || arrivalRetry_.isActive() || driver->IsOpen()) return;
+    tryArrivalOpen();
+}
+
+void CZ119KDriverDlg::tryArrivalOpen() {
+    CUSBDriver* driver = ctx_.driver();
+    if (!driver) return;
+    if (!driver->Open()) {
+        // Retried from the event loop so the window stays usable while the mouse settles.
+        if (!arrivalRetry_.isActive()) arrivalRetry_.start();
+        return;
+    }
+    arrivalRetry_.stop();
+    uint32_t version = 0;
+    ctx_.firmwareVersion = driver->ReadFirmwareVersion(&version) ? version : 0;
+    installHooks();
+    showPresenceBox(QString::fromUtf8(mouseFoundText(ctx_.chinese())));
+}
+
+void CZ119KDriverDlg::deviceRemoved(const QString& path) {
+    if (shutDown_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    removing_ = true;
+    arrivalRetry_.stop();
+    if (ctx_.driver()) ctx_.driver()->Close();
+    removeHooks();
+    showPresenceBox(QString::fromUtf8(mouseMissingText(ctx_.chinese())));
+    requestExit();
+}
+
+void CZ119KDriverDlg::showPresenceBox(const QString& text) {
+    CDlgInfo box(text, false, true, ctx_.chinese(), isVisible() ? this : nullptr);
+    presenceBox_ = &box;
+    box.exec();
+    presenceBox_ = nullptr;
+}
+
+void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    if (!normal_.isNull()) {
+        p.drawImage(event->rect(), normal_, event->rect());
+    } else {
+        p.fillRect(event->rect(), QColor(24, 26, 31));
+    }
+    if (hint_.isEmpty()) return;
+    p.setFont(skinFont(14, QFont::Light));
+    p.setPen(QColor(0xBE, 0xBE, 0xBE));
+    const QFontMetrics fm(p.font());
+    QString shown = hint_;
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    if (fm.boundingRect(kHintRect, flags, shown).height() > kHintRect.height()) {
+        while (!shown.isEmpty() &&
+               fm.boundingRect(kHintRect, flags, shown + QStringLiteral("…")).height() >
+                   kHintRect.height())
+            shown.chop(1);
+        shown += QStringLiteral("…");
+    }
+    p.drawText(kHintRect, flags, shown);
+}
+
+bool CZ119KDriverDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Pointer moves over the window's own controls count as moves over the window for the hints.
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && w->parentWidget() == this) {
+        if (event->type() == QEvent::MouseMove)
+            pointerMovedTo(w->mapToParent(static_cast<QMouseEvent*>(event)->position().toPoint()));
+        else if (event->type() == QEvent::Enter)
+            pointerMovedTo(w->mapToParent(static_cast<QEnterEvent*>(event)->position().toPoint()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CZ119KDriverDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    // The background moves the window: the window manager's move where there is one.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CZ119KDriverDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    pointerMovedTo(event->position().toPoint());
+}
+
+void CZ119KDriverDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) dragging_ = false;
+}
+
+void CZ119KDriverDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Space:
+            return;
+        case Qt::Key_F4:
+            if (event->modifiers() & Qt::AltModifier) {
+                hideToTray();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CZ119KDriverDlg::keyReleaseEvent(QKeyEvent* event) {
+    const int k = event->key();
+    if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Space)
+        return;
+    QWidget::keyReleaseEvent(event);
+}
+
+void CZ119KDriverDlg::closeEvent(QCloseEvent* event) {
+    if (shutDown_) {
+        event->accept();
+        return;
+    }
+    // The window manager's close (Alt+F4, a task bar's close) hides to the tray like the close
+    // button; only "Exit" ends the program.
+    event->ignore();
+    hideToTray();
+}
+
+}  // namespace z408

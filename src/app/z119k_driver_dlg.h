@@ -1,0 +1,151 @@
+#pragma once
+// The program's one top-level window: a frameless skinned window with five tabs and their pages,
+// five profile buttons, Apply, the language button, minimise and close, a hint line and a tray
+// icon. It owns the pages and the progress dialog and is the hub of the program's messages.
+#include <QImage>
+#include <QPointer>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/dlg_info.h"
+#include "shell/device_bring_up.h"
+#include "shell/input_hook.h"
+#include "shell/software_function_dispatcher.h"
+#include "widgets/menu_ex_a.h"
+#include "widgets/message_event.h"
+
+class QLabel;
+
+namespace z408 {
+
+class AppContext;
+class CDlgProgress;
+class CGDIBitmapBtn;
+class CIrrButton;
+class CSkinPage;
+class CXPMenu;
+
+class CZ119KDriverDlg : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int kTabCount = 5;
+    static constexpr int kProfileCount = 5;
+    static constexpr int kArrivalRetryMs = 2500;
+    // The hint numbers of the window's own controls: tabs 1..5, profiles 6..10, Apply 11.
+    static constexpr int kHintApply = 11;
+
+    explicit CZ119KDriverDlg(AppContext& context, QWidget* parent = nullptr);
+    ~CZ119KDriverDlg() override;
+
+    // Start-up up to the language choice (files, skins, controls, pages, tray, profiles).
+    void initialise();
+    // The device half of start-up: bootloader test, mouse search, worker, showing the window.
+    void bringUp(BringUpPlatform& platform);
+
+    // The hook's number for this window.
+    static constexpr WindowId kWindowId = WindowId{1};
+
+    MessageSink& sink() { return sink_; }
+    // The system-wide input hook (none where the desktop offers none) and what to call when the
+    // upload has changed the intercepted buttons.
+    void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
+    void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
+    CDlgProgress& progressDialog() { return *progress_; }
+
+    // What the controls and the message table do (public so the tests can drive them).
+    void showTab(int tab);            // 1..5
+    void selectProfile(int profile);  // 1..5
+    void apply();
+    void restoreDefaults();
+    void hideToTray();
+    void showFromTray();
+    // "Exit", SIGTERM and the end of the session: the shutdown sequence, then the program ends.
+    void requestExit();
+    // A USB device interface came or went; `path` is its interface path text.
+    void deviceArrived(const QString& path);
+    void deviceRemoved(const QString& path);
+
+    int currentTab() const { return currentTab_; }
+    QString hintText() const { return hint_; }
+    CIrrButton* tabButton(int tab) const { return tabs_[static_cast<size_t>(tab - 1)]; }
+    CIrrButton* profileButton(int profile) const {
+        return profiles_[static_cast<size_t>(profile - 1)];
+    }
+    CIrrButton* applyButton() const { return apply_; }
+    CGDIBitmapBtn* closeButton() const { return close_; }
+    CGDIBitmapBtn* minimiseButton() const { return minimise_; }
+    CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    QSystemTrayIcon* trayIcon() const { return tray_; }
+    QTimer& arrivalRetryTimer() { return arrivalRetry_; }
+    bool shutDown() const { return shutDown_; }
+    // The notice box currently shown for an arrival or removal (tests close it).
+    CDlgInfo* presenceBox() const { return presenceBox_; }
+
+  signals:
+    // The shutdown sequence has run; the program may end.
+    void finished();
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void onMessage(Msg msg, uintptr_t wParam, intptr_t lParam);
+    void createControls();
+    void createPages();
+    void createTrayIcon();
+    void setApplyLooks();
+    void setTooltips();
+    void setHint(int number);
+    void pointerMovedTo(const QPoint& pos);
+    void refreshPages();
+    void requestUpload();
+    void tryArrivalOpen();
+    void showPresenceBox(const QString& text);
+    bool trayUsable() const;
+    void shutdown();
+    void installHooks();
+    void removeHooks();
+    void forwardingOff();
+    void languageSelected(uintptr_t wParam, intptr_t lParam);
+
+    AppContext& ctx_;
+    QtMessageSink sink_;
+    QImage normal_, down_, over_;
+    CGDIBitmapBtn* minimise_ = nullptr;
+    CGDIBitmapBtn* close_ = nullptr;
+    CGDIBitmapBtn* language_ = nullptr;
+    QLabel* flag_ = nullptr;
+    std::array<CIrrButton*, kTabCount> tabs_{};
+    std::array<CIrrButton*, kProfileCount> profiles_{};
+    CIrrButton* apply_ = nullptr;
+    std::array<CSkinPage*, kTabCount> pages_{};
+    std::unique_ptr<CDlgProgress> progress_;
+    QSystemTrayIcon* tray_ = nullptr;
+    CXPMenu* trayMenu_ = nullptr;
+    QPointer<CMenuExA> languagePopup_;
+    QString hint_;
+    int currentTab_ = 1;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+    QTimer arrivalRetry_;
+    QPointer<CDlgInfo> presenceBox_;
+    bool removing_ = false;
+    InputHook* hook_ = nullptr;
+    std::function<void()> interceptsChanged_;
+    SoftwareFunctionDispatcher* dispatcher_ = nullptr;
+    bool shutDown_ = false;
+};
+
+}  // namespace z408

@@ -1,0 +1,38 @@
+#pragma once
+// What every page of the main window is built on: a child window of the pages rectangle that
+// draws its normal skin image. The pressed and hover images, which the page's controls are cut
+// from, are read when first asked for and can be let go once every control holds its cut
+// (three page images cost about 5 MB). Enter, Escape and Space are discarded on every page.
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace z408 {
+
+class CSkinPage : public QWidget {
+    Q_OBJECT
+  public:
+    // `skinId` names the page in the skin layout ("settings", "lighting", "macro", "stats",
+    // "support"); the images are read from the program directory's skins folder.
+    CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
+              QWidget* parent);
+
+    const QImage& normalImage() const { return normal_; }
+    const QImage& downImage();
+    const QImage& overImage();
+    // Frees the pressed and hover images (read again if asked for later).
+    void releaseStateImages();
+    QString skinId() const { return skinId_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    QString skinId_;
+    QString downPath_, overPath_;
+    QImage normal_, down_, over_;
+};
+
+}  // namespace z408

@@ -1,0 +1,524 @@
+// The window, its dialogs and their reactions, on Qt's offscreen platform with the simulated mouse.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+
+#include "app/app_context.h"
+#include "app/dlg_info.h"
+#include "app/dlg_progress.h"
+#include "app/z119k_driver_dlg.h"
+#include "common/text.h"
+#include "device/simulated_mouse.h"
+#include "device/usb_driver.h"
+#include "pages/skin_page.h"
+#include "shell/device_bring_up.h"
+#include "shell/input_hook.h"
+#include "widgets/gdi_bitmap_btn.h"
+#include "widgets/irr_button.h"
+#include "widgets/png_h_progress_bar.h"
+
+namespace z408 {
+namespace {
+
+namespace fs = std::filesystem;
+
+template <typename Pred>
+bool spinUntil(Pred done, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+// Runs `action` on the next modal dialog that appears (polled from the event loop, so it also
+// works while a caller sits in exec()); with `infoBoxOnly` only an information box counts.
+void onNextModal(std::function<void(QWidget*)> action, bool infoBoxOnly = false) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action, infoBoxOnly] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || (infoBoxOnly && !qobject_cast<CDlgInfo*>(w))) return;
+        poll->stop();
+        poll->deleteLater();
+        action(w);
+    });
+    poll->start(10);
+}
+
+std::vector<uint8_t> readAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+QPoint centreOf(const QWidget* w) {
+    return w->rect().center();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Information box
+
+struct InfoCase {
+    const char* name;
+    bool twoButtons;
+    std::function<void(CDlgInfo&)> act;
+    int expected;
+};
+
+TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
+    const InfoCase cases[] = {
+        {"OK button", false, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
+         QDialog::Accepted},
+        {"close button", false,
+         [](CDlgInfo& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); },
+         QDialog::Rejected},
+        {"Cancel button", true,
+         [](CDlgInfo& d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); },
+         QDialog::Rejected},
+        {"OK of two", true, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
+         QDialog::Accepted},
+        {"Enter", true, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Return); },
+         QDialog::Accepted},
+        {"Escape", false, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+         QDialog::Rejected},
+    };
+    for (const InfoCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDlgInfo box(QStringLiteral("Message"), c.twoButtons, false, false);
+        box.setResult(-1);
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        c.act(box);
+        EXPECT_FALSE(box.isVisible());
+        EXPECT_EQ(box.result(), c.expected);
+    }
+}
+
+TEST(CDlgInfo, ButtonsSitWhereTheFormPutsThem) {
+    CDlgInfo one(QStringLiteral("x"), false, false, false);
+    EXPECT_EQ(one.cancelButton(), nullptr);
+    EXPECT_EQ(one.okButton()->geometry(), QRect(240, 127, 66, 32));
+    EXPECT_EQ(one.closeButton()->geometry(), QRect(300, 0, 29, 29));
+    CDlgInfo two(QStringLiteral("x"), true, false, true);
+    EXPECT_EQ(two.okButton()->geometry(), QRect(178, 127, 66, 32));
+    EXPECT_EQ(two.cancelButton()->geometry(), QRect(245, 127, 66, 32));
+    EXPECT_EQ(two.okCaption(), QStringLiteral("确定"));
+    EXPECT_EQ(two.cancelButton()->text(), QStringLiteral("取消"));
+}
+
+TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
+    for (bool chinese : {false, true}) {
+        CDlgInfo box(QStringLiteral("The Z408 gaming mouse is found."), false, true, chinese);
+        box.countdownTimer().stop();  // ticked by hand below
+        box.show();
+        const QString ok = chinese ? QStringLiteral("确定") : QStringLiteral("OK");
+        EXPECT_EQ(box.okCaption(), ok + QStringLiteral(" (5s)"));
+        for (int shown : {5, 4, 3, 2, 1}) {
+            box.countdownTick();
+            EXPECT_EQ(box.okCaption(), QStringLiteral("%1 (%2s)").arg(ok).arg(shown));
+            EXPECT_TRUE(box.isVisible());
+        }
+        box.countdownTick();
+        EXPECT_FALSE(box.isVisible());
+        EXPECT_EQ(box.result(), QDialog::Rejected);
+    }
+}
+
+TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
+    {
+        CDlgInfo box(QStringLiteral("gone"), false, true, false);
+        box.countdownTimer().setInterval(5);
+        EXPECT_EQ(box.exec(), QDialog::Rejected);
+    }
+    {
+        CDlgInfo box(QStringLiteral("found"), false, true, false);
+        QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
+        EXPECT_EQ(box.exec(), QDialog::Accepted);
+        EXPECT_FALSE(box.countdownTimer().isActive());
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Progress dialog
+
+TEST(CDlgProgress, ClosesAfterReachingOneHundredAndIgnoresEveryOtherWayOut) {
+    CDlgProgress dlg(QStringLiteral(Z408_PROGRAM_DIR), false);
+    bool closedEarly = false;
+    QTimer::singleShot(0, &dlg, [&] {
+        QTest::keyClick(&dlg, Qt::Key_F4, Qt::AltModifier);
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QTest::keyClick(&dlg, Qt::Key_Return);
+        QTest::keyClick(&dlg, Qt::Key_Space);
+        dlg.close();  // what a window manager's close does
+        closedEarly = !dlg.isVisible();
+        for (int p = 10; p < 100; p += 10) dlg.setProgress(p);
+        EXPECT_EQ(dlg.bar()->value(), 90);
+        EXPECT_TRUE(dlg.isVisible());
+        dlg.setProgress(100);
+        EXPECT_TRUE(dlg.closeTimer().isActive());
+    });
+    dlg.run();
+    EXPECT_FALSE(closedEarly);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(dlg.progress(), 100);
+    // The next run starts again from 0.
+    QTimer::singleShot(0, &dlg, [&] {
+        EXPECT_EQ(dlg.progress(), 0);
+        dlg.finish();
+    });
+    dlg.run();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Main window
+
+// The hook's platform side, recorded; the hook posts to the window under test.
+class RecordingSource : public InputSource {
+  public:
+    int starts = 0, stops = 0;
+    bool start() override {
+        ++starts;
+        return true;
+    }
+    void stop() override { ++stops; }
+};
+class OneWindow : public WindowSinks {
+  public:
+    explicit OneWindow(CZ119KDriverDlg& w) : window(w) {}
+    MessageSink* sinkOf(WindowId id) override {
+        return id == CZ119KDriverDlg::kWindowId ? &window.sink() : nullptr;
+    }
+    CZ119KDriverDlg& window;
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        data_ = fs::temp_directory_path() /
+                ("z408-window-" + std::string(info->name()) + "-" + std::to_string(::getpid()));
+        fs::remove_all(data_);
+    }
+    void TearDown() override {
+        window_.reset();
+        context_.reset();
+        fs::remove_all(data_);
+    }
+
+    // The window on a fresh data directory; `withMouse` gives it a simulated mouse (real pauses).
+    void start(bool withMouse) {
+        std::unique_ptr<HidTransport> transport;
+        if (withMouse) {
+            auto sim = std::make_unique<SimulatedMouse>(SystemClock::instance());
+            mouse_ = sim.get();
+            transport = std::move(sim);
+        }
+        context_ = std::make_unique<AppContext>(Z408_PROGRAM_DIR, data_, SystemClock::instance(),
+                                                std::move(transport));
+        context_->language().LoadLanguageFile("Language/sc.xml");
+        window_ = std::make_unique<CZ119KDriverDlg>(*context_);
+        QObject::connect(window_.get(), &CZ119KDriverDlg::finished, [this] { finished_ = true; });
+        window_->initialise();
+        QCoreApplication::processEvents();  // the posted language choice
+        if (withMouse) {
+            ASSERT_TRUE(context_->driver()->Open());
+            context_->startUploader(window_->sink());
+        }
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    size_t keyMapWrites() const {
+        size_t n = 0;
+        for (const SimulatedReport& r : mouse_->reports())
+            if (r.kind == 'F' && r.bytes.size() > 1 && r.bytes[1] == cmd::KeyMap) ++n;
+        return n;
+    }
+
+    QString text(std::u16string_view key) const {
+        const std::u16string& t = context_->language().strings().text(key);
+        return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size()));
+    }
+
+    fs::path data_;
+    SimulatedMouse* mouse_ = nullptr;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<CZ119KDriverDlg> window_;
+    bool finished_ = false;
+};
+
+TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
+    start(false);
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("Tarvo Z408 Gaming Mouse Driver"));
+    EXPECT_EQ(window_->size(), QSize(960, 650));
+    EXPECT_EQ(window_->minimiseButton()->geometry(), QRect(887, 2, 34, 31));
+    EXPECT_EQ(window_->closeButton()->geometry(), QRect(922, 2, 34, 31));
+    EXPECT_EQ(window_->tabButton(1)->geometry(), QRect(30, 85, 181, 37));
+    EXPECT_EQ(window_->profileButton(3)->geometry(), QRect(513, 608, 116, 28));
+    EXPECT_EQ(window_->applyButton()->geometry(), QRect(806, 591, 135, 42));
+    for (int t = 1; t <= 5; ++t) EXPECT_EQ(window_->page(t)->geometry(), QRect(15, 128, 925, 452));
+    // Each page shows its own skin.
+    EXPECT_FALSE(window_->page(1)->normalImage().isNull());
+    EXPECT_NE(window_->page(1)->normalImage(), window_->page(2)->normalImage());
+    // The pressed and hover images the page's controls are cut from, read on demand.
+    CSkinPage* lighting = window_->page(2);
+    EXPECT_EQ(lighting->downImage().size(), lighting->normalImage().size());
+    EXPECT_NE(lighting->downImage(), lighting->normalImage());
+    EXPECT_NE(lighting->overImage(), lighting->normalImage());
+    lighting->releaseStateImages();
+    EXPECT_FALSE(lighting->downImage().isNull());
+}
+
+TEST_F(WindowTest, TabsShowTheirPageAndOnlyTheFirstTwoAllowProfilesAndApply) {
+    start(false);
+    for (int tab : {3, 1, 4, 2, 5}) {
+        SCOPED_TRACE(tab);
+        CIrrButton* b = window_->tabButton(tab);
+        QTest::mouseClick(b, Qt::LeftButton, {},
+                          b->boundingBox().center() - b->boundingBox().topLeft());
+        EXPECT_EQ(window_->currentTab(), tab);
+        for (int t = 1; t <= 5; ++t) {
+            EXPECT_EQ(window_->page(t)->isVisible(), t == tab);
+            EXPECT_EQ(window_->tabButton(t)->latched(), t == tab);
+        }
+        const bool editable = tab <= 2;
+        for (int p = 1; p <= 5; ++p) EXPECT_EQ(window_->profileButton(p)->isEnabled(), editable);
+        EXPECT_EQ(window_->applyButton()->isEnabled(), editable);
+    }
+}
+
+TEST_F(WindowTest, HoveringAControlShowsItsHintAndMovingOffClearsIt) {
+    start(false);
+    ASSERT_FALSE(text(u"str_profile3").isEmpty());
+    const struct {
+        QWidget* control;
+        std::u16string_view key;
+    } cases[] = {
+        {window_->profileButton(3), u"str_profile3"},
+        {window_->tabButton(2), u"str_led_title"},
+        {window_->applyButton(), u"str_ok"},
+    };
+    for (const auto& c : cases) {
+        QTest::mouseMove(c.control, centreOf(c.control));
+        ASSERT_TRUE(spinUntil([&] { return window_->hintText() == text(c.key); }, 2000))
+            << window_->hintText().toStdString();
+        QTest::mouseMove(window_.get(), QPoint(480, 40));
+        EXPECT_TRUE(spinUntil([&] { return window_->hintText().isEmpty(); }, 2000));
+    }
+}
+
+TEST_F(WindowTest, EnterAndEscapeDoNothingAndWithoutATrayClosingEndsTheProgram) {
+    start(false);
+    QTest::keyClick(window_.get(), Qt::Key_Return);
+    QTest::keyClick(window_.get(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(finished_);
+    // The offscreen platform has no tray: a hidden window could never come back.
+    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    QTest::keyClick(window_.get(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_TRUE(finished_);
+    EXPECT_TRUE(window_->shutDown());
+}
+
+TEST_F(WindowTest, ApplyPressedTwiceMakesOneUploadAndSavesTheProfile) {
+    start(true);
+    const fs::path profile = data_ / "Profile" / "Profile1.cfg";
+    fs::remove(profile);
+    CIrrButton* apply = window_->applyButton();
+    int progressRuns = 0;
+    onNextModal([&](QWidget* w) {
+        ++progressRuns;
+        EXPECT_EQ(w, &window_->progressDialog());
+        // The second press, while the first upload runs.
+        QTest::mouseClick(apply, Qt::LeftButton, {}, QPoint(60, 20));
+    });
+    QTest::mouseClick(apply, Qt::LeftButton, {}, QPoint(60, 20));
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible() &&
+               progressRuns == 1;
+    }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(keyMapWrites(), 1u);
+    EXPECT_EQ(progressRuns, 1);
+    const auto& image = context_->profiles().active().image();
+    EXPECT_EQ(readAll(profile), std::vector<uint8_t>(image.begin(), image.end()));
+}
+
+TEST_F(WindowTest, ApplyWithoutADeviceLinkSaysSoInsteadOfWaitingForever) {
+    start(false);
+    QString shown;
+    onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<CDlgInfo*>(w)) {
+            shown = box->message();
+            box->accept();
+        } else {
+            w->close();
+        }
+    });
+    window_->apply();
+    EXPECT_EQ(shown, QStringLiteral("The Z408 gaming mouse cannot be found."));
+    EXPECT_FALSE(window_->progressDialog().isVisible());
+}
+
+TEST_F(WindowTest, AFailedUploadClosesTheProgressDialogAndShowsTheStep) {
+    start(true);
+    SimulatedMouseFaults faults;
+    faults.failFeature = 1;  // the key map's command
+    mouse_->setFaults(faults);
+    const fs::path profile = data_ / "Profile" / "Profile1.cfg";
+    const auto before = readAll(profile);
+    QString shown;
+    bool progressOpenUnderBox = true;
+    onNextModal(
+        [&](QWidget* w) {
+            auto* box = qobject_cast<CDlgInfo*>(w);
+            shown = box->message();
+            progressOpenUnderBox = window_->progressDialog().isVisible();
+            box->accept();
+        },
+        true);
+    window_->apply();
+    ASSERT_TRUE(spinUntil([&] { return !shown.isEmpty(); }));
+    EXPECT_EQ(shown.toStdString(), std::string(uploadErrorText(0)));
+    EXPECT_FALSE(progressOpenUnderBox);
+    EXPECT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady(); }));
+    EXPECT_EQ(readAll(profile), before);  // nothing saved after a failure
+}
+
+TEST_F(WindowTest, ArrivalRetriesFromTheEventLoopAndRemovalEndsTheProgram) {
+    start(true);
+    RecordingSource source;
+    OneWindow sinks(*window_);
+    InputHook hook(context_->intercepts(), sinks, source);
+    window_->setInputHook(&hook, {});
+    context_->driver()->Close();
+    SimulatedMouseFaults unplugged;
+    unplugged.unplugged = true;
+    mouse_->setFaults(unplugged);
+
+    // Not the mouse (a flash drive) and not a device interface: nothing happens.
+    window_->deviceArrived(QStringLiteral("USB#VID_0781&PID_5567#1-3"));
+    EXPECT_FALSE(window_->arrivalRetryTimer().isActive());
+
+    window_->arrivalRetryTimer().setInterval(20);
+    window_->deviceArrived(QStringLiteral("usb#vid_3f1c&pid_7a52#1-2"));  // any case matches
+    // The first open failed: the call returned and the window goes on while it retries.
+    EXPECT_TRUE(window_->arrivalRetryTimer().isActive());
+    QTest::qWait(60);
+    EXPECT_FALSE(context_->driver()->IsOpen());
+
+    QString greeting;
+    onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<CDlgInfo*>(w)) greeting = box->message();
+        w->close();
+    });
+    mouse_->setFaults(SimulatedMouseFaults{});
+    ASSERT_TRUE(spinUntil([&] { return !greeting.isEmpty(); }));
+    EXPECT_EQ(greeting, QStringLiteral("The Z408 gaming mouse is found."));
+    EXPECT_TRUE(context_->driver()->IsOpen());
+    EXPECT_FALSE(window_->arrivalRetryTimer().isActive());
+    EXPECT_TRUE(hook.installed());
+    // Another interface of the same mouse announcing itself changes nothing.
+    window_->deviceArrived(QStringLiteral("HID#VID_3F1C&PID_7A52#hidraw4"));
+    EXPECT_FALSE(window_->arrivalRetryTimer().isActive());
+    EXPECT_EQ(source.starts, 1);
+
+    QString farewell;
+    onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<CDlgInfo*>(w)) farewell = box->message();
+        w->close();
+    });
+    window_->deviceRemoved(QStringLiteral("HID#VID_3F1C&PID_7A52#hidraw3"));
+    EXPECT_EQ(farewell, QStringLiteral("The Z408 gaming mouse cannot be found."));
+    EXPECT_TRUE(finished_);
+    EXPECT_FALSE(context_->driver()->IsOpen());
+    EXPECT_EQ(context_->uploader(), nullptr);  // the worker was joined
+    EXPECT_FALSE(hook.installed());
+    window_->setInputHook(nullptr, {});
+}
+
+// The bring-up outcomes seen from the window.
+class ScriptedPlatform : public BringUpPlatform {
+  public:
+    bool bootloader = false;
+    bool mousePresent = true;
+    int toolStarts = 0;
+    CUSBDriver* driver = nullptr;
+    bool bootloaderPresent() override { return bootloader; }
+    bool openDevice() override { return mousePresent && driver->Open(); }
+    void startFirmwareTool(bool) override { ++toolStarts; }
+};
+
+TEST_F(WindowTest, BringUpStartsTheWorkerAndShowsTheWindowOrEndsTheProgram) {
+    start(true);
+    context_->stopDevice();
+    window_->hide();
+    ScriptedPlatform platform;
+    platform.driver = context_->driver();
+    platform.bootloader = true;
+    window_->bringUp(platform);
+    EXPECT_EQ(platform.toolStarts, 1);
+    EXPECT_TRUE(finished_);
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
+    start(true);
+    context_->stopDevice();
+    window_->hide();
+    RecordingSource source;
+    OneWindow sinks(*window_);
+    InputHook hook(context_->intercepts(), sinks, source);
+    int syncs = 0;
+    window_->setInputHook(&hook, [&] { ++syncs; });
+    ScriptedPlatform platform;
+    platform.driver = context_->driver();
+    window_->bringUp(platform);
+    EXPECT_TRUE(window_->isVisible());
+    ASSERT_NE(context_->uploader(), nullptr);
+    EXPECT_EQ(context_->firmwareVersion, SimulatedMouseState{}.firmwareVersion);
+    EXPECT_FALSE(finished_);
+    // The hooks are in, reporting mouse events but no keys.
+    EXPECT_TRUE(hook.installed());
+    EXPECT_EQ(source.starts, 1);
+    EXPECT_EQ(hook.target(), CZ119KDriverDlg::kWindowId);
+    EXPECT_FALSE(hook.keyboardNotification());
+    EXPECT_TRUE(hook.mouseNotification());
+    // Minimising switches the forwarding off.
+    hook.setForwarding(true, true);
+    QTest::mouseClick(window_->minimiseButton(), Qt::LeftButton);
+    EXPECT_FALSE(hook.keyboardForwarding());
+    EXPECT_FALSE(hook.mouseForwarding());
+    // An upload may change the intercepted buttons: the grabs follow.
+    window_->sink().post(Msg::UploadDone, 0, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(syncs, 1);
+    window_->requestExit();
+    EXPECT_FALSE(hook.installed());
+    EXPECT_EQ(source.stops, 1);
+    window_->setInputHook(nullptr, {});
+}
+
+}  // namespace
+}  // namespace z408
+
+#if defined(__SANITIZE_THREAD__)
+// Qt is not built with ThreadSanitizer: its own threads' synchronisation is invisible to the
+// tool, so races reported inside Qt are suppressed (see tsan_qt.supp).
+extern "C" const char* __tsan_default_options() {
+    return "suppressions=" Z408_TSAN_SUPPRESSIONS;
+}
+#endif
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
