@@ -72,7 +72,15 @@ if mount -t 9p -o trans=virtio,version=9p2000.L,ro,msize=262144 hostroot /host; 
     mount --bind /dev /host/dev
     mount --bind /proc /host/proc
     mount --bind /sys /host/sys
+    # A writable /tmp for the checks; a project checked out under the host's /tmp stays visible.
+    mkdir -p /hosttmp
+    mount --bind /host/tmp /hosttmp
     mount -t tmpfs tmp /host/tmp
+    for d in "$root" "$build"; do
+        case "\$d" in
+            /tmp/*) mkdir -p "/host\$d" && mount --bind "/hosttmp\${d#/tmp}" "/host\$d" ;;
+        esac
+    done
     mount -t tmpfs run /host/run
     chroot /host "$guest_bin" "$build/bin/z408ctl"
     echo "Z408-VM: guest checks exited with \$?"
