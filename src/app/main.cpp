@@ -11,6 +11,7 @@
 #include "app/x11_hook_source.h"
 #include "app/z119k_driver_dlg.h"
 #include "common/directories.h"
+#include "desktop/pointer_settings_adapter.h"
 #include "device/mouse_transport.h"
 #include "platform/hidraw_backend.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     if (!instance.claim()) return 0;
 
     installHidrawTransport();
+    desktop::installDesktopPointerSettings();
     auto context =
         std::make_unique<AppContext>(programDirectory(), dataDirectory(), SystemClock::instance(),
                                      openMouseTransport(SystemClock::instance()));

@@ -162,8 +162,8 @@ int apply(const Args& args) {
         pointer = openPointerSettings();
         if (!pointer)
             std::fprintf(stderr,
-                         "z408ctl apply: no desktop pointer backend in this program; the pointer "
-                         "settings were not applied\n");
+                         "z408ctl apply: no X server and no GNOME or KDE settings here; the "
+                         "pointer settings were not applied\n");
     }
 
     InterceptList intercepts;  // no input hook runs in this process

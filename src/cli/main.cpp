@@ -1,8 +1,10 @@
 #include "cli/cli.h"
+#include "desktop/pointer_settings_adapter.h"
 #include "platform/hidraw_backend.h"
 
 int main(int argc, char** argv) {
     z408::installHidrawTransport();
+    z408::desktop::installDesktopPointerSettings();
     z408::cli::CommandRegistry registry;
     z408::cli::registerProfileCommands(registry);
     z408::cli::registerMacroCommands(registry);

@@ -7,6 +7,7 @@
 
 #include "child_process.h"
 #include "desktop/pointer_settings.h"
+#include "desktop/pointer_settings_adapter.h"
 #include "desktop/process_runner.h"
 #include "temp_dir.h"
 
@@ -104,6 +105,25 @@ TEST_F(PointerSettingsTest, OnlyThePresentDesktopsAreWritten) {
     env_.unset("DISPLAY");  // nothing left to write to
     DesktopPointerSettings none;
     EXPECT_FALSE(none.apply(12, 0, 5));
+}
+
+TEST_F(PointerSettingsTest, TheUploadsThreeCallsReachTheDesktopTogether) {
+    // What an upload does with a profile: precision on, speed 15, one page per notch (KDE).
+    env_.set("XDG_CURRENT_DESKTOP", "KDE");
+    installDesktopPointerSettings();
+    auto settings = openPointerSettings();
+    ASSERT_NE(settings, nullptr);
+    ApplyPointerSettings(*settings, pointerValuesOf(1, 15, -1));
+    const PointerValues core = X11CorePointer().read();
+    EXPECT_EQ(core.speed, 15);
+    EXPECT_EQ(core.precision, 1);
+    EXPECT_EQ(KdePointer().read().wheelLines, -1);
+
+    ApplyPointerSettings(*settings, pointerValuesOf(0, 4, 7));
+    EXPECT_EQ(X11CorePointer().read().speed, 4);
+    EXPECT_EQ(X11CorePointer().read().precision, 0);
+    EXPECT_EQ(KdePointer().read().wheelLines, 7);
+    setPointerSettingsFactory(nullptr);
 }
 
 TEST_F(PointerSettingsTest, KdeFilesKeepTheirOtherContent) {
