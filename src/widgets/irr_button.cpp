@@ -77,6 +77,10 @@ QSize CIrrButton::sizeHint() const {
     return box_.size();
 }
 
+namespace {
+constexpr qreal kDisabledOpacity = 0.45;
+}  // namespace
+
 void CIrrButton::paintEvent(QPaintEvent*) {
     const LookKind look = currentLook();
     const QImage& img = look == LookKind::Pressed    ? pressed_
@@ -88,6 +92,9 @@ void CIrrButton::paintEvent(QPaintEvent*) {
                                                     : kNormalText;
     QPainter p(this);
     p.setClipRegion(shape_);
+    // A latched (check-mode) button has no disabled image of its own; dim it instead, so that
+    // disabled profile buttons do not look clickable.
+    if (checkMode_ && !isEnabled()) p.setOpacity(kDisabledOpacity);
     if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_);
     if (text().isEmpty()) return;
     // The caption is anchored at the box centre in page coordinates, as on the page image.

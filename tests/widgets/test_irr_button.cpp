@@ -69,6 +69,12 @@ TEST_F(Triangle, ShowsThePageImageUnderItsBox) {
     button->setLatched(true);
     EXPECT_EQ(button->currentLook(), Look::Pressed);
     EXPECT_EQ(button->grab().toImage().pixel(3, 4), pressed.pixel(0, 0));
+    // Disabled in check mode (the profile buttons on some tabs): still its look, but dimmed
+    // (blended with what lies behind it).
+    button->setEnabled(false);
+    const QRgb dimmed = button->grab().toImage().pixel(3, 4);
+    EXPECT_NE(dimmed, pressed.pixel(0, 0));
+    button->setEnabled(true);
     button->setLatched(false);
     button->setCheckMode(false);
     button->setEnabled(false);
