@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "widgets/message_event.h"
+#include "app/hint_texts.h"
 #include "app/single_instance.h"
 
 namespace z408 {
@@ -82,6 +83,21 @@ TEST(SingleInstance, TheNameIsPerUser) {
     SingleInstance a(QStringLiteral("Z408Driver.exe"));
     EXPECT_TRUE(a.socketName().startsWith(QStringLiteral("Z408Driver.exe-")));
     EXPECT_NE(a.socketName(), QStringLiteral("Z408Driver.exe-"));
+}
+
+TEST(HintTexts, NumbersNameTheirLanguageKeys) {
+    struct Case {
+        int number;
+        std::u16string_view key;
+    } cases[] = {
+        {1, u"str_main"},           {6, u"str_profile1"},         {11, u"str_ok"},
+        {18, u"str_rollerScreen"},  {26, u"str_ledspe"},          {39, u"str_led_custom"},
+        {40, u"str_new_macro"},     {55, u"str_resetSts"},        {56, u"str_update"},
+        {57, u"str_tarvoWeb"},      {58, u"str_importFile"},      {59, u"str_exportFile"},
+        {60, u"str_defaultname"},   {61, u"str_dpi_setting"},     {87, u"str_marco_list"},
+        {90, u"str_firmware_version"}, {0, u""}, {19, u""}, {25, u""}, {91, u""}, {99, u""}, {-1, u""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(hintKey(c.number), c.key) << c.number;
 }
 
 }  // namespace
