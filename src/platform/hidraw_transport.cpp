@@ -307,18 +307,25 @@ uint16_t HidrawTransport::reportCount() const {
     return reportCount_;
 }
 
-bool HidrawTransport::sendFeature(std::span<const uint8_t> report) {
-    std::lock_guard lock(mutex_);
-    if (writeFd_ < 0) {
+// Both feature directions: the mouse must be open and the report exactly report count + 1 long.
+bool HidrawTransport::featureReportFits(int fd, size_t size) {
+    if (fd < 0) {
         lastError_ = "the mouse is not open";
         return false;
     }
     const size_t length = size_t{reportCount_} + 1;
-    if (report.size() != length) {
-        lastError_ = "a feature report of " + std::to_string(report.size()) +
+    if (size != length) {
+        lastError_ = "a feature report of " + std::to_string(size) +
                      " bytes does not fit the mouse's " + std::to_string(length);
         return false;
     }
+    return true;
+}
+
+bool HidrawTransport::sendFeature(std::span<const uint8_t> report) {
+    std::lock_guard lock(mutex_);
+    if (!featureReportFits(writeFd_, report.size())) return false;
+    const size_t length = report.size();
     std::array<uint8_t, kFeatureBufferSize> buffer{};
     std::copy(report.begin(), report.end(), buffer.begin());
     if (::ioctl(writeFd_, HIDIOCSFEATURE(length), buffer.data()) < 0) {
@@ -330,16 +337,8 @@ bool HidrawTransport::sendFeature(std::span<const uint8_t> report) {
 
 bool HidrawTransport::readFeature(std::span<uint8_t> report) {
     std::lock_guard lock(mutex_);
-    if (readFd_ < 0) {
-        lastError_ = "the mouse is not open";
-        return false;
-    }
-    const size_t length = size_t{reportCount_} + 1;
-    if (report.size() != length) {
-        lastError_ = "a feature report of " + std::to_string(report.size()) +
-                     " bytes does not fit the mouse's " + std::to_string(length);
-        return false;
-    }
+    if (!featureReportFits(readFd_, report.size())) return false;
+    const size_t length = report.size();
     std::array<uint8_t, kFeatureBufferSize> buffer{};
     buffer[0] = report[0];
     const int n = ::ioctl(readFd_, HIDIOCGFEATURE(length), buffer.data());

@@ -63,6 +63,8 @@ class HidrawTransport final : public HidTransport {
 
   private:
     void closeLocked();
+    // With the mutex held; sets lastError_ when the report cannot be exchanged.
+    bool featureReportFits(int fd, size_t size);
 
     mutable std::mutex mutex_;  // one operation at a time; close() waits for a running one
     int readFd_ = -1;

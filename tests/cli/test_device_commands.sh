@@ -62,23 +62,10 @@ first=$(head -1 "$tmp/trace")
     { echo "FAIL: first report: $first"; failures=$((failures + 1)); }
 
 # A profile with a macro from Macro.cfg (through the table's macro ids) and report rate 8.
+python3 "$(dirname "$0")/../vm/macro_profile.py" "$data"
 python3 - "$data" <<'PY'
 import struct, sys
-d = sys.argv[1]
-with open(d + "/Macro.cfg", "r+b") as f:
-    slot = struct.pack("<6I", 4104, 0xE8E80010, 0x15000001, 0, 1, 3)
-    slot += struct.pack("<3I", 0xC0000041, 0xA0000064, 0xE0000041)
-    f.seek(499 * 4104)
-    f.write(slot)
-with open(d + "/Profile/Profile4.cfg", "r+b") as f:
-    f.seek(4 + 3 * 3148)
-    f.write(struct.pack("<I", 6))
-    f.seek(22164)
-    f.write(struct.pack("<I", 8))
-with open(d + "/Profile/ConfigInfo.cfg", "r+b") as f:
-    f.seek(3 * 1600 + 1572 + 3 * 4)
-    f.write(struct.pack("<I", 0x15000001))
-with open(d + "/Profile/Profile3.cfg", "r+b") as f:
+with open(sys.argv[1] + "/Profile/Profile3.cfg", "r+b") as f:
     f.seek(22168)
     f.write(struct.pack("<II", 5, 1))
 PY
