@@ -1,8 +1,6 @@
 #include "app/linux_bring_up_platform.h"
 
-#include <QProcess>
-#include <QString>
-
+#include "app/external_programs.h"
 #include "device/usb_driver.h"
 #include "platform/device_presence_monitor.h"
 
@@ -17,10 +15,7 @@ bool LinuxBringUpPlatform::openDevice() {
 }
 
 void LinuxBringUpPlatform::startFirmwareTool(bool chinese) {
-    const std::filesystem::path tool = programDirectory_ / "FWUpdate" / "TarvoFlash.exe";
-    QProcess::startDetached(QString::fromStdString(tool.string()),
-                            {chinese ? QStringLiteral("1") : QStringLiteral("0")},
-                            QString::fromStdString((programDirectory_ / "FWUpdate").string()));
+    startFirmwareBurner(programDirectory_, chinese);
 }
 
 }  // namespace z408

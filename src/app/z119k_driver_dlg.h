@@ -78,6 +78,9 @@ class CZ119KDriverDlg : public QWidget {
     CIrrButton* applyButton() const { return apply_; }
     CGDIBitmapBtn* closeButton() const { return close_; }
     CGDIBitmapBtn* minimiseButton() const { return minimise_; }
+    CGDIBitmapBtn* languageButton() const { return language_; }
+    // The language popup while it is open.
+    CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QTimer& arrivalRetryTimer() { return arrivalRetry_; }

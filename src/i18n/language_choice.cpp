@@ -74,11 +74,11 @@ int32_t leadingInteger(std::string_view s) {
 
 }  // namespace
 
-int32_t ReadIniInteger(const std::filesystem::path& file, std::string_view section,
-                       std::string_view key, int32_t fallback) {
+std::optional<std::string> ReadIniString(const std::filesystem::path& file,
+                                         std::string_view section, std::string_view key) {
     std::vector<uint8_t> bytes;
     // Settings files are tiny; the cap only keeps a wrong path from reading something huge.
-    if (!readFilePrefix(file, 1u << 20, bytes)) return fallback;
+    if (!readFilePrefix(file, 1u << 20, bytes)) return std::nullopt;
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     bool inSection = false;
@@ -98,9 +98,15 @@ int32_t ReadIniInteger(const std::filesystem::path& file, std::string_view secti
         const size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
         if (equalsIgnoringCase(trim(line.substr(0, eq)), key))
-            return leadingInteger(trim(line.substr(eq + 1)));
+            return std::string(trim(line.substr(eq + 1)));
     }
-    return fallback;
+    return std::nullopt;
+}
+
+int32_t ReadIniInteger(const std::filesystem::path& file, std::string_view section,
+                       std::string_view key, int32_t fallback) {
+    const std::optional<std::string> value = ReadIniString(file, section, key);
+    return value ? leadingInteger(*value) : fallback;
 }
 
 int32_t ReadLanguageType(const std::filesystem::path& programDirectory) {

@@ -1,7 +1,5 @@
 #include "update/update_checker.h"
 
-#include <cstdlib>
-
 #include "update/update_description.h"
 
 namespace z408 {
@@ -15,13 +13,6 @@ constexpr const char* kLatestEnglish = "Firmware is the latest version.";
 constexpr const char* kFirmwareDownloadFailed = "New-version firmware download failed.";
 
 }  // namespace
-
-std::string updateDescriptionUrl() {
-    const char* server = std::getenv("Z408_UPDATE_SERVER");
-    std::string base = server != nullptr ? server : Z408_UPDATE_SERVER;
-    while (!base.empty() && base.back() == '/') base.pop_back();
-    return base + UpdateChecker::kDescriptionPath;
-}
 
 UpdateChecker::UpdateChecker(std::filesystem::path programDirectory, std::string descriptionUrl,
                              UpdateDownloader& downloader, UserNotices& notices,

@@ -86,8 +86,4 @@ class UpdateChecker {
     std::jthread thread_;
 };
 
-// The description address on a server ("http://host" + the fixed path); the server comes from
-// Z408_UPDATE_SERVER in the environment, else from the build's configuration.
-std::string updateDescriptionUrl();
-
 }  // namespace z408

@@ -1,42 +1,18 @@
 #include "update/update_description.h"
 
-#include <pugixml.hpp>
-
-#include <cstring>
 #include <limits>
 #include <vector>
 
 #include "common/file_io.h"
+#include "common/text.h"
+#include "i18n/language_file.h"
+#include "i18n/xml_document.h"
 
 namespace z408 {
 namespace {
 
 // Descriptions are a few hundred bytes; anything far larger is not one.
 constexpr size_t kMaxDescriptionBytes = 256 * 1024;
-
-// The text directly inside an element (its character data and CDATA, in order); empty when the
-// element has child elements.
-std::string childText(const pugi::xml_node& element) {
-    std::string text;
-    for (const pugi::xml_node& n : element.children()) {
-        if (n.type() == pugi::node_element) return {};
-        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata) text += n.value();
-    }
-    return text;
-}
-
-// The first child named `section` of the root, then its first child named `key`; when the
-// section has no such key, a section nested in it is searched the same way.
-std::string lookUpText(const pugi::xml_document& doc, const char* section, const char* key) {
-    pugi::xml_node current = doc.document_element();
-    for (int depth = 0; depth < 64 && current; ++depth) {
-        const pugi::xml_node sectionNode = current.child(section);
-        if (!sectionNode) return {};
-        if (const pugi::xml_node keyNode = sectionNode.child(key)) return childText(keyNode);
-        current = sectionNode;
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -54,11 +30,12 @@ uint32_t integerValueOfText(std::string_view text) {
 }
 
 UpdateDescription parseUpdateDescription(std::string_view xml) {
-    pugi::xml_document doc;
-    doc.load_buffer(xml.data(), xml.size());  // a broken document keeps what was read
+    // A document of its own: the worker must not share the language texts' document.
+    XmlDocument doc;
+    doc.LoadBytes(std::span(reinterpret_cast<const uint8_t*>(xml.data()), xml.size()));
     UpdateDescription d;
-    d.current = integerValueOfText(lookUpText(doc, "firmware", "current"));
-    d.newFile = lookUpText(doc, "firmware", "newfile");
+    d.current = integerValueOfText(utf16ToUtf8(LookUpText(doc, u"firmware", u"current")));
+    d.newFile = utf16ToUtf8(LookUpText(doc, u"firmware", u"newfile"));
     return d;
 }
 

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <atomic>
 #include <thread>
 
 #include "widgets/message_event.h"
+#include "app/cross_thread_notices.h"
 #include "app/hint_texts.h"
 #include "app/single_instance.h"
 
@@ -59,6 +61,56 @@ TEST(QtMessageSink, AGoneReceiverDropsTheMessage) {
     delete r;
     sink.post(Msg::UploadDone, 0, 0);  // must not crash or leak an event to a dead object
     QCoreApplication::processEvents();
+}
+
+// Answers on the thread it was called on, remembering which thread that was.
+class ThreadNotingNotices : public RecordingNotices {
+public:
+    bool show(const Notice& notice) override {
+        shownOn = std::this_thread::get_id();
+        return RecordingNotices::show(notice);
+    }
+    std::thread::id shownOn;
+};
+
+TEST(CrossThreadNotices, AWorkersQuestionIsAskedOnTheUserInterfaceThread) {
+    QObject ui;
+    ThreadNotingNotices target;
+    target.reply = true;
+    CrossThreadNotices notices(target, &ui);
+    std::atomic<int> answer{-1};
+    std::thread worker([&] { answer = notices.info("Update?", true) ? 1 : 0; });
+    ASSERT_TRUE(spinUntil([&] { return answer != -1; }));
+    worker.join();
+    EXPECT_EQ(answer, 1);
+    ASSERT_EQ(target.shown.size(), 1u);
+    EXPECT_EQ(target.shown[0].text, "Update?");
+    EXPECT_TRUE(target.shown[0].withCancel);
+    EXPECT_EQ(target.shownOn, std::this_thread::get_id());
+    // On the user-interface thread the question goes straight through.
+    target.reply = false;
+    EXPECT_FALSE(notices.info("Again?", true));
+    EXPECT_EQ(target.shown.size(), 2u);
+}
+
+TEST(CrossThreadNotices, CancelAnswersAWaitingWorkerAndEveryLaterQuestionWithNo) {
+    QObject ui;
+    RecordingNotices target;
+    target.reply = true;
+    CrossThreadNotices notices(target, &ui);
+    std::atomic<int> answer{-1};
+    // The event loop does not run: the worker waits until the shutdown cancels.
+    std::thread worker([&] { answer = notices.info("Update?", true) ? 1 : 0; });
+    // Whether the worker already waits or has not asked yet, the answer is the same.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(answer, -1);
+    notices.cancel();
+    worker.join();
+    EXPECT_EQ(answer, 0);
+    QCoreApplication::processEvents();  // the queued question finds itself cancelled
+    EXPECT_TRUE(target.shown.empty());
+    EXPECT_FALSE(notices.info("Later?", true));
+    EXPECT_TRUE(target.shown.empty());
 }
 
 TEST(SingleInstance, SecondStartWakesTheFirstAndGivesWay) {

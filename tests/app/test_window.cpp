@@ -17,11 +17,14 @@
 #include "common/text.h"
 #include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
+#include "i18n/language_file.h"
+#include "i18n/languages.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
 
 namespace z408 {
@@ -441,6 +444,44 @@ TEST_F(WindowTest, ArrivalRetriesFromTheEventLoopAndRemovalEndsTheProgram) {
     EXPECT_EQ(context_->uploader(), nullptr);  // the worker was joined
     EXPECT_FALSE(hook.installed());
     window_->setInputHook(nullptr, {});
+}
+
+TEST_F(WindowTest, EachLanguageFromThePopupReachesHintsAndTooltipsAndSurvivesARestart) {
+    start(false);
+    for (const LanguageInfo& language : kLanguages) {
+        SCOPED_TRACE(std::string(language.menuText));
+        // What the language's own file says (the file reader is tested on its own).
+        XmlDocument doc;
+        LanguageStrings expected;
+        ASSERT_TRUE(LoadLanguage(doc, expected, fs::path(Z408_PROGRAM_DIR) / language.file));
+        const QString mainText = QString::fromStdU16String(expected.text(u"str_main"));
+        const QString applyText = QString::fromStdU16String(expected.text(u"str_ok"));
+
+        QTest::mouseClick(window_->languageButton(), Qt::LeftButton);
+        CMenuExA* popup = window_->languagePopup();
+        ASSERT_NE(popup, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+        const CMenuEx::Item& item = popup->items()[language.id - 1];
+        EXPECT_EQ(item.data, language.id);
+        QTest::mouseMove(popup, item.rect.center());
+        QTest::mouseClick(popup, Qt::LeftButton, {}, item.rect.center());
+        ASSERT_TRUE(spinUntil([&] { return window_->languagePopup() == nullptr; }, 2000));
+
+        EXPECT_EQ(window_->tabButton(1)->toolTip(), mainText);
+        EXPECT_EQ(window_->applyButton()->toolTip(), applyText);
+        QTest::mouseMove(window_->tabButton(1), QPoint(60, 18));
+        EXPECT_TRUE(spinUntil([&] { return window_->hintText() == mainText; }, 2000))
+            << window_->hintText().toStdString();
+        QTest::mouseMove(window_.get(), QPoint(480, 40));
+        EXPECT_EQ(context_->chinese(), language.chineseText);
+
+        // The choice is kept: a new start speaks the same language.
+        window_.reset();
+        context_.reset();
+        start(false);
+        EXPECT_EQ(window_->tabButton(1)->toolTip(), mainText);
+        EXPECT_EQ(context_->chinese(), language.chineseText);
+    }
 }
 
 // The bring-up outcomes seen from the window.

@@ -13,6 +13,7 @@
 #include "desktop/child_process.h"
 #include "desktop/curl_downloader.h"
 #include "temp_dir.h"
+#include "update/program_settings.h"
 #include "update/update_checker.h"
 #include "update/update_description.h"
 
@@ -54,8 +55,11 @@ TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
          5, ""},
         {"<r><other><current>7</current></other></r>", 0, ""},
         {"<r><firmware><current><b>7</b></current></firmware></r>", 0, ""},  // not plain text
-        {"<r><firmware><current>4</current><newfile><![CDATA[http://x/a&b]]></newfile>", 4,
-         "http://x/a&b"},  // broken document: what was read counts
+        {"<r><firmware><current>4</current><newfile><![CDATA[http://x/a&b]]></newfile>"
+         "</firmware></r>",
+         4, "http://x/a&b"},
+        // a document cut short offers nothing: never an update from half a description
+        {"<r><firmware><current>4</current><newfile>http://x/a</newfile></firmware>", 0, ""},
         {"", 0, ""},
         {"not xml at all", 0, ""},
     };
@@ -66,6 +70,30 @@ TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
         EXPECT_EQ(d.newFile, c.newFile);
     }
     EXPECT_EQ(readUpdateDescription("/nonexistent/update.xml").current, 0u);
+}
+
+TEST(ProgramSettings, ReadFromTheFileBesideTheProgram) {
+    test::TempDir dir;
+    unsetenv("Z408_UPDATE_SERVER");
+    EXPECT_EQ(readProgramSettings(dir.path()).updateHost, "");  // no file: nothing configured
+    writeText(dir / "z408.ini",
+              "; comment\n[update]\n  HOST = updates.example:8080 \r\n[Support]\n"
+              "WebSite=https://example.org/z408\n[Other]\nHost=ignored\n");
+    ProgramSettings s = readProgramSettings(dir.path());
+    EXPECT_EQ(s.updateHost, "updates.example:8080");
+    EXPECT_EQ(s.webSite, "https://example.org/z408");
+    setenv("Z408_UPDATE_SERVER", "http://127.0.0.1:9", 1);
+    EXPECT_EQ(readProgramSettings(dir.path()).updateHost, "http://127.0.0.1:9");
+    unsetenv("Z408_UPDATE_SERVER");
+
+    const std::pair<const char*, const char*> urls[] = {
+        {"", ""},
+        {"/", ""},
+        {"updates.example", "http://updates.example/software/z408/update.xml"},
+        {"http://127.0.0.1:8080/", "http://127.0.0.1:8080/software/z408/update.xml"},
+        {"https://h", "https://h/software/z408/update.xml"},
+    };
+    for (const auto& [host, url] : urls) EXPECT_EQ(updateDescriptionUrl(host), url) << host;
 }
 
 TEST(UpdateDescription, IntegerValueOfText) {

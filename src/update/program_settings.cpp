@@ -1,0 +1,27 @@
+#include "update/program_settings.h"
+
+#include <cstdlib>
+
+#include "i18n/language_choice.h"
+#include "update/update_checker.h"
+
+namespace z408 {
+
+ProgramSettings readProgramSettings(const std::filesystem::path& programDirectory) {
+    const std::filesystem::path file = programDirectory / kProgramSettingsFile;
+    ProgramSettings s;
+    s.updateHost = ReadIniString(file, "Update", "Host").value_or(std::string());
+    s.webSite = ReadIniString(file, "Support", "WebSite").value_or(std::string());
+    if (const char* server = std::getenv("Z408_UPDATE_SERVER")) s.updateHost = server;
+    return s;
+}
+
+std::string updateDescriptionUrl(const std::string& host) {
+    std::string base = host;
+    while (!base.empty() && base.back() == '/') base.pop_back();
+    if (base.empty()) return {};
+    if (base.find("://") == std::string::npos) base = "http://" + base;
+    return base + UpdateChecker::kDescriptionPath;
+}
+
+}  // namespace z408
