@@ -9,15 +9,23 @@
 #include <QWindow>
 
 #include "app/app_context.h"
+#include "app/cross_thread_notices.h"
 #include "app/dlg_info.h"
 #include "app/dlg_progress.h"
+#include "app/external_programs.h"
 #include "app/hint_texts.h"
 #include "common/text.h"
 #include "config/seeding.h"
+#include "desktop/curl_downloader.h"
+#include "desktop/x11_cursor_source.h"
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
+#include "pages/dlg_sts.h"
+#include "pages/dlg_support.h"
 #include "pages/skin_page.h"
+#include "update/program_settings.h"
+#include "update/update_checker.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/menu_ex_a.h"
@@ -36,6 +44,7 @@ constexpr int kBalloonMs = 5000;
 constexpr int kMenuIconConfig = 1012;
 constexpr int kMenuIconExit = 1011;
 constexpr int kTrayIconResource = 128;
+constexpr int kProgramUpdaterDelayMs = 3000;
 
 // Rectangles as left, top, right, bottom with the right and bottom edges outside.
 constexpr QRect winRect(int l, int t, int r, int b) {
@@ -105,6 +114,10 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     arrivalRetry_.setInterval(kArrivalRetryMs);
     connect(&arrivalRetry_, &QTimer::timeout, this, &CZ119KDriverDlg::tryArrivalOpen);
+    programUpdaterTimer_.setSingleShot(true);
+    programUpdaterTimer_.setInterval(kProgramUpdaterDelayMs);
+    connect(&programUpdaterTimer_, &QTimer::timeout, this,
+            [this] { startProgramUpdater(ctx_.programDirectory()); });
 }
 
 CZ119KDriverDlg::~CZ119KDriverDlg() {
@@ -204,15 +217,58 @@ void CZ119KDriverDlg::createPages() {
     const QString dir = QString::fromStdString(ctx_.programDirectory().string());
     const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
     for (int i = 0; i < kTabCount; ++i) {
-        auto* page = new CSkinPage(QString::fromLatin1(kPageSkins[i]), dir, chineseLayout, this);
+        CSkinPage* page = nullptr;
+        if (i == 3) {
+            stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
+                                 ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
+                                 &sink_, this);
+            page = stats_;
+        } else if (i == 4) {
+            support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
+                                       ctx_.profiles(), &sink_, this);
+            page = support_;
+        } else {
+            page = new CSkinPage(QString::fromLatin1(kPageSkins[i]), dir, chineseLayout, this);
+        }
         page->setObjectName(QString::fromLatin1(kPageClasses[i]));
         page->setGeometry(kPagesRect);
         page->setVisible(i == 0);
         page->setMouseTracking(true);
         pages_[static_cast<size_t>(i)] = page;
     }
+    stats_->initialise();
+    createUpdateCheck();
     progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
     showTab(1);
+}
+
+void CZ119KDriverDlg::createUpdateCheck() {
+    const ProgramSettings settings = readProgramSettings(ctx_.programDirectory());
+    support_->setWebAddress(QString::fromStdString(settings.webSite));
+    // The burner takes over the mouse: it is started from this thread, then the program ends.
+    connect(support_, &CDlgSupport::firmwareBurnerRequested, this,
+            &CZ119KDriverDlg::handOverToFirmwareBurner, Qt::QueuedConnection);
+    const std::string url = updateDescriptionUrl(settings.updateHost);
+    if (url.empty()) return;  // the update button says that no server is configured
+    workerNotices_ = std::make_unique<CrossThreadNotices>(ctx_.notices(), this);
+    downloader_ = std::make_unique<desktop::CurlDownloader>();
+    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.programDirectory(), url, *downloader_,
+                                                     *workerNotices_, *support_);
+    support_->setUpdateChecker(updateChecker_.get());
+}
+
+void CZ119KDriverDlg::firmwareVersionRead(bool answered, uint32_t version) {
+    ctx_.firmwareVersion = answered ? version : 0;
+    // An unanswered question and a version of 0 both read as unknown.
+    support_->setDeviceFirmwareVersionText(ctx_.firmwareVersion != 0
+                                               ? QString::number(ctx_.firmwareVersion)
+                                               : QString());
+}
+
+void CZ119KDriverDlg::handOverToFirmwareBurner() {
+    if (shutDown_) return;
+    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese());
+    requestExit();
 }
 
 void CZ119KDriverDlg::createTrayIcon() {
@@ -260,12 +316,14 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
         return;
     }
     ctx_.startUploader(sink_);
+    if (updateChecker_) updateChecker_->startThread();
     uint32_t version = 0;
-    ctx_.firmwareVersion = ctx_.driver()->ReadFirmwareVersion(&version) ? version : 0;
+    firmwareVersionRead(ctx_.driver()->ReadFirmwareVersion(&version), version);
     show();
     raise();
     activateWindow();
     installHooks();
+    programUpdaterTimer_.start();
 }
 
 void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interceptsChanged) {
@@ -336,6 +394,8 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             restoreDefaults();
             break;
         case Msg::ButtonEvent:
+            // Every button and wheel event is counted, whatever the button then does.
+            stats_->sink().post(Msg::ClickEvent, wParam, lParam);
             if (dispatcher_)
                 dispatcher_->handleButtonEvent(wParam, lParam, ctx_.profiles().active());
             break;
@@ -359,6 +419,8 @@ void CZ119KDriverDlg::languageSelected(uintptr_t wParam, intptr_t lParam) {
     if (sw.handled) {
         setApplyLooks();
         progress_->setChinese(ctx_.chinese());
+        // Texts the pages paint follow at once.
+        for (CSkinPage* page : pages_) page->update();
     }
 }
 
@@ -369,6 +431,8 @@ void CZ119KDriverDlg::setTooltips() {
         profiles_[i]->SetTooltip(qs(s.text(kProfileTips[i])), true);
     }
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
+    stats_->refreshTooltips();
+    support_->refreshTooltips();
 }
 
 void CZ119KDriverDlg::setHint(int number) {
@@ -486,10 +550,20 @@ void CZ119KDriverDlg::shutdown() {
         tray_ = nullptr;
     }
     removeHooks();
+    programUpdaterTimer_.stop();
+    // The update worker goes first: it asks through this window and acts through the support
+    // page. A question it is waiting on is answered "no".
+    if (workerNotices_) workerNotices_->cancel();
+    if (updateChecker_) updateChecker_->stopThread();
+    if (support_) support_->setUpdateChecker(nullptr);
+    updateChecker_.reset();
+    // The statistics page saves its counters as it goes.
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;
     }
+    stats_ = nullptr;
+    support_ = nullptr;
     ctx_.stopDevice();
     hide();
 }
@@ -513,7 +587,7 @@ void CZ119KDriverDlg::tryArrivalOpen() {
     }
     arrivalRetry_.stop();
     uint32_t version = 0;
-    ctx_.firmwareVersion = driver->ReadFirmwareVersion(&version) ? version : 0;
+    firmwareVersionRead(driver->ReadFirmwareVersion(&version), version);
     installHooks();
     showPresenceBox(QString::fromUtf8(mouseFoundText(ctx_.chinese())));
 }

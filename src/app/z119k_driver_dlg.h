@@ -24,6 +24,11 @@ namespace z408 {
 
 class AppContext;
 class CDlgProgress;
+class CDlgSts;
+class CDlgSupport;
+class CrossThreadNotices;
+class UpdateChecker;
+class UpdateDownloader;
 class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
@@ -82,6 +87,12 @@ class CZ119KDriverDlg : public QWidget {
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    CDlgSts* statisticsPage() const { return stats_; }
+    CDlgSupport* supportPage() const { return support_; }
+    // The firmware update check; null when no update server is configured.
+    UpdateChecker* updateChecker() const { return updateChecker_.get(); }
+    // Timer 4: starts the program updater once, 3 s after the mouse was found at start-up.
+    QTimer& programUpdaterTimer() { return programUpdaterTimer_; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QTimer& arrivalRetryTimer() { return arrivalRetry_; }
     bool shutDown() const { return shutDown_; }
@@ -122,6 +133,9 @@ class CZ119KDriverDlg : public QWidget {
     void removeHooks();
     void forwardingOff();
     void languageSelected(uintptr_t wParam, intptr_t lParam);
+    void createUpdateCheck();
+    void firmwareVersionRead(bool answered, uint32_t version);
+    void handOverToFirmwareBurner();
 
     AppContext& ctx_;
     QtMessageSink sink_;
@@ -134,6 +148,13 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    CDlgSts* stats_ = nullptr;
+    CDlgSupport* support_ = nullptr;
+    // The update check's worker asks its questions through the window's thread.
+    std::unique_ptr<CrossThreadNotices> workerNotices_;
+    std::unique_ptr<UpdateDownloader> downloader_;
+    std::unique_ptr<UpdateChecker> updateChecker_;
+    QTimer programUpdaterTimer_;
     std::unique_ptr<CDlgProgress> progress_;
     QSystemTrayIcon* tray_ = nullptr;
     CXPMenu* trayMenu_ = nullptr;
