@@ -33,7 +33,7 @@ QRect toQRect(const skin::Rect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
-QString text(const LanguageContext& language, std::u16string_view key) {
+QString languageText(const LanguageContext& language, std::u16string_view key) {
     return QString::fromStdU16String(language.strings().text(key));
 }
 
@@ -108,9 +108,9 @@ void CDlgSts::createControls() {
 
 void CDlgSts::refreshTooltips() {
     if (!trophy_) return;
-    trophy_->SetTooltip(text(language_, u"str_cups"), true);
+    trophy_->SetTooltip(languageText(language_, u"str_cups"), true);
     // The reset button's picture carries no caption: the tooltip's text is its caption too.
-    const QString reset = text(language_, u"str_resetSts");
+    const QString reset = languageText(language_, u"str_resetSts");
     reset_->SetTooltip(reset, true);
     reset_->SetText(reset);
 }

@@ -2,7 +2,7 @@
 // build's program directory, with a scripted pointer instead of the X server.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <atomic>
@@ -290,17 +290,3 @@ TEST_F(StatsPage, ValuesArePaintedRightAlignedInTheirFields) {
 
 }  // namespace
 }  // namespace z408
-
-#if defined(__SANITIZE_THREAD__)
-// Qt is not built with ThreadSanitizer: races reported inside Qt are suppressed.
-extern "C" const char* __tsan_default_options() {
-    return "suppressions=" Z408_TSAN_SUPPRESSIONS;
-}
-#endif
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
