@@ -23,8 +23,8 @@ StatisticsRecord StatisticsRecord::decode(std::span<const uint8_t> bytes) {
     return {le::get32(b, 0), le::get32(b, 4), le::get32(b, 8), le::get32(b, 12), le::get32(b, 16), le::get32(b, 20)};
 }
 
-int trophyLevelFor(uint32_t total) {
-    static constexpr uint32_t kBounds[] = {100000,  500000,  1000000, 1500000, 2000000, 2500000,
+int trophyLevelFor(uint64_t total) {
+    static constexpr uint64_t kBounds[] = {100000,  500000,  1000000, 1500000, 2000000, 2500000,
                                            3000000, 4000000, 5000000, 6000000, 8000000, 10000000};
     for (int level = 0; level < 12; ++level)
         if (total < kBounds[level]) return level;

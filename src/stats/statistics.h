@@ -23,9 +23,9 @@ struct StatisticsRecord {
     uint32_t wheelBackward = 0;
     uint32_t pointerTravel = 0;  // pixels, |dx| + |dy| summed over samples
 
-    // Totals wrap like the counters themselves.
-    uint32_t clickTotal() const { return leftClicks + middleClicks + rightClicks; }
-    uint32_t wheelTotal() const { return wheelForward + wheelBackward; }
+    // Wider than the counters: counters near their limit must not add up to a small total.
+    uint64_t clickTotal() const { return uint64_t{leftClicks} + middleClicks + rightClicks; }
+    uint64_t wheelTotal() const { return uint64_t{wheelForward} + wheelBackward; }
 
     std::array<uint8_t, kStatisticsSize> encode() const;
     // Up to 24 bytes; missing bytes read as zero.
@@ -34,14 +34,14 @@ struct StatisticsRecord {
 };
 
 // The trophy level 0..12 a total earns.
-int trophyLevelFor(uint32_t total);
+int trophyLevelFor(uint64_t total);
 // Width in pixels of the level bar for a level.
 int levelBarWidth(int level);
 // The travel value as the page shows it: pixels × 0.0001 with two decimals.
 std::string formatTravel(uint32_t pointerTravel);
 
 class Statistics {
-public:
+  public:
     explicit Statistics(UserNotices& notices) : notices_(notices) {}
 
     const StatisticsRecord& record() const { return record_; }
@@ -63,7 +63,7 @@ public:
     // Asks the user; on OK everything goes to zero and the file is written.
     bool reset(const std::filesystem::path& file);
 
-private:
+  private:
     UserNotices& notices_;
     StatisticsRecord record_;
     int trophyLevel_ = 0;

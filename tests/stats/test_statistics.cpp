@@ -51,6 +51,13 @@ TEST(Statistics, PointerTravelAndItsDisplay) {
     EXPECT_EQ(formatTravel(0), "0.00");
 }
 
+TEST(Statistics, TotalsOfCountersNearTheirLimitDoNotWrap) {
+    const StatisticsRecord r{0xFFFFFFFF, 2, 0, 0xFFFFFFFF, 1, 0};
+    EXPECT_EQ(r.clickTotal(), 0x100000001u);
+    EXPECT_EQ(r.wheelTotal(), 0x100000000u);
+    EXPECT_EQ(trophyLevelFor(r.clickTotal()), 12);
+}
+
 TEST(Statistics, LevelNeverDecreasesAndUsesTheHigherTotal) {
     test::TempDir dir;
     RecordingNotices notices;

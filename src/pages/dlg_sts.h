@@ -1,0 +1,117 @@
+#pragma once
+// The statistics page: click, wheel and pointer-travel counters kept in "Sts.cfg", drawn onto
+// the page, and the trophy level they earn (the large trophy picture, thirteen small trophies and
+// the level bar). Button and wheel events arrive as WM_CLICK_EVENT from the main window; the
+// pointer is sampled by a thread of the page that posts WM_CURSOR_SAMPLE.
+#include <QRect>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <chrono>
+#include <filesystem>
+#include <memory>
+
+#include "pages/skin_page.h"
+#include "stats/cursor_sampler.h"
+#include "stats/cursor_source.h"
+#include "stats/statistics.h"
+#include "widgets/message_event.h"
+
+namespace z408 {
+
+class CGDIBitmapBtn;
+class LanguageContext;
+class UserNotices;
+
+// Hint numbers the page sends with WM_SHOW_HINT.
+inline constexpr int kHintTrophy = 54;
+inline constexpr int kHintResetStatistics = 55;
+
+class CDlgSts : public CSkinPage {
+    Q_OBJECT
+  public:
+    // The values drawn on the page, in drawing order.
+    enum Value {
+        LeftClicks,
+        MiddleClicks,
+        RightClicks,
+        ClickTotal,
+        WheelForward,
+        WheelBackward,
+        WheelTotal,
+        PointerTravel,
+        kValueCount
+    };
+
+    // `cursor` may be null (no pointer travel is counted); `mainWindow` receives the hints and
+    // may be null.
+    CDlgSts(const QString& programDirectory, std::filesystem::path dataDirectory,
+            bool chineseLayout, LanguageContext& language, UserNotices& notices,
+            std::unique_ptr<CursorSource> cursor, MessageSink* mainWindow, QWidget* parent);
+    // Stops the sampling thread, then saves the counters (when they were loaded).
+    ~CDlgSts() override;
+
+    // Loads "Sts.cfg", builds the controls, starts sampling the pointer and the travel redraw.
+    void initialise();
+    // Where WM_CLICK_EVENT (wParam: the hook's event code) is posted.
+    MessageSink& sink() { return sink_; }
+    // Writes "Sts.cfg" (the window calls it when the session ends).
+    void saveStatistics();
+    // Sets the tooltips and the reset caption again from the current language.
+    void refreshTooltips();
+    // Pause of the sampling thread between readings; takes effect at initialise().
+    void setSamplingInterval(std::chrono::milliseconds interval) { samplingInterval_ = interval; }
+
+    const Statistics& statistics() const { return statistics_; }
+    // The trophy level whose images are shown; kNoLevelShown before the first and after a reset.
+    int shownLevel() const { return shownLevel_; }
+    CGDIBitmapBtn* trophyPicture() const { return trophy_; }
+    CGDIBitmapBtn* levelBar() const { return levelBar_; }
+    CGDIBitmapBtn* trophyButton(int index) const;
+    CGDIBitmapBtn* resetButton() const { return reset_; }
+
+    // The eight texts as drawn (counters unsigned, travel × 0.0001 with two decimals).
+    static std::array<QString, kValueCount> valueTexts(const StatisticsRecord& record);
+    std::array<QString, kValueCount> shownValues() const {
+        return valueTexts(statistics_.record());
+    }
+    // Where a value is drawn; the Chinese layout's labels are wider.
+    static QRect valueRect(int value, bool chineseLayout);
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void onMessage(Msg msg, uintptr_t wParam);
+    void createControls();
+    // Raises the trophy level from the counters and brings the trophies and the bar up to it.
+    void showLevel();
+    void resetClicked();
+    QRect counterArea() const;
+    std::filesystem::path statisticsFile() const;
+
+    QString programDirectory_;
+    std::filesystem::path dataDirectory_;
+    bool chineseLayout_;
+    LanguageContext& language_;
+    MessageSink* mainWindow_;
+    Statistics statistics_;
+    int shownLevel_ = kNoLevelShown;
+    bool initialised_ = false;
+    bool haveStartPoint_ = false;
+
+    CGDIBitmapBtn* trophy_ = nullptr;
+    CGDIBitmapBtn* levelBar_ = nullptr;
+    std::array<CGDIBitmapBtn*, kTrophyCount> trophies_{};
+    CGDIBitmapBtn* reset_ = nullptr;
+    QTimer travelRedraw_;
+
+    QtMessageSink sink_;
+    std::chrono::milliseconds samplingInterval_ = CursorSampler::kInterval;
+    std::unique_ptr<CursorSource> cursor_;
+    std::unique_ptr<CursorSampler> sampler_;  // after what it uses, so it stops first
+};
+
+}  // namespace z408
