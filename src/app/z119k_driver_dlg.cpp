@@ -393,9 +393,11 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
         case Msg::RestoreDefaults:
             restoreDefaults();
             break;
-        case Msg::ButtonEvent:
-            // Every button and wheel event is counted, whatever the button then does.
+        case Msg::ClickEvent:
+            // The button handling hands every event here first, to be counted.
             stats_->sink().post(Msg::ClickEvent, wParam, lParam);
+            break;
+        case Msg::ButtonEvent:
             if (dispatcher_)
                 dispatcher_->handleButtonEvent(wParam, lParam, ctx_.profiles().active());
             break;
