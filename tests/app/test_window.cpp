@@ -16,12 +16,16 @@
 #include "app/z119k_driver_dlg.h"
 #include "common/text.h"
 #include "device/simulated_mouse.h"
+#include "desktop/child_process.h"
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
+#include "pages/dlg_support.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
+#include "temp_dir.h"
+#include "update/update_checker.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/menu_ex_a.h"
@@ -221,7 +225,7 @@ class WindowTest : public ::testing::Test {
             mouse_ = sim.get();
             transport = std::move(sim);
         }
-        context_ = std::make_unique<AppContext>(Z408_PROGRAM_DIR, data_, SystemClock::instance(),
+        context_ = std::make_unique<AppContext>(programDir_, data_, SystemClock::instance(),
                                                 std::move(transport));
         context_->language().LoadLanguageFile("Language/sc.xml");
         window_ = std::make_unique<CZ119KDriverDlg>(*context_);
@@ -248,6 +252,7 @@ class WindowTest : public ::testing::Test {
         return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size()));
     }
 
+    fs::path programDir_ = Z408_PROGRAM_DIR;
     fs::path data_;
     SimulatedMouse* mouse_ = nullptr;
     std::unique_ptr<AppContext> context_;
@@ -546,5 +551,128 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     window_->setInputHook(nullptr, {});
 }
 
+
+// A program directory of the test's own: the built one's files, with recording stand-ins for the
+// firmware burner and the program updater and the given settings file.
+class OwnProgramDirectory {
+  public:
+    explicit OwnProgramDirectory(const std::string& settings) {
+        for (const auto& entry : fs::directory_iterator(Z408_PROGRAM_DIR)) {
+            const std::string name = entry.path().filename().string();
+            if (name != "FWUpdate" && name != "tarvo_update" && name != "z408.ini")
+                fs::create_directory_symlink(entry.path(), dir_ / name);
+        }
+        writeScript("FWUpdate/TarvoFlash.exe", "burner-args");
+        writeScript("tarvo_update/TarvoUpdate.exe", "updater-args");
+        std::ofstream(dir_ / "z408.ini") << settings;
+    }
+    const fs::path& path() const { return dir_.path(); }
+    // What a stand-in was started with; empty while it has not run.
+    std::string argumentsOf(const char* record) const {
+        std::ifstream in(dir_ / record);
+        std::string line;
+        std::getline(in, line);
+        return in ? line : std::string();
+    }
+    bool ran(const char* record) const { return fs::exists(dir_ / record); }
+
+  private:
+    void writeScript(const std::string& rel, const std::string& record) {
+        const fs::path p = dir_ / rel;
+        fs::create_directories(p.parent_path());
+        std::ofstream(p) << "#!/bin/sh\necho \"$@\" > \"" << (dir_ / record).string() << "\"\n";
+        fs::permissions(p, fs::perms::owner_all);
+    }
+    test::TempDir dir_;
+};
+
+// The project's small HTTP server on 127.0.0.1, serving a folder.
+class LocalHttpServer {
+  public:
+    bool start() {
+        int fds[2];
+        if (pipe(fds) != 0) return false;
+        const bool ok = process_.start(
+            {"python3", Z408_SOURCE_DIR "/tests/update/http_server.py", root_.path().string()},
+            fds[1]);
+        close(fds[1]);
+        if (ok) port_ = test::readLine(fds[0], 20);
+        close(fds[0]);
+        return ok && !port_.empty();
+    }
+    std::string host() const { return "127.0.0.1:" + port_; }
+    void put(const std::string& rel, const std::string& content) {
+        fs::create_directories((root_ / rel).parent_path());
+        std::ofstream(root_ / rel, std::ios::binary) << content;
+    }
+
+  private:
+    test::TempDir root_;
+    test::ChildProcess process_;
+    std::string port_;
+};
+
+TEST_F(WindowTest, UpdateButtonAsksDownloadsTheImageAndHandsOverToTheBurner) {
+    LocalHttpServer server;
+    ASSERT_TRUE(server.start());
+    unsetenv("Z408_UPDATE_SERVER");
+    OwnProgramDirectory program("[Update]\nHost=" + server.host() + "\n");
+    programDir_ = program.path();
+    // The simulated mouse reports 12; the server offers 13.
+    server.put("software/z408/update.xml",
+               "<update><firmware><current>13</current><newfile>http://" + server.host() +
+                   "/images/z408-13.bin</newfile></firmware></update>");
+    server.put("images/z408-13.bin", "firmware image 13");
+
+    start(true);
+    context_->stopDevice();
+    window_->hide();
+    ScriptedPlatform platform;
+    platform.driver = context_->driver();
+    window_->programUpdaterTimer().setInterval(10);
+    window_->bringUp(platform);
+    ASSERT_NE(window_->updateChecker(), nullptr);
+    CDlgSupport* support = window_->supportPage();
+    EXPECT_EQ(support->deviceFirmwareVersionText(), QStringLiteral("12"));
+    // The program updater starts once, shortly after the start.
+    EXPECT_TRUE(spinUntil([&] { return program.ran("updater-args"); }));
+
+    window_->showTab(5);
+    QString question;
+    onNextModal(
+        [&](QWidget* w) {
+            auto* box = qobject_cast<CDlgInfo*>(w);
+            question = box->message();
+            box->accept();
+        },
+        true);
+    QTest::mouseClick(support->widget(CDlgSupport::Update), Qt::LeftButton);
+    ASSERT_TRUE(spinUntil([&] { return finished_; }, 10000));
+    EXPECT_EQ(question, QStringLiteral("A new version of firmware is available for the gaming "
+                                       "mouse, whether to update or not?"));
+    EXPECT_TRUE(spinUntil([&] { return program.ran("burner-args"); }));
+    EXPECT_EQ(program.argumentsOf("burner-args"), "0");
+    EXPECT_EQ(readAll(program.path() / "FWUpdate/new_version/TarvoGameDevice.bin"),
+              std::vector<uint8_t>({'f', 'i', 'r', 'm', 'w', 'a', 'r', 'e', ' ', 'i', 'm', 'a',
+                                    'g', 'e', ' ', '1', '3'}));
+    EXPECT_TRUE(window_->shutDown());
+}
+
+TEST_F(WindowTest, WithoutAnUpdateServerTheUpdateButtonSaysSo) {
+    unsetenv("Z408_UPDATE_SERVER");
+    OwnProgramDirectory program("[Update]\nHost=\n");
+    programDir_ = program.path();
+    start(false);
+    EXPECT_EQ(window_->updateChecker(), nullptr);
+    window_->showTab(5);
+    QString shown;
+    onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<CDlgInfo*>(w)) shown = box->message();
+        w->close();
+    });
+    QTest::mouseClick(window_->supportPage()->widget(CDlgSupport::Update), Qt::LeftButton);
+    EXPECT_TRUE(spinUntil([&] { return !shown.isEmpty(); }));
+    EXPECT_EQ(shown.toStdString(), kNoUpdateServerText);
+}
 }  // namespace
 }  // namespace z408
