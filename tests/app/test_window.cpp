@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -20,6 +19,7 @@
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
+#include "spin_until.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/png_h_progress_bar.h"
@@ -29,13 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename Pred>
-bool spinUntil(Pred done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using test::spinUntil;
 
 // Runs `action` on the next modal dialog that appears (polled from the event loop, so it also
 // works while a caller sits in exec()); with `infoBoxOnly` only an information box counts.
@@ -507,18 +501,3 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
 
 }  // namespace
 }  // namespace z408
-
-#if defined(__SANITIZE_THREAD__)
-// Qt is not built with ThreadSanitizer: its own threads' synchronisation is invisible to the
-// tool, so races reported inside Qt are suppressed (see tsan_qt.supp).
-extern "C" const char* __tsan_default_options() {
-    return "suppressions=" Z408_TSAN_SUPPRESSIONS;
-}
-#endif
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

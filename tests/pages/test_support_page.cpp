@@ -3,8 +3,6 @@
 // defaults, the update button with a real update check, and the hover hints.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +17,8 @@
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "pages/dlg_support.h"
+#include "shared_notices.h"
+#include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -28,13 +28,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename Pred>
-bool spinUntil(Pred done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using test::spinUntil;
 
 std::vector<uint8_t> readAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
@@ -61,27 +55,6 @@ class RecordingSink : public MessageSink {
         posted.push_back({msg, wParam, lParam});
     }
     std::vector<Posted> posted;
-};
-
-// Notices shared by the page and the update checker's worker thread.
-class LockedNotices : public UserNotices {
-  public:
-    bool show(const Notice& notice) override {
-        std::lock_guard lock(mutex_);
-        shown_.push_back(notice);
-        return reply;
-    }
-    std::string text(std::string_view key) const override { return std::string(key); }
-    bool chinese() const override { return false; }
-    std::vector<Notice> shown() const {
-        std::lock_guard lock(mutex_);
-        return shown_;
-    }
-    std::atomic<bool> reply{true};
-
-  private:
-    mutable std::mutex mutex_;
-    std::vector<Notice> shown_;
 };
 
 // A download that waits until released (or stopped), then fails.
@@ -373,7 +346,7 @@ TEST_F(SupportPageTest, VersionsArePaintedInTheirBoxes) {
 TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
     // The checker's notices are also used from its worker thread.
     test::TempDir checkDir;
-    LockedNotices checkNotices;
+    test::SharedNotices checkNotices;
     BlockingDownloader downloader;
     UpdateChecker checker(checkDir.path(), "http://127.0.0.1:9/software/z408/update.xml",
                           downloader, checkNotices, page);
@@ -464,17 +437,3 @@ TEST_F(SupportPageTest, PointerOverAWidgetPostsItsHint) {
 
 }  // namespace
 }  // namespace z408
-
-#if defined(__SANITIZE_THREAD__)
-// Qt is not built with ThreadSanitizer; races reported inside Qt are suppressed.
-extern "C" const char* __tsan_default_options() {
-    return "suppressions=" Z408_TSAN_SUPPRESSIONS;
-}
-#endif
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
