@@ -380,6 +380,16 @@ TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
     expectNotices(checkNotices.shown(), {infoBox(latest), infoBox(latest)});
     checker.stopThread();
     EXPECT_TRUE(messages().empty());
+
+    // A stop the worker posted for an earlier start never ends a later start of timer 5.
+    page.stopTimeoutTimer();
+    page.startTimeoutTimer(UpdateChecker::kTimeoutMs);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(timer5.isActive());
+    page.stopTimeoutTimer();
+    EXPECT_TRUE(timer5.isActive());  // only once the page's thread gets to it
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(timer5.isActive());
 }
 
 TEST_F(SupportPageTest, NewerDescriptionOnDiskRequestsTheBurner) {
