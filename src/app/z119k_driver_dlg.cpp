@@ -318,7 +318,8 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     ctx_.startUploader(sink_);
     if (updateChecker_) updateChecker_->startThread();
     uint32_t version = 0;
-    firmwareVersionRead(ctx_.driver()->ReadFirmwareVersion(&version), version);
+    const bool answered = ctx_.driver()->ReadFirmwareVersion(&version);
+    firmwareVersionRead(answered, version);
     show();
     raise();
     activateWindow();
@@ -589,7 +590,8 @@ void CZ119KDriverDlg::tryArrivalOpen() {
     }
     arrivalRetry_.stop();
     uint32_t version = 0;
-    firmwareVersionRead(driver->ReadFirmwareVersion(&version), version);
+    const bool answered = driver->ReadFirmwareVersion(&version);
+    firmwareVersionRead(answered, version);
     installHooks();
     showPresenceBox(QString::fromUtf8(mouseFoundText(ctx_.chinese())));
 }

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -24,6 +23,7 @@
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
+#include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -36,13 +36,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename Pred>
-bool spinUntil(Pred done, int ms = 5000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using test::spinUntil;
 
 // Runs `action` on the next modal dialog that appears (polled from the event loop, so it also
 // works while a caller sits in exec()); with `infoBoxOnly` only an information box counts.

@@ -12,6 +12,7 @@
 
 #include "desktop/child_process.h"
 #include "desktop/curl_downloader.h"
+#include "shared_notices.h"
 #include "temp_dir.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -193,28 +194,6 @@ TEST_F(DownloadTest, FoundRedirectedNotFoundSlowTooLargeRefusedCancelled) {
     EXPECT_EQ(error, "cancelled");
 }
 
-// Notices shown from the user-interface thread and the worker.
-class SharedNotices : public UserNotices {
-  public:
-    bool show(const Notice& n) override {
-        std::lock_guard lock(mutex_);
-        shown_.push_back(n);
-        return reply;
-    }
-    std::string text(std::string_view) const override { return {}; }
-    bool chinese() const override { return chineseText; }
-    std::vector<Notice> shown() {
-        std::lock_guard lock(mutex_);
-        return shown_;
-    }
-    std::atomic<bool> reply{true};
-    std::atomic<bool> chineseText{false};
-
-  private:
-    std::mutex mutex_;
-    std::vector<Notice> shown_;
-};
-
 class RecordingActions : public UpdateActions {
   public:
     void startTimeoutTimer(uint32_t ms) override {
@@ -273,7 +252,7 @@ class UpdateCheckTest : public DownloadTest {
     }
 
     CountingDownloader downloader_;
-    SharedNotices notices_;
+    test::SharedNotices notices_;
     RecordingActions actions_;
 };
 

@@ -1,0 +1,33 @@
+#pragma once
+// Notices recorded from the user-interface thread and a worker thread alike.
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "common/user_notices.h"
+
+namespace z408::test {
+
+class SharedNotices : public UserNotices {
+  public:
+    bool show(const Notice& n) override {
+        std::lock_guard lock(mutex_);
+        shown_.push_back(n);
+        return reply;
+    }
+    std::string text(std::string_view) const override { return {}; }
+    bool chinese() const override { return chineseText; }
+    std::vector<Notice> shown() const {
+        std::lock_guard lock(mutex_);
+        return shown_;
+    }
+    std::atomic<bool> reply{true};
+    std::atomic<bool> chineseText{false};
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<Notice> shown_;
+};
+
+}  // namespace z408::test
