@@ -91,7 +91,8 @@ bool UpdateChecker::checkForUpdate() {
 void UpdateChecker::timeoutElapsed() {
     {
         std::lock_guard lock(mutex_);
-        if (idle_) return;  // the worker answered first
+        // The worker answered first, or has taken the answer and its stop is on the way.
+        if (idle_ || answeredGen_ >= requestGen_) return;
         answeredGen_ = requestGen_;
         pending_ = false;  // not picked up yet: it never will be
         idle_ = true;

@@ -119,7 +119,7 @@ class HttpServer {
         int fds[2];
         if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) return false;
         const bool ok = process_.start(
-            {"python3", (std::filesystem::path(__FILE__).parent_path() / "http_server.py").string(),
+            {"python3", Z408_SOURCE_DIR "/tests/update/http_server.py",
              root_.path().string(), "1.5"},
             fds[1]);
         close(fds[1]);
@@ -352,6 +352,29 @@ TEST_F(UpdateCheckTest, SlowServerTimesOutOnceAndTheLateResultIsDropped) {
     EXPECT_EQ(actions_.timerStops, 0);
     EXPECT_EQ(actions_.burnerStarts, 0);
     EXPECT_TRUE(c->idle());
+}
+
+TEST_F(UpdateCheckTest, TimerFiringAfterTheWorkerAnsweredChangesNothing) {
+    // The timer fires between the worker taking the answer and its stop reaching the timer.
+    struct LateTimer : RecordingActions {
+        UpdateChecker* checker = nullptr;
+        void stopTimeoutTimer() override {
+            RecordingActions::stopTimeoutTimer();
+            checker->timeoutElapsed();
+        }
+    } late;
+    publish("12");
+    UpdateChecker c(dir_.path(), server_->url("/software/z408/update.xml"), downloader_, notices_,
+                    late);
+    late.checker = &c;
+    c.startThread();
+    c.setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c.checkForUpdate());
+    waitCount(downloader_.finished, 1);
+    waitIdle(c);
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});  // one answer, from the worker
+    EXPECT_TRUE(c.idle());
 }
 
 TEST_F(UpdateCheckTest, TimerBeforeTheWorkerStartsCancelsTheRequest) {
