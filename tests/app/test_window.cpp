@@ -616,40 +616,63 @@ TEST_F(WindowTest, UpdateButtonAsksDownloadsTheImageAndHandsOverToTheBurner) {
     server.put("software/z408/update.xml",
                "<update><firmware><current>13</current><newfile>http://" + server.host() +
                    "/images/z408-13.bin</newfile></firmware></update>");
-    server.put("images/z408-13.bin", "firmware image 13");
+    server.put("images/z408-13.bin", "image 13");
+    const fs::path image = program.path() / "FWUpdate/new_version/TarvoGameDevice.bin";
 
-    start(true);
-    context_->stopDevice();
-    window_->hide();
-    ScriptedPlatform platform;
-    platform.driver = context_->driver();
-    window_->programUpdaterTimer().setInterval(10);
-    window_->bringUp(platform);
-    ASSERT_NE(window_->updateChecker(), nullptr);
-    CDlgSupport* support = window_->supportPage();
-    EXPECT_EQ(support->deviceFirmwareVersionText(), QStringLiteral("12"));
-    // The program updater starts once, shortly after the start.
-    EXPECT_TRUE(spinUntil([&] { return program.ran("updater-args"); }));
+    struct Round {
+        bool chinese;
+        const char* question;
+        const char* burnerArgument;
+    };
+    const Round rounds[] = {
+        {false, "A new version of firmware is available for the gaming mouse, whether to update "
+                "or not?",
+         "0"},
+        // Started again in Chinese: the description on disk is already newer than the mouse, so
+        // the question comes at once and the burner starts without a new download.
+        {true, "游戏鼠标固件有更新,是否更新到最新版本?", "1"},
+    };
+    for (const Round& round : rounds) {
+        SCOPED_TRACE(round.chinese ? "Chinese" : "English");
+        if (round.chinese) {
+            window_.reset();
+            context_.reset();
+            std::ofstream(data_ / "Language.cfg", std::ios::binary).write("\x01\0\0\0", 4);
+            fs::remove(program.path() / "burner-args");
+            server.put("images/z408-13.bin", "image 14");
+        }
+        finished_ = false;
+        start(true);
+        context_->stopDevice();
+        window_->hide();
+        ScriptedPlatform platform;
+        platform.driver = context_->driver();
+        window_->programUpdaterTimer().setInterval(10);
+        window_->bringUp(platform);
+        ASSERT_NE(window_->updateChecker(), nullptr);
+        CDlgSupport* support = window_->supportPage();
+        EXPECT_EQ(support->deviceFirmwareVersionText(), QStringLiteral("12"));
+        // The program updater starts once, shortly after the start.
+        EXPECT_TRUE(spinUntil([&] { return program.ran("updater-args"); }));
 
-    window_->showTab(5);
-    QString question;
-    onNextModal(
-        [&](QWidget* w) {
-            auto* box = qobject_cast<CDlgInfo*>(w);
-            question = box->message();
-            box->accept();
-        },
-        true);
-    QTest::mouseClick(support->widget(CDlgSupport::Update), Qt::LeftButton);
-    ASSERT_TRUE(spinUntil([&] { return finished_; }, 10000));
-    EXPECT_EQ(question, QStringLiteral("A new version of firmware is available for the gaming "
-                                       "mouse, whether to update or not?"));
-    EXPECT_TRUE(spinUntil([&] { return program.ran("burner-args"); }));
-    EXPECT_EQ(program.argumentsOf("burner-args"), "0");
-    EXPECT_EQ(readAll(program.path() / "FWUpdate/new_version/TarvoGameDevice.bin"),
-              std::vector<uint8_t>({'f', 'i', 'r', 'm', 'w', 'a', 'r', 'e', ' ', 'i', 'm', 'a',
-                                    'g', 'e', ' ', '1', '3'}));
-    EXPECT_TRUE(window_->shutDown());
+        window_->showTab(5);
+        QString question;
+        onNextModal(
+            [&](QWidget* w) {
+                auto* box = qobject_cast<CDlgInfo*>(w);
+                question = box->message();
+                box->accept();
+            },
+            true);
+        QTest::mouseClick(support->widget(CDlgSupport::Update), Qt::LeftButton);
+        ASSERT_TRUE(spinUntil([&] { return finished_; }, 10000));
+        EXPECT_EQ(question, QString::fromUtf8(round.question));
+        EXPECT_TRUE(spinUntil([&] { return program.ran("burner-args"); }));
+        EXPECT_EQ(program.argumentsOf("burner-args"), round.burnerArgument);
+        const std::string content = "image 13";
+        EXPECT_EQ(readAll(image), std::vector<uint8_t>(content.begin(), content.end()));
+        EXPECT_TRUE(window_->shutDown());
+    }
 }
 
 TEST_F(WindowTest, WithoutAnUpdateServerTheUpdateButtonSaysSo) {
