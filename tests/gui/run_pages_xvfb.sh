@@ -6,29 +6,8 @@
 # Chinese, in Chinese.
 #   tests/gui/run_pages_xvfb.sh [BUILD_DIR] [SCREENSHOT_DIR]
 set -euo pipefail
-build=$(realpath "${1:-build}")
-shots=$(realpath -m "${2:-$build/gui-screenshots}")
-for tool in Xvfb xdotool import cmp od; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-[ -x "$build/bin/z408" ] || { echo "FAIL: $build/bin/z408 not built"; exit 1; }
-
-work=$(mktemp -d)
-mkdir -p "$shots" "$work/data"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/z408.log" ] && sed 's/^/  z408: /' "$work/z408.log"; exit 1; }
-
-for n in $(seq 141 190); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+GUI_TOOLS="xdotool import cmp od" GUI_DISPLAY_FROM=141
+source "$(dirname "$0")/xvfb_session.sh"
 
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"

@@ -4,31 +4,9 @@
 # profile, a second start waking the first, and "Exit" from the tray menu.
 #   tests/gui/run_xvfb.sh [BUILD_DIR] [SCREENSHOT_DIR]
 set -euo pipefail
-build=$(realpath "${1:-build}")
-shots=$(realpath -m "${2:-$build/gui-screenshots}")
+GUI_TOOLS="xdotool import trayer" GUI_DISPLAY_FROM=90
+source "$(dirname "$0")/xvfb_session.sh"
 z408="$build/bin/z408"
-for tool in Xvfb xdotool import trayer; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-[ -x "$z408" ] || { echo "FAIL: $z408 not built"; exit 1; }
-
-work=$(mktemp -d)
-mkdir -p "$shots" "$work/data"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/z408.log" ] && sed 's/^/  z408: /' "$work/z408.log"; exit 1; }
-
-# A display number nobody uses.
-for n in $(seq 90 140); do [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 28 \
     --transparent false --SetDockType true >"$work/trayer.log" 2>&1 &
 pids+=($!)
