@@ -422,8 +422,9 @@ void CZ119KDriverDlg::languageSelected(uintptr_t wParam, intptr_t lParam) {
     if (sw.handled) {
         setApplyLooks();
         progress_->setChinese(ctx_.chinese());
-        // Texts the pages paint follow at once.
+        // Texts the pages paint, and the hint shown now, follow at once.
         for (CSkinPage* page : pages_) page->update();
+        if (hintNumber_ != 0) setHint(hintNumber_);
     }
 }
 
@@ -440,6 +441,7 @@ void CZ119KDriverDlg::setTooltips() {
 
 void CZ119KDriverDlg::setHint(int number) {
     const std::u16string_view key = hintKey(number);
+    hintNumber_ = key.empty() ? 0 : number;
     hint_ = key.empty() ? QString() : qs(ctx_.language().strings().text(key));
     update(kHintRect);
 }
@@ -447,6 +449,7 @@ void CZ119KDriverDlg::setHint(int number) {
 void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
     if (!hint_.isEmpty()) {
         hint_.clear();
+        hintNumber_ = 0;
         update(kHintRect);
     }
     std::array<QWidget*, 11> controls{};

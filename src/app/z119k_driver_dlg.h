@@ -160,6 +160,7 @@ class CZ119KDriverDlg : public QWidget {
     CXPMenu* trayMenu_ = nullptr;
     QPointer<CMenuExA> languagePopup_;
     QString hint_;
+    int hintNumber_ = 0;  // what hint_ shows, so a language switch can show it anew
     int currentTab_ = 1;
     QPoint dragOffset_;
     bool dragging_ = false;

@@ -456,6 +456,9 @@ TEST_F(WindowTest, EachLanguageFromThePopupReachesHintsAndTooltipsAndSurvivesARe
         const QString mainText = QString::fromStdU16String(expected.text(u"str_main"));
         const QString applyText = QString::fromStdU16String(expected.text(u"str_ok"));
 
+        // The hint shown while switching follows too: it names tab 1 before and after.
+        QTest::mouseMove(window_->tabButton(1), QPoint(60, 18));
+        ASSERT_TRUE(spinUntil([&] { return !window_->hintText().isEmpty(); }, 2000));
         QTest::mouseClick(window_->languageButton(), Qt::LeftButton);
         CMenuExA* popup = window_->languagePopup();
         ASSERT_NE(popup, nullptr);
@@ -468,10 +471,8 @@ TEST_F(WindowTest, EachLanguageFromThePopupReachesHintsAndTooltipsAndSurvivesARe
 
         EXPECT_EQ(window_->tabButton(1)->toolTip(), mainText);
         EXPECT_EQ(window_->applyButton()->toolTip(), applyText);
-        QTest::mouseMove(window_->tabButton(1), QPoint(60, 18));
         EXPECT_TRUE(spinUntil([&] { return window_->hintText() == mainText; }, 2000))
             << window_->hintText().toStdString();
-        QTest::mouseMove(window_.get(), QPoint(480, 40));
         EXPECT_EQ(context_->chinese(), language.chineseText);
 
         // The choice is kept: a new start speaks the same language.
