@@ -76,5 +76,6 @@ void registerDeviceCommands(CommandRegistry& registry);
 void registerLangCommands(CommandRegistry& registry);
 void registerWatchCommands(CommandRegistry& registry);
 void registerPointerCommands(CommandRegistry& registry);
+void registerStatsCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

@@ -1,7 +1,10 @@
-// z408ctl status and apply: the mouse as the program finds it, and the Apply button.
+// z408ctl status, apply and update check: the mouse as the program finds it, the Apply button,
+// and the firmware update check.
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -12,6 +15,7 @@
 #include "common/message_queue.h"
 #include "config/profile_store.h"
 #include "config/seeding.h"
+#include "desktop/curl_downloader.h"
 #include "device/mouse_transport.h"
 #include "device/settings_uploader.h"
 #include "device/usb_driver.h"
@@ -19,6 +23,8 @@
 #include "platform/hidraw_backend.h"
 #include "shell/intercept_list.h"
 #include "shell/pointer_settings.h"
+#include "update/program_settings.h"
+#include "update/update_description.h"
 
 namespace z408::cli {
 namespace {
@@ -204,6 +210,72 @@ int apply(const Args& args) {
     return result;
 }
 
+// A folder of our own under the temporary folder, removed when it goes.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "z408ctl-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        if (!path_.empty()) std::filesystem::remove_all(path_, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+int updateCheck(const Args& args) {
+    constexpr std::string_view kName = "update check";
+    ArgScanner scan(args);
+    std::string host;
+    const bool haveHost = scan.value("--host", host);
+    std::vector<std::string> rest;
+    std::string error;
+    if (!scan.positionals(rest, error) || !rest.empty())
+        return fail(kName, error.empty() ? "takes no arguments" : error, kExitBadInput);
+    if (!haveHost) host = readProgramSettings(programDirectory()).updateHost;
+    const std::string url = updateDescriptionUrl(host);
+    if (url.empty())
+        return fail(kName,
+                    "no update server is configured (set Host in the [Update] section of " +
+                        (programDirectory() / kProgramSettingsFile).string() + ", or use --host)",
+                    kExitFailed);
+    std::printf("description: %s\n", url.c_str());
+    // The program keeps its copy beside itself; a check from here leaves that one alone.
+    ScratchFolder scratch;
+    if (scratch.path().empty())
+        return fail(kName, "no temporary folder could be made", kExitFailed);
+    const std::filesystem::path file = scratch.path() / "update.xml";
+    if (!desktop::CurlDownloader().fetch(url, file, {}, error))
+        return fail(kName, "the description could not be downloaded: " + error, kExitFailed);
+    const UpdateDescription d = readUpdateDescription(file);
+    const std::string newest = std::to_string(d.current);
+    std::printf("newest firmware: %s (%s)\n", newest.c_str(),
+                firmwareVersionDisplay(newest).c_str());
+    std::printf("image: %s\n", d.newFile.empty() ? "(none named)" : d.newFile.c_str());
+
+    OpenedMouse mouse;
+    int code = kExitOk;
+    uint32_t version = 0;
+    if (!openMouse(kName, mouse, code)) {
+        std::printf("mouse firmware: (no mouse)\n");
+        return code;
+    }
+    // A mouse that does not answer counts as version 0, as in the program.
+    if (!mouse.driver->ReadFirmwareVersion(&version)) version = 0;
+    const std::string mine = std::to_string(version);
+    std::printf("mouse firmware: %s (%s)\n", mine.c_str(),
+                version != 0 ? firmwareVersionDisplay(mine).c_str() : "Unknown");
+    std::printf("%s\n", d.current > version ? "a newer firmware is available"
+                                            : "the mouse has the newest firmware");
+    return kExitOk;
+}
+
 }  // namespace
 
 void registerDeviceCommands(CommandRegistry& registry) {
@@ -225,6 +297,15 @@ void registerDeviceCommands(CommandRegistry& registry) {
          "saved and the exit code is 1. DIR replaces the data folder\n"
          "(default ~/.local/share/TARVO/Z408).",
          apply});
+    registry.add(
+        {"update check", "[--host HOST]", "ask the update server for the newest firmware",
+         "Downloads the update description from the server configured in z408.ini beside\n"
+         "the program (or HOST: host, host:port or http://host:port; Z408_UPDATE_SERVER\n"
+         "in the environment also replaces it), shows the newest firmware and its image,\n"
+         "and compares it with the mouse's. Nothing is downloaded beyond the description\n"
+         "and nothing is written beside the program. Exit 1 when no server is configured,\n"
+         "the description cannot be downloaded or no mouse is found.",
+         updateCheck});
 }
 
 }  // namespace z408::cli

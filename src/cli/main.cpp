@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     z408::cli::registerLangCommands(registry);
     z408::cli::registerWatchCommands(registry);
     z408::cli::registerPointerCommands(registry);
+    z408::cli::registerStatsCommands(registry);
     return registry.dispatch(argc, argv);
 }

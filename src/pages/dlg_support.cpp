@@ -13,6 +13,7 @@
 #include "desktop/process_runner.h"
 #include "i18n/language_context.h"
 #include "skin/skin_layout.h"
+#include "update/update_description.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/message_event.h"
 #include "widgets/skin_image.h"
@@ -53,19 +54,6 @@ std::filesystem::path localPath(const QString& path) {
 }
 
 }  // namespace
-
-std::string firmwareVersionDisplay(std::string_view text) {
-    // The number comes from the mouse as a 32-bit value: at most ten digits.
-    constexpr size_t kMaxDigits = 10;
-    const bool digitsOnly =
-        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (text.empty() || text.size() > kMaxDigits || !digitsOnly) return "Unknown";
-    std::string digits(text);
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
-    std::string major = digits.substr(0, digits.size() - 2);
-    major.erase(0, std::min(major.find_first_not_of('0'), major.size() - 1));
-    return "V " + major + '.' + digits[digits.size() - 2] + '.' + digits.back();
-}
 
 CDlgSupport::CDlgSupport(const QString& programDirectory, bool chineseLayout,
                          LanguageContext& language, UserNotices& notices, ProfileStore& profiles,

@@ -38,11 +38,6 @@ inline constexpr const char* kImportSuccessText = "%s import success!";
 inline constexpr const char* kExportSuccessText = "%s export success!";
 inline constexpr const char* kExportFailedText = "%s export failed!";
 
-// The firmware version as the page shows it, from the mouse's number as decimal text: "Unknown"
-// when the mouse did not answer or the text is not a number; the last two digits are the minor
-// parts and whatever precedes them the major one ("12" -> "V 0.1.2", "2805" -> "V 28.0.5").
-std::string firmwareVersionDisplay(std::string_view text);
-
 class CDlgSupport : public CSkinPage, public UpdateActions {
     Q_OBJECT
   public:

@@ -1,5 +1,6 @@
 #include "update/update_description.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -27,6 +28,19 @@ uint32_t integerValueOfText(std::string_view text) {
         value = std::min(kLimit, value * 10 + (text[i] - '0'));
     value = negative ? -value : std::min(value, kLimit - 1);
     return static_cast<uint32_t>(static_cast<int32_t>(value));
+}
+
+std::string firmwareVersionDisplay(std::string_view text) {
+    // The number comes from the mouse as a 32-bit value: at most ten digits.
+    constexpr size_t kMaxDigits = 10;
+    const bool digitsOnly =
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (text.empty() || text.size() > kMaxDigits || !digitsOnly) return "Unknown";
+    std::string digits(text);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    std::string major = digits.substr(0, digits.size() - 2);
+    major.erase(0, std::min(major.find_first_not_of('0'), major.size() - 1));
+    return "V " + major + '.' + digits[digits.size() - 2] + '.' + digits.back();
 }
 
 UpdateDescription parseUpdateDescription(std::string_view xml) {

@@ -13,8 +13,7 @@ struct UpdateDescription {
     std::string newFile;   // the full address of the firmware image; empty when absent
 };
 
-// Loads the description; a missing, unreadable or broken file gives version 0 and no address
-// (what can be read before a markup error still counts).
+// Loads the description; a missing, unreadable or broken file gives version 0 and no address.
 UpdateDescription readUpdateDescription(const std::filesystem::path& file);
 
 // The same from text already in memory.
@@ -24,5 +23,10 @@ UpdateDescription parseUpdateDescription(std::string_view xml);
 // far as they go (no digits gives 0), taken as an unsigned 32-bit number the way the versions
 // are compared. Values beyond the 32-bit signed range are clamped to it.
 uint32_t integerValueOfText(std::string_view text);
+
+// A firmware number (decimal text) as the user sees it: "Unknown" when the mouse did not answer
+// or the text is not a number; the last two digits are the minor parts and whatever precedes
+// them the major one ("12" -> "V 0.1.2", "2805" -> "V 28.0.5").
+std::string firmwareVersionDisplay(std::string_view text);
 
 }  // namespace z408

@@ -143,18 +143,6 @@ void expectNotices(const std::vector<Notice>& got, const std::vector<Notice>& wa
     }
 }
 
-TEST(FirmwareVersionDisplay, DigitsBecomeThreeParts) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"12", "V 0.1.2"},   {"7", "V 0.0.7"},
-        {"0", "V 0.0.0"},    {"", "Unknown"},
-        {"123", "V 1.2.3"},  {"2805", "V 28.0.5"},
-        {"0012", "V 0.1.2"}, {"4294967295", "V 42949672.9.5"},
-        {"12a", "Unknown"},  {"-1", "Unknown"},
-        {" 12", "Unknown"},  {"12345678901", "Unknown"},  // longer than any 32-bit number
-    };
-    for (const auto& [text, shown] : cases) EXPECT_EQ(firmwareVersionDisplay(text), shown) << text;
-}
-
 TEST_F(SupportPageTest, WidgetsSitAtTheirRectanglesWithTheirTooltips) {
     struct Case {
         CDlgSupport::Widget widget;

@@ -97,6 +97,18 @@ TEST(ProgramSettings, ReadFromTheFileBesideTheProgram) {
     for (const auto& [host, url] : urls) EXPECT_EQ(updateDescriptionUrl(host), url) << host;
 }
 
+TEST(FirmwareVersionDisplay, DigitsBecomeThreeParts) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"12", "V 0.1.2"},   {"7", "V 0.0.7"},
+        {"0", "V 0.0.0"},    {"", "Unknown"},
+        {"123", "V 1.2.3"},  {"2805", "V 28.0.5"},
+        {"0012", "V 0.1.2"}, {"4294967295", "V 42949672.9.5"},
+        {"12a", "Unknown"},  {"-1", "Unknown"},
+        {" 12", "Unknown"},  {"12345678901", "Unknown"},  // longer than any 32-bit number
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(firmwareVersionDisplay(text), shown) << text;
+}
+
 TEST(UpdateDescription, IntegerValueOfText) {
     const std::pair<const char*, uint32_t> cases[] = {
         {"12", 12},
