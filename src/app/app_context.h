@@ -48,9 +48,6 @@ class AppContext {
     // Closes the device link and ends the worker (waits for it: an upload runs to its end).
     void stopDevice();
 
-    // Firmware version read at bring-up or arrival; 0 when unknown.
-    uint32_t firmwareVersion = 0;
-
   private:
     std::filesystem::path programDirectory_;
     std::filesystem::path dataDirectory_;

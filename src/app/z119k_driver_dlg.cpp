@@ -257,12 +257,12 @@ void CZ119KDriverDlg::createUpdateCheck() {
     support_->setUpdateChecker(updateChecker_.get());
 }
 
-void CZ119KDriverDlg::firmwareVersionRead(bool answered, uint32_t version) {
-    ctx_.firmwareVersion = answered ? version : 0;
+void CZ119KDriverDlg::readFirmwareVersion() {
+    uint32_t version = 0;
+    const bool answered = ctx_.driver()->ReadFirmwareVersion(&version);
     // An unanswered question and a version of 0 both read as unknown.
-    support_->setDeviceFirmwareVersionText(ctx_.firmwareVersion != 0
-                                               ? QString::number(ctx_.firmwareVersion)
-                                               : QString());
+    support_->setDeviceFirmwareVersionText(answered && version != 0 ? QString::number(version)
+                                                                    : QString());
 }
 
 void CZ119KDriverDlg::handOverToFirmwareBurner() {
@@ -317,9 +317,7 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     }
     ctx_.startUploader(sink_);
     if (updateChecker_) updateChecker_->startThread();
-    uint32_t version = 0;
-    const bool answered = ctx_.driver()->ReadFirmwareVersion(&version);
-    firmwareVersionRead(answered, version);
+    readFirmwareVersion();
     show();
     raise();
     activateWindow();
@@ -592,9 +590,7 @@ void CZ119KDriverDlg::tryArrivalOpen() {
         return;
     }
     arrivalRetry_.stop();
-    uint32_t version = 0;
-    const bool answered = driver->ReadFirmwareVersion(&version);
-    firmwareVersionRead(answered, version);
+    readFirmwareVersion();
     installHooks();
     showPresenceBox(QString::fromUtf8(mouseFoundText(ctx_.chinese())));
 }

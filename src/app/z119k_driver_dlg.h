@@ -134,7 +134,8 @@ class CZ119KDriverDlg : public QWidget {
     void forwardingOff();
     void languageSelected(uintptr_t wParam, intptr_t lParam);
     void createUpdateCheck();
-    void firmwareVersionRead(bool answered, uint32_t version);
+    // The mouse's firmware version, for the support page.
+    void readFirmwareVersion();
     void handOverToFirmwareBurner();
 
     AppContext& ctx_;

@@ -523,7 +523,8 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     window_->bringUp(platform);
     EXPECT_TRUE(window_->isVisible());
     ASSERT_NE(context_->uploader(), nullptr);
-    EXPECT_EQ(context_->firmwareVersion, SimulatedMouseState{}.firmwareVersion);
+    EXPECT_EQ(window_->supportPage()->deviceFirmwareVersionText(),
+              QString::number(SimulatedMouseState{}.firmwareVersion));
     EXPECT_FALSE(finished_);
     // The hooks are in, reporting mouse events but no keys.
     EXPECT_TRUE(hook.installed());
