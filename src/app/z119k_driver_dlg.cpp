@@ -262,7 +262,7 @@ void CZ119KDriverDlg::createUpdateCheck() {
     if (url.empty()) return;  // the update button says that no server is configured
     workerNotices_ = std::make_unique<CrossThreadNotices>(ctx_.notices(), this);
     downloader_ = std::make_unique<desktop::CurlDownloader>();
-    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.programDirectory(), url, *downloader_,
+    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.dataDirectory(), url, *downloader_,
                                                      *workerNotices_, *support_);
     support_->setUpdateChecker(updateChecker_.get());
 }
@@ -277,7 +277,11 @@ void CZ119KDriverDlg::readFirmwareVersion() {
 
 void CZ119KDriverDlg::handOverToFirmwareBurner() {
     if (shutDown_) return;
-    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese());
+    std::filesystem::path image;
+    std::error_code ec;
+    if (updateChecker_ && std::filesystem::exists(updateChecker_->firmwareFile(), ec))
+        image = updateChecker_->firmwareFile();
+    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese(), image);
     requestExit();
 }
 

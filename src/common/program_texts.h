@@ -11,6 +11,10 @@ namespace z408 {
 enum class ProgramText : int {
     CouldNotRead,  // %s the file, %s the reason
     CouldNotSave,  // %s the file, %s the reason
+    NoUpdateServer,
+    NoWebSite,
+    UpdateCheckFailed,  // %s the reason
+    UpdateServerSilent,
     Count
 };
 
