@@ -575,21 +575,15 @@ TEST_F(WindowTest, EveryWayOfEndingClosesWhatIsOpenFirstAndSavesTheStatistics) {
         std::function<void(CZ119KDriverDlg&)> open;  // returns once what it opened has closed
         bool runsALoop;
     };
+    auto supportButton = [](CDlgSupport::Widget button) {
+        return [button](CZ119KDriverDlg& w) {
+            w.showTab(5);
+            QTest::mouseClick(w.supportPage()->widget(button), Qt::LeftButton);
+        };
+    };
     const Opener openers[] = {
-        {"Import's file dialog",
-         [](CZ119KDriverDlg& w) {
-             w.showTab(5);
-             QTest::mouseClick(w.supportPage()->widget(CDlgSupport::Import),
-                               Qt::LeftButton);
-         },
-         true},
-        {"restore defaults' question",
-         [](CZ119KDriverDlg& w) {
-             w.showTab(5);
-             QTest::mouseClick(w.supportPage()->widget(CDlgSupport::RestoreDefaults),
-                               Qt::LeftButton);
-         },
-         true},
+        {"Import's file dialog", supportButton(CDlgSupport::Import), true},
+        {"restore defaults' question", supportButton(CDlgSupport::RestoreDefaults), true},
         {"a page's menu run with exec()",
          [](CZ119KDriverDlg& w) {
              QMenu menu(w.page(3));

@@ -14,20 +14,8 @@ command -v python3 >/dev/null || skip "python3 is not installed"
 id nobody >/dev/null 2>&1 || skip "there is no user nobody"
 setpriv --reuid=nobody --regid=nogroup --clear-groups test -x "$z408" || skip "user nobody cannot reach $z408 (a folder above it is closed)"
 
-work=$(mktemp -d)
-chmod 755 "$work"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    for f in "$work"/*.log; do [ -f "$f" ] && sed "s|^|  $(basename "$f"): |" "$f"; done
-    exit 1
-}
+source "$(dirname "$0")/../work_session.sh"
+chmod 755 "$work"  # the other user's folders are inside
 for who in root nobody; do
     mkdir -p "$work/$who/run" "$work/$who/data" "$work/$who/home"
     chmod 700 "$work/$who/run"
