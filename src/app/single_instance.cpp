@@ -52,6 +52,10 @@ QString SingleInstance::privateFolder() {
     const QByteArray folder = state + "/z408";
     QDir().mkpath(QString::fromLocal8Bit(state));
     ::mkdir(folder.constData(), 0700);
+    // Our own folder made open by someone's umask is closed again; anyone else's is not used.
+    struct stat st {};
+    if (::lstat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
+        ::chmod(folder.constData(), 0700);
     return isPrivateFolder(folder) ? QString::fromLocal8Bit(folder) : QString();
 }
 

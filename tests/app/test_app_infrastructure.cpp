@@ -178,6 +178,13 @@ TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAPrivateFolder) {
          },
          fallback},
         {"no runtime folder", [] { unsetenv("XDG_RUNTIME_DIR"); }, fallback},
+        {"own fallback folder left open",
+         [&fallback] {
+             unsetenv("XDG_RUNTIME_DIR");
+             fs::create_directories(fallback);
+             fs::permissions(fallback, fs::perms::all, fs::perm_options::replace);
+         },
+         fallback},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
