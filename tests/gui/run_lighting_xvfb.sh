@@ -13,27 +13,11 @@ source "$(dirname "$0")/xvfb_session.sh"
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"
 
-start() {  # PROGRAM_DIR DATA_DIR
-    XDG_DATA_HOME="$2" "$1/z408" >"$work/z408.log" 2>&1 &
-    main=$!
-    pids+=($main)
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tarvo Z408 Gaming Mouse Driver$' |
-        head -1) || fail "the main window did not appear"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
-    sleep 1
-}
-stop() {
-    kill -TERM "$main"
-    for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
-    wait "$main" || fail "the program ended with status $?"
-}
 # Clicks at a point of the window, or of the lighting page (which starts at 15, 128).
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click --delay 0 1; sleep 0.25; }
 page_click() { click $((15 + $1)) $((128 + $2)); }
 # The centre of a rectangle given as left top right bottom, on the page.
 page_click_rect() { page_click $((($1 + $3) / 2)) $((($2 + $4) / 2)); }
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 
 # Where the skin puts the controls without a rectangle of their own in the specification.
 declare -A rect=(
@@ -140,10 +124,7 @@ stop
 
 # A copy of the program laid out for Chinese, with Chinese chosen in the language popup.
 zh="$work/program-zh"
-cp -a "$build/bin" "$zh"
-printf '[languagetype]\nvalue=1\n' >"$zh/skins/languagetype.ini"
-QT_QPA_PLATFORM=offscreen "$build/tools/z408_skingen" "$zh" "$work/res-zh" "$zh/skins/languagetype.ini" \
-    >/dev/null 2>&1 || fail "the Chinese skins could not be drawn"
+chinese_program "$zh"
 mkdir -p "$work/data-zh"
 start "$zh" "$work/data-zh"
 profile="$work/data-zh/TARVO/Z408/Profile/Profile1.cfg"
