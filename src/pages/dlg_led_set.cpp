@@ -166,8 +166,11 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     }
     // Shows the colour of modes 1 and 2; it has no command of its own.
     singleColour_ = colourButton("singleColour");
+    // Its caption follows the language, so the page writes it beside the well, within the
+    // column of mode buttons above it.
     const QRect well = rectOf("singleColour");
-    singleColourCaption_ = QRect(well.right() + 9, well.top(), 226 - well.right() - 9, well.height());
+    singleColourCaption_ = QRect(QPoint(well.right() + 10, well.top()),
+                                 QPoint(rectOf("mode6").right(), well.bottom()));
 
     const QString thumb = skinPath(programDirectory, QStringLiteral("Slider.png"));
     auto makeSlider = [&](std::string_view name, LightingSlider id, int minimum, int maximum) {
@@ -362,6 +365,7 @@ void CDlgLEDSet::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     if (event->button() == Qt::LeftButton && model_.colourEditing() && inWheel(pos)) {
         // The wheel's pixel as the page shows it: the page image under the pointer.
+        if (!normalImage().valid(pos)) return;  // no skin image: nothing to pick
         const QRgb pixel = normalImage().pixel(pos);
         if (model_.pickColour(profile(), colourRef(static_cast<uint8_t>(qRed(pixel)),
                                                    static_cast<uint8_t>(qGreen(pixel)),
