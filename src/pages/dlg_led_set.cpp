@@ -63,6 +63,7 @@ const QColor kValueColour(21, 140, 185);
 const QColor kValueColourOff(70, 76, 86);
 const QColor kCaptionColour(189, 189, 200);
 const QColor kSelectedRing(250, 214, 96);
+const QColor kFadedWheel(10, 11, 14, 140);
 
 QRect toQRect(const skin::Rect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
@@ -391,6 +392,13 @@ void CDlgLEDSet::paintEvent(QPaintEvent* event) {
     CSkinPage::paintEvent(event);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+
+    // While no colour is edited the wheel does not react: it fades like the swatches.
+    if (!model_.colourEditing()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kFadedWheel);
+        p.drawEllipse(QRectF(wheel_));
+    }
 
     // The edited well gets a ring in the frame around its colour button.
     const int slot = model_.editSlot();
