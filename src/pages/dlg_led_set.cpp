@@ -19,12 +19,12 @@ namespace z408 {
 namespace {
 
 // Caption and hint of each mode's button, mode 1 first.
-struct ModeSpec {
+struct ModeButtonText {
     const char* layoutName;
     const char16_t* captionKey;
     int hint;
 };
-constexpr std::array<ModeSpec, kLightingModeCount> kModes{{
+constexpr std::array<ModeButtonText, kLightingModeCount> kModes{{
     {"mode1", u"str_led_brealways", 31},
     {"mode2", u"str_led_norbre", 29},
     {"mode3", u"str_led_apmbre", 27},

@@ -19,7 +19,7 @@ page_click() { click $((15 + $1)) $((128 + $2)); }
 # The centre of a rectangle given as left top right bottom, on the page.
 page_click_rect() { page_click $((($1 + $3) / 2)) $((($2 + $4) / 2)); }
 
-# Where the skin puts the controls without a rectangle of their own in the specification.
+# Where the skin layout puts the controls whose place is ours to choose (mode buttons and so on).
 declare -A rect=(
     [mode4]="36 52 226 78" [mode3]="36 90 226 116" [mode6]="36 128 226 154"
     [mode2]="244 52 434 78" [mode1]="244 90 434 116" [mode5]="244 128 434 154"
