@@ -23,6 +23,7 @@
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
+#include "pages/dlg_led_set.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
@@ -96,15 +97,6 @@ QPolygon polygonOf(const Quad& q) {
     return QPolygon(QList<QPoint>(q.begin(), q.end()));
 }
 
-// The look of a control that cannot be used: its normal picture, darkened.
-QImage dimmed(const QImage& normal) {
-    if (normal.isNull()) return normal;
-    QImage img = normal.convertToFormat(QImage::Format_RGB32);
-    QPainter p(&img);
-    p.fillRect(img.rect(), QColor(10, 11, 14, 140));
-    return img;
-}
-
 QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -142,6 +134,7 @@ void CZ119KDriverDlg::initialise() {
     createPages();
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
+    refreshPages();  // also without a mouse, when no bring-up refreshes them
     // An entry without the entry magic (a table that was lost and re-made) shows unselected,
     // although its profile is the active one.
     for (int e = 0; e < kProfileCount; ++e)
@@ -162,7 +155,7 @@ void CZ119KDriverDlg::createControls() {
     normal_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Normal.bmp")));
     down_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
     over_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
-    const QImage disabled = dimmed(normal_);
+    const QImage disabled = dimmedImage(normal_);
 
     auto bitmapButton = [&](const QRect& r) {
         auto* b = new CGDIBitmapBtn(this);
@@ -220,7 +213,7 @@ void CZ119KDriverDlg::setApplyLooks() {
     const int base = ctx_.chinese() ? 154 : 157;
     const QImage normal = loadResourceImage(base);
     apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
-                      dimmed(normal));
+                      dimmedImage(normal));
 }
 
 void CZ119KDriverDlg::createPages() {
@@ -228,7 +221,11 @@ void CZ119KDriverDlg::createPages() {
     const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
     for (int i = 0; i < kTabCount; ++i) {
         CSkinPage* page = nullptr;
-        if (i == 3) {
+        if (i == 1) {
+            ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), &sink_,
+                                     this);
+            page = ledSet_;
+        } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
@@ -451,6 +448,7 @@ void CZ119KDriverDlg::setTooltips() {
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
     stats_->refreshTooltips();
     support_->refreshTooltips();
+    ledSet_->refreshTexts();
 }
 
 void CZ119KDriverDlg::setHint(int number) {
@@ -504,7 +502,7 @@ void CZ119KDriverDlg::selectProfile(int profile) {
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
     pages_[0]->update();
-    pages_[1]->update();
+    if (ledSet_) ledSet_->refreshLightingPage();
 }
 
 void CZ119KDriverDlg::apply() {
@@ -606,6 +604,7 @@ void CZ119KDriverDlg::shutdown() {
     }
     stats_ = nullptr;
     support_ = nullptr;
+    ledSet_ = nullptr;
     ctx_.stopDevice();
     hide();
 }

@@ -23,6 +23,7 @@ class QLabel;
 namespace z408 {
 
 class AppContext;
+class CDlgLEDSet;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -97,6 +98,7 @@ class CZ119KDriverDlg : public QWidget {
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
@@ -159,6 +161,7 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.
