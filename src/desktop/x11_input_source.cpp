@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "common/event_codes.h"
 #include "desktop/x11_display.h"
 
 namespace z408::desktop {
@@ -55,46 +56,27 @@ bool atEndOfStream(const pollfd& p) {
 
 }  // namespace
 
+namespace {
+// The hook's event code of each X button's press.
+constexpr struct {
+    uint32_t code;
+    unsigned button;
+} kButtonCodes[] = {{event_code::LeftDown, 1},   {event_code::MiddleDown, 2},
+                    {event_code::RightDown, 3},  {event_code::WheelUp, 4},
+                    {event_code::WheelDown, 5},  {event_code::BackDown, 8},
+                    {event_code::ForwardDown, 9}};
+}  // namespace
+
 unsigned buttonOfEventCode(uint32_t code) {
-    switch (code) {
-        case 0x201:
-            return 1;
-        case 0x207:
-            return 2;
-        case 0x204:
-            return 3;
-        case 0x20A01:
-            return 4;
-        case 0x20A00:
-            return 5;
-        case 0x1020B:
-            return 8;
-        case 0x2020B:
-            return 9;
-        default:
-            return 0;
-    }
+    for (const auto& bc : kButtonCodes)
+        if (bc.code == code) return bc.button;
+    return 0;
 }
 
 uint32_t eventCodeOfButton(unsigned button) {
-    switch (button) {
-        case 1:
-            return 0x201;
-        case 2:
-            return 0x207;
-        case 3:
-            return 0x204;
-        case 4:
-            return 0x20A01;
-        case 5:
-            return 0x20A00;
-        case 8:
-            return 0x1020B;
-        case 9:
-            return 0x2020B;
-        default:
-            return 0;
-    }
+    for (const auto& bc : kButtonCodes)
+        if (bc.button == button) return bc.code;
+    return 0;
 }
 
 struct RecordAccess {
