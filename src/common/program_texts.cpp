@@ -21,40 +21,19 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Impossibile salvare %s: %s", "No se pudo guardar %s: %s", "Kan %s niet opslaan: %s",
      "Não foi possível guardar %s: %s", "Не удалось сохранить %s: %s",
      "Не вдалося зберегти %s: %s", "無法儲存 %s：%s"},
-    // ButtonHeldByAnotherProgram
-    {"另一个程序已占用了一个在本机执行功能的鼠标按键。该按键的点击仍会传给那个程序；请关闭那个程序，"
-     "或为该按键指定其他功能。",
-     "Another program has already taken over a mouse button whose function runs on this "
-     "computer. Its clicks still reach that program; close that program or give the button "
-     "another function.",
-     "Un autre programme s'est déjà approprié un bouton de la souris dont la fonction s'exécute "
-     "sur cet ordinateur. Ses clics parviennent encore à ce programme ; fermez-le ou donnez une "
-     "autre fonction au bouton.",
-     "다른 프로그램이 이 컴퓨터에서 기능을 실행하는 마우스 버튼을 이미 점유하고 있습니다. 그 버튼의 "
-     "클릭은 여전히 해당 프로그램에도 전달됩니다. 해당 프로그램을 닫거나 버튼에 다른 기능을 "
-     "지정하세요.",
-     "Ein anderes Programm hat bereits eine Maustaste belegt, deren Funktion auf diesem Computer "
-     "ausgeführt wird. Ihre Klicks erreichen weiterhin dieses Programm; schließen Sie es oder "
-     "weisen Sie der Taste eine andere Funktion zu.",
-     "Un altro programma ha già preso il controllo di un pulsante del mouse la cui funzione viene "
-     "eseguita su questo computer. I suoi clic arrivano ancora a quel programma; chiudilo o "
-     "assegna al pulsante un'altra funzione.",
-     "Otro programa ya se ha apropiado de un botón del ratón cuya función se ejecuta en este "
-     "equipo. Sus clics siguen llegando a ese programa; ciérrelo o asigne otra función al botón.",
-     "Een ander programma heeft al een muisknop overgenomen waarvan de functie op deze computer "
-     "wordt uitgevoerd. De klikken ervan komen nog steeds bij dat programma aan; sluit dat "
-     "programma of geef de knop een andere functie.",
-     "Outro programa já se apropriou de um botão do rato cuja função é executada neste "
-     "computador. Os seus cliques continuam a chegar a esse programa; feche-o ou atribua outra "
-     "função ao botão.",
-     "Другая программа уже захватила кнопку мыши, функция которой выполняется на этом "
-     "компьютере. Её нажатия по-прежнему попадают в ту программу; закройте её или назначьте "
-     "кнопке другую функцию.",
-     "Інша програма вже захопила кнопку миші, функція якої виконується на цьому комп'ютері. Її "
-     "натискання й далі потрапляють до тієї програми; закрийте її або призначте кнопці іншу "
-     "функцію.",
-     "另一個程式已佔用了一個在本機執行功能的滑鼠按鍵。該按鍵的點擊仍會傳給那個程式；請關閉那個程式，"
-     "或為該按鍵指定其他功能。"},
+    // ButtonHeldByAnotherProgram (short: the information box shows three lines)
+    {"另一个程序占用了一个已指定功能的鼠标按键，该按键的点击也会传给那个程序。",
+     "Another program has taken over a mouse button with a function; it gets the clicks too.",
+     "Un autre programme a pris un bouton doté d'une fonction ; il en reçoit aussi les clics.",
+     "다른 프로그램이 기능이 지정된 버튼을 점유했습니다. 그 클릭은 그 프로그램에도 전달됩니다.",
+     "Ein anderes Programm belegt eine Maustaste mit Funktion; es erhält ihre Klicks ebenfalls.",
+     "Un altro programma ha preso un pulsante con una funzione; ne riceve anche i clic.",
+     "Otro programa ha tomado un botón con una función; también recibe sus clics.",
+     "Een ander programma bezet een knop met een functie; het krijgt ook de klikken ervan.",
+     "Outro programa tomou um botão com uma função; também recebe os cliques dele.",
+     "Другая программа заняла кнопку, у которой есть функция; её нажатия получает и она.",
+     "Інша програма зайняла кнопку, що має функцію; її натискання отримує й вона.",
+     "另一個程式佔用了一個已指定功能的滑鼠按鍵，該按鍵的點擊也會傳給那個程式。"},
 }};
 
 constexpr int64_t kEnglish = 2;
