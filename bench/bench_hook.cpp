@@ -119,6 +119,8 @@ pid_t startXvfb() {
 
 }  // namespace
 
+// GCC 12 at -O3 takes these malloc/free pairs, once inlined, for a new/free mismatch.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void* operator new(std::size_t n) {
     ++gAllocations;
     if (void* p = std::malloc(n ? n : 1)) return p;
