@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +25,8 @@ constexpr int kCoreThreshold = 4;  // the X server's own default threshold
 // Qt, and so KDE, limits one wheel step to one page, so a very large count means "a page".
 constexpr int kKdePageLines = 1000;
 constexpr const char* kLibinputSpeed = "libinput Accel Speed";
-constexpr const char* kLibinputProfiles =
-    "libinput Accel Profile Enabled";  // adaptive, flat[, custom]
+// Booleans, one per profile: adaptive, flat[, custom].
+constexpr const char* kLibinputProfiles = "libinput Accel Profile Enabled";
 constexpr const char* kXfceChannel = "pointers";
 
 int clampSpeed(int speed) {
@@ -64,10 +65,12 @@ CoreControl coreControl(int speed, int precision) {
     return {clampSpeed(speed) * 2, kCoreDenominator, kCoreThreshold};
 }
 
+// Numbers as the settings tools and files read them: always with a decimal point, whatever the
+// program's locale (Qt adopts the user's, where it may be a comma).
 std::string number(double v) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, r.ptr);
 }
 
 bool desktopIs(const char* name) {
@@ -87,9 +90,11 @@ std::filesystem::path configDir() {
 }
 
 std::optional<double> parseDouble(const std::string& text) {
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || !std::isfinite(v)) return std::nullopt;
+    double v = 0;
+    const char* first = text.data();
+    if (first != text.data() + text.size() && *first == '+') ++first;
+    const auto r = std::from_chars(first, text.data() + text.size(), v);
+    if (r.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
