@@ -537,6 +537,11 @@ PointerFields DesktopPointerSettings::appliedFields() const {
     return all;
 }
 
+bool DesktopPointerSettings::anyPresent() const {
+    return std::any_of(backends_.begin(), backends_.end(),
+                       [](const auto& b) { return b->present(); });
+}
+
 PointerFields DesktopPointerSettings::supportedFields() const {
     PointerFields all;
     for (const auto& b : backends_) {

@@ -153,6 +153,7 @@ class DesktopPointerSettings {
     PointerFields appliedFields() const;
     // What the present backends have a setting for.
     PointerFields supportedFields() const;
+    bool anyPresent() const;
 
   private:
     std::vector<std::unique_ptr<PointerBackend>> backends_;
