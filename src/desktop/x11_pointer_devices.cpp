@@ -36,15 +36,19 @@ class X11PointerDevices final : public PointerDevices {
         return out;
     }
 
+    // XInput hands property data over as items of the property's own size (format 32: 32-bit
+    // items, not longs as core window properties are).
     std::optional<std::vector<int32_t>> integers(int device, const std::string& name) override {
         Raw raw;
-        if (!get(device, name, raw) || raw.type != XA_INTEGER) return std::nullopt;
-        std::vector<int32_t> out;
-        for (unsigned long i = 0; i < raw.count; ++i) {
-            if (raw.format == 8) out.push_back(static_cast<int8_t>(raw.data[i]));
-            if (raw.format == 16) out.push_back(reinterpret_cast<const int16_t*>(raw.data)[i]);
-            if (raw.format == 32)
-                out.push_back(static_cast<int32_t>(reinterpret_cast<const long*>(raw.data)[i]));
+        if (!get(device, name, raw)) return std::nullopt;
+        std::optional<std::vector<int32_t>> out;
+        if (raw.type == XA_INTEGER) {
+            out.emplace();
+            for (unsigned long i = 0; i < raw.count; ++i) {
+                if (raw.format == 8) out->push_back(static_cast<int8_t>(raw.data[i]));
+                if (raw.format == 16) out->push_back(item<int16_t>(raw, i));
+                if (raw.format == 32) out->push_back(item<int32_t>(raw, i));
+            }
         }
         XFree(raw.data);
         return out;
@@ -56,13 +60,7 @@ class X11PointerDevices final : public PointerDevices {
         std::optional<std::vector<float>> out;
         if (raw.type == floatAtom() && raw.format == 32) {
             out.emplace();
-            // Format 32 comes as longs on the client side; each holds the float's 32 bits.
-            for (unsigned long i = 0; i < raw.count; ++i) {
-                const auto bits = static_cast<uint32_t>(reinterpret_cast<const long*>(raw.data)[i]);
-                float v = 0;
-                std::memcpy(&v, &bits, sizeof v);
-                out->push_back(v);
-            }
+            for (unsigned long i = 0; i < raw.count; ++i) out->push_back(item<float>(raw, i));
         }
         XFree(raw.data);
         return out;
@@ -70,20 +68,15 @@ class X11PointerDevices final : public PointerDevices {
 
     bool setIntegers(int device, const std::string& name,
                      const std::vector<int32_t>& values) override {
-        Raw raw;
+        Raw raw;  // an existing property only, written back in its own format
         if (!get(device, name, raw)) return false;
         XFree(raw.data);
         if (raw.type != XA_INTEGER) return false;
-        std::vector<uint8_t> bytes(values.size() * 4);
-        if (raw.format == 8) {
-            for (size_t i = 0; i < values.size(); ++i) bytes[i] = static_cast<uint8_t>(values[i]);
-        } else if (raw.format == 16) {
-            auto* p = reinterpret_cast<int16_t*>(bytes.data());
-            for (size_t i = 0; i < values.size(); ++i) p[i] = static_cast<int16_t>(values[i]);
-        } else {
-            std::vector<long> longs(values.begin(), values.end());
-            return change(device, name, XA_INTEGER, 32,
-                          reinterpret_cast<const unsigned char*>(longs.data()), values.size());
+        std::vector<uint8_t> bytes;
+        for (const int32_t v : values) {
+            if (raw.format == 8) append(bytes, static_cast<int8_t>(v));
+            if (raw.format == 16) append(bytes, static_cast<int16_t>(v));
+            if (raw.format == 32) append(bytes, v);
         }
         return change(device, name, XA_INTEGER, raw.format, bytes.data(), values.size());
     }
@@ -93,14 +86,9 @@ class X11PointerDevices final : public PointerDevices {
         if (!get(device, name, raw)) return false;
         XFree(raw.data);
         if (raw.type != floatAtom() || raw.format != 32) return false;
-        std::vector<long> longs;
-        for (const float v : values) {
-            uint32_t bits = 0;
-            std::memcpy(&bits, &v, sizeof bits);
-            longs.push_back(static_cast<long>(bits));
-        }
-        return change(device, name, floatAtom(), 32,
-                      reinterpret_cast<const unsigned char*>(longs.data()), values.size());
+        std::vector<uint8_t> bytes;
+        for (const float v : values) append(bytes, v);
+        return change(device, name, floatAtom(), 32, bytes.data(), values.size());
     }
 
   private:
@@ -110,6 +98,19 @@ class X11PointerDevices final : public PointerDevices {
         unsigned long count = 0;
         unsigned char* data = nullptr;
     };
+
+    template <typename T>
+    static T item(const Raw& raw, unsigned long i) {
+        T v{};
+        std::memcpy(&v, raw.data + i * sizeof(T), sizeof(T));
+        return v;
+    }
+    template <typename T>
+    static void append(std::vector<uint8_t>& bytes, T v) {
+        const auto at = bytes.size();
+        bytes.resize(at + sizeof(T));
+        std::memcpy(bytes.data() + at, &v, sizeof(T));
+    }
 
     Atom floatAtom() { return XInternAtom(d_, "FLOAT", False); }
 
