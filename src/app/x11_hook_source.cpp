@@ -43,13 +43,13 @@ void X11HookSource::syncIntercepts() {
     const std::vector<unsigned> held = x11_.syncGrabs(*hook_);
     if (!held.empty() && std::getenv("Z408_DEBUG"))
         std::fprintf(stderr, "z408: %s\n", desktop::X11InputSource::describe(held).c_str());
-    // Told once per button: every upload asks again, and the answer rarely changes.
+    // Told once while a button stays held there: every upload asks again, and the answer rarely
+    // changes.
     const bool news = std::any_of(held.begin(), held.end(), [this](unsigned b) {
         return std::find(heldElsewhere_.begin(), heldElsewhere_.end(), b) == heldElsewhere_.end();
     });
     heldElsewhere_ = held;
-    if (news)
-        notices_.info(std::string(notices_.programText(ProgramText::ButtonHeldByAnotherProgram)));
+    if (news) notices_.info(notices_.programText(ProgramText::ButtonHeldByAnotherProgram));
 }
 
 }  // namespace z408
