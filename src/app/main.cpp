@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
     MainWindowSinks sinks(window);
-    X11HookSource hookSource(context->intercepts());
+    X11HookSource hookSource(context->notices());
     InputHook hook(context->intercepts(), sinks, hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });

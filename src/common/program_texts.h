@@ -11,6 +11,7 @@ namespace z408 {
 enum class ProgramText : int {
     CouldNotRead,  // %s the file, %s the reason
     CouldNotSave,  // %s the file, %s the reason
+    ButtonHeldByAnotherProgram,  // a button the hook swallows is grabbed by another program
     Count
 };
 
