@@ -12,6 +12,10 @@ enum class ProgramText : int {
     CouldNotRead,  // %s the file, %s the reason
     CouldNotSave,  // %s the file, %s the reason
     ButtonHeldByAnotherProgram,  // a button the hook swallows is grabbed by another program
+    NoUpdateServer,
+    NoWebSite,
+    UpdateCheckFailed,  // %s the reason
+    UpdateServerSilent,
     Count
 };
 
