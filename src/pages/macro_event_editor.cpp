@@ -1,0 +1,88 @@
+#include "pages/macro_event_editor.h"
+
+#include "pages/skin_controls.h"
+#include "pages/skin_page.h"
+#include "widgets/bitmap_edit.h"
+#include "widgets/gdi_bitmap_btn.h"
+
+namespace z408 {
+
+MacroEventEditor::MacroEventEditor(CSkinPage& page, bool chineseLayout) : QObject(&page) {
+    const SkinControls controls(page, chineseLayout);
+    keyChoice_ = controls.button("keyChoice");
+    delayChoice_ = controls.button("delayChoice");
+    keyOk_ = controls.button("keyOk");
+    delayOk_ = controls.button("delayOk");
+    // The page picks the choice itself: a click reports, the page ticks.
+    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_}) {
+        choice->SetCheckMode(true, false);
+        choice->setCaptionRect(choice->rect().adjusted(22, 0, 0, 0));
+    }
+    // The key box shows the captured key's name; typing into it would only garble that.
+    keyBox_ = controls.edit("keyBox", 1);
+    keyBox_->setReadOnly(true);
+    delayBox_ = controls.edit("delayBox", 4);
+    hideAll();
+
+    connect(keyChoice_, &QAbstractButton::clicked, this, &MacroEventEditor::keyChoiceClicked);
+    connect(delayChoice_, &QAbstractButton::clicked, this, &MacroEventEditor::delayChoiceClicked);
+    connect(keyOk_, &QAbstractButton::clicked, this, &MacroEventEditor::keyOkClicked);
+    connect(delayOk_, &QAbstractButton::clicked, this, &MacroEventEditor::delayOkClicked);
+}
+
+void MacroEventEditor::showChoices() {
+    hideAll();
+    keyChoice_->show();
+    delayChoice_->show();
+}
+
+void MacroEventEditor::openKey(bool keepOtherChoice) {
+    keyChoice_->show();
+    keyChoice_->setLatched(true);
+    delayChoice_->setLatched(false);
+    delayChoice_->setVisible(keepOtherChoice);
+    keyBox_->clear();
+    keyBox_->show();
+    keyOk_->show();
+    delayBox_->hide();
+    delayOk_->hide();
+    keyBox_->setFocus();
+}
+
+void MacroEventEditor::openDelay(bool keepOtherChoice) {
+    delayChoice_->show();
+    delayChoice_->setLatched(true);
+    keyChoice_->setLatched(false);
+    keyChoice_->setVisible(keepOtherChoice);
+    delayBox_->clear();
+    delayBox_->show();
+    delayOk_->show();
+    keyBox_->hide();
+    keyOk_->hide();
+    delayBox_->setFocus();
+}
+
+void MacroEventEditor::hideAll() {
+    for (CGDIBitmapBtn* b : {keyChoice_, delayChoice_}) {
+        b->setLatched(false);
+        b->hide();
+    }
+    for (CGDIBitmapBtn* b : {keyOk_, delayOk_}) b->hide();
+    for (CBitmapEdit* e : {keyBox_, delayBox_}) {
+        e->clear();
+        e->hide();
+    }
+}
+
+void MacroEventEditor::setKeyText(const QString& text) { keyBox_->setText(text); }
+
+QString MacroEventEditor::delayText() const { return delayBox_->text(); }
+
+void MacroEventEditor::setCaptions(const QString& keyCaption, const QString& delayCaption) {
+    keyChoice_->SetText(keyCaption);
+    keyOk_->SetText(keyCaption);
+    delayChoice_->SetText(delayCaption);
+    delayOk_->SetText(delayCaption);
+}
+
+}  // namespace z408
