@@ -323,7 +323,7 @@ void CDlgMacro::onDeleteMacro() {
     macros_.deleteMacro(id);
     macroList_->DeleteItem(row);
     // Nothing is shown as selected any more, so any row clicked next loads.
-    macroList_->clearSelection();
+    macroList_->setCurrentRow(-1);
     rememberedMacroRow_ = -1;
     rememberedEventRow_ = -1;
     clearEvents();
