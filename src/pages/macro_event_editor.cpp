@@ -13,11 +13,9 @@ MacroEventEditor::MacroEventEditor(CSkinPage& page, bool chineseLayout) : QObjec
     delayChoice_ = controls.button("delayChoice");
     keyOk_ = controls.button("keyOk");
     delayOk_ = controls.button("delayOk");
-    // The page picks the choice itself: a click reports, the page ticks.
-    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_}) {
-        choice->SetCheckMode(true, false);
-        choice->setCaptionRect(choice->rect().adjusted(22, 0, 0, 0));
-    }
+    // The page picks the choice itself: a click reports, the page ticks. Their pictures carry
+    // their captions.
+    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_}) choice->SetCheckMode(true, false);
     // The key box shows the captured key's name; typing into it would only garble that.
     keyBox_ = controls.edit("keyBox", 1);
     keyBox_->setReadOnly(true);
@@ -79,10 +77,10 @@ void MacroEventEditor::setKeyText(const QString& text) { keyBox_->setText(text);
 QString MacroEventEditor::delayText() const { return delayBox_->text(); }
 
 void MacroEventEditor::setCaptions(const QString& keyCaption, const QString& delayCaption) {
-    keyChoice_->SetText(keyCaption);
     keyOk_->SetText(keyCaption);
-    delayChoice_->SetText(delayCaption);
     delayOk_->SetText(delayCaption);
+    keyChoice_->SetTooltip(keyCaption, true);
+    delayChoice_->SetTooltip(delayCaption, true);
 }
 
 }  // namespace z408

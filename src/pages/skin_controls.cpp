@@ -28,7 +28,10 @@ QRect SkinControls::rect(std::string_view name) const {
 CGDIBitmapBtn* SkinControls::button(std::string_view name) const {
     auto* b = new CGDIBitmapBtn(&page_);
     b->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    const QImage& normal = page_.normalImage();
+    const skin::Control* c = skin::findControl(layout_, name);
+    // A control shown only while in use is missing from the normal image (which is what the
+    // page shows while it is hidden): its resting look is its hover look.
+    const QImage& normal = c && c->hiddenUntilUsed ? page_.overImage() : page_.normalImage();
     b->SetBitmaps(rect(name), normal, page_.overImage(), page_.downImage(), normal);
     return b;
 }
