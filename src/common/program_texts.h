@@ -11,6 +11,9 @@ namespace z408 {
 enum class ProgramText : int {
     CouldNotRead,  // %s the file, %s the reason
     CouldNotSave,  // %s the file, %s the reason
+    MacroLibraryFull,     // a macro could not be kept: all 500 places are taken
+    MacroCutToSlot,       // a macro longer than the mouse holds was kept shortened
+    MacroWindowKeysOnly,  // the macro page records only keys typed into the program's window
     Count
 };
 

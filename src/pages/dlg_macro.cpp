@@ -85,17 +85,6 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// TEMPORARY until the program texts land on main.
-enum class ProgramText { MacroLibraryFull, MacroCutToSlot, MacroWindowKeysOnly };
-std::string_view pageText(ProgramText t) {
-    switch (t) {
-        case ProgramText::MacroLibraryFull: return "full";
-        case ProgramText::MacroCutToSlot: return "cut";
-        case ProgramText::MacroWindowKeysOnly: return "window keys";
-    }
-    return {};
-}
-
 }  // namespace
 
 CDlgMacro::CDlgMacro(const QString& programDirectory, bool chineseLayout,
@@ -405,13 +394,13 @@ void CDlgMacro::saveSelectedMacro() {
         // All 500 slots are taken: the rows stay on the page, and the person learns why the
         // macro is not kept.
         if (toldFull_ != id)
-            showNotice(std::string(pageText(ProgramText::MacroLibraryFull)));
+            showNotice(notices_.programText(ProgramText::MacroLibraryFull));
         toldFull_ = id;
         return;
     }
     if (toldFull_ == id) toldFull_.reset();
     if (built.truncated) {
-        if (toldCut_ != id) showNotice(std::string(pageText(ProgramText::MacroCutToSlot)));
+        if (toldCut_ != id) showNotice(notices_.programText(ProgramText::MacroCutToSlot));
         toldCut_ = id;
     } else if (toldCut_ == id) {
         toldCut_.reset();
@@ -666,7 +655,7 @@ void CDlgMacro::paintEvent(QPaintEvent* event) {
     p.setFont(skinFont(12, QFont::Normal));
     p.setPen(kListSelectedText);
     p.drawText(kWindowKeysNoteRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               qs(pageText(ProgramText::MacroWindowKeysOnly)));
+               QString::fromStdString(notices_.programText(ProgramText::MacroWindowKeysOnly)));
 }
 
 void CDlgMacro::mousePressEvent(QMouseEvent* event) {

@@ -444,7 +444,8 @@ TEST_F(MacroPageTest, AFullLibraryAndAnOverlongListAreTold) {
         ASSERT_TRUE(library->placeMacro(filler));
     }
     recordTapOfA();
-    EXPECT_EQ(notices.shown.size(), 1u);  // told, once
+    ASSERT_EQ(notices.shown.size(), 1u);  // told, once
+    EXPECT_EQ(notices.shown[0].text, notices.programText(ProgramText::MacroLibraryFull));
     EXPECT_EQ(page->eventList()->count(), 3);  // and the rows stay
     page->loopBox()->setText(QStringLiteral("3"));
     EXPECT_EQ(notices.shown.size(), 1u);
@@ -470,7 +471,8 @@ TEST_F(MacroPageTest, AFullLibraryAndAnOverlongListAreTold) {
                 : macroEventKind(e) == uint8_t(MacroEventKind::KeyUp) ? -1
                                                                        : 0;
     EXPECT_EQ(held, 0);
-    EXPECT_EQ(notices.shown.size(), 1u);
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(notices.shown[0].text, notices.programText(ProgramText::MacroCutToSlot));
     page->loopBox()->setText(QStringLiteral("2"));  // saved again, not told again
     EXPECT_EQ(notices.shown.size(), 1u);
     EXPECT_EQ(stored(0).loopCount(), 2u);
