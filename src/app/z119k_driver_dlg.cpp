@@ -108,12 +108,13 @@ QString qs(const std::u16string& s) {
 }
 
 // The macro page records through the system-wide hook, which sees the desktop's keys only when
-// it runs and the window is an X11 client.
+// it runs and the window is not a native Wayland client (X11 sees no Wayland input).
 class WindowMacroPageHook final : public MacroPageHook {
   public:
     explicit WindowMacroPageHook(InputHook*& hook) : hook_(hook) {}
     bool seesDesktopKeys() const override {
-        return hook_ && hook_->installed() && QGuiApplication::platformName() == "xcb";
+        return hook_ && hook_->installed() &&
+               !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     }
     void forwardKeysToPage() override {
         if (!hook_) return;
