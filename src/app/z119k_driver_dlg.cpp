@@ -24,8 +24,8 @@
 #include "macros/game_presets.h"
 #include "pages/dlg_macro.h"
 #include "pages/dlg_sts.h"
-#include "pages/macro_page_hook.h"
 #include "pages/dlg_support.h"
+#include "pages/macro_page_hook.h"
 #include "pages/skin_page.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -251,9 +251,9 @@ void CZ119KDriverDlg::createPages() {
             page = stats_;
         } else if (i == 2) {
             macroHook_ = std::make_unique<WindowMacroPageHook>(hook_);
-            macro_ = new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(),
-                                   ctx_.macros(), ctx_.profiles(), ctx_.clock(), macroHook_.get(),
-                                   &sink_, this);
+            macro_ =
+                new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
+                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
             page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),

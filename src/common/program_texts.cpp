@@ -50,8 +50,8 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "with releases added for keys still held at the cut.",
      "Cette macro dépasse les 1000 événements que la souris peut contenir. Seul son début a été "
      "enregistré, avec le relâchement des touches encore enfoncées à la coupure.",
-     "이 매크로는 마우스가 담을 수 있는 1000개 이벤트를 넘습니다. 앞부분만 저장했으며, 잘린 지점에서 "
-     "아직 눌려 있던 키의 놓기를 추가했습니다.",
+     "이 매크로는 마우스가 담을 수 있는 1000개 이벤트를 넘습니다. 앞부분만 저장했으며, "
+     "잘린 지점에서 아직 눌려 있던 키의 놓기를 추가했습니다.",
      "Dieses Makro hat mehr als die 1000 Ereignisse, die die Maus fassen kann. Nur sein Anfang "
      "wurde gespeichert, ergänzt um das Loslassen der an der Schnittstelle noch gedrückten Tasten.",
      "Questa macro supera i 1000 eventi che il mouse può contenere. È stato salvato solo l'inizio, "

@@ -45,8 +45,10 @@ std::vector<uint32_t> cutToSlot(const std::vector<uint32_t>& events) {
             const uint32_t key = macroEventValue(events[i]);
             const auto at = std::find(held.begin(), held.end(), key);
             const uint8_t kind = macroEventKind(events[i]);
-            if (kind == uint8_t(MacroEventKind::KeyDown) && at == held.end()) held.push_back(key);
-            else if (kind == uint8_t(MacroEventKind::KeyUp) && at != held.end()) held.erase(at);
+            if (kind == uint8_t(MacroEventKind::KeyDown) && at == held.end())
+                held.push_back(key);
+            else if (kind == uint8_t(MacroEventKind::KeyUp) && at != held.end())
+                held.erase(at);
         }
         return held;
     };
@@ -132,8 +134,10 @@ std::optional<std::string> normalisedLoopText(std::string_view text) {
     const ReadNumber n = readNumber(stripped);
     std::string_view result = stripped;
     const std::string ceiling = std::to_string(kMaxLoopCount);
-    if (n.trailing || n.value == 0) result = "1";
-    else if (n.negative || n.value > kMaxLoopCount) result = ceiling;
+    if (n.trailing || n.value == 0)
+        result = "1";
+    else if (n.negative || n.value > kMaxLoopCount)
+        result = ceiling;
     if (result == text) return std::nullopt;
     return std::string(result);
 }
@@ -200,9 +204,13 @@ bool insertDelayRow(std::vector<EventRow>& rows, size_t at, std::string_view tex
     auto addTo = [&](EventRow& row) {
         row = delayRow(std::min<uint64_t>(uint64_t{row.value()} + v, kMaxMergedDelayMs));
     };
-    if (rows[at - 1].isDelay()) addTo(rows[at - 1]);
-    else if (rows[at].isDelay()) addTo(rows[at]);
-    else rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at), delayRow(std::min(v, kMaxMergedDelayMs)));
+    if (rows[at - 1].isDelay())
+        addTo(rows[at - 1]);
+    else if (rows[at].isDelay())
+        addTo(rows[at]);
+    else
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
+                    delayRow(std::min(v, kMaxMergedDelayMs)));
     return true;
 }
 

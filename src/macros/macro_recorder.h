@@ -15,7 +15,7 @@ inline constexpr uint32_t kMaxRecordedKeys = 999;
 inline constexpr uint32_t kKeyReleasedFlag = 0x80;  // bit 7 of the key flags
 
 class MacroRecorder {
-public:
+  public:
     explicit MacroRecorder(Clock& clock) : clock_(clock) {}
 
     // A new recording: no keys counted, no pause measured before its first key. The last key
@@ -33,7 +33,7 @@ public:
 
     uint32_t recordedKeyCount() const { return recordedKeyCount_; }
 
-private:
+  private:
     struct LastKey {
         uint32_t code = 0;
         uint32_t flags = 0;

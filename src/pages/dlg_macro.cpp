@@ -87,10 +87,9 @@ QString qs(std::string_view s) {
 
 }  // namespace
 
-CDlgMacro::CDlgMacro(const QString& programDirectory, bool chineseLayout,
-                     LanguageContext& language, UserNotices& notices, MacroStore& macros,
-                     const ProfileStore& profiles, Clock& clock, MacroPageHook* hook,
-                     MessageSink* mainWindow, QWidget* parent)
+CDlgMacro::CDlgMacro(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
+                     UserNotices& notices, MacroStore& macros, const ProfileStore& profiles,
+                     Clock& clock, MacroPageHook* hook, MessageSink* mainWindow, QWidget* parent)
     : CSkinPage(QStringLiteral("macro"), programDirectory, chineseLayout, parent),
       chineseLayout_(chineseLayout),
       programDirectory_(programDirectory),
@@ -177,7 +176,8 @@ void CDlgMacro::createControls() {
     for (size_t i = 0; i < mouseButtons_.size(); ++i) {
         CGDIBitmapBtn* b = sc.button(mouseNames[i]);
         b->setNotifyPresses(true);
-        connect(b, &CGDIBitmapBtn::skinMouse, this, [this, b](int wParam) { onSkinMouse(b, wParam); });
+        connect(b, &CGDIBitmapBtn::skinMouse, this,
+                [this, b](int wParam) { onSkinMouse(b, wParam); });
         mouseButtons_[i] = b;
     }
 
@@ -215,10 +215,14 @@ void CDlgMacro::refreshTexts() {
 
 CGDIBitmapBtn* CDlgMacro::mouseButton(int code) const {
     switch (code) {
-        case kMouseLeftCode: return mouseButtons_[0];
-        case kMouseMiddleCode: return mouseButtons_[1];
-        case kMouseRightCode: return mouseButtons_[2];
-        default: return nullptr;
+        case kMouseLeftCode:
+            return mouseButtons_[0];
+        case kMouseMiddleCode:
+            return mouseButtons_[1];
+        case kMouseRightCode:
+            return mouseButtons_[2];
+        default:
+            return nullptr;
     }
 }
 
@@ -231,7 +235,8 @@ void CDlgMacro::onPresetButton() {
     for (const GamePreset& p : gamePresetTable())
         items.push_back({p.preset, qs(chinese ? p.chineseMenu : p.englishMenu)});
     auto menuSkin = [&](const char* file) {
-        return LoadSkinImage(skinPath(programDirectory_, QStringLiteral("Menu/") + QLatin1String(file)));
+        return LoadSkinImage(
+            skinPath(programDirectory_, QStringLiteral("Menu/") + QLatin1String(file)));
     };
     const QImage looks[3] = {menuSkin("MenuNorL.BMP"), menuSkin("MenuOverL.BMP"),
                              menuSkin("MenuDownL.BMP")};
@@ -387,14 +392,12 @@ void CDlgMacro::saveSelectedMacro() {
     const int target = recording_ ? rememberedMacroRow_ : macroList_->currentSelection();
     if (target < 0 || target >= macroList_->count()) return;
     const uint32_t id = macroList_->itemData(target);
-    const BuiltMacro built =
-        buildMacroEntry(rows_, rowsBeforeMerge, loopBox_->text().toStdString(), id,
-                        macroList_->itemText(target).toStdU16String());
+    const BuiltMacro built = buildMacroEntry(rows_, rowsBeforeMerge, loopBox_->text().toStdString(),
+                                             id, macroList_->itemText(target).toStdU16String());
     if (!macros_.storeMacro(built.entry)) {
         // All 500 slots are taken: the rows stay on the page, and the person learns why the
         // macro is not kept.
-        if (toldFull_ != id)
-            showNotice(notices_.programText(ProgramText::MacroLibraryFull));
+        if (toldFull_ != id) showNotice(notices_.programText(ProgramText::MacroLibraryFull));
         toldFull_ = id;
         return;
     }
@@ -417,7 +420,9 @@ void CDlgMacro::onDeleteEvent() {
 
 // ---- the event editor ----
 
-void CDlgMacro::setEditMode(EditMode mode) { editMode_ = mode; }
+void CDlgMacro::setEditMode(EditMode mode) {
+    editMode_ = mode;
+}
 
 void CDlgMacro::closeEditors() {
     forwardingOff();
@@ -431,8 +436,7 @@ void CDlgMacro::onInsert() {
 }
 
 void CDlgMacro::onKeyChoice() {
-    const bool inserting =
-        editMode_ == EditMode::InsertKey || editMode_ == EditMode::InsertDelay;
+    const bool inserting = editMode_ == EditMode::InsertKey || editMode_ == EditMode::InsertDelay;
     if (inserting) setEditMode(EditMode::InsertKey);
     editor_->openKey(inserting);
     capturedKey_ = 0;
@@ -440,8 +444,7 @@ void CDlgMacro::onKeyChoice() {
 }
 
 void CDlgMacro::onDelayChoice() {
-    const bool inserting =
-        editMode_ == EditMode::InsertKey || editMode_ == EditMode::InsertDelay;
+    const bool inserting = editMode_ == EditMode::InsertKey || editMode_ == EditMode::InsertDelay;
     if (inserting) setEditMode(EditMode::InsertDelay);
     editor_->openDelay(inserting);
     forwardingOff();
@@ -564,9 +567,12 @@ void CDlgMacro::onSkinMouse(CGDIBitmapBtn* button, int wParam) {
     const bool capturing = editMode_ == EditMode::InsertKey || editMode_ == EditMode::ModifyKey;
     if (!recording_ && !capturing) return;
     int code = 0;
-    if (button == mouseButtons_[0]) code = kMouseLeftCode;
-    else if (button == mouseButtons_[1]) code = kMouseMiddleCode;
-    else if (button == mouseButtons_[2]) code = kMouseRightCode;
+    if (button == mouseButtons_[0])
+        code = kMouseLeftCode;
+    else if (button == mouseButtons_[1])
+        code = kMouseMiddleCode;
+    else if (button == mouseButtons_[2])
+        code = kMouseRightCode;
     if (code == 0 || (wParam != 513 && wParam != 514)) return;
     // Through the page's own queue, behind the key events already posted.
     sink_.post(Msg::HookEvent, static_cast<uintptr_t>(code), wParam == 514 ? kReleasedFlag : 0);
@@ -616,7 +622,8 @@ bool CDlgMacro::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget != this)
-            mouseMoveHints(widget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
+            mouseMoveHints(
+                widget->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
     }
     return CSkinPage::eventFilter(watched, event);
 }
@@ -642,11 +649,15 @@ void CDlgMacro::onLoopTimer() {
     loopBox_->setCursorPosition(static_cast<int>(loopBox_->text().size()));
 }
 
-void CDlgMacro::normaliseLoopCount() { onLoopTimer(); }
+void CDlgMacro::normaliseLoopCount() {
+    onLoopTimer();
+}
 
 // ---- notices, hints, painting ----
 
-void CDlgMacro::showNotice(const std::string& text) { notices_.info(text); }
+void CDlgMacro::showNotice(const std::string& text) {
+    notices_.info(text);
+}
 
 void CDlgMacro::paintEvent(QPaintEvent* event) {
     CSkinPage::paintEvent(event);

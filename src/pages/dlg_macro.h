@@ -32,7 +32,13 @@ class UserNotices;
 class CDlgMacro : public CSkinPage {
     Q_OBJECT
   public:
-    enum class EditMode { Idle = 0, InsertKey = 1, InsertDelay = 2, ModifyKey = 3, ModifyDelay = 4 };
+    enum class EditMode {
+        Idle = 0,
+        InsertKey = 1,
+        InsertDelay = 2,
+        ModifyKey = 3,
+        ModifyDelay = 4
+    };
     static constexpr int kMacroListId = 256;
     static constexpr int kEventListId = 257;
     static constexpr int kLoopTimerMs = 4000;  // timer 153
@@ -40,8 +46,8 @@ class CDlgMacro : public CSkinPage {
     // `hook` may be null (no system-wide hook: keys are taken from the program's window);
     // `mainWindow` receives the hints and may be null.
     CDlgMacro(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
-              UserNotices& notices, MacroStore& macros, const ProfileStore& profiles,
-              Clock& clock, MacroPageHook* hook, MessageSink* mainWindow, QWidget* parent);
+              UserNotices& notices, MacroStore& macros, const ProfileStore& profiles, Clock& clock,
+              MacroPageHook* hook, MessageSink* mainWindow, QWidget* parent);
     ~CDlgMacro() override;
 
     // Where the hook posts WM_HOOK_EVENT (wParam: key code, lParam: key flags).

@@ -72,9 +72,13 @@ void MacroEventEditor::hideAll() {
     }
 }
 
-void MacroEventEditor::setKeyText(const QString& text) { keyBox_->setText(text); }
+void MacroEventEditor::setKeyText(const QString& text) {
+    keyBox_->setText(text);
+}
 
-QString MacroEventEditor::delayText() const { return delayBox_->text(); }
+QString MacroEventEditor::delayText() const {
+    return delayBox_->text();
+}
 
 void MacroEventEditor::setCaptions(const QString& keyCaption, const QString& delayCaption) {
     keyOk_->SetText(keyCaption);

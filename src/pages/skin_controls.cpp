@@ -13,7 +13,9 @@ constexpr int kFieldFontHeight = 13;
 
 }  // namespace
 
-QRect toQRect(const skin::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+QRect toQRect(const skin::Rect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
 
 SkinControls::SkinControls(CSkinPage& page, bool chineseLayout)
     : page_(page),

@@ -266,9 +266,8 @@ PageSkin macroPage(Pick t) {
                   t("Key", "按键")));
     v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 823, 358}, Rect{666, 365, 821, 379})));
     v.push_back(c("keyOk", Look::Button, t(Rect{852, 340, 892, 358}, Rect{852, 362, 892, 383})));
-    v.push_back(
-        c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405}),
-          t("Delay", "延时")));
+    v.push_back(c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405}),
+                  t("Delay", "延时")));
     v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 823, 407}, Rect{666, 415, 821, 428})));
     v.push_back(c("delayOk", Look::Button, t(Rect{852, 389, 892, 407}, Rect{852, 412, 892, 434})));
     for (size_t i = firstEditor; i < v.size(); ++i) v[i].hiddenUntilUsed = true;

@@ -14,8 +14,8 @@
 #include "app/dlg_progress.h"
 #include "app/z119k_driver_dlg.h"
 #include "common/text.h"
-#include "device/simulated_mouse.h"
 #include "desktop/child_process.h"
+#include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
@@ -27,9 +27,9 @@
 #include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
+#include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
-#include "widgets/bitmap_edit.h"
 #include "widgets/list_box_ex.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
@@ -756,8 +756,8 @@ TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRe
         EXPECT_FALSE(page->recording()) << what;
         EXPECT_EQ(hook.target(), CZ119KDriverDlg::kWindowId) << what;
         EXPECT_FALSE(hook.keyboardForwarding()) << what;
-        EXPECT_EQ(storedEvents(), (std::vector<uint32_t>{0xC0000000 | key, 0xA0000000,
-                                                         0xE0000000 | key}))
+        EXPECT_EQ(storedEvents(),
+                  (std::vector<uint32_t>{0xC0000000 | key, 0xA0000000, 0xE0000000 | key}))
             << what;
         ++key;
         window_->showNormal();

@@ -16,9 +16,15 @@ using test::keyUp;
 
 constexpr uint32_t kA = 0x41, kB = 0x42, kShift = 0xA0;
 
-EventRow down(uint32_t k) { return keyRow(EventRowType::KeyDown, k); }
-EventRow up(uint32_t k) { return keyRow(EventRowType::KeyUp, k); }
-EventRow wait(uint64_t ms) { return delayRow(ms); }
+EventRow down(uint32_t k) {
+    return keyRow(EventRowType::KeyDown, k);
+}
+EventRow up(uint32_t k) {
+    return keyRow(EventRowType::KeyUp, k);
+}
+EventRow wait(uint64_t ms) {
+    return delayRow(ms);
+}
 
 std::vector<uint32_t> eventsOf(const MacroEntry& m) {
     std::vector<uint32_t> out;
@@ -70,8 +76,8 @@ TEST(MergeAdjacentDelays, Cases) {
 
 TEST(LoopCount, ReadForSaving) {
     const std::pair<const char*, uint32_t> cases[] = {
-        {"5", 5},     {"65533", 65533}, {"65534", 65533}, {"70000", 65533}, {"99999999999", 65533},
-        {"-3", 65533}, {"0", 1},        {"", 1},          {"abc", 1},       {"12x", 1},
+        {"5", 5},      {"65533", 65533}, {"65534", 65533}, {"70000", 65533}, {"99999999999", 65533},
+        {"-3", 65533}, {"0", 1},         {"", 1},          {"abc", 1},       {"12x", 1},
         {"0042", 42},
     };
     for (const auto& [text, want] : cases) EXPECT_EQ(loopCountOfText(text), want) << text;
@@ -79,9 +85,17 @@ TEST(LoopCount, ReadForSaving) {
 
 TEST(LoopCount, TimerTidiesTheBox) {
     const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"0042", "42"}, {"70000", "65533"}, {"abcd", "1"},  {"", "1"},    {"0", "1"},
-        {"000", "1"},   {"42", std::nullopt}, {"1", std::nullopt}, {"65533", std::nullopt},
-        {"4x", "1"},    {"-5", "65533"},
+        {"0042", "42"},
+        {"70000", "65533"},
+        {"abcd", "1"},
+        {"", "1"},
+        {"0", "1"},
+        {"000", "1"},
+        {"42", std::nullopt},
+        {"1", std::nullopt},
+        {"65533", std::nullopt},
+        {"4x", "1"},
+        {"-5", "65533"},
     };
     for (const auto& [text, want] : cases) EXPECT_EQ(normalisedLoopText(text), want) << text;
 }
@@ -127,8 +141,7 @@ TEST(BuildMacroEntry, ALongListIsCutWithEveryHeldKeyReleased) {
     for (uint32_t e : events) {
         const uint32_t k = macroEventValue(e);
         if (macroEventKind(e) == uint8_t(MacroEventKind::KeyDown)) held.push_back(k);
-        if (macroEventKind(e) == uint8_t(MacroEventKind::KeyUp))
-            std::erase(held, k);
+        if (macroEventKind(e) == uint8_t(MacroEventKind::KeyUp)) std::erase(held, k);
     }
     EXPECT_TRUE(held.empty());
     EXPECT_EQ(events.back(), keyUp(kShift));
@@ -159,19 +172,29 @@ TEST(InsertRows, KeysAndDelays) {
         std::vector<EventRow> result;
     };
     const Case cases[] = {
-        {"key above row 1", [](auto& r) { return insertKeyRows(r, 1, kB); }, true,
+        {"key above row 1",
+         [](auto& r) { return insertKeyRows(r, 1, kB); },
+         true,
          {down(kA), down(kB), up(kB), up(kA), wait(100), down(kB), up(kB)}},
         {"no key captured", [](auto& r) { return insertKeyRows(r, 1, 0); }, false, base},
-        {"delay between keys", [](auto& r) { return insertDelayRow(r, 1, "200"); }, true,
+        {"delay between keys",
+         [](auto& r) { return insertDelayRow(r, 1, "200"); },
+         true,
          {down(kA), wait(200), up(kA), wait(100), down(kB), up(kB)}},
-        {"delay below a delay joins it", [](auto& r) { return insertDelayRow(r, 3, "300"); },
-         true, {down(kA), up(kA), wait(400), down(kB), up(kB)}},
-        {"delay above a delay joins it", [](auto& r) { return insertDelayRow(r, 2, "300"); },
-         true, {down(kA), up(kA), wait(400), down(kB), up(kB)}},
-        {"delay joins up to the cap", [](auto& r) { return insertDelayRow(r, 2, "9999"); }, true,
+        {"delay below a delay joins it",
+         [](auto& r) { return insertDelayRow(r, 3, "300"); },
+         true,
+         {down(kA), up(kA), wait(400), down(kB), up(kB)}},
+        {"delay above a delay joins it",
+         [](auto& r) { return insertDelayRow(r, 2, "300"); },
+         true,
+         {down(kA), up(kA), wait(400), down(kB), up(kB)}},
+        {"delay joins up to the cap",
+         [](auto& r) { return insertDelayRow(r, 2, "9999"); },
+         true,
          {down(kA), up(kA), wait(10099), down(kB), up(kB)}},
-        {"no delay above the first row", [](auto& r) { return insertDelayRow(r, 0, "50"); },
-         false, base},
+        {"no delay above the first row", [](auto& r) { return insertDelayRow(r, 0, "50"); }, false,
+         base},
         {"delay text with a unit", [](auto& r) { return insertDelayRow(r, 1, "50ms"); }, false,
          base},
         {"empty delay text", [](auto& r) { return insertDelayRow(r, 1, ""); }, false, base},
@@ -191,7 +214,7 @@ TEST(InsertRows, KeysAndDelays) {
 TEST(ModifyRows, KeysAndDelays) {
     std::vector<EventRow> rows{down(kA), wait(100), up(kA)};
     EXPECT_TRUE(modifyKeyRow(rows, 2, kB));
-    EXPECT_EQ(rows[2], up(kB));  // a release stays a release
+    EXPECT_EQ(rows[2], up(kB));               // a release stays a release
     EXPECT_FALSE(modifyKeyRow(rows, 1, kB));  // not a key row
     EXPECT_FALSE(modifyKeyRow(rows, 0, 0));
     EXPECT_TRUE(modifyDelayRow(rows, 1, "20000000"));
@@ -202,7 +225,7 @@ TEST(ModifyRows, KeysAndDelays) {
 }
 
 class Recorder : public ::testing::Test {
-protected:
+  protected:
     std::vector<EventRow> feed(uint32_t code, uint32_t flags, bool ignoreDelays = false) {
         if (recorder.repeatsLast(code, flags)) return {};
         return recorder.record(code, flags, ignoreDelays);

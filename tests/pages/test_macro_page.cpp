@@ -26,9 +26,15 @@ namespace {
 using Mode = CDlgMacro::EditMode;
 constexpr uint32_t kA = 0x41, kB = 0x42, kUp = 0x80;
 
-uint32_t down(uint32_t k) { return makeMacroEvent(MacroEventKind::KeyDown, k); }
-uint32_t up(uint32_t k) { return makeMacroEvent(MacroEventKind::KeyUp, k); }
-uint32_t pause(uint32_t ms) { return makeMacroEvent(MacroEventKind::Delay, ms); }
+uint32_t down(uint32_t k) {
+    return makeMacroEvent(MacroEventKind::KeyDown, k);
+}
+uint32_t up(uint32_t k) {
+    return makeMacroEvent(MacroEventKind::KeyUp, k);
+}
+uint32_t pause(uint32_t ms) {
+    return makeMacroEvent(MacroEventKind::Delay, ms);
+}
 
 class FakeHook : public MacroPageHook {
   public:
@@ -49,9 +55,9 @@ class MacroPageTest : public ::testing::Test {
     }
 
     std::unique_ptr<CDlgMacro> makePage(MacroPageHook* pageHook) {
-        auto p = std::make_unique<CDlgMacro>(QStringLiteral(Z408_PROGRAM_DIR), false, language,
-                                             notices, macros, store, clock, pageHook, nullptr,
-                                             nullptr);
+        auto p =
+            std::make_unique<CDlgMacro>(QStringLiteral(Z408_PROGRAM_DIR), false, language, notices,
+                                        macros, store, clock, pageHook, nullptr, nullptr);
         p->fillForPreset(kCustomGamePreset);
         return p;
     }
@@ -283,7 +289,8 @@ TEST_F(MacroPageTest, EditingRowsThroughTheEditors) {
     page->onDelayOk();
     EXPECT_EQ(page->editMode(), Mode::Idle);
     EXPECT_FALSE(page->editor().delayBox()->isVisibleTo(page.get()));
-    EXPECT_EQ(events(stored(0)), (std::vector<uint32_t>{down(kA), pause(200), up(kA), down(kB), up(kB)}));
+    EXPECT_EQ(events(stored(0)),
+              (std::vector<uint32_t>{down(kA), pause(200), up(kA), down(kB), up(kB)}));
 
     // A second delay next to it joins it: 200 + 300.
     selectEvent(2);
@@ -467,9 +474,9 @@ TEST_F(MacroPageTest, AFullLibraryAndAnOverlongListAreTold) {
     // Nothing is left held on the mouse at the cut.
     int held = 0;
     for (uint32_t e : events(m))
-        held += macroEventKind(e) == uint8_t(MacroEventKind::KeyDown)  ? 1
+        held += macroEventKind(e) == uint8_t(MacroEventKind::KeyDown) ? 1
                 : macroEventKind(e) == uint8_t(MacroEventKind::KeyUp) ? -1
-                                                                       : 0;
+                                                                      : 0;
     EXPECT_EQ(held, 0);
     ASSERT_EQ(notices.shown.size(), 1u);
     EXPECT_EQ(notices.shown[0].text, notices.programText(ProgramText::MacroCutToSlot));
