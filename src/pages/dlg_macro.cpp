@@ -467,28 +467,30 @@ void CDlgMacro::onModify() {
 }
 
 void CDlgMacro::onKeyOk() {
-    const int row = eventList_->currentSelection();
-    const bool haveRow = row >= 0 && row < static_cast<int>(rows_.size());
-    forwardingOff();
-    if (haveRow && editMode_ == EditMode::InsertKey) {
-        if (insertKeyRows(rows_, size_t(row), capturedKey_)) showRows(row + 1);
-    } else if (haveRow && editMode_ == EditMode::ModifyKey) {
-        if (modifyKeyRow(rows_, size_t(row), capturedKey_)) showRows(row);
-    }
-    editor_->hideAll();
-    saveSelectedMacro();
-    setEditMode(EditMode::Idle);
+    const uint32_t key = capturedKey_;
+    finishEdit(
+        EditMode::InsertKey, [key](auto& rows, size_t at) { return insertKeyRows(rows, at, key); },
+        1, EditMode::ModifyKey,
+        [key](auto& rows, size_t at) { return modifyKeyRow(rows, at, key); });
 }
 
 void CDlgMacro::onDelayOk() {
-    const int row = eventList_->currentSelection();
-    const bool haveRow = row >= 0 && row < static_cast<int>(rows_.size());
     const std::string text = editor_->delayText().toStdString();
+    finishEdit(
+        EditMode::InsertDelay,
+        [&text](auto& rows, size_t at) { return insertDelayRow(rows, at, text); }, 0,
+        EditMode::ModifyDelay,
+        [&text](auto& rows, size_t at) { return modifyDelayRow(rows, at, text); });
+}
+
+void CDlgMacro::finishEdit(EditMode insertMode, const RowEdit& insert, int insertedSelection,
+                           EditMode modifyMode, const RowEdit& modify) {
+    const int row = eventList_->currentSelection();
     forwardingOff();
-    if (haveRow && editMode_ == EditMode::InsertDelay) {
-        if (insertDelayRow(rows_, size_t(row), text)) showRows(row);
-    } else if (haveRow && editMode_ == EditMode::ModifyDelay) {
-        if (modifyDelayRow(rows_, size_t(row), text)) showRows(row);
+    if (row >= 0 && row < static_cast<int>(rows_.size())) {
+        if (editMode_ == insertMode && insert(rows_, size_t(row)))
+            showRows(row + insertedSelection);
+        if (editMode_ == modifyMode && modify(rows_, size_t(row))) showRows(row);
     }
     editor_->hideAll();
     saveSelectedMacro();

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -121,6 +122,12 @@ class CDlgMacro : public CSkinPage {
     void saveSelectedMacro();
     void stopRecordingAndSave();
     void closeEditors();
+    // Key OK and delay OK: the insertion or change the editor was opened for is made at the
+    // selected row (the insertion then selects `insertedSelection` rows below it), the editor
+    // closes and the macro is saved, in every mode.
+    using RowEdit = std::function<bool(std::vector<EventRow>&, size_t)>;
+    void finishEdit(EditMode insertMode, const RowEdit& insert, int insertedSelection,
+                    EditMode modifyMode, const RowEdit& modify);
     void setEditMode(EditMode mode);
     void showRows(int selected);
     void appendRow(const EventRow& row);

@@ -12,21 +12,6 @@ source "$(dirname "$0")/xvfb_session.sh"
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 chmod 700 "$work"
 
-start() {  # PROGRAM_DIR DATA_DIR
-    XDG_DATA_HOME="$2" "$1/z408" >"$work/z408.log" 2>&1 &
-    main=$!
-    pids+=($main)
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tarvo Z408 Gaming Mouse Driver$' |
-        head -1) || fail "the main window did not appear"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
-    sleep 1.5  # the input hook is installed once the window is up
-}
-stop() {
-    kill -TERM "$main"
-    for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
-    wait "$main" || fail "the program ended with status $?"
-}
 click() {  # X Y inside the window
     xdotool mousemove $((X + $1)) $((Y + $2)) click --delay 0 1
     sleep 0.3

@@ -10,6 +10,7 @@
 #include "functions/function_catalogue.h"
 #include "i18n/language_context.h"
 #include "macros/game_presets.h"
+#include "macros/macro_fixtures.h"
 #include "macros/macro_store.h"
 #include "pages/dlg_macro.h"
 #include "pages/macro_event_editor.h"
@@ -75,16 +76,7 @@ class MacroPageTest : public ::testing::Test {
     // A macro already in the library, as a file would bring it.
     void addStored(uint32_t id, std::initializer_list<uint32_t> evs, std::u16string_view name,
                    uint32_t loop = 1) {
-        MacroEntry m;
-        m.setRecordSize(4104);
-        m.setTag(kMacroTagUsed);
-        m.setId(id);
-        m.setLoopCount(loop);
-        m.setEventCount(static_cast<uint32_t>(evs.size()));
-        size_t i = 0;
-        for (uint32_t e : evs) m.setEvent(i++, e);
-        m.setName(name);
-        ASSERT_TRUE(library->placeMacro(m));
+        ASSERT_TRUE(library->placeMacro(test::macroRecord(id, evs, name, loop)));
     }
     // Press, hold and release a key through the hook.
     void tap(uint32_t key, uint64_t heldMs) {
