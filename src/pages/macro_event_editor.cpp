@@ -6,6 +6,11 @@
 #include "widgets/gdi_bitmap_btn.h"
 
 namespace z408 {
+namespace {
+
+constexpr int kKeyNameChars = 32;
+
+}  // namespace
 
 MacroEventEditor::MacroEventEditor(CSkinPage& page, bool chineseLayout) : QObject(&page) {
     const SkinControls controls(page, chineseLayout);
@@ -16,8 +21,9 @@ MacroEventEditor::MacroEventEditor(CSkinPage& page, bool chineseLayout) : QObjec
     // The page picks the choice itself: a click reports, the page ticks. Their pictures carry
     // their captions.
     for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_}) choice->SetCheckMode(true, false);
-    // The key box shows the captured key's name; typing into it would only garble that.
-    keyBox_ = controls.edit("keyBox", 1);
+    // The key box shows the captured key's name ("Left Button" is one): it is long enough for
+    // every name, and read-only, since typing into it would only garble the name.
+    keyBox_ = controls.edit("keyBox", kKeyNameChars);
     keyBox_->setReadOnly(true);
     delayBox_ = controls.edit("delayBox", 4);
     hideAll();

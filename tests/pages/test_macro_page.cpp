@@ -312,7 +312,8 @@ TEST_F(MacroPageTest, EditingRowsThroughTheEditors) {
     EXPECT_EQ(page->editMode(), Mode::ModifyKey);
     QTest::mousePress(page->mouseButton(1), Qt::LeftButton);
     QTest::mouseRelease(page->mouseButton(1), Qt::LeftButton);
-    ASSERT_TRUE(test::spinUntil([&] { return !page->editor().keyBox()->text().isEmpty(); }));
+    ASSERT_TRUE(test::spinUntil(
+        [&] { return page->editor().keyBox()->text() == QStringLiteral("Left Button"); }));
     page->onKeyOk();
     EXPECT_EQ(events(stored(0)).back(), up(1));
 
