@@ -530,6 +530,8 @@ void CDlgMacro::onRecord() {
     // The recording goes into the macro shown as selected, whatever was selected before.
     rememberedMacroRow_ = macroList_->currentSelection();
     recording_ = true;
+    // The keys recorded also reach the focused widget: none of the page's boxes may take them.
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
     setRecordCaption();
     setRecordingButtonsEnabled(false);
     clearEvents();
@@ -549,6 +551,8 @@ void CDlgMacro::stopRecordingAndSave() {
 void CDlgMacro::leavePage() {
     closePresetMenu();
     stopRecordingAndSave();
+    // A key editor left open would go on taking keys typed on the other pages.
+    if (editMode_ != EditMode::Idle) closeEditors();
 }
 
 bool CDlgMacro::onHookEvent(uint32_t code, uint32_t flags) {

@@ -247,8 +247,11 @@ TEST_F(MacroPageTest, EveryWayOutOfARecordingSavesIntoTheRecordedMacro) {
     EXPECT_EQ(events(stored(1)), (std::vector<uint32_t>{down(kA), pause(10), up(kA)}));
     EXPECT_EQ(eventTexts(), (QStringList{"A", "A"}));
 
-    // Leaving the page (another tab, the window hidden).
+    // Leaving the page (another tab, the window hidden), with the loop box focused: the keys
+    // recorded do not go into it.
+    page->loopBox()->setFocus();
     page->onRecord();
+    EXPECT_FALSE(page->loopBox()->hasFocus());
     tap(kB, 20);
     page->leavePage();
     EXPECT_FALSE(page->recording());
@@ -347,20 +350,24 @@ TEST_F(MacroPageTest, EditModeTransitionsAndRecordingRefusals) {
         const char* what;
         std::function<void()> act;
         Mode mode;
+        bool keysForwarded;
     };
     const Step steps[] = {
-        {"insert", [&] { page->onInsert(); }, Mode::InsertKey},
-        {"delay choice", [&] { page->onDelayChoice(); }, Mode::InsertDelay},
-        {"key choice", [&] { page->onKeyChoice(); }, Mode::InsertKey},
-        {"event selection closes", [&] { selectEvent(0); }, Mode::Idle},
-        {"modify a delay", [&] { selectEvent(1), page->onModify(); }, Mode::ModifyDelay},
-        {"delay OK", [&] { page->onDelayOk(); }, Mode::Idle},
-        {"modify a key", [&] { selectEvent(2), page->onModify(); }, Mode::ModifyKey},
-        {"key OK", [&] { page->onKeyOk(); }, Mode::Idle},
+        {"insert", [&] { page->onInsert(); }, Mode::InsertKey, false},
+        {"delay choice", [&] { page->onDelayChoice(); }, Mode::InsertDelay, false},
+        {"key choice", [&] { page->onKeyChoice(); }, Mode::InsertKey, true},
+        {"event selection closes", [&] { selectEvent(0); }, Mode::Idle, false},
+        {"modify a delay", [&] { selectEvent(1), page->onModify(); }, Mode::ModifyDelay, false},
+        {"delay OK", [&] { page->onDelayOk(); }, Mode::Idle, false},
+        {"modify a key", [&] { selectEvent(2), page->onModify(); }, Mode::ModifyKey, true},
+        {"key OK", [&] { page->onKeyOk(); }, Mode::Idle, false},
+        {"key choice open", [&] { page->onInsert(), page->onKeyChoice(); }, Mode::InsertKey, true},
+        {"page left", [&] { page->leavePage(); }, Mode::Idle, false},
     };
     for (const Step& s : steps) {
         s.act();
         EXPECT_EQ(page->editMode(), s.mode) << s.what;
+        EXPECT_EQ(hook.forwarding, s.keysForwarded) << s.what;
     }
 
     const std::pair<std::function<void()>, const char*> refusals[] = {
