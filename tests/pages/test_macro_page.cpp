@@ -27,15 +27,9 @@ namespace {
 using Mode = CDlgMacro::EditMode;
 constexpr uint32_t kA = 0x41, kB = 0x42, kUp = 0x80;
 
-uint32_t down(uint32_t k) {
-    return makeMacroEvent(MacroEventKind::KeyDown, k);
-}
-uint32_t up(uint32_t k) {
-    return makeMacroEvent(MacroEventKind::KeyUp, k);
-}
-uint32_t pause(uint32_t ms) {
-    return makeMacroEvent(MacroEventKind::Delay, ms);
-}
+constexpr auto down = test::keyDown;
+constexpr auto up = test::keyUp;
+constexpr auto pause = test::delay;
 
 class FakeHook : public MacroPageHook {
   public:
