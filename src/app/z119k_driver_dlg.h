@@ -23,6 +23,7 @@ class QLabel;
 namespace z408 {
 
 class AppContext;
+class CDlgLEDSet;
 class CDlgMacro;
 class CDlgProgress;
 class CDlgSts;
@@ -93,6 +94,7 @@ class CZ119KDriverDlg : public QWidget {
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
     CDlgMacro* macroPage() const { return macro_; }
     CDlgSupport* supportPage() const { return support_; }
@@ -156,6 +158,7 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
     CDlgMacro* macro_ = nullptr;
     std::unique_ptr<MacroPageHook> macroHook_;

@@ -16,7 +16,6 @@ click() {  # X Y inside the window
     xdotool mousemove $((X + $1)) $((Y + $2)) click --delay 0 1
     sleep 0.3
 }
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 info_box() {  # an information box is open: photographed as NAME, then closed with Return
     timeout 10 xdotool search --sync --onlyvisible --name '^(Info|TarvoZ408InfoDlg)$' >/dev/null ||
         fail "no information box"
@@ -170,10 +169,7 @@ echo "ok: the macro reached the simulated mouse as its device image"
 
 # The page in Chinese, from an installation laid out for Chinese with Chinese chosen.
 zh="$work/program-zh"
-cp -a "$build/bin" "$zh"
-printf '[languagetype]\nvalue=1\n' >"$zh/skins/languagetype.ini"
-QT_QPA_PLATFORM=offscreen "$build/tools/z408_skingen" "$zh" "$work/res-zh" "$zh/skins/languagetype.ini" \
-    >/dev/null 2>&1 || fail "the Chinese skins could not be drawn"
+chinese_program "$zh"
 cp -a "$work/data" "$work/data-zh"
 start "$zh" "$work/data-zh"
 click 36 626  # the language button

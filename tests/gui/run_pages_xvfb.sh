@@ -19,7 +19,6 @@ press() {  # X Y BUTTON [COUNT]: inside the window
     [ "$3" = 1 ] && lefts=$((lefts + ${4:-1}))
     return 0
 }
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 wait_window() {  # NAME-REGEX: a visible window of that title appears
     timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
     sleep 0.4
@@ -97,10 +96,7 @@ echo "ok: clicks counted and saved at exit: $got, pointer travel $(u32 "$sts" 20
 
 # A copy of the program laid out for Chinese, with Chinese chosen in the language popup.
 zh="$work/program-zh"
-cp -a "$build/bin" "$zh"
-printf '[languagetype]\nvalue=1\n' >"$zh/skins/languagetype.ini"
-QT_QPA_PLATFORM=offscreen "$build/tools/z408_skingen" "$zh" "$work/res-zh" "$zh/skins/languagetype.ini" \
-    >/dev/null 2>&1 || fail "the Chinese skins could not be drawn"
+chinese_program "$zh"
 mkdir -p "$work/data-zh"
 start "$zh" "$work/data-zh"
 press 36 626 1      # the language button
