@@ -28,6 +28,7 @@ class SkinControls {
     skin::PageSkin layout_;
 };
 
+// A layout rectangle (right and bottom outside) as a Qt rectangle.
 QRect toQRect(const skin::Rect& r);
 
 }  // namespace z408
