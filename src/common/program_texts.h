@@ -16,6 +16,11 @@ enum class ProgramText : int {
     NoWebSite,
     UpdateCheckFailed,  // %s the reason
     UpdateServerSilent,
+    CouldNotRead,         // %s the file, %s the reason
+    CouldNotSave,         // %s the file, %s the reason
+    MacroLibraryFull,     // a macro could not be kept: all 500 places are taken
+    MacroCutToSlot,       // a macro longer than the mouse holds was kept shortened
+    MacroWindowKeysOnly,  // the macro page records only keys typed into the program's window
     Count
 };
 
