@@ -20,13 +20,11 @@ using namespace z408;
 
 namespace {
 
-// The hook knows one window: the main window.
+// The hook's windows: the main window and the pages it names.
 class MainWindowSinks final : public WindowSinks {
   public:
     explicit MainWindowSinks(CZ119KDriverDlg& window) : window_(window) {}
-    MessageSink* sinkOf(WindowId id) override {
-        return id == CZ119KDriverDlg::kWindowId ? &window_.sink() : nullptr;
-    }
+    MessageSink* sinkOf(WindowId id) override { return window_.hookSink(id); }
 
   private:
     CZ119KDriverDlg& window_;
@@ -63,7 +61,7 @@ int main(int argc, char** argv) {
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
     MainWindowSinks sinks(window);
-    X11HookSource hookSource(context->intercepts());
+    X11HookSource hookSource(context->notices());
     InputHook hook(context->intercepts(), sinks, hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });
