@@ -25,7 +25,7 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"另一个程序占用了一个已指定功能的鼠标按键，该按键的点击也会传给那个程序。",
      "Another program has taken over a mouse button with a function; it gets the clicks too.",
      "Un autre programme a pris un bouton doté d'une fonction ; il en reçoit aussi les clics.",
-     "다른 프로그램이 기능이 지정된 버튼을 점유했습니다. 그 클릭은 그 프로그램에도 전달됩니다.",
+     "다른 프로그램이 기능 버튼을 점유했습니다. 그 클릭도 그 프로그램에 전달됩니다.",
      "Ein anderes Programm belegt eine Maustaste mit Funktion; es erhält ihre Klicks ebenfalls.",
      "Un altro programma ha preso un pulsante con una funzione; ne riceve anche i clic.",
      "Otro programa ha tomado un botón con una función; también recibe sus clics.",

@@ -171,7 +171,8 @@ TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
 // The program's own notices that come in the information box are read whole in every language.
 TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
     for (ProgramText text : {ProgramText::NoUpdateServer, ProgramText::NoWebSite,
-                             ProgramText::UpdateServerSilent}) {
+                             ProgramText::UpdateServerSilent,
+                             ProgramText::ButtonHeldByAnotherProgram}) {
         for (int32_t id = 1; id <= kProgramTextLanguages; ++id) {
             const QString shown = QString::fromUtf8(programText(text, id));
             EXPECT_TRUE(CDlgInfo::messageFits(shown)) << shown.toStdString();
