@@ -19,6 +19,7 @@
 #include "app/program_endings.h"
 #include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "config/profile_table.h"
 #include "device/simulated_mouse.h"
@@ -164,6 +165,18 @@ TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
         EXPECT_FALSE(box.countdownTimer().isActive());
+    }
+}
+
+// The program's own notices that come in the information box are read whole in every language.
+TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
+    for (ProgramText text : {ProgramText::NoUpdateServer, ProgramText::NoWebSite,
+                             ProgramText::UpdateServerSilent,
+                             ProgramText::ButtonHeldByAnotherProgram}) {
+        for (int32_t id = 1; id <= kProgramTextLanguages; ++id) {
+            const QString shown = QString::fromUtf8(programText(text, id));
+            EXPECT_TRUE(CDlgInfo::messageFits(shown)) << shown.toStdString();
+        }
     }
 }
 
