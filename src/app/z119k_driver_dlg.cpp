@@ -18,9 +18,11 @@
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
+#include "desktop/x11_keyboard_layout.h"
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
+#include "pages/dlg_main_set.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
@@ -138,6 +140,7 @@ void CZ119KDriverDlg::initialise() {
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
     profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
+    refreshPages();
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);
@@ -218,7 +221,13 @@ void CZ119KDriverDlg::createPages() {
     const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
     for (int i = 0; i < kTabCount; ++i) {
         CSkinPage* page = nullptr;
-        if (i == 3) {
+        if (i == 0) {
+            keyboardLayout_ = std::make_unique<desktop::X11KeyboardLayout>();
+            mainSet_ = new CDlgMainSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(),
+                                       ctx_.macroLibrary(), ctx_.notices(), keyboardLayout_.get(),
+                                       &sink_, this);
+            page = mainSet_;
+        } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
@@ -433,6 +442,7 @@ void CZ119KDriverDlg::setTooltips() {
         profiles_[i]->SetTooltip(qs(s.text(kProfileTips[i])), true);
     }
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
+    mainSet_->refreshTooltips();
     stats_->refreshTooltips();
     support_->refreshTooltips();
 }
@@ -484,12 +494,14 @@ void CZ119KDriverDlg::selectProfile(int profile) {
 
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
-    pages_[0]->update();
+    mainSet_->refreshFromProfile();
     pages_[1]->update();
 }
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
+    // A line count still being typed goes into the profile before it is written.
+    if (ctx_.profiles().active().wheelLines() != -1) mainSet_->commitScrollLines();
     requestUpload();
 }
 

@@ -23,6 +23,7 @@ class QLabel;
 namespace z408 {
 
 class AppContext;
+class CDlgMainSet;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -33,6 +34,7 @@ class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
 class CXPMenu;
+class KeyboardLayout;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -87,6 +89,7 @@ class CZ119KDriverDlg : public QWidget {
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    CDlgMainSet* settingsPage() const { return mainSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
@@ -149,6 +152,9 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    CDlgMainSet* mainSet_ = nullptr;
+    // Names the keys of combinations the settings page assigns.
+    std::unique_ptr<KeyboardLayout> keyboardLayout_;
     CDlgSts* stats_ = nullptr;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.
