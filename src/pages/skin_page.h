@@ -6,14 +6,26 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
+
+class QKeyEvent;
 
 namespace z408 {
+
+// Enter, Escape and Space neither press a button nor close anything on the pages and the
+// function picker.
+bool isDiscardedKey(const QKeyEvent* event);
+
+// The normal, down and over image files of a page in the skin layout.
+std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& programDirectory,
+                                      bool chineseLayout);
 
 class CSkinPage : public QWidget {
     Q_OBJECT
   public:
     // `skinId` names the page in the skin layout ("settings", "lighting", "macro", "stats",
-    // "support"); the images are read from the program directory's skins folder.
+    // "support", and the picker's "combo", "pmacro", "base", "advanced"); the images are read
+    // from the program directory's skins folder and the page takes the layout's size.
     CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
               QWidget* parent);
 
