@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     InputHook hook(context->intercepts(), hookWindows, hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });
+    window.setHookWindows(&hookWindows);
     DesktopSoftwareLauncher launcher;
     SoftwareFunctionDispatcher dispatcher(launcher, window.sink());
     window.setSoftwareFunctions(&dispatcher);

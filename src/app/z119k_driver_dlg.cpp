@@ -23,6 +23,7 @@
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "pages/dlg_main_set.h"
+#include "pages/setting_dlg.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
@@ -226,6 +227,9 @@ void CZ119KDriverDlg::createPages() {
             mainSet_ = new CDlgMainSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(),
                                        ctx_.macroLibrary(), ctx_.notices(), keyboardLayout_.get(),
                                        &sink_, this);
+            mainSet_->setPickerOpener([this](int button, const QString& current) {
+                return runPicker(button, current);
+            });
             page = mainSet_;
         } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
@@ -337,6 +341,19 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
 void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interceptsChanged) {
     hook_ = hook;
     interceptsChanged_ = std::move(interceptsChanged);
+}
+
+std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString& currentFunction) {
+    const PickerContext context{QString::fromStdString(ctx_.programDirectory().string()),
+                                ctx_.language(),
+                                ctx_.macroLibrary(),
+                                hook_,
+                                hook_ ? hookWindows_ : nullptr,
+                                ctx_.notices(),
+                                *keyboardLayout_};
+    CSettingDlg picker(context, button, currentFunction, mainSet_);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.choice();
 }
 
 void CZ119KDriverDlg::installHooks() {

@@ -10,8 +10,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/dlg_info.h"
+#include "functions/assignment_rules.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
@@ -35,6 +37,7 @@ class CIrrButton;
 class CSkinPage;
 class CXPMenu;
 class KeyboardLayout;
+class WindowDirectory;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -61,6 +64,8 @@ class CZ119KDriverDlg : public QWidget {
     // upload has changed the intercepted buttons.
     void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
     void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
+    // The hook's windows, where the function picker enters its key page while it is open.
+    void setHookWindows(WindowDirectory* windows) { hookWindows_ = windows; }
     CDlgProgress& progressDialog() { return *progress_; }
 
     // What the controls and the message table do (public so the tests can drive them).
@@ -139,6 +144,8 @@ class CZ119KDriverDlg : public QWidget {
     void createUpdateCheck();
     // The mouse's firmware version, for the support page.
     void readFirmwareVersion();
+    // Runs the function picker for a settings-page button; nothing when left without a choice.
+    std::optional<PickerChoice> runPicker(int button, const QString& currentFunction);
     void handOverToFirmwareBurner();
 
     AppContext& ctx_;
@@ -175,6 +182,7 @@ class CZ119KDriverDlg : public QWidget {
     QPointer<CDlgInfo> presenceBox_;
     bool removing_ = false;
     InputHook* hook_ = nullptr;
+    WindowDirectory* hookWindows_ = nullptr;
     std::function<void()> interceptsChanged_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;

@@ -30,6 +30,7 @@ constexpr int kSpeedMin = 1, kSpeedMax = 20, kHeightMin = 1, kHeightMax = 30;
 constexpr int kThumbOverhang = 4;
 const QColor kLineCountColour(21, 140, 185);
 constexpr int kLineCountFontHeight = 13;
+constexpr int kEditSideMargin = 2;  // what QLineEdit keeps free left and right of its text
 
 QRect toQRect(const skin::Rect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
@@ -145,8 +146,11 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     speed_ = slider("speedSlider", kSpeedSliderId, kSpeedMin, kSpeedMax);
     height_ = slider("heightSlider", kHeightSliderId, kHeightMin, kHeightMax);
 
-    const QRect field = layoutRect(page, "lineCount").adjusted(1, 1, -1, -1);
+    // The Chinese layout's field is 16 pixels wide: two digits fit only without the edit's own
+    // side margins.
+    const QRect field = layoutRect(page, "lineCount").adjusted(0, 1, 0, -1);
     lineCount_ = new CBitmapEdit(this, kLineCountFontHeight);
+    lineCount_->setTextMargins(-kEditSideMargin, 0, -kEditSideMargin, 0);
     lineCount_->setObjectName(QStringLiteral("lineCount"));
     lineCount_->setProperty("controlId", kLineCountId);
     lineCount_->setGeometry(field);
