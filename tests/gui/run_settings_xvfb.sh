@@ -11,6 +11,7 @@
 set -euo pipefail
 GUI_TOOLS="xdotool import python3" GUI_DISPLAY_FROM=200
 source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/z408_session.sh"
 
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"
@@ -30,21 +31,6 @@ with open(sys.argv[1], "r+b") as f:
     f.write("Reload".encode("utf-16-le") + b"\0\0")
 PY
 }
-start() {  # PROGRAM_DIR DATA_HOME
-    XDG_DATA_HOME="$2" "$1/z408" >"$work/z408.log" 2>&1 &
-    main=$!
-    pids+=($main)
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tarvo Z408 Gaming Mouse Driver$' |
-        head -1) || fail "the main window did not appear"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
-    sleep 1.5  # the input hook is installed once the window is up
-}
-stop() {
-    kill -TERM "$main"
-    for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
-    wait "$main" || fail "the program ended with status $?"
-}
 click() {  # X Y: window coordinates
     xdotool mousemove $((X + $1)) $((Y + $2))
     xdotool click --delay 0 1
@@ -54,18 +40,6 @@ click() {  # X Y: window coordinates
 page() { click $((15 + $1)) $((128 + $2)); }
 picker() { click $((274 + $1)) $((175 + $2)); }
 picker_page() { picker $((21 + $1)) $((74 + $2)); }  # the picker's page area
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
-wait_window() {  # NAME-REGEX
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
-    sleep 0.4
-}
-gone_window() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" >/dev/null || return 0
-        sleep 0.1
-    done
-    fail "window '$1' stayed open"
-}
 # The picker is the program's one visible window of its size.
 picker_shown() {
     for w in $(xdotool search --onlyvisible --class z408 2>/dev/null); do
@@ -214,11 +188,7 @@ sys.exit(1 if errors else 0)
 PY
 
 # The page and the picker's pages in Chinese, from a copy of the program laid out for Chinese.
-zh="$work/program-zh"
-cp -a "$build/bin" "$zh"
-printf '[languagetype]\nvalue=1\n' >"$zh/skins/languagetype.ini"
-QT_QPA_PLATFORM=offscreen "$build/tools/z408_skingen" "$zh" "$work/res-zh" "$zh/skins/languagetype.ini" \
-    >/dev/null 2>&1 || fail "the Chinese skins could not be drawn"
+chinese_program
 seed "$work/data-zh"
 start "$zh" "$work/data-zh"
 click 36 626       # the language button
