@@ -21,6 +21,34 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Impossibile salvare %s: %s", "No se pudo guardar %s: %s", "Kan %s niet opslaan: %s",
      "Não foi possível guardar %s: %s", "Не удалось сохранить %s: %s",
      "Не вдалося зберегти %s: %s", "無法儲存 %s：%s"},
+    // MacroMissing
+    {"所选的宏已不存在，该按键保持原有功能。",
+     "The chosen macro no longer exists; the button keeps its function.",
+     "La macro choisie n'existe plus ; le bouton garde sa fonction.",
+     "선택한 매크로가 더 이상 존재하지 않습니다. 버튼은 기존 기능을 유지합니다.",
+     "Das gewählte Makro existiert nicht mehr; die Taste behält ihre Funktion.",
+     "La macro scelta non esiste più; il pulsante mantiene la sua funzione.",
+     "La macro elegida ya no existe; el botón conserva su función.",
+     "De gekozen macro bestaat niet meer; de knop behoudt zijn functie.",
+     "A macro escolhida já não existe; o botão mantém a sua função.",
+     "Выбранный макрос больше не существует; кнопка сохраняет свою функцию.",
+     "Вибраний макрос більше не існує; кнопка зберігає свою функцію.",
+     "所選的巨集已不存在，該按鍵保持原有功能。"},
+    // PathTooLong
+    {"路径超过 259 个字符，请选择路径较短的文件或文件夹。",
+     "The path is longer than 259 characters; choose a file or folder with a shorter path.",
+     "Le chemin dépasse 259 caractères ; choisissez un fichier ou un dossier au chemin plus court.",
+     "경로가 259자를 초과합니다. 더 짧은 경로의 파일이나 폴더를 선택하십시오.",
+     "Der Pfad ist länger als 259 Zeichen; wählen Sie eine Datei oder einen Ordner mit kürzerem "
+     "Pfad.",
+     "Il percorso supera i 259 caratteri; scegliere un file o una cartella con un percorso più "
+     "breve.",
+     "La ruta supera los 259 caracteres; elija un archivo o una carpeta con una ruta más corta.",
+     "Het pad is langer dan 259 tekens; kies een bestand of map met een korter pad.",
+     "O caminho excede 259 caracteres; escolha um ficheiro ou pasta com um caminho mais curto.",
+     "Путь длиннее 259 символов; выберите файл или папку с более коротким путём.",
+     "Шлях довший за 259 символів; виберіть файл або теку з коротшим шляхом.",
+     "路徑超過 259 個字元，請選擇路徑較短的檔案或資料夾。"},
 }};
 
 constexpr int64_t kEnglish = 2;

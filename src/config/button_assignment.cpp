@@ -1,13 +1,14 @@
 #include "config/button_assignment.h"
 
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "functions/key_tables.h"
 #include "functions/keyboard_layout.h"
+#include "functions/picker_rules.h"
 
 namespace z408 {
 namespace {
 
-constexpr size_t kMaxPathUnits = kPathUnits - 1;
 constexpr int kSoftwareKindCount = 4;
 
 AssignmentResult outcome(AssignmentVerdict verdict, std::string message = {}) {
@@ -50,7 +51,10 @@ AssignmentResult assignFunction(ProfileSettings& profile, MacroIdList& macroIds,
         case fn::Macro: {
             std::optional<std::u16string> macro =
                 context.macroName ? context.macroName(choice.value) : std::nullopt;
-            if (!macro) return outcome(AssignmentVerdict::MacroMissing);
+            if (!macro)
+                return outcome(
+                    AssignmentVerdict::MacroMissing,
+                    std::string(programText(ProgramText::MacroMissing, context.languageId)));
             name = std::move(*macro);
             break;
         }
@@ -58,7 +62,10 @@ AssignmentResult assignFunction(ProfileSettings& profile, MacroIdList& macroIds,
             if (choice.softwareKindIndex < 0 || choice.softwareKindIndex >= kSoftwareKindCount ||
                 choice.path.empty())
                 return outcome(AssignmentVerdict::InvalidChoice);
-            if (choice.path.size() > kMaxPathUnits) return outcome(AssignmentVerdict::PathTooLong);
+            if (choice.path.size() > kMaxPathUnits)
+                return outcome(
+                    AssignmentVerdict::PathTooLong,
+                    std::string(programText(ProgramText::PathTooLong, context.languageId)));
             name = choice.path;
             break;
         case fn::Disable:

@@ -20,9 +20,9 @@ enum class AssignmentVerdict {
     NothingChosen,     // the picker was left without a choice: nothing changes, nothing is shown
     RefusedLeftClick,  // the assignment rules refused; `message` says why
     RefusedSniper,
-    MacroMissing,      // the chosen macro id is in no slot of the macro library
-    PathTooLong,       // more than 259 UTF-16 units: cut, it would name another file
-    InvalidChoice,     // a choice no picker page makes (our bug, or a caller's bad input)
+    MacroMissing,   // the chosen macro id is in no slot of the macro library
+    PathTooLong,    // more than 259 UTF-16 units: cut, it would name another file
+    InvalidChoice,  // a choice no picker page makes (our bug, or a caller's bad input)
 };
 
 struct AssignmentResult {

@@ -70,9 +70,8 @@ CDlgMainSet::CDlgMainSet(const QString& programDirectory, bool chineseLayout,
     createControls(programDirectory, chineseLayout);
     refreshTooltips();
     markerTimer_.setInterval(kMarkerIntervalMs);
-    connect(&markerTimer_, &QTimer::timeout, this, [this] {
-        updateMarkers(mapFromGlobal(QCursor::pos()), window()->isActiveWindow());
-    });
+    connect(&markerTimer_, &QTimer::timeout, this,
+            [this] { updateMarkers(mapFromGlobal(QCursor::pos()), window()->isActiveWindow()); });
     lineCommitTimer_.setInterval(kLineCommitIntervalMs);
     connect(&lineCommitTimer_, &QTimer::timeout, this, [this] {
         if (scrollLines_->latched()) commitScrollLines();
@@ -133,8 +132,8 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         auto* s = new CPngHSliderBar(this);
         s->setObjectName(QString::fromLatin1(name));
         const QRect box = r.adjusted(0, -kThumbOverhang, 0, kThumbOverhang);
-        s->Create(thumb, box.left(), box.top(), box.left() + box.width(),
-                  box.top() + box.height(), this, id);
+        s->Create(thumb, box.left(), box.top(), box.left() + box.width(), box.top() + box.height(),
+                  this, id);
         s->SetBackground(box.left(), box.top(), box.width(), box.height(), background);
         s->SetTrackRect(box.left(), box.top(), box.left() + box.width(), box.top() + box.height());
         s->thumb()->SetPlacement(1);
@@ -156,8 +155,8 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     lineCount_->setGeometry(field);
     lineCount_->SetBackground(field.x(), field.y(), field.width(), field.height(), background);
     lineCount_->setAlignment(Qt::AlignCenter);
-    lineCount_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*")), lineCount_));
+    lineCount_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), lineCount_));
     QPalette palette = lineCount_->palette();
     palette.setColor(QPalette::Text, kLineCountColour);
     lineCount_->setPalette(palette);
@@ -171,8 +170,9 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         tab->SetBitmaps(tabsPressed + 1, tabsPressed, tabsPressed + 2, tabsPressed + 1);
         tab->setCheckMode(true);
         // The picker runs its own loop: open it once the press has been handled.
-        connect(tab, &QAbstractButton::clicked, this, [this, i] { openPicker(i); },
-                Qt::QueuedConnection);
+        connect(
+            tab, &QAbstractButton::clicked, this, [this, i] { openPicker(i); },
+            Qt::QueuedConnection);
         tabs_[static_cast<size_t>(i)] = tab;
     }
     releaseStateImages();  // every control holds its own cut now
@@ -262,9 +262,13 @@ void CDlgMainSet::setScrollByLines(bool byLines) {
     profiles_.active().setWheelLines(byLines ? lineCountValue_ : -1);
 }
 
-void CDlgMainSet::clickScrollLines() { setScrollByLines(true); }
+void CDlgMainSet::clickScrollLines() {
+    setScrollByLines(true);
+}
 
-void CDlgMainSet::clickScrollScreen() { setScrollByLines(false); }
+void CDlgMainSet::clickScrollScreen() {
+    setScrollByLines(false);
+}
 
 void CDlgMainSet::stepLines(int step) {
     lineCountValue_ = stepLineCount(lineCountValue_, step);
@@ -294,6 +298,7 @@ void CDlgMainSet::openPicker(int button) {
         choice->button = button;
         AssignmentContext context;
         context.chinese = language_.ChineseTextFlag() != 0;
+        context.languageId = language_.languageId();
         context.layout = layout_;
         context.macroName = [this](uint32_t id) -> std::optional<std::u16string> {
             const std::optional<size_t> slot = macros_.findMacroById(id);

@@ -130,7 +130,7 @@ class CDlgMainSet : public CSkinPage {
     // The section labels are part of the page image; only their places matter, for the hints.
     std::array<QRect, 6> sectionLabels_{};
 
-    int pickerButton_ = -1;  // the button whose picker is open
+    int pickerButton_ = -1;   // the button whose picker is open
     int lineCountValue_ = 1;  // the page's copy of the lines per notch
     QTimer markerTimer_;
     QTimer lineCommitTimer_;

@@ -44,9 +44,9 @@ std::u16string text(const ProfileSettings& p, int b, size_t off) {
 ProfileSettings withSoftwareOnButton3() {
     ProfileSettings p = ProfileSettings::defaults(false);
     MacroIdList ids{};
-    EXPECT_TRUE(assignFunction(p, ids, pick(3, 0x00D30006, fn::Software, 1, u"/usr/bin/xterm"),
-                               context())
-                    .assigned());
+    EXPECT_TRUE(
+        assignFunction(p, ids, pick(3, 0x00D30006, fn::Software, 1, u"/usr/bin/xterm"), context())
+            .assigned());
     return p;
 }
 
@@ -99,8 +99,8 @@ TEST(ButtonAssignment, EachKindFillsItsFields) {
                 EXPECT_EQ(text(p, other, 548), text(before, other, 548)) << c.what;
             }
         }
-        EXPECT_TRUE(std::equal(p.image().begin() + 22040, p.image().end(),
-                               before.image().begin() + 22040))
+        EXPECT_TRUE(
+            std::equal(p.image().begin() + 22040, p.image().end(), before.image().begin() + 22040))
             << c.what;
     }
 }
@@ -117,9 +117,9 @@ TEST(ButtonAssignment, RefusalsChangeNothing) {
         {"last left click", pick(0, fn::Menu, 0), AssignmentVerdict::RefusedLeftClick, true},
         {"sniper on the wheel", pick(5, fn::Snipe, 0), AssignmentVerdict::RefusedSniper, true},
         {"macro no longer there", pick(3, 0x15000999, fn::Macro), AssignmentVerdict::MacroMissing,
-         false},
+         true},
         {"path of 260 units", pick(3, 0x00D30006, fn::Software, 1, longest + u"y"),
-         AssignmentVerdict::PathTooLong, false},
+         AssignmentVerdict::PathTooLong, true},
         {"software kind 4", pick(3, 0x00D30006, fn::Software, 4, u"/a"),
          AssignmentVerdict::InvalidChoice, false},
         {"software without a path", pick(3, 0x00D30006, fn::Software, 1),
@@ -147,11 +147,17 @@ TEST(ButtonAssignment, RefusalsChangeNothing) {
         EXPECT_EQ(ids, (MacroIdList{1, 2, 3, 4, 5, 6, 7})) << c.what;
     }
 
-    // The longest path that fits goes in whole, with its terminator.
+    // The program's own refusals speak the interface language.
     ProfileSettings p = ProfileSettings::defaults(false);
     MacroIdList ids{};
-    ASSERT_TRUE(
-        assignFunction(p, ids, pick(3, 0x00D30006, fn::Software, 1, longest), context()).assigned());
+    AssignmentContext russian = context();
+    russian.languageId = 10;
+    EXPECT_EQ(assignFunction(p, ids, pick(3, 0x15000999, fn::Macro), russian).message,
+              "Выбранный макрос больше не существует; кнопка сохраняет свою функцию.");
+
+    // The longest path that fits goes in whole, with its terminator.
+    ASSERT_TRUE(assignFunction(p, ids, pick(3, 0x00D30006, fn::Software, 1, longest), context())
+                    .assigned());
     EXPECT_EQ(text(p, 3, 24), longest);
     EXPECT_EQ(text(p, 3, 548), longest);
 }

@@ -17,9 +17,13 @@ TEST(SettingsPageRules, DpiClicks) {
         {"a value between two goes in order", {500, 2000}, 1000, {500, 1000, 2000}},
         {"the only one stays on", {3000}, 3000, {3000}},
         {"one of two goes off", {500, 7000}, 500, {7000}},
-        {"an eighth does nothing", {500, 750, 1000, 1250, 1500, 2000, 2500}, 7000,
+        {"an eighth does nothing",
+         {500, 750, 1000, 1250, 1500, 2000, 2500},
+         7000,
          {500, 750, 1000, 1250, 1500, 2000, 2500}},
-        {"with seven on one goes off", {500, 750, 1000, 1250, 1500, 2000, 2500}, 1000,
+        {"with seven on one goes off",
+         {500, 750, 1000, 1250, 1500, 2000, 2500},
+         1000,
          {500, 750, 1250, 1500, 2000, 2500}},
         // A stored table out of order, with a repeat and a value the page does not offer.
         {"stored levels come back ascending", {4000, 800, 1250, 1250}, 500, {500, 1250, 4000}},
@@ -51,10 +55,18 @@ TEST(SettingsPageRules, LineCountCommit) {
         int value;
         const char* shown;
     } cases[] = {
-        {"007", 7, "7"},         {"0", 1, "1"},      {"", 1, "1"},     {"000", 1, "1"},
-        {"45", 30, "30"},        {"30", 30, "30"},   {"1", 1, "1"},    {"12", 12, "12"},
+        {"007", 7, "7"},
+        {"0", 1, "1"},
+        {"", 1, "1"},
+        {"000", 1, "1"},
+        {"45", 30, "30"},
+        {"30", 30, "30"},
+        {"1", 1, "1"},
+        {"12", 12, "12"},
         {"99999999999999", 30, "30"},  // no overflow on the way to the limit
-        {"-5", 1, "1"},          {"5x", 5, "5"},     {"x", 1, "1"},
+        {"-5", 1, "1"},
+        {"5x", 5, "5"},
+        {"x", 1, "1"},
     };
     for (const auto& c : cases) {
         const LineCount r = commitLineCount(c.typed);

@@ -182,7 +182,8 @@ TEST_F(MainSetPageTest, RefreshShowsTheProfile) {
     p.setPointerSpeed(17);
     p.button(4).setFunctionType(fn::Macro);
     page().refreshFromProfile();
-    for (int i = 0; i < kReportRateChoiceCount; ++i) EXPECT_FALSE(page().reportRateButton(i)->latched());
+    for (int i = 0; i < kReportRateChoiceCount; ++i)
+        EXPECT_FALSE(page().reportRateButton(i)->latched());
     EXPECT_TRUE(page().scrollScreenButton()->latched());
     EXPECT_FALSE(page().scrollLinesButton()->latched());
     EXPECT_EQ(page().lineCountEdit()->text(), QStringLiteral("1"));
@@ -194,8 +195,9 @@ TEST_F(MainSetPageTest, RefreshShowsTheProfile) {
     p.fillDefaults(false);
     page().refreshFromProfile();
     for (int i = 0; i < kDpiChoiceCount; ++i) {
-        const bool level = std::find(kDefaultDpiLevels.begin(), kDefaultDpiLevels.end(),
-                                     kDpiChoices[static_cast<size_t>(i)]) != kDefaultDpiLevels.end();
+        const bool level =
+            std::find(kDefaultDpiLevels.begin(), kDefaultDpiLevels.end(),
+                      kDpiChoices[static_cast<size_t>(i)]) != kDefaultDpiLevels.end();
         EXPECT_EQ(page().dpiButton(i)->latched(), level) << i;
     }
     EXPECT_TRUE(page().reportRateButton(3)->latched());
@@ -300,16 +302,16 @@ TEST_F(MainSetPageTest, HintsAndMarkersFollowThePointer) {
         QPoint pos;
         std::vector<int> hints;
     } cases[] = {
-        {{80, 70}, {12}},     // a DPI button
-        {{150, 172}, {13}},   // pointer-speed slider
-        {{500, 172}, {15}},   // lift-off slider
-        {{80, 210}, {14}},    // precision
-        {{300, 310}, {16}},   // a report-rate button
-        {{500, 380}, {18}},   // scroll by screen (English)
-        {{60, 425}, {65}},    // tab 0
-        {{100, 35}, {61}},    // the DPI section label
-        {{400, 140}, {62}},   // the sensor section label
-        {{800, 60}, {}},      // nothing
+        {{80, 70}, {12}},    // a DPI button
+        {{150, 172}, {13}},  // pointer-speed slider
+        {{500, 172}, {15}},  // lift-off slider
+        {{80, 210}, {14}},   // precision
+        {{300, 310}, {16}},  // a report-rate button
+        {{500, 380}, {18}},  // scroll by screen (English)
+        {{60, 425}, {65}},   // tab 0
+        {{100, 35}, {61}},   // the DPI section label
+        {{400, 140}, {62}},  // the sensor section label
+        {{800, 60}, {}},     // nothing
     };
     for (const auto& c : cases) {
         sink.hints.clear();
