@@ -94,8 +94,6 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     disable_->SetCheckMode(true, true);
     default_ = make("default");
     ok_ = make("ok");
-    default_->SetTextColors(kTabText, Qt::white, Qt::white);
-    ok_->SetTextColors(kTabText, Qt::white, Qt::white);
     connect(close_, &QAbstractButton::clicked, this, &CSettingDlg::pressClose);
     connect(disable_, &QAbstractButton::clicked, this, [this] { showPage(PickerPage::KeyCombination); });
     connect(default_, &QAbstractButton::clicked, this, &CSettingDlg::pressDefault);
