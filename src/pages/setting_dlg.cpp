@@ -2,9 +2,9 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 #include "i18n/language_context.h"
 #include "pages/setting_advance_dlg.h"
@@ -238,19 +238,9 @@ void CSettingDlg::paintEvent(QPaintEvent*) {
              Qt::AlignLeft);
 }
 
-void CSettingDlg::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    // The surface moves the picker, as a caption would.
-    if (windowHandle() && windowHandle()->startSystemMove()) return;
-    dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void CSettingDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - dragOffset_);
-}
-
-void CSettingDlg::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+// The surface moves the picker, as a caption would.
+void CSettingDlg::mousePressEvent(QMouseEvent* event) { drag_.press(*event); }
+void CSettingDlg::mouseMoveEvent(QMouseEvent* event) { drag_.move(*event); }
+void CSettingDlg::mouseReleaseEvent(QMouseEvent* event) { drag_.release(*event); }
 
 }  // namespace z408

@@ -10,25 +10,14 @@
 
 #include "app/x11_hook_source.h"
 #include "functions/key_tables.h"
-#include "functions/keyboard_layout.h"
-#include "i18n/language_context.h"
-#include "macros/macro_library.h"
 #include "pages/setting_dlg.h"
 #include "pages/setting_single_combo_dlg.h"
-#include "shell/window_directory.h"
+#include "picker_harness.h"
 #include "spin_until.h"
-#include "temp_dir.h"
 #include "widgets/gdi_bitmap_btn.h"
 
 namespace z408 {
 namespace {
-
-constexpr WindowId kMainWindow{1};
-
-class NullSink : public MessageSink {
-  public:
-    void post(Msg, uintptr_t, intptr_t) override {}
-};
 
 // Types on the X server as a keyboard would (XTest), not into one window.
 void type(const char* keys) {
@@ -36,19 +25,16 @@ void type(const char* keys) {
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
-class PickerX11Test : public ::testing::Test {
+class PickerX11Test : public ::testing::Test, public test::PickerHarness<X11HookSource> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(language.LoadLanguageFile("Language/en.xml"));
-        windows.add(kMainWindow, &mainSink);
         source.setHook(&hook);
     }
 
     std::unique_ptr<CSettingDlg> open(bool withHook) {
-        context = std::make_unique<PickerContext>(PickerContext{
-            QStringLiteral(Z408_PROGRAM_DIR), language, library, withHook ? &hook : nullptr,
-            withHook ? &windows : nullptr, notices, UsKeyboardLayout::instance()});
-        auto picker = std::make_unique<CSettingDlg>(*context, 3, QStringLiteral("Forward"));
+        auto picker =
+            std::make_unique<CSettingDlg>(context(withHook), 3, QStringLiteral("Forward"));
         picker->show();
         picker->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(picker.get()));
@@ -74,21 +60,10 @@ class PickerX11Test : public ::testing::Test {
         EXPECT_EQ(picker.result(), QDialog::Accepted);
         EXPECT_EQ(picker.choice().value, makeComboCode(modifier::Ctrl | modifier::Shift, 0x09));
     }
-
-    test::TempDir dir;
-    LanguageContext language{Z408_PROGRAM_DIR, dir.path()};
-    MacroLibrary library;
-    RecordingNotices notices;
-    InterceptList intercepts;
-    WindowDirectory windows;
-    NullSink mainSink;
-    X11HookSource source{intercepts};
-    InputHook hook{intercepts, windows, source};
-    std::unique_ptr<PickerContext> context;
 };
 
 TEST_F(PickerX11Test, DesktopKeysReachTheKeyPageThroughTheHook) {
-    ASSERT_TRUE(hook.install(kMainWindow));
+    ASSERT_TRUE(hook.install(test::kMainWindow));
     auto picker = open(true);
     type("ctrl+shift+f");
     expectCtrlShiftF(*picker);
