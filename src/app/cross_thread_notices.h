@@ -25,6 +25,7 @@ class CrossThreadNotices final : public UserNotices {
     std::string text(std::string_view key) const override;
     // The flag is atomic on the target's side: read directly.
     bool chinese() const override { return target_.chinese(); }
+    int32_t languageId() const override { return target_.languageId(); }
 
     void cancel();
     bool cancelled() const;

@@ -26,4 +26,8 @@ bool DialogNotices::chinese() const {
     return language_.ChineseTextFlag() != 0;
 }
 
+int32_t DialogNotices::languageId() const {
+    return language_.languageId();
+}
+
 }  // namespace z408

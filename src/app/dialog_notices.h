@@ -16,6 +16,7 @@ class DialogNotices final : public UserNotices {
     bool show(const Notice& notice) override;
     std::string text(std::string_view key) const override;
     bool chinese() const override;
+    int32_t languageId() const override;
 
     // The window the boxes are shown over (none before the main window exists).
     void setParentWindow(QWidget* parent) { parent_ = parent; }

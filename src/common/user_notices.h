@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/program_texts.h"
+
 namespace z408 {
 
 enum class NoticeStyle {
@@ -29,6 +31,14 @@ public:
     virtual std::string text(std::string_view key) const = 0;
     // True while Simplified Chinese is the active language (built-in texts in Chinese).
     virtual bool chinese() const = 0;
+    // The interface language's id (1..12); where only the Chinese flag is known, Chinese or
+    // English by it.
+    virtual int32_t languageId() const { return chinese() ? 1 : 2; }
+
+    // One of the program's own messages in the interface language.
+    std::string programText(ProgramText text) const {
+        return std::string(z408::programText(text, languageId()));
+    }
 
     bool info(std::string text, bool withCancel = false);
     void message(std::string text, std::string caption = "Info");
@@ -40,10 +50,12 @@ public:
     bool show(const Notice& notice) override;
     std::string text(std::string_view key) const override;
     bool chinese() const override { return chineseText; }
+    int32_t languageId() const override { return language != 0 ? language : chinese() ? 1 : 2; }
 
     std::vector<Notice> shown;
     bool reply = true;
     bool chineseText = false;
+    int32_t language = 0;  // 0: by the Chinese flag
 };
 
 }  // namespace z408

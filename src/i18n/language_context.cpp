@@ -17,6 +17,7 @@ int LanguageContext::ApplyInstallationLanguage() {
     const LanguageInfo& lang =
         *languageById(chinese ? kLanguageSimplifiedChinese : kLanguageEnglish);
     LoadLanguageFile(lang.file);
+    languageId_ = lang.id;
     return lang.indicatorResource;
 }
 
@@ -30,6 +31,7 @@ LanguageSwitch LanguageContext::ApplyLanguage(uintptr_t wParam, intptr_t lParam,
     if (const LanguageInfo* lang = languageById(lParam)) {
         if (lang->chineseText) chineseText_ = 1;
         LoadLanguageFile(lang->file);
+        languageId_ = lang->id;
         result.indicatorResource = lang->indicatorResource;
     }
     // Written back as received, so what the user chose last is what the next start applies.

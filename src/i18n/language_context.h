@@ -8,6 +8,7 @@
 
 #include "common/user_notices.h"
 #include "i18n/language_strings.h"
+#include "i18n/languages.h"
 #include "i18n/xml_document.h"
 
 namespace z408 {
@@ -37,6 +38,8 @@ class LanguageContext {
     int ChineseTextFlag() const { return chineseText_.load(std::memory_order_relaxed); }
     // 1 when the installation language is Simplified Chinese; fixed after start-up.
     int ChineseLayoutFlag() const { return chineseLayout_; }
+    // The id (1..12) of the language whose texts are loaded. Read by worker threads.
+    int32_t languageId() const { return languageId_.load(std::memory_order_relaxed); }
 
     // Loads a language file from the program directory ("Language/sc.xml").
     bool LoadLanguageFile(std::string_view relativePath);
@@ -56,6 +59,7 @@ class LanguageContext {
     LanguageStrings strings_;
     XmlDocument document_;
     std::atomic<int> chineseText_{0};
+    std::atomic<int32_t> languageId_{kLanguageEnglish};
     int chineseLayout_ = 0;
 };
 

@@ -230,6 +230,7 @@ TEST_F(LanguageSwitchTest, InstallationLanguageSetsBothFlags) {
     EXPECT_EQ(ok(), "Chinese");
     EXPECT_EQ(context_.ChineseTextFlag(), 1);
     EXPECT_EQ(context_.ChineseLayoutFlag(), 1);
+    EXPECT_EQ(context_.languageId(), 1);
 
     // Later switches never touch the layout flag.
     context_.ApplyLanguage(kLanguageSelectAtStartup, 2, false, notices_);
@@ -265,6 +266,8 @@ TEST_F(LanguageSwitchTest, EachLanguageLoadsItsFileAndIsSaved) {
         EXPECT_EQ(ok(), lang.menuText);
         // Only Simplified Chinese switches the built-in texts; Trad.Chinese keeps English ones.
         EXPECT_EQ(context_.ChineseTextFlag(), lang.id == 1 ? 1 : 0);
+        // The program's own messages follow the whole language, Trad.Chinese included.
+        EXPECT_EQ(context_.languageId(), lang.id);
         EXPECT_EQ(saved(), (std::vector<uint8_t>{static_cast<uint8_t>(lang.id), 0, 0, 0}));
     }
     EXPECT_TRUE(notices_.shown.empty());

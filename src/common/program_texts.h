@@ -1,0 +1,24 @@
+#pragma once
+// Messages the program itself adds (failures of its own files, notices of its own), in each of
+// the twelve interface languages. The language files carry only the fixed set of interface
+// texts; these are compiled in so that every message a person sees follows the chosen language.
+#include <cstdint>
+#include <string_view>
+
+namespace z408 {
+
+// Append new texts at the end, with their row at the end of the table in program_texts.cpp.
+enum class ProgramText : int {
+    CouldNotRead,  // %s the file, %s the reason
+    CouldNotSave,  // %s the file, %s the reason
+    Count
+};
+
+inline constexpr int kProgramTextLanguages = 12;
+
+// The text in the language `languageId` (1..12, the order of the language table: Simplified
+// Chinese, English, French, Korean, German, Italian, Spanish, Dutch, Portuguese, Russian,
+// Ukrainian, Traditional Chinese), UTF-8; English for any other id.
+std::string_view programText(ProgramText text, int64_t languageId);
+
+}  // namespace z408
