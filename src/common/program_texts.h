@@ -11,6 +11,7 @@ namespace z408 {
 enum class ProgramText : int {
     CouldNotRead,  // %s the file, %s the reason
     CouldNotSave,  // %s the file, %s the reason
+    PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
     Count
 };
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "common/program_texts.h"
 #include "common/user_notices.h"
 #include "functions/function_catalogue.h"
 #include "i18n/language_strings.h"
@@ -98,6 +99,11 @@ void CSetting_AdvanceDlg::browse(int row) {
     chooseRow(row);
     const QString chosen = chooser_ ? chooser_(row) : QString();
     if (chosen.isEmpty()) return;
+    // A button keeps at most 259 units of a path; a shortened one would name another file.
+    if (static_cast<size_t>(chosen.size()) > kMaxPathUnits) {
+        notices_.info(notices_.programText(ProgramText::PathTooLong));
+        return;
+    }
     setPath(row, chosen);
 }
 

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "common/program_texts.h"
 #include "functions/key_tables.h"
 #include "pages/setting_advance_dlg.h"
 #include "pages/setting_base_dlg.h"
@@ -372,6 +373,21 @@ TEST_F(PickerTest, AdvancedPageChoosesARowWithItsPath) {
     page->setPathChooser([](int) { return QString(); });
     page->browse(1);
     EXPECT_EQ(page->path(1), program);
+    EXPECT_TRUE(notices.shown.empty());
+
+    // A path a button cannot hold whole is refused with a notice; one that fits is taken.
+    const QString tooLong = QStringLiteral("/") + QString(259, QLatin1Char('a'));
+    page->setPathChooser([&](int) { return tooLong; });
+    page->browse(1);
+    EXPECT_EQ(page->path(1), program);
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(notices.shown[0].text, programText(ProgramText::PathTooLong, 2));
+    page->setPathChooser([&](int) { return tooLong.left(259); });
+    page->browse(1);
+    EXPECT_EQ(page->path(1).size(), 259);
+    picker->showPage(PickerPage::Advanced);
+    picker->pressOk();
+    EXPECT_EQ(picker->choice().path.size(), 259u);
 }
 
 TEST_F(PickerTest, TextsFollowTheLanguage) {
