@@ -40,8 +40,6 @@ const QColor kTextColour(189, 189, 200);
 const QColor kTabText(83, 97, 103);
 constexpr int kTextCell = 14;
 
-QRect toQRect(const skin::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 void drawLine(QPainter& p, const QRect& r, const QString& text, Qt::Alignment align) {
     const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
     p.drawText(r, static_cast<int>(align | Qt::AlignVCenter | Qt::TextSingleLine), shown);
@@ -75,11 +73,7 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
          around.top() + (around.height() - height()) / 2);
 
     auto make = [&](const char* name) {
-        auto* b = new CGDIBitmapBtn(this);
-        b->setObjectName(QString::fromLatin1(name));
-        const skin::Control* c = skin::findControl(layout, name);
-        b->SetBitmaps(c ? toQRect(c->rect) : QRect(), normal_, over, down, normal_);
-        return b;
+        return makeSkinButton(this, layout, name, normal_, down, over);
     };
     close_ = make("close");
     for (size_t i = 0; i < kTabs.size(); ++i) {
