@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "common/program_texts.h"
 #include "common/user_notices.h"
 #include "functions/function_catalogue.h"
 #include "i18n/language_strings.h"
@@ -31,8 +32,6 @@ const std::array<RowSpec, CSetting_AdvanceDlg::kRowCount> kRows = {{
 const QColor kLabelColour(88, 95, 105);
 constexpr int kTextCell = 14;
 
-QRect toQRect(const skin::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 QString text(const LanguageStrings& texts, const char16_t* key) {
     return QString::fromStdU16String(texts.text(key));
 }
@@ -49,12 +48,7 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(const QString& programDirectory, bool c
     const skin::PageSkin layout =
         skin::pageSkin("advanced", chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
     auto make = [&](const std::string& name) {
-        auto* b = new CGDIBitmapBtn(this);
-        b->setObjectName(QString::fromStdString(name));
-        const skin::Control* c = skin::findControl(layout, name);
-        b->SetBitmaps(c ? toQRect(c->rect) : QRect(), normalImage(), overImage(), downImage(),
-                      normalImage());
-        return b;
+        return makeSkinButton(this, layout, name, normalImage(), downImage(), overImage());
     };
     for (int k = 0; k < kRowCount; ++k) {
         const std::string n = std::to_string(k);
@@ -98,6 +92,11 @@ void CSetting_AdvanceDlg::browse(int row) {
     chooseRow(row);
     const QString chosen = chooser_ ? chooser_(row) : QString();
     if (chosen.isEmpty()) return;
+    // A button keeps at most 259 units of a path; a shortened one would name another file.
+    if (static_cast<size_t>(chosen.size()) > kMaxPathUnits) {
+        notices_.info(notices_.programText(ProgramText::PathTooLong));
+        return;
+    }
     setPath(row, chosen);
 }
 

@@ -28,7 +28,8 @@ class CSetting_AdvanceDlg : public CSkinPage {
     void fillChoice(PickerChoice& choice) const;
     // Turns row k's choice on and the others off.
     void chooseRow(int row);
-    // Row k's chooser: choose the row, ask for a path, and show it when one was given.
+    // Row k's chooser: choose the row, ask for a path, and show it when one was given. A path
+    // longer than a button holds is refused with a notice, and the field keeps its text.
     void browse(int row);
     void setTooltips();
 

@@ -2,9 +2,9 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 #include "i18n/language_context.h"
 #include "pages/setting_advance_dlg.h"
@@ -40,8 +40,6 @@ const QColor kTextColour(189, 189, 200);
 const QColor kTabText(83, 97, 103);
 constexpr int kTextCell = 14;
 
-QRect toQRect(const skin::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 void drawLine(QPainter& p, const QRect& r, const QString& text, Qt::Alignment align) {
     const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
     p.drawText(r, static_cast<int>(align | Qt::AlignVCenter | Qt::TextSingleLine), shown);
@@ -75,11 +73,7 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
          around.top() + (around.height() - height()) / 2);
 
     auto make = [&](const char* name) {
-        auto* b = new CGDIBitmapBtn(this);
-        b->setObjectName(QString::fromLatin1(name));
-        const skin::Control* c = skin::findControl(layout, name);
-        b->SetBitmaps(c ? toQRect(c->rect) : QRect(), normal_, over, down, normal_);
-        return b;
+        return makeSkinButton(this, layout, name, normal_, down, over);
     };
     close_ = make("close");
     for (size_t i = 0; i < kTabs.size(); ++i) {
@@ -94,8 +88,6 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     disable_->SetCheckMode(true, true);
     default_ = make("default");
     ok_ = make("ok");
-    default_->SetTextColors(kTabText, Qt::white, Qt::white);
-    ok_->SetTextColors(kTabText, Qt::white, Qt::white);
     connect(close_, &QAbstractButton::clicked, this, &CSettingDlg::pressClose);
     connect(disable_, &QAbstractButton::clicked, this, [this] { showPage(PickerPage::KeyCombination); });
     connect(default_, &QAbstractButton::clicked, this, &CSettingDlg::pressDefault);
@@ -240,19 +232,9 @@ void CSettingDlg::paintEvent(QPaintEvent*) {
              Qt::AlignLeft);
 }
 
-void CSettingDlg::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
-    // The surface moves the picker, as a caption would.
-    if (windowHandle() && windowHandle()->startSystemMove()) return;
-    dragging_ = true;
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void CSettingDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - dragOffset_);
-}
-
-void CSettingDlg::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+// The surface moves the picker, as a caption would.
+void CSettingDlg::mousePressEvent(QMouseEvent* event) { drag_.press(*event); }
+void CSettingDlg::mouseMoveEvent(QMouseEvent* event) { drag_.move(*event); }
+void CSettingDlg::mouseReleaseEvent(QMouseEvent* event) { drag_.release(*event); }
 
 }  // namespace z408

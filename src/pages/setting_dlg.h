@@ -15,12 +15,12 @@
 // of the desktop to it; every way out of the picker switches that forwarding off again.
 #include <QDialog>
 #include <QImage>
-#include <QPoint>
 #include <QString>
 #include <array>
 
 #include "functions/picker_rules.h"
 #include "shell/input_hook.h"
+#include "widgets/window_drag.h"
 
 namespace z408 {
 
@@ -118,8 +118,7 @@ class CSettingDlg : public QDialog {
     CGDIBitmapBtn* disable_ = nullptr;
     CGDIBitmapBtn* default_ = nullptr;
     CGDIBitmapBtn* ok_ = nullptr;
-    bool dragging_ = false;
-    QPoint dragOffset_;
+    WindowDrag drag_{*this};
 };
 
 }  // namespace z408

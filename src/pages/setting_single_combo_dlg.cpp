@@ -19,8 +19,6 @@ const QRect kKeyText(QPoint(170, 77), QPoint(325, 99));
 const QColor kKeyColour(23, 148, 195);
 constexpr int kTextCell = 14;
 
-QRect toQRect(const skin::Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
-
 }  // namespace
 
 CSetting_SingleComboDlg::CSetting_SingleComboDlg(const QString& programDirectory,
@@ -34,11 +32,8 @@ CSetting_SingleComboDlg::CSetting_SingleComboDlg(const QString& programDirectory
     const skin::PageSkin layout =
         skin::pageSkin("combo", chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
     for (size_t b = 0; b < boxes_.size(); ++b) {
-        auto* box = new CGDIBitmapBtn(this);
-        box->setObjectName(QString::fromLatin1(kBoxNames[b]));
-        const skin::Control* c = skin::findControl(layout, kBoxNames[b]);
-        box->SetBitmaps(c ? toQRect(c->rect) : QRect(), normalImage(), overImage(), downImage(),
-                        normalImage());
+        auto* box =
+            makeSkinButton(this, layout, kBoxNames[b], normalImage(), downImage(), overImage());
         box->SetCheckMode(true, true);
         connect(box, &QAbstractButton::clicked, this, [this, b, box] {
             capture_.setBox(static_cast<KeyCapture::Box>(b), box->latched());

@@ -8,32 +8,23 @@
 #include <QTest>
 #include <memory>
 
+#include "common/program_texts.h"
 #include "functions/key_tables.h"
-#include "functions/keyboard_layout.h"
-#include "i18n/language_context.h"
-#include "macros/macro_library.h"
 #include "pages/setting_advance_dlg.h"
 #include "pages/setting_base_dlg.h"
 #include "pages/setting_dlg.h"
 #include "pages/setting_macro_dlg.h"
 #include "pages/setting_single_combo_dlg.h"
+#include "picker_harness.h"
 #include "shell/hook_fakes.h"
-#include "shell/window_directory.h"
 #include "spin_until.h"
-#include "temp_dir.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/list_box_ex.h"
 
 namespace z408 {
 namespace {
 
-constexpr WindowId kMainWindow{1};
 constexpr uint32_t kPress = 0, kRelease = 0x80;
-
-class NullSink : public MessageSink {
-  public:
-    void post(Msg, uintptr_t, intptr_t) override {}
-};
 
 MacroEntry macro(uint8_t preset, uint32_t tick, std::u16string_view name) {
     MacroEntry m;
@@ -44,7 +35,7 @@ MacroEntry macro(uint8_t preset, uint32_t tick, std::u16string_view name) {
     return m;
 }
 
-class PickerTest : public ::testing::Test {
+class PickerTest : public ::testing::Test, public test::PickerHarness<test::FakeInputSource> {
   protected:
     void SetUp() override {
         ASSERT_TRUE(language.LoadLanguageFile("Language/en.xml"));
@@ -52,21 +43,14 @@ class PickerTest : public ::testing::Test {
         library.slot(4) = macro(21, 100, u"Own first");
         library.slot(9) = macro(3, 200, u"Game three");
         library.slot(12) = macro(21, 300, u"Own last");
-        windows.add(kMainWindow, &mainSink);
-        ASSERT_TRUE(hook.install(kMainWindow));
+        ASSERT_TRUE(hook.install(test::kMainWindow));
         hook.setForwarding(false, false);
     }
 
-    std::unique_ptr<CSettingDlg> open(int button, bool withHook = true) {
-        context = std::make_unique<PickerContext>(PickerContext{
-            QStringLiteral(Z408_PROGRAM_DIR), language, library, withHook ? &hook : nullptr,
-            withHook ? &windows : nullptr, notices, UsKeyboardLayout::instance()});
-        return std::make_unique<CSettingDlg>(*context, button, QStringLiteral("Click"));
-    }
-
-    bool forwardingOff() const {
-        return !hook.keyboardForwarding() && !hook.mouseForwarding() &&
-               hook.target() == kMainWindow;
+    std::unique_ptr<CSettingDlg> open(int button, bool withHook = true,
+                                      QWidget* parent = nullptr) {
+        return std::make_unique<CSettingDlg>(context(withHook), button, QStringLiteral("Click"),
+                                             parent);
     }
 
     // Keys as the hook sees them anywhere on the desktop, delivered to the picker's thread.
@@ -74,17 +58,6 @@ class PickerTest : public ::testing::Test {
         for (const auto& [key, flags] : keys) hook.keyboardEvent(key, flags);
         QCoreApplication::processEvents();
     }
-
-    test::TempDir dir;
-    LanguageContext language{Z408_PROGRAM_DIR, dir.path()};
-    MacroLibrary library;
-    RecordingNotices notices;
-    InterceptList intercepts;
-    WindowDirectory windows;
-    NullSink mainSink;
-    test::FakeInputSource source;
-    InputHook hook{intercepts, windows, source};
-    std::unique_ptr<PickerContext> context;
 };
 
 TEST_F(PickerTest, TabsShowOnePageAndForwardKeysOnlyToTheKeyPage) {
@@ -288,6 +261,26 @@ TEST_F(PickerTest, EnterEscapeAndSpaceAreDiscardedOnTheOtherPages) {
     EXPECT_EQ(picker->choice().value, fn::Snipe);
 }
 
+TEST_F(PickerTest, OpensCentredOnItsWindowAndMovesWithItsSurface) {
+    QWidget window;
+    window.setGeometry(100, 80, 960, 650);
+    auto* page = new QWidget(&window);  // the settings page opens it
+    window.show();
+    auto picker = open(0, true, page);
+    EXPECT_EQ(picker->size(), QSize(412, 300));
+    EXPECT_EQ(picker->pos(), QPoint(100 + (960 - 412) / 2, 80 + (650 - 300) / 2));
+    picker->show();
+    const QPoint before = picker->pos();
+    QTest::mousePress(picker.get(), Qt::LeftButton, {}, QPoint(150, 280));
+    QTest::mouseMove(picker.get(), QPoint(180, 300));
+    QTest::mouseRelease(picker.get(), Qt::LeftButton, {}, QPoint(180, 300));
+    EXPECT_EQ(picker->pos(), before + QPoint(30, 20));
+    // A control is not the surface.
+    QTest::mousePress(picker->okButton(), Qt::LeftButton);
+    QTest::mouseMove(picker->okButton(), QPoint(40, 40));
+    EXPECT_EQ(picker->pos(), before + QPoint(30, 20));
+}
+
 TEST_F(PickerTest, BasicListIsLabelledInTheLanguageOfItsCreation) {
     auto picker = open(0);
     CListBoxEx* list = picker->basePage()->list();
@@ -380,6 +373,21 @@ TEST_F(PickerTest, AdvancedPageChoosesARowWithItsPath) {
     page->setPathChooser([](int) { return QString(); });
     page->browse(1);
     EXPECT_EQ(page->path(1), program);
+    EXPECT_TRUE(notices.shown.empty());
+
+    // A path a button cannot hold whole is refused with a notice; one that fits is taken.
+    const QString tooLong = QStringLiteral("/") + QString(259, QLatin1Char('a'));
+    page->setPathChooser([&](int) { return tooLong; });
+    page->browse(1);
+    EXPECT_EQ(page->path(1), program);
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(notices.shown[0].text, programText(ProgramText::PathTooLong, 2));
+    page->setPathChooser([&](int) { return tooLong.left(259); });
+    page->browse(1);
+    EXPECT_EQ(page->path(1).size(), 259);
+    picker->showPage(PickerPage::Advanced);
+    picker->pressOk();
+    EXPECT_EQ(picker->choice().path.size(), 259u);
 }
 
 TEST_F(PickerTest, TextsFollowTheLanguage) {
