@@ -24,6 +24,7 @@
 #include "i18n/languages.h"
 #include "pages/dlg_main_set.h"
 #include "pages/setting_dlg.h"
+#include "pages/dlg_led_set.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
@@ -94,15 +95,6 @@ QPolygon polygonOf(const Quad& q) {
     return QPolygon(QList<QPoint>(q.begin(), q.end()));
 }
 
-// The look of a control that cannot be used: its normal picture, darkened.
-QImage dimmed(const QImage& normal) {
-    if (normal.isNull()) return normal;
-    QImage img = normal.convertToFormat(QImage::Format_RGB32);
-    QPainter p(&img);
-    p.fillRect(img.rect(), QColor(10, 11, 14, 140));
-    return img;
-}
-
 QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -140,8 +132,8 @@ void CZ119KDriverDlg::initialise() {
     createPages();
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
+    refreshPages();  // also without a mouse, when no bring-up refreshes them
     profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
-    refreshPages();
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);
@@ -156,7 +148,7 @@ void CZ119KDriverDlg::createControls() {
     normal_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Normal.bmp")));
     down_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
     over_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
-    const QImage disabled = dimmed(normal_);
+    const QImage disabled = dimmedImage(normal_);
 
     auto bitmapButton = [&](const QRect& r) {
         auto* b = new CGDIBitmapBtn(this);
@@ -214,7 +206,7 @@ void CZ119KDriverDlg::setApplyLooks() {
     const int base = ctx_.chinese() ? 154 : 157;
     const QImage normal = loadResourceImage(base);
     apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
-                      dimmed(normal));
+                      dimmedImage(normal));
 }
 
 void CZ119KDriverDlg::createPages() {
@@ -231,6 +223,10 @@ void CZ119KDriverDlg::createPages() {
                 return runPicker(button, current);
             });
             page = mainSet_;
+        } else if (i == 1) {
+            ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), &sink_,
+                                     this);
+            page = ledSet_;
         } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
@@ -462,6 +458,7 @@ void CZ119KDriverDlg::setTooltips() {
     mainSet_->refreshTooltips();
     stats_->refreshTooltips();
     support_->refreshTooltips();
+    ledSet_->refreshTexts();
 }
 
 void CZ119KDriverDlg::setHint(int number) {
@@ -512,7 +509,7 @@ void CZ119KDriverDlg::selectProfile(int profile) {
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
     mainSet_->refreshFromProfile();
-    pages_[1]->update();
+    if (ledSet_) ledSet_->refreshLightingPage();
 }
 
 void CZ119KDriverDlg::apply() {
@@ -597,6 +594,7 @@ void CZ119KDriverDlg::shutdown() {
     }
     stats_ = nullptr;
     support_ = nullptr;
+    ledSet_ = nullptr;
     ctx_.stopDevice();
     hide();
 }

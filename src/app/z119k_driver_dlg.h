@@ -26,6 +26,7 @@ namespace z408 {
 
 class AppContext;
 class CDlgMainSet;
+class CDlgLEDSet;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -95,6 +96,7 @@ class CZ119KDriverDlg : public QWidget {
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
     CDlgMainSet* settingsPage() const { return mainSet_; }
+    CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
@@ -162,6 +164,7 @@ class CZ119KDriverDlg : public QWidget {
     CDlgMainSet* mainSet_ = nullptr;
     // Names the keys of combinations the settings page assigns.
     std::unique_ptr<KeyboardLayout> keyboardLayout_;
+    CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.

@@ -20,6 +20,7 @@
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
 #include "pages/dlg_main_set.h"
+#include "pages/dlg_led_set.h"
 #include "pages/dlg_support.h"
 #include "widgets/bitmap_edit.h"
 #include "pages/skin_page.h"
@@ -390,6 +391,38 @@ TEST_F(WindowTest, SettingsPageFollowsTheProfileAndApplyTakesTheTypedLineCount) 
     ProfileSettings stored;
     stored.assign(saved);
     EXPECT_EQ(stored.wheelLines(), 30);
+}
+
+TEST_F(WindowTest, TheLightingPageFollowsTheProfileWhereverTheWindowShowsItAgain) {
+    start(true);
+    CDlgLEDSet* page = window_->lightingPage();
+    ASSERT_EQ(window_->page(2), page);
+    auto shownMode = [&] {
+        for (int m = 1; m <= 6; ++m)
+            if (page->modeButton(m)->latched()) return m;
+        return 0;
+    };
+    EXPECT_EQ(shownMode(), 5);
+    ProfileSettings& active = context_->profiles().active();
+    active.setLightingMode(1);
+    window_->showTab(2);
+    EXPECT_EQ(shownMode(), 1);
+    active.setLightingMode(3);
+    window_->showFromTray();  // what the tray's double click and "Config" do
+    EXPECT_EQ(shownMode(), 3);
+    window_->selectProfile(2);  // a default profile: mode 5
+    EXPECT_EQ(shownMode(), 5);
+    context_->profiles().active().setLightingMode(2);
+    window_->showTab(2);
+    ASSERT_EQ(shownMode(), 2);
+    int shownDuringUpload = 0;
+    onNextModal([&](QWidget*) { shownDuringUpload = shownMode(); });
+    window_->restoreDefaults();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    EXPECT_EQ(shownDuringUpload, 5);
+    EXPECT_EQ(shownMode(), 5);
 }
 
 TEST_F(WindowTest, ApplyWithoutADeviceLinkSaysSoInsteadOfWaitingForever) {
