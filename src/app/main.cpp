@@ -19,13 +19,11 @@ using namespace z408;
 
 namespace {
 
-// The hook knows one window: the main window.
+// The hook's windows: the main window and the pages it names.
 class MainWindowSinks final : public WindowSinks {
   public:
     explicit MainWindowSinks(CZ119KDriverDlg& window) : window_(window) {}
-    MessageSink* sinkOf(WindowId id) override {
-        return id == CZ119KDriverDlg::kWindowId ? &window_.sink() : nullptr;
-    }
+    MessageSink* sinkOf(WindowId id) override { return window_.hookSink(id); }
 
   private:
     CZ119KDriverDlg& window_;

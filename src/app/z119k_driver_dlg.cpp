@@ -22,8 +22,11 @@
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "pages/dlg_led_set.h"
+#include "macros/game_presets.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
+#include "pages/macro_page_hook.h"
 #include "pages/skin_page.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -96,6 +99,28 @@ QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The macro page records through the system-wide hook, which sees the desktop's keys only when
+// it runs and the window is not a native Wayland client (X11 sees no Wayland input).
+class WindowMacroPageHook final : public MacroPageHook {
+  public:
+    explicit WindowMacroPageHook(InputHook*& hook) : hook_(hook) {}
+    bool seesDesktopKeys() const override {
+        return hook_ && hook_->installed() &&
+               !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+    void forwardKeysToPage() override {
+        if (!hook_) return;
+        hook_->setTarget(CZ119KDriverDlg::kMacroPageId);
+        hook_->setForwarding(true, false);
+    }
+    void forwardingOff() override {
+        if (hook_) hook_->setForwarding(false, false);
+    }
+
+  private:
+    InputHook*& hook_;
+};
+
 }  // namespace
 
 CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
@@ -159,6 +184,7 @@ void CZ119KDriverDlg::createControls() {
     connect(minimise_, &QAbstractButton::clicked, this, [this] {
         showMinimized();
         forwardingOff();
+        macro_->leavePage();
     });
     connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
     connect(language_, &QAbstractButton::clicked, this, [this] {
@@ -220,6 +246,12 @@ void CZ119KDriverDlg::createPages() {
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
             page = stats_;
+        } else if (i == 2) {
+            macroHook_ = std::make_unique<WindowMacroPageHook>(hook_);
+            macro_ =
+                new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
+                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
+            page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
                                        ctx_.profiles(), &sink_, this);
@@ -234,6 +266,7 @@ void CZ119KDriverDlg::createPages() {
         pages_[static_cast<size_t>(i)] = page;
     }
     stats_->initialise();
+    macro_->fillForPreset(kCustomGamePreset);
     createUpdateCheck();
     progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
     showTab(1);
@@ -325,6 +358,12 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
 void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interceptsChanged) {
     hook_ = hook;
     interceptsChanged_ = std::move(interceptsChanged);
+}
+
+MessageSink* CZ119KDriverDlg::hookSink(WindowId window) {
+    if (window == kWindowId) return &sink_;
+    if (window == kMacroPageId && macro_) return &macro_->sink();
+    return nullptr;
 }
 
 void CZ119KDriverDlg::installHooks() {
@@ -433,6 +472,7 @@ void CZ119KDriverDlg::setTooltips() {
     stats_->refreshTooltips();
     support_->refreshTooltips();
     ledSet_->refreshTexts();
+    macro_->refreshTexts();
 }
 
 void CZ119KDriverDlg::setHint(int number) {
@@ -462,6 +502,7 @@ void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
 
 void CZ119KDriverDlg::showTab(int tab) {
     if (tab < 1 || tab > kTabCount) return;
+    if (tab != 3 && macro_) macro_->leavePage();
     for (int i = 1; i <= kTabCount; ++i) {
         tabs_[static_cast<size_t>(i - 1)]->setLatched(i == tab);
         pages_[static_cast<size_t>(i - 1)]->setVisible(i == tab);
@@ -488,6 +529,7 @@ void CZ119KDriverDlg::refreshPages() {
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
+    macro_->normaliseLoopCount();
     requestUpload();
 }
 
@@ -521,6 +563,8 @@ void CZ119KDriverDlg::hideToTray() {
     }
     hide();
     forwardingOff();
+    // A recording cannot go on unseen: it ends and is kept.
+    macro_->leavePage();
 }
 
 void CZ119KDriverDlg::showFromTray() {
@@ -559,12 +603,14 @@ void CZ119KDriverDlg::shutdown() {
     if (updateChecker_) updateChecker_->stopThread();
     if (support_) support_->setUpdateChecker(nullptr);
     updateChecker_.reset();
-    // The statistics page saves its counters as it goes.
+    // A recording still running is kept; the statistics page saves its counters as it goes.
+    if (macro_) macro_->leavePage();
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;
     }
     stats_ = nullptr;
+    macro_ = nullptr;
     support_ = nullptr;
     ledSet_ = nullptr;
     ctx_.stopDevice();

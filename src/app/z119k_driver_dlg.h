@@ -24,6 +24,7 @@ namespace z408 {
 
 class AppContext;
 class CDlgLEDSet;
+class CDlgMacro;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -34,6 +35,7 @@ class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
 class CXPMenu;
+class MacroPageHook;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -54,6 +56,10 @@ class CZ119KDriverDlg : public QWidget {
 
     // The hook's number for this window.
     static constexpr WindowId kWindowId = WindowId{1};
+    // The hook's number for the macro page, which records through it.
+    static constexpr WindowId kMacroPageId = WindowId{3};
+    // Where the hook's messages for one of its windows go; null for a window that is gone.
+    MessageSink* hookSink(WindowId window);
 
     MessageSink& sink() { return sink_; }
     // The system-wide input hook (none where the desktop offers none) and what to call when the
@@ -90,6 +96,7 @@ class CZ119KDriverDlg : public QWidget {
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
     CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
+    CDlgMacro* macroPage() const { return macro_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
     UpdateChecker* updateChecker() const { return updateChecker_.get(); }
@@ -153,6 +160,8 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CSkinPage*, kTabCount> pages_{};
     CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
+    CDlgMacro* macro_ = nullptr;
+    std::unique_ptr<MacroPageHook> macroHook_;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.
     std::unique_ptr<CrossThreadNotices> workerNotices_;

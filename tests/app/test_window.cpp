@@ -14,12 +14,13 @@
 #include "app/dlg_progress.h"
 #include "app/z119k_driver_dlg.h"
 #include "common/text.h"
-#include "device/simulated_mouse.h"
 #include "desktop/child_process.h"
+#include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
 #include "pages/dlg_led_set.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
@@ -27,8 +28,10 @@
 #include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
+#include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/list_box_ex.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
 
@@ -195,6 +198,14 @@ class OneWindow : public WindowSinks {
     MessageSink* sinkOf(WindowId id) override {
         return id == CZ119KDriverDlg::kWindowId ? &window.sink() : nullptr;
     }
+    CZ119KDriverDlg& window;
+};
+
+// Every window the hook may post to, as the program's own table has them.
+class HookWindows : public WindowSinks {
+  public:
+    explicit HookWindows(CZ119KDriverDlg& w) : window(w) {}
+    MessageSink* sinkOf(WindowId id) override { return window.hookSink(id); }
     CZ119KDriverDlg& window;
 };
 
@@ -726,5 +737,75 @@ TEST_F(WindowTest, WithoutAnUpdateServerTheUpdateButtonSaysSo) {
     EXPECT_TRUE(spinUntil([&] { return !shown.isEmpty(); }));
     EXPECT_EQ(shown.toStdString(), kNoUpdateServerText);
 }
+}  // namespace
+}  // namespace z408
+
+namespace z408 {
+namespace {
+
+TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRecording) {
+    start(true);
+    RecordingSource source;
+    HookWindows windows(*window_);
+    InputHook hook(context_->intercepts(), windows, source);
+    window_->setInputHook(&hook, {});
+    ASSERT_TRUE(hook.install(CZ119KDriverDlg::kWindowId));
+    CDlgMacro* page = window_->macroPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->currentPreset(), 21);  // filled for the player's own macros at start-up
+
+    window_->showTab(3);
+    page->onNewMacro();
+    const uint32_t id = page->macroList()->itemData(page->macroList()->currentSelection());
+    auto storedEvents = [&] {
+        std::vector<uint32_t> out;
+        const auto slot = context_->macroLibrary().findMacroById(id);
+        if (!slot) return out;
+        const MacroEntry& m = context_->macroLibrary().slot(*slot);
+        for (size_t i = 0; i < m.eventCount(); ++i) {
+            // The pause is measured on the real clock: only its kind is compared.
+            const uint32_t e = m.event(i);
+            out.push_back(macroEventKind(e) == 0xA0 ? e & 0xFF000000u : e);
+        }
+        return out;
+    };
+    // Each way off the page: another tab, minimising.
+    const std::pair<const char*, std::function<void()>> exits[] = {
+        {"another tab", [&] { window_->showTab(1); }},
+        {"minimised", [&] { window_->minimiseButton()->click(); }},
+    };
+    uint32_t key = 0x41;
+    for (const auto& [what, leave] : exits) {
+        window_->showTab(3);
+        page->onRecord();
+        ASSERT_TRUE(page->recording()) << what;
+        EXPECT_EQ(hook.target(), CZ119KDriverDlg::kMacroPageId) << what;
+        EXPECT_TRUE(hook.keyboardForwarding());
+        EXPECT_FALSE(hook.mouseForwarding());
+        hook.handleEvent(InputEvent::key(key, 0));
+        hook.handleEvent(InputEvent::key(key, 0x80));
+        ASSERT_TRUE(spinUntil([&] { return page->rows().size() == 3; })) << what;
+        leave();
+        EXPECT_FALSE(page->recording()) << what;
+        EXPECT_EQ(hook.target(), CZ119KDriverDlg::kWindowId) << what;
+        EXPECT_FALSE(hook.keyboardForwarding()) << what;
+        EXPECT_EQ(storedEvents(),
+                  (std::vector<uint32_t>{0xC0000000 | key, 0xA0000000, 0xE0000000 | key}))
+            << what;
+        ++key;
+        window_->showNormal();
+    }
+
+    // Apply first tidies the macro page's loop count, as its timer would.
+    window_->showTab(3);
+    page->loopBox()->setText(QStringLiteral("0042"));
+    window_->showTab(1);
+    window_->apply();  // the progress dialog closes by itself when the upload is done
+    EXPECT_EQ(page->loopBox()->text(), QStringLiteral("42"));
+    ASSERT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady(); }));
+    hook.remove();
+    window_->setInputHook(nullptr, {});
+}
+
 }  // namespace
 }  // namespace z408
