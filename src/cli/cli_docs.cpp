@@ -145,7 +145,7 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
 
 void CommandRegistry::printManual(FILE* out) const {
     std::fprintf(out,
-                 ".TH Z408CTL 1 \"\" \"z408ctl\" \"User Commands\"\n"
+                 ".TH Z408CTL 1 \"\" \"z408ctl\" \"User Commands\"\n.ad l\n"
                  ".SH NAME\nz408ctl \\- configure and inspect the Z408 gaming mouse and its files\n"
                  ".SH SYNOPSIS\n.B z408ctl\n.I COMMAND\n[\\fIARGS\\fR]\n"
                  ".SH DESCRIPTION\n"
@@ -154,10 +154,10 @@ void CommandRegistry::printManual(FILE* out) const {
                  "Every command takes \\fB\\-\\-help\\fR.\n"
                  ".SH COMMANDS\n");
     for (const Command& c : commands_) {
-        std::fprintf(out, ".TP\n.B z408ctl %s\n%s\n.br\n%s\n", roff(c.name).c_str(),
-                     roff(c.synopsis).c_str(), roff(c.summary).c_str());
-        if (!c.help.empty())
-            std::fprintf(out, ".IP\n.nf\n%s\n.fi\n", roff(c.help).c_str());
+        std::fprintf(out, ".SS \"%s\"\n.B z408ctl %s\n%s\n.PP\n%s.\n", roff(c.name).c_str(),
+                     roff(c.name).c_str(), roff(c.synopsis).c_str(), roff(c.summary).c_str());
+        // The help keeps its lines: some of them are small tables.
+        if (!c.help.empty()) std::fprintf(out, ".PP\n.nf\n%s\n.fi\n", roff(c.help).c_str());
     }
     std::fprintf(out,
                  ".SH EXIT STATUS\n0 success, 1 the operation failed, 2 bad usage or an unreadable or\n"
