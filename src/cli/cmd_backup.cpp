@@ -43,8 +43,9 @@ int backup(const Args& args) {
     if (files.empty())
         return fail("backup", a.dir.string() + " holds none of the program's files", kExitFailed);
     if (windowIsRunning())
-        std::fprintf(stderr, "z408ctl backup: the z408 window is running; the statistics it "
-                             "counts are in the backup as of its last save\n");
+        std::fprintf(stderr, "z408ctl backup: the z408 window is running; the backup holds the "
+                             "files as it last saved them (changes not yet applied and the "
+                             "statistics counted since are not in it)\n");
     for (const auto& name : missing)
         std::fprintf(stderr, "z408ctl backup: %s is missing and is not in the backup\n",
                      (a.dir / name).c_str());

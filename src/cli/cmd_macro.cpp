@@ -296,27 +296,29 @@ uint32_t freshMacroId(const MacroLibrary& library, uint8_t preset) {
     return id;
 }
 
-// macro new NAME FILE and macro import FILE share this: a text into a new or an existing macro.
-int importText(std::string_view command, MacroSession& session, const std::string& file,
-               const std::optional<std::u16string>& nameOverride,
-               const std::optional<std::string>& into, uint8_t preset) {
+// Reads and parses a macro text before anything is opened, so that bad input changes no file.
+std::optional<MacroText> readParsedText(std::string_view command, const std::string& file, int& code) {
     std::string text;
-    int code = kExitOk;
-    if (!readMacroText(command, file, text, code)) return code;
-    const auto parsed = parseOrFail(command, file, text, code);
-    if (!parsed) return code;
+    if (!readMacroText(command, file, text, code)) return std::nullopt;
+    return parseOrFail(command, file, text, code);
+}
+
+// macro new and macro import share this: a parsed text into a new or an existing macro.
+int storeText(std::string_view command, MacroSession& session, const MacroText& parsed,
+              const std::string& file, const std::optional<std::u16string>& nameOverride,
+              const std::optional<std::string>& into, uint8_t preset) {
     if (into) {
         std::string err;
         const auto slot = findMacro(*session.library, *into, err);
         if (!slot) return fail(command, err, kExitBadInput);
         const MacroEntry& old = session.library->slot(*slot);
-        const std::u16string name = nameOverride.value_or(parsed->name.value_or(old.name()));
-        return storeBuilt(command, session, buildMacroFromText(*parsed, old.id(), name), "replaced");
+        const std::u16string name = nameOverride.value_or(parsed.name.value_or(old.name()));
+        return storeBuilt(command, session, buildMacroFromText(parsed, old.id(), name), "replaced");
     }
-    const auto name = nameOverride ? nameOverride : parsed->name;
+    const auto name = nameOverride ? nameOverride : parsed.name;
     if (!name) return fail(command, file + ": the text names no macro (add a name line)", kExitBadInput);
     const uint32_t id = freshMacroId(*session.library, preset);
-    return storeBuilt(command, session, buildMacroFromText(*parsed, id, *name), "created");
+    return storeBuilt(command, session, buildMacroFromText(parsed, id, *name), "created");
 }
 
 int macroNew(const Args& args) {
@@ -329,10 +331,12 @@ int macroNew(const Args& args) {
     if (const auto problem = macroNameProblem(name)) return fail("macro new", *problem, kExitBadInput);
     const auto p = preset ? parsePreset(*preset) : std::optional<uint8_t>(kCustomGamePreset);
     if (!p) return fail("macro new", "--preset takes a game number, 1 to 21", kExitBadInput);
+    const auto parsed = readParsedText("macro new", a.pos[1], code);
+    if (!parsed) return code;
     if (const auto refused = refuseWhileWindowRuns("macro new", a.force)) return *refused;
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
-    return importText("macro new", session, a.pos[1], name, std::nullopt, *p);
+    return storeText("macro new", session, *parsed, a.pos[1], name, std::nullopt, *p);
 }
 
 int macroImport(const Args& args) {
@@ -353,10 +357,15 @@ int macroImport(const Args& args) {
         if (const auto problem = macroNameProblem(*newName))
             return fail("macro import", *problem, kExitBadInput);
     }
+    const auto parsed = readParsedText("macro import", a.pos[0], code);
+    if (!parsed) return code;
+    if (!into && !newName && !parsed->name)
+        return fail("macro import", a.pos[0] + ": the text names no macro (add a name line or --name)",
+                    kExitBadInput);
     if (const auto refused = refuseWhileWindowRuns("macro import", a.force)) return *refused;
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
-    return importText("macro import", session, a.pos[0], newName, into, *p);
+    return storeText("macro import", session, *parsed, a.pos[0], newName, into, *p);
 }
 
 int macroRename(const Args& args) {

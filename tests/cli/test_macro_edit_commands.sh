@@ -89,6 +89,8 @@ run macro import "$tmp/a.txt"; check "import without a name" 2 $?
 contains "import without a name" "$tmp/err" "names no macro"
 run macro new Bad "$tmp/a.txt" --preset 22; check "preset out of range" 2 $?
 unchanged "bad input" before
+"$ctl" macro new Bad "$tmp/bad.txt" --data-dir "$tmp/never" 2>/dev/null
+[ -e "$tmp/never" ] && fail "a bad text set up a data folder"
 
 # A name two macros share must be given by id.
 run macro new Jump "$tmp/a.txt"; check "second Jump" 0 $?
