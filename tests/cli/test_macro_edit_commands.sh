@@ -136,7 +136,8 @@ mkdir -p "$tmp/fresh"
 (cd "$tmp/fresh/Z408" && find . -type f | sort | xargs sha256sum) | cmp -s "$tmp/backed" - || fail "restore into a new folder differs"
 
 # While the window holds its lock, changes are refused unless --force.
-flock -x "$tmp/run/Z408Driver.exe.lock" sleep 60 & lockpid=$!
+# -F: the lock holder is the sleep itself, so killing it frees the lock at once.
+flock -F -x "$tmp/run/Z408Driver.exe.lock" sleep 60 >/dev/null 2>&1 & lockpid=$!
 for _ in $(seq 50); do [ -e "$tmp/run/Z408Driver.exe.lock" ] && break; sleep 0.1; done
 sleep 0.2
 snapshot before
