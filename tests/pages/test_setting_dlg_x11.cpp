@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QTest>
 #include <cstdlib>
@@ -102,8 +103,15 @@ TEST_F(PickerX11Test, TheProgramChooserOpensInTheProgramsFolder) {
         if (!dialog || !dialog->isVisible()) return;
         answer.stop();
         folder = dialog->directory().absolutePath();
-        dialog->selectFile(QStringLiteral("env"));
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog checks the choice
+        // Accepted as a person's OK would be, without QFileDialog's own existence check: that
+        // reads the folder on a thread of its own and, when it has not yet, shows a "File not
+        // found" box that would wait for a person.
+        // Typed as a person would, whole, into the name box (selectFile() is applied later,
+        // once the dialog's folder thread has read the folder).
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("/usr/bin/env"));
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
     });
     answer.start();
     QTest::mouseClick(picker->advancedPage()->browseButton(1), Qt::LeftButton);
