@@ -14,24 +14,9 @@
 #include "desktop/pointer_settings_adapter.h"
 #include "device/mouse_transport.h"
 #include "platform/hidraw_backend.h"
+#include "shell/window_directory.h"
 
 using namespace z408;
-
-namespace {
-
-// The hook knows one window: the main window.
-class MainWindowSinks final : public WindowSinks {
-  public:
-    explicit MainWindowSinks(CZ119KDriverDlg& window) : window_(window) {}
-    MessageSink* sinkOf(WindowId id) override {
-        return id == CZ119KDriverDlg::kWindowId ? &window_.sink() : nullptr;
-    }
-
-  private:
-    CZ119KDriverDlg& window_;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -65,11 +50,14 @@ int main(int argc, char** argv) {
 
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
-    MainWindowSinks sinks(window);
+    // The main window for the whole run; the function picker adds its key page while it is open.
+    WindowDirectory hookWindows;
+    hookWindows.add(CZ119KDriverDlg::kWindowId, &window.sink());
     X11HookSource hookSource(context->intercepts());
-    InputHook hook(context->intercepts(), sinks, hookSource);
+    InputHook hook(context->intercepts(), hookWindows, hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });
+    window.setHookWindows(&hookWindows);
     DesktopSoftwareLauncher launcher;
     SoftwareFunctionDispatcher dispatcher(launcher, window.sink());
     window.setSoftwareFunctions(&dispatcher);

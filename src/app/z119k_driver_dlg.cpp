@@ -18,10 +18,13 @@
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
+#include "desktop/x11_keyboard_layout.h"
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "pages/dlg_led_set.h"
+#include "pages/dlg_main_set.h"
+#include "pages/setting_dlg.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
@@ -211,7 +214,16 @@ void CZ119KDriverDlg::createPages() {
     const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
     for (int i = 0; i < kTabCount; ++i) {
         CSkinPage* page = nullptr;
-        if (i == 1) {
+        if (i == 0) {
+            keyboardLayout_ = std::make_unique<desktop::X11KeyboardLayout>();
+            mainSet_ = new CDlgMainSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(),
+                                       ctx_.macroLibrary(), ctx_.notices(), keyboardLayout_.get(),
+                                       &sink_, this);
+            mainSet_->setPickerOpener([this](int button, const QString& current) {
+                return runPicker(button, current);
+            });
+            page = mainSet_;
+        } else if (i == 1) {
             ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), &sink_,
                                      this);
             page = ledSet_;
@@ -327,6 +339,19 @@ void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interc
     interceptsChanged_ = std::move(interceptsChanged);
 }
 
+std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString& currentFunction) {
+    const PickerContext context{QString::fromStdString(ctx_.programDirectory().string()),
+                                ctx_.language(),
+                                ctx_.macroLibrary(),
+                                hook_,
+                                hook_ ? hookWindows_ : nullptr,
+                                ctx_.notices(),
+                                *keyboardLayout_};
+    CSettingDlg picker(context, button, currentFunction, mainSet_);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.choice();
+}
+
 void CZ119KDriverDlg::installHooks() {
     // A second arrival (another interface, a second mouse) keeps the hooks it has.
     if (!hook_ || hook_->installed()) return;
@@ -430,6 +455,7 @@ void CZ119KDriverDlg::setTooltips() {
         profiles_[i]->SetTooltip(qs(s.text(kProfileTips[i])), true);
     }
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
+    mainSet_->refreshTooltips();
     stats_->refreshTooltips();
     support_->refreshTooltips();
     ledSet_->refreshTexts();
@@ -482,12 +508,14 @@ void CZ119KDriverDlg::selectProfile(int profile) {
 
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
-    pages_[0]->update();
+    if (mainSet_) mainSet_->refreshFromProfile();
     if (ledSet_) ledSet_->refreshLightingPage();
 }
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
+    // A line count still being typed goes into the profile before it is written.
+    if (ctx_.profiles().active().wheelLines() != -1) mainSet_->commitScrollLines();
     requestUpload();
 }
 

@@ -10,8 +10,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/dlg_info.h"
+#include "functions/assignment_rules.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
@@ -24,6 +26,7 @@ namespace z408 {
 
 class AppContext;
 class CDlgLEDSet;
+class CDlgMainSet;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -34,6 +37,8 @@ class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
 class CXPMenu;
+class KeyboardLayout;
+class WindowDirectory;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -60,6 +65,8 @@ class CZ119KDriverDlg : public QWidget {
     // upload has changed the intercepted buttons.
     void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
     void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
+    // The hook's windows, where the function picker enters its key page while it is open.
+    void setHookWindows(WindowDirectory* windows) { hookWindows_ = windows; }
     CDlgProgress& progressDialog() { return *progress_; }
 
     // What the controls and the message table do (public so the tests can drive them).
@@ -89,6 +96,7 @@ class CZ119KDriverDlg : public QWidget {
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
     CDlgLEDSet* lightingPage() const { return ledSet_; }
+    CDlgMainSet* settingsPage() const { return mainSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
@@ -138,6 +146,8 @@ class CZ119KDriverDlg : public QWidget {
     void createUpdateCheck();
     // The mouse's firmware version, for the support page.
     void readFirmwareVersion();
+    // Runs the function picker for a settings-page button; nothing when left without a choice.
+    std::optional<PickerChoice> runPicker(int button, const QString& currentFunction);
     void handOverToFirmwareBurner();
 
     AppContext& ctx_;
@@ -152,6 +162,9 @@ class CZ119KDriverDlg : public QWidget {
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
     CDlgLEDSet* ledSet_ = nullptr;
+    CDlgMainSet* mainSet_ = nullptr;
+    // Names the keys of combinations the settings page assigns.
+    std::unique_ptr<KeyboardLayout> keyboardLayout_;
     CDlgSts* stats_ = nullptr;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.
@@ -172,6 +185,7 @@ class CZ119KDriverDlg : public QWidget {
     QPointer<CDlgInfo> presenceBox_;
     bool removing_ = false;
     InputHook* hook_ = nullptr;
+    WindowDirectory* hookWindows_ = nullptr;
     std::function<void()> interceptsChanged_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;

@@ -11,6 +11,8 @@ namespace z408 {
 enum class ProgramText : int {
     CouldNotRead,  // %s the file, %s the reason
     CouldNotSave,  // %s the file, %s the reason
+    PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
+    MacroMissing,  // a button was to get a macro that is no longer in the library
     Count
 };
 

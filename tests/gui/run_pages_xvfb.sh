@@ -8,6 +8,7 @@
 set -euo pipefail
 GUI_TOOLS="xdotool import cmp od" GUI_DISPLAY_FROM=141
 source "$(dirname "$0")/xvfb_session.sh"
+source "$(dirname "$0")/z408_session.sh"
 
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"
@@ -18,17 +19,6 @@ press() {  # X Y BUTTON [COUNT]: inside the window
     for _ in $(seq "${4:-1}"); do xdotool click --delay 0 "$3"; sleep 0.05; done
     [ "$3" = 1 ] && lefts=$((lefts + ${4:-1}))
     return 0
-}
-wait_window() {  # NAME-REGEX: a visible window of that title appears
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
-    sleep 0.4
-}
-gone_window() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" >/dev/null || return 0
-        sleep 0.1
-    done
-    fail "window '$1' stayed open"
 }
 u32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
 
@@ -95,8 +85,7 @@ want="$lefts 2 3 4 2"
 echo "ok: clicks counted and saved at exit: $got, pointer travel $(u32 "$sts" 20) px"
 
 # A copy of the program laid out for Chinese, with Chinese chosen in the language popup.
-zh="$work/program-zh"
-chinese_program "$zh"
+chinese_program
 mkdir -p "$work/data-zh"
 start "$zh" "$work/data-zh"
 press 36 626 1      # the language button
