@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QThread>
 #include <QWindow>
 
 #include "app/app_context.h"
@@ -14,6 +15,7 @@
 #include "app/dlg_progress.h"
 #include "app/external_programs.h"
 #include "app/hint_texts.h"
+#include "app/open_dialogs.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -49,6 +51,9 @@ constexpr int kMenuIconConfig = 1012;
 constexpr int kMenuIconExit = 1011;
 constexpr int kTrayIconResource = 128;
 constexpr int kProgramUpdaterDelayMs = 3000;
+// How often, and how many times, an exit waits for the loops of closed dialogs to return.
+constexpr int kExitRetryMs = 10;
+constexpr int kMaxExitRetries = 300;
 
 // Rectangles as left, top, right, bottom with the right and bottom edges outside.
 constexpr QRect winRect(int l, int t, int r, int b) {
@@ -124,7 +129,7 @@ void CZ119KDriverDlg::initialise() {
     const QImage icon = loadResourceImage(kTrayIconResource);
     if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     seedDataDirectory(ctx_.programDirectory(), ctx_.dataDirectory());
-    ctx_.language().ApplyInstallationLanguage();
+    const int installationFlag = ctx_.language().ApplyInstallationLanguage();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     ctx_.notices().setParentWindow(this);
     ctx_.macros().loadMacroLibrary();
@@ -133,12 +138,17 @@ void CZ119KDriverDlg::initialise() {
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
     refreshPages();  // also without a mouse, when no bring-up refreshes them
-    profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
+    // An entry without the entry magic (a table that was lost and re-made) shows unselected,
+    // although its profile is the active one.
+    for (int e = 0; e < kProfileCount; ++e)
+        profiles_[static_cast<size_t>(e)]->setLatched(ctx_.profiles().table().shownSelected(e));
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);
     flag_->setGeometry(kFlagRect);
     flag_->setScaledContents(true);
+    // The installation language's flag stays when the saved choice names no language.
+    flag_->setPixmap(QPixmap::fromImage(loadResourceImage(installationFlag)));
     const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
     sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
 }
@@ -261,7 +271,7 @@ void CZ119KDriverDlg::createUpdateCheck() {
     if (url.empty()) return;  // the update button says that no server is configured
     workerNotices_ = std::make_unique<CrossThreadNotices>(ctx_.notices(), this);
     downloader_ = std::make_unique<desktop::CurlDownloader>();
-    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.programDirectory(), url, *downloader_,
+    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.dataDirectory(), url, *downloader_,
                                                      *workerNotices_, *support_);
     support_->setUpdateChecker(updateChecker_.get());
 }
@@ -276,7 +286,11 @@ void CZ119KDriverDlg::readFirmwareVersion() {
 
 void CZ119KDriverDlg::handOverToFirmwareBurner() {
     if (shutDown_) return;
-    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese());
+    std::filesystem::path image;
+    std::error_code ec;
+    if (updateChecker_ && std::filesystem::exists(updateChecker_->firmwareFile(), ec))
+        image = updateChecker_->firmwareFile();
+    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese(), image);
     requestExit();
 }
 
@@ -378,6 +392,8 @@ bool CZ119KDriverDlg::event(QEvent* event) {
 
 void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
     if (shutDown_) return;
+    // While ending, only a finished upload still counts (its profile is saved); nothing opens.
+    if (exitRequested_ && msg != Msg::UploadDone) return;
     switch (msg) {
         case Msg::LanguageSelect:
             languageSelected(wParam, lParam);
@@ -501,9 +517,12 @@ void CZ119KDriverDlg::showTab(int tab) {
 
 void CZ119KDriverDlg::selectProfile(int profile) {
     if (profile < 1 || profile > kProfileCount) return;
+    // A profile whose file is missing or invalid is not taken: the buttons keep showing the
+    // profile that stays active, the one the next Apply writes.
+    if (!ctx_.profiles().selectProfile(profile - 1)) return;
     for (int i = 1; i <= kProfileCount; ++i)
         profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
-    if (ctx_.profiles().selectProfile(profile - 1)) refreshPages();
+    refreshPages();
 }
 
 void CZ119KDriverDlg::refreshPages() {
@@ -564,13 +583,32 @@ bool CZ119KDriverDlg::trayUsable() const {
 
 void CZ119KDriverDlg::requestExit() {
     if (shutDown_) return;
+    exitRequested_ = true;
+    if (progress_) progress_->finish();
+    closeOpenDialogs(this);
+    // Called from inside a dialog's or a menu's loop, the shutdown would destroy widgets that are
+    // still on the stack: wait until every loop over the main one has returned.
+    if (QThread::currentThread()->loopLevel() > mainLoopLevel_) {
+        if (++exitRetries_ > kMaxExitRetries) {
+            // A loop that is not a dialog's: make every loop return.
+            QCoreApplication::exit(0);
+            return;
+        }
+        QTimer::singleShot(kExitRetryMs, this, &CZ119KDriverDlg::requestExit);
+        return;
+    }
     shutdown();
     emit finished();
+}
+
+void CZ119KDriverDlg::saveForSessionEnd() {
+    if (stats_) stats_->saveStatistics();
 }
 
 void CZ119KDriverDlg::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    exitRequested_ = true;
     arrivalRetry_.stop();
     if (progress_) progress_->finish();
     if (languagePopup_) languagePopup_->close();
@@ -600,7 +638,7 @@ void CZ119KDriverDlg::shutdown() {
 }
 
 void CZ119KDriverDlg::deviceArrived(const QString& path) {
-    if (shutDown_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
     CUSBDriver* driver = ctx_.driver();
     // One mouse announces itself through several interfaces: one reopening is enough, and an
     // open link (a second mouse) keeps the hooks and the link it has.
@@ -623,8 +661,10 @@ void CZ119KDriverDlg::tryArrivalOpen() {
 }
 
 void CZ119KDriverDlg::deviceRemoved(const QString& path) {
-    if (shutDown_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
     removing_ = true;
+    // The notice comes alone: whatever was open belongs to a program that is ending.
+    closeOpenDialogs(this);
     arrivalRetry_.stop();
     if (ctx_.driver()) ctx_.driver()->Close();
     removeHooks();

@@ -76,8 +76,16 @@ class CZ119KDriverDlg : public QWidget {
     void restoreDefaults();
     void hideToTray();
     void showFromTray();
-    // "Exit", SIGTERM and the end of the session: the shutdown sequence, then the program ends.
+    // Every way of ending ("Exit", the signals, the session's end, the mouse removed) comes here:
+    // open dialogs and menus are closed, and once their loops have returned the shutdown
+    // sequence runs once and finished() is emitted.
     void requestExit();
+    bool exitRequested() const { return exitRequested_; }
+    // main() runs the window inside QApplication::exec(): the loop level where shutting down
+    // leaves no modal loop on the stack (0, the default, where no loop runs at all).
+    void setMainLoopLevel(int level) { mainLoopLevel_ = level; }
+    // The desktop session asks for the data to be saved; the program goes on.
+    void saveForSessionEnd();
     // A USB device interface came or went; `path` is its interface path text.
     void deviceArrived(const QString& path);
     void deviceRemoved(const QString& path);
@@ -92,6 +100,8 @@ class CZ119KDriverDlg : public QWidget {
     CGDIBitmapBtn* closeButton() const { return close_; }
     CGDIBitmapBtn* minimiseButton() const { return minimise_; }
     CGDIBitmapBtn* languageButton() const { return language_; }
+    // Control 1010: the flag of the language in force.
+    QLabel* languageFlag() const { return flag_; }
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
@@ -189,6 +199,9 @@ class CZ119KDriverDlg : public QWidget {
     std::function<void()> interceptsChanged_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;
+    bool exitRequested_ = false;
+    int mainLoopLevel_ = 0;
+    int exitRetries_ = 0;
 };
 
 }  // namespace z408

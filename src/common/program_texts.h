@@ -13,6 +13,10 @@ enum class ProgramText : int {
     CouldNotSave,  // %s the file, %s the reason
     PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
     MacroMissing,  // a button was to get a macro that is no longer in the library
+    NoUpdateServer,
+    NoWebSite,
+    UpdateCheckFailed,  // %s the reason
+    UpdateServerSilent,
     Count
 };
 

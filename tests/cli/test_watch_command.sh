@@ -3,15 +3,7 @@
 # other client (xev on the root window stands in for every other program).
 set -euo pipefail
 ctl=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../work_session.sh"
 
 Xvfb -displayfd 3 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
