@@ -16,6 +16,7 @@
 #include "app/external_programs.h"
 #include "app/hint_texts.h"
 #include "app/open_dialogs.h"
+#include "common/file_io.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -522,6 +523,26 @@ void CZ119KDriverDlg::selectProfile(int profile) {
     if (!ctx_.profiles().selectProfile(profile - 1)) return;
     for (int i = 1; i <= kProfileCount; ++i)
         profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
+    refreshPages();
+}
+
+bool CZ119KDriverDlg::hasUnsavedEdits(int entry) const {
+    return ctx_.profiles().unsavedEdits(entry);
+}
+
+void CZ119KDriverDlg::profilesChangedOnDisk(int entry) {
+    ProfileStore& store = ctx_.profiles();
+    ProfileTable onDisk;
+    std::vector<uint8_t> bytes;
+    if (readFilePrefix(store.tablePath(), kTableSize, bytes)) onDisk.assign(bytes);
+    int activeOnDisk = store.activeEntry();
+    for (int e = kProfileCount - 1; e >= 0; --e)
+        if (onDisk.shownSelected(e)) activeOnDisk = e;
+    // Another entry changed while this one stays active: it is read when it is chosen.
+    if (entry != store.activeEntry() && activeOnDisk == store.activeEntry()) return;
+    store.loadTableAndActiveProfile();
+    for (int e = 0; e < kProfileCount; ++e)
+        profiles_[static_cast<size_t>(e)]->setLatched(e == store.activeEntry());
     refreshPages();
 }
 

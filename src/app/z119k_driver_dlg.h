@@ -72,6 +72,11 @@ class CZ119KDriverDlg : public QWidget {
     // What the controls and the message table do (public so the tests can drive them).
     void showTab(int tab);            // 1..5
     void selectProfile(int profile);  // 1..5
+    // z408ctl asks before it changes profile entry `entry` (0..4) on disk.
+    bool hasUnsavedEdits(int entry) const;
+    // z408ctl changed entry `entry` or the table on disk: the active profile is read again when
+    // it is the one changed or another became active, and the pages show it.
+    void profilesChangedOnDisk(int entry);
     void apply();
     void restoreDefaults();
     void hideToTray();

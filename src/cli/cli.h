@@ -1,11 +1,13 @@
 #pragma once
 // z408ctl: commands, their help, and how they talk to the user on a terminal.
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/user_notices.h"
+#include "config/profile_settings.h"
 
 namespace z408::cli {
 
@@ -70,7 +72,18 @@ private:
 // Prints "z408ctl NAME: message" to stderr and returns the code.
 int fail(std::string_view command, std::string_view message, int code);
 
+// The Apply button: profile `profileNumber` (1..5; 0 the active one) of the data directory `dir`
+// written into the mouse, the pointer settings applied unless `noPointer`, and the profile and
+// table saved. Messages name `command`.
+int applyProfile(std::string_view command, const std::filesystem::path& dir, int profileNumber,
+                 bool noPointer);
+
+// Reads a profile file the way the program does (up to the record's size, magic required);
+// a message naming `command` and kExitBadInput when it is none.
+int readProfileFile(std::string_view command, const std::string& path, ProfileSettings& out);
+
 void registerProfileCommands(CommandRegistry& registry);
+void registerProfileEditCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
 void registerLangCommands(CommandRegistry& registry);
