@@ -74,5 +74,10 @@ differs cli-profile-before cli-profile-after "520x40+320+600" ||
     fail "the window did not switch to profile 3"
 echo "ok: the window switched to the profile z408ctl selected"
 
+# A second start still only wakes the first over the same socket, and ends.
+timeout 20 "$build/bin/z408" >"$work/second.log" 2>&1 || fail "the second start did not end cleanly"
+kill -0 "$main" || fail "the first program ended"
+echo "ok: a second start wakes the first and ends"
+
 stop
 echo "all z408ctl window checks passed"
