@@ -145,6 +145,39 @@ int finish(const CommonOptions& o, int entry) {
     return code;
 }
 
+// A command on one profile of the data folder: its options and arguments, and the profile.
+struct EntryCommand {
+    CommonOptions o;
+    std::vector<std::string> pos;
+    TerminalNotices notices;
+    std::unique_ptr<ProfileStore> store;
+    int entry = 0;
+    ProfileSettings profile;
+    MacroIdList ids{};
+};
+
+// Scans the options and the arguments (exactly `count` of them; any number for -1).
+bool scanEntryCommand(ArgScanner& scan, EntryCommand& c, bool withApply, int count, int& code) {
+    if (!scanCommon(scan, c.o, withApply, code)) return false;
+    std::string error;
+    if (!scan.positionals(c.pos, error)) {
+        code = fail(c.o.command, error, kExitBadInput);
+        return false;
+    }
+    if (count >= 0 && c.pos.size() != static_cast<size_t>(count)) {
+        code = fail(c.o.command, count == 1 ? "expects one FILE" : "expects arguments", kExitBadInput);
+        return false;
+    }
+    return true;
+}
+
+// The data folder set up, and the profile of the active entry or of --profile N loaded.
+bool loadEntryCommand(EntryCommand& c, int& code) {
+    c.store = openStore(c.o.dataDir, c.notices);
+    c.entry = c.o.profile ? c.o.profile - 1 : c.store->activeEntry();
+    return loadEntry(*c.store, c.entry, c.profile, c.ids, c.o.command, code);
+}
+
 MacroLibrary readMacroLibrary(const std::filesystem::path& dir) {
     MacroLibrary library;
     std::vector<uint8_t> bytes;
@@ -162,17 +195,15 @@ int32_t interfaceLanguage(const std::filesystem::path& dir) {
 }
 
 int profileSet(const Args& args) {
-    CommonOptions o;
-    o.command = "profile set";
+    EntryCommand c;
+    c.o.command = "profile set";
     ArgScanner scan(args);
     std::string file;
     const bool haveFile = scan.value("--file", file);
     int code = kExitOk;
-    if (!scanCommon(scan, o, true, code)) return code;
-    std::vector<std::string> words;
-    std::string error;
-    if (!scan.positionals(words, error)) return fail(o.command, error, kExitBadInput);
-    if (words.empty()) return fail(o.command, "expects a SETTING and its VALUE", kExitBadInput);
+    if (!scanEntryCommand(scan, c, true, -1, code)) return code;
+    const CommonOptions& o = c.o;
+    if (c.pos.empty()) return fail(o.command, "expects a SETTING and its VALUE", kExitBadInput);
     if (haveFile && (o.profile != 0 || o.apply))
         return fail(o.command, "--file goes with neither --profile nor --apply", kExitBadInput);
 
@@ -180,52 +211,43 @@ int profileSet(const Args& args) {
     MacroLibrary library = readMacroLibrary(o.dataDir);
     context.macros = &library;
     context.languageId = interfaceLanguage(o.dataDir);
+    const auto refused = [&](const EditResult& r) {
+        return fail(o.command, r.message,
+                    r.status == EditStatus::Refused ? kExitFailed : kExitBadInput);
+    };
 
     if (haveFile) {
         // A profile file of its own: no table holds its macro ids.
-        ProfileSettings profile;
-        if (int rc = readProfileFile(o.command, file, profile); rc != kExitOk) return rc;
-        MacroIdList ids{};
-        const EditResult r = applySetting(profile, ids, words, context);
-        if (r.status != EditStatus::Done)
-            return fail(o.command, r.message,
-                        r.status == EditStatus::Refused ? kExitFailed : kExitBadInput);
-        const FileResult w = writeFileAtomic(file, profile.image());
+        if (int rc = readProfileFile(o.command, file, c.profile); rc != kExitOk) return rc;
+        const EditResult r = applySetting(c.profile, c.ids, c.pos, context);
+        if (r.status != EditStatus::Done) return refused(r);
+        const FileResult w = writeFileAtomic(file, c.profile.image());
         if (!w) return fail(o.command, "cannot write " + file + ": " + w.describe(), kExitFailed);
         return kExitOk;
     }
 
-    TerminalNotices notices;
-    const auto store = openStore(o.dataDir, notices);
-    const int entry = o.profile ? o.profile - 1 : store->activeEntry();
-    ProfileSettings profile;
-    MacroIdList ids{};
-    if (!loadEntry(*store, entry, profile, ids, o.command, code)) return code;
-    const EditResult r = applySetting(profile, ids, words, context);
-    if (r.status != EditStatus::Done)
-        return fail(o.command, r.message,
-                    r.status == EditStatus::Refused ? kExitFailed : kExitBadInput);
-    if (!windowAllowsChange(o, entry, code)) return code;
-    if (!saveEntry(*store, entry, profile, ids, o.command, code)) return code;
-    return finish(o, entry);
+    if (!loadEntryCommand(c, code)) return code;
+    const EditResult r = applySetting(c.profile, c.ids, c.pos, context);
+    if (r.status != EditStatus::Done) return refused(r);
+    if (!windowAllowsChange(o, c.entry, code)) return code;
+    if (!saveEntry(*c.store, c.entry, c.profile, c.ids, o.command, code)) return code;
+    return finish(o, c.entry);
 }
 
 int profileSelect(const Args& args) {
-    CommonOptions o;
-    o.command = "profile select";
+    EntryCommand c;
+    c.o.command = "profile select";
     ArgScanner scan(args);
     int code = kExitOk;
-    if (!scanCommon(scan, o, true, code)) return code;
-    std::vector<std::string> pos;
-    std::string error;
-    if (!scan.positionals(pos, error)) return fail(o.command, error, kExitBadInput);
+    if (!scanEntryCommand(scan, c, true, -1, code)) return code;
+    const CommonOptions& o = c.o;
+    const std::vector<std::string>& pos = c.pos;
     if (o.profile != 0) return fail(o.command, "takes the profile as N, not --profile", kExitBadInput);
     if (pos.size() != 1 || pos[0].size() != 1 || pos[0][0] < '1' || pos[0][0] > '5')
         return fail(o.command, "expects one profile number from 1 to 5", kExitBadInput);
     const int entry = pos[0][0] - '1';
 
-    TerminalNotices notices;
-    const auto store = openStore(o.dataDir, notices);
+    const auto store = openStore(o.dataDir, c.notices);
     // The profile being left is the one whose unsaved edits the window would drop.
     if (!windowAllowsChange(o, store->activeEntry(), code)) return code;
     // As the profile buttons: an invalid profile file is not taken. A missing one is made with
@@ -240,54 +262,34 @@ int profileSelect(const Args& args) {
 }
 
 int profileImport(const Args& args) {
-    CommonOptions o;
-    o.command = "profile import";
+    EntryCommand c;
+    c.o.command = "profile import";
     ArgScanner scan(args);
     int code = kExitOk;
-    if (!scanCommon(scan, o, true, code)) return code;
-    std::vector<std::string> pos;
-    std::string error;
-    if (!scan.positionals(pos, error)) return fail(o.command, error, kExitBadInput);
-    if (pos.size() != 1) return fail(o.command, "expects one FILE", kExitBadInput);
-
-    TerminalNotices notices;
-    const auto store = openStore(o.dataDir, notices);
-    const int entry = o.profile ? o.profile - 1 : store->activeEntry();
-    ProfileSettings profile;
-    MacroIdList ids{};
-    if (!loadEntry(*store, entry, profile, ids, o.command, code)) return code;
+    if (!scanEntryCommand(scan, c, true, 1, code) || !loadEntryCommand(c, code)) return code;
+    const std::string& file = c.pos[0];
     // The same check as the support page's import; the buttons' macro ids stay as they were.
-    if (int rc = readProfileFile(o.command, pos[0], profile); rc != kExitOk) return rc;
-    if (!windowAllowsChange(o, entry, code)) return code;
-    if (!saveEntry(*store, entry, profile, ids, o.command, code)) return code;
-    std::printf("%s\n", formatText(kImportSuccessText, {pos[0]}).c_str());
-    return finish(o, entry);
+    if (int rc = readProfileFile(c.o.command, file, c.profile); rc != kExitOk) return rc;
+    if (!windowAllowsChange(c.o, c.entry, code)) return code;
+    if (!saveEntry(*c.store, c.entry, c.profile, c.ids, c.o.command, code)) return code;
+    std::printf("%s\n", formatText(kImportSuccessText, {file}).c_str());
+    return finish(c.o, c.entry);
 }
 
 int profileExport(const Args& args) {
-    CommonOptions o;
-    o.command = "profile export";
+    EntryCommand c;
+    c.o.command = "profile export";
     ArgScanner scan(args);
     int code = kExitOk;
-    if (!scanCommon(scan, o, false, code)) return code;
-    std::vector<std::string> pos;
-    std::string error;
-    if (!scan.positionals(pos, error)) return fail(o.command, error, kExitBadInput);
-    if (pos.size() != 1) return fail(o.command, "expects one FILE", kExitBadInput);
-
-    TerminalNotices notices;
-    const auto store = openStore(o.dataDir, notices);
-    const int entry = o.profile ? o.profile - 1 : store->activeEntry();
-    ProfileSettings profile;
-    MacroIdList ids{};
-    if (!loadEntry(*store, entry, profile, ids, o.command, code)) return code;
+    if (!scanEntryCommand(scan, c, false, 1, code) || !loadEntryCommand(c, code)) return code;
+    const std::string& file = c.pos[0];
     // Success only when the whole record reached the disk.
-    const FileResult w = writeFileAtomic(pos[0], profile.image());
+    const FileResult w = writeFileAtomic(file, c.profile.image());
     if (!w) {
-        std::fprintf(stderr, "%s\n", formatText(kExportFailedText, {pos[0]}).c_str());
-        return fail(o.command, w.describe(), kExitFailed);
+        std::fprintf(stderr, "%s\n", formatText(kExportFailedText, {file}).c_str());
+        return fail(c.o.command, w.describe(), kExitFailed);
     }
-    std::printf("%s\n", formatText(kExportSuccessText, {pos[0]}).c_str());
+    std::printf("%s\n", formatText(kExportSuccessText, {file}).c_str());
     return kExitOk;
 }
 

@@ -52,6 +52,17 @@ inline void pickerChoice(PageState& s, PickerChoice choice) {
     assignFunction(s.profile, s.macroIds, choice, context);
 }
 
+// The advanced page with row `row` (0 sound, 1 program, 2 file, 3 folder) chosen for a path.
+inline void softwareChoice(PageState& s, int button, size_t row, std::u16string path) {
+    SoftwareRows rows;
+    rows.chosen[row] = true;
+    rows.paths[row] = std::move(path);
+    PickerChoice c;
+    c.button = button;
+    fillSoftwareChoice(rows, c);
+    pickerChoice(s, c);
+}
+
 // DPI buttons clicked until exactly `wanted` are on, turning some off before others go on (at
 // most seven stay on, and the last one on cannot be turned off).
 inline void clickDpiTo(PageState& s, std::vector<uint32_t> wanted) {
@@ -99,25 +110,9 @@ inline std::vector<SettingStep> everySetting() {
                  pickerChoice(s, c);
              }},
         Step{{"button", "middle", "program", "/bin/sh"},
-             [](PageState& s) {
-                 SoftwareRows rows;
-                 rows.chosen[1] = true;
-                 rows.paths[1] = u"/bin/sh";
-                 PickerChoice c;
-                 c.button = 1;
-                 fillSoftwareChoice(rows, c);
-                 pickerChoice(s, c);
-             }},
+             [](PageState& s) { softwareChoice(s, 1, 1, u"/bin/sh"); }},
         Step{{"button", "wheel-down", "folder", "/tmp"},
-             [](PageState& s) {
-                 SoftwareRows rows;
-                 rows.chosen[3] = true;
-                 rows.paths[3] = u"/tmp";
-                 PickerChoice c;
-                 c.button = 6;
-                 fillSoftwareChoice(rows, c);
-                 pickerChoice(s, c);
-             }},
+             [](PageState& s) { softwareChoice(s, 6, 3, u"/tmp"); }},
         Step{{"button", "right", "disable"},
              [](PageState& s) {
                  PickerChoice c;
