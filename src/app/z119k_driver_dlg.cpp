@@ -406,6 +406,7 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             if (interceptsChanged_) interceptsChanged_();
             ctx_.profiles().saveAfterUpload();
             if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
+            reloadDeferredProfiles();
             break;
         case Msg::UploadFailed: {
             // The dialog would otherwise wait for a 100 that never comes.
@@ -415,6 +416,7 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             ctx_.notices().info(std::string(text));
             if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
             apply_->setDown(false);
+            reloadDeferredProfiles();
             break;
         }
         case Msg::TrayNotify:
@@ -527,10 +529,21 @@ void CZ119KDriverDlg::selectProfile(int profile) {
 }
 
 bool CZ119KDriverDlg::hasUnsavedEdits(int entry) const {
+    // An upload under way saves the active profile when it ends, over whatever was written.
+    if (entry == ctx_.profiles().activeEntry() && uploading()) return true;
     return ctx_.profiles().unsavedEdits(entry);
 }
 
+bool CZ119KDriverDlg::uploading() const {
+    return ctx_.uploader() && !ctx_.uploader()->uploadReady();
+}
+
 void CZ119KDriverDlg::profilesChangedOnDisk(int entry) {
+    // The uploader reads the active profile until its upload is handled: read again afterwards.
+    if (uploading()) {
+        reloadAfterUpload_ = true;
+        return;
+    }
     ProfileStore& store = ctx_.profiles();
     ProfileTable onDisk;
     std::vector<uint8_t> bytes;
@@ -544,6 +557,12 @@ void CZ119KDriverDlg::profilesChangedOnDisk(int entry) {
     for (int e = 0; e < kProfileCount; ++e)
         profiles_[static_cast<size_t>(e)]->setLatched(e == store.activeEntry());
     refreshPages();
+}
+
+void CZ119KDriverDlg::reloadDeferredProfiles() {
+    if (!reloadAfterUpload_) return;
+    reloadAfterUpload_ = false;
+    profilesChangedOnDisk(ctx_.profiles().activeEntry());
 }
 
 void CZ119KDriverDlg::refreshPages() {

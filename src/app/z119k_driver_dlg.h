@@ -149,6 +149,9 @@ class CZ119KDriverDlg : public QWidget {
     void setHint(int number);
     void pointerMovedTo(const QPoint& pos);
     void refreshPages();
+    bool uploading() const;
+    // Reads the profiles again when z408ctl changed them during an upload.
+    void reloadDeferredProfiles();
     void requestUpload();
     void tryArrivalOpen();
     void showPresenceBox(const QString& text);
@@ -177,6 +180,7 @@ class CZ119KDriverDlg : public QWidget {
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
     CDlgLEDSet* ledSet_ = nullptr;
+    bool reloadAfterUpload_ = false;
     CDlgMainSet* mainSet_ = nullptr;
     // Names the keys of combinations the settings page assigns.
     std::unique_ptr<KeyboardLayout> keyboardLayout_;

@@ -1021,6 +1021,25 @@ TEST_F(WindowTest, ProfilesChangedOnDiskAreShownAndUnsavedEditsAreOwned) {
     EXPECT_EQ(context_->profiles().activeEntry(), 2);
     EXPECT_TRUE(window_->profileButton(3)->latched());
     EXPECT_FALSE(window_->profileButton(1)->latched());
+
+    // During an upload the uploader reads the active profile: the window owns it (an upload's
+    // end saves it) and reads the files only once the upload is handled.
+    bool unsavedDuringUpload = false;
+    uint32_t modeDuringUpload = 0;
+    onNextModal([&](QWidget*) {
+        unsavedDuringUpload = window_->hasUnsavedEdits(2);
+        window_->profilesChangedOnDisk(2);
+        modeDuringUpload = context_->profiles().active().lightingMode();
+    });
+    context_->profiles().active().setLightingMode(4);
+    window_->apply();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    EXPECT_TRUE(unsavedDuringUpload);
+    EXPECT_EQ(modeDuringUpload, 4u);
+    EXPECT_FALSE(window_->hasUnsavedEdits(2));
+    EXPECT_TRUE(lighting->modeButton(4)->latched());
 }
 
 }  // namespace
