@@ -187,10 +187,10 @@ MacroLibrary readMacroLibrary(const std::filesystem::path& dir) {
 
 // The interface language of the data directory: the page's messages and built-in names follow it.
 int32_t interfaceLanguage(const std::filesystem::path& dir) {
-    TerminalNotices quiet;
+    TerminalNotices notices;
     std::vector<uint8_t> probe;
     if (!readFilePrefix(dir / kLanguageChoiceFile, 4, probe)) return kLanguageEnglish;
-    const int32_t id = ReadLanguageChoice(dir, quiet);
+    const int32_t id = ReadLanguageChoice(dir, notices);
     return languageById(id) ? id : kLanguageEnglish;
 }
 
