@@ -15,7 +15,6 @@
 #include "desktop/pointer_settings_adapter.h"
 #include "device/mouse_transport.h"
 #include "platform/hidraw_backend.h"
-#include "shell/window_directory.h"
 
 using namespace z408;
 
@@ -50,14 +49,12 @@ int main(int argc, char** argv) {
 
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
-    // The main window for the whole run; the function picker adds its key page while it is open.
-    WindowDirectory hookWindows;
-    hookWindows.add(CZ119KDriverDlg::kWindowId, &window.sink());
-    X11HookSource hookSource(context->intercepts());
-    InputHook hook(context->intercepts(), hookWindows, hookSource);
+    // The main window and its macro page for the whole run; the function picker adds its key
+    // page while it is open.
+    X11HookSource hookSource(context->notices());
+    InputHook hook(context->intercepts(), window.hookWindows(), hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });
-    window.setHookWindows(&hookWindows);
     DesktopSoftwareLauncher launcher;
     SoftwareFunctionDispatcher dispatcher(launcher, window.sink());
     window.setSoftwareFunctions(&dispatcher);

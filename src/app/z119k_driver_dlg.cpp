@@ -25,11 +25,14 @@
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
-#include "pages/dlg_led_set.h"
+#include "macros/game_presets.h"
 #include "pages/dlg_main_set.h"
 #include "pages/setting_dlg.h"
+#include "pages/dlg_led_set.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
+#include "pages/macro_page_hook.h"
 #include "pages/skin_page.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -105,6 +108,28 @@ QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The macro page records through the system-wide hook, which sees the desktop's keys only when
+// it runs and the window is not a native Wayland client (X11 sees no Wayland input).
+class WindowMacroPageHook final : public MacroPageHook {
+  public:
+    explicit WindowMacroPageHook(InputHook*& hook) : hook_(hook) {}
+    bool seesDesktopKeys() const override {
+        return hook_ && hook_->installed() &&
+               !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+    void forwardKeysToPage() override {
+        if (!hook_) return;
+        hook_->setTarget(CZ119KDriverDlg::kMacroPageId);
+        hook_->setForwarding(true, false);
+    }
+    void forwardingOff() override {
+        if (hook_) hook_->setForwarding(false, false);
+    }
+
+  private:
+    InputHook*& hook_;
+};
+
 }  // namespace
 
 CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
@@ -119,6 +144,7 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
     programUpdaterTimer_.setInterval(kProgramUpdaterDelayMs);
     connect(&programUpdaterTimer_, &QTimer::timeout, this,
             [this] { startProgramUpdater(ctx_.programDirectory()); });
+    hookWindows_.add(kWindowId, &sink_);
 }
 
 CZ119KDriverDlg::~CZ119KDriverDlg() {
@@ -173,6 +199,7 @@ void CZ119KDriverDlg::createControls() {
     connect(minimise_, &QAbstractButton::clicked, this, [this] {
         showMinimized();
         forwardingOff();
+        macro_->leavePage();
     });
     connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
     connect(language_, &QAbstractButton::clicked, this, [this] {
@@ -243,6 +270,13 @@ void CZ119KDriverDlg::createPages() {
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
             page = stats_;
+        } else if (i == 2) {
+            macroHook_ = std::make_unique<WindowMacroPageHook>(hook_);
+            macro_ =
+                new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
+                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
+            hookWindows_.add(kMacroPageId, &macro_->sink());
+            page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
                                        ctx_.profiles(), &sink_, this);
@@ -257,6 +291,7 @@ void CZ119KDriverDlg::createPages() {
         pages_[static_cast<size_t>(i)] = page;
     }
     stats_->initialise();
+    macro_->fillForPreset(kCustomGamePreset);
     createUpdateCheck();
     progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
     showTab(1);
@@ -359,7 +394,7 @@ std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString
                                 ctx_.language(),
                                 ctx_.macroLibrary(),
                                 hook_,
-                                hook_ ? hookWindows_ : nullptr,
+                                hook_ ? &hookWindows_ : nullptr,
                                 ctx_.notices(),
                                 *keyboardLayout_};
     CSettingDlg picker(context, button, currentFunction, mainSet_);
@@ -477,6 +512,7 @@ void CZ119KDriverDlg::setTooltips() {
     mainSet_->refreshTooltips();
     stats_->refreshTooltips();
     support_->refreshTooltips();
+    macro_->refreshTexts();
     ledSet_->refreshTexts();
 }
 
@@ -507,6 +543,7 @@ void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
 
 void CZ119KDriverDlg::showTab(int tab) {
     if (tab < 1 || tab > kTabCount) return;
+    if (tab != 3 && macro_) macro_->leavePage();
     for (int i = 1; i <= kTabCount; ++i) {
         tabs_[static_cast<size_t>(i - 1)]->setLatched(i == tab);
         pages_[static_cast<size_t>(i - 1)]->setVisible(i == tab);
@@ -567,12 +604,13 @@ void CZ119KDriverDlg::reloadDeferredProfiles() {
 
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
-    if (mainSet_) mainSet_->refreshFromProfile();
+    mainSet_->refreshFromProfile();
     if (ledSet_) ledSet_->refreshLightingPage();
 }
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
+    macro_->normaliseLoopCount();
     // A line count still being typed goes into the profile before it is written.
     if (ctx_.profiles().active().wheelLines() != -1) mainSet_->commitScrollLines();
     requestUpload();
@@ -608,6 +646,8 @@ void CZ119KDriverDlg::hideToTray() {
     }
     hide();
     forwardingOff();
+    // A recording cannot go on unseen: it ends and is kept.
+    macro_->leavePage();
 }
 
 void CZ119KDriverDlg::showFromTray() {
@@ -665,12 +705,17 @@ void CZ119KDriverDlg::shutdown() {
     if (updateChecker_) updateChecker_->stopThread();
     if (support_) support_->setUpdateChecker(nullptr);
     updateChecker_.reset();
-    // The statistics page saves its counters as it goes.
+    // A recording still running is kept; the statistics page saves its counters as it goes.
+    if (macro_) {
+        macro_->leavePage();
+        hookWindows_.remove(kMacroPageId, &macro_->sink());
+    }
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;
     }
     stats_ = nullptr;
+    macro_ = nullptr;
     support_ = nullptr;
     ledSet_ = nullptr;
     ctx_.stopDevice();

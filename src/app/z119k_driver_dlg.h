@@ -17,6 +17,7 @@
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
+#include "shell/window_directory.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/message_event.h"
 
@@ -25,8 +26,9 @@ class QLabel;
 namespace z408 {
 
 class AppContext;
-class CDlgLEDSet;
 class CDlgMainSet;
+class CDlgLEDSet;
+class CDlgMacro;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -38,7 +40,7 @@ class CIrrButton;
 class CSkinPage;
 class CXPMenu;
 class KeyboardLayout;
-class WindowDirectory;
+class MacroPageHook;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -59,6 +61,12 @@ class CZ119KDriverDlg : public QWidget {
 
     // The hook's number for this window.
     static constexpr WindowId kWindowId = WindowId{1};
+    // The hook's number for the macro page, which records through it.
+    static constexpr WindowId kMacroPageId = WindowId{3};
+    // Where the hook's messages for one of its windows go; null for a window that is gone.
+    MessageSink* hookSink(WindowId window) { return hookWindows_.sinkOf(window); }
+    // The hook's windows: this window, its macro page, and the picker's key page while it is open.
+    WindowDirectory& hookWindows() { return hookWindows_; }
 
     MessageSink& sink() { return sink_; }
     // The system-wide input hook (none where the desktop offers none) and what to call when the
@@ -66,7 +74,6 @@ class CZ119KDriverDlg : public QWidget {
     void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
     void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
     // The hook's windows, where the function picker enters its key page while it is open.
-    void setHookWindows(WindowDirectory* windows) { hookWindows_ = windows; }
     CDlgProgress& progressDialog() { return *progress_; }
 
     // What the controls and the message table do (public so the tests can drive them).
@@ -110,9 +117,10 @@ class CZ119KDriverDlg : public QWidget {
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
-    CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgMainSet* settingsPage() const { return mainSet_; }
+    CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
+    CDlgMacro* macroPage() const { return macro_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
     UpdateChecker* updateChecker() const { return updateChecker_.get(); }
@@ -179,12 +187,14 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
-    CDlgLEDSet* ledSet_ = nullptr;
     bool reloadAfterUpload_ = false;
     CDlgMainSet* mainSet_ = nullptr;
     // Names the keys of combinations the settings page assigns.
     std::unique_ptr<KeyboardLayout> keyboardLayout_;
+    CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
+    CDlgMacro* macro_ = nullptr;
+    std::unique_ptr<MacroPageHook> macroHook_;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.
     std::unique_ptr<CrossThreadNotices> workerNotices_;
@@ -204,7 +214,7 @@ class CZ119KDriverDlg : public QWidget {
     QPointer<CDlgInfo> presenceBox_;
     bool removing_ = false;
     InputHook* hook_ = nullptr;
-    WindowDirectory* hookWindows_ = nullptr;
+    WindowDirectory hookWindows_;
     std::function<void()> interceptsChanged_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;

@@ -12,6 +12,7 @@
 #include "config/profile_store.h"
 #include "desktop/process_runner.h"
 #include "i18n/language_context.h"
+#include "pages/skin_controls.h"
 #include "shell/device_bring_up.h"
 #include "skin/skin_layout.h"
 #include "update/update_description.h"
@@ -45,10 +46,6 @@ const QRect kProgramVersionBox(127, 169, 247, 192);
 const QRect kFirmwareVersionBox(440, 169, 515, 192);
 const QColor kVersionColour(193, 210, 238, 255);
 constexpr int kVersionFontCell = 19;
-
-QRect toQRect(const skin::Rect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 std::filesystem::path localPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());

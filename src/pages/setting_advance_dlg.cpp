@@ -69,6 +69,7 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(const QString& programDirectory, bool c
     }
     releaseStateImages();
     setTooltips();
+    chooser_ = [this](int row) { return askForPath(row, window()); };
 }
 
 uint32_t CSetting_AdvanceDlg::softwareValue(int row) const {
@@ -130,12 +131,12 @@ QString CSetting_AdvanceDlg::startFolder(int row) {
     }
 }
 
-QString CSetting_AdvanceDlg::askForPath(int row) {
+QString CSetting_AdvanceDlg::askForPath(int row, QWidget* owner) {
     if (row == Folder)
-        return QFileDialog::getExistingDirectory(nullptr, QString(), startFolder(row));
+        return QFileDialog::getExistingDirectory(owner, QString(), startFolder(row));
     // Desktop sounds are Ogg as often as WAV, and programs and files on Linux need no extension.
     static const char* const kFilters[] = {"(*.wav* *.oga *.ogg)", "(*)", "(*)"};
-    QFileDialog dialog(nullptr, QString(), startFolder(row),
+    QFileDialog dialog(owner, QString(), startFolder(row),
                        QString::fromLatin1(kFilters[row]));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -45,7 +45,8 @@ class CSetting_AdvanceDlg : public CSkinPage {
     // The file or folder dialog of a row; gives an empty text when cancelled. Tests replace it.
     using PathChooser = std::function<QString(int row)>;
     void setPathChooser(PathChooser chooser) { chooser_ = std::move(chooser); }
-    static QString askForPath(int row);
+    // Shown over `owner`, so that it stays above the modal picker.
+    static QString askForPath(int row, QWidget* owner);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,7 +62,7 @@ class CSetting_AdvanceDlg : public CSkinPage {
     std::array<CGDIBitmapBtn*, kRowCount> paths_{};
     std::array<CGDIBitmapBtn*, kRowCount> browses_{};
     std::array<QString, kRowCount> pathTexts_;
-    PathChooser chooser_ = &CSetting_AdvanceDlg::askForPath;
+    PathChooser chooser_;
 };
 
 }  // namespace z408

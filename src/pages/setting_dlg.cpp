@@ -121,7 +121,7 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
 
 CSettingDlg::~CSettingDlg() {
     stopForwarding();
-    if (context_.windows) context_.windows->remove(kKeyPageWindowId);
+    if (context_.windows) context_.windows->remove(kKeyPageWindowId, &combo_->hookSink());
 }
 
 void CSettingDlg::refreshTexts() {

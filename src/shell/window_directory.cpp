@@ -7,9 +7,10 @@ void WindowDirectory::add(WindowId window, MessageSink* sink) {
     sinks_[window] = sink;
 }
 
-void WindowDirectory::remove(WindowId window) {
+void WindowDirectory::remove(WindowId window, MessageSink* sink) {
     std::lock_guard lock(mutex_);
-    sinks_.erase(window);
+    const auto it = sinks_.find(window);
+    if (it != sinks_.end() && it->second == sink) sinks_.erase(it);
 }
 
 MessageSink* WindowDirectory::sinkOf(WindowId window) {

@@ -10,9 +10,11 @@ namespace z408 {
 
 class WindowDirectory final : public WindowSinks {
 public:
-    // The sink must stay valid until remove() is called for the same number.
+    // The sink must stay valid until it is removed (or replaced by a later add).
     void add(WindowId window, MessageSink* sink);
-    void remove(WindowId window);
+    // Removes the entry while it still names `sink`; a window that took the number over since
+    // keeps it.
+    void remove(WindowId window, MessageSink* sink);
     MessageSink* sinkOf(WindowId window) override;
 
 private:

@@ -19,16 +19,19 @@
 #include "app/program_endings.h"
 #include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
+#include "common/program_texts.h"
 #include "common/file_io.h"
 #include "common/text.h"
 #include "config/profile_table.h"
 #include "device/simulated_mouse.h"
 #include "desktop/child_process.h"
+#include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
-#include "pages/dlg_led_set.h"
 #include "pages/dlg_main_set.h"
+#include "pages/dlg_led_set.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_support.h"
 #include "widgets/bitmap_edit.h"
 #include "pages/skin_page.h"
@@ -37,8 +40,10 @@
 #include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
+#include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/list_box_ex.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
 #include "widgets/skin_image.h"
@@ -166,6 +171,18 @@ TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
     }
 }
 
+// The program's own notices that come in the information box are read whole in every language.
+TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
+    for (ProgramText text : {ProgramText::NoUpdateServer, ProgramText::NoWebSite,
+                             ProgramText::UpdateServerSilent,
+                             ProgramText::ButtonHeldByAnotherProgram}) {
+        for (int32_t id = 1; id <= kProgramTextLanguages; ++id) {
+            const QString shown = QString::fromUtf8(programText(text, id));
+            EXPECT_TRUE(CDlgInfo::messageFits(shown)) << shown.toStdString();
+        }
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
 // Progress dialog
 
@@ -216,6 +233,14 @@ class OneWindow : public WindowSinks {
     MessageSink* sinkOf(WindowId id) override {
         return id == CZ119KDriverDlg::kWindowId ? &window.sink() : nullptr;
     }
+    CZ119KDriverDlg& window;
+};
+
+// Every window the hook may post to, as the program's own table has them.
+class HookWindows : public WindowSinks {
+  public:
+    explicit HookWindows(CZ119KDriverDlg& w) : window(w) {}
+    MessageSink* sinkOf(WindowId id) override { return window.hookSink(id); }
     CZ119KDriverDlg& window;
 };
 
@@ -374,38 +399,6 @@ TEST_F(WindowTest, ApplyPressedTwiceMakesOneUploadAndSavesTheProfile) {
     EXPECT_EQ(readAll(profile), std::vector<uint8_t>(image.begin(), image.end()));
 }
 
-TEST_F(WindowTest, TheLightingPageFollowsTheProfileWhereverTheWindowShowsItAgain) {
-    start(true);
-    CDlgLEDSet* page = window_->lightingPage();
-    ASSERT_EQ(window_->page(2), page);
-    auto shownMode = [&] {
-        for (int m = 1; m <= 6; ++m)
-            if (page->modeButton(m)->latched()) return m;
-        return 0;
-    };
-    EXPECT_EQ(shownMode(), 5);
-    ProfileSettings& active = context_->profiles().active();
-    active.setLightingMode(1);
-    window_->showTab(2);
-    EXPECT_EQ(shownMode(), 1);
-    active.setLightingMode(3);
-    window_->showFromTray();  // what the tray's double click and "Config" do
-    EXPECT_EQ(shownMode(), 3);
-    window_->selectProfile(2);  // a default profile: mode 5
-    EXPECT_EQ(shownMode(), 5);
-    context_->profiles().active().setLightingMode(2);
-    window_->showTab(2);
-    ASSERT_EQ(shownMode(), 2);
-    int shownDuringUpload = 0;
-    onNextModal([&](QWidget*) { shownDuringUpload = shownMode(); });
-    window_->restoreDefaults();
-    ASSERT_TRUE(spinUntil([&] {
-        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
-    }));
-    EXPECT_EQ(shownDuringUpload, 5);
-    EXPECT_EQ(shownMode(), 5);
-}
-
 TEST_F(WindowTest, SettingsPageFollowsTheProfileAndApplyTakesTheTypedLineCount) {
     start(true);
     CDlgMainSet* page = window_->settingsPage();
@@ -442,6 +435,38 @@ TEST_F(WindowTest, SettingsPageFollowsTheProfileAndApplyTakesTheTypedLineCount) 
     ProfileSettings stored;
     stored.assign(saved);
     EXPECT_EQ(stored.wheelLines(), 30);
+}
+
+TEST_F(WindowTest, TheLightingPageFollowsTheProfileWhereverTheWindowShowsItAgain) {
+    start(true);
+    CDlgLEDSet* page = window_->lightingPage();
+    ASSERT_EQ(window_->page(2), page);
+    auto shownMode = [&] {
+        for (int m = 1; m <= 6; ++m)
+            if (page->modeButton(m)->latched()) return m;
+        return 0;
+    };
+    EXPECT_EQ(shownMode(), 5);
+    ProfileSettings& active = context_->profiles().active();
+    active.setLightingMode(1);
+    window_->showTab(2);
+    EXPECT_EQ(shownMode(), 1);
+    active.setLightingMode(3);
+    window_->showFromTray();  // what the tray's double click and "Config" do
+    EXPECT_EQ(shownMode(), 3);
+    window_->selectProfile(2);  // a default profile: mode 5
+    EXPECT_EQ(shownMode(), 5);
+    context_->profiles().active().setLightingMode(2);
+    window_->showTab(2);
+    ASSERT_EQ(shownMode(), 2);
+    int shownDuringUpload = 0;
+    onNextModal([&](QWidget*) { shownDuringUpload = shownMode(); });
+    window_->restoreDefaults();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    EXPECT_EQ(shownDuringUpload, 5);
+    EXPECT_EQ(shownMode(), 5);
 }
 
 TEST_F(WindowTest, ApplyWithoutADeviceLinkSaysSoInsteadOfWaitingForever) {
@@ -979,6 +1004,70 @@ TEST_F(WindowTest, TheUpdateButtonSaysWhatIsMissing) {
 
 namespace z408 {
 namespace {
+
+TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRecording) {
+    start(true);
+    RecordingSource source;
+    HookWindows windows(*window_);
+    InputHook hook(context_->intercepts(), windows, source);
+    window_->setInputHook(&hook, {});
+    ASSERT_TRUE(hook.install(CZ119KDriverDlg::kWindowId));
+    CDlgMacro* page = window_->macroPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->currentPreset(), 21);  // filled for the player's own macros at start-up
+
+    window_->showTab(3);
+    page->onNewMacro();
+    const uint32_t id = page->macroList()->itemData(page->macroList()->currentSelection());
+    auto storedEvents = [&] {
+        std::vector<uint32_t> out;
+        const auto slot = context_->macroLibrary().findMacroById(id);
+        if (!slot) return out;
+        const MacroEntry& m = context_->macroLibrary().slot(*slot);
+        for (size_t i = 0; i < m.eventCount(); ++i) {
+            // The pause is measured on the real clock: only its kind is compared.
+            const uint32_t e = m.event(i);
+            out.push_back(macroEventKind(e) == 0xA0 ? e & 0xFF000000u : e);
+        }
+        return out;
+    };
+    // Each way off the page: another tab, minimising.
+    const std::pair<const char*, std::function<void()>> exits[] = {
+        {"another tab", [&] { window_->showTab(1); }},
+        {"minimised", [&] { window_->minimiseButton()->click(); }},
+    };
+    uint32_t key = 0x41;
+    for (const auto& [what, leave] : exits) {
+        window_->showTab(3);
+        page->onRecord();
+        ASSERT_TRUE(page->recording()) << what;
+        EXPECT_EQ(hook.target(), CZ119KDriverDlg::kMacroPageId) << what;
+        EXPECT_TRUE(hook.keyboardForwarding());
+        EXPECT_FALSE(hook.mouseForwarding());
+        hook.handleEvent(InputEvent::key(key, 0));
+        hook.handleEvent(InputEvent::key(key, 0x80));
+        ASSERT_TRUE(spinUntil([&] { return page->rows().size() == 3; })) << what;
+        leave();
+        EXPECT_FALSE(page->recording()) << what;
+        EXPECT_EQ(hook.target(), CZ119KDriverDlg::kWindowId) << what;
+        EXPECT_FALSE(hook.keyboardForwarding()) << what;
+        EXPECT_EQ(storedEvents(),
+                  (std::vector<uint32_t>{0xC0000000 | key, 0xA0000000, 0xE0000000 | key}))
+            << what;
+        ++key;
+        window_->showNormal();
+    }
+
+    // Apply first tidies the macro page's loop count, as its timer would.
+    window_->showTab(3);
+    page->loopBox()->setText(QStringLiteral("0042"));
+    window_->showTab(1);
+    window_->apply();  // the progress dialog closes by itself when the upload is done
+    EXPECT_EQ(page->loopBox()->text(), QStringLiteral("42"));
+    ASSERT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady(); }));
+    hook.remove();
+    window_->setInputHook(nullptr, {});
+}
 
 // What z408ctl does while the window runs: it asks about unsaved edits, writes the files, and
 // tells the window, which then shows what the files hold.

@@ -6,11 +6,9 @@
 set -euo pipefail
 GUI_TOOLS="xdotool import" GUI_DISPLAY_FROM=500
 source "$(dirname "$0")/xvfb_session.sh"
-z408="$build/bin/z408"
-export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work"
-export Z408_SIMULATED_MOUSE="$work/mouse.state"
+export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 data="$work/data/TARVO/Z408"
-title='^Tarvo Z408 Gaming Mouse Driver$'
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click --delay 0 1; }
 
 # name, language id (Language.cfg), what opens the dialog, the signal that ends the program
 cases=(
@@ -21,13 +19,7 @@ cases=(
 for c in "${cases[@]}"; do
     read -r name language opener signal <<<"$c"
     if [ -d "$data" ]; then printf "\\x$(printf %02x "$language")\\0\\0\\0" >"$data/Language.cfg"; fi
-    "$z408" >"$work/z408.log" 2>&1 &
-    main=$!
-    pids+=($main)
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name "$title" | head -1) ||
-        fail "$name: the main window did not appear"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
-    click() { xdotool mousemove $((X + $1)) $((Y + $2)) click --delay 0 1; }
+    start "$build/bin" "$work/data"
     click 838 100  # tab 5, the support page
     sleep 0.4
     rm -f "$data/Sts.cfg"
@@ -42,7 +34,7 @@ for c in "${cases[@]}"; do
     done
     [ "$(xdotool search --onlyvisible --pid "$main" | wc -l)" -ge 2 ] || fail "$name: no dialog opened"
     sleep 0.3
-    import -window root "$shots/ending-$name.png"
+    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/ending-$name.png"
     kill -"$signal" "$main"
     for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$main" 2>/dev/null && fail "$name: SIG$signal did not end the program"

@@ -8,7 +8,6 @@
 set -euo pipefail
 GUI_TOOLS="xdotool import cmp od" GUI_DISPLAY_FROM=141
 source "$(dirname "$0")/xvfb_session.sh"
-source "$(dirname "$0")/z408_session.sh"
 
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"
@@ -85,7 +84,8 @@ want="$lefts 2 3 4 2"
 echo "ok: clicks counted and saved at exit: $got, pointer travel $(u32 "$sts" 20) px"
 
 # A copy of the program laid out for Chinese, with Chinese chosen in the language popup.
-chinese_program
+zh="$work/program-zh"
+chinese_program "$zh"
 mkdir -p "$work/data-zh"
 start "$zh" "$work/data-zh"
 press 36 626 1      # the language button

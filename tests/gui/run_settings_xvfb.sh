@@ -11,7 +11,6 @@
 set -euo pipefail
 GUI_TOOLS="xdotool import python3" GUI_DISPLAY_FROM=200
 source "$(dirname "$0")/xvfb_session.sh"
-source "$(dirname "$0")/z408_session.sh"
 
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"
@@ -188,7 +187,8 @@ sys.exit(1 if errors else 0)
 PY
 
 # The page and the picker's pages in Chinese, from a copy of the program laid out for Chinese.
-chinese_program
+zh="$work/program-zh"
+chinese_program "$zh"
 seed "$work/data-zh"
 start "$zh" "$work/data-zh"
 click 36 626       # the language button

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
 #include <QTest>
 #include <cstdlib>
 #include <memory>
 
 #include "app/x11_hook_source.h"
 #include "functions/key_tables.h"
+#include "pages/setting_advance_dlg.h"
 #include "pages/setting_dlg.h"
 #include "pages/setting_single_combo_dlg.h"
 #include "picker_harness.h"
@@ -84,6 +87,31 @@ TEST_F(PickerX11Test, WithoutAHookTheWindowsOwnKeysAreTaken) {
     EXPECT_TRUE(page->box(KeyCapture::Win)->latched());
     EXPECT_TRUE(page->box(KeyCapture::Alt)->latched());
     EXPECT_FALSE(page->box(KeyCapture::Ctrl)->latched());
+}
+
+// The advanced page's own chooser: it opens in /usr/bin over the picker, and the program chosen
+// in it becomes the row's path.
+TEST_F(PickerX11Test, TheProgramChooserOpensInTheProgramsFolder) {
+    auto picker = open(false);
+    picker->showPage(PickerPage::Advanced);
+    QString folder;
+    QTimer answer;  // answers the dialog once it is up
+    answer.setInterval(50);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        answer.stop();
+        folder = dialog->directory().absolutePath();
+        dialog->selectFile(QStringLiteral("env"));
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog checks the choice
+    });
+    answer.start();
+    QTest::mouseClick(picker->advancedPage()->browseButton(1), Qt::LeftButton);
+    EXPECT_EQ(folder, QStringLiteral("/usr/bin"));
+    EXPECT_EQ(picker->advancedPage()->path(1), QStringLiteral("/usr/bin/env"));
+    picker->pressOk();
+    EXPECT_EQ(QString::fromStdU16String(picker->choice().path), QStringLiteral("/usr/bin/env"));
+    EXPECT_EQ(picker->choice().softwareKindIndex, 1);
 }
 
 }  // namespace
