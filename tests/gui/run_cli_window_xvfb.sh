@@ -7,7 +7,6 @@
 set -euo pipefail
 GUI_TOOLS="xdotool import compare" GUI_DISPLAY_FROM=650
 source "$(dirname "$0")/xvfb_session.sh"
-source "$(dirname "$0")/z408_session.sh"
 
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export XDG_DATA_HOME="$work/data"
