@@ -44,13 +44,14 @@ struct PickerHarness {
     InterceptList intercepts;
     WindowDirectory windows;
     NullSink mainSink;
-    Source source = makeSource(intercepts);
+    Source source = makeSource();
     InputHook hook{intercepts, windows, source};
 
   private:
-    static Source makeSource(InterceptList& list) {
-        if constexpr (std::is_constructible_v<Source, InterceptList&>)
-            return Source(list);
+    // The X11 source tells its notices of buttons held elsewhere; a fake source needs nothing.
+    Source makeSource() {
+        if constexpr (std::is_constructible_v<Source, UserNotices&>)
+            return Source(notices);
         else
             return Source();
     }
