@@ -8,13 +8,7 @@ set -u
 ctl=$1
 reference=$2
 source "$(dirname "$0")/../work_session.sh"
-failures=0
-check() {  # description, expected exit code, actual exit code
-    if [ "$2" != "$3" ]; then echo "FAIL: $1 (exit $3, expected $2)"; failures=$((failures + 1)); fi
-}
-contains() {  # description, file, text
-    if ! grep -qF -- "$3" "$2"; then echo "FAIL: $1: no '$3' in:"; cat "$2"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 same() {  # description, file, file
     cmp -s "$2" "$3" || { echo "FAIL: $1: $2 and $3 differ"; failures=$((failures + 1)); }
 }
