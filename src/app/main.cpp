@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     // The window hides to the tray; only "Exit" (and its equivalents) ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance(QStringLiteral("Z408Driver.exe"));
+    SingleInstance instance(QString::fromLatin1(kInstanceKey));
     if (!instance.claim()) return 0;
 
     installHidrawTransport();
@@ -39,6 +39,9 @@ int main(int argc, char** argv) {
     CZ119KDriverDlg window(*context);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
                      [&window] { window.sink().post(Msg::TrayNotify, 0, 515); });
+    instance.setUnsavedEditsQuery([&window](int entry) { return window.hasUnsavedEdits(entry); });
+    QObject::connect(&instance, &SingleInstance::profilesChanged, &window,
+                     &CZ119KDriverDlg::profilesChangedOnDisk);
     QObject::connect(&window, &CZ119KDriverDlg::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals signals_;

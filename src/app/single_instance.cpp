@@ -12,51 +12,21 @@
 #include <QThread>
 #include <cstdio>
 
+#include "common/instance_link.h"
+
 namespace z408 {
 namespace {
 
-constexpr char kWakeUp[] = "show\n";
 constexpr int kConnectTimeoutMs = 2000;
 // The first instance takes the lock before it listens: a start in between retries.
 constexpr int kConnectRetryMs = 50;
-
-// A folder that only this user can enter: ours, a real folder (not a link), no access for
-// group or others.
-bool isPrivateFolder(const QByteArray& path) {
-    struct stat st {};
-    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
-           st.st_uid == ::getuid() && (st.st_mode & 077) == 0;
-}
+// A request is one short line; a peer that sends more without a newline is hung up on.
+constexpr qint64 kMaxRequest = 64;
 
 }  // namespace
 
-bool peerIsThisUser(int fd) {
-    struct ucred cred {};
-    socklen_t len = sizeof cred;
-    return fd >= 0 && ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &len) == 0 &&
-           len == sizeof cred && cred.uid == ::getuid();
-}
-
 QString SingleInstance::privateFolder() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && runtime.startsWith('/') && isPrivateFolder(runtime))
-        return QString::fromLocal8Bit(runtime);
-    // No usable runtime folder: one of our own in the home, never a shared place like /tmp
-    // where another user could make the folder first.
-    QByteArray state = qgetenv("XDG_STATE_HOME");
-    if (state.isEmpty() || !state.startsWith('/')) {
-        const QByteArray home = qgetenv("HOME");
-        if (home.isEmpty()) return {};
-        state = home + "/.local/state";
-    }
-    const QByteArray folder = state + "/z408";
-    QDir().mkpath(QString::fromLocal8Bit(state));
-    ::mkdir(folder.constData(), 0700);
-    // Our own folder made open by someone's umask is closed again; anyone else's is not used.
-    struct stat st {};
-    if (::lstat(folder.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
-        ::chmod(folder.constData(), 0700);
-    return isPrivateFolder(folder) ? QString::fromLocal8Bit(folder) : QString();
+    return QString::fromLocal8Bit(instanceFolder(true));
 }
 
 SingleInstance::SingleInstance(const QString& key, QObject* parent)
@@ -71,11 +41,37 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent)
                 continue;
             }
             connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                if (s->readAll().contains('\n')) emit activationRequested();
+                if (!s->canReadLine()) {
+                    if (s->bytesAvailable() > kMaxRequest) s->abort();
+                    return;
+                }
+                const QByteArray line = s->readLine(kMaxRequest).trimmed();
+                answer(*s, parseInstanceRequest(std::string_view(line.constData(),
+                                                                 static_cast<size_t>(line.size()))));
                 s->disconnectFromServer();
             });
         }
     });
+}
+
+void SingleInstance::answer(QLocalSocket& socket, const std::optional<InstanceRequest>& request) {
+    if (!request) return;
+    std::string_view reply;
+    switch (request->kind) {
+        case InstanceRequestKind::Show:
+            emit activationRequested();
+            return;
+        case InstanceRequestKind::UnsavedEdits:
+            reply = unsavedEdits_ && unsavedEdits_(request->entry) ? kReplyUnsaved : kReplySaved;
+            break;
+        case InstanceRequestKind::ProfilesChanged:
+            emit profilesChanged(request->entry);
+            reply = kReplyDone;
+            break;
+    }
+    socket.write(reply.data(), static_cast<qint64>(reply.size()));
+    socket.write("\n", 1);
+    socket.flush();
 }
 
 SingleInstance::~SingleInstance() {
@@ -131,7 +127,8 @@ bool SingleInstance::wakeTheFirst() {
                      socketPath_.toLocal8Bit().constData());
         return false;
     }
-    socket.write(kWakeUp);
+    const std::string wakeUp = formatInstanceRequest({InstanceRequestKind::Show, 0});
+    socket.write(wakeUp.data(), static_cast<qint64>(wakeUp.size()));
     socket.waitForBytesWritten(kConnectTimeoutMs);
     socket.disconnectFromServer();
     return true;

@@ -5,6 +5,12 @@
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
+
+#include "common/instance_link.h"
+
+class QLocalSocket;
 
 namespace z408 {
 
@@ -27,20 +33,26 @@ class SingleInstance : public QObject {
     // when neither can be had.
     static QString privateFolder();
 
+    // Answers z408ctl's question whether the window holds unsaved edits of an entry.
+    void setUnsavedEditsQuery(std::function<bool(int entry)> query) {
+        unsavedEdits_ = std::move(query);
+    }
+
   signals:
     // Another start of the same user asked this instance to show its window.
     void activationRequested();
+    // z408ctl changed profile entry `entry` (0..4) or the table on disk.
+    void profilesChanged(int entry);
 
   private:
     bool wakeTheFirst();
+    void answer(QLocalSocket& socket, const std::optional<InstanceRequest>& request);
 
     QString key_;
     QString socketPath_;
     int lockFd_ = -1;
     QLocalServer server_;
+    std::function<bool(int)> unsavedEdits_;
 };
-
-// True when the other end of the connected local socket `fd` runs as this process's user.
-bool peerIsThisUser(int fd);
 
 }  // namespace z408

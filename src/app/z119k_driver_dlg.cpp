@@ -16,6 +16,7 @@
 #include "app/external_programs.h"
 #include "app/hint_texts.h"
 #include "app/open_dialogs.h"
+#include "common/file_io.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -440,6 +441,7 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             if (interceptsChanged_) interceptsChanged_();
             ctx_.profiles().saveAfterUpload();
             if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
+            reloadDeferredProfiles();
             break;
         case Msg::UploadFailed: {
             // The dialog would otherwise wait for a 100 that never comes.
@@ -449,6 +451,7 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             ctx_.notices().info(std::string(text));
             if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
             apply_->setDown(false);
+            reloadDeferredProfiles();
             break;
         }
         case Msg::TrayNotify:
@@ -560,6 +563,43 @@ void CZ119KDriverDlg::selectProfile(int profile) {
     for (int i = 1; i <= kProfileCount; ++i)
         profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
     refreshPages();
+}
+
+bool CZ119KDriverDlg::hasUnsavedEdits(int entry) const {
+    // An upload under way saves the active profile when it ends, over whatever was written.
+    if (entry == ctx_.profiles().activeEntry() && uploading()) return true;
+    return ctx_.profiles().unsavedEdits(entry);
+}
+
+bool CZ119KDriverDlg::uploading() const {
+    return ctx_.uploader() && !ctx_.uploader()->uploadReady();
+}
+
+void CZ119KDriverDlg::profilesChangedOnDisk(int entry) {
+    // The uploader reads the active profile until its upload is handled: read again afterwards.
+    if (uploading()) {
+        reloadAfterUpload_ = true;
+        return;
+    }
+    ProfileStore& store = ctx_.profiles();
+    ProfileTable onDisk;
+    std::vector<uint8_t> bytes;
+    if (readFilePrefix(store.tablePath(), kTableSize, bytes)) onDisk.assign(bytes);
+    int activeOnDisk = store.activeEntry();
+    for (int e = kProfileCount - 1; e >= 0; --e)
+        if (onDisk.shownSelected(e)) activeOnDisk = e;
+    // Another entry changed while this one stays active: it is read when it is chosen.
+    if (entry != store.activeEntry() && activeOnDisk == store.activeEntry()) return;
+    store.loadTableAndActiveProfile();
+    for (int e = 0; e < kProfileCount; ++e)
+        profiles_[static_cast<size_t>(e)]->setLatched(e == store.activeEntry());
+    refreshPages();
+}
+
+void CZ119KDriverDlg::reloadDeferredProfiles() {
+    if (!reloadAfterUpload_) return;
+    reloadAfterUpload_ = false;
+    profilesChangedOnDisk(ctx_.profiles().activeEntry());
 }
 
 void CZ119KDriverDlg::refreshPages() {

@@ -79,6 +79,11 @@ class CZ119KDriverDlg : public QWidget {
     // What the controls and the message table do (public so the tests can drive them).
     void showTab(int tab);            // 1..5
     void selectProfile(int profile);  // 1..5
+    // z408ctl asks before it changes profile entry `entry` (0..4) on disk.
+    bool hasUnsavedEdits(int entry) const;
+    // z408ctl changed entry `entry` or the table on disk: the active profile is read again when
+    // it is the one changed or another became active, and the pages show it.
+    void profilesChangedOnDisk(int entry);
     void apply();
     void restoreDefaults();
     void hideToTray();
@@ -152,6 +157,9 @@ class CZ119KDriverDlg : public QWidget {
     void setHint(int number);
     void pointerMovedTo(const QPoint& pos);
     void refreshPages();
+    bool uploading() const;
+    // Reads the profiles again when z408ctl changed them during an upload.
+    void reloadDeferredProfiles();
     void requestUpload();
     void tryArrivalOpen();
     void showPresenceBox(const QString& text);
@@ -179,6 +187,7 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    bool reloadAfterUpload_ = false;
     CDlgMainSet* mainSet_ = nullptr;
     // Names the keys of combinations the settings page assigns.
     std::unique_ptr<KeyboardLayout> keyboardLayout_;

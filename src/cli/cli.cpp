@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "common/directories.h"
+#include "common/instance_link.h"
 #include "common/text.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
@@ -156,23 +157,15 @@ int fail(std::string_view command, std::string_view message, int code) {
 }
 
 bool windowIsRunning() {
-    // The window holds an exclusive lock on this file beside its socket for as long as it runs:
-    // in $XDG_RUNTIME_DIR, or in the state folder where there is no usable runtime folder.
-    std::vector<std::string> candidates;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && runtime[0] == '/') candidates.push_back(std::string(runtime) + "/Z408Driver.exe.lock");
-    const char* state = std::getenv("XDG_STATE_HOME");
-    const char* home = std::getenv("HOME");
-    if (state && state[0] == '/') candidates.push_back(std::string(state) + "/z408/Z408Driver.exe.lock");
-    else if (home && home[0]) candidates.push_back(std::string(home) + "/.local/state/z408/Z408Driver.exe.lock");
-    for (const auto& path : candidates) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0) continue;
-        const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-        ::close(fd);
-        if (held) return true;
-    }
-    return false;
+    // The window holds an exclusive lock on this file beside its socket for as long as it runs.
+    const std::string folder = instanceFolder(false);
+    if (folder.empty()) return false;
+    const std::string path = folder + "/" + kInstanceKey + ".lock";
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
 }
 
 std::optional<int> refuseWhileWindowRuns(std::string_view command, bool force) {

@@ -1,5 +1,6 @@
 #pragma once
 // z408ctl: commands, their help, and how they talk to the user on a terminal.
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "common/user_notices.h"
+#include "config/profile_settings.h"
 
 namespace z408::cli {
 
@@ -81,6 +83,16 @@ private:
 // Prints "z408ctl NAME: message" to stderr and returns the code.
 int fail(std::string_view command, std::string_view message, int code);
 
+// The Apply button: profile `profileNumber` (1..5; 0 the active one) of the data directory `dir`
+// written into the mouse, the pointer settings applied unless `noPointer`, and the profile and
+// table saved. Messages name `command`.
+int applyProfile(std::string_view command, const std::filesystem::path& dir, int profileNumber,
+                 bool noPointer);
+
+// Reads a profile file the way the program does (up to the record's size, magic required);
+// a message naming `command` and kExitBadInput when it is none.
+int readProfileFile(std::string_view command, const std::string& path, ProfileSettings& out);
+
 // True while the window of this user runs (it holds its single-instance lock). The window keeps
 // the macros and profiles in memory and rewrites their files whole, so a change made under it
 // would be lost at its next save.
@@ -98,6 +110,7 @@ std::vector<std::string> catalogueNameCandidates();
 std::vector<std::string> macroCandidates(const Args& args);
 
 void registerProfileCommands(CommandRegistry& registry);
+void registerProfileEditCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
 void registerLangCommands(CommandRegistry& registry);

@@ -135,15 +135,23 @@ int apply(const Args& args) {
         profileNumber = profileText[0] - '0';
     }
 
+    return applyProfile("apply",
+                        haveDataDir ? std::filesystem::path(dataDir) : dataDirectory(),
+                        profileNumber, noPointer);
+}
+
+}  // namespace
+
+int applyProfile(std::string_view command, const std::filesystem::path& dir, int profileNumber,
+                 bool noPointer) {
+    const std::string cmd(command);
     // The data directory and the active profile, as at start-up.
-    const std::filesystem::path dir =
-        haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
     seedDataDirectory(programDirectory(), dir);
     TerminalNotices notices;
     ProfileStore store(dir, notices);
     store.loadTableAndActiveProfile();
     if (profileNumber != 0 && !store.selectProfile(profileNumber - 1))
-        return fail("apply", "profile " + std::to_string(profileNumber) + " could not be loaded",
+        return fail(cmd, "profile " + std::to_string(profileNumber) + " could not be loaded",
                     kExitFailed);
 
     auto library = std::make_unique<MacroLibrary>();
@@ -154,22 +162,23 @@ int apply(const Args& args) {
         if (r) {
             library->assign(bytes);
         } else if (r.error != FileError::NotFound) {
-            std::fprintf(stderr, "z408ctl apply: %s: %s; buttons with macros get no function\n",
+            std::fprintf(stderr, "z408ctl %s: %s: %s; buttons with macros get no function\n", cmd.c_str(),
                          macroFile.string().c_str(), r.describe().c_str());
         }
     }
 
     OpenedMouse mouse;
     int code = kExitOk;
-    if (!openMouse("apply", mouse, code)) return code;
+    if (!openMouse(cmd, mouse, code)) return code;
 
     std::unique_ptr<PointerSettings> pointer;
     if (!noPointer) {
         pointer = openPointerSettings();
         if (!pointer)
             std::fprintf(stderr,
-                         "z408ctl apply: no X server and no GNOME or KDE settings here; the "
-                         "pointer settings were not applied\n");
+                         "z408ctl %s: no X server and no GNOME or KDE settings here; the "
+                         "pointer settings were not applied\n",
+                         cmd.c_str());
     }
 
     InterceptList intercepts;  // no input hook runs in this process
@@ -197,7 +206,7 @@ int apply(const Args& args) {
                     progress.end();
                     std::string text(uploadErrorText(m.lParam));
                     while (!text.empty() && text.back() == '\n') text.pop_back();
-                    result = fail("apply", text, kExitFailed);
+                    result = fail(cmd, text, kExitFailed);
                     done = true;
                     break;
                 }
@@ -209,6 +218,8 @@ int apply(const Args& args) {
     }
     return result;
 }
+
+namespace {
 
 // A folder of our own under the temporary folder, removed when it goes.
 class ScratchFolder {

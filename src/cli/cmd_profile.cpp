@@ -177,15 +177,6 @@ void printJson(const ProfileSettings& p, const std::string& path, const MacroIdL
     std::fputs(o.str().c_str(), stdout);
 }
 
-// Reads a profile file the way the program does: up to the record's size, magic required.
-int readProfile(const char* cmd, const std::string& path, ProfileSettings& out) {
-    std::vector<uint8_t> bytes;
-    const FileResult r = readFilePrefix(path, kProfileSize, bytes);
-    if (!r) return fail(cmd, "cannot read " + path + ": " + r.describe(), kExitBadInput);
-    out.assign(bytes);
-    if (!out.hasMagic()) return fail(cmd, formatText(kInvalidProfileText, {path}), kExitBadInput);
-    return kExitOk;
-}
 
 int profileDefaults(const Args& args) {
     ArgScanner scan(args);
@@ -225,7 +216,7 @@ int profileShow(const Args& args) {
     if (haveDataDir) return fail("profile show", "--data-dir goes with --active", kExitBadInput);
     if (pos.size() != 1) return fail("profile show", "expects one FILE (or --active)", kExitBadInput);
     ProfileSettings p;
-    if (int rc = readProfile("profile show", pos[0], p); rc != kExitOk) return rc;
+    if (int rc = readProfileFile("profile show", pos[0], p); rc != kExitOk) return rc;
     if (json) printJson(p, pos[0], nullptr);
     else printText(p, pos[0], nullptr);
     return kExitOk;
@@ -238,12 +229,22 @@ int profileValidate(const Args& args) {
     if (!scan.positionals(pos, err) || pos.size() != 1)
         return fail("profile validate", err.empty() ? "expects one FILE" : err, kExitBadInput);
     ProfileSettings p;
-    if (int rc = readProfile("profile validate", pos[0], p); rc != kExitOk) return rc;
+    if (int rc = readProfileFile("profile validate", pos[0], p); rc != kExitOk) return rc;
     std::printf("%s is a valid profile\n", pos[0].c_str());
     return kExitOk;
 }
 
 }  // namespace
+
+// Reads a profile file the way the program does: up to the record's size, magic required.
+int readProfileFile(std::string_view cmd, const std::string& path, ProfileSettings& out) {
+    std::vector<uint8_t> bytes;
+    const FileResult r = readFilePrefix(path, kProfileSize, bytes);
+    if (!r) return fail(cmd, "cannot read " + path + ": " + r.describe(), kExitBadInput);
+    out.assign(bytes);
+    if (!out.hasMagic()) return fail(cmd, formatText(kInvalidProfileText, {path}), kExitBadInput);
+    return kExitOk;
+}
 
 void registerProfileCommands(CommandRegistry& registry) {
     registry.add({"profile defaults", "FILE [--chinese]", "write a profile with the default settings",

@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     z408::desktop::installDesktopPointerSettings();
     z408::cli::CommandRegistry registry;
     z408::cli::registerProfileCommands(registry);
+    z408::cli::registerProfileEditCommands(registry);
     z408::cli::registerMacroCommands(registry);
     z408::cli::registerDeviceCommands(registry);
     z408::cli::registerLangCommands(registry);

@@ -9,8 +9,6 @@
 namespace z408 {
 namespace {
 
-constexpr int kSoftwareKindCount = 4;
-
 AssignmentResult outcome(AssignmentVerdict verdict, std::string message = {}) {
     return {verdict, std::move(message)};
 }

@@ -109,6 +109,17 @@ bool ProfileStore::saveAfterUpload() {
     return profileSaved && tableSaved;
 }
 
+bool ProfileStore::unsavedEdits(int entry) const {
+    if (entry != activeEntry_) return false;
+    std::vector<uint8_t> bytes;
+    ProfileSettings onDisk;
+    if (readFilePrefix(profilePath(entry), kProfileSize, bytes)) onDisk.assign(bytes);
+    if (!(onDisk == active_)) return true;
+    ProfileTable table;
+    if (readFilePrefix(tablePath(), kTableSize, bytes)) table.assign(bytes);
+    return table.macroIds(entry) != macroIds_;
+}
+
 bool ProfileStore::importProfile(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;
     ProfileSettings scratch;

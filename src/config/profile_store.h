@@ -13,6 +13,9 @@ namespace z408 {
 enum class ProfileLoadResult : int { NotOpened = 0, Loaded = 1, Invalid = 255 };
 
 inline constexpr const char* kInvalidProfileText = "%s is an invaild Profile!";
+inline constexpr const char* kImportSuccessText = "%s import success!";
+inline constexpr const char* kExportSuccessText = "%s export success!";
+inline constexpr const char* kExportFailedText = "%s export failed!";
 
 class ProfileStore {
 public:
@@ -48,6 +51,10 @@ public:
     // After a successful upload: the working macro ids into the active entry, the profile file and
     // the table written. False when a file could not be written (reported to the user).
     bool saveAfterUpload();
+
+    // Whether memory holds edits of entry `entry` that its files lack: only the active entry can,
+    // when its profile or macro ids differ from the profile file and the table on disk.
+    bool unsavedEdits(int entry) const;
 
     // Replaces the active profile with a file that carries the profile magic.
     bool importProfile(const std::filesystem::path& path);

@@ -40,6 +40,10 @@ inline constexpr std::array<ReportRateChoice, kReportRateChoiceCount> kReportRat
 // The button that shows a stored report-rate code; -1 for a code no button stands for.
 int reportRateButton(uint32_t code);
 
+// The pointer-speed and height sliders' ranges.
+inline constexpr int kPointerSpeedMin = 1, kPointerSpeedMax = 20;
+inline constexpr int kHeightSliderMin = 1, kHeightSliderMax = 30;
+
 // Lines per wheel notch the page allows.
 inline constexpr int kMinScrollLines = 1, kMaxScrollLines = 30;
 

@@ -68,6 +68,7 @@ std::optional<std::string_view> translatedBuiltInName(std::string_view name, boo
 
 // Software kinds of function 19.
 enum class SoftwareKind : uint32_t { Sound = 0xC0, Program = 0xD0, File = 0xE0, Folder = 0xF0 };
+inline constexpr int kSoftwareKindCount = 4;
 std::optional<SoftwareKind> softwareKindFromValue(uint32_t value);
 std::string_view softwareKindName(SoftwareKind kind);
 // The value the function picker returns with a software function; stored only.

@@ -112,11 +112,7 @@ void LightingPageModel::setProximity(ProfileSettings& profile, bool on) {
 
 void LightingPageModel::choosePreset(ProfileSettings& profile, int index) {
     if (index < 0 || index >= kPresetColourCount) return;
-    if (editingSlot()) {
-        profile.setColour(editSlot_, kPresetColourTable[static_cast<size_t>(index)]);
-        profile.setPresetIndex(editSlot_, static_cast<uint32_t>(index));
-        profile.setColourIsCustom(editSlot_, 0);
-    }
+    if (editingSlot()) setPresetColour(profile, editSlot_, index);
     refresh(profile);
 }
 
@@ -151,17 +147,15 @@ bool LightingPageModel::sliderMoved(ProfileSettings& profile, int id, int positi
 void LightingPageModel::setChannel(ProfileSettings& profile, int channel, int value) {
     std::array<int, 3> rgb = channelsOf(profile.colour(editSlot_));
     rgb[static_cast<size_t>(channel)] = value;
-    profile.setColour(editSlot_, colourRef(static_cast<uint8_t>(rgb[0]),
-                                           static_cast<uint8_t>(rgb[1]),
-                                           static_cast<uint8_t>(rgb[2])));
-    profile.setColourIsCustom(editSlot_, 1);
+    setCustomColour(profile, editSlot_,
+                    colourRef(static_cast<uint8_t>(rgb[0]), static_cast<uint8_t>(rgb[1]),
+                              static_cast<uint8_t>(rgb[2])));
     showEditedColour(profile);
 }
 
 bool LightingPageModel::pickColour(ProfileSettings& profile, uint32_t colour) {
     if (!colourEditing_ || !editingSlot()) return false;
-    profile.setColour(editSlot_, colour & 0x00FFFFFF);
-    profile.setColourIsCustom(editSlot_, 1);
+    setCustomColour(profile, editSlot_, colour);
     showEditedColour(profile);
     return true;
 }
@@ -177,6 +171,20 @@ void LightingPageModel::showEditedColour(const ProfileSettings& profile) {
 std::optional<uint32_t> LightingPageModel::editedColour(const ProfileSettings& profile) const {
     if (!colourEditing_ || !editingSlot()) return std::nullopt;
     return profile.colour(editSlot_);
+}
+
+bool setPresetColour(ProfileSettings& profile, int slot, int index) {
+    if (index < 0 || index >= kPresetColourCount || slot < 0 || slot > kSingleColourSlot)
+        return false;
+    profile.setColour(slot, kPresetColourTable[static_cast<size_t>(index)]);
+    profile.setPresetIndex(slot, static_cast<uint32_t>(index));
+    profile.setColourIsCustom(slot, 0);
+    return true;
+}
+
+void setCustomColour(ProfileSettings& profile, int slot, uint32_t colour) {
+    profile.setColour(slot, colour & 0x00FFFFFF);
+    profile.setColourIsCustom(slot, 1);
 }
 
 bool insideEllipse(int left, int top, int right, int bottom, int x, int y) {

@@ -81,6 +81,12 @@ class LightingPageModel {
     bool colourEditing_ = false;
 };
 
+// What a swatch writes into colour `slot` (0..3): the preset's colour and its index, not custom.
+// An index outside the table changes nothing and gives false.
+bool setPresetColour(ProfileSettings& profile, int slot, int index);
+// What the sliders and the colour wheel write: a mixed colour (0x00BBGGRR), marked custom.
+void setCustomColour(ProfileSettings& profile, int slot, uint32_t colour);
+
 // Whether (x, y) lies inside the ellipse of the rectangle (right and bottom outside): the colour
 // wheel's hit area.
 bool insideEllipse(int left, int top, int right, int bottom, int x, int y);

@@ -25,7 +25,6 @@ namespace {
 // The built-in picture the slider tracks and the line-count field take their background from,
 // and the button tabs' looks: pressed (selected), normal and hover.
 constexpr int kChineseTabsPressed = 160, kEnglishTabsPressed = 163;
-constexpr int kSpeedMin = 1, kSpeedMax = 20, kHeightMin = 1, kHeightMax = 30;
 // The thumb stands out above and below the track.
 constexpr int kThumbOverhang = 4;
 const QColor kLineCountColour(21, 140, 185);
@@ -142,8 +141,8 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         s->thumb()->installEventFilter(this);
         return s;
     };
-    speed_ = slider("speedSlider", kSpeedSliderId, kSpeedMin, kSpeedMax);
-    height_ = slider("heightSlider", kHeightSliderId, kHeightMin, kHeightMax);
+    speed_ = slider("speedSlider", kSpeedSliderId, kPointerSpeedMin, kPointerSpeedMax);
+    height_ = slider("heightSlider", kHeightSliderId, kHeightSliderMin, kHeightSliderMax);
 
     // The Chinese layout's field is 16 pixels wide: two digits fit only without the edit's own
     // side margins.
@@ -196,9 +195,9 @@ void CDlgMainSet::refreshFromProfile() {
     for (size_t i = 0; i < dpi_.size(); ++i) dpi_[i]->setLatched(on[i]);
 
     // A stored value outside the slider's range shows at the nearest end; the profile keeps it.
-    speed_->SetPos(static_cast<int>(std::min<uint32_t>(p.pointerSpeed(), kSpeedMax)));
+    speed_->SetPos(static_cast<int>(std::min<uint32_t>(p.pointerSpeed(), kPointerSpeedMax)));
     precision_->setLatched(p.enhancePrecision() == 1);
-    height_->SetPos(static_cast<int>(std::min<uint32_t>(p.heightSlider(), kHeightMax)));
+    height_->SetPos(static_cast<int>(std::min<uint32_t>(p.heightSlider(), kHeightSliderMax)));
 
     const int rate = z408::reportRateButton(p.reportRateCode());
     for (int i = 0; i < kReportRateChoiceCount; ++i)

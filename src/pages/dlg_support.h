@@ -26,9 +26,6 @@ inline constexpr const char* kProgramVersionText = "V1.0.1";
 inline constexpr const char* kRestoreDefaultsChinese = "确定要恢复默认设置?";
 inline constexpr const char* kRestoreDefaultsEnglish =
     "Do you want to restore the default setting?";
-inline constexpr const char* kImportSuccessText = "%s import success!";
-inline constexpr const char* kExportSuccessText = "%s export success!";
-inline constexpr const char* kExportFailedText = "%s export failed!";
 
 class CDlgSupport : public CSkinPage, public UpdateActions {
     Q_OBJECT

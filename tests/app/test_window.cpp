@@ -20,6 +20,7 @@
 #include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
 #include "common/program_texts.h"
+#include "common/file_io.h"
 #include "common/text.h"
 #include "config/profile_table.h"
 #include "device/simulated_mouse.h"
@@ -1066,6 +1067,68 @@ TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRe
     ASSERT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady(); }));
     hook.remove();
     window_->setInputHook(nullptr, {});
+}
+
+// What z408ctl does while the window runs: it asks about unsaved edits, writes the files, and
+// tells the window, which then shows what the files hold.
+TEST_F(WindowTest, ProfilesChangedOnDiskAreShownAndUnsavedEditsAreOwned) {
+    start(true);
+    CDlgMainSet* settings = window_->settingsPage();
+    CDlgLEDSet* lighting = window_->lightingPage();
+    const fs::path table = data_ / "Profile" / "ConfigInfo.cfg";
+    const auto write = [](const fs::path& file, std::span<const uint8_t> bytes) {
+        ASSERT_TRUE(writeFileAtomic(file, bytes));
+    };
+    EXPECT_FALSE(window_->hasUnsavedEdits(0));
+
+    // The active profile changed on disk: report rate 250, steady light.
+    ProfileSettings changed = context_->profiles().active();
+    changed.setReportRateCode(4);
+    changed.setLightingMode(1);
+    write(data_ / "Profile" / "Profile1.cfg", changed.image());
+    EXPECT_TRUE(window_->hasUnsavedEdits(0));  // memory no longer matches the file
+    window_->profilesChangedOnDisk(0);
+    EXPECT_TRUE(settings->reportRateButton(1)->latched());
+    EXPECT_TRUE(lighting->modeButton(1)->latched());
+    EXPECT_FALSE(window_->hasUnsavedEdits(0));
+
+    // Another profile changed while this one stays active: nothing to show, nothing dropped.
+    context_->profiles().active().setPointerSpeed(3);  // an edit not yet applied
+    window_->profilesChangedOnDisk(3);
+    EXPECT_EQ(context_->profiles().active().pointerSpeed(), 3u);
+    EXPECT_TRUE(window_->hasUnsavedEdits(0));
+    EXPECT_FALSE(window_->hasUnsavedEdits(3));
+
+    // Profile 3 made active in the table: the window switches to it.
+    ProfileTable onDisk = context_->profiles().table();
+    for (int e = 0; e < kProfileCount; ++e) {
+        onDisk.setEntryMagic(e, kEntryMagic);
+        onDisk.setActiveFlag(e, e == 2 ? 1 : 0);
+    }
+    write(table, onDisk.image());
+    window_->profilesChangedOnDisk(2);
+    EXPECT_EQ(context_->profiles().activeEntry(), 2);
+    EXPECT_TRUE(window_->profileButton(3)->latched());
+    EXPECT_FALSE(window_->profileButton(1)->latched());
+
+    // During an upload the uploader reads the active profile: the window owns it (an upload's
+    // end saves it) and reads the files only once the upload is handled.
+    bool unsavedDuringUpload = false;
+    uint32_t modeDuringUpload = 0;
+    onNextModal([&](QWidget*) {
+        unsavedDuringUpload = window_->hasUnsavedEdits(2);
+        window_->profilesChangedOnDisk(2);
+        modeDuringUpload = context_->profiles().active().lightingMode();
+    });
+    context_->profiles().active().setLightingMode(4);
+    window_->apply();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    EXPECT_TRUE(unsavedDuringUpload);
+    EXPECT_EQ(modeDuringUpload, 4u);
+    EXPECT_FALSE(window_->hasUnsavedEdits(2));
+    EXPECT_TRUE(lighting->modeButton(4)->latched());
 }
 
 }  // namespace

@@ -5,13 +5,7 @@ set -u
 ctl=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-failures=0
-check() {  # description, expected exit code, actual exit code
-    if [ "$2" != "$3" ]; then echo "FAIL: $1 (exit $3, expected $2)"; failures=$((failures + 1)); fi
-}
-contains() {  # description, file, text
-    if ! grep -qF -- "$3" "$2"; then echo "FAIL: $1: no '$3' in:"; cat "$2"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 fingerprint() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
 
 data=$tmp/data

@@ -5,17 +5,11 @@ ctl=$1
 data=$2/i18n
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-failures=0
-check() {  # description, expected exit code, actual exit code
-    if [ "$2" != "$3" ]; then echo "FAIL: $1 (exit $3, expected $2)"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 line_is() {  # description, file, line number, expected text
     local got
     got=$(sed -n "$3p" "$2")
     if [ "$got" != "$4" ]; then echo "FAIL: $1: line $3 is '$got', expected '$4'"; failures=$((failures + 1)); fi
-}
-contains() {  # description, file, text
-    if ! grep -qF -- "$3" "$2"; then echo "FAIL: $1: no '$3' in:"; cat "$2"; failures=$((failures + 1)); fi
 }
 
 "$ctl" lang check "$data/complete.xml" > "$tmp/out" 2> "$tmp/err"; check "complete" 0 $?

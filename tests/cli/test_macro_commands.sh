@@ -4,16 +4,7 @@ set -u
 ctl=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-failures=0
-check() {  # description, expected exit code, actual exit code
-    if [ "$2" != "$3" ]; then echo "FAIL: $1 (exit $3, expected $2)"; failures=$((failures + 1)); fi
-}
-contains() {  # description, file, text
-    if ! grep -qF -- "$3" "$2"; then echo "FAIL: $1: no '$3' in:"; cat "$2"; failures=$((failures + 1)); fi
-}
-lacks() {  # description, file, text
-    if grep -qF -- "$3" "$2"; then echo "FAIL: $1: unexpected '$3' in:"; cat "$2"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 # Writes a Macro.cfg: macro(slot, id, events, loop, name, recordSize, tag, eventCount override,
 # raw name units).

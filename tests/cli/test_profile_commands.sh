@@ -6,13 +6,7 @@ data=$2
 bin=$(dirname "$ctl")
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-failures=0
-check() {  # description, expected exit code, actual exit code
-    if [ "$2" != "$3" ]; then echo "FAIL: $1 (exit $3, expected $2)"; failures=$((failures + 1)); fi
-}
-contains() {  # description, file, text
-    if ! grep -qF -- "$3" "$2"; then echo "FAIL: $1: no '$3' in:"; cat "$2"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 "$ctl" profile defaults "$tmp/en.cfg"; check "defaults" 0 $?
 "$ctl" profile defaults "$tmp/zh.cfg" --chinese; check "defaults --chinese" 0 $?

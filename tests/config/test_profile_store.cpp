@@ -197,3 +197,27 @@ TEST_F(ProfileStoreTest, ImportAcceptsOnlyProfilesAndExportRoundTrips) {
 
 }  // namespace
 }  // namespace z408
+
+namespace z408 {
+namespace {
+
+TEST_F(ProfileStoreTest, UnsavedEditsAreWhatTheActiveEntryHoldsBeyondItsFiles) {
+    writeTable({{1, 1}});
+    for (int e = 0; e < 5; ++e) writeProfile(e, 11 + static_cast<uint32_t>(e));
+    store.loadTableAndActiveProfile();
+    EXPECT_FALSE(store.unsavedEdits(1));
+    store.active().setPointerSpeed(3);
+    EXPECT_TRUE(store.unsavedEdits(1));
+    EXPECT_FALSE(store.unsavedEdits(0));  // only the active profile is edited in memory
+    ASSERT_TRUE(store.saveAfterUpload());
+    EXPECT_FALSE(store.unsavedEdits(1));
+    store.macroIdList()[2] = 0x99;  // a macro given to a button
+    EXPECT_TRUE(store.unsavedEdits(1));
+    ASSERT_TRUE(store.saveAfterUpload());
+    // The file changed under the program (z408ctl wrote it): memory no longer matches.
+    writeProfile(1, 5);
+    EXPECT_TRUE(store.unsavedEdits(1));
+}
+
+}  // namespace
+}  // namespace z408

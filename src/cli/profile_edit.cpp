@@ -1,0 +1,437 @@
+#include "cli/profile_edit.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <filesystem>
+#include <optional>
+
+#include "common/text.h"
+#include "config/button_assignment.h"
+#include "config/settings_page_rules.h"
+#include "functions/key_tables.h"
+#include "functions/keyboard_layout.h"
+#include "functions/picker_rules.h"
+#include "lighting/colours.h"
+#include "lighting/lighting_page_model.h"
+#include "macros/macro_library.h"
+
+namespace z408::cli {
+namespace {
+
+constexpr std::string_view kButtonWords[kButtonCount] = {
+    "left", "middle", "right", "forward", "back", "wheel-up", "wheel-down"};
+
+// The lighting modes by their place on the page (mode m at m - 1).
+constexpr std::string_view kModeWords[kLightingModeCount] = {
+    "steady", "breathing", "apm-breathing", "spectrum", "colour-flow", "off"};
+
+constexpr std::string_view kSoftwareWords[kSoftwareKindCount] = {"sound", "program", "file",
+                                                                  "folder"};
+
+EditResult done() { return {EditStatus::Done, {}}; }
+EditResult bad(std::string message) { return {EditStatus::BadInput, std::move(message)}; }
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool sameWord(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+
+// A whole decimal number within [low, high]; nothing for anything else.
+std::optional<int> number(std::string_view text, int low, int high) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < low || v > high)
+        return std::nullopt;
+    return v;
+}
+
+// A macro id, decimal or 0x-hexadecimal.
+std::optional<uint32_t> macroIdNumber(std::string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && lower(text[1]) == 'x') text.remove_prefix(2), base = 16;
+    uint32_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, base);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return v;
+}
+
+std::optional<bool> onOff(std::string_view text) {
+    if (sameWord(text, "on")) return true;
+    if (sameWord(text, "off")) return false;
+    return std::nullopt;
+}
+
+std::string joined(const std::vector<std::string>& words, size_t from) {
+    std::string out;
+    for (size_t i = from; i < words.size(); ++i) out += (i > from ? " " : "") + words[i];
+    return out;
+}
+
+std::string valueText(const std::vector<std::string>& words) {
+    return words.size() > 1 ? "'" + joined(words, 1) + "'" : "nothing";
+}
+
+// The one value a setting takes, or the message saying what it takes.
+EditResult oneValue(const std::vector<std::string>& words, std::string_view what) {
+    if (words.size() != 2)
+        return bad(std::string(words[0]) + " takes " + std::string(what) + ", not " + valueText(words));
+    return done();
+}
+
+std::optional<int> buttonIndex(std::string_view word) {
+    for (int b = 0; b < kButtonCount; ++b)
+        if (sameWord(word, kButtonWords[b])) return b;
+    if (auto n = number(word, 1, kButtonCount)) return *n - 1;
+    return std::nullopt;
+}
+
+EditResult assign(ProfileSettings& profile, MacroIdList& macroIds, const PickerChoice& choice,
+                  const EditContext& context) {
+    AssignmentContext assignment;
+    assignment.chinese = context.languageId == 1;
+    assignment.languageId = context.languageId;
+    if (context.macros)
+        assignment.macroName = [&](uint32_t id) -> std::optional<std::u16string> {
+            const auto slot = context.macros->findMacroById(id);
+            if (!slot) return std::nullopt;
+            return context.macros->slot(*slot).name();
+        };
+    const AssignmentResult r = assignFunction(profile, macroIds, choice, assignment);
+    switch (r.verdict) {
+        case AssignmentVerdict::Assigned: return done();
+        case AssignmentVerdict::InvalidChoice: return bad("that function cannot be given to a button");
+        case AssignmentVerdict::NothingChosen: return bad("no function chosen");
+        default: return {EditStatus::Refused, r.message};
+    }
+}
+
+// The listed macro with this id, or the first listed one of this name.
+std::optional<uint32_t> findMacro(const MacroLibrary& library, std::string_view idOrName) {
+    if (const auto id = macroIdNumber(idOrName); id && *id != 0)
+        if (const auto slot = library.findMacroById(*id); slot && library.slot(*slot).isListed())
+            return *id;
+    const std::u16string name = utf8ToUtf16(idOrName);
+    for (size_t i = 0; i < MacroLibrary::size(); ++i) {
+        const MacroEntry& m = library.slot(i);
+        if (!m.isFree() && m.isListed() && m.id() != 0 && m.name() == name) return m.id();
+    }
+    return std::nullopt;
+}
+
+EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
+                     const std::vector<std::string>& words, const EditContext& context) {
+    if (words.size() < 3)
+        return bad("button takes a button and a function, e.g. 'button forward key \"Ctrl + F\"'");
+    const auto b = buttonIndex(words[1]);
+    if (!b) return bad("unknown button '" + words[1] + "' (left, middle, right, forward, back, wheel-up, wheel-down)");
+    PickerChoice choice;
+    choice.button = *b;
+    const std::string_view function = words[2];
+    const std::string rest = joined(words, 3);
+    const auto noMore = [&]() -> std::optional<EditResult> {
+        if (words.size() > 3) return bad(std::string(function) + " takes nothing more, not '" + rest + "'");
+        return std::nullopt;
+    };
+    if (sameWord(function, "default")) {
+        if (auto e = noMore()) return *e;
+        fillDefaultChoice(choice);
+    } else if (sameWord(function, "disable")) {
+        if (auto e = noMore()) return *e;
+        fillDisableChoice(choice);
+    } else if (sameWord(function, "key")) {
+        choice.kind = fn::KeyCombination;
+        choice.value = parseKeyCombination(rest);
+        if (choice.value == 0)
+            return bad("'" + rest + "' is no key combination (e.g. \"Ctrl + F\", \"Shift + Alt + F5\", \"Win\")");
+    } else if (sameWord(function, "macro")) {
+        if (words.size() != 4) return bad("macro takes one macro id or name");
+        if (!context.macros) return bad("no macro library to take the macro from");
+        const auto id = findMacro(*context.macros, words[3]);
+        if (!id) return bad("no macro with the id or name '" + words[3] + "'");
+        fillMacroChoice(*id, choice);
+    } else if (const auto kind = std::find_if(std::begin(kSoftwareWords), std::end(kSoftwareWords),
+                                              [&](std::string_view w) { return sameWord(w, function); });
+               kind != std::end(kSoftwareWords)) {
+        if (words.size() != 4) return bad(std::string(function) + " takes one path");
+        std::error_code ec;
+        // The computer runs it later from anywhere: the path is kept whole.
+        const std::filesystem::path path = std::filesystem::absolute(words[3], ec);
+        const bool folder = *kind == "folder";
+        if (ec || !(folder ? std::filesystem::is_directory(path, ec) : std::filesystem::is_regular_file(path, ec)))
+            return bad(words[3] + " is no " + (folder ? "folder" : "file"));
+        SoftwareRows rows;
+        const auto k = static_cast<size_t>(kind - std::begin(kSoftwareWords));
+        rows.chosen[k] = true;
+        rows.paths[k] = utf8ToUtf16(path.string());
+        fillSoftwareChoice(rows, choice);
+        // A path too long for the field gives no choice: the assignment says so in the page's words.
+        if (choice.value == 0) {
+            choice.value = softwarePickerValue(static_cast<SoftwareKind>(0xC0u + 0x10u * k), *b);
+            choice.kind = fn::Software;
+            choice.softwareKindIndex = static_cast<int32_t>(k);
+            choice.path = rows.paths[k];
+        }
+    } else {
+        // A name of the basic list, in English or Chinese.
+        const std::string name = joined(words, 2);
+        const auto list = basicListFunctions();
+        const auto f = std::find_if(list.begin(), list.end(), [&](FunctionType t) {
+            return sameWord(name, functionName(t, false)) || name == functionName(t, true);
+        });
+        if (f == list.end()) return bad("unknown function '" + name + "'");
+        choice.value = *f;
+    }
+    return assign(profile, macroIds, choice, context);
+}
+
+EditResult setDpi(ProfileSettings& profile, const std::vector<std::string>& words) {
+    DpiSelection selection{};
+    int chosen = 0;
+    for (size_t i = 1; i < words.size(); ++i) {
+        std::string_view list = words[i];
+        while (!list.empty()) {
+            const size_t comma = list.find(',');
+            const std::string_view item = trim(list.substr(0, comma));
+            list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
+            if (item.empty()) continue;
+            const auto v = number(item, 1, 1 << 30);
+            const auto at = v ? std::find(kDpiChoices.begin(), kDpiChoices.end(), static_cast<uint32_t>(*v))
+                              : kDpiChoices.end();
+            if (at == kDpiChoices.end())
+                return bad("DPI " + std::string(item) +
+                           " is not offered (500, 750, 1000, 1250, 1500, 2000, 2500, 3000, 3250, "
+                           "3500, 4000, 5000, 6000, 7000)");
+            bool& on = selection[static_cast<size_t>(at - kDpiChoices.begin())];
+            if (on) return bad("DPI " + std::string(item) + " is given twice");
+            on = true;
+            ++chosen;
+        }
+    }
+    if (chosen < 1 || chosen > kDpiLevelCount) return bad("dpi takes one to seven values");
+    const auto levels = dpiLevelsFromSelection(selection);
+    for (int i = 0; i < kDpiLevelCount; ++i) profile.setDpiLevel(i, levels[static_cast<size_t>(i)]);
+    return done();
+}
+
+EditResult setLighting(ProfileSettings& profile, const std::vector<std::string>& words) {
+    const std::string_view setting = words[0];
+    LightingPageModel model;
+    model.refresh(profile);
+    if (sameWord(setting, "lighting")) {
+        if (auto e = oneValue(words, "a mode"); e.status != EditStatus::Done) return e;
+        for (int m = 1; m <= kLightingModeCount; ++m) {
+            if (sameWord(words[1], kModeWords[m - 1]) || (m == 5 && sameWord(words[1], "color-flow"))) {
+                model.selectMode(profile, m);
+                return done();
+            }
+        }
+        return bad("unknown lighting mode '" + words[1] +
+                   "' (steady, breathing, apm-breathing, spectrum, colour-flow, off)");
+    }
+    if (sameWord(setting, "multicolour") || sameWord(setting, "multicolor")) {
+        const auto on = words.size() == 2 ? onOff(words[1]) : std::nullopt;
+        if (!on) return bad("multicolour takes on or off, not " + valueText(words));
+        if (*on != (profile.multicolourOption() == 1)) model.toggleMulticolour(profile);
+        // The toggle keeps 0 and 1 only: a stored value that is neither is made plain here.
+        profile.setMulticolourOption(*on ? 1 : 0);
+        return done();
+    }
+    if (sameWord(setting, "proximity")) {
+        const auto on = words.size() == 2 ? onOff(words[1]) : std::nullopt;
+        if (!on) return bad("proximity takes on or off, not " + valueText(words));
+        model.setProximity(profile, *on);
+        return done();
+    }
+    struct Slider {
+        std::string_view word;
+        LightingSlider id;
+        int low, high;
+    };
+    constexpr Slider kSliders[] = {{"level", LightingSlider::Mode1Level, 1, 10},
+                                   {"breathing-speed", LightingSlider::Mode2Speed, 1, 5},
+                                   {"flow-speed", LightingSlider::Mode5Speed, 1, 3}};
+    for (const Slider& s : kSliders) {
+        if (!sameWord(setting, s.word)) continue;
+        const auto v = words.size() == 2 ? number(words[1], s.low, s.high) : std::nullopt;
+        if (!v || !model.sliderMoved(profile, static_cast<int>(s.id), *v))
+            return bad(std::string(s.word) + " takes " + std::to_string(s.low) + " to " +
+                       std::to_string(s.high) + ", not " + valueText(words));
+        return done();
+    }
+    return bad("unknown setting '" + words[0] + "'");
+}
+
+// colour single|1|2|3 #RRGGBB | preset N
+EditResult setColour(ProfileSettings& profile, const std::vector<std::string>& words) {
+    if (words.size() < 3 || words.size() > 4)
+        return bad("colour takes single, 1, 2 or 3 and then #RRGGBB or preset N");
+    int slot = -1;
+    if (sameWord(words[1], "single")) slot = kSingleColourSlot;
+    else if (const auto n = number(words[1], 1, kMulticolourSlots)) slot = *n - 1;
+    if (slot < 0) return bad("unknown colour '" + words[1] + "' (single, 1, 2 or 3)");
+    if (words.size() == 4 || !words[2].starts_with('#')) {
+        if (words.size() == 4 && !sameWord(words[2], "preset"))
+            return bad("colour takes #RRGGBB or preset N, not '" + joined(words, 2) + "'");
+        const auto index = number(words.back(), 0, kPresetColourCount - 1);
+        if (!index) return bad("preset takes 0 to 25, not '" + words.back() + "'");
+        setPresetColour(profile, slot, *index);
+        return done();
+    }
+    const std::string_view hex = words[2];
+    uint32_t rgb = 0;
+    const auto [end, ec] = std::from_chars(hex.data() + 1, hex.data() + hex.size(), rgb, 16);
+    if (hex.size() != 7 || ec != std::errc() || end != hex.data() + hex.size() ||
+        !std::all_of(hex.begin() + 1, hex.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
+        return bad("'" + words[2] + "' is no colour: write #RRGGBB, e.g. #FF8000");
+    setCustomColour(profile, slot,
+                    colourRef(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
+                              static_cast<uint8_t>(rgb)));
+    return done();
+}
+
+}  // namespace
+
+uint32_t parseKeyCombination(std::string_view text) {
+    text = trim(text);
+    if (text.empty()) return 0;
+    // As shown: "Shift + Ctrl + A"; "Ctrl+A" is taken too, and "+" alone or last is a key.
+    std::vector<std::string_view> parts;
+    const std::string_view separator = text.find(" + ") != std::string_view::npos ? " + " : "+";
+    for (size_t p = 0;;) {
+        const size_t q = text.find(separator, p);
+        if (q == std::string_view::npos || (q + separator.size() == text.size() && separator == "+")) {
+            parts.push_back(trim(text.substr(p)));
+            break;
+        }
+        parts.push_back(trim(text.substr(p, q - p)));
+        p = q + separator.size();
+    }
+    struct Modifier {
+        std::string_view name;
+        KeyCapture::Box box;
+    };
+    constexpr Modifier kModifiers[] = {{"Ctrl", KeyCapture::Ctrl},
+                                       {"Alt", KeyCapture::Alt},
+                                       {"Shift", KeyCapture::Shift},
+                                       {"Win", KeyCapture::Win}};
+    KeyCapture capture;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const std::string_view part = parts[i];
+        const auto modifier = std::find_if(std::begin(kModifiers), std::end(kModifiers),
+                                           [&](const Modifier& m) { return sameWord(part, m.name); });
+        if (modifier != std::end(kModifiers)) {
+            if (capture.boxOn(modifier->box)) return 0;  // named twice
+            capture.setBox(modifier->box, true);
+            continue;
+        }
+        // The key comes last and once.
+        if (i + 1 != parts.size() || part.empty()) return 0;
+        uint32_t key = 0;
+        for (uint32_t k = 1; k < 0xFF && key == 0; ++k)
+            if (!KeyCapture::boxOfKey(k) && keyToUsage(k) != 0 &&
+                sameWord(keyName(k, UsKeyboardLayout::instance()), part))
+                key = k;
+        if (key == 0) return 0;
+        capture.keyEvent(key, 0);
+    }
+    PickerChoice choice;
+    capture.fillChoice(choice);
+    return choice.value;
+}
+
+EditResult applySetting(ProfileSettings& profile, MacroIdList& macroIds,
+                        const std::vector<std::string>& words, const EditContext& context) {
+    if (words.empty()) return bad("expects a SETTING and its VALUE");
+    // Worked on copies: whatever refuses, the profile stays as it was.
+    ProfileSettings edited = profile;
+    MacroIdList ids = macroIds;
+    const std::string_view setting = words[0];
+    EditResult r;
+    const auto whole = [&](int low, int high) -> std::optional<int> {
+        return words.size() == 2 ? number(words[1], low, high) : std::nullopt;
+    };
+    const auto range = [&](int low, int high) {
+        return bad(std::string(setting) + " takes " + std::to_string(low) + " to " +
+                   std::to_string(high) + ", not " + valueText(words));
+    };
+    if (sameWord(setting, "button")) {
+        r = setButton(edited, ids, words, context);
+    } else if (sameWord(setting, "dpi")) {
+        r = setDpi(edited, words);
+    } else if (sameWord(setting, "report-rate")) {
+        const auto hz = whole(1, 1000);
+        const auto choice = std::find_if(kReportRateChoices.begin(), kReportRateChoices.end(),
+                                         [&](const ReportRateChoice& c) { return hz && c.hz == static_cast<uint32_t>(*hz); });
+        if (choice == kReportRateChoices.end())
+            r = bad("report-rate takes 125, 250, 500 or 1000 (Hz), not " + valueText(words));
+        else
+            edited.setReportRateCode(choice->code), r = done();
+    } else if (sameWord(setting, "pointer-speed")) {
+        if (const auto v = whole(kPointerSpeedMin, kPointerSpeedMax))
+            edited.setPointerSpeed(static_cast<uint32_t>(*v)), r = done();
+        else
+            r = range(kPointerSpeedMin, kPointerSpeedMax);
+    } else if (sameWord(setting, "height")) {
+        if (const auto v = whole(kHeightSliderMin, kHeightSliderMax))
+            edited.setHeightSlider(static_cast<uint32_t>(*v)), r = done();
+        else
+            r = range(kHeightSliderMin, kHeightSliderMax);
+    } else if (sameWord(setting, "precision")) {
+        const auto on = words.size() == 2 ? onOff(words[1]) : std::nullopt;
+        if (on) edited.setEnhancePrecision(*on ? 1 : 0), r = done();
+        else r = bad("precision takes on or off, not " + valueText(words));
+    } else if (sameWord(setting, "wheel")) {
+        if (words.size() == 2 && sameWord(words[1], "screen")) {
+            edited.setWheelLines(-1), r = done();
+        } else if (words.size() == 3 && sameWord(words[1], "lines")) {
+            if (const auto v = number(words[2], kMinScrollLines, kMaxScrollLines))
+                edited.setWheelLines(*v), r = done();
+            else
+                r = bad("wheel lines takes 1 to 30, not '" + words[2] + "'");
+        } else {
+            r = bad("wheel takes 'lines N' (1 to 30) or 'screen', not " + valueText(words));
+        }
+    } else if (sameWord(setting, "colour") || sameWord(setting, "color")) {
+        r = setColour(edited, words);
+    } else {
+        r = setLighting(edited, words);
+    }
+    if (r.status == EditStatus::Done) {
+        profile = edited;
+        macroIds = ids;
+    }
+    return r;
+}
+
+std::string_view settingsHelp() {
+    return "settings:\n"
+           "  button BUTTON FUNCTION   BUTTON: left, middle, right, forward, back, wheel-up,\n"
+           "                           wheel-down (or 1 to 7). FUNCTION: default, disable,\n"
+           "                           key \"Ctrl + F\", macro ID|NAME, sound|program|file|folder\n"
+           "                           PATH, or a name of the basic list (\"Play/Pause\", \"Lock PC\")\n"
+           "  dpi VALUE...             one to seven of 500 750 1000 1250 1500 2000 2500 3000\n"
+           "                           3250 3500 4000 5000 6000 7000 (kept in that order)\n"
+           "  report-rate HZ           125, 250, 500 or 1000\n"
+           "  pointer-speed N          1 to 20\n"
+           "  precision on|off         enhanced pointer precision\n"
+           "  wheel lines N | screen   1 to 30 lines per notch, or a screen\n"
+           "  height N                 the height slider, 1 to 30\n"
+           "  lighting MODE            steady, breathing, apm-breathing, spectrum, colour-flow, off\n"
+           "  level N                  steady's brightness, 1 to 10\n"
+           "  breathing-speed N        1 to 5\n"
+           "  flow-speed N             colour flow's speed, 1 to 3\n"
+           "  multicolour on|off       colour flow in colours 1 to 3\n"
+           "  colour single|1|2|3 #RRGGBB | preset N   a colour, or swatch N (0 to 25)\n"
+           "  proximity on|off         proximity sensing";
+}
+
+}  // namespace z408::cli
