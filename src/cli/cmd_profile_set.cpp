@@ -293,6 +293,19 @@ int profileExport(const Args& args) {
     return kExitOk;
 }
 
+// Completion after "profile set": the setting's words after the options, then what may follow.
+std::vector<std::string> completeProfileSet(const Args& given) {
+    std::vector<std::string> words;
+    for (size_t i = 0; i < given.size(); ++i) {
+        if (given[i] == "--profile" || given[i] == "--file" || given[i] == "--data-dir") ++i;
+        else if (given[i].rfind("--", 0) != 0) words.push_back(given[i]);
+    }
+    bool wantsMacro = false;
+    std::vector<std::string> out = settingCompletions(words, wantsMacro);
+    if (wantsMacro) out = macroCandidates(given);
+    return out;
+}
+
 }  // namespace
 
 void registerProfileEditCommands(CommandRegistry& registry) {
@@ -310,7 +323,7 @@ void registerProfileEditCommands(CommandRegistry& registry) {
                   "a value out of range exits 2, and neither changes any file. --file FILE edits a\n"
                   "profile file of its own instead.\n" +
                       where + "\n\n" + std::string(settingsHelp()),
-                  profileSet});
+                  profileSet, completeProfileSet});
     registry.add({"profile select", "N [--data-dir DIR] [--apply] [--force]",
                   "make profile N (1 to 5) the active one",
                   "Makes profile N active as its button in the window does (a missing or invalid\n"

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "cli/cli.h"
 #include "common/text.h"
 #include "config/button_assignment.h"
 #include "config/settings_page_rules.h"
@@ -410,6 +411,47 @@ EditResult applySetting(ProfileSettings& profile, MacroIdList& macroIds,
         macroIds = ids;
     }
     return r;
+}
+
+std::vector<std::string> settingCompletions(const std::vector<std::string>& words,
+                                            bool& wantsMacro) {
+    wantsMacro = false;
+    const auto list = [](std::initializer_list<std::string_view> items) {
+        return std::vector<std::string>(items.begin(), items.end());
+    };
+    const auto of = [](const auto& words_) {
+        return std::vector<std::string>(std::begin(words_), std::end(words_));
+    };
+    if (words.empty())
+        return list({"button", "dpi", "report-rate", "pointer-speed", "precision", "wheel",
+                     "height", "lighting", "level", "breathing-speed", "flow-speed",
+                     "multicolour", "colour", "proximity"});
+    const std::string_view setting = words[0];
+    const size_t at = words.size();  // the place of the word being completed
+    if (setting == "button") {
+        if (at == 1) return of(kButtonWords);
+        if (at == 2) {
+            std::vector<std::string> out = list({"default", "disable", "key", "macro"});
+            for (const std::string_view w : kSoftwareWords) out.emplace_back(w);
+            for (std::string& name : catalogueNameCandidates()) out.push_back(std::move(name));
+            return out;
+        }
+        if (at == 3 && words[2] == "macro") wantsMacro = true;
+        return {};
+    }
+    if (setting == "dpi") {  // one to seven values
+        std::vector<std::string> out;
+        for (const uint32_t dpi : kDpiChoices) out.push_back(std::to_string(dpi));
+        return out;
+    }
+    if (at != 1) return setting == "colour" && at == 2 ? list({"preset"}) : std::vector<std::string>{};
+    if (setting == "lighting") return of(kModeWords);
+    if (setting == "precision" || setting == "multicolour" || setting == "proximity")
+        return list({"on", "off"});
+    if (setting == "wheel") return list({"lines", "screen"});
+    if (setting == "colour") return list({"single", "1", "2", "3"});
+    if (setting == "report-rate") return list({"125", "250", "500", "1000"});
+    return {};
 }
 
 std::string_view settingsHelp() {

@@ -42,6 +42,16 @@ grep -o '"macroIdListEntry": [0-9]*' "$work/pages.json" > "$work/pages.ids"
 same "macro ids against the pages'" "$work/cli.ids" "$work/pages.ids"
 contains "macro id of the back button" "$work/cli.ids" '"macroIdListEntry": 42'
 
+# The shell's completion offers the settings, their words and the library's macros.
+"$ctl" __complete profile set --data-dir "$cli" "" > "$work/out"
+contains "complete a setting" "$work/out" "report-rate"
+"$ctl" __complete profile set button back "" > "$work/out"
+contains "complete a function" "$work/out" "Play/Pause"
+"$ctl" __complete profile set --data-dir "$cli" button back macro "" > "$work/out"
+contains "complete a macro" "$work/out" "0x"
+"$ctl" __complete profile set lighting c > "$work/out"
+contains "complete a mode" "$work/out" "colour-flow"
+
 # Applied: the same reports reach the mouse, and it ends in the same state.
 Z408_SIMULATED_MOUSE=$work/cli.state Z408_SIMULATED_MOUSE_TRACE=$work/cli.trace \
     set_ --apply --no-pointer proximity on > "$work/out" 2> "$work/err"
