@@ -9,6 +9,10 @@
 #include <cerrno>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace z408 {
 namespace {
 struct NamedCodePage {
@@ -457,6 +461,30 @@ bool passesUtf8Test(std::span<const uint8_t> bytes) {
     return true;
 }
 
+namespace {
+
+// Widens the ASCII bytes at the start of in[0, n) into o; returns how many there were. Sixteen
+// bytes at a time: text of the data files is mostly ASCII. Writes up to 15 units past the count,
+// so the caller keeps room for n units at o.
+size_t widenAscii(const uint8_t* in, size_t n, char16_t* o) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    while (n - i >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i + 8), _mm_unpackhi_epi8(v, zero));
+        const int high = _mm_movemask_epi8(v);
+        if (high != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+        i += 16;
+    }
+#endif
+    for (; i < n && in[i] < 0x80; ++i) o[i] = in[i];
+    return i;
+}
+
+}  // namespace
+
 void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
     // UTF-8 never needs more units than bytes: size the output once and trim at the end.
     const size_t n = bytes.size();
@@ -466,21 +494,27 @@ void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
     const uint8_t* in = bytes.data();
     size_t i = 0;
     while (i < n) {
-        // Runs of ASCII, eight bytes at a time.
-        while (n - i >= 8) {
-            uint64_t block;
-            std::memcpy(&block, in + i, 8);
-            if (block & UINT64_C(0x8080808080808080)) break;
-            for (size_t k = 0; k < 8; ++k) o[k] = in[i + k];
-            o += 8;
-            i += 8;
-        }
+        // o never runs ahead of i, so the n - i units from o are inside the buffer.
+        const size_t ascii = widenAscii(in + i, n - i, o);
+        i += ascii;
+        o += ascii;
         if (i >= n) break;
         const uint8_t b0 = in[i];
-        if (b0 < 0x80) {
-            *o++ = b0;
-            ++i;
+        // The two- and three-byte forms of Cyrillic, CJK and the like, checked in one step.
+        if ((b0 & 0xE0) == 0xC0 && n - i >= 2 && (in[i + 1] & 0xC0) == 0x80 && b0 >= 0xC2) {
+            *o++ = static_cast<char16_t>(((b0 & 0x1Fu) << 6) | (in[i + 1] & 0x3Fu));
+            i += 2;
             continue;
+        }
+        if ((b0 & 0xF0) == 0xE0 && n - i >= 3 && (in[i + 1] & 0xC0) == 0x80 &&
+            (in[i + 2] & 0xC0) == 0x80) {
+            const uint32_t c =
+                ((b0 & 0x0Fu) << 12) | ((in[i + 1] & 0x3Fu) << 6) | (in[i + 2] & 0x3Fu);
+            if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
+                *o++ = static_cast<char16_t>(c);
+                i += 3;
+                continue;
+            }
         }
         size_t need = 0;
         uint32_t c = 0;
