@@ -1,11 +1,16 @@
 #include "app/z119k_driver_dlg.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QWindow>
 
 #include "app/app_context.h"
@@ -521,6 +526,19 @@ void CZ119KDriverDlg::hideToTray() {
     }
     hide();
     forwardingOff();
+    releaseWhileHidden();
+}
+
+void CZ119KDriverDlg::releaseWhileHidden() {
+    // The program spends most of a session in the tray: what only drawing needs goes until the
+    // window is shown again, and the pages read their images back as they are drawn.
+    for (CSkinPage* page : pages_)
+        if (page) page->releaseImages();
+    QPixmapCache::clear();
+#if defined(__GLIBC__)
+    // Freed blocks stay with the process until the heap is trimmed.
+    malloc_trim(0);
+#endif
 }
 
 void CZ119KDriverDlg::showFromTray() {

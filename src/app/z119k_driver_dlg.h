@@ -69,6 +69,8 @@ class CZ119KDriverDlg : public QWidget {
     void restoreDefaults();
     void hideToTray();
     void showFromTray();
+    // Lets go of the page images and caches a hidden window does not need.
+    void releaseWhileHidden();
     // "Exit", SIGTERM and the end of the session: the shutdown sequence, then the program ends.
     void requestExit();
     // A USB device interface came or went; `path` is its interface path text.

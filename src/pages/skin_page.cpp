@@ -24,11 +24,18 @@ CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, boo
     auto path = [&](size_t i) {
         return skinPath(programDirectory, QString::fromStdString(page.files[i]));
     };
-    normal_ = LoadSkinImage(path(0));
+    normalPath_ = path(0);
+    normal_ = LoadSkinImage(normalPath_);
+    hasNormal_ = !normal_.isNull();
     downPath_ = path(1);
     overPath_ = path(2);
-    setAttribute(Qt::WA_OpaquePaintEvent, !normal_.isNull());
+    setAttribute(Qt::WA_OpaquePaintEvent, hasNormal_);
     resize(skin::kPageWidth, skin::kPageHeight);
+}
+
+const QImage& CSkinPage::normalImage() const {
+    if (normal_.isNull() && hasNormal_) normal_ = LoadSkinImage(normalPath_);
+    return normal_;
 }
 
 const QImage& CSkinPage::downImage() {
@@ -46,9 +53,15 @@ void CSkinPage::releaseStateImages() {
     over_ = QImage();
 }
 
+void CSkinPage::releaseImages() {
+    releaseStateImages();
+    normal_ = QImage();
+}
+
 void CSkinPage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (!normal_.isNull()) p.drawImage(event->rect(), normal_, event->rect());
+    const QImage& normal = normalImage();
+    if (!normal.isNull()) p.drawImage(event->rect(), normal, event->rect());
 }
 
 void CSkinPage::keyPressEvent(QKeyEvent* event) {
