@@ -147,14 +147,16 @@ void CZ119KDriverDlg::initialise() {
 
 void CZ119KDriverDlg::createControls() {
     const QString dir = QString::fromStdString(ctx_.programDirectory().string());
-    normal_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Normal.bmp")));
-    down_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
-    over_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
+    normal_ = LoadSkinImage(backgroundPath());
+    hasBackground_ = !normal_.isNull();
+    // Every control keeps its own cut of the pressed and hover looks: they go after this.
+    const QImage down = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
+    const QImage over = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
     const QImage disabled = dimmedImage(normal_);
 
     auto bitmapButton = [&](const QRect& r) {
         auto* b = new CGDIBitmapBtn(this);
-        b->SetBitmaps(r, normal_, over_, down_, normal_);
+        b->SetBitmaps(r, normal_, over, down, normal_);
         b->installEventFilter(this);
         return b;
     };
@@ -181,7 +183,7 @@ void CZ119KDriverDlg::createControls() {
     auto irregular = [&](const Quad& q) {
         auto* b = new CIrrButton(this);
         b->Create(QString(), polygonOf(q), this);
-        b->SetImages(normal_, down_, over_, disabled);
+        b->SetImages(normal_, down, over, disabled);
         b->installEventFilter(this);
         return b;
     };
@@ -532,6 +534,7 @@ void CZ119KDriverDlg::hideToTray() {
 void CZ119KDriverDlg::releaseWhileHidden() {
     // The program spends most of a session in the tray: what only drawing needs goes until the
     // window is shown again, and the pages read their images back as they are drawn.
+    normal_ = QImage();
     for (CSkinPage* page : pages_)
         if (page) page->releaseImages();
     QPixmapCache::clear();
@@ -629,8 +632,14 @@ void CZ119KDriverDlg::showPresenceBox(const QString& text) {
     presenceBox_ = nullptr;
 }
 
+QString CZ119KDriverDlg::backgroundPath() const {
+    return skinPath(QString::fromStdString(ctx_.programDirectory().string()),
+                    QStringLiteral("Main_Normal.bmp"));
+}
+
 void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    if (normal_.isNull() && hasBackground_) normal_ = LoadSkinImage(backgroundPath());
     if (!normal_.isNull()) {
         p.drawImage(event->rect(), normal_, event->rect());
     } else {

@@ -71,6 +71,7 @@ class CZ119KDriverDlg : public QWidget {
     void showFromTray();
     // Lets go of the page images and caches a hidden window does not need.
     void releaseWhileHidden();
+    QString backgroundPath() const;
     // "Exit", SIGTERM and the end of the session: the shutdown sequence, then the program ends.
     void requestExit();
     // A USB device interface came or went; `path` is its interface path text.
@@ -144,7 +145,8 @@ class CZ119KDriverDlg : public QWidget {
 
     AppContext& ctx_;
     QtMessageSink sink_;
-    QImage normal_, down_, over_;
+    QImage normal_;  // the background; let go while hidden in the tray
+    bool hasBackground_ = false;
     CGDIBitmapBtn* minimise_ = nullptr;
     CGDIBitmapBtn* close_ = nullptr;
     CGDIBitmapBtn* language_ = nullptr;
