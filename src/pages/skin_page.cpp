@@ -58,6 +58,11 @@ void CSkinPage::releaseImages() {
     normal_ = QImage();
 }
 
+void CSkinPage::setVisible(bool visible) {
+    if (!visible) releaseImages();
+    QWidget::setVisible(visible);
+}
+
 void CSkinPage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QImage& normal = normalImage();

@@ -2,9 +2,9 @@
 // What every page of the main window is built on: a child window of the pages rectangle that
 // draws its normal skin image. The pressed and hover images, which the page's controls are cut
 // from, are read when first asked for and can be let go once every control holds its cut
-// (three page images cost about 5 MB). While the window sits hidden in the tray the normal image
-// goes too and is read again when the page is next drawn. Enter, Escape and Space are discarded
-// on every page.
+// (three page images cost about 5 MB). A page put out of sight (another tab; the window hidden in
+// the tray, through releaseImages()) lets its normal image go too and reads it again when next
+// drawn. Enter, Escape and Space are discarded on every page.
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -29,6 +29,8 @@ class CSkinPage : public QWidget {
     // hidden, and each control keeps its own cut.
     void releaseImages();
     QString skinId() const { return skinId_; }
+    // Hiding a page (another tab is shown) lets its images go.
+    void setVisible(bool visible) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
