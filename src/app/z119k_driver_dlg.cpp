@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QThread>
 #include <QWindow>
 
 #include "app/app_context.h"
@@ -19,6 +20,7 @@
 #include "app/dlg_progress.h"
 #include "app/external_programs.h"
 #include "app/hint_texts.h"
+#include "app/open_dialogs.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -26,9 +28,12 @@
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
+#include "macros/game_presets.h"
 #include "pages/dlg_led_set.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
+#include "pages/macro_page_hook.h"
 #include "pages/skin_page.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -51,6 +56,9 @@ constexpr int kMenuIconConfig = 1012;
 constexpr int kMenuIconExit = 1011;
 constexpr int kTrayIconResource = 128;
 constexpr int kProgramUpdaterDelayMs = 3000;
+// How often, and how many times, an exit waits for the loops of closed dialogs to return.
+constexpr int kExitRetryMs = 10;
+constexpr int kMaxExitRetries = 300;
 
 // Rectangles as left, top, right, bottom with the right and bottom edges outside.
 constexpr QRect winRect(int l, int t, int r, int b) {
@@ -101,6 +109,28 @@ QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The macro page records through the system-wide hook, which sees the desktop's keys only when
+// it runs and the window is not a native Wayland client (X11 sees no Wayland input).
+class WindowMacroPageHook final : public MacroPageHook {
+  public:
+    explicit WindowMacroPageHook(InputHook*& hook) : hook_(hook) {}
+    bool seesDesktopKeys() const override {
+        return hook_ && hook_->installed() &&
+               !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+    void forwardKeysToPage() override {
+        if (!hook_) return;
+        hook_->setTarget(CZ119KDriverDlg::kMacroPageId);
+        hook_->setForwarding(true, false);
+    }
+    void forwardingOff() override {
+        if (hook_) hook_->setForwarding(false, false);
+    }
+
+  private:
+    InputHook*& hook_;
+};
+
 }  // namespace
 
 CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
@@ -126,7 +156,7 @@ void CZ119KDriverDlg::initialise() {
     const QImage icon = loadResourceImage(kTrayIconResource);
     if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     seedDataDirectory(ctx_.programDirectory(), ctx_.dataDirectory());
-    ctx_.language().ApplyInstallationLanguage();
+    const int installationFlag = ctx_.language().ApplyInstallationLanguage();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     ctx_.notices().setParentWindow(this);
     ctx_.macros().loadMacroLibrary();
@@ -135,12 +165,17 @@ void CZ119KDriverDlg::initialise() {
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
     refreshPages();  // also without a mouse, when no bring-up refreshes them
-    profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
+    // An entry without the entry magic (a table that was lost and re-made) shows unselected,
+    // although its profile is the active one.
+    for (int e = 0; e < kProfileCount; ++e)
+        profiles_[static_cast<size_t>(e)]->setLatched(ctx_.profiles().table().shownSelected(e));
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);
     flag_->setGeometry(kFlagRect);
     flag_->setScaledContents(true);
+    // The installation language's flag stays when the saved choice names no language.
+    flag_->setPixmap(QPixmap::fromImage(loadResourceImage(installationFlag)));
     const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
     sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
 }
@@ -166,6 +201,7 @@ void CZ119KDriverDlg::createControls() {
     connect(minimise_, &QAbstractButton::clicked, this, [this] {
         showMinimized();
         forwardingOff();
+        macro_->leavePage();
     });
     connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
     connect(language_, &QAbstractButton::clicked, this, [this] {
@@ -227,6 +263,12 @@ void CZ119KDriverDlg::createPages() {
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
             page = stats_;
+        } else if (i == 2) {
+            macroHook_ = std::make_unique<WindowMacroPageHook>(hook_);
+            macro_ =
+                new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
+                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
+            page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
                                        ctx_.profiles(), &sink_, this);
@@ -241,6 +283,7 @@ void CZ119KDriverDlg::createPages() {
         pages_[static_cast<size_t>(i)] = page;
     }
     stats_->initialise();
+    macro_->fillForPreset(kCustomGamePreset);
     createUpdateCheck();
     progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
     showTab(1);
@@ -256,7 +299,7 @@ void CZ119KDriverDlg::createUpdateCheck() {
     if (url.empty()) return;  // the update button says that no server is configured
     workerNotices_ = std::make_unique<CrossThreadNotices>(ctx_.notices(), this);
     downloader_ = std::make_unique<desktop::CurlDownloader>();
-    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.programDirectory(), url, *downloader_,
+    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.dataDirectory(), url, *downloader_,
                                                      *workerNotices_, *support_);
     support_->setUpdateChecker(updateChecker_.get());
 }
@@ -271,7 +314,11 @@ void CZ119KDriverDlg::readFirmwareVersion() {
 
 void CZ119KDriverDlg::handOverToFirmwareBurner() {
     if (shutDown_) return;
-    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese());
+    std::filesystem::path image;
+    std::error_code ec;
+    if (updateChecker_ && std::filesystem::exists(updateChecker_->firmwareFile(), ec))
+        image = updateChecker_->firmwareFile();
+    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese(), image);
     requestExit();
 }
 
@@ -334,6 +381,12 @@ void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interc
     interceptsChanged_ = std::move(interceptsChanged);
 }
 
+MessageSink* CZ119KDriverDlg::hookSink(WindowId window) {
+    if (window == kWindowId) return &sink_;
+    if (window == kMacroPageId && macro_) return &macro_->sink();
+    return nullptr;
+}
+
 void CZ119KDriverDlg::installHooks() {
     // A second arrival (another interface, a second mouse) keeps the hooks it has.
     if (!hook_ || hook_->installed()) return;
@@ -360,6 +413,8 @@ bool CZ119KDriverDlg::event(QEvent* event) {
 
 void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
     if (shutDown_) return;
+    // While ending, only a finished upload still counts (its profile is saved); nothing opens.
+    if (exitRequested_ && msg != Msg::UploadDone) return;
     switch (msg) {
         case Msg::LanguageSelect:
             languageSelected(wParam, lParam);
@@ -439,6 +494,7 @@ void CZ119KDriverDlg::setTooltips() {
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
     stats_->refreshTooltips();
     support_->refreshTooltips();
+    macro_->refreshTexts();
     ledSet_->refreshTexts();
 }
 
@@ -469,6 +525,7 @@ void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
 
 void CZ119KDriverDlg::showTab(int tab) {
     if (tab < 1 || tab > kTabCount) return;
+    if (tab != 3 && macro_) macro_->leavePage();
     for (int i = 1; i <= kTabCount; ++i) {
         tabs_[static_cast<size_t>(i - 1)]->setLatched(i == tab);
         pages_[static_cast<size_t>(i - 1)]->setVisible(i == tab);
@@ -482,9 +539,12 @@ void CZ119KDriverDlg::showTab(int tab) {
 
 void CZ119KDriverDlg::selectProfile(int profile) {
     if (profile < 1 || profile > kProfileCount) return;
+    // A profile whose file is missing or invalid is not taken: the buttons keep showing the
+    // profile that stays active, the one the next Apply writes.
+    if (!ctx_.profiles().selectProfile(profile - 1)) return;
     for (int i = 1; i <= kProfileCount; ++i)
         profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
-    if (ctx_.profiles().selectProfile(profile - 1)) refreshPages();
+    refreshPages();
 }
 
 void CZ119KDriverDlg::refreshPages() {
@@ -495,6 +555,7 @@ void CZ119KDriverDlg::refreshPages() {
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
+    macro_->normaliseLoopCount();
     requestUpload();
 }
 
@@ -528,6 +589,8 @@ void CZ119KDriverDlg::hideToTray() {
     }
     hide();
     forwardingOff();
+    // A recording cannot go on unseen: it ends and is kept.
+    macro_->leavePage();
     releaseWhileHidden();
 }
 
@@ -557,13 +620,32 @@ bool CZ119KDriverDlg::trayUsable() const {
 
 void CZ119KDriverDlg::requestExit() {
     if (shutDown_) return;
+    exitRequested_ = true;
+    if (progress_) progress_->finish();
+    closeOpenDialogs(this);
+    // Called from inside a dialog's or a menu's loop, the shutdown would destroy widgets that are
+    // still on the stack: wait until every loop over the main one has returned.
+    if (QThread::currentThread()->loopLevel() > mainLoopLevel_) {
+        if (++exitRetries_ > kMaxExitRetries) {
+            // A loop that is not a dialog's: make every loop return.
+            QCoreApplication::exit(0);
+            return;
+        }
+        QTimer::singleShot(kExitRetryMs, this, &CZ119KDriverDlg::requestExit);
+        return;
+    }
     shutdown();
     emit finished();
+}
+
+void CZ119KDriverDlg::saveForSessionEnd() {
+    if (stats_) stats_->saveStatistics();
 }
 
 void CZ119KDriverDlg::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    exitRequested_ = true;
     arrivalRetry_.stop();
     if (progress_) progress_->finish();
     if (languagePopup_) languagePopup_->close();
@@ -580,12 +662,14 @@ void CZ119KDriverDlg::shutdown() {
     if (updateChecker_) updateChecker_->stopThread();
     if (support_) support_->setUpdateChecker(nullptr);
     updateChecker_.reset();
-    // The statistics page saves its counters as it goes.
+    // A recording still running is kept; the statistics page saves its counters as it goes.
+    if (macro_) macro_->leavePage();
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;
     }
     stats_ = nullptr;
+    macro_ = nullptr;
     support_ = nullptr;
     ledSet_ = nullptr;
     ctx_.stopDevice();
@@ -593,7 +677,7 @@ void CZ119KDriverDlg::shutdown() {
 }
 
 void CZ119KDriverDlg::deviceArrived(const QString& path) {
-    if (shutDown_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
     CUSBDriver* driver = ctx_.driver();
     // One mouse announces itself through several interfaces: one reopening is enough, and an
     // open link (a second mouse) keeps the hooks and the link it has.
@@ -616,8 +700,10 @@ void CZ119KDriverDlg::tryArrivalOpen() {
 }
 
 void CZ119KDriverDlg::deviceRemoved(const QString& path) {
-    if (shutDown_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
     removing_ = true;
+    // The notice comes alone: whatever was open belongs to a program that is ending.
+    closeOpenDialogs(this);
     arrivalRetry_.stop();
     if (ctx_.driver()) ctx_.driver()->Close();
     removeHooks();

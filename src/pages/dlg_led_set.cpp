@@ -7,6 +7,7 @@
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "lighting/colours.h"
+#include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
@@ -64,10 +65,6 @@ const QColor kValueColourOff(70, 76, 86);
 const QColor kCaptionColour(189, 189, 200);
 const QColor kSelectedRing(250, 214, 96);
 const QColor kFadedWheel(10, 11, 14, 140);
-
-QRect toQRect(const skin::Rect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 QColor toQColor(uint32_t colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));

@@ -263,11 +263,12 @@ PageSkin macroPage(Pick t) {
     // The event editor's controls are hidden until used: the normal image shows only their place.
     v.push_back(c("editorTitle", Look::Text, {646, 292, 904, 312}, t("EVENT EDITOR", "编辑事件")));
     const size_t firstEditor = v.size();
-    v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357})));
+    v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357}),
+                  t("Key", "按键")));
     v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 823, 358}, Rect{666, 365, 821, 379})));
     v.push_back(c("keyOk", Look::Button, t(Rect{852, 340, 892, 358}, Rect{852, 362, 892, 383})));
-    v.push_back(
-        c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405})));
+    v.push_back(c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405}),
+                  t("Delay", "延时")));
     v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 823, 407}, Rect{666, 415, 821, 428})));
     v.push_back(c("delayOk", Look::Button, t(Rect{852, 389, 892, 407}, Rect{852, 412, 892, 434})));
     for (size_t i = firstEditor; i < v.size(); ++i) v[i].hiddenUntilUsed = true;

@@ -1,6 +1,7 @@
 # Sourced by the GUI scripts: the build and screenshot folders from the arguments, a work folder
-# removed at exit with every process started into `pids`, `fail`, a private Xvfb on a free
-# display, and starting, photographing and ending z408 (also from a copy laid out for Chinese). Needs: the tools to check (besides Xvfb and xdpyinfo) in $GUI_TOOLS and the first
+# removed at exit with every process started into `pids`, `fail` (work_session.sh), a private
+# Xvfb on a free display, and starting, photographing and ending z408 (also from a copy laid out
+# for Chinese). Needs: the tools to check (besides Xvfb and xdpyinfo) in $GUI_TOOLS and the first
 # display number to try in $GUI_DISPLAY_FROM.
 build=$(realpath "${1:-build}")
 shots=$(realpath -m "${2:-$build/gui-screenshots}")
@@ -9,16 +10,8 @@ for tool in Xvfb xdpyinfo $GUI_TOOLS; do
 done
 [ -x "$build/bin/z408" ] || { echo "FAIL: $build/bin/z408 not built"; exit 1; }
 
-work=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/../work_session.sh"
 mkdir -p "$shots" "$work/data"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/z408.log" ] && sed 's/^/  z408: /' "$work/z408.log"; exit 1; }
 
 for n in $(seq "$GUI_DISPLAY_FROM" $((GUI_DISPLAY_FROM + 50))); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
