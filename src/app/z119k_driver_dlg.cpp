@@ -46,6 +46,14 @@
 namespace z408 {
 namespace {
 
+// Freed blocks stay with the process until the heap is trimmed: after building the window (the
+// page images the controls were cut from) and when it goes to the tray.
+void returnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
 constexpr const char* kWindowTitle = "Tarvo Z408 Gaming Mouse Driver";
 constexpr int kCommandConfig = 0x6000;
 constexpr int kCommandExit = 0x6001;
@@ -178,6 +186,7 @@ void CZ119KDriverDlg::initialise() {
     flag_->setPixmap(QPixmap::fromImage(loadResourceImage(installationFlag)));
     const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
     sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
+    returnFreedMemory();
 }
 
 void CZ119KDriverDlg::createControls() {
@@ -601,10 +610,7 @@ void CZ119KDriverDlg::releaseWhileHidden() {
     for (CSkinPage* page : pages_)
         if (page) page->releaseImages();
     QPixmapCache::clear();
-#if defined(__GLIBC__)
-    // Freed blocks stay with the process until the heap is trimmed.
-    malloc_trim(0);
-#endif
+    returnFreedMemory();
 }
 
 void CZ119KDriverDlg::showFromTray() {
