@@ -498,52 +498,54 @@ void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
         const size_t ascii = widenAscii(in + i, n - i, o);
         i += ascii;
         o += ascii;
-        if (i >= n) break;
-        const uint8_t b0 = in[i];
-        // The two- and three-byte forms of Cyrillic, CJK and the like, checked in one step.
-        if ((b0 & 0xE0) == 0xC0 && n - i >= 2 && (in[i + 1] & 0xC0) == 0x80 && b0 >= 0xC2) {
-            *o++ = static_cast<char16_t>(((b0 & 0x1Fu) << 6) | (in[i + 1] & 0x3Fu));
-            i += 2;
-            continue;
-        }
-        if ((b0 & 0xF0) == 0xE0 && n - i >= 3 && (in[i + 1] & 0xC0) == 0x80 &&
-            (in[i + 2] & 0xC0) == 0x80) {
-            const uint32_t c =
-                ((b0 & 0x0Fu) << 12) | ((in[i + 1] & 0x3Fu) << 6) | (in[i + 2] & 0x3Fu);
-            if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
-                *o++ = static_cast<char16_t>(c);
-                i += 3;
+        // Then the run of multi-byte characters up to the next ASCII byte (a word of Cyrillic,
+        // CJK and the like), without going back to the ASCII scan between characters.
+        while (i < n && in[i] >= 0x80) {
+            const uint8_t b0 = in[i];
+            if ((b0 & 0xE0) == 0xC0 && n - i >= 2 && (in[i + 1] & 0xC0) == 0x80 && b0 >= 0xC2) {
+                *o++ = static_cast<char16_t>(((b0 & 0x1Fu) << 6) | (in[i + 1] & 0x3Fu));
+                i += 2;
                 continue;
             }
-        }
-        size_t need = 0;
-        uint32_t c = 0;
-        uint32_t min = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            need = 1, c = b0 & 0x1Fu, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            need = 2, c = b0 & 0x0Fu, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            need = 3, c = b0 & 0x07u, min = 0x10000;
-        }
-        bool ok = need > 0 && need < n - i;
-        for (size_t k = 1; ok && k <= need; ++k) {
-            const uint8_t bk = in[i + k];
-            if ((bk & 0xC0) != 0x80) ok = false;
-            c = (c << 6) | (bk & 0x3Fu);
-        }
-        if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            *o++ = u'\uFFFD';
-            ++i;
-            continue;
-        }
-        i += need + 1;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            *o++ = static_cast<char16_t>(0xD800 | (c >> 10));
-            *o++ = static_cast<char16_t>(0xDC00 | (c & 0x3FF));
-        } else {
-            *o++ = static_cast<char16_t>(c);
+            if ((b0 & 0xF0) == 0xE0 && n - i >= 3 && (in[i + 1] & 0xC0) == 0x80 &&
+                (in[i + 2] & 0xC0) == 0x80) {
+                const uint32_t c =
+                    ((b0 & 0x0Fu) << 12) | ((in[i + 1] & 0x3Fu) << 6) | (in[i + 2] & 0x3Fu);
+                if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
+                    *o++ = static_cast<char16_t>(c);
+                    i += 3;
+                    continue;
+                }
+            }
+            size_t need = 0;
+            uint32_t c = 0;
+            uint32_t min = 0;
+            if ((b0 & 0xE0) == 0xC0) {
+                need = 1, c = b0 & 0x1Fu, min = 0x80;
+            } else if ((b0 & 0xF0) == 0xE0) {
+                need = 2, c = b0 & 0x0Fu, min = 0x800;
+            } else if ((b0 & 0xF8) == 0xF0) {
+                need = 3, c = b0 & 0x07u, min = 0x10000;
+            }
+            bool ok = need > 0 && need < n - i;
+            for (size_t k = 1; ok && k <= need; ++k) {
+                const uint8_t bk = in[i + k];
+                if ((bk & 0xC0) != 0x80) ok = false;
+                c = (c << 6) | (bk & 0x3Fu);
+            }
+            if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+                *o++ = u'\uFFFD';
+                ++i;
+                continue;
+            }
+            i += need + 1;
+            if (c >= 0x10000) {
+                c -= 0x10000;
+                *o++ = static_cast<char16_t>(0xD800 | (c >> 10));
+                *o++ = static_cast<char16_t>(0xDC00 | (c & 0x3FF));
+            } else {
+                *o++ = static_cast<char16_t>(c);
+            }
         }
     }
     out.resize(static_cast<size_t>(o - out.data()));
