@@ -23,6 +23,9 @@ const QRect kCancelRect(QPoint(245, 127), QPoint(311, 159));
 const QRect kTitleRect(QPoint(10, 9), QPoint(100, 23));
 const QRect kMessageRect(QPoint(90, 73), QPoint(305, 91));
 constexpr int kMessageBottom = 124;  // just above the buttons
+const QRect kMessageArea(kMessageRect.left(), kMessageRect.top(), kMessageRect.width(),
+                         kMessageBottom - kMessageRect.top());
+constexpr int kMessageFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 const QColor kTextColour(0x53, 0x61, 0x67);  // 0x00676153 as red, green, blue
 const QColor kCaptionActive(0xFF, 0xFF, 0xFF);
@@ -111,6 +114,11 @@ void CDlgInfo::done(int result) {
     QDialog::done(result);
 }
 
+bool CDlgInfo::messageFits(const QString& text) {
+    const QFontMetrics fm(skinFont(14, QFont::Light));
+    return fm.boundingRect(kMessageArea, kMessageFlags, text).height() <= kMessageArea.height();
+}
+
 void CDlgInfo::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!background_.isNull()) p.drawImage(0, 0, background_);
@@ -120,18 +128,16 @@ void CDlgInfo::paintEvent(QPaintEvent*) {
                chinese_ ? QStringLiteral("提示") : QStringLiteral("Tips"));
     // Word-wrapped from the text's first line down to the buttons; what does not fit ends in an
     // ellipsis.
-    const QRect area(kMessageRect.left(), kMessageRect.top(), kMessageRect.width(),
-                     kMessageBottom - kMessageRect.top());
     const QFontMetrics fm(p.font());
     QString shown = text_;
-    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    if (fm.boundingRect(area, flags, shown).height() > area.height()) {
+    if (!messageFits(shown)) {
         while (!shown.isEmpty() &&
-               fm.boundingRect(area, flags, shown + QStringLiteral("…")).height() > area.height())
+               fm.boundingRect(kMessageArea, kMessageFlags, shown + QStringLiteral("…")).height() >
+                   kMessageArea.height())
             shown.chop(1);
         shown += QStringLiteral("…");
     }
-    p.drawText(area, flags, shown);
+    p.drawText(kMessageArea, kMessageFlags, shown);
 }
 
 void CDlgInfo::keyPressEvent(QKeyEvent* event) {

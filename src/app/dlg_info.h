@@ -20,6 +20,8 @@ class CDlgInfo : public QDialog {
              QWidget* parent = nullptr);
 
     QString message() const { return text_; }
+    // True when `text` fits the message area whole; a longer one is cut with an ellipsis.
+    static bool messageFits(const QString& text);
     QString okCaption() const;
     int remainingSeconds() const { return remaining_; }
     CGDIBitmapBtn* okButton() const { return ok_; }

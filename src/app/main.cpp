@@ -18,20 +18,6 @@
 
 using namespace z408;
 
-namespace {
-
-// The hook's windows: the main window and the pages it names.
-class MainWindowSinks final : public WindowSinks {
-  public:
-    explicit MainWindowSinks(CZ119KDriverDlg& window) : window_(window) {}
-    MessageSink* sinkOf(WindowId id) override { return window_.hookSink(id); }
-
-  private:
-    CZ119KDriverDlg& window_;
-};
-
-}  // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("z408"));
@@ -60,9 +46,10 @@ int main(int argc, char** argv) {
 
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
-    MainWindowSinks sinks(window);
+    // The main window and its macro page for the whole run; the function picker adds its key
+    // page while it is open.
     X11HookSource hookSource(context->notices());
-    InputHook hook(context->intercepts(), sinks, hookSource);
+    InputHook hook(context->intercepts(), window.hookWindows(), hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });
     DesktopSoftwareLauncher launcher;

@@ -25,10 +25,13 @@
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
+#include "desktop/x11_keyboard_layout.h"
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/game_presets.h"
+#include "pages/dlg_main_set.h"
+#include "pages/setting_dlg.h"
 #include "pages/dlg_led_set.h"
 #include "pages/dlg_macro.h"
 #include "pages/dlg_sts.h"
@@ -153,6 +156,7 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
     programUpdaterTimer_.setInterval(kProgramUpdaterDelayMs);
     connect(&programUpdaterTimer_, &QTimer::timeout, this,
             [this] { startProgramUpdater(ctx_.programDirectory()); });
+    hookWindows_.add(kWindowId, &sink_);
 }
 
 CZ119KDriverDlg::~CZ119KDriverDlg() {
@@ -263,7 +267,16 @@ void CZ119KDriverDlg::createPages() {
     const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
     for (int i = 0; i < kTabCount; ++i) {
         CSkinPage* page = nullptr;
-        if (i == 1) {
+        if (i == 0) {
+            keyboardLayout_ = std::make_unique<desktop::X11KeyboardLayout>();
+            mainSet_ = new CDlgMainSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(),
+                                       ctx_.macroLibrary(), ctx_.notices(), keyboardLayout_.get(),
+                                       &sink_, this);
+            mainSet_->setPickerOpener([this](int button, const QString& current) {
+                return runPicker(button, current);
+            });
+            page = mainSet_;
+        } else if (i == 1) {
             ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), &sink_,
                                      this);
             page = ledSet_;
@@ -277,6 +290,7 @@ void CZ119KDriverDlg::createPages() {
             macro_ =
                 new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
                               ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
+            hookWindows_.add(kMacroPageId, &macro_->sink());
             page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
@@ -390,10 +404,17 @@ void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interc
     interceptsChanged_ = std::move(interceptsChanged);
 }
 
-MessageSink* CZ119KDriverDlg::hookSink(WindowId window) {
-    if (window == kWindowId) return &sink_;
-    if (window == kMacroPageId && macro_) return &macro_->sink();
-    return nullptr;
+std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString& currentFunction) {
+    const PickerContext context{QString::fromStdString(ctx_.programDirectory().string()),
+                                ctx_.language(),
+                                ctx_.macroLibrary(),
+                                hook_,
+                                hook_ ? &hookWindows_ : nullptr,
+                                ctx_.notices(),
+                                *keyboardLayout_};
+    CSettingDlg picker(context, button, currentFunction, mainSet_);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.choice();
 }
 
 void CZ119KDriverDlg::installHooks() {
@@ -501,6 +522,7 @@ void CZ119KDriverDlg::setTooltips() {
         profiles_[i]->SetTooltip(qs(s.text(kProfileTips[i])), true);
     }
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
+    mainSet_->refreshTooltips();
     stats_->refreshTooltips();
     support_->refreshTooltips();
     macro_->refreshTexts();
@@ -558,13 +580,15 @@ void CZ119KDriverDlg::selectProfile(int profile) {
 
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
-    pages_[0]->update();
+    mainSet_->refreshFromProfile();
     if (ledSet_) ledSet_->refreshLightingPage();
 }
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
     macro_->normaliseLoopCount();
+    // A line count still being typed goes into the profile before it is written.
+    if (ctx_.profiles().active().wheelLines() != -1) mainSet_->commitScrollLines();
     requestUpload();
 }
 
@@ -669,7 +693,10 @@ void CZ119KDriverDlg::shutdown() {
     if (support_) support_->setUpdateChecker(nullptr);
     updateChecker_.reset();
     // A recording still running is kept; the statistics page saves its counters as it goes.
-    if (macro_) macro_->leavePage();
+    if (macro_) {
+        macro_->leavePage();
+        hookWindows_.remove(kMacroPageId, &macro_->sink());
+    }
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;

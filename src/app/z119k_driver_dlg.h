@@ -10,11 +10,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/dlg_info.h"
+#include "functions/assignment_rules.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
+#include "shell/window_directory.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/message_event.h"
 
@@ -23,6 +26,7 @@ class QLabel;
 namespace z408 {
 
 class AppContext;
+class CDlgMainSet;
 class CDlgLEDSet;
 class CDlgMacro;
 class CDlgProgress;
@@ -35,6 +39,7 @@ class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
 class CXPMenu;
+class KeyboardLayout;
 class MacroPageHook;
 
 class CZ119KDriverDlg : public QWidget {
@@ -59,13 +64,16 @@ class CZ119KDriverDlg : public QWidget {
     // The hook's number for the macro page, which records through it.
     static constexpr WindowId kMacroPageId = WindowId{3};
     // Where the hook's messages for one of its windows go; null for a window that is gone.
-    MessageSink* hookSink(WindowId window);
+    MessageSink* hookSink(WindowId window) { return hookWindows_.sinkOf(window); }
+    // The hook's windows: this window, its macro page, and the picker's key page while it is open.
+    WindowDirectory& hookWindows() { return hookWindows_; }
 
     MessageSink& sink() { return sink_; }
     // The system-wide input hook (none where the desktop offers none) and what to call when the
     // upload has changed the intercepted buttons.
     void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
     void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
+    // The hook's windows, where the function picker enters its key page while it is open.
     CDlgProgress& progressDialog() { return *progress_; }
 
     // What the controls and the message table do (public so the tests can drive them).
@@ -107,6 +115,7 @@ class CZ119KDriverDlg : public QWidget {
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    CDlgMainSet* settingsPage() const { return mainSet_; }
     CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
     CDlgMacro* macroPage() const { return macro_; }
@@ -158,6 +167,8 @@ class CZ119KDriverDlg : public QWidget {
     void createUpdateCheck();
     // The mouse's firmware version, for the support page.
     void readFirmwareVersion();
+    // Runs the function picker for a settings-page button; nothing when left without a choice.
+    std::optional<PickerChoice> runPicker(int button, const QString& currentFunction);
     void handOverToFirmwareBurner();
 
     AppContext& ctx_;
@@ -172,6 +183,9 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    CDlgMainSet* mainSet_ = nullptr;
+    // Names the keys of combinations the settings page assigns.
+    std::unique_ptr<KeyboardLayout> keyboardLayout_;
     CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
     CDlgMacro* macro_ = nullptr;
@@ -195,6 +209,7 @@ class CZ119KDriverDlg : public QWidget {
     QPointer<CDlgInfo> presenceBox_;
     bool removing_ = false;
     InputHook* hook_ = nullptr;
+    WindowDirectory hookWindows_;
     std::function<void()> interceptsChanged_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;

@@ -1,6 +1,12 @@
 #include "cli/cli.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
@@ -13,6 +19,21 @@ namespace z408::cli {
 
 int CommandRegistry::dispatch(int argc, char** argv) const {
     Args args(argv + 1, argv + argc);
+    if (!args.empty() && args[0] == "__complete") {
+        complete(Args(args.begin() + 1, args.end()), stdout);
+        return kExitOk;
+    }
+    if (!args.empty() && args[0] == "__manual") {
+        // The build writes the page to a file; by hand it goes to the terminal.
+        if (args.size() < 2) {
+            printManual(stdout);
+            return kExitOk;
+        }
+        FILE* out = std::fopen(args[1].c_str(), "w");
+        if (!out) return fail("__manual", args[1] + ": cannot be written", kExitFailed);
+        printManual(out);
+        return std::fclose(out) == 0 ? kExitOk : kExitFailed;
+    }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printUsage(args.empty() ? stderr : stdout);
         return args.empty() ? kExitBadInput : kExitOk;
@@ -21,12 +42,7 @@ int CommandRegistry::dispatch(int argc, char** argv) const {
     const Command* best = nullptr;
     size_t bestWords = 0;
     for (const auto& c : commands_) {
-        std::vector<std::string> words;
-        for (size_t p = 0, q; p <= c.name.size(); p = q + 1) {
-            q = c.name.find(' ', p);
-            if (q == std::string::npos) q = c.name.size();
-            words.push_back(c.name.substr(p, q - p));
-        }
+        const std::vector<std::string> words = commandWords(c.name);
         if (words.size() > args.size() || words.size() <= bestWords) continue;
         if (std::equal(words.begin(), words.end(), args.begin())) best = &c, bestWords = words.size();
     }
@@ -137,6 +153,34 @@ int fail(std::string_view command, std::string_view message, int code) {
     std::fprintf(stderr, "z408ctl %.*s: %.*s\n", static_cast<int>(command.size()), command.data(),
                  static_cast<int>(message.size()), message.data());
     return code;
+}
+
+bool windowIsRunning() {
+    // The window holds an exclusive lock on this file beside its socket for as long as it runs:
+    // in $XDG_RUNTIME_DIR, or in the state folder where there is no usable runtime folder.
+    std::vector<std::string> candidates;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && runtime[0] == '/') candidates.push_back(std::string(runtime) + "/Z408Driver.exe.lock");
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    if (state && state[0] == '/') candidates.push_back(std::string(state) + "/z408/Z408Driver.exe.lock");
+    else if (home && home[0]) candidates.push_back(std::string(home) + "/.local/state/z408/Z408Driver.exe.lock");
+    for (const auto& path : candidates) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        if (fd < 0) continue;
+        const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        ::close(fd);
+        if (held) return true;
+    }
+    return false;
+}
+
+std::optional<int> refuseWhileWindowRuns(std::string_view command, bool force) {
+    if (force || !windowIsRunning()) return std::nullopt;
+    return fail(command,
+                "the z408 window is running and keeps its own copy of these files, so the change "
+                "would be lost; close it first (or add --force)",
+                kExitFailed);
 }
 
 }  // namespace z408::cli

@@ -1,6 +1,7 @@
 #pragma once
 // z408ctl: commands, their help, and how they talk to the user on a terminal.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,12 +23,22 @@ struct Command {
     std::string summary;   // one line
     std::string help;      // the rest of --help
     std::function<int(const Args&)> run;
+    // Shell completion of an argument: the candidates for the word after `before` (the words
+    // given to the command so far). Optional; options come from the synopsis, files from the
+    // shell.
+    std::function<std::vector<std::string>(const Args& before)> complete = {};
 };
 
 class CommandRegistry {
 public:
     void add(Command c) { commands_.push_back(std::move(c)); }
     int dispatch(int argc, char** argv) const;
+
+    // "z408ctl __complete WORD..." for the bash completion: the candidates, one a line, for the
+    // last WORD (possibly empty) after the others.
+    void complete(const Args& words, FILE* out) const;
+    // "z408ctl __manual": the manual page, in roff, from the same help texts as --help.
+    void printManual(FILE* out) const;
 
 private:
     void printUsage(FILE* out) const;
@@ -70,6 +81,22 @@ private:
 // Prints "z408ctl NAME: message" to stderr and returns the code.
 int fail(std::string_view command, std::string_view message, int code);
 
+// True while the window of this user runs (it holds its single-instance lock). The window keeps
+// the macros and profiles in memory and rewrites their files whole, so a change made under it
+// would be lost at its next save.
+bool windowIsRunning();
+// The refusal of a command that would change files under the running window; nothing while the
+// window does not run or when `force` is set.
+std::optional<int> refuseWhileWindowRuns(std::string_view command, bool force);
+
+// The words of a command's name: "macro show" gives macro and show.
+std::vector<std::string> commandWords(std::string_view name);
+
+// Candidates for completions: the function catalogue's names, and the macros' names and ids
+// of the data folder (--data-dir among `args`, else the default one).
+std::vector<std::string> catalogueNameCandidates();
+std::vector<std::string> macroCandidates(const Args& args);
+
 void registerProfileCommands(CommandRegistry& registry);
 void registerMacroCommands(CommandRegistry& registry);
 void registerDeviceCommands(CommandRegistry& registry);
@@ -77,5 +104,6 @@ void registerLangCommands(CommandRegistry& registry);
 void registerWatchCommands(CommandRegistry& registry);
 void registerPointerCommands(CommandRegistry& registry);
 void registerStatsCommands(CommandRegistry& registry);
+void registerBackupCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

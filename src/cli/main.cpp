@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     z408::cli::registerWatchCommands(registry);
     z408::cli::registerPointerCommands(registry);
     z408::cli::registerStatsCommands(registry);
+    z408::cli::registerBackupCommands(registry);
     return registry.dispatch(argc, argv);
 }

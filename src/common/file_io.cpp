@@ -96,9 +96,11 @@ FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
     return {};
 }
 
-FileResult writeFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+FileResult writeFileStaged(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                           std::string& temporary) {
     std::string tmpl = path.string() + ".XXXXXX";
     Fd fd(::mkstemp(tmpl.data()));
+    temporary.clear();
     if (fd.get() < 0) return fileResultFromErrno(errno);
     // mkstemp creates 0600; data files are ordinary user files.
     ::fchmod(fd.get(), 0644);
@@ -109,12 +111,27 @@ FileResult writeFileAtomic(const std::filesystem::path& path, std::span<const ui
     if (!writeAll(fd.get(), bytes)) return fail(errno);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (::close(fd.release()) != 0) return fail(errno);
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) return fail(errno);
+    temporary = std::move(tmpl);
+    return {};
+}
+
+FileResult commitStagedFile(const std::string& temporary, const std::filesystem::path& path) {
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temporary.c_str());
+        return fileResultFromErrno(err);
+    }
     // Make the rename itself durable.
     Fd dir(::open(path.parent_path().empty() ? "." : path.parent_path().c_str(),
                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
     return {};
+}
+
+FileResult writeFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+    std::string temporary;
+    if (FileResult r = writeFileStaged(path, bytes, temporary); !r) return r;
+    return commitStagedFile(temporary, path);
 }
 
 FileResult copyFileNoOverwrite(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -33,6 +33,12 @@ FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
 // Replaces the file with `bytes` atomically. The temporary file lives in the same folder.
 FileResult writeFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 
+// The two halves of writeFileAtomic, for replacing several files together: the contents written
+// and synced to a temporary file beside `path` (its name in `temporary`), then renamed into place.
+FileResult writeFileStaged(const std::filesystem::path& path, std::span<const uint8_t> bytes,
+                           std::string& temporary);
+FileResult commitStagedFile(const std::string& temporary, const std::filesystem::path& path);
+
 // Copies a file unless the target exists (never overwrites); written atomically.
 FileResult copyFileNoOverwrite(const std::filesystem::path& from, const std::filesystem::path& to);
 

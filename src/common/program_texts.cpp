@@ -25,7 +25,7 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"另一个程序占用了一个已指定功能的鼠标按键，该按键的点击也会传给那个程序。",
      "Another program has taken over a mouse button with a function; it gets the clicks too.",
      "Un autre programme a pris un bouton doté d'une fonction ; il en reçoit aussi les clics.",
-     "다른 프로그램이 기능이 지정된 버튼을 점유했습니다. 그 클릭은 그 프로그램에도 전달됩니다.",
+     "다른 프로그램이 기능 버튼을 점유했습니다. 그 클릭도 그 프로그램에 전달됩니다.",
      "Ein anderes Programm belegt eine Maustaste mit Funktion; es erhält ihre Klicks ebenfalls.",
      "Un altro programma ha preso un pulsante con una funzione; ne riceve anche i clic.",
      "Otro programa ha tomado un botón con una función; también recibe sus clics.",
@@ -38,20 +38,15 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"未配置更新服务器。请在程序旁 z408.ini 的 [Update] 部分设置 Host。",
      "No update server is configured. Set Host in the [Update] section of z408.ini beside the "
      "program.",
-     "Aucun serveur de mise à jour n'est configuré. Indiquez Host dans la section [Update] de "
-     "z408.ini, à côté du programme.",
-     "업데이트 서버가 설정되어 있지 않습니다. 프로그램 옆 z408.ini의 [Update] 섹션에서 Host를 "
-     "설정하십시오.",
-     "Es ist kein Update-Server eingerichtet. Tragen Sie Host im Abschnitt [Update] der Datei "
-     "z408.ini neben dem Programm ein.",
-     "Nessun server di aggiornamento configurato. Impostare Host nella sezione [Update] di "
-     "z408.ini accanto al programma.",
-     "No hay ningún servidor de actualizaciones configurado. Indique Host en la sección [Update] "
-     "de z408.ini, junto al programa.",
+     "Aucun serveur de mise à jour : indiquez Host dans [Update] de z408.ini, près du programme.",
+     "업데이트 서버 없음: z408.ini의 [Update]에 Host를 설정하십시오.",
+     "Kein Update-Server eingerichtet: Host unter [Update] in z408.ini beim Programm eintragen.",
+     "Nessun server di aggiornamento: impostare Host in [Update] di z408.ini, accanto al "
+     "programma.",
+     "Sin servidor de actualizaciones: indique Host en [Update] de z408.ini, junto al programa.",
      "Er is geen updateserver ingesteld. Stel Host in onder [Update] in z408.ini naast het "
      "programma.",
-     "Nenhum servidor de atualizações está configurado. Defina Host na secção [Update] de "
-     "z408.ini, junto ao programa.",
+     "Sem servidor de atualizações: defina Host em [Update] no z408.ini, junto ao programa.",
      "Сервер обновлений не настроен. Укажите Host в разделе [Update] файла z408.ini рядом с "
      "программой.",
      "Сервер оновлень не налаштовано. Вкажіть Host у розділі [Update] файлу z408.ini поруч із "
@@ -61,24 +56,18 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"未配置网站地址。请在程序旁 z408.ini 的 [Support] 部分设置 WebSite。",
      "No web site address is configured. Set WebSite in the [Support] section of z408.ini beside "
      "the program.",
-     "Aucune adresse de site web n'est configurée. Indiquez WebSite dans la section [Support] de "
-     "z408.ini, à côté du programme.",
-     "웹 사이트 주소가 설정되어 있지 않습니다. 프로그램 옆 z408.ini의 [Support] 섹션에서 "
-     "WebSite를 설정하십시오.",
-     "Es ist keine Web-Adresse eingerichtet. Tragen Sie WebSite im Abschnitt [Support] der Datei "
-     "z408.ini neben dem Programm ein.",
-     "Nessun indirizzo web configurato. Impostare WebSite nella sezione [Support] di z408.ini "
-     "accanto al programma.",
-     "No hay ninguna dirección web configurada. Indique WebSite en la sección [Support] de "
-     "z408.ini, junto al programa.",
+     "Aucune adresse de site web : indiquez WebSite dans [Support] de z408.ini, près du programme.",
+     "웹 사이트 주소 없음: z408.ini의 [Support]에 WebSite를 설정하십시오.",
+     "Keine Web-Adresse eingerichtet: WebSite unter [Support] in z408.ini beim Programm eintragen.",
+     "Nessun indirizzo web: impostare WebSite in [Support] di z408.ini, accanto al programma.",
+     "Sin dirección web: indique WebSite en [Support] de z408.ini, junto al programa.",
      "Er is geen websiteadres ingesteld. Stel WebSite in onder [Support] in z408.ini naast het "
      "programma.",
-     "Nenhum endereço de sítio web está configurado. Defina WebSite na secção [Support] de "
-     "z408.ini, junto ao programa.",
+     "Sem endereço web: defina WebSite em [Support] no z408.ini, junto ao programa.",
      "Адрес веб-сайта не настроен. Укажите WebSite в разделе [Support] файла z408.ini рядом с "
      "программой.",
-     "Адресу вебсайту не налаштовано. Вкажіть WebSite у розділі [Support] файлу z408.ini поруч "
-     "із програмою.",
+     "Адресу вебсайту не налаштовано. Вкажіть WebSite у розділі [Support] файлу z408.ini поруч із "
+     "програмою.",
      "未設定網站位址。請在程式旁 z408.ini 的 [Support] 區段設定 WebSite。"},
     // UpdateCheckFailed
     {"无法检查固件更新：%s", "Could not check for a firmware update: %s",
@@ -95,23 +84,15 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"更新服务器没有及时响应，无法检查固件更新。请稍后再试。",
      "The update server did not answer in time, so the firmware could not be checked. Please try "
      "again later.",
-     "Le serveur de mise à jour n'a pas répondu à temps ; le micrologiciel n'a pas pu être "
-     "vérifié. Réessayez plus tard.",
-     "업데이트 서버가 제때 응답하지 않아 펌웨어를 확인할 수 없었습니다. 나중에 다시 "
-     "시도하십시오.",
-     "Der Update-Server hat nicht rechtzeitig geantwortet, die Firmware konnte nicht geprüft "
-     "werden. Bitte später erneut versuchen.",
-     "Il server di aggiornamento non ha risposto in tempo: impossibile verificare il firmware. "
-     "Riprovare più tardi.",
-     "El servidor de actualizaciones no respondió a tiempo y no se pudo comprobar el firmware. "
-     "Inténtelo de nuevo más tarde.",
-     "De updateserver antwoordde niet op tijd; de firmware kon niet worden gecontroleerd. Probeer "
-     "het later opnieuw.",
-     "O servidor de atualizações não respondeu a tempo; não foi possível verificar o firmware. "
-     "Tente novamente mais tarde.",
-     "Сервер обновлений не ответил вовремя, проверить микропрограмму не удалось. Повторите "
-     "попытку позже.",
-     "Сервер оновлень не відповів вчасно, перевірити мікропрограму не вдалося. Спробуйте пізніше.",
+     "Le serveur de mise à jour ne répond pas : micrologiciel non vérifié. Réessayez plus tard.",
+     "업데이트 서버가 응답하지 않아 펌웨어를 확인하지 못했습니다.",
+     "Update-Server antwortet nicht: Firmware nicht geprüft. Bitte später erneut versuchen.",
+     "Il server di aggiornamento non risponde: firmware non verificato. Riprovare più tardi.",
+     "El servidor de actualizaciones no responde: firmware sin comprobar. Inténtelo más tarde.",
+     "De updateserver antwoordt niet: firmware niet gecontroleerd. Probeer het later opnieuw.",
+     "O servidor de atualizações não responde: firmware não verificado. Tente mais tarde.",
+     "Сервер обновлений не ответил, микропрограмма не проверена. Повторите позже.",
+     "Сервер оновлень не відповів, мікропрограму не перевірено. Спробуйте пізніше.",
      "更新伺服器沒有及時回應，無法檢查韌體更新。請稍後再試。"},
     // MacroLibraryFull
     {"宏库已满（500 个宏），此宏未能保存。请先删除不用的宏，再修改此宏以保存它。",
@@ -181,6 +162,41 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Тут не можна відстежувати клавіші всього робочого столу: записуються лише клавіші, "
      "натиснуті в цьому вікні.",
      "無法監聽整個桌面的按鍵：只錄製在本視窗中按下的鍵。"},
+    // PathTooLong
+    {"路径超过 259 个字符，无法指定给按键。请选择路径较短的文件或文件夹。",
+     "The path is longer than 259 characters and cannot be given to the button. Choose a file "
+     "or folder with a shorter path.",
+     "Le chemin dépasse 259 caractères et ne peut pas être attribué au bouton. Choisissez un "
+     "fichier ou un dossier au chemin plus court.",
+     "경로가 259자를 넘어 버튼에 지정할 수 없습니다. 경로가 더 짧은 파일이나 폴더를 선택하세요.",
+     "Der Pfad ist länger als 259 Zeichen und kann der Taste nicht zugewiesen werden. Wählen Sie "
+     "eine Datei oder einen Ordner mit kürzerem Pfad.",
+     "Il percorso supera i 259 caratteri e non può essere assegnato al pulsante. Scegliere un "
+     "file o una cartella con un percorso più breve.",
+     "La ruta tiene más de 259 caracteres y no se puede asignar al botón. Elija un archivo o una "
+     "carpeta con una ruta más corta.",
+     "Het pad is langer dan 259 tekens en kan niet aan de knop worden toegewezen. Kies een "
+     "bestand of map met een korter pad.",
+     "O caminho tem mais de 259 caracteres e não pode ser atribuído ao botão. Escolha um "
+     "ficheiro ou uma pasta com um caminho mais curto.",
+     "Путь длиннее 259 символов и не может быть назначен кнопке. Выберите файл или папку с "
+     "более коротким путём.",
+     "Шлях довший за 259 символів і не може бути призначений кнопці. Виберіть файл або теку з "
+     "коротшим шляхом.",
+     "路徑超過 259 個字元，無法指定給按鍵。請選擇路徑較短的檔案或資料夾。"},
+    // MacroMissing
+    {"所选的宏已不存在，该按键保持原有功能。",
+     "The chosen macro no longer exists; the button keeps its function.",
+     "La macro choisie n'existe plus ; le bouton garde sa fonction.",
+     "선택한 매크로가 더 이상 존재하지 않습니다. 버튼은 기존 기능을 유지합니다.",
+     "Das gewählte Makro existiert nicht mehr; die Taste behält ihre Funktion.",
+     "La macro scelta non esiste più; il pulsante mantiene la sua funzione.",
+     "La macro elegida ya no existe; el botón conserva su función.",
+     "De gekozen macro bestaat niet meer; de knop behoudt zijn functie.",
+     "A macro escolhida já não existe; o botão mantém a sua função.",
+     "Выбранный макрос больше не существует; кнопка сохраняет свою функцию.",
+     "Вибраний макрос більше не існує; кнопка зберігає свою функцію.",
+     "所選的巨集已不存在，該按鍵保持原有功能。"},
 }};
 
 constexpr int64_t kEnglish = 2;

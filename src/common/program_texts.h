@@ -19,6 +19,8 @@ enum class ProgramText : int {
     MacroLibraryFull,     // a macro could not be kept: all 500 places are taken
     MacroCutToSlot,       // a macro longer than the mouse holds was kept shortened
     MacroWindowKeysOnly,  // the macro page records only keys typed into the program's window
+    PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
+    MacroMissing,  // a button was to get a macro that is no longer in the library
     Count
 };
 

@@ -45,7 +45,8 @@ bool ProfileStore::createDefaultProfileFile(const std::filesystem::path& path) {
             notices_.info(notices_.text("str_msg4"));
         } else {
             // Not being able to write is never silent: the user would lose the profile later.
-            notices_.info(fileFailureText(notices_, ProgramText::CouldNotSave, path, r));
+            // A plain message box: the path and the reason are read whole there.
+            notices_.message(fileFailureText(notices_, ProgramText::CouldNotSave, path, r));
         }
         return false;
     }

@@ -64,6 +64,14 @@ std::string_view functionName(FunctionType type, bool chinese) {
 
 std::span<const NamePair> translatableNamePairs() { return kTranslatablePairs; }
 
+std::optional<std::string_view> translatedBuiltInName(std::string_view name, bool chinese) {
+    for (const NamePair& pair : kTranslatablePairs) {
+        if (name == pair.chinese) return chinese ? std::nullopt : std::optional(pair.english);
+        if (name == pair.english) return chinese ? std::optional(pair.chinese) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 std::optional<SoftwareKind> softwareKindFromValue(uint32_t value) {
     switch (value) {
         case 0xC0:

@@ -61,6 +61,10 @@ struct NamePair {
     std::string_view english;
 };
 std::span<const NamePair> translatableNamePairs();
+// The partner of a built-in name stored in the other language: the English member of a pair
+// when `chinese` is clear and the name is a Chinese member, and the reverse. Nothing for any
+// other name, or for a name already in the wanted language.
+std::optional<std::string_view> translatedBuiltInName(std::string_view name, bool chinese);
 
 // Software kinds of function 19.
 enum class SoftwareKind : uint32_t { Sound = 0xC0, Program = 0xD0, File = 0xE0, Folder = 0xF0 };

@@ -28,7 +28,8 @@ bool MacroStore::loadMacroLibrary() {
     } else {
         // An unreadable library looks empty, and the next change would overwrite the user's
         // macros with it: say so instead of carrying on silently.
-        notices_.info(fileFailureText(notices_, ProgramText::CouldNotRead, file, r));
+        // A plain message box: the path and the reason are read whole there.
+        notices_.message(fileFailureText(notices_, ProgramText::CouldNotRead, file, r));
     }
     return false;
 }

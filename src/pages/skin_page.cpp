@@ -4,33 +4,50 @@
 #include <QPainter>
 
 #include "skin/skin_layout.h"
+#include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
-namespace {
 
 bool isDiscardedKey(const QKeyEvent* e) {
     const int k = e->key();
     return k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Space;
 }
 
-}  // namespace
+CGDIBitmapBtn* makeSkinButton(QWidget* parent, const skin::PageSkin& layout, std::string_view name,
+                              const QImage& normal, const QImage& down, const QImage& over) {
+    auto* b = new CGDIBitmapBtn(parent);
+    b->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    QRect rect;
+    if (const skin::Control* c = skin::findControl(layout, name))
+        rect = QRect(c->rect.left, c->rect.top, c->rect.width(), c->rect.height());
+    b->SetBitmaps(rect, normal, over, down, normal);
+    return b;
+}
+
+std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& programDirectory,
+                                      bool chineseLayout) {
+    const skin::PageSkin page = skin::pageSkin(
+        skinId.toStdString(), chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
+    std::array<QString, 3> out;
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = skinPath(programDirectory, QString::fromStdString(page.files[i]));
+    return out;
+}
 
 CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
                      QWidget* parent)
     : QWidget(parent), skinId_(skinId) {
     const skin::PageSkin page = skin::pageSkin(
         skinId.toStdString(), chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
-    auto path = [&](size_t i) {
-        return skinPath(programDirectory, QString::fromStdString(page.files[i]));
-    };
-    normalPath_ = path(0);
+    const std::array<QString, 3> paths = skinImagePaths(skinId, programDirectory, chineseLayout);
+    normalPath_ = paths[0];
     normal_ = LoadSkinImage(normalPath_);
     hasNormal_ = !normal_.isNull();
-    downPath_ = path(1);
-    overPath_ = path(2);
+    downPath_ = paths[1];
+    overPath_ = paths[2];
     setAttribute(Qt::WA_OpaquePaintEvent, hasNormal_);
-    resize(skin::kPageWidth, skin::kPageHeight);
+    resize(page.width, page.height);
 }
 
 const QImage& CSkinPage::normalImage() const {

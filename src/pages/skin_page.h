@@ -8,14 +8,37 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
+
+#include <string_view>
+
+#include "skin/skin_layout.h"
+
+class QKeyEvent;
 
 namespace z408 {
+
+class CGDIBitmapBtn;
+
+// Enter, Escape and Space neither press a button nor close anything on the pages and the
+// function picker.
+bool isDiscardedKey(const QKeyEvent* event);
+
+// A bitmap button on `parent` at the layout's control `name` (named after it), its looks cut
+// from the page's normal, down and over images.
+CGDIBitmapBtn* makeSkinButton(QWidget* parent, const skin::PageSkin& layout, std::string_view name,
+                              const QImage& normal, const QImage& down, const QImage& over);
+
+// The normal, down and over image files of a page in the skin layout.
+std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& programDirectory,
+                                      bool chineseLayout);
 
 class CSkinPage : public QWidget {
     Q_OBJECT
   public:
     // `skinId` names the page in the skin layout ("settings", "lighting", "macro", "stats",
-    // "support"); the images are read from the program directory's skins folder.
+    // "support", and the picker's "combo", "pmacro", "base", "advanced"); the images are read
+    // from the program directory's skins folder and the page takes the layout's size.
     CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
               QWidget* parent);
 

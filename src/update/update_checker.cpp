@@ -128,7 +128,8 @@ void UpdateChecker::run(std::stop_token stop) {
         } else {
             // A description that could not be fetched or written says nothing about the
             // firmware: tell why instead of "latest version".
-            notices_.info(
+            // The reason can be long (a path): a plain message box shows it whole.
+            notices_.message(
                 formatText(notices_.programText(ProgramText::UpdateCheckFailed), {error}));
         }
         std::lock_guard lock(mutex_);

@@ -20,6 +20,7 @@
 #include "app/program_endings.h"
 #include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "config/profile_table.h"
 #include "device/simulated_mouse.h"
@@ -28,9 +29,11 @@
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
+#include "pages/dlg_main_set.h"
 #include "pages/dlg_led_set.h"
 #include "pages/dlg_macro.h"
 #include "pages/dlg_support.h"
+#include "widgets/bitmap_edit.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
@@ -165,6 +168,18 @@ TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
         EXPECT_FALSE(box.countdownTimer().isActive());
+    }
+}
+
+// The program's own notices that come in the information box are read whole in every language.
+TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
+    for (ProgramText text : {ProgramText::NoUpdateServer, ProgramText::NoWebSite,
+                             ProgramText::UpdateServerSilent,
+                             ProgramText::ButtonHeldByAnotherProgram}) {
+        for (int32_t id = 1; id <= kProgramTextLanguages; ++id) {
+            const QString shown = QString::fromUtf8(programText(text, id));
+            EXPECT_TRUE(CDlgInfo::messageFits(shown)) << shown.toStdString();
+        }
     }
 }
 
@@ -402,6 +417,44 @@ TEST_F(WindowTest, ApplyPressedTwiceMakesOneUploadAndSavesTheProfile) {
     EXPECT_EQ(progressRuns, 1);
     const auto& image = context_->profiles().active().image();
     EXPECT_EQ(readAll(profile), std::vector<uint8_t>(image.begin(), image.end()));
+}
+
+TEST_F(WindowTest, SettingsPageFollowsTheProfileAndApplyTakesTheTypedLineCount) {
+    start(true);
+    CDlgMainSet* page = window_->settingsPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(window_->page(1), page);
+    // Refreshed once the profiles are loaded: the default report rate 1000 is on.
+    EXPECT_TRUE(page->reportRateButton(3)->latched());
+
+    // Profile 2 on disk reports at 125 per second and scrolls by screen.
+    ProfileSettings second = ProfileSettings::defaults(true);
+    second.setReportRateCode(8);
+    second.setWheelLines(-1);
+    const fs::path secondFile = data_ / "Profile" / "Profile2.cfg";
+    std::ofstream(secondFile, std::ios::binary)
+        .write(reinterpret_cast<const char*>(second.image().data()),
+               static_cast<std::streamsize>(second.image().size()));
+    window_->selectProfile(2);
+    EXPECT_TRUE(page->reportRateButton(0)->latched());
+    EXPECT_TRUE(page->scrollScreenButton()->latched());
+    window_->selectProfile(1);
+    EXPECT_TRUE(page->reportRateButton(3)->latched());
+    EXPECT_TRUE(page->scrollLinesButton()->latched());
+
+    // Typed but not yet committed by the page's timer: Apply commits it before the upload.
+    page->lineCountEdit()->setText(QStringLiteral("045"));
+    window_->apply();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page->lineCountEdit()->text(), QStringLiteral("30"));
+    const std::vector<uint8_t> saved = readAll(data_ / "Profile" / "Profile1.cfg");
+    ASSERT_EQ(saved.size(), kProfileSize);
+    ProfileSettings stored;
+    stored.assign(saved);
+    EXPECT_EQ(stored.wheelLines(), 30);
 }
 
 TEST_F(WindowTest, TheLightingPageFollowsTheProfileWhereverTheWindowShowsItAgain) {

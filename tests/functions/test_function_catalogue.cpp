@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "functions/function_catalogue.h"
 
 namespace z408 {
@@ -39,6 +41,28 @@ TEST(FunctionCatalogue, TranslationPairsUseScrollDownUnlikeTheCatalogue) {
     ASSERT_EQ(pairs.size(), 7u);
     EXPECT_EQ(pairs.back().english, "Scroll down");
     EXPECT_EQ(functionName(fn::Scroll, false), "Scroll");
+}
+
+TEST(FunctionCatalogue, BuiltInNamesTranslateToTheCurrentLanguage) {
+    struct Case {
+        const char* stored;
+        bool chinese;
+        std::optional<std::string_view> wanted;
+    } cases[] = {
+        {"Click", true, "单击"},
+        {"单击", false, "Click"},
+        {"Scroll down", true, "滚轮后滚"},
+        {"滚轮后滚", false, "Scroll down"},
+        {"Scroll", true, std::nullopt},  // the catalogue name of 22 is no pair member
+        {"Click", false, std::nullopt},  // already English
+        {"单击", true, std::nullopt},
+        {"Menu", true, "菜单"},
+        {"Play/Pause", true, std::nullopt},
+        {"click", true, std::nullopt},
+        {"", true, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(translatedBuiltInName(c.stored, c.chinese), c.wanted) << c.stored << c.chinese;
 }
 
 TEST(FunctionCatalogue, SoftwarePickerValue) {

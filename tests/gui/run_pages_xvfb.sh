@@ -19,17 +19,6 @@ press() {  # X Y BUTTON [COUNT]: inside the window
     [ "$3" = 1 ] && lefts=$((lefts + ${4:-1}))
     return 0
 }
-wait_window() {  # NAME-REGEX: a visible window of that title appears
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
-    sleep 0.4
-}
-gone_window() {
-    for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" >/dev/null || return 0
-        sleep 0.1
-    done
-    fail "window '$1' stayed open"
-}
 u32() { od -An -tu4 -j "$2" -N4 "$1" | tr -d ' '; }
 
 start "$build/bin" "$work/data"

@@ -40,6 +40,18 @@ stop() {
     wait "$main" || fail "the program ended with status $?"
 }
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
+# A visible window whose title matches appears; one goes away.
+wait_window() {  # NAME-REGEX
+    timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
+    sleep 0.4
+}
+gone_window() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null || return 0
+        sleep 0.1
+    done
+    fail "window '$1' stayed open"
+}
 # A copy of the built program in DIR whose installation language is Chinese, skins drawn anew.
 chinese_program() {  # DIR
     cp -a "$build/bin" "$1"

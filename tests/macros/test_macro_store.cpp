@@ -95,6 +95,16 @@ TEST_F(MacroStoreTest, AnUnreadableFileIsReportedNotTakenForAnEmptyLibrary) {
     ASSERT_EQ(notices.shown.size(), 1u);
     EXPECT_NE(notices.shown[0].text.find("Could not read " + store.path().string()),
               std::string::npos);
+    // The information box shows three lines: a path and its reason need the message box.
+    EXPECT_EQ(notices.shown[0].style, NoticeStyle::MessageBox);
+    // In the chosen language.
+    notices.shown.clear();
+    notices.language = 5;
+    EXPECT_FALSE(store.loadMacroLibrary());
+    ASSERT_EQ(notices.shown.size(), 1u);
+    EXPECT_EQ(notices.shown[0].text.rfind(store.path().string() + " konnte nicht gelesen werden: ", 0),
+              0u)
+        << notices.shown[0].text;
 }
 
 TEST_F(MacroStoreTest, LoadAndSaveKeepEveryByteOfAnyFile) {

@@ -369,7 +369,7 @@ TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
     timer5.start(3600 * 1000);
     downloader.release();
     ASSERT_TRUE(spinUntil([&] { return checkNotices.shown().size() == 2 && !timer5.isActive(); }));
-    expectNotices(checkNotices.shown(), {infoBox(silent), infoBox(failed)});
+    expectNotices(checkNotices.shown(), {infoBox(silent), messageBox(failed)});
     checker.stopThread();
     EXPECT_TRUE(messages().empty());
 

@@ -8,6 +8,16 @@
 #include <QPainter>
 #include <cstdio>
 
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include "common/user_notices.h"
+#include "functions/keyboard_layout.h"
+#include "i18n/language_context.h"
+#include "macros/macro_library.h"
+#include "pages/setting_advance_dlg.h"
+#include "pages/setting_dlg.h"
+#include "pages/setting_single_combo_dlg.h"
 #include "skin_page.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
@@ -35,13 +45,6 @@ const skin::Layout kLayout = skin::Layout::English;
 template <class T>
 T* find(SkinPage& page, const char* name) {
     return dynamic_cast<T*>(page.control(QString::fromLatin1(name)));
-}
-
-// The picker's page (SkinPage has no meta-object of its own, so findChild cannot tell it apart).
-SkinPage* subPage(SkinPage& picker) {
-    for (QObject* child : picker.children())
-        if (auto* page = dynamic_cast<SkinPage*>(child)) return page;
-    return nullptr;
 }
 
 void latch(SkinPage& page, std::initializer_list<const char*> names) {
@@ -217,66 +220,48 @@ void supportPage(SkinPage& page) {
         if (auto* b = find<CGDIBitmapBtn>(page, n)) b->SetCheckMode(true, false);
 }
 
-std::unique_ptr<SkinPage> picker(const char* pageId, const char* tab, const QString& current) {
-    auto p = std::make_unique<SkinPage>(skin::pageSkin("picker", kLayout), g_programDir);
-    const std::pair<const char*, const char*> tabs[] = {{"tabCombo", "Key combo"},
-                                                        {"tabMacro", "Macro"},
-                                                        {"tabBasic", "Basic"},
-                                                        {"tabAdvanced", "Advanced"}};
-    for (const auto& [name, text] : tabs) {
-        auto* b = find<CGDIBitmapBtn>(*p, name);
-        b->SetTextColors(QColor(83, 97, 103), Qt::white, Qt::white);
-        b->SetText(QString::fromLatin1(text));
+// The real function picker on each of its pages, with a little state to show, in the language
+// of `languageId` (1 Simplified Chinese, 2 English), in the layout of the installation.
+void pickers(int languageId, const QString& suffix) {
+    QTemporaryDir dataDir;
+    LanguageContext language(g_programDir.toStdString(), dataDir.path().toStdString());
+    RecordingNotices notices;
+    language.ApplyInstallationLanguage();  // the skins' layout, from skins/languagetype.ini
+    language.ApplyLanguage(kLanguageSelectAtStartup, languageId, false, notices);
+    MacroLibrary macros;
+    const std::pair<uint8_t, const char16_t*> samples[] = {
+        {21, u"Quick buy"}, {21, u"Grenade throw"}, {21, u"Jump crouch"}, {3, u"Reload"}};
+    uint32_t tick = 1;
+    size_t slot = 0;
+    for (const auto& [preset, name] : samples) {
+        MacroEntry& m = macros.slot(slot++);
+        m.setRecordSize(4104);
+        m.setTag(0xE8E80010u);
+        m.setId(makeMacroId(preset, tick++));
+        m.setName(name);
     }
-    latch(*p, {tab});
-    caption(*p, "default", QStringLiteral("Default"));
-    caption(*p, "ok", QStringLiteral("OK"));
-    p->addText({QRect(75, 1, 242, 19), QStringLiteral("Button function"), QColor(88, 95, 105), 14,
-                Qt::AlignCenter});
-    p->addText({QRect(5, 16, 175, 22), QStringLiteral("Current function: ") + current,
-                QColor(189, 189, 200), 13});
-    p->addText({QRect(46, 258, 60, 20), QStringLiteral("Disable"), QColor(189, 189, 200), 13});
-    auto* page = new SkinPage(skin::pageSkin(pageId, kLayout), g_programDir, p.get());
-    page->move(21, 74);
-    return p;
-}
-
-void basicList(SkinPage& picker) {
-    auto* page = subPage(picker);
-    auto* list = find<CListBoxEx>(*page, "list");
-    for (const char* n : {"Close window",  "Lock computer",  "Run",          "Show desktop",
-                          "Classic start", "Switch apps",    "Window snap",  "Minimise",
-                          "Search",        "Left click",     "Right click",  "Middle click",
-                          "Previous page", "Next page",      "Media player", "Play/Pause",
-                          "Stop",          "Previous track", "Next track",   "Volume down",
-                          "Volume up",     "Mute",           "Sniper",       "Rapid fire"})
-        list->AddItem(0, QString::fromLatin1(n), 0);
-    list->setCurrentRow(9);
-    list->scrollToTop();
-}
-
-void comboPage(SkinPage& picker) {
-    auto* page = subPage(picker);
-    latch(*page, {"ctrl", "shift"});
-    hide(*page, {"key"});  // the page paints the key name there
-    page->addText({QRect(172, 77, 154, 23), QStringLiteral("F"), QColor(23, 148, 195), 14});
-}
-
-void advancedPage(SkinPage& picker) {
-    auto* page = subPage(picker);
-    const char* labels[4] = {"Play sound", "Run program", "Open file", "Open folder"};
-    const int tops[4] = {36, 63, 89, 116};
-    for (int k = 0; k < 4; ++k) {
-        page->addText({QRect(44, tops[k], 80, 20), QString::fromLatin1(labels[k]),
-                       QColor(150, 156, 168), 13});
-        caption(*page, QStringLiteral("browse%1").arg(k).toLatin1().constData(),
-                QStringLiteral("Browse"));
-    }
-    latch(*page, {"choice1"});
-    if (auto* path = page->control(QStringLiteral("path1"))) {
-        auto* e = dynamic_cast<CBitmapEdit*>(path);
-        e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        e->setText(QStringLiteral("/usr/bin/firefox"));
+    const PickerContext context{g_programDir, language, macros,  nullptr,
+                                nullptr,      notices,  UsKeyboardLayout::instance()};
+    const QString current = languageId == 1 ? QStringLiteral("单击") : QStringLiteral("Click");
+    const std::pair<PickerPage, const char*> pages[] = {{PickerPage::KeyCombination, "combo"},
+                                                        {PickerPage::Macro, "macro"},
+                                                        {PickerPage::Basic, "basic"},
+                                                        {PickerPage::Advanced, "advanced"}};
+    for (const auto& [page, name] : pages) {
+        CSettingDlg picker(context, 2, current);
+        picker.showPage(page);
+        if (page == PickerPage::KeyCombination) {
+            for (const auto& [key, type] : {std::pair{Qt::Key_Control, QEvent::KeyPress},
+                                            std::pair{Qt::Key_Shift, QEvent::KeyPress},
+                                            std::pair{Qt::Key_F, QEvent::KeyPress}})
+                picker.comboPage()->ownKeyEvent(QKeyEvent(type, key, Qt::NoModifier));
+        }
+        if (page == PickerPage::Advanced) {
+            picker.advancedPage()->setPathChooser(
+                [](int) { return QStringLiteral("/usr/bin/gimp"); });
+            picker.advancedPage()->browse(1);
+        }
+        save(picker, QStringLiteral("picker_%1%2.png").arg(QLatin1String(name), suffix));
     }
 }
 
@@ -427,37 +412,8 @@ int main(int argc, char** argv) {
         supportPage(*placePage(*w, "support"));
         save(*w, QStringLiteral("main_support.png"));
     }
-    {
-        auto p = picker("base", "tabBasic", QStringLiteral("Click"));
-        basicList(*p);
-        save(*p, QStringLiteral("picker_basic.png"));
-    }
-    {
-        auto p = picker("combo", "tabCombo", QStringLiteral("Ctrl + Shift + F"));
-        comboPage(*p);
-        save(*p, QStringLiteral("picker_combo.png"));
-    }
-    {
-        auto p = picker("advanced", "tabAdvanced", QStringLiteral("Click"));
-        advancedPage(*p);
-        save(*p, QStringLiteral("picker_advanced.png"));
-    }
-    {
-        auto p = picker("pmacro", "tabMacro", QStringLiteral("Click"));
-        auto* page = subPage(*p);
-        auto* games = find<CListBoxEx>(*page, "games");
-        for (const char* g :
-             {"Battlefield 3", "Star Wars: The Old Republic", "Counter-Strike: Global Offensive",
-              "Elder Scrolls V: Skyrim", "Team Fortress 2", "Batman Arkham City", "Civilization 5",
-              "World of Tanks", "Borderlands 2", "Customisze"})
-            games->AddItem(0, QString::fromLatin1(g), 0);
-        auto* macros = find<CListBoxEx>(*page, "macros");
-        for (const char* m : {"Quick buy AK", "Grenade throw", "Jump crouch"})
-            macros->AddItem(0, QString::fromLatin1(m), 0);
-        games->setCurrentRow(2);
-        games->scrollToTop();
-        save(*p, QStringLiteral("picker_macro.png"));
-    }
+    pickers(2, QString());
+    pickers(1, QStringLiteral("_zh"));
     infoBox(true, QStringLiteral("Do you want to restore the default setting?"),
             QStringLiteral("dialog_info_two.png"));
     infoBox(false, QStringLiteral("The mouse cannot be found."),
