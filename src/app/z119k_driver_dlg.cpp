@@ -1,11 +1,16 @@
 #include "app/z119k_driver_dlg.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QThread>
 #include <QWindow>
 
@@ -44,6 +49,14 @@
 
 namespace z408 {
 namespace {
+
+// Freed blocks stay with the process until the heap is trimmed: after building the window (the
+// page images the controls were cut from) and when it goes to the tray.
+void returnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
 
 constexpr const char* kWindowTitle = "Tarvo Z408 Gaming Mouse Driver";
 constexpr int kCommandConfig = 0x6000;
@@ -178,18 +191,21 @@ void CZ119KDriverDlg::initialise() {
     flag_->setPixmap(QPixmap::fromImage(loadResourceImage(installationFlag)));
     const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
     sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
+    returnFreedMemory();
 }
 
 void CZ119KDriverDlg::createControls() {
     const QString dir = QString::fromStdString(ctx_.programDirectory().string());
-    normal_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Normal.bmp")));
-    down_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
-    over_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
+    normal_ = LoadSkinImage(backgroundPath());
+    hasBackground_ = !normal_.isNull();
+    // Every control keeps its own cut of the pressed and hover looks: they go after this.
+    const QImage down = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
+    const QImage over = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
     const QImage disabled = dimmedImage(normal_);
 
     auto bitmapButton = [&](const QRect& r) {
         auto* b = new CGDIBitmapBtn(this);
-        b->SetBitmaps(r, normal_, over_, down_, normal_);
+        b->SetBitmaps(r, normal_, over, down, normal_);
         b->installEventFilter(this);
         return b;
     };
@@ -217,7 +233,7 @@ void CZ119KDriverDlg::createControls() {
     auto irregular = [&](const Quad& q) {
         auto* b = new CIrrButton(this);
         b->Create(QString(), polygonOf(q), this);
-        b->SetImages(normal_, down_, over_, disabled);
+        b->SetImages(normal_, down, over, disabled);
         b->installEventFilter(this);
         return b;
     };
@@ -648,6 +664,17 @@ void CZ119KDriverDlg::hideToTray() {
     forwardingOff();
     // A recording cannot go on unseen: it ends and is kept.
     macro_->leavePage();
+    releaseWhileHidden();
+}
+
+void CZ119KDriverDlg::releaseWhileHidden() {
+    // The program spends most of a session in the tray: what only drawing needs goes until the
+    // window is shown again, and the pages read their images back as they are drawn.
+    normal_ = QImage();
+    for (CSkinPage* page : pages_)
+        if (page) page->releaseImages();
+    QPixmapCache::clear();
+    returnFreedMemory();
 }
 
 void CZ119KDriverDlg::showFromTray() {
@@ -764,8 +791,14 @@ void CZ119KDriverDlg::showPresenceBox(const QString& text) {
     presenceBox_ = nullptr;
 }
 
+QString CZ119KDriverDlg::backgroundPath() const {
+    return skinPath(QString::fromStdString(ctx_.programDirectory().string()),
+                    QStringLiteral("Main_Normal.bmp"));
+}
+
 void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    if (normal_.isNull() && hasBackground_) normal_ = LoadSkinImage(backgroundPath());
     if (!normal_.isNull()) {
         p.drawImage(event->rect(), normal_, event->rect());
     } else {

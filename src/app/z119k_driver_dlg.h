@@ -88,6 +88,9 @@ class CZ119KDriverDlg : public QWidget {
     void restoreDefaults();
     void hideToTray();
     void showFromTray();
+    // Lets go of the page images and caches a hidden window does not need.
+    void releaseWhileHidden();
+    QString backgroundPath() const;
     // Every way of ending ("Exit", the signals, the session's end, the mouse removed) comes here:
     // open dialogs and menus are closed, and once their loops have returned the shutdown
     // sequence runs once and finished() is emitted.
@@ -178,7 +181,8 @@ class CZ119KDriverDlg : public QWidget {
 
     AppContext& ctx_;
     QtMessageSink sink_;
-    QImage normal_, down_, over_;
+    QImage normal_;  // the background; let go while hidden in the tray
+    bool hasBackground_ = false;
     CGDIBitmapBtn* minimise_ = nullptr;
     CGDIBitmapBtn* close_ = nullptr;
     CGDIBitmapBtn* language_ = nullptr;

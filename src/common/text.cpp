@@ -2,6 +2,10 @@
 
 #include "common/binary.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace z408 {
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
@@ -25,19 +29,65 @@ void appendUtf8(std::string& out, char32_t c) {
 }
 }  // namespace
 
-std::u16string utf8ToUtf16(std::string_view s) {
-    std::u16string out;
-    out.reserve(s.size());
+namespace {
+
+// Widens the ASCII bytes at the start of in[0, n) into o; returns how many there were. Sixteen
+// bytes at a time: text of the data files is mostly ASCII. Writes up to 15 units past the count,
+// so the caller keeps room for n units at o.
+size_t widenAscii(const uint8_t* in, size_t n, char16_t* o) {
     size_t i = 0;
-    while (i < s.size()) {
-        const auto b0 = static_cast<uint8_t>(s[i]);
-        char32_t c = kReplacement;
-        size_t len = 1;
-        if (b0 < 0x80) {
-            c = b0;
-        } else {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    while (n - i >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o + i + 8), _mm_unpackhi_epi8(v, zero));
+        const int high = _mm_movemask_epi8(v);
+        if (high != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(high)));
+        i += 16;
+    }
+#endif
+    for (; i < n && in[i] < 0x80; ++i) o[i] = in[i];
+    return i;
+}
+
+}  // namespace
+
+void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
+    // UTF-8 never needs more units than bytes: size the output once and trim at the end.
+    const size_t n = bytes.size();
+    const size_t base = out.size();
+    out.resize(base + n);
+    char16_t* o = out.data() + base;
+    const uint8_t* in = bytes.data();
+    size_t i = 0;
+    while (i < n) {
+        // o never runs ahead of i, so the n - i units from o are inside the buffer.
+        const size_t ascii = widenAscii(in + i, n - i, o);
+        i += ascii;
+        o += ascii;
+        // Then the run of multi-byte characters up to the next ASCII byte (a word of Cyrillic,
+        // CJK and the like), without going back to the ASCII scan between characters.
+        while (i < n && in[i] >= 0x80) {
+            const uint8_t b0 = in[i];
+            if ((b0 & 0xE0) == 0xC0 && n - i >= 2 && (in[i + 1] & 0xC0) == 0x80 && b0 >= 0xC2) {
+                *o++ = static_cast<char16_t>(((b0 & 0x1Fu) << 6) | (in[i + 1] & 0x3Fu));
+                i += 2;
+                continue;
+            }
+            if ((b0 & 0xF0) == 0xE0 && n - i >= 3 && (in[i + 1] & 0xC0) == 0x80 &&
+                (in[i + 2] & 0xC0) == 0x80) {
+                const uint32_t c =
+                    ((b0 & 0x0Fu) << 12) | ((in[i + 1] & 0x3Fu) << 6) | (in[i + 2] & 0x3Fu);
+                if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
+                    *o++ = static_cast<char16_t>(c);
+                    i += 3;
+                    continue;
+                }
+            }
             size_t need = 0;
-            char32_t min = 0;
+            uint32_t c = 0;
+            uint32_t min = 0;
             if ((b0 & 0xE0) == 0xC0) {
                 need = 1, c = b0 & 0x1Fu, min = 0x80;
             } else if ((b0 & 0xF0) == 0xE0) {
@@ -45,34 +95,33 @@ std::u16string utf8ToUtf16(std::string_view s) {
             } else if ((b0 & 0xF8) == 0xF0) {
                 need = 3, c = b0 & 0x07u, min = 0x10000;
             }
-            if (need == 0 || i + need >= s.size()) {
-                c = kReplacement;
+            bool ok = need > 0 && need < n - i;
+            for (size_t k = 1; ok && k <= need; ++k) {
+                const uint8_t bk = in[i + k];
+                if ((bk & 0xC0) != 0x80) ok = false;
+                c = (c << 6) | (bk & 0x3Fu);
+            }
+            if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+                *o++ = u'\uFFFD';
+                ++i;
+                continue;
+            }
+            i += need + 1;
+            if (c >= 0x10000) {
+                c -= 0x10000;
+                *o++ = static_cast<char16_t>(0xD800 | (c >> 10));
+                *o++ = static_cast<char16_t>(0xDC00 | (c & 0x3FF));
             } else {
-                bool ok = true;
-                for (size_t k = 1; k <= need; ++k) {
-                    const auto bk = static_cast<uint8_t>(s[i + k]);
-                    if ((bk & 0xC0) != 0x80) {
-                        ok = false;
-                        break;
-                    }
-                    c = (c << 6) | (bk & 0x3Fu);
-                }
-                if (ok && c >= min && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF)) {
-                    len = need + 1;
-                } else {
-                    c = kReplacement;
-                }
+                *o++ = static_cast<char16_t>(c);
             }
         }
-        i += len;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
     }
+    out.resize(static_cast<size_t>(o - out.data()));
+}
+
+std::u16string utf8ToUtf16(std::string_view s) {
+    std::u16string out;
+    appendUtf8AsUtf16({reinterpret_cast<const uint8_t*>(s.data()), s.size()}, out);
     return out;
 }
 

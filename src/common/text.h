@@ -9,8 +9,9 @@
 
 namespace z408 {
 
-// Invalid sequences and lone surrogates become U+FFFD.
+// Invalid sequences and lone surrogates become U+FFFD, one for each byte that starts none.
 std::u16string utf8ToUtf16(std::string_view s);
+void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out);
 std::string utf16ToUtf8(std::u16string_view s);
 std::string codepointToUtf8(char32_t c);
 

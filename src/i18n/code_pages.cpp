@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+
 namespace z408 {
 namespace {
 struct NamedCodePage {
@@ -455,64 +456,6 @@ bool passesUtf8Test(std::span<const uint8_t> bytes) {
         }
     }
     return true;
-}
-
-void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out) {
-    // UTF-8 never needs more units than bytes: size the output once and trim at the end.
-    const size_t n = bytes.size();
-    const size_t base = out.size();
-    out.resize(base + n);
-    char16_t* o = out.data() + base;
-    const uint8_t* in = bytes.data();
-    size_t i = 0;
-    while (i < n) {
-        // Runs of ASCII, eight bytes at a time.
-        while (n - i >= 8) {
-            uint64_t block;
-            std::memcpy(&block, in + i, 8);
-            if (block & UINT64_C(0x8080808080808080)) break;
-            for (size_t k = 0; k < 8; ++k) o[k] = in[i + k];
-            o += 8;
-            i += 8;
-        }
-        if (i >= n) break;
-        const uint8_t b0 = in[i];
-        if (b0 < 0x80) {
-            *o++ = b0;
-            ++i;
-            continue;
-        }
-        size_t need = 0;
-        uint32_t c = 0;
-        uint32_t min = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            need = 1, c = b0 & 0x1Fu, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            need = 2, c = b0 & 0x0Fu, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            need = 3, c = b0 & 0x07u, min = 0x10000;
-        }
-        bool ok = need > 0 && need < n - i;
-        for (size_t k = 1; ok && k <= need; ++k) {
-            const uint8_t bk = in[i + k];
-            if ((bk & 0xC0) != 0x80) ok = false;
-            c = (c << 6) | (bk & 0x3Fu);
-        }
-        if (!ok || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            *o++ = u'\uFFFD';
-            ++i;
-            continue;
-        }
-        i += need + 1;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            *o++ = static_cast<char16_t>(0xD800 | (c >> 10));
-            *o++ = static_cast<char16_t>(0xDC00 | (c & 0x3FF));
-        } else {
-            *o++ = static_cast<char16_t>(c);
-        }
-    }
-    out.resize(static_cast<size_t>(o - out.data()));
 }
 
 namespace {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"  // appendUtf8AsUtf16
+
 namespace z408 {
 
 inline constexpr int kCodePageAnsi = 0;  // the locale's character set
@@ -24,9 +26,6 @@ std::string localeCharset();
 
 // True when every high-bit byte starts or continues a sequence of the expected length.
 bool passesUtf8Test(std::span<const uint8_t> bytes);
-
-// Appends the UTF-16 form of UTF-8 bytes; each invalid byte becomes U+FFFD.
-void appendUtf8AsUtf16(std::span<const uint8_t> bytes, std::u16string& out);
 
 // Appends the UTF-16 form of bytes in the code page. Code pages without a converter are read in
 // the locale's character set; bytes that do not convert become U+FFFD.

@@ -16,6 +16,11 @@ namespace z408 {
 std::u16string LookUpText(XmlDocument& document, std::u16string_view section,
                           std::u16string_view key);
 
+// Sets all 114 texts from the document's "config" section, each the text LookUpText finds for
+// it, in one walk over the section (and the sections nested in it) instead of a search per key.
+// Moves the document's position.
+void ReadLanguageTexts(XmlDocument& document, LanguageStrings& strings);
+
 // Loads the file into `document` and sets all 114 texts from its "config" section, in key order.
 // A missing file empties every text. Returns Load's well-formed flag (callers may ignore it).
 bool LoadLanguage(XmlDocument& document, LanguageStrings& strings,

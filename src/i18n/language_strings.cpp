@@ -1,5 +1,7 @@
 #include "i18n/language_strings.h"
 
+#include <unordered_map>
+
 #include "common/text.h"
 
 namespace z408 {
@@ -8,9 +10,15 @@ const std::u16string kNoText;
 }
 
 std::optional<size_t> languageKeyIndex(std::u16string_view key) {
-    for (size_t i = 0; i < kLanguageKeys.size(); ++i)
-        if (kLanguageKeys[i] == key) return i;
-    return std::nullopt;
+    // Asked for every element of a language file's section.
+    static const std::unordered_map<std::u16string_view, size_t> positions = [] {
+        std::unordered_map<std::u16string_view, size_t> m;
+        for (size_t i = 0; i < kLanguageKeys.size(); ++i) m.emplace(kLanguageKeys[i], i);
+        return m;
+    }();
+    const auto it = positions.find(key);
+    if (it == positions.end()) return std::nullopt;
+    return it->second;
 }
 
 std::string languageKeyName(size_t index) {

@@ -530,12 +530,10 @@ bool XmlDocument::nameMatches(uint32_t element, std::u16string_view name, bool p
     if (plain) {
         const size_t len = name.size();
         if (n - i < len) return false;
-        // Cheap rejections first: a longer element name, a different last character.
+        // Cheap rejections first: a longer or shorter element name, a different last character.
         if (i + len < n && !endsName(t[i + len])) return false;
         if (t[i + len - 1] != name[len - 1]) return false;
-        for (size_t k = 0; k + 1 < len; ++k)
-            if (t[i + k] != name[k]) return false;
-        return true;
+        return std::memcmp(t + i, name.data(), (len - 1) * sizeof(char16_t)) == 0;
     }
     // Otherwise the caller's name may go on after the element's with one of " =/[]".
     size_t k = 0;

@@ -1,30 +1,41 @@
 #include "i18n/xml_tokenizer.h"
 
+#include <array>
 #include <cstring>
 #include <string>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace z408 {
 namespace {
 
 constexpr size_t npos = std::u16string_view::npos;
 
-// The next '<' at or after pos, four units at a time: text is most of a document.
-size_t findLessThan(std::u16string_view s, size_t pos) {
+// The first unit at or after pos equal to a or b, or npos. Eight units at a time: text and
+// attribute values are most of a document.
+size_t findEither(std::u16string_view s, size_t pos, char16_t a, char16_t b) {
     const size_t n = s.size();
     const char16_t* d = s.data();
-    constexpr uint64_t kLanes = UINT64_C(0x0001000100010001);
-    constexpr uint64_t kHigh = UINT64_C(0x8000800080008000);
-    while (n - pos >= 4) {
-        uint64_t v;
-        std::memcpy(&v, d + pos, 8);
-        v ^= kLanes * u'<';
-        // A lane is zero where the unit was '<'.
-        if ((v - kLanes) & ~v & kHigh) break;
-        pos += 4;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    while (pos < n && n - pos >= 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + pos));
+        const int hit =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, va), _mm_cmpeq_epi16(v, vb)));
+        if (hit != 0) return pos + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hit))) / 2;
+        pos += 8;
     }
+#endif
     for (; pos < n; ++pos)
-        if (d[pos] == u'<') return pos;
+        if (d[pos] == a || d[pos] == b) return pos;
     return npos;
+}
+
+size_t findLessThan(std::u16string_view s, size_t pos) {
+    return findEither(s, pos, u'<', u'<');
 }
 
 void unterminatedUnit(XmlToken& t, const char* kind, size_t textSize) {
@@ -51,8 +62,17 @@ void delimitedUnit(XmlToken& t, NodeType type, std::u16string_view terminator, s
     t.length = at + terminator.size() - t.start;
 }
 
+// Units below 0x80 that end a tag name: white space, '/' and '>'.
+constexpr std::array<bool, 0x80> kEndsTagName = [] {
+    std::array<bool, 0x80> t{};
+    for (const char c : {' ', '\t', '\n', '\r', '/', '>'}) t[static_cast<size_t>(c)] = true;
+    return t;
+}();
+
 size_t nameEnd(std::u16string_view s, size_t i) {
-    while (i < s.size() && !isXmlSpace(s[i]) && s[i] != u'/' && s[i] != u'>') ++i;
+    const size_t n = s.size();
+    const char16_t* d = s.data();
+    while (i < n && !(d[i] < 0x80 && kEndsTagName[d[i]])) ++i;
     return i;
 }
 
@@ -119,14 +139,14 @@ void startTagUnit(XmlToken& t, std::u16string_view s) {
     size_t closingQuote = npos;
     size_t i = nameStop;
     while (i < n) {
-        const char16_t c = s[i];
-        if (c == u'>') break;
+        i = findEither(s, i, u'>', u'=');
+        if (i == npos) i = n;
+        if (i >= n || s[i] == u'>') break;
         ++i;
-        if (c != u'=') continue;
         // A quoted value after '=' may contain '>'.
         while (i < n && isXmlSpace(s[i])) ++i;
         if (i < n && (s[i] == u'"' || s[i] == u'\'')) {
-            const size_t close = s.find(s[i], i + 1);
+            const size_t close = findEither(s, i + 1, s[i], s[i]);
             if (close == npos) return unterminatedUnit(t, "Element tag", n);
             closingQuote = close;
             i = close + 1;
@@ -152,17 +172,17 @@ XmlToken readXmlToken(std::u16string_view s, size_t pos) {
         return t;
     }
     if (s[pos] != u'<') {
-        // Text runs to the next '<'; it is white space when nothing else is in it.
-        const size_t lt = findLessThan(s, pos);
-        const size_t end = lt == npos ? n : lt;
+        // Text runs to the next '<'; it is white space when nothing else is in it. Indentation
+        // between tags is the common case and ends at its '<' without a second scan.
+        size_t i = pos;
+        while (i < n && isXmlSpace(s[i])) ++i;
         t.type = NodeType::WhiteSpace;
-        for (size_t i = pos; i < end; ++i) {
-            if (!isXmlSpace(s[i])) {
-                t.type = NodeType::Text;
-                break;
-            }
+        if (i < n && s[i] != u'<') {
+            t.type = NodeType::Text;
+            i = findLessThan(s, i);
+            if (i == npos) i = n;
         }
-        t.length = end - pos;
+        t.length = i - pos;
         return t;
     }
     if (pos + 1 >= n) {

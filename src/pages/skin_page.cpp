@@ -41,11 +41,18 @@ CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, boo
     const skin::PageSkin page = skin::pageSkin(
         skinId.toStdString(), chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
     const std::array<QString, 3> paths = skinImagePaths(skinId, programDirectory, chineseLayout);
-    normal_ = LoadSkinImage(paths[0]);
+    normalPath_ = paths[0];
+    normal_ = LoadSkinImage(normalPath_);
+    hasNormal_ = !normal_.isNull();
     downPath_ = paths[1];
     overPath_ = paths[2];
-    setAttribute(Qt::WA_OpaquePaintEvent, !normal_.isNull());
+    setAttribute(Qt::WA_OpaquePaintEvent, hasNormal_);
     resize(page.width, page.height);
+}
+
+const QImage& CSkinPage::normalImage() const {
+    if (normal_.isNull() && hasNormal_) normal_ = LoadSkinImage(normalPath_);
+    return normal_;
 }
 
 const QImage& CSkinPage::downImage() {
@@ -63,9 +70,20 @@ void CSkinPage::releaseStateImages() {
     over_ = QImage();
 }
 
+void CSkinPage::releaseImages() {
+    releaseStateImages();
+    normal_ = QImage();
+}
+
+void CSkinPage::setVisible(bool visible) {
+    if (!visible) releaseImages();
+    QWidget::setVisible(visible);
+}
+
 void CSkinPage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (!normal_.isNull()) p.drawImage(event->rect(), normal_, event->rect());
+    const QImage& normal = normalImage();
+    if (!normal.isNull()) p.drawImage(event->rect(), normal, event->rect());
 }
 
 void CSkinPage::keyPressEvent(QKeyEvent* event) {

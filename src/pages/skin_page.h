@@ -2,7 +2,9 @@
 // What every page of the main window is built on: a child window of the pages rectangle that
 // draws its normal skin image. The pressed and hover images, which the page's controls are cut
 // from, are read when first asked for and can be let go once every control holds its cut
-// (three page images cost about 5 MB). Enter, Escape and Space are discarded on every page.
+// (three page images cost about 5 MB). A page put out of sight (another tab; the window hidden in
+// the tray, through releaseImages()) lets its normal image go too and reads it again when next
+// drawn. Enter, Escape and Space are discarded on every page.
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -40,12 +42,18 @@ class CSkinPage : public QWidget {
     CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
               QWidget* parent);
 
-    const QImage& normalImage() const { return normal_; }
+    // Read again here after releaseImages(); null only when the skin file is missing.
+    const QImage& normalImage() const;
     const QImage& downImage();
     const QImage& overImage();
     // Frees the pressed and hover images (read again if asked for later).
     void releaseStateImages();
+    // Frees every page image, the normal one included: nothing is drawn while the window is
+    // hidden, and each control keeps its own cut.
+    void releaseImages();
     QString skinId() const { return skinId_; }
+    // Hiding a page (another tab is shown) lets its images go.
+    void setVisible(bool visible) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,8 +62,10 @@ class CSkinPage : public QWidget {
 
   private:
     QString skinId_;
-    QString downPath_, overPath_;
-    QImage normal_, down_, over_;
+    QString normalPath_, downPath_, overPath_;
+    bool hasNormal_ = false;  // the normal image was read once: worth reading again
+    mutable QImage normal_;
+    QImage down_, over_;
 };
 
 }  // namespace z408

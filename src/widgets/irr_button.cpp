@@ -35,10 +35,13 @@ void CIrrButton::SetBitmaps(int normalId, int pressedId, int hoverId, int disabl
 
 void CIrrButton::SetImages(const QImage& normal, const QImage& pressed, const QImage& hover,
                            const QImage& disabled) {
-    normal_ = normal;
-    pressed_ = pressed;
-    hover_ = hover;
-    disabled_ = disabled;
+    // Four page-sized looks per button would be a dozen full window images for the main window.
+    const auto cut = [this](const QImage& look) { return look.isNull() ? look : look.copy(box_); };
+    normal_ = cut(normal);
+    pressed_ = cut(pressed);
+    hover_ = cut(hover);
+    disabled_ = cut(disabled);
+    imageOrigin_ = box_.topLeft();
     update();
 }
 
@@ -95,7 +98,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     // A latched (check-mode) button has no disabled image of its own; dim it instead, so that
     // disabled profile buttons do not look clickable.
     if (checkMode_ && !isEnabled()) p.setOpacity(kDisabledOpacity);
-    if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_);
+    if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_.translated(-imageOrigin_));
     if (text().isEmpty()) return;
     // The caption is anchored at the box centre in page coordinates, as on the page image.
     const qsizetype len = text().size();

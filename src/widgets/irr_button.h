@@ -1,7 +1,8 @@
 #pragma once
 // A button of any shape: its window is the bounding box of a polygon in the parent's
 // coordinates, shaped to the polygon. Its looks are page-sized bitmaps of which the part under
-// the box is shown. Pages act on the press: clicked() is emitted when the button goes down.
+// the box is shown; the button keeps only that part of each. Pages act on the press: clicked()
+// is emitted when the button goes down.
 #include <QAbstractButton>
 #include <QImage>
 #include <QPolygon>
@@ -24,6 +25,7 @@ class CIrrButton : public QAbstractButton {
     void Create(const QString& text, const QPolygon& shape, QWidget* parent);
     // Page-sized looks, in the order normal, pressed, hover, disabled.
     void SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId);
+    // After Create: the part of each page-sized look under the box is kept.
     void SetImages(const QImage& normal, const QImage& pressed, const QImage& hover,
                    const QImage& disabled);
     void SetTooltip(const QString& text, bool active);
@@ -57,7 +59,8 @@ class CIrrButton : public QAbstractButton {
     QRegion shape_;  // in own coordinates
     QRect box_;      // in parent coordinates
     QPoint centre_;  // in parent coordinates
-    QImage normal_, pressed_, hover_, disabled_;
+    QImage normal_, pressed_, hover_, disabled_;  // cut at imageOrigin_
+    QPoint imageOrigin_;                          // in parent coordinates
     bool checkMode_ = false, latched_ = false, hovering_ = false;
 };
 

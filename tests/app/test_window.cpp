@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <array>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
@@ -339,6 +340,26 @@ TEST_F(WindowTest, TabsShowTheirPageAndOnlyTheFirstTwoAllowProfilesAndApply) {
         for (int p = 1; p <= 5; ++p) EXPECT_EQ(window_->profileButton(p)->isEnabled(), editable);
         EXPECT_EQ(window_->applyButton()->isEnabled(), editable);
     }
+}
+
+TEST_F(WindowTest, ImagesLetGoInTheTrayComeBackTheSameWhenShownAgain) {
+    start(false);
+    std::array<QImage, 6> before;
+    for (int tab = 1; tab <= 5; ++tab) {
+        window_->showTab(tab);
+        before[static_cast<size_t>(tab)] = window_->grab().toImage();
+    }
+    const QImage lightingNormal = window_->page(2)->normalImage();
+    window_->hide();
+    window_->releaseWhileHidden();
+    window_->showFromTray();
+    for (int tab : {5, 2, 1, 4, 3}) {
+        SCOPED_TRACE(tab);
+        window_->showTab(tab);
+        EXPECT_EQ(window_->grab().toImage(), before[static_cast<size_t>(tab)]);
+    }
+    // The colour wheel picks from the page image, read again when asked for.
+    EXPECT_EQ(window_->page(2)->normalImage(), lightingNormal);
 }
 
 TEST_F(WindowTest, HoveringAControlShowsItsHintAndMovingOffClearsIt) {

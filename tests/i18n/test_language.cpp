@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <vector>
 
 #include "common/file_io.h"
 #include "common/text.h"
@@ -72,6 +73,34 @@ TEST(LookUpText, SectionRules) {
         XmlDocument doc;
         doc.LoadBytes(bytesOf(c.xml));
         EXPECT_EQ(LookUpText(doc, u"config", u"str_ok"), c.expected);
+    }
+}
+
+// Loading reads every key in one walk; each must come out as the search for that key finds it.
+TEST(ReadLanguageTexts, GivesWhatLookUpTextFindsForEveryKey) {
+    std::vector<std::string> docs = {
+        "<r><config><str_main>a</str_main><config><str_ok>b</str_ok><str_main>c</str_main>"
+        "<config><str_sts>d</str_sts></config></config><str_ok>e</str_ok></config></r>",
+        "<r><config><str_ok/><str_ok>late</str_ok><config><str_ok>deep</str_ok></config>"
+        "</config></r>",
+        "<config><str_ok>root only</str_ok></config>",
+        "",
+    };
+    const std::filesystem::path shipped = std::filesystem::path(Z408_SOURCE_DIR) / "data/Language";
+    for (const auto& file : std::filesystem::directory_iterator(shipped)) {
+        std::vector<uint8_t> bytes;
+        readFilePrefix(file.path(), XmlDocument::kMaxDocumentBytes, bytes);
+        docs.emplace_back(bytes.begin(), bytes.end());
+    }
+    for (const std::string& xml : docs) {
+        SCOPED_TRACE(xml.substr(0, 60));
+        XmlDocument doc;
+        doc.LoadBytes(bytesOf(xml));
+        LanguageStrings strings;
+        strings.set(0, u"stale");
+        ReadLanguageTexts(doc, strings);
+        for (size_t i = 0; i < kLanguageKeyCount; ++i)
+            EXPECT_EQ(strings.text(i), LookUpText(doc, u"config", kLanguageKeys[i])) << i;
     }
 }
 

@@ -1,0 +1,80 @@
+#include "widgets/skin_image.h"
+
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "widget_test_support.h"
+
+namespace z408 {
+namespace {
+
+QByteArray bmpOf(const QImage& img) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "BMP");  // 24-bit, rows bottom-up, as the skins are stored
+    return bytes;
+}
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+// Turns a bottom-up bitmap into the same picture stored top-down (negative height).
+QByteArray topDown(QByteArray bmp, int width, int height) {
+    const auto at = static_cast<qsizetype>(static_cast<uchar>(bmp[10]) |
+                                           static_cast<uchar>(bmp[11]) << 8);
+    const qsizetype stride = (qsizetype{width} * 3 + 3) & ~qsizetype{3};
+    QByteArray rows = bmp.mid(at);
+    for (int y = 0; y < height; ++y)
+        bmp.replace(at + stride * y, stride, rows.mid(stride * (height - 1 - y), stride));
+    const int32_t negative = -height;
+    for (int i = 0; i < 4; ++i) bmp[22 + i] = static_cast<char>((negative >> (8 * i)) & 0xFF);
+    return bmp;
+}
+
+TEST(LoadSkinImage, ReadsBitmapsPixelForPixelAsQtDoes) {
+    QTemporaryDir dir;
+    // Widths whose rows need 0 to 3 padding bytes.
+    for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(5, 7), QSize(64, 33), QSize(71, 40)}) {
+        SCOPED_TRACE(size.width());
+        const QImage picture = test::positionImage(size);
+        const QByteArray bmp = bmpOf(picture);
+        QImage qt;
+        ASSERT_TRUE(qt.loadFromData(bmp, "BMP"));
+        const QImage ours = LoadSkinImage(writeFile(dir, QStringLiteral("a.bmp"), bmp));
+        EXPECT_EQ(ours.format(), qt.format());
+        EXPECT_EQ(ours, qt);
+        EXPECT_EQ(ours, picture);
+        const QImage flipped = LoadSkinImage(
+            writeFile(dir, QStringLiteral("b.bmp"), topDown(bmp, size.width(), size.height())));
+        EXPECT_EQ(flipped, picture);
+    }
+}
+
+// A bitmap without all its pixels is no image (not one with rows of stale memory).
+TEST(LoadSkinImage, DamagedOrMissingFilesGiveNoImage) {
+    QTemporaryDir dir;
+    const QByteArray bmp = bmpOf(test::positionImage({40, 30}));
+    QByteArray hugeWidth = bmp;
+    hugeWidth[21] = 0x7F;  // width about 2^31: the pixels are not in the file
+    QByteArray pixelsPastEnd = bmp;
+    pixelsPastEnd[13] = 0x7F;  // the pixel offset points far beyond the file
+    const QByteArray cases[] = {bmp.left(bmp.size() - 10), bmp.left(20), hugeWidth, pixelsPastEnd};
+    for (const QByteArray& bytes : cases)
+        EXPECT_TRUE(LoadSkinImage(writeFile(dir, QStringLiteral("bad.bmp"), bytes)).isNull());
+    EXPECT_TRUE(LoadSkinImage(dir.filePath(QStringLiteral("missing.bmp"))).isNull());
+    // Other formats still load.
+    const QString png = dir.filePath(QStringLiteral("a.png"));
+    ASSERT_TRUE(test::positionImage({9, 4}).save(png));
+    EXPECT_EQ(LoadSkinImage(png).convertToFormat(QImage::Format_RGB32), test::positionImage({9, 4}));
+}
+
+}  // namespace
+}  // namespace z408
