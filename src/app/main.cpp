@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     instance.setUnsavedEditsQuery([&window](int entry) { return window.hasUnsavedEdits(entry); });
     QObject::connect(&instance, &SingleInstance::profilesChanged, &window,
                      &CZ119KDriverDlg::profilesChangedOnDisk);
+    QObject::connect(&instance, &SingleInstance::macrosChanged, &window,
+                     &CZ119KDriverDlg::macrosChangedOnDisk);
     QObject::connect(&window, &CZ119KDriverDlg::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals signals_;

@@ -68,6 +68,10 @@ void SingleInstance::answer(QLocalSocket& socket, const std::optional<InstanceRe
             emit profilesChanged(request->entry);
             reply = kReplyDone;
             break;
+        case InstanceRequestKind::MacrosChanged:
+            emit macrosChanged();
+            reply = kReplyDone;
+            break;
     }
     socket.write(reply.data(), static_cast<qint64>(reply.size()));
     socket.write("\n", 1);

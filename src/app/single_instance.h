@@ -43,6 +43,8 @@ class SingleInstance : public QObject {
     void activationRequested();
     // z408ctl changed profile entry `entry` (0..4) or the table on disk.
     void profilesChanged(int entry);
+    // z408ctl changed the macro library on disk.
+    void macrosChanged();
 
   private:
     bool wakeTheFirst();

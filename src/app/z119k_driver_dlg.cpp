@@ -612,7 +612,21 @@ void CZ119KDriverDlg::profilesChangedOnDisk(int entry) {
     refreshPages();
 }
 
+void CZ119KDriverDlg::macrosChangedOnDisk() {
+    // The uploader reads the library while it sends the macros: read it again afterwards.
+    if (uploading()) {
+        reloadMacrosAfterUpload_ = true;
+        return;
+    }
+    ctx_.macros().loadMacroLibrary();
+    if (macro_) macro_->libraryReloaded();
+}
+
 void CZ119KDriverDlg::reloadDeferredProfiles() {
+    if (reloadMacrosAfterUpload_) {
+        reloadMacrosAfterUpload_ = false;
+        macrosChangedOnDisk();
+    }
     if (!reloadAfterUpload_) return;
     reloadAfterUpload_ = false;
     profilesChangedOnDisk(ctx_.profiles().activeEntry());

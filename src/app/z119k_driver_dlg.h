@@ -84,6 +84,8 @@ class CZ119KDriverDlg : public QWidget {
     // z408ctl changed entry `entry` or the table on disk: the active profile is read again when
     // it is the one changed or another became active, and the pages show it.
     void profilesChangedOnDisk(int entry);
+    // z408ctl changed Macro.cfg: the library is read again and the macro page shows it.
+    void macrosChangedOnDisk();
     void apply();
     void restoreDefaults();
     void hideToTray();
@@ -192,6 +194,7 @@ class CZ119KDriverDlg : public QWidget {
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
     bool reloadAfterUpload_ = false;
+    bool reloadMacrosAfterUpload_ = false;
     CDlgMainSet* mainSet_ = nullptr;
     // Names the keys of combinations the settings page assigns.
     std::unique_ptr<KeyboardLayout> keyboardLayout_;

@@ -106,7 +106,6 @@ std::vector<std::string> commandWords(std::string_view name);
 
 // Candidates for completions: the function catalogue's names, and the macros' names and ids
 // of the data folder (--data-dir among `args`, else the default one).
-std::vector<std::string> catalogueNameCandidates();
 std::vector<std::string> macroCandidates(const Args& args);
 
 void registerProfileCommands(CommandRegistry& registry);

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "cli/cli.h"
+#include "cli/profile_edit.h"
 #include "common/directories.h"
 #include "common/file_io.h"
 #include "common/text.h"
 #include "config/seeding.h"
-#include "functions/function_catalogue.h"
 #include "macros/macro_store.h"
 
 namespace z408::cli {
@@ -64,13 +64,6 @@ std::vector<std::string> commandWords(std::string_view name) {
         words.emplace_back(name.substr(p, q - p));
     }
     return words;
-}
-
-std::vector<std::string> catalogueNameCandidates() {
-    std::vector<std::string> out;
-    for (const CatalogueEntry& e : functionCatalogue())
-        if (!e.englishName.empty()) out.emplace_back(e.englishName);
-    return out;
 }
 
 std::vector<std::string> macroCandidates(const Args& args) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "cli/cli.h"
+#include "common/instance_link.h"
 #include "common/clock.h"
 #include "common/directories.h"
 #include "common/text.h"
@@ -126,7 +127,6 @@ struct MacroSession {
 // The options every macro command shares, and its positional arguments.
 struct MacroArgs {
     std::optional<std::string> dataDir;
-    bool force = false;
     std::vector<std::string> pos;
 };
 
@@ -235,11 +235,10 @@ int storeBuilt(std::string_view command, MacroSession& session, const BuiltMacro
 // Scans the shared options; `values` names further options with a value, filled in order.
 bool scanMacroArgs(std::string_view command, const Args& args, MacroArgs& out,
                    std::initializer_list<std::pair<std::string_view, std::optional<std::string>*>> values,
-                   bool canForce, int& code) {
+                   int& code) {
     ArgScanner scan(args);
     std::string v;
     if (scan.value("--data-dir", v)) out.dataDir = v;
-    if (canForce) out.force = scan.flag("--force");
     for (const auto& [name, target] : values)
         if (scan.value(name, v)) *target = v;
     std::string err;
@@ -254,7 +253,7 @@ int macroShowOrExport(const Args& args, bool exporting) {
     const char* command = exporting ? "macro export" : "macro show";
     MacroArgs a;
     int code = kExitOk;
-    if (!scanMacroArgs(command, args, a, {}, false, code)) return code;
+    if (!scanMacroArgs(command, args, a, {}, code)) return code;
     const bool argsFit = exporting ? a.pos.size() == 1 || a.pos.size() == 2 : a.pos.size() == 1;
     if (!argsFit)
         return fail(command, exporting ? "expects ID|NAME [FILE]" : "expects ID|NAME", kExitBadInput);
@@ -321,11 +320,22 @@ int storeText(std::string_view command, MacroSession& session, const MacroText& 
     return storeBuilt(command, session, buildMacroFromText(parsed, id, *name), "created");
 }
 
+// A running window keeps the library in memory and writes all of it back on its next change:
+// after a change here it reads Macro.cfg again. Returns `code`.
+int toldWindow(int code) {
+    if (code != kExitOk) return code;
+    std::string reply;
+    if (callRunningInstance({InstanceRequestKind::MacrosChanged, 0}, reply) == InstanceCall::NoAnswer)
+        std::fprintf(stderr, "z408ctl: the running window did not confirm that it read Macro.cfg "
+                             "again; close it without changing a macro, or the change is lost\n");
+    return code;
+}
+
 int macroNew(const Args& args) {
     MacroArgs a;
     std::optional<std::string> preset;
     int code = kExitOk;
-    if (!scanMacroArgs("macro new", args, a, {{"--preset", &preset}}, true, code)) return code;
+    if (!scanMacroArgs("macro new", args, a, {{"--preset", &preset}}, code)) return code;
     if (a.pos.size() != 2) return fail("macro new", "expects NAME FILE", kExitBadInput);
     const std::u16string name = utf8ToUtf16(a.pos[0]);
     if (const auto problem = macroNameProblem(name)) return fail("macro new", *problem, kExitBadInput);
@@ -333,10 +343,9 @@ int macroNew(const Args& args) {
     if (!p) return fail("macro new", "--preset takes a game number, 1 to 21", kExitBadInput);
     const auto parsed = readParsedText("macro new", a.pos[1], code);
     if (!parsed) return code;
-    if (const auto refused = refuseWhileWindowRuns("macro new", a.force)) return *refused;
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
-    return storeText("macro new", session, *parsed, a.pos[1], name, std::nullopt, *p);
+    return toldWindow(storeText("macro new", session, *parsed, a.pos[1], name, std::nullopt, *p));
 }
 
 int macroImport(const Args& args) {
@@ -344,7 +353,7 @@ int macroImport(const Args& args) {
     std::optional<std::string> preset, into, name;
     int code = kExitOk;
     if (!scanMacroArgs("macro import", args, a,
-                       {{"--preset", &preset}, {"--into", &into}, {"--name", &name}}, true, code))
+                       {{"--preset", &preset}, {"--into", &into}, {"--name", &name}}, code))
         return code;
     if (a.pos.size() != 1) return fail("macro import", "expects FILE", kExitBadInput);
     if (preset && into)
@@ -362,20 +371,18 @@ int macroImport(const Args& args) {
     if (!into && !newName && !parsed->name)
         return fail("macro import", a.pos[0] + ": the text names no macro (add a name line or --name)",
                     kExitBadInput);
-    if (const auto refused = refuseWhileWindowRuns("macro import", a.force)) return *refused;
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
-    return storeText("macro import", session, *parsed, a.pos[0], newName, into, *p);
+    return toldWindow(storeText("macro import", session, *parsed, a.pos[0], newName, into, *p));
 }
 
 int macroRename(const Args& args) {
     MacroArgs a;
     int code = kExitOk;
-    if (!scanMacroArgs("macro rename", args, a, {}, true, code)) return code;
+    if (!scanMacroArgs("macro rename", args, a, {}, code)) return code;
     if (a.pos.size() != 2) return fail("macro rename", "expects ID|NAME NEW-NAME", kExitBadInput);
     const std::u16string name = utf8ToUtf16(a.pos[1]);
     if (const auto problem = macroNameProblem(name)) return fail("macro rename", *problem, kExitBadInput);
-    if (const auto refused = refuseWhileWindowRuns("macro rename", a.force)) return *refused;
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
     std::string err;
@@ -390,15 +397,14 @@ int macroRename(const Args& args) {
                     kExitFailed);
     std::printf("renamed macro %s to \"%s\"\n", idText(renamed.id()).c_str(),
                 printableName(name).c_str());
-    return kExitOk;
+    return toldWindow(kExitOk);
 }
 
 int macroDelete(const Args& args) {
     MacroArgs a;
     int code = kExitOk;
-    if (!scanMacroArgs("macro delete", args, a, {}, true, code)) return code;
+    if (!scanMacroArgs("macro delete", args, a, {}, code)) return code;
     if (a.pos.size() != 1) return fail("macro delete", "expects ID|NAME", kExitBadInput);
-    if (const auto refused = refuseWhileWindowRuns("macro delete", a.force)) return *refused;
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
     std::string err;
@@ -411,7 +417,7 @@ int macroDelete(const Args& args) {
         return fail("macro delete", "The macro is being applied and cannot be deleted!", kExitFailed);
     session.store->deleteMacro(id);
     std::printf("deleted macro %s\n", idText(id).c_str());
-    return kExitOk;
+    return toldWindow(kExitOk);
 }
 
 // Completion of the macro a command names: only for its first argument.
@@ -436,7 +442,7 @@ void registerMacroCommands(CommandRegistry& registry) {
                   "Prints the macro (by its id, e.g. 0x15A1B2C3, or its name) in the macro text\n"
                   "format, after a comment line with its id, game, slot and number of events.",
                   macroShow, completeMacroArgument});
-    registry.add({"macro new", "NAME FILE [--preset N] [--data-dir DIR] [--force]",
+    registry.add({"macro new", "NAME FILE [--preset N] [--data-dir DIR]",
                   "create a macro from a macro text",
                   "Creates a macro named NAME (up to 20 characters) in game N (1 to 21; default\n"
                   "21, the player's own) from the macro text in FILE ('-' reads standard input),\n"
@@ -453,7 +459,7 @@ void registerMacroCommands(CommandRegistry& registry) {
                   "released, with a notice.",
                   macroNew});
     registry.add({"macro import",
-                  "FILE [--preset N | --into ID|NAME] [--name NAME] [--data-dir DIR] [--force]",
+                  "FILE [--preset N | --into ID|NAME] [--name NAME] [--data-dir DIR]",
                   "create or replace a macro from a macro text",
                   "Reads the macro text in FILE ('-' for standard input; see 'macro new --help'\n"
                   "for the format). Without --into it creates a macro in game N (default 21)\n"
@@ -465,10 +471,10 @@ void registerMacroCommands(CommandRegistry& registry) {
                   "Writes the macro in the macro text format to FILE (replaced atomically) or to\n"
                   "standard output. 'macro import' reads it back to the same macro.",
                   macroExport, completeMacroArgument});
-    registry.add({"macro rename", "ID|NAME NEW-NAME [--data-dir DIR] [--force]", "rename a macro",
+    registry.add({"macro rename", "ID|NAME NEW-NAME [--data-dir DIR]", "rename a macro",
                   "Gives the macro a new name of up to 20 characters.", macroRename,
                   completeMacroArgument});
-    registry.add({"macro delete", "ID|NAME [--data-dir DIR] [--force]", "delete a macro",
+    registry.add({"macro delete", "ID|NAME [--data-dir DIR]", "delete a macro",
                   "Deletes the macro. A macro that a button of any profile uses is not deleted\n"
                   "(exit 1), as on the macro page.",
                   macroDelete, completeMacroArgument});

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "cli/cli.h"
 #include "common/text.h"
 #include "config/button_assignment.h"
 #include "config/settings_page_rules.h"
@@ -411,6 +410,13 @@ EditResult applySetting(ProfileSettings& profile, MacroIdList& macroIds,
         macroIds = ids;
     }
     return r;
+}
+
+std::vector<std::string> catalogueNameCandidates() {
+    std::vector<std::string> out;
+    for (const CatalogueEntry& e : functionCatalogue())
+        if (!e.englishName.empty()) out.emplace_back(e.englishName);
+    return out;
 }
 
 std::vector<std::string> settingCompletions(const std::vector<std::string>& words,

@@ -40,6 +40,9 @@ EditResult applySetting(ProfileSettings& profile, MacroIdList& macroIds,
 // The settings and their values, for --help.
 std::string_view settingsHelp();
 
+// The basic list's and the catalogue's English names, for the shell's completion.
+std::vector<std::string> catalogueNameCandidates();
+
 // What may follow `words` (SETTING VALUE... so far) in the shell's completion. A button's macro
 // is left out: the caller adds the library's macros where `wantsMacro` is set.
 std::vector<std::string> settingCompletions(const std::vector<std::string>& words, bool& wantsMacro);

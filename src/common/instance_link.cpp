@@ -71,6 +71,7 @@ bool peerIsThisUser(int fd) {
 std::optional<InstanceRequest> parseInstanceRequest(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line == "show") return InstanceRequest{InstanceRequestKind::Show, 0};
+    if (line == "macros") return InstanceRequest{InstanceRequestKind::MacrosChanged, 0};
     const auto withEntry = [&](std::string_view word,
                                InstanceRequestKind kind) -> std::optional<InstanceRequest> {
         if (line.size() != word.size() + 2 || line.substr(0, word.size()) != word ||
@@ -90,6 +91,7 @@ std::string formatInstanceRequest(const InstanceRequest& request) {
         case InstanceRequestKind::UnsavedEdits: return "edits " + std::to_string(request.entry) + "\n";
         case InstanceRequestKind::ProfilesChanged:
             return "reload " + std::to_string(request.entry) + "\n";
+        case InstanceRequestKind::MacrosChanged: return "macros\n";
     }
     return {};
 }

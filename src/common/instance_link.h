@@ -23,6 +23,7 @@ enum class InstanceRequestKind {
     Show,             // "show": bring the window to the front
     UnsavedEdits,     // "edits N": does the window hold unsaved edits of profile entry N (0..4)?
     ProfilesChanged,  // "reload N": profile entry N or the table changed on disk
+    MacrosChanged,    // "macros": Macro.cfg changed on disk
 };
 
 struct InstanceRequest {

@@ -265,6 +265,12 @@ void CDlgMacro::onPresetChosen(int preset) {
     fillForPreset(preset);
 }
 
+void CDlgMacro::libraryReloaded() {
+    if (recording_) return;
+    closeEditors();
+    fillForPreset(preset_);
+}
+
 void CDlgMacro::fillForPreset(int preset) {
     preset_ = preset;
     clearEvents();

@@ -59,6 +59,9 @@ class CDlgMacro : public CSkinPage {
     // Another page came to the front or the window was hidden: a recording ends and is saved,
     // an open editor closes, the preset menu closes.
     void leavePage();
+    // The library was read again from Macro.cfg (z408ctl changed it): the lists show it. A
+    // recording goes on; it is stored into the library as read when it ends.
+    void libraryReloaded();
     // Apply is about to upload: the loop box is tidied as the periodic timer would.
     void normaliseLoopCount();
     // Sets the captions and tooltips from the current language.

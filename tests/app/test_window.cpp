@@ -32,6 +32,8 @@
 #include "i18n/languages.h"
 #include "pages/dlg_main_set.h"
 #include "pages/dlg_led_set.h"
+#include "macros/macro_fixtures.h"
+#include "macros/macro_store.h"
 #include "pages/dlg_macro.h"
 #include "pages/dlg_support.h"
 #include "widgets/bitmap_edit.h"
@@ -1150,6 +1152,31 @@ TEST_F(WindowTest, ProfilesChangedOnDiskAreShownAndUnsavedEditsAreOwned) {
     EXPECT_EQ(modeDuringUpload, 4u);
     EXPECT_FALSE(window_->hasUnsavedEdits(2));
     EXPECT_TRUE(lighting->modeButton(4)->latched());
+}
+
+// z408ctl changed Macro.cfg while the window runs: the library is read again, the page lists the
+// new macro, and the window's next save keeps it.
+TEST_F(WindowTest, MacrosChangedOnDiskAreShown) {
+    start(false);
+    CDlgMacro* page = window_->macroPage();
+    const int before = page->macroList()->count();
+    auto library = test::emptyLibrary();
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(readFilePrefix(data_ / kMacroFileName, kMacroLibrarySize, bytes));
+    library->assign(bytes);
+    RecordingNotices notices;
+    MacroStore store(*library, data_, notices, SystemClock::instance());
+    constexpr uint32_t kId = 0x15000042;
+    ASSERT_TRUE(store.storeMacro(test::macroRecord(kId, {test::keyDown(0x41), test::keyUp(0x41)},
+                                                   u"From the terminal")));
+    EXPECT_FALSE(context_->macroLibrary().findMacroById(kId));
+    window_->macrosChangedOnDisk();
+    EXPECT_EQ(page->macroList()->count(), before + 1);
+    ASSERT_TRUE(context_->macroLibrary().findMacroById(kId));
+    ASSERT_TRUE(context_->macros().saveMacroLibrary());
+    ASSERT_TRUE(readFilePrefix(data_ / kMacroFileName, kMacroLibrarySize, bytes));
+    library->assign(bytes);
+    EXPECT_TRUE(library->findMacroById(kId));
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ TEST(InstanceLink, RequestsReadBackAndAnythingElseIsNone) {
     for (const InstanceRequest r : {InstanceRequest{InstanceRequestKind::Show, 0},
                                     InstanceRequest{InstanceRequestKind::UnsavedEdits, 0},
                                     InstanceRequest{InstanceRequestKind::UnsavedEdits, 4},
-                                    InstanceRequest{InstanceRequestKind::ProfilesChanged, 2}}) {
+                                    InstanceRequest{InstanceRequestKind::ProfilesChanged, 2},
+                                    InstanceRequest{InstanceRequestKind::MacrosChanged, 0}}) {
         std::string line = formatInstanceRequest(r);
         ASSERT_EQ(line.back(), '\n');
         line.pop_back();
@@ -27,7 +28,7 @@ TEST(InstanceLink, RequestsReadBackAndAnythingElseIsNone) {
     }
     EXPECT_EQ(parseInstanceRequest("show\r"), (InstanceRequest{InstanceRequestKind::Show, 0}));
     for (const char* hostile : {"", "edits", "edits 5", "edits -1", "edits 12", "reload x",
-                                "reload  1", "Show", "showme", "reload 1 2", "edits\t1"})
+                                "reload  1", "Show", "showme", "reload 1 2", "edits\t1", "macros 1"})
         EXPECT_FALSE(parseInstanceRequest(hostile)) << hostile;
 }
 
