@@ -42,12 +42,15 @@ struct PickerContext {
     // Texts, the Chinese text flag (game names) and the installation layout (skins).
     LanguageContext& language;
     const MacroLibrary& macros;
-    // The system-wide input hook, or null where there is none; `windows` is the hook's window
-    // directory, where the picker enters its key page while it is open (null with no hook).
+    // The system-wide input hook, or null where there is none; `windows` is the directory the
+    // hook was made with (its WindowSinks), where the picker enters its key page while it is
+    // open. With no hook, or one that is not installed or reports nothing, the key page takes
+    // the keys typed into the picker itself.
     InputHook* hook;
     WindowDirectory* windows;
+    // Tells that a chosen path is too long for a button.
     UserNotices& notices;
-    // Names captured keys.
+    // Names captured keys: the desktop's layout (desktop::X11KeyboardLayout) or the US one.
     const KeyboardLayout& keyboardLayout;
 };
 
