@@ -20,7 +20,8 @@ CListBoxEx* makePickerList(QWidget* page, const skin::PageSkin& layout, const ch
     list->setProgramDirectory(programDirectory);
     if (const skin::Control* c = skin::findControl(layout, controlName))
         // Inside the frame the skin draws around the list.
-        list->setGeometry(c->rect.left + 1, c->rect.top + 1, c->rect.width() - 2, c->rect.height() - 2);
+        list->setGeometry(c->rect.left + 1, c->rect.top + 1, c->rect.width() - 2,
+                          c->rect.height() - 2);
     list->SetBackgroundColour(QColor(15, 15, 15), QColor(37, 37, 37));
     list->SetTextColours(QColor(83, 92, 107), QColor(150, 150, 150));
     list->SetItemHeight(itemHeight);

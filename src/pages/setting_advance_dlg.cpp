@@ -132,12 +132,10 @@ QString CSetting_AdvanceDlg::startFolder(int row) {
 }
 
 QString CSetting_AdvanceDlg::askForPath(int row, QWidget* owner) {
-    if (row == Folder)
-        return QFileDialog::getExistingDirectory(owner, QString(), startFolder(row));
+    if (row == Folder) return QFileDialog::getExistingDirectory(owner, QString(), startFolder(row));
     // Desktop sounds are Ogg as often as WAV, and programs and files on Linux need no extension.
     static const char* const kFilters[] = {"(*.wav* *.oga *.ogg)", "(*)", "(*)"};
-    QFileDialog dialog(owner, QString(), startFolder(row),
-                       QString::fromLatin1(kFilters[row]));
+    QFileDialog dialog(owner, QString(), startFolder(row), QString::fromLatin1(kFilters[row]));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (dialog.exec() != QDialog::Accepted) return {};
@@ -168,8 +166,8 @@ void CSetting_AdvanceDlg::paintEvent(QPaintEvent* event) {
     p.setFont(skinFont(kTextCell, QFont::Light));
     p.setPen(kLabelColour);
     for (const RowSpec& row : kRows) {
-        const QString label = p.fontMetrics().elidedText(text(texts_, row.labelKey),
-                                                         Qt::ElideRight, row.label.width());
+        const QString label = p.fontMetrics().elidedText(text(texts_, row.labelKey), Qt::ElideRight,
+                                                         row.label.width());
         p.drawText(row.label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, label);
     }
 }

@@ -89,18 +89,17 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     default_ = make("default");
     ok_ = make("ok");
     connect(close_, &QAbstractButton::clicked, this, &CSettingDlg::pressClose);
-    connect(disable_, &QAbstractButton::clicked, this, [this] { showPage(PickerPage::KeyCombination); });
+    connect(disable_, &QAbstractButton::clicked, this,
+            [this] { showPage(PickerPage::KeyCombination); });
     connect(default_, &QAbstractButton::clicked, this, &CSettingDlg::pressDefault);
     connect(ok_, &QAbstractButton::clicked, this, &CSettingDlg::pressOk);
 
-    const bool hookAvailable =
-        context_.hook && context_.windows && context_.hook->installed();
+    const bool hookAvailable = context_.hook && context_.windows && context_.hook->installed();
     const LanguageStrings& texts = context_.language.strings();
     combo_ = new CSetting_SingleComboDlg(context_.programDirectory, chineseLayout,
                                          context_.keyboardLayout, hookAvailable, this);
     macro_ = new CSetting_MacroDlg(context_.programDirectory, chineseLayout,
-                                   context_.language.ChineseTextFlag() != 0, context_.macros,
-                                   this);
+                                   context_.language.ChineseTextFlag() != 0, context_.macros, this);
     base_ = new CSetting_BaseDlg(context_.programDirectory, chineseLayout, texts, this);
     advanced_ = new CSetting_AdvanceDlg(context_.programDirectory, chineseLayout, button, texts,
                                         context_.notices, this);
@@ -140,7 +139,9 @@ void CSettingDlg::refreshTexts() {
     update();
 }
 
-bool CSettingDlg::disabled() const { return disable_->latched(); }
+bool CSettingDlg::disabled() const {
+    return disable_->latched();
+}
 
 void CSettingDlg::showPage(PickerPage page) {
     if (disabled()) {
@@ -187,9 +188,13 @@ void CSettingDlg::pressDefault() {
     finish();
 }
 
-void CSettingDlg::pressClose() { done(QDialog::Rejected); }
+void CSettingDlg::pressClose() {
+    done(QDialog::Rejected);
+}
 
-void CSettingDlg::finish() { done(choice_.value != 0 ? QDialog::Accepted : QDialog::Rejected); }
+void CSettingDlg::finish() {
+    done(choice_.value != 0 ? QDialog::Accepted : QDialog::Rejected);
+}
 
 void CSettingDlg::done(int result) {
     // Every way out, the window manager's close included, ends the key forwarding.
@@ -233,8 +238,14 @@ void CSettingDlg::paintEvent(QPaintEvent*) {
 }
 
 // The surface moves the picker, as a caption would.
-void CSettingDlg::mousePressEvent(QMouseEvent* event) { drag_.press(*event); }
-void CSettingDlg::mouseMoveEvent(QMouseEvent* event) { drag_.move(*event); }
-void CSettingDlg::mouseReleaseEvent(QMouseEvent* event) { drag_.release(*event); }
+void CSettingDlg::mousePressEvent(QMouseEvent* event) {
+    drag_.press(*event);
+}
+void CSettingDlg::mouseMoveEvent(QMouseEvent* event) {
+    drag_.move(*event);
+}
+void CSettingDlg::mouseReleaseEvent(QMouseEvent* event) {
+    drag_.release(*event);
+}
 
 }  // namespace z408

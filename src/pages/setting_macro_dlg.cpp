@@ -8,14 +8,13 @@
 namespace z408 {
 
 CSetting_MacroDlg::CSetting_MacroDlg(const QString& programDirectory, bool chineseLayout,
-                                     bool chineseText, const MacroLibrary& macros,
-                                     QWidget* parent)
+                                     bool chineseText, const MacroLibrary& macros, QWidget* parent)
     : CSkinPage(QStringLiteral("pmacro"), programDirectory, chineseLayout, parent),
       library_(macros) {
     const skin::PageSkin layout =
         skin::pageSkin("pmacro", chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
-    games_ = makePickerList(this, layout, "games", kGameListId, kMacroListItemHeight,
-                            programDirectory);
+    games_ =
+        makePickerList(this, layout, "games", kGameListId, kMacroListItemHeight, programDirectory);
     macros_ = makePickerList(this, layout, "macros", kMacroListId, kMacroListItemHeight,
                              programDirectory);
     for (const GamePreset& g : gamePresetTable()) {

@@ -13,7 +13,8 @@ namespace z408 {
 namespace {
 
 // In KeyCapture::Box order.
-constexpr std::array<const char*, KeyCapture::kBoxCount> kBoxNames = {"ctrl", "alt", "shift", "win"};
+constexpr std::array<const char*, KeyCapture::kBoxCount> kBoxNames = {"ctrl", "alt", "shift",
+                                                                      "win"};
 const QRect kKeyArea(QPoint(168, 77), QPoint(325, 99));
 const QRect kKeyText(QPoint(170, 77), QPoint(325, 99));
 const QColor kKeyColour(23, 148, 195);
@@ -48,7 +49,9 @@ CSetting_SingleComboDlg::CSetting_SingleComboDlg(const QString& programDirectory
 
 CSetting_SingleComboDlg::~CSetting_SingleComboDlg() = default;
 
-MessageSink& CSetting_SingleComboDlg::hookSink() { return *sink_; }
+MessageSink& CSetting_SingleComboDlg::hookSink() {
+    return *sink_;
+}
 
 bool CSetting_SingleComboDlg::event(QEvent* event) {
     if (event->type() == MessageEvent::eventType()) {

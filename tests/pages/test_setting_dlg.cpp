@@ -47,8 +47,7 @@ class PickerTest : public ::testing::Test, public test::PickerHarness<test::Fake
         hook.setForwarding(false, false);
     }
 
-    std::unique_ptr<CSettingDlg> open(int button, bool withHook = true,
-                                      QWidget* parent = nullptr) {
+    std::unique_ptr<CSettingDlg> open(int button, bool withHook = true, QWidget* parent = nullptr) {
         return std::make_unique<CSettingDlg>(context(withHook), button, QStringLiteral("Click"),
                                              parent);
     }
@@ -130,8 +129,8 @@ TEST_F(PickerTest, EveryWayOutGivesItsChoiceAndEndsForwarding) {
          [](CSettingDlg& d) { QTest::mouseClick(d.defaultButton(), Qt::LeftButton); },
          QDialog::Accepted, fn::ScrollUp, 0},
         {"OK on the empty key page", 0,
-         [](CSettingDlg& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
-         QDialog::Rejected, 0, fn::KeyCombination},
+         [](CSettingDlg& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); }, QDialog::Rejected,
+         0, fn::KeyCombination},
         {"close after choosing a basic entry", 0,
          [](CSettingDlg& d) {
              QTest::mouseClick(d.tab(PickerPage::Basic), Qt::LeftButton);
@@ -337,8 +336,8 @@ TEST_F(PickerTest, AdvancedPageChoosesARowWithItsPath) {
          [](CSetting_AdvanceDlg& p) { QTest::mouseDClick(p.pathField(3), Qt::LeftButton); },
          (0xF0u + 3) << 16 | 6, 3, program},
         {"a chosen row without a path",
-         [](CSetting_AdvanceDlg& p) { QTest::mouseClick(p.choiceButton(2), Qt::LeftButton); }, 0,
-         0, QString()},
+         [](CSetting_AdvanceDlg& p) { QTest::mouseClick(p.choiceButton(2), Qt::LeftButton); }, 0, 0,
+         QString()},
         {"a folder chosen, then the sound row",
          [](CSetting_AdvanceDlg& p) {
              p.browse(3);

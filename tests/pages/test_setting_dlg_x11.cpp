@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 
@@ -43,8 +43,8 @@ class PickerX11Test : public ::testing::Test, public test::PickerHarness<X11Hook
         EXPECT_TRUE(QTest::qWaitForWindowActive(picker.get()));
         // Without a window manager the keyboard follows the pointer.
         const QPoint centre = picker->geometry().center();
-        const std::string move = "xdotool mousemove " + std::to_string(centre.x()) + " " +
-                                 std::to_string(centre.y());
+        const std::string move =
+            "xdotool mousemove " + std::to_string(centre.x()) + " " + std::to_string(centre.y());
         EXPECT_EQ(std::system(move.c_str()), 0);
         return picker;
     }
