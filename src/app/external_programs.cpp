@@ -20,11 +20,13 @@ std::filesystem::path programUpdaterPath(const std::filesystem::path& programDir
     return programDirectory / "tarvo_update" / "TarvoUpdate.exe";
 }
 
-bool startFirmwareBurner(const std::filesystem::path& programDirectory, bool chinese) {
+bool startFirmwareBurner(const std::filesystem::path& programDirectory, bool chinese,
+                         const std::filesystem::path& image) {
     const std::filesystem::path burner = firmwareBurnerPath(programDirectory);
-    return QProcess::startDetached(qpath(burner),
-                                   {chinese ? QStringLiteral("1") : QStringLiteral("0")},
-                                   qpath(burner.parent_path()));
+    QStringList arguments{chinese ? QStringLiteral("1") : QStringLiteral("0")};
+    // The image lies in the user's data directory, not beside the burner.
+    if (!image.empty()) arguments << qpath(image);
+    return QProcess::startDetached(qpath(burner), arguments, qpath(burner.parent_path()));
 }
 
 bool startProgramUpdater(const std::filesystem::path& programDirectory) {

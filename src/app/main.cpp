@@ -6,6 +6,7 @@
 #include "app/desktop_software_launcher.h"
 #include "app/linux_bring_up_platform.h"
 #include "app/presence_watcher.h"
+#include "app/program_endings.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "app/x11_hook_source.h"
@@ -14,9 +15,22 @@
 #include "desktop/pointer_settings_adapter.h"
 #include "device/mouse_transport.h"
 #include "platform/hidraw_backend.h"
-#include "shell/window_directory.h"
 
 using namespace z408;
+
+namespace {
+
+// The hook's windows: the main window and the pages it names.
+class MainWindowSinks final : public WindowSinks {
+  public:
+    explicit MainWindowSinks(CZ119KDriverDlg& window) : window_(window) {}
+    MessageSink* sinkOf(WindowId id) override { return window_.hookSink(id); }
+
+  private:
+    CZ119KDriverDlg& window_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -42,19 +56,13 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &CZ119KDriverDlg::finished, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals signals_;
-    QObject::connect(&signals_, &TerminationSignals::received, &window,
-                     &CZ119KDriverDlg::requestExit);
-    // The end of the desktop session closes the program like "Exit".
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     &CZ119KDriverDlg::requestExit);
+    connectProgramEndings(app, signals_, window);
 
     // The system-wide hook on X11; its events come to the window, which runs the buttons'
     // computer-side functions (the counting goes to the statistics page through the window).
-    // The main window for the whole run; the function picker adds its key page while it is open.
-    WindowDirectory hookWindows;
-    hookWindows.add(CZ119KDriverDlg::kWindowId, &window.sink());
-    X11HookSource hookSource(context->intercepts());
-    InputHook hook(context->intercepts(), hookWindows, hookSource);
+    MainWindowSinks sinks(window);
+    X11HookSource hookSource(context->notices());
+    InputHook hook(context->intercepts(), sinks, hookSource);
     hookSource.setHook(&hook);
     window.setInputHook(&hook, [&hookSource] { hookSource.syncIntercepts(); });
     DesktopSoftwareLauncher launcher;
@@ -74,8 +82,12 @@ int main(int argc, char** argv) {
     } else {
         window.show();
     }
-    if (window.shutDown()) return 0;
-    const int status = QApplication::exec();
+    int status = 0;
+    if (!window.exitRequested()) {
+        window.setMainLoopLevel(1);
+        status = QApplication::exec();
+        window.setMainLoopLevel(0);
+    }
     // Whatever ended the loop, shut down while the hook and the workers' receivers still exist.
     window.requestExit();
     return status;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QThread>
 #include <QWindow>
 
 #include "app/app_context.h"
@@ -14,6 +15,7 @@
 #include "app/dlg_progress.h"
 #include "app/external_programs.h"
 #include "app/hint_texts.h"
+#include "app/open_dialogs.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -21,8 +23,12 @@
 #include "device/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
+#include "macros/game_presets.h"
+#include "pages/dlg_led_set.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
+#include "pages/macro_page_hook.h"
 #include "pages/skin_page.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -45,6 +51,9 @@ constexpr int kMenuIconConfig = 1012;
 constexpr int kMenuIconExit = 1011;
 constexpr int kTrayIconResource = 128;
 constexpr int kProgramUpdaterDelayMs = 3000;
+// How often, and how many times, an exit waits for the loops of closed dialogs to return.
+constexpr int kExitRetryMs = 10;
+constexpr int kMaxExitRetries = 300;
 
 // Rectangles as left, top, right, bottom with the right and bottom edges outside.
 constexpr QRect winRect(int l, int t, int r, int b) {
@@ -91,18 +100,31 @@ QPolygon polygonOf(const Quad& q) {
     return QPolygon(QList<QPoint>(q.begin(), q.end()));
 }
 
-// The look of a control that cannot be used: its normal picture, darkened.
-QImage dimmed(const QImage& normal) {
-    if (normal.isNull()) return normal;
-    QImage img = normal.convertToFormat(QImage::Format_RGB32);
-    QPainter p(&img);
-    p.fillRect(img.rect(), QColor(10, 11, 14, 140));
-    return img;
-}
-
 QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
+
+// The macro page records through the system-wide hook, which sees the desktop's keys only when
+// it runs and the window is not a native Wayland client (X11 sees no Wayland input).
+class WindowMacroPageHook final : public MacroPageHook {
+  public:
+    explicit WindowMacroPageHook(InputHook*& hook) : hook_(hook) {}
+    bool seesDesktopKeys() const override {
+        return hook_ && hook_->installed() &&
+               !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    }
+    void forwardKeysToPage() override {
+        if (!hook_) return;
+        hook_->setTarget(CZ119KDriverDlg::kMacroPageId);
+        hook_->setForwarding(true, false);
+    }
+    void forwardingOff() override {
+        if (hook_) hook_->setForwarding(false, false);
+    }
+
+  private:
+    InputHook*& hook_;
+};
 
 }  // namespace
 
@@ -129,7 +151,7 @@ void CZ119KDriverDlg::initialise() {
     const QImage icon = loadResourceImage(kTrayIconResource);
     if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     seedDataDirectory(ctx_.programDirectory(), ctx_.dataDirectory());
-    ctx_.language().ApplyInstallationLanguage();
+    const int installationFlag = ctx_.language().ApplyInstallationLanguage();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     ctx_.notices().setParentWindow(this);
     ctx_.macros().loadMacroLibrary();
@@ -137,12 +159,18 @@ void CZ119KDriverDlg::initialise() {
     createPages();
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
-    profiles_[static_cast<size_t>(ctx_.profiles().activeEntry())]->setLatched(true);
+    refreshPages();  // also without a mouse, when no bring-up refreshes them
+    // An entry without the entry magic (a table that was lost and re-made) shows unselected,
+    // although its profile is the active one.
+    for (int e = 0; e < kProfileCount; ++e)
+        profiles_[static_cast<size_t>(e)]->setLatched(ctx_.profiles().table().shownSelected(e));
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);
     flag_->setGeometry(kFlagRect);
     flag_->setScaledContents(true);
+    // The installation language's flag stays when the saved choice names no language.
+    flag_->setPixmap(QPixmap::fromImage(loadResourceImage(installationFlag)));
     const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
     sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
 }
@@ -152,7 +180,7 @@ void CZ119KDriverDlg::createControls() {
     normal_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Normal.bmp")));
     down_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Down.bmp")));
     over_ = LoadSkinImage(skinPath(dir, QStringLiteral("Main_Over.bmp")));
-    const QImage disabled = dimmed(normal_);
+    const QImage disabled = dimmedImage(normal_);
 
     auto bitmapButton = [&](const QRect& r) {
         auto* b = new CGDIBitmapBtn(this);
@@ -166,6 +194,7 @@ void CZ119KDriverDlg::createControls() {
     connect(minimise_, &QAbstractButton::clicked, this, [this] {
         showMinimized();
         forwardingOff();
+        macro_->leavePage();
     });
     connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
     connect(language_, &QAbstractButton::clicked, this, [this] {
@@ -210,7 +239,7 @@ void CZ119KDriverDlg::setApplyLooks() {
     const int base = ctx_.chinese() ? 154 : 157;
     const QImage normal = loadResourceImage(base);
     apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
-                      dimmed(normal));
+                      dimmedImage(normal));
 }
 
 void CZ119KDriverDlg::createPages() {
@@ -218,11 +247,21 @@ void CZ119KDriverDlg::createPages() {
     const bool chineseLayout = ctx_.language().ChineseLayoutFlag() != 0;
     for (int i = 0; i < kTabCount; ++i) {
         CSkinPage* page = nullptr;
-        if (i == 3) {
+        if (i == 1) {
+            ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), &sink_,
+                                     this);
+            page = ledSet_;
+        } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
                                  ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
             page = stats_;
+        } else if (i == 2) {
+            macroHook_ = std::make_unique<WindowMacroPageHook>(hook_);
+            macro_ =
+                new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
+                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
+            page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
                                        ctx_.profiles(), &sink_, this);
@@ -237,6 +276,7 @@ void CZ119KDriverDlg::createPages() {
         pages_[static_cast<size_t>(i)] = page;
     }
     stats_->initialise();
+    macro_->fillForPreset(kCustomGamePreset);
     createUpdateCheck();
     progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
     showTab(1);
@@ -252,7 +292,7 @@ void CZ119KDriverDlg::createUpdateCheck() {
     if (url.empty()) return;  // the update button says that no server is configured
     workerNotices_ = std::make_unique<CrossThreadNotices>(ctx_.notices(), this);
     downloader_ = std::make_unique<desktop::CurlDownloader>();
-    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.programDirectory(), url, *downloader_,
+    updateChecker_ = std::make_unique<UpdateChecker>(ctx_.dataDirectory(), url, *downloader_,
                                                      *workerNotices_, *support_);
     support_->setUpdateChecker(updateChecker_.get());
 }
@@ -267,7 +307,11 @@ void CZ119KDriverDlg::readFirmwareVersion() {
 
 void CZ119KDriverDlg::handOverToFirmwareBurner() {
     if (shutDown_) return;
-    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese());
+    std::filesystem::path image;
+    std::error_code ec;
+    if (updateChecker_ && std::filesystem::exists(updateChecker_->firmwareFile(), ec))
+        image = updateChecker_->firmwareFile();
+    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese(), image);
     requestExit();
 }
 
@@ -330,6 +374,12 @@ void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interc
     interceptsChanged_ = std::move(interceptsChanged);
 }
 
+MessageSink* CZ119KDriverDlg::hookSink(WindowId window) {
+    if (window == kWindowId) return &sink_;
+    if (window == kMacroPageId && macro_) return &macro_->sink();
+    return nullptr;
+}
+
 void CZ119KDriverDlg::installHooks() {
     // A second arrival (another interface, a second mouse) keeps the hooks it has.
     if (!hook_ || hook_->installed()) return;
@@ -356,6 +406,8 @@ bool CZ119KDriverDlg::event(QEvent* event) {
 
 void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
     if (shutDown_) return;
+    // While ending, only a finished upload still counts (its profile is saved); nothing opens.
+    if (exitRequested_ && msg != Msg::UploadDone) return;
     switch (msg) {
         case Msg::LanguageSelect:
             languageSelected(wParam, lParam);
@@ -435,6 +487,8 @@ void CZ119KDriverDlg::setTooltips() {
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
     stats_->refreshTooltips();
     support_->refreshTooltips();
+    macro_->refreshTexts();
+    ledSet_->refreshTexts();
 }
 
 void CZ119KDriverDlg::setHint(int number) {
@@ -464,6 +518,7 @@ void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
 
 void CZ119KDriverDlg::showTab(int tab) {
     if (tab < 1 || tab > kTabCount) return;
+    if (tab != 3 && macro_) macro_->leavePage();
     for (int i = 1; i <= kTabCount; ++i) {
         tabs_[static_cast<size_t>(i - 1)]->setLatched(i == tab);
         pages_[static_cast<size_t>(i - 1)]->setVisible(i == tab);
@@ -477,19 +532,23 @@ void CZ119KDriverDlg::showTab(int tab) {
 
 void CZ119KDriverDlg::selectProfile(int profile) {
     if (profile < 1 || profile > kProfileCount) return;
+    // A profile whose file is missing or invalid is not taken: the buttons keep showing the
+    // profile that stays active, the one the next Apply writes.
+    if (!ctx_.profiles().selectProfile(profile - 1)) return;
     for (int i = 1; i <= kProfileCount; ++i)
         profiles_[static_cast<size_t>(i - 1)]->setLatched(i == profile);
-    if (ctx_.profiles().selectProfile(profile - 1)) refreshPages();
+    refreshPages();
 }
 
 void CZ119KDriverDlg::refreshPages() {
     // The settings and lighting pages redraw from the active profile.
     pages_[0]->update();
-    pages_[1]->update();
+    if (ledSet_) ledSet_->refreshLightingPage();
 }
 
 void CZ119KDriverDlg::apply() {
     apply_->setDown(false);
+    macro_->normaliseLoopCount();
     requestUpload();
 }
 
@@ -523,6 +582,8 @@ void CZ119KDriverDlg::hideToTray() {
     }
     hide();
     forwardingOff();
+    // A recording cannot go on unseen: it ends and is kept.
+    macro_->leavePage();
 }
 
 void CZ119KDriverDlg::showFromTray() {
@@ -538,13 +599,32 @@ bool CZ119KDriverDlg::trayUsable() const {
 
 void CZ119KDriverDlg::requestExit() {
     if (shutDown_) return;
+    exitRequested_ = true;
+    if (progress_) progress_->finish();
+    closeOpenDialogs(this);
+    // Called from inside a dialog's or a menu's loop, the shutdown would destroy widgets that are
+    // still on the stack: wait until every loop over the main one has returned.
+    if (QThread::currentThread()->loopLevel() > mainLoopLevel_) {
+        if (++exitRetries_ > kMaxExitRetries) {
+            // A loop that is not a dialog's: make every loop return.
+            QCoreApplication::exit(0);
+            return;
+        }
+        QTimer::singleShot(kExitRetryMs, this, &CZ119KDriverDlg::requestExit);
+        return;
+    }
     shutdown();
     emit finished();
+}
+
+void CZ119KDriverDlg::saveForSessionEnd() {
+    if (stats_) stats_->saveStatistics();
 }
 
 void CZ119KDriverDlg::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    exitRequested_ = true;
     arrivalRetry_.stop();
     if (progress_) progress_->finish();
     if (languagePopup_) languagePopup_->close();
@@ -561,19 +641,22 @@ void CZ119KDriverDlg::shutdown() {
     if (updateChecker_) updateChecker_->stopThread();
     if (support_) support_->setUpdateChecker(nullptr);
     updateChecker_.reset();
-    // The statistics page saves its counters as it goes.
+    // A recording still running is kept; the statistics page saves its counters as it goes.
+    if (macro_) macro_->leavePage();
     for (CSkinPage*& page : pages_) {
         delete page;
         page = nullptr;
     }
     stats_ = nullptr;
+    macro_ = nullptr;
     support_ = nullptr;
+    ledSet_ = nullptr;
     ctx_.stopDevice();
     hide();
 }
 
 void CZ119KDriverDlg::deviceArrived(const QString& path) {
-    if (shutDown_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
     CUSBDriver* driver = ctx_.driver();
     // One mouse announces itself through several interfaces: one reopening is enough, and an
     // open link (a second mouse) keeps the hooks and the link it has.
@@ -596,8 +679,10 @@ void CZ119KDriverDlg::tryArrivalOpen() {
 }
 
 void CZ119KDriverDlg::deviceRemoved(const QString& path) {
-    if (shutDown_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
     removing_ = true;
+    // The notice comes alone: whatever was open belongs to a program that is ending.
+    closeOpenDialogs(this);
     arrivalRetry_.stop();
     if (ctx_.driver()) ctx_.driver()->Close();
     removeHooks();

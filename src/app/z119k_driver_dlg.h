@@ -23,6 +23,8 @@ class QLabel;
 namespace z408 {
 
 class AppContext;
+class CDlgLEDSet;
+class CDlgMacro;
 class CDlgProgress;
 class CDlgSts;
 class CDlgSupport;
@@ -33,6 +35,7 @@ class CGDIBitmapBtn;
 class CIrrButton;
 class CSkinPage;
 class CXPMenu;
+class MacroPageHook;
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -53,6 +56,10 @@ class CZ119KDriverDlg : public QWidget {
 
     // The hook's number for this window.
     static constexpr WindowId kWindowId = WindowId{1};
+    // The hook's number for the macro page, which records through it.
+    static constexpr WindowId kMacroPageId = WindowId{3};
+    // Where the hook's messages for one of its windows go; null for a window that is gone.
+    MessageSink* hookSink(WindowId window);
 
     MessageSink& sink() { return sink_; }
     // The system-wide input hook (none where the desktop offers none) and what to call when the
@@ -68,8 +75,16 @@ class CZ119KDriverDlg : public QWidget {
     void restoreDefaults();
     void hideToTray();
     void showFromTray();
-    // "Exit", SIGTERM and the end of the session: the shutdown sequence, then the program ends.
+    // Every way of ending ("Exit", the signals, the session's end, the mouse removed) comes here:
+    // open dialogs and menus are closed, and once their loops have returned the shutdown
+    // sequence runs once and finished() is emitted.
     void requestExit();
+    bool exitRequested() const { return exitRequested_; }
+    // main() runs the window inside QApplication::exec(): the loop level where shutting down
+    // leaves no modal loop on the stack (0, the default, where no loop runs at all).
+    void setMainLoopLevel(int level) { mainLoopLevel_ = level; }
+    // The desktop session asks for the data to be saved; the program goes on.
+    void saveForSessionEnd();
     // A USB device interface came or went; `path` is its interface path text.
     void deviceArrived(const QString& path);
     void deviceRemoved(const QString& path);
@@ -84,10 +99,14 @@ class CZ119KDriverDlg : public QWidget {
     CGDIBitmapBtn* closeButton() const { return close_; }
     CGDIBitmapBtn* minimiseButton() const { return minimise_; }
     CGDIBitmapBtn* languageButton() const { return language_; }
+    // Control 1010: the flag of the language in force.
+    QLabel* languageFlag() const { return flag_; }
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
     CSkinPage* page(int tab) const { return pages_[static_cast<size_t>(tab - 1)]; }
+    CDlgLEDSet* lightingPage() const { return ledSet_; }
     CDlgSts* statisticsPage() const { return stats_; }
+    CDlgMacro* macroPage() const { return macro_; }
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
     UpdateChecker* updateChecker() const { return updateChecker_.get(); }
@@ -149,7 +168,10 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CIrrButton*, kProfileCount> profiles_{};
     CIrrButton* apply_ = nullptr;
     std::array<CSkinPage*, kTabCount> pages_{};
+    CDlgLEDSet* ledSet_ = nullptr;
     CDlgSts* stats_ = nullptr;
+    CDlgMacro* macro_ = nullptr;
+    std::unique_ptr<MacroPageHook> macroHook_;
     CDlgSupport* support_ = nullptr;
     // The update check's worker asks its questions through the window's thread.
     std::unique_ptr<CrossThreadNotices> workerNotices_;
@@ -172,6 +194,9 @@ class CZ119KDriverDlg : public QWidget {
     std::function<void()> interceptsChanged_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;
+    bool exitRequested_ = false;
+    int mainLoopLevel_ = 0;
+    int exitRetries_ = 0;
 };
 
 }  // namespace z408

@@ -246,7 +246,7 @@ int updateCheck(const Args& args) {
                         (programDirectory() / kProgramSettingsFile).string() + ", or use --host)",
                     kExitFailed);
     std::printf("description: %s\n", url.c_str());
-    // The program keeps its copy beside itself; a check from here leaves that one alone.
+    // The program keeps its copy in the data directory; a check from here leaves that one alone.
     ScratchFolder scratch;
     if (scratch.path().empty())
         return fail(kName, "no temporary folder could be made", kExitFailed);

@@ -4,6 +4,11 @@
 
 namespace z408 {
 
+std::string fileFailureText(const UserNotices& notices, ProgramText text,
+                            const std::filesystem::path& path, const FileResult& r) {
+    return formatText(notices.programText(text), {path.string(), r.describe()});
+}
+
 void reportMissingFile(UserNotices& notices, const std::filesystem::path& path) {
     notices.info(formatText(kMissingFileText, {path.string()}));
 }
@@ -20,7 +25,7 @@ bool reportSaveFailure(UserNotices& notices, const std::filesystem::path& path, 
             break;
         case FileError::Other:
             // Disk full and the like: never silent, or the user would believe the data was kept.
-            notices.message(formatText("Could not save %s: %s", {path.string(), r.describe()}));
+            notices.message(fileFailureText(notices, ProgramText::CouldNotSave, path, r));
             break;
     }
     return false;

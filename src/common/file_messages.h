@@ -1,6 +1,7 @@
 #pragma once
 // The messages the program shows when one of its data files cannot be read or written.
 #include <filesystem>
+#include <string>
 
 #include "common/file_io.h"
 #include "common/user_notices.h"
@@ -9,6 +10,11 @@ namespace z408 {
 
 inline constexpr const char* kMissingFileText =
     "Failed to open file, check whether there is a %s path?";
+
+// "Could not read <file>: <reason>" or "Could not save ...", in the interface language; `text`
+// is ProgramText::CouldNotRead or ProgramText::CouldNotSave.
+std::string fileFailureText(const UserNotices& notices, ProgramText text,
+                            const std::filesystem::path& path, const FileResult& r);
 
 // The information box for a data file that is missing where it should be.
 void reportMissingFile(UserNotices& notices, const std::filesystem::path& path);

@@ -9,9 +9,17 @@ namespace z408 {
 
 // Append new texts at the end, with their row at the end of the table in program_texts.cpp.
 enum class ProgramText : int {
-    CouldNotRead,  // %s the file, %s the reason
-    CouldNotSave,  // %s the file, %s the reason
-    PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
+    CouldNotRead,                // %s the file, %s the reason
+    CouldNotSave,                // %s the file, %s the reason
+    ButtonHeldByAnotherProgram,  // a button the hook swallows is grabbed by another program
+    NoUpdateServer,
+    NoWebSite,
+    UpdateCheckFailed,    // %s the reason
+    UpdateServerSilent,
+    MacroLibraryFull,     // a macro could not be kept: all 500 places are taken
+    MacroCutToSlot,       // a macro longer than the mouse holds was kept shortened
+    MacroWindowKeysOnly,  // the macro page records only keys typed into the program's window
+    PathTooLong,  // a chosen file or folder whose path does not fit a button's 259 units
     Count
 };
 

@@ -45,7 +45,7 @@ bool ProfileStore::createDefaultProfileFile(const std::filesystem::path& path) {
             notices_.info(notices_.text("str_msg4"));
         } else {
             // Not being able to write is never silent: the user would lose the profile later.
-            notices_.info(formatText("Could not save %s: %s", {path.string(), r.describe()}));
+            notices_.info(fileFailureText(notices_, ProgramText::CouldNotSave, path, r));
         }
         return false;
     }

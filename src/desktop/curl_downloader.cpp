@@ -46,8 +46,7 @@ CurlDownloader::CurlDownloader(DownloadLimits limits) : limits_(limits) {
 }
 
 bool CurlDownloader::download(const std::string& url, const std::filesystem::path& to,
-                              std::stop_token stop) {
-    std::string error;
+                              std::stop_token stop, std::string& error) {
     const bool ok = fetch(url, to, stop, error);
     if (!ok && std::getenv("Z408_DEBUG"))
         std::fprintf(stderr, "download %s: %s\n", url.c_str(), error.c_str());

@@ -20,9 +20,8 @@ struct DownloadLimits {
 class CurlDownloader final : public UpdateDownloader {
   public:
     explicit CurlDownloader(DownloadLimits limits = {});
-    bool download(const std::string& url, const std::filesystem::path& to,
-                  std::stop_token stop) override;
-    // The same, with the reason of a failure in words.
+    bool download(const std::string& url, const std::filesystem::path& to, std::stop_token stop,
+                  std::string& error) override;
     bool fetch(const std::string& url, const std::filesystem::path& to, std::stop_token stop,
                std::string& error) const;
 

@@ -1,6 +1,8 @@
 #include "desktop/pointer_settings.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +24,10 @@ constexpr int kCoreDenominator = 10;
 constexpr int kCoreThreshold = 4;  // the X server's own default threshold
 // Qt, and so KDE, limits one wheel step to one page, so a very large count means "a page".
 constexpr int kKdePageLines = 1000;
-constexpr const char* kGnomeSchema = "org.gnome.desktop.peripherals.mouse";
+constexpr const char* kLibinputSpeed = "libinput Accel Speed";
+// Booleans, one per profile: adaptive, flat[, custom].
+constexpr const char* kLibinputProfiles = "libinput Accel Profile Enabled";
+constexpr const char* kXfceChannel = "pointers";
 
 int clampSpeed(int speed) {
     return std::clamp(speed, 1, 20);
@@ -36,10 +41,36 @@ int profileSpeed(double libinput) {
     return static_cast<int>(std::lround(libinput * 10.0)) + kNeutralSpeed;
 }
 
+// Precision on: the adaptive profile; off: flat, no acceleration. A third (custom) profile, where
+// the driver has one, is off either way.
+std::vector<int32_t> libinputProfiles(int precision, size_t count) {
+    std::vector<int32_t> v(std::max<size_t>(count, 2), 0);
+    v[precision != 0 ? 0 : 1] = 1;
+    return v;
+}
+std::optional<int> precisionOfProfiles(const std::vector<int32_t>& v) {
+    if (v.size() >= 2 && v[1] != 0) return 0;
+    if (!v.empty() && v[0] != 0) return 1;
+    return std::nullopt;
+}
+
+// The X server's own acceleration for a precision and speed: numerator, denominator, threshold.
+// Off is 1/1, which every acceleration profile of the server takes as no acceleration at all
+// (threshold 0 selects the polynomial profile, whose exponent is then 0).
+struct CoreControl {
+    int numerator, denominator, threshold;
+};
+CoreControl coreControl(int speed, int precision) {
+    if (precision == 0) return {1, 1, 0};
+    return {clampSpeed(speed) * 2, kCoreDenominator, kCoreThreshold};
+}
+
+// Numbers as the settings tools and files read them: always with a decimal point, whatever the
+// program's locale (Qt adopts the user's, where it may be a comma).
 std::string number(double v) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 6);
+    return std::string(buf, r.ptr);
 }
 
 bool desktopIs(const char* name) {
@@ -59,9 +90,11 @@ std::filesystem::path configDir() {
 }
 
 std::optional<double> parseDouble(const std::string& text) {
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (end == text.c_str() || !std::isfinite(v)) return std::nullopt;
+    double v = 0;
+    const char* first = text.data();
+    if (first != text.data() + text.size() && *first == '+') ++first;
+    const auto r = std::from_chars(first, text.data() + text.size(), v);
+    if (r.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
@@ -96,21 +129,20 @@ bool X11CorePointer::present() const {
     return d != nullptr;
 }
 
-bool X11CorePointer::apply(int speed, int precision, int /*wheelLines*/) {
+std::optional<PointerFields> X11CorePointer::apply(int speed, int precision, int /*wheelLines*/) {
     std::string error;
     Display* d = openX11Display(error);
-    if (d == nullptr) return false;
-    // Flat: every motion is scaled by speed/10. Accelerated: twice that above the threshold.
-    const int numerator = clampSpeed(speed) * (precision != 0 ? 2 : 1);
-    const int threshold = precision != 0 ? kCoreThreshold : 0;
+    if (d == nullptr) return std::nullopt;
+    const CoreControl c = coreControl(speed, precision);
     int failed = 0;
     {
         X11ErrorTrap trap(d);
-        XChangePointerControl(d, True, True, numerator, kCoreDenominator, threshold);
+        XChangePointerControl(d, True, True, c.numerator, c.denominator, c.threshold);
         failed = trap.sync();
     }
     closeX11Display(d);
-    return failed == 0;
+    if (failed != 0) return std::nullopt;
+    return PointerFields{precision != 0, true, false};
 }
 
 PointerValues X11CorePointer::read() const {
@@ -121,39 +153,226 @@ PointerValues X11CorePointer::read() const {
     XGetPointerControl(d, &numerator, &denominator, &threshold);
     closeX11Display(d);
     PointerValues v;
-    v.precision = threshold > 0 ? 1 : 0;
-    if (denominator > 0)
-        v.speed =
-            static_cast<int>(std::lround(10.0 * numerator / denominator / (threshold > 0 ? 2 : 1)));
+    const bool flat = numerator == denominator && threshold == 0;
+    v.precision = flat ? 0 : 1;
+    if (!flat && denominator > 0)
+        v.speed = static_cast<int>(std::lround(10.0 * numerator / denominator / 2));
     return v;
 }
 
-// ---- GNOME ----
+// ---- libinput X driver ----
 
-bool GnomePointer::present() const {
-    return desktopIs("GNOME") && programInPath("gsettings") &&
-           runAndCapture({"gsettings", "list-keys", kGnomeSchema}) == 0;
+LibinputPointer::LibinputPointer(std::shared_ptr<PointerDevices> devices)
+    : devices_(devices ? std::move(devices)
+                       : std::shared_ptr<PointerDevices>(openX11PointerDevices())) {}
+
+std::vector<PointerDevices::Device> LibinputPointer::libinputPointers() const {
+    std::vector<PointerDevices::Device> out;
+    if (!devices_) return out;
+    for (auto& d : devices_->pointers())
+        if (devices_->floats(d.id, kLibinputSpeed)) out.push_back(std::move(d));
+    return out;
 }
 
-bool GnomePointer::apply(int speed, int precision, int /*wheelLines*/) {
-    const bool a = runAndCapture({"gsettings", "set", kGnomeSchema, "speed",
-                                  number(libinputSpeed(speed))}) == 0;
-    const bool b = runAndCapture({"gsettings", "set", kGnomeSchema, "accel-profile",
+bool LibinputPointer::present() const {
+    return !libinputPointers().empty();
+}
+
+std::optional<PointerFields> LibinputPointer::apply(int speed, int precision, int /*wheelLines*/) {
+    const auto pointers = libinputPointers();
+    if (pointers.empty()) return std::nullopt;
+    bool ok = true;
+    PointerFields set{true, false, false};
+    for (const auto& d : pointers) {
+        ok =
+            devices_->setFloats(d.id, kLibinputSpeed, {static_cast<float>(libinputSpeed(speed))}) &&
+            ok;
+        // Older drivers have no profiles: their acceleration cannot be switched off.
+        if (const auto profiles = devices_->integers(d.id, kLibinputProfiles)) {
+            ok = devices_->setIntegers(d.id, kLibinputProfiles,
+                                       libinputProfiles(precision, profiles->size())) &&
+                 ok;
+            set.precision = true;
+        }
+    }
+    if (!ok) return std::nullopt;
+    return set;
+}
+
+PointerValues LibinputPointer::read() const {
+    PointerValues v;
+    const auto pointers = libinputPointers();
+    if (pointers.empty()) return v;
+    if (const auto s = devices_->floats(pointers[0].id, kLibinputSpeed); s && !s->empty())
+        v.speed = profileSpeed((*s)[0]);
+    if (const auto p = devices_->integers(pointers[0].id, kLibinputProfiles))
+        v.precision = precisionOfProfiles(*p);
+    return v;
+}
+
+// ---- gsettings desktops ----
+
+const GsettingsDesktop kGnome{
+    "GNOME", "GNOME (gsettings)", "org.gnome.desktop.peripherals.mouse", "speed", 0.0, 0.1, -1.0,
+    1.0,     "accel-profile"};
+const GsettingsDesktop kCinnamon{"X-Cinnamon",
+                                 "Cinnamon (gsettings)",
+                                 "org.cinnamon.desktop.peripherals.mouse",
+                                 "speed",
+                                 0.0,
+                                 0.1,
+                                 -1.0,
+                                 1.0,
+                                 "accel-profile"};
+// MATE's acceleration runs from 1 to 10; its daemon maps that linearly onto libinput's -1 … 1.
+const GsettingsDesktop kMate{
+    "MATE", "MATE (gsettings)", "org.mate.peripherals-mouse", "motion-acceleration", 5.5, 0.45, 1.0,
+    10.0,   "accel-profile"};
+
+GsettingsPointer::GsettingsPointer(const GsettingsDesktop& desktop, CommandRunner& commands)
+    : desktop_(desktop), commands_(commands) {}
+
+std::string GsettingsPointer::name() const {
+    return desktop_.label;
+}
+
+bool GsettingsPointer::present() const {
+    return desktopIs(desktop_.desktop) && commands_.available("gsettings") &&
+           commands_.run({"gsettings", "list-keys", desktop_.schema}) == 0;
+}
+
+std::optional<PointerFields> GsettingsPointer::apply(int speed, int precision, int /*wheelLines*/) {
+    const double value = std::clamp(
+        desktop_.speedAtNeutral + (clampSpeed(speed) - kNeutralSpeed) * desktop_.speedPerStep,
+        desktop_.speedMin, desktop_.speedMax);
+    const bool a =
+        commands_.run({"gsettings", "set", desktop_.schema, desktop_.speedKey, number(value)}) == 0;
+    const bool b = commands_.run({"gsettings", "set", desktop_.schema, desktop_.profileKey,
                                   precision != 0 ? "adaptive" : "flat"}) == 0;
-    return a && b;
+    if (!a || !b) return std::nullopt;
+    return PointerFields{true, true, false};
 }
 
-PointerValues GnomePointer::read() const {
+PointerValues GsettingsPointer::read() const {
     PointerValues v;
     std::string out;
-    if (runAndCapture({"gsettings", "get", kGnomeSchema, "speed"}, &out) == 0)
-        if (const auto s = parseDouble(trim(out))) v.speed = profileSpeed(*s);
-    if (runAndCapture({"gsettings", "get", kGnomeSchema, "accel-profile"}, &out) == 0) {
+    if (commands_.run({"gsettings", "get", desktop_.schema, desktop_.speedKey}, &out) == 0)
+        if (const auto s = parseDouble(trim(out)))
+            v.speed = static_cast<int>(
+                          std::lround((*s - desktop_.speedAtNeutral) / desktop_.speedPerStep)) +
+                      kNeutralSpeed;
+    if (commands_.run({"gsettings", "get", desktop_.schema, desktop_.profileKey}, &out) == 0) {
         const std::string profile = trim(out);
         if (profile == "flat") v.precision = 0;
         if (profile == "adaptive" || profile == "default") v.precision = 1;
     }
     return v;
+}
+
+// ---- Xfce ----
+
+namespace {
+// A device's group in the pointers channel. Appended, not "/" + name: GCC 12 at -O3 reports a
+// false -Wrestrict inside std::string for a literal plus a temporary string.
+std::string xfconfGroup(const std::string& deviceName) {
+    std::string group = "/";
+    group += xfconfDeviceName(deviceName);
+    return group;
+}
+}  // namespace
+
+XfcePointer::XfcePointer(CommandRunner& commands, std::shared_ptr<PointerDevices> devices)
+    : commands_(commands),
+      devices_(devices ? std::move(devices)
+                       : std::shared_ptr<PointerDevices>(openX11PointerDevices())) {}
+
+bool XfcePointer::present() const {
+    return desktopIs("XFCE") && commands_.available("xfconf-query") && devices_ != nullptr;
+}
+
+std::optional<PointerFields> XfcePointer::apply(int speed, int precision, int /*wheelLines*/) {
+    if (!devices_) return std::nullopt;
+    // One property, created when missing; an array takes one type and one value per item.
+    auto set = [this](const std::string& property, const char* type,
+                      const std::vector<std::string>& items) {
+        std::vector<std::string> argv = {"xfconf-query", std::string("--channel=") + kXfceChannel,
+                                         "--create", "--property=" + property};
+        for (size_t i = 0; i < items.size(); ++i) argv.push_back(std::string("--type=") + type);
+        // --set=VALUE, so that a negative value is not taken for an option.
+        for (const auto& item : items) argv.push_back("--set=" + item);
+        return commands_.run(argv) == 0;
+    };
+    bool ok = true;
+    PointerFields fields;
+    for (const auto& d : devices_->pointers()) {
+        const std::string group = xfconfGroup(d.name);
+        if (devices_->floats(d.id, kLibinputSpeed)) {
+            // xfsettingsd hands "Properties/<name, '_' for ' '>" to the driver as they are.
+            if (const auto profiles = devices_->integers(d.id, kLibinputProfiles)) {
+                std::vector<std::string> items;
+                for (const int32_t p : libinputProfiles(precision, profiles->size()))
+                    items.push_back(std::to_string(p));
+                ok = set(group + "/Properties/libinput_Accel_Profile_Enabled", "int", items) && ok;
+                fields.precision = true;
+            }
+            ok = set(group + "/Properties/libinput_Accel_Speed", "double",
+                     {number(libinputSpeed(speed))}) &&
+                 ok;
+            fields.speed = true;
+        } else {
+            // Other drivers leave acceleration to the server: the core pointer's terms.
+            const CoreControl c = coreControl(speed, precision);
+            ok = set(group + "/Acceleration", "double",
+                     {number(static_cast<double>(c.numerator) / c.denominator)}) &&
+                 ok;
+            ok = set(group + "/Threshold", "int", {std::to_string(c.threshold)}) && ok;
+            fields.speed = fields.speed || precision != 0;
+            fields.precision = true;
+        }
+    }
+    if (!ok) return std::nullopt;
+    return fields;
+}
+
+PointerValues XfcePointer::read() const {
+    PointerValues v;
+    if (!devices_) return v;
+    const auto pointers = devices_->pointers();
+    if (pointers.empty()) return v;
+    const std::string group = xfconfGroup(pointers[0].name);
+    std::string out;
+    auto get = [&](const std::string& property) {
+        return commands_.run({"xfconf-query", std::string("--channel=") + kXfceChannel,
+                              "--property=" + group + property},
+                             &out) == 0;
+    };
+    if (get("/Properties/libinput_Accel_Speed")) {
+        if (const auto s = parseDouble(trim(out))) v.speed = profileSpeed(*s);
+        if (get("/Properties/libinput_Accel_Profile_Enabled")) {
+            // An array prints as a header line and one value per line.
+            std::vector<int32_t> profiles;
+            std::stringstream lines(out);
+            std::string line;
+            while (std::getline(lines, line))
+                if (const auto n = parseDouble(trim(line));
+                    n && trim(line).find(':') == std::string::npos)
+                    profiles.push_back(static_cast<int32_t>(*n));
+            v.precision = precisionOfProfiles(profiles);
+        }
+    } else if (get("/Acceleration")) {
+        if (const auto a = parseDouble(trim(out))) {
+            v.precision = *a == 1.0 ? 0 : 1;
+            if (*a != 1.0) v.speed = static_cast<int>(std::lround(*a * 10.0 / 2));
+        }
+    }
+    return v;
+}
+
+std::string xfconfDeviceName(const std::string& deviceName) {
+    std::string out = deviceName;
+    for (char& c : out)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-' && c != '_') c = '_';
+    return out;
 }
 
 // ---- KDE ----
@@ -162,7 +381,7 @@ bool KdePointer::present() const {
     return desktopIs("KDE");
 }
 
-bool KdePointer::apply(int speed, int precision, int wheelLines) {
+std::optional<PointerFields> KdePointer::apply(int speed, int precision, int wheelLines) {
     const auto inputrc = configDir() / "kcminputrc";
     const auto globals = configDir() / "kdeglobals";
     std::string input = readWhole(inputrc);
@@ -173,12 +392,12 @@ bool KdePointer::apply(int speed, int precision, int wheelLines) {
     const int lines = wheelLines < 0 ? kKdePageLines : std::max(wheelLines, 1);
     const std::string global =
         withIniValue(readWhole(globals), "KDE", "WheelScrollLines", std::to_string(lines));
-    const bool ok = writeWhole(inputrc, input) && writeWhole(globals, global);
+    if (!writeWhole(inputrc, input) || !writeWhole(globals, global)) return std::nullopt;
     // Running KDE programs reload their mouse settings on this signal (best effort).
-    if (ok && programInPath("dbus-send"))
-        runAndCapture({"dbus-send", "--session", "--type=signal", "/KGlobalSettings",
+    if (commands_.available("dbus-send"))
+        commands_.run({"dbus-send", "--session", "--type=signal", "/KGlobalSettings",
                        "org.kde.KGlobalSettings.notifyChange", "int32:3", "int32:0"});
-    return ok;
+    return PointerFields{true, true, true};
 }
 
 PointerValues KdePointer::read() const {
@@ -264,17 +483,31 @@ std::string withIniValue(const std::string& text, const std::string& group, cons
 // ---- all backends ----
 
 DesktopPointerSettings::DesktopPointerSettings() {
+    // One connection to the X server's devices serves both backends that need it.
+    std::shared_ptr<PointerDevices> devices(openX11PointerDevices());
     backends_.push_back(std::make_unique<X11CorePointer>());
-    backends_.push_back(std::make_unique<GnomePointer>());
+    backends_.push_back(std::make_unique<LibinputPointer>(devices));
+    backends_.push_back(std::make_unique<GsettingsPointer>(kGnome));
+    backends_.push_back(std::make_unique<GsettingsPointer>(kCinnamon));
+    backends_.push_back(std::make_unique<GsettingsPointer>(kMate));
+    backends_.push_back(std::make_unique<XfcePointer>(systemCommands(), devices));
     backends_.push_back(std::make_unique<KdePointer>());
-    applied_.assign(backends_.size(), false);
+    applied_.assign(backends_.size(), PointerFields{});
+}
+
+DesktopPointerSettings::DesktopPointerSettings(
+    std::vector<std::unique_ptr<PointerBackend>> backends)
+    : backends_(std::move(backends)) {
+    applied_.assign(backends_.size(), PointerFields{});
 }
 
 bool DesktopPointerSettings::apply(int speed, int precision, int wheelLines) {
     bool any = false;
     for (size_t i = 0; i < backends_.size(); ++i) {
-        applied_[i] = backends_[i]->present() && backends_[i]->apply(speed, precision, wheelLines);
-        any = any || applied_[i];
+        applied_[i] = PointerFields{};
+        if (!backends_[i]->present()) continue;
+        applied_[i] = backends_[i]->apply(speed, precision, wheelLines);
+        any = any || applied_[i].has_value();
     }
     return any;
 }
@@ -285,11 +518,40 @@ std::vector<DesktopPointerSettings::BackendStatus> DesktopPointerSettings::statu
         BackendStatus s;
         s.name = backends_[i]->name();
         s.present = backends_[i]->present();
+        s.fields = backends_[i]->fields();
         s.applied = applied_[i];
         if (s.present) s.values = backends_[i]->read();
         out.push_back(std::move(s));
     }
     return out;
+}
+
+PointerFields DesktopPointerSettings::appliedFields() const {
+    PointerFields all;
+    for (const auto& a : applied_) {
+        if (!a) continue;
+        all.speed = all.speed || a->speed;
+        all.precision = all.precision || a->precision;
+        all.wheelLines = all.wheelLines || a->wheelLines;
+    }
+    return all;
+}
+
+bool DesktopPointerSettings::anyPresent() const {
+    return std::any_of(backends_.begin(), backends_.end(),
+                       [](const auto& b) { return b->present(); });
+}
+
+PointerFields DesktopPointerSettings::supportedFields() const {
+    PointerFields all;
+    for (const auto& b : backends_) {
+        if (!b->present()) continue;
+        const PointerFields f = b->fields();
+        all.speed = all.speed || f.speed;
+        all.precision = all.precision || f.precision;
+        all.wheelLines = all.wheelLines || f.wheelLines;
+    }
+    return all;
 }
 
 }  // namespace z408::desktop

@@ -21,12 +21,11 @@ bool DesktopPointerSettingsAdapter::setWheelScrollLines(uint32_t lines) {
 }
 
 bool DesktopPointerSettingsAdapter::anyDesktopPresent() const {
-    const auto status = desktop_.status();
-    return std::any_of(status.begin(), status.end(), [](const auto& s) { return s.present; });
+    return desktop_.anyPresent();
 }
 
 void installDesktopPointerSettings() {
-    // No X server and no GNOME or KDE settings: nothing could take the values.
+    // No X server and no desktop settings: nothing could take the values.
     setPointerSettingsFactory([]() -> std::unique_ptr<z408::PointerSettings> {
         auto adapter = std::make_unique<DesktopPointerSettingsAdapter>();
         if (!adapter->anyDesktopPresent()) return nullptr;

@@ -24,7 +24,7 @@ class DesktopPointerSettingsAdapter final : public z408::PointerSettings {
 };
 
 // Registers the adapter as the pointer settings of the upload (z408::openPointerSettings); it
-// opens nothing when this session has no X server and no GNOME or KDE settings.
+// opens nothing when this session has no X server and no desktop settings.
 void installDesktopPointerSettings();
 
 }  // namespace z408::desktop

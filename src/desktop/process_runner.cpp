@@ -88,4 +88,16 @@ bool programInPath(const std::string& name) {
     return false;
 }
 
+CommandRunner& systemCommands() {
+    class System final : public CommandRunner {
+      public:
+        int run(const std::vector<std::string>& argv, std::string* output) override {
+            return runAndCapture(argv, output);
+        }
+        bool available(const std::string& program) override { return programInPath(program); }
+    };
+    static System system;
+    return system;
+}
+
 }  // namespace z408::desktop

@@ -19,4 +19,15 @@ bool startDetached(const std::vector<std::string>& argv);
 // True when an executable of that name is in PATH.
 bool programInPath(const std::string& name);
 
+// The two calls above behind an interface, for code that tests fake (the settings tools of the
+// desktops: gsettings, xfconf-query).
+class CommandRunner {
+  public:
+    virtual ~CommandRunner() = default;
+    virtual int run(const std::vector<std::string>& argv, std::string* output = nullptr) = 0;
+    virtual bool available(const std::string& program) = 0;
+};
+// The real one: runAndCapture and programInPath.
+CommandRunner& systemCommands();
+
 }  // namespace z408::desktop

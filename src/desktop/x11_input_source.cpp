@@ -13,12 +13,11 @@
 #include <cstdio>
 #include <thread>
 
+#include "common/event_codes.h"
 #include "desktop/x11_display.h"
 
 namespace z408::desktop {
 namespace {
-
-constexpr unsigned kGrabbableButtons[] = {1, 2, 3, 4, 5, 8, 9};
 
 const char* buttonName(unsigned button) {
     switch (button) {
@@ -57,25 +56,27 @@ bool atEndOfStream(const pollfd& p) {
 
 }  // namespace
 
+namespace {
+// The hook's event code of each X button's press.
+constexpr struct {
+    uint32_t code;
+    unsigned button;
+} kButtonCodes[] = {{event_code::LeftDown, 1},   {event_code::MiddleDown, 2},
+                    {event_code::RightDown, 3},  {event_code::WheelUp, 4},
+                    {event_code::WheelDown, 5},  {event_code::BackDown, 8},
+                    {event_code::ForwardDown, 9}};
+}  // namespace
+
 unsigned buttonOfEventCode(uint32_t code) {
-    switch (code) {
-        case 0x201:
-            return 1;
-        case 0x207:
-            return 2;
-        case 0x204:
-            return 3;
-        case 0x20A01:
-            return 4;
-        case 0x20A00:
-            return 5;
-        case 0x1020B:
-            return 8;
-        case 0x2020B:
-            return 9;
-        default:
-            return 0;
-    }
+    for (const auto& bc : kButtonCodes)
+        if (bc.code == code) return bc.button;
+    return 0;
+}
+
+uint32_t eventCodeOfButton(unsigned button) {
+    for (const auto& bc : kButtonCodes)
+        if (bc.button == button) return bc.code;
+    return 0;
 }
 
 struct RecordAccess {
@@ -285,25 +286,24 @@ void X11InputSource::closeAll() {
     wakeFd_ = -1;
 }
 
-std::vector<X11InputSource::GrabFailure> X11InputSource::setIntercepts(
-    std::span<const uint32_t> codes) {
-    std::vector<GrabFailure> failures;
+std::vector<unsigned> X11InputSource::setGrabbedButtons(std::span<const unsigned> buttons) {
+    std::vector<unsigned> failures;
     std::lock_guard lock(grabMutex_);
     if (grab_ == nullptr) return failures;
-    std::array<uint32_t, 10> wanted{};  // X button → its code, 0 when not wanted
-    for (const uint32_t code : codes)
-        if (const unsigned b = buttonOfEventCode(code); b != 0) wanted[b] = code;
+    std::array<bool, 10> wanted{};  // by X button number
+    for (const unsigned b : buttons)
+        if (b >= 1 && b < wanted.size()) wanted[b] = true;
     const Window root = DefaultRootWindow(grab_);
-    for (const unsigned b : kGrabbableButtons) {
-        if (wanted[b] != 0 && !grabbed_[b]) {
+    for (unsigned b = 1; b < wanted.size(); ++b) {
+        if (wanted[b] && !grabbed_[b]) {
             X11ErrorTrap trap(grab_);
             XGrabButton(grab_, b, AnyModifier, root, False, ButtonPressMask | ButtonReleaseMask,
                         GrabModeAsync, GrabModeAsync, None, None);
             if (trap.sync() == 0)
                 grabbed_[b] = true;
             else
-                failures.push_back({wanted[b], b});
-        } else if (wanted[b] == 0 && grabbed_[b]) {
+                failures.push_back(b);
+        } else if (!wanted[b] && grabbed_[b]) {
             XUngrabButton(grab_, b, AnyModifier, root);
             grabbed_[b] = false;
         }
@@ -312,18 +312,18 @@ std::vector<X11InputSource::GrabFailure> X11InputSource::setIntercepts(
     return failures;
 }
 
-std::string X11InputSource::describe(const std::vector<GrabFailure>& failures) {
-    if (failures.empty()) return {};
+std::string X11InputSource::describe(const std::vector<unsigned>& heldElsewhere) {
+    if (heldElsewhere.empty()) return {};
     std::string names;
-    for (size_t i = 0; i < failures.size(); ++i) {
-        if (i > 0) names += i + 1 == failures.size() ? " and " : ", ";
+    for (size_t i = 0; i < heldElsewhere.size(); ++i) {
+        if (i > 0) names += i + 1 == heldElsewhere.size() ? " and " : ", ";
         char code[16];
-        std::snprintf(code, sizeof code, "0x%x", failures[i].code);
-        names += std::string(buttonName(failures[i].button)) + " (" + code + ")";
+        std::snprintf(code, sizeof code, "0x%x", eventCodeOfButton(heldElsewhere[i]));
+        names += std::string(buttonName(heldElsewhere[i])) + " (" + code + ")";
     }
     return "Another program has already taken over the " + names + ", so " +
-           (failures.size() == 1 ? "its events reach" : "their events reach") +
-           " other programs as well.";
+           (heldElsewhere.size() == 1 ? "its presses go" : "their presses go") +
+           " to that program as well.";
 }
 
 }  // namespace z408::desktop

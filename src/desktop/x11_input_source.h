@@ -21,6 +21,8 @@ namespace z408::desktop {
 // The X button behind a mouse event code (0x201 left, 0x204 right, 0x207 middle, 0x1020B back,
 // 0x2020B forward, 0x20A01 wheel forward, 0x20A00 wheel backward); 0 for any other code.
 unsigned buttonOfEventCode(uint32_t code);
+// The event code of an X button's press (the reverse of the above); 0 for any other button.
+uint32_t eventCodeOfButton(unsigned button);
 
 class X11InputSource {
   public:
@@ -40,16 +42,13 @@ class X11InputSource {
     // False once the X server has gone away or stopped recording.
     bool alive() const { return thread_.joinable() && !ended_.load(); }
 
-    struct GrabFailure {
-        uint32_t code;
-        unsigned button;
-    };
-    // Swallows exactly the events of these codes from now on (codes that are not mouse codes are
-    // ignored). Returns the codes whose button another program has already grabbed: those events
-    // still reach the callback but cannot be swallowed.
-    std::vector<GrabFailure> setIntercepts(std::span<const uint32_t> codes);
-    // A sentence naming the failed buttons, for the user.
-    static std::string describe(const std::vector<GrabFailure>& failures);
+    // Takes exactly these X buttons (1 … 9) from other programs from now on, by grabs; the rest
+    // are let go. Which buttons is the caller's rule (the input hook's). Returns the buttons that
+    // another program has already grabbed: their events still reach the callback, but they go
+    // to that program too and cannot be kept from it.
+    std::vector<unsigned> setGrabbedButtons(std::span<const unsigned> buttons);
+    // A sentence naming the buttons another program holds, for diagnostics.
+    static std::string describe(const std::vector<unsigned>& heldElsewhere);
 
   private:
     friend struct RecordAccess;

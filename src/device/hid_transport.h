@@ -28,8 +28,9 @@ public:
     virtual bool sendFeature(std::span<const uint8_t> report) = 0;
     // `report[0]` holds the report id on entry; the reply replaces the rest.
     virtual bool readFeature(std::span<uint8_t> report) = 0;
-    // One 33-byte output report. Waits at most `completionTimeoutMs` for the write to complete;
-    // a write still pending then counts as sent. False only when the write failed outright.
+    // One 33-byte output report. Waits at most `completionTimeoutMs` for the device to take it;
+    // a report not taken by then was not sent and fails like any other write error (the command
+    // that sent it fails, and the upload reports it instead of carrying on with a gap).
     virtual bool writeOutput(std::span<const uint8_t, kOutputReportSize> report,
                              uint32_t completionTimeoutMs) = 0;
 

@@ -416,6 +416,13 @@ bool SimulatedMouse::writeOutput(std::span<const uint8_t, kOutputReportSize> rep
     if (!open_) return false;
     const uint32_t n = ++outputsWritten_;
     if (n == faults_.failOutput) return false;
+    if (n == faults_.stallOutput) {
+        // Never taken, as when the real device stops reading: the writer waits out its time and
+        // the report reaches neither the mouse nor the trace.
+        lock.unlock();
+        clock_.sleepMs(completionTimeoutMs);
+        return false;
+    }
     record('O', report);
     if (pending_.target != nullptr && pending_.received < pending_.length) {
         // Take up to 32 bytes of the announced payload; what does not fit the target is dropped.
@@ -429,11 +436,6 @@ bool SimulatedMouse::writeOutput(std::span<const uint8_t, kOutputReportSize> rep
             pending_ = {};
             dirty_ = true;
         }
-    }
-    if (n == faults_.stallOutput) {
-        // The write never completes: the caller's wait runs out and it counts as sent.
-        lock.unlock();
-        clock_.sleepMs(completionTimeoutMs);
     }
     return true;
 }

@@ -46,7 +46,7 @@ struct SimulatedMouseState {
 struct SimulatedMouseFaults {
     uint32_t failFeature = 0;  // 0: none
     uint32_t failOutput = 0;
-    uint32_t stallOutput = 0;  // that output report stays pending until the completion time-out
+    uint32_t stallOutput = 0;  // that output report is never taken: the wait runs out, it fails
     bool unplugged = false;
     // "F3", "O2", "unplug", several separated by commas. False with a message for anything else.
     static bool parse(std::string_view spec, SimulatedMouseFaults& out, std::string& error);

@@ -93,8 +93,11 @@ uint8_t keyToUsage(uint32_t key) {
 
 std::string keyName(uint32_t key, const KeyboardLayout& layout) {
     if (key == 0x00 || key == 0xFF) return {};
-    if (key >= 0x60 && key <= 0x69) return "(" + std::to_string(key - 0x60) + ")";
-    if (key >= 0x70 && key <= 0x7B) return "F" + std::to_string(key - 0x6F);
+    // Appended, not built with operator+: GCC 12 at -O3 reports a false -Wrestrict inside
+    // std::string for "literal" + std::to_string(...).
+    if (key >= 0x60 && key <= 0x69)
+        return std::string("(").append(std::to_string(key - 0x60)).append(")");
+    if (key >= 0x70 && key <= 0x7B) return std::string("F").append(std::to_string(key - 0x6F));
     for (const auto& f : kFixedKeyNames)
         if (f.key == key) return f.text;
     char32_t c = layout.characterOf(key);

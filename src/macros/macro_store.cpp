@@ -28,7 +28,7 @@ bool MacroStore::loadMacroLibrary() {
     } else {
         // An unreadable library looks empty, and the next change would overwrite the user's
         // macros with it: say so instead of carrying on silently.
-        notices_.info(formatText("Could not read %s: %s", {file.string(), r.describe()}));
+        notices_.info(fileFailureText(notices_, ProgramText::CouldNotRead, file, r));
     }
     return false;
 }
@@ -48,7 +48,7 @@ bool MacroStore::saveMacroLibrary() {
     const FileResult r = writeFileAtomic(file, image);
     if (r) return true;
     if (r.error == FileError::AccessDenied) notices_.message(notices_.text("str_msg4"));
-    else notices_.message(formatText("Could not save %s: %s", {file.string(), r.describe()}));
+    else notices_.message(fileFailureText(notices_, ProgramText::CouldNotSave, file, r));
     return false;
 }
 

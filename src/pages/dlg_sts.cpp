@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "i18n/language_context.h"
+#include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
@@ -28,10 +29,6 @@ constexpr std::array<ValueRows, CDlgSts::kValueCount> kValueRows{{{85, 106},
                                                                   {284, 304},
                                                                   {319, 339},
                                                                   {384, 404}}};
-
-QRect toQRect(const skin::Rect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 QString languageText(const LanguageContext& language, std::u16string_view key) {
     return QString::fromStdU16String(language.strings().text(key));

@@ -12,6 +12,8 @@
 #include "config/profile_store.h"
 #include "desktop/process_runner.h"
 #include "i18n/language_context.h"
+#include "pages/skin_controls.h"
+#include "shell/device_bring_up.h"
 #include "skin/skin_layout.h"
 #include "update/update_description.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -44,10 +46,6 @@ const QRect kProgramVersionBox(127, 169, 247, 192);
 const QRect kFirmwareVersionBox(440, 169, 515, 192);
 const QColor kVersionColour(193, 210, 238, 255);
 constexpr int kVersionFontCell = 19;
-
-QRect toQRect(const skin::Rect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 std::filesystem::path localPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -139,7 +137,13 @@ void CDlgSupport::startFirmwareBurner() {
 
 void CDlgSupport::onUpdate() {
     if (!checker_) {
-        notices_.info(kNoUpdateServerText);
+        notices_.info(notices_.programText(ProgramText::NoUpdateServer));
+        return;
+    }
+    // Without the mouse there is no version to compare and nothing to burn: say so, instead of
+    // an answer about a firmware nobody asked.
+    if (!checker_->running()) {
+        notices_.info(std::string(mouseMissingText(notices_.chinese())));
         return;
     }
     checker_->checkForUpdate();
@@ -147,7 +151,7 @@ void CDlgSupport::onUpdate() {
 
 void CDlgSupport::onWebSite() {
     if (webAddress_.isEmpty()) {
-        notices_.info(kNoWebSiteText);
+        notices_.info(notices_.programText(ProgramText::NoWebSite));
         return;
     }
     startProgram({"xdg-open", webAddress_.toStdString()});

@@ -22,14 +22,6 @@ class LanguageContext;
 class ProfileStore;
 class UserNotices;
 
-// Said when the update button is used but no update server is configured.
-inline constexpr const char* kNoUpdateServerText =
-    "No update server is configured. Set Host in the [Update] section of z408.ini beside the "
-    "program.";
-// Said when the web-site button is used but no address is configured.
-inline constexpr const char* kNoWebSiteText =
-    "No web site address is configured. Set WebSite in the [Support] section of z408.ini beside "
-    "the program.";
 inline constexpr const char* kProgramVersionText = "V1.0.1";
 inline constexpr const char* kRestoreDefaultsChinese = "确定要恢复默认设置?";
 inline constexpr const char* kRestoreDefaultsEnglish =

@@ -10,7 +10,7 @@
 #include "common/user_notices.h"
 #include "functions/function_catalogue.h"
 #include "i18n/language_strings.h"
-#include "skin/skin_layout.h"
+#include "pages/skin_controls.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
 
@@ -45,11 +45,8 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(const QString& programDirectory, bool c
       button_(buttonIndex),
       texts_(texts),
       notices_(notices) {
-    const skin::PageSkin layout =
-        skin::pageSkin("advanced", chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
-    auto make = [&](const std::string& name) {
-        return makeSkinButton(this, layout, name, normalImage(), downImage(), overImage());
-    };
+    const SkinControls controls(*this, chineseLayout);
+    auto make = [&](const std::string& name) { return controls.button(name); };
     for (int k = 0; k < kRowCount; ++k) {
         const std::string n = std::to_string(k);
         auto* choice = make("choice" + n);

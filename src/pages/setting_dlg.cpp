@@ -11,7 +11,7 @@
 #include "pages/setting_base_dlg.h"
 #include "pages/setting_macro_dlg.h"
 #include "pages/setting_single_combo_dlg.h"
-#include "shell/window_directory.h"
+#include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
@@ -73,7 +73,11 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
          around.top() + (around.height() - height()) / 2);
 
     auto make = [&](const char* name) {
-        return makeSkinButton(this, layout, name, normal_, down, over);
+        auto* b = new CGDIBitmapBtn(this);
+        b->setObjectName(QString::fromLatin1(name));
+        const skin::Control* c = skin::findControl(layout, name);
+        b->SetBitmaps(c ? toQRect(c->rect) : QRect(), normal_, over, down, normal_);
+        return b;
     };
     close_ = make("close");
     for (size_t i = 0; i < kTabs.size(); ++i) {
@@ -94,7 +98,7 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     connect(default_, &QAbstractButton::clicked, this, &CSettingDlg::pressDefault);
     connect(ok_, &QAbstractButton::clicked, this, &CSettingDlg::pressOk);
 
-    const bool hookAvailable = context_.hook && context_.windows && context_.hook->installed();
+    const bool hookAvailable = context_.hook && context_.hook->installed();
     const LanguageStrings& texts = context_.language.strings();
     combo_ = new CSetting_SingleComboDlg(context_.programDirectory, chineseLayout,
                                          context_.keyboardLayout, hookAvailable, this);
@@ -108,7 +112,6 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
         p->move(kPagePosition);
         p->hide();
     }
-    if (hookAvailable) context_.windows->add(kKeyPageWindowId, &combo_->hookSink());
 
     // Keys are looked at before any control of the picker sees them.
     installEventFilter(this);
@@ -118,10 +121,9 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     showPage(PickerPage::KeyCombination);
 }
 
-CSettingDlg::~CSettingDlg() {
-    stopForwarding();
-    if (context_.windows) context_.windows->remove(kKeyPageWindowId, &combo_->hookSink());
-}
+CSettingDlg::~CSettingDlg() { stopForwarding(); }
+
+MessageSink& CSettingDlg::keyPageSink() { return combo_->hookSink(); }
 
 void CSettingDlg::refreshTexts() {
     const LanguageStrings& texts = context_.language.strings();
@@ -155,7 +157,7 @@ void CSettingDlg::showPage(PickerPage page) {
         pages_[i]->setVisible(i == index(page));
     }
     if (!context_.hook) return;
-    if (page == PickerPage::KeyCombination && context_.windows) {
+    if (page == PickerPage::KeyCombination) {
         context_.hook->setTarget(kKeyPageWindowId);
         context_.hook->setForwarding(true, false);
     } else {

@@ -5,7 +5,7 @@
 // the opener reads the choice and applies it under the assignment rules.
 //
 // Use:
-//     PickerContext context{programDir, language, macroLibrary, hook, windows, notices, layout};
+//     PickerContext context{programDir, language, macroLibrary, hook, notices, layout};
 //     CSettingDlg picker(context, button, currentFunctionText, settingsPage);
 //     if (picker.exec() == QDialog::Accepted) apply(picker.choice());
 //
@@ -34,7 +34,6 @@ class KeyboardLayout;
 class LanguageContext;
 class MacroLibrary;
 class UserNotices;
-class WindowDirectory;
 
 // What the picker needs from the program; everything is borrowed for the picker's life.
 struct PickerContext {
@@ -42,12 +41,11 @@ struct PickerContext {
     // Texts, the Chinese text flag (game names) and the installation layout (skins).
     LanguageContext& language;
     const MacroLibrary& macros;
-    // The system-wide input hook, or null where there is none; `windows` is the directory the
-    // hook was made with (its WindowSinks), where the picker enters its key page while it is
-    // open. With no hook, or one that is not installed or reports nothing, the key page takes
-    // the keys typed into the picker itself.
+    // The system-wide input hook, or null where there is none. While the picker is open the
+    // hook's WindowSinks must answer kKeyPageWindowId with keyPageSink(). With no hook, or one
+    // that is not installed or reports nothing, the key page takes the keys typed into the
+    // picker itself.
     InputHook* hook;
-    WindowDirectory* windows;
     // Tells that a chosen path is too long for a button.
     UserNotices& notices;
     // Names captured keys: the desktop's layout (desktop::X11KeyboardLayout) or the US one.
@@ -57,9 +55,9 @@ struct PickerContext {
 class CSettingDlg : public QDialog {
     Q_OBJECT
   public:
-    // The hook's number for the key-combination page while a picker is open (1 is the main
-    // window, 2 the macro recorder).
-    static constexpr WindowId kKeyPageWindowId = WindowId{3};
+    // The hook's number for the key-combination page while a picker is open (the main window is
+    // 1, the macro page 3).
+    static constexpr WindowId kKeyPageWindowId = WindowId{4};
 
     // `button` 0..6 (left, middle, right, forward, back, wheel up, wheel down); `currentFunction`
     // is the button's display name as the settings page shows it. Centred on `parent`.
@@ -67,6 +65,8 @@ class CSettingDlg : public QDialog {
                 QWidget* parent = nullptr);
     ~CSettingDlg() override;
 
+    // Where the hook's messages for kKeyPageWindowId go while this picker is open.
+    MessageSink& keyPageSink();
     // The result; meaningful after exec() returned Accepted.
     const PickerChoice& choice() const { return choice_; }
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "functions/key_tables.h"
-#include "skin/skin_layout.h"
+#include "pages/skin_controls.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/message_event.h"
 #include "widgets/skin_image.h"
@@ -30,11 +30,9 @@ CSetting_SingleComboDlg::CSetting_SingleComboDlg(const QString& programDirectory
       keyboardLayout_(keyboardLayout),
       sink_(std::make_unique<QtMessageSink>(this)),
       source_(hookAvailable ? KeySource::Undecided : KeySource::OwnEvents) {
-    const skin::PageSkin layout =
-        skin::pageSkin("combo", chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
+    const SkinControls controls(*this, chineseLayout);
     for (size_t b = 0; b < boxes_.size(); ++b) {
-        auto* box =
-            makeSkinButton(this, layout, kBoxNames[b], normalImage(), downImage(), overImage());
+        auto* box = controls.button(kBoxNames[b]);
         box->SetCheckMode(true, true);
         connect(box, &QAbstractButton::clicked, this, [this, b, box] {
             capture_.setBox(static_cast<KeyCapture::Box>(b), box->latched());

@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include "skin/skin_layout.h"
-#include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -12,17 +11,6 @@ namespace z408 {
 bool isDiscardedKey(const QKeyEvent* e) {
     const int k = e->key();
     return k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape || k == Qt::Key_Space;
-}
-
-CGDIBitmapBtn* makeSkinButton(QWidget* parent, const skin::PageSkin& layout, std::string_view name,
-                              const QImage& normal, const QImage& down, const QImage& over) {
-    auto* b = new CGDIBitmapBtn(parent);
-    b->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    QRect rect;
-    if (const skin::Control* c = skin::findControl(layout, name))
-        rect = QRect(c->rect.left, c->rect.top, c->rect.width(), c->rect.height());
-    b->SetBitmaps(rect, normal, over, down, normal);
-    return b;
 }
 
 std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& programDirectory,

@@ -8,24 +8,14 @@
 #include <QWidget>
 #include <array>
 
-#include <string_view>
-
-#include "skin/skin_layout.h"
-
 class QKeyEvent;
 
 namespace z408 {
 
-class CGDIBitmapBtn;
 
 // Enter, Escape and Space neither press a button nor close anything on the pages and the
 // function picker.
 bool isDiscardedKey(const QKeyEvent* event);
-
-// A bitmap button on `parent` at the layout's control `name` (named after it), its looks cut
-// from the page's normal, down and over images.
-CGDIBitmapBtn* makeSkinButton(QWidget* parent, const skin::PageSkin& layout, std::string_view name,
-                              const QImage& normal, const QImage& down, const QImage& over);
 
 // The normal, down and over image files of a page in the skin layout.
 std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& programDirectory,

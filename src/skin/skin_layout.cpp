@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-namespace z408::skin {
+#include "lighting/colours.h"
 
-const std::array<unsigned, 26> kPresetColours = {
-    0xFA057E, 0xFA1200, 0xF87901, 0xF9ED00, 0xC1F009, 0x27F900, 0x18A42A, 0x13E793, 0x0DE9DF,
-    0x01C1FA, 0x058EFA, 0x006FF9, 0x2400F8, 0x5A18E3, 0x7F1BE2, 0xC118E2, 0xE6FA54, 0x00B930,
-    0xFA637D, 0xC43B23, 0xDE0316, 0x177AAD, 0x00B912, 0x4A5AC0, 0x6F4EEE, 0x0154B9};
+namespace z408::skin {
 
 namespace {
 
@@ -193,13 +190,16 @@ PageSkin lighting(Pick t) {
     v.push_back(c("multicolour1", Look::ColourWell, {456, 166, 492, 194}));
     v.push_back(c("multicolour2", Look::ColourWell, {500, 166, 536, 194}));
     v.push_back(c("multicolour3", Look::ColourWell, {544, 166, 580, 194}));
+    // The single colour of modes 1 and 2; the page writes its language caption beside it.
+    v.push_back(c("singleColour", Look::ColourWell, {36, 166, 72, 194}));
     v.push_back(
         c("labelProximity", Look::Label, {720, 16, 900, 40}, t("Proximity sensing", "接近感应")));
     v.push_back(c("proximityOn", Look::Toggle, {720, 58, 808, 84}));
     v.push_back(c("proximityOff", Look::Toggle, {816, 58, 904, 84}));
     v.push_back(
         c("labelCurrent", Look::Label, {720, 120, 900, 144}, t("Current colour", "当前颜色")));
-    v.push_back(c("singleColour", Look::ColourWell, {722, 154, 896, 202}));
+    // The colour being edited, drawn by the page.
+    v.push_back(c("currentColour", Look::ColourWell, {722, 154, 896, 202}));
     v.push_back(c("labelColour", Look::Label, {28, 228, 168, 252}, t("Colour", "颜色设置")));
     const int swLeft = t.zh ? 140 : 177;
     const int swTop = t.zh ? 256 : 258;
@@ -211,7 +211,8 @@ PageSkin lighting(Pick t) {
         int left = swLeft + 40 * col - (col > 4 ? 1 : 0);
         Control s = c("swatch" + std::to_string(k), Look::Swatch,
                       {left, swTop + 41 * row, left + 31, swBottom + 41 * row});
-        s.colour = kPresetColours[static_cast<size_t>(k)];
+        const uint32_t preset = kPresetColourTable[static_cast<size_t>(k)];
+        s.colour = unsigned{redOf(preset)} << 16 | unsigned{greenOf(preset)} << 8 | blueOf(preset);
         v.push_back(s);
     }
     v.push_back(
@@ -262,11 +263,12 @@ PageSkin macroPage(Pick t) {
     // The event editor's controls are hidden until used: the normal image shows only their place.
     v.push_back(c("editorTitle", Look::Text, {646, 292, 904, 312}, t("EVENT EDITOR", "编辑事件")));
     const size_t firstEditor = v.size();
-    v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357})));
+    v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357}),
+                  t("Key", "按键")));
     v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 823, 358}, Rect{666, 365, 821, 379})));
     v.push_back(c("keyOk", Look::Button, t(Rect{852, 340, 892, 358}, Rect{852, 362, 892, 383})));
-    v.push_back(
-        c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405})));
+    v.push_back(c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405}),
+                  t("Delay", "延时")));
     v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 823, 407}, Rect{666, 415, 821, 428})));
     v.push_back(c("delayOk", Look::Button, t(Rect{852, 389, 892, 407}, Rect{852, 412, 892, 434})));
     for (size_t i = firstEditor; i < v.size(); ++i) v[i].hiddenUntilUsed = true;

@@ -90,7 +90,4 @@ inline constexpr int kTrophyWidth = 298, kTrophyHeight = 451;
 inline constexpr int kScrollCell = 12;  // scroll-bar skin cell: bitmap 9 × 3 cells
 inline constexpr int kPresetItemWidth = 302, kPresetItemHeight = 24;
 
-// The 26 preset colours of the lighting page, 0x00RRGGBB.
-extern const std::array<unsigned, 26> kPresetColours;
-
 }  // namespace z408::skin

@@ -1,5 +1,6 @@
 #include "update/update_checker.h"
 
+#include "common/text.h"
 #include "update/update_description.h"
 
 namespace z408 {
@@ -14,11 +15,11 @@ constexpr const char* kFirmwareDownloadFailed = "New-version firmware download f
 
 }  // namespace
 
-UpdateChecker::UpdateChecker(std::filesystem::path programDirectory, std::string descriptionUrl,
-                             UpdateDownloader& downloader, UserNotices& notices,
-                             UpdateActions& actions)
-    : descriptionFile_(programDirectory / "FWUpdate" / "new_version" / "update.xml"),
-      firmwareFile_(programDirectory / "FWUpdate" / "new_version" / "TarvoGameDevice.bin"),
+UpdateChecker::UpdateChecker(const std::filesystem::path& dataDirectory,
+                             std::string descriptionUrl, UpdateDownloader& downloader,
+                             UserNotices& notices, UpdateActions& actions)
+    : descriptionFile_(dataDirectory / "FWUpdate" / "new_version" / "update.xml"),
+      firmwareFile_(dataDirectory / "FWUpdate" / "new_version" / "TarvoGameDevice.bin"),
       descriptionUrl_(std::move(descriptionUrl)),
       downloader_(downloader),
       notices_(notices),
@@ -97,7 +98,8 @@ void UpdateChecker::timeoutElapsed() {
         pending_ = false;  // not picked up yet: it never will be
         idle_ = true;
     }
-    showLatest();
+    // Nothing is known about the firmware: "latest version" would be a guess.
+    notices_.info(notices_.programText(ProgramText::UpdateServerSilent));
 }
 
 void UpdateChecker::run(std::stop_token stop) {
@@ -109,7 +111,9 @@ void UpdateChecker::run(std::stop_token stop) {
             pending_ = false;
             gen = requestGen_;
         }
-        const bool downloaded = downloader_.download(descriptionUrl_, descriptionFile_, stop);
+        std::string error;
+        const bool downloaded =
+            downloader_.download(descriptionUrl_, descriptionFile_, stop, error);
         if (stop.stop_requested()) return;
         {
             std::lock_guard lock(mutex_);
@@ -122,7 +126,10 @@ void UpdateChecker::run(std::stop_token stop) {
         if (downloaded) {
             offerUpdate(stop);
         } else {
-            showLatest();
+            // A description that could not be fetched or written says nothing about the
+            // firmware: tell why instead of "latest version".
+            notices_.info(
+                formatText(notices_.programText(ProgramText::UpdateCheckFailed), {error}));
         }
         std::lock_guard lock(mutex_);
         idle_ = true;
@@ -150,7 +157,8 @@ bool UpdateChecker::downloadFirmware(std::stop_token stop) {
     const auto first = url.find_first_not_of(" \t\r\n");
     const auto last = url.find_last_not_of(" \t\r\n");
     url = first == std::string::npos ? std::string() : url.substr(first, last - first + 1);
-    if (!url.empty() && downloader_.download(url, firmwareFile_, stop)) return true;
+    std::string error;
+    if (!url.empty() && downloader_.download(url, firmwareFile_, stop, error)) return true;
     if (!stop.stop_requested()) notices_.info(kFirmwareDownloadFailed);
     return false;
 }

@@ -2,6 +2,8 @@
 // The firmware update check: the update button's quick answer from the description on disk,
 // and a worker thread that downloads a fresh description, compares versions and offers the
 // update. The window supplies the dialogs (UserNotices), the 2-second timer and the burner.
+// Downloads go to the user's data directory ("FWUpdate/new_version" in it): an installed
+// program's own folder is not writable by its user.
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
@@ -34,7 +36,7 @@ class UpdateChecker {
 
     // `notices` is used from the user-interface thread and from the worker thread (modal boxes
     // of the worker must be shown by the window's thread while the worker waits).
-    UpdateChecker(std::filesystem::path programDirectory, std::string descriptionUrl,
+    UpdateChecker(const std::filesystem::path& dataDirectory, std::string descriptionUrl,
                   UpdateDownloader& downloader, UserNotices& notices, UpdateActions& actions);
     ~UpdateChecker();
     UpdateChecker(const UpdateChecker&) = delete;
@@ -44,6 +46,8 @@ class UpdateChecker {
     // progress and joins.
     void startThread();
     void stopThread();
+    // True while the worker runs (from the mouse's bring-up until the shutdown).
+    bool running() const { return thread_.joinable(); }
 
     // The firmware version the mouse reported, as decimal text; empty when it did not answer.
     void setDeviceFirmwareVersionText(std::string text);
@@ -51,8 +55,8 @@ class UpdateChecker {
     // The update button. False when a check is already running (the click is ignored) or when
     // the user declined the update offered from the description on disk.
     bool checkForUpdate();
-    // Timer 5 fired: the check took too long; the user hears "latest version" and the late
-    // result is dropped.
+    // Timer 5 fired: the check took too long; the user hears that the server did not answer in
+    // time and the late result is dropped.
     void timeoutElapsed();
     // Downloads the image named by the last description; tells the user when it fails.
     bool downloadFirmware(std::stop_token stop = {});

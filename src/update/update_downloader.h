@@ -9,10 +9,10 @@ namespace z408 {
 class UpdateDownloader {
   public:
     virtual ~UpdateDownloader() = default;
-    // Replaces `to` with what `url` serves; false (and `to` left as it was) on any failure.
-    // Gives up early once `stop` is requested.
+    // Replaces `to` with what `url` serves; false (and `to` left as it was) on any failure, with
+    // its reason in words in `error`. Gives up early once `stop` is requested.
     virtual bool download(const std::string& url, const std::filesystem::path& to,
-                          std::stop_token stop) = 0;
+                          std::stop_token stop, std::string& error) = 0;
 };
 
 }  // namespace z408

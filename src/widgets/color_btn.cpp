@@ -48,6 +48,8 @@ void CColorBtn::paintEvent(QPaintEvent*) {
     QColor fill = colour_;
     fill.setAlpha(255);
     p.fillRect(rect(), fill);
+    // A disabled swatch keeps its colour but fades, so it does not invite a click.
+    if (!isEnabled()) p.fillRect(rect(), QColor(10, 11, 14, 170));
     if (border_) {
         p.setPen(QPen(borderColor(), 1));
         p.setBrush(Qt::NoBrush);

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QValidator>
+#include <algorithm>
 
 #include "widgets/message_event.h"
 #include "widgets/skin_image.h"
@@ -16,6 +18,22 @@ namespace {
 constexpr int kIconSize = 16;
 constexpr int kMaxRenameChars = 20;
 constexpr qsizetype kMaxCommittedChars = 2048;
+
+// Typing may make a name at most kMaxRenameChars long; a longer name already there may stay
+// as long as it is, or get shorter.
+class RenameLength final : public QValidator {
+  public:
+    RenameLength(qsizetype initialLength, QObject* parent)
+        : QValidator(parent), allowed_(std::max<qsizetype>(kMaxRenameChars, initialLength)) {}
+    State validate(QString& input, int&) const override {
+        if (input.size() > allowed_) return Invalid;
+        allowed_ = std::max<qsizetype>(kMaxRenameChars, input.size());
+        return Acceptable;
+    }
+
+  private:
+    mutable qsizetype allowed_;
+};
 
 // Only one rename edit exists at a time in the whole program.
 QPointer<QLineEdit>& openRenameEdit() {
@@ -201,7 +219,10 @@ bool CListBoxEx::StartRename(int index) {
     auto* edit = new QLineEdit(viewport());
     edit->setObjectName(QStringLiteral("renameEdit"));
     edit->setFrame(false);
-    edit->setMaxLength(kMaxRenameChars);
+    // The limit is for typing: a longer name already there is shown whole, and an edit can
+    // shorten it but never lengthen it past 20 characters.
+    edit->setMaxLength(std::max<int>(kMaxRenameChars, static_cast<int>(it->text().size())));
+    edit->setValidator(new RenameLength(it->text().size(), edit));
     edit->setFont(font());
     edit->setText(it->text());
     edit->setGeometry(visualItemRect(it));

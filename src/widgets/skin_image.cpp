@@ -1,6 +1,7 @@
 #include "widgets/skin_image.h"
 
 #include <QFile>
+#include <QPainter>
 #include <algorithm>
 
 namespace z408 {
@@ -17,6 +18,14 @@ QImage loadResourceImage(int number) {
         if (QFile::exists(path)) return LoadSkinImage(path);
     }
     return {};
+}
+
+QImage dimmedImage(const QImage& normal) {
+    if (normal.isNull()) return normal;
+    QImage img = normal.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&img);
+    p.fillRect(img.rect(), QColor(10, 11, 14, 140));
+    return img;
 }
 
 QString skinPath(const QString& programDirectory, const QString& relative) {

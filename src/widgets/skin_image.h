@@ -14,6 +14,9 @@ QImage LoadSkinImage(const QString& path);
 // The built-in bitmap or PNG of a resource number (":/res/<n>.png" or ".bmp"); null when absent.
 QImage loadResourceImage(int number);
 
+// The look of a control that cannot be used: the picture darkened.
+QImage dimmedImage(const QImage& normal);
+
 // "<programDirectory>/skins/<relative>".
 QString skinPath(const QString& programDirectory, const QString& relative);
 

@@ -2,16 +2,26 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "widgets/message_event.h"
 #include "app/cross_thread_notices.h"
 #include "app/hint_texts.h"
 #include "app/single_instance.h"
+#include "temp_dir.h"
 
 namespace z408 {
 namespace {
+
+namespace fs = std::filesystem;
 
 // Runs the event loop until `done` or about two seconds passed.
 template <typename Pred>
@@ -113,12 +123,28 @@ TEST(CrossThreadNotices, CancelAnswersAWaitingWorkerAndEveryLaterQuestionWithNo)
     EXPECT_TRUE(target.shown.empty());
 }
 
-TEST(SingleInstance, SecondStartWakesTheFirstAndGivesWay) {
-    const QString key = QStringLiteral("Z408Driver.exe-test-%1").arg(QCoreApplication::applicationPid());
+// The folders the socket may live in, each a fresh temporary folder, set for one test.
+class SingleInstanceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::permissions(runtime_.path(), fs::perms::owner_all, fs::perm_options::replace);
+        setenv("XDG_RUNTIME_DIR", runtime_.path().c_str(), 1);
+        setenv("XDG_STATE_HOME", state_.path().c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("XDG_RUNTIME_DIR");
+        unsetenv("XDG_STATE_HOME");
+    }
+    test::TempDir runtime_, state_;
+};
+
+TEST_F(SingleInstanceTest, SecondStartWakesTheFirstAndGivesWay) {
+    const QString key = QStringLiteral("Z408Driver.exe");
     SingleInstance first(key);
     int wakes = 0;
     QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++wakes; });
     ASSERT_TRUE(first.claim());
+    EXPECT_EQ(first.socketPath().toStdString(), (runtime_ / "Z408Driver.exe").string());
 
     // The second start runs its blocking connect on another thread, as a separate process would.
     bool secondClaimed = true;
@@ -131,10 +157,63 @@ TEST(SingleInstance, SecondStartWakesTheFirstAndGivesWay) {
     EXPECT_FALSE(secondClaimed);
 }
 
-TEST(SingleInstance, TheNameIsPerUser) {
-    SingleInstance a(QStringLiteral("Z408Driver.exe"));
-    EXPECT_TRUE(a.socketName().startsWith(QStringLiteral("Z408Driver.exe-")));
-    EXPECT_NE(a.socketName(), QStringLiteral("Z408Driver.exe-"));
+// The socket goes only where no other user can reach it: the runtime folder when it is the
+// user's own and closed, else a private folder made in the state directory.
+TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAPrivateFolder) {
+    const fs::path fallback = state_ / "z408";
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        fs::path folder;
+    };
+    const Case cases[] = {
+        {"private runtime folder", [] {}, runtime_.path()},
+        {"runtime folder open to others",
+         [this] { fs::permissions(runtime_.path(), fs::perms::all, fs::perm_options::replace); },
+         fallback},
+        {"runtime folder through a link",
+         [this] {
+             fs::create_directory_symlink(runtime_.path(), state_ / "link");
+             setenv("XDG_RUNTIME_DIR", (state_ / "link").c_str(), 1);
+         },
+         fallback},
+        {"no runtime folder", [] { unsetenv("XDG_RUNTIME_DIR"); }, fallback},
+        {"own fallback folder left open",
+         [&fallback] {
+             unsetenv("XDG_RUNTIME_DIR");
+             fs::create_directories(fallback);
+             fs::permissions(fallback, fs::perms::all, fs::perm_options::replace);
+         },
+         fallback},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        fs::remove_all(fallback);
+        fs::remove(state_ / "link");
+        c.prepare();
+        SingleInstance one(QStringLiteral("Z408Driver.exe"));
+        ASSERT_TRUE(one.claim());
+        EXPECT_EQ(fs::path(one.socketPath().toStdString()), c.folder / "Z408Driver.exe");
+        EXPECT_EQ(fs::status(c.folder).permissions() & fs::perms::all, fs::perms::owner_all);
+    }
+}
+
+TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
+    const fs::path path = runtime_ / "Z408Driver.exe";
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, path.c_str(), sizeof addr.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ::close(fd);  // the file stays, nobody listens
+    SingleInstance first(QStringLiteral("Z408Driver.exe"));
+    EXPECT_TRUE(first.claim());
+    int wakes = 0;
+    QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++wakes; });
+    std::thread second([] { EXPECT_FALSE(SingleInstance(QStringLiteral("Z408Driver.exe")).claim()); });
+    EXPECT_TRUE(spinUntil([&] { return wakes == 1; }));
+    second.join();
 }
 
 TEST(HintTexts, NumbersNameTheirLanguageKeys) {

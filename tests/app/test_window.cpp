@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,13 +16,19 @@
 #include "app/app_context.h"
 #include "app/dlg_info.h"
 #include "app/dlg_progress.h"
+#include "app/program_endings.h"
+#include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
 #include "common/text.h"
+#include "config/profile_table.h"
 #include "device/simulated_mouse.h"
 #include "desktop/child_process.h"
+#include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
+#include "pages/dlg_led_set.h"
+#include "pages/dlg_macro.h"
 #include "pages/dlg_support.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
@@ -26,10 +36,13 @@
 #include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
+#include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/list_box_ex.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
+#include "widgets/skin_image.h"
 
 namespace z408 {
 namespace {
@@ -38,18 +51,28 @@ namespace fs = std::filesystem;
 
 using test::spinUntil;
 
-// Runs `action` on the next modal dialog that appears (polled from the event loop, so it also
-// works while a caller sits in exec()); with `infoBoxOnly` only an information box counts.
-void onNextModal(std::function<void(QWidget*)> action, bool infoBoxOnly = false) {
+// Runs `action` on the next window that `find` returns (polled from the event loop, so it also
+// works while a caller sits in exec()).
+void onNextWindow(std::function<QWidget*()> find, std::function<void(QWidget*)> action) {
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, action, infoBoxOnly] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || (infoBoxOnly && !qobject_cast<CDlgInfo*>(w))) return;
+    QObject::connect(poll, &QTimer::timeout, [poll, find, action] {
+        QWidget* w = find();
+        if (!w || !w->isVisible()) return;
         poll->stop();
         poll->deleteLater();
         action(w);
     });
     poll->start(10);
+}
+
+// The same for the next modal dialog; with `infoBoxOnly` only an information box counts.
+void onNextModal(std::function<void(QWidget*)> action, bool infoBoxOnly = false) {
+    onNextWindow(
+        [infoBoxOnly]() -> QWidget* {
+            QWidget* w = QApplication::activeModalWidget();
+            return infoBoxOnly && !qobject_cast<CDlgInfo*>(w) ? nullptr : w;
+        },
+        std::move(action));
 }
 
 std::vector<uint8_t> readAll(const fs::path& p) {
@@ -194,6 +217,14 @@ class OneWindow : public WindowSinks {
     MessageSink* sinkOf(WindowId id) override {
         return id == CZ119KDriverDlg::kWindowId ? &window.sink() : nullptr;
     }
+    CZ119KDriverDlg& window;
+};
+
+// Every window the hook may post to, as the program's own table has them.
+class HookWindows : public WindowSinks {
+  public:
+    explicit HookWindows(CZ119KDriverDlg& w) : window(w) {}
+    MessageSink* sinkOf(WindowId id) override { return window.hookSink(id); }
     CZ119KDriverDlg& window;
 };
 
@@ -350,6 +381,38 @@ TEST_F(WindowTest, ApplyPressedTwiceMakesOneUploadAndSavesTheProfile) {
     EXPECT_EQ(progressRuns, 1);
     const auto& image = context_->profiles().active().image();
     EXPECT_EQ(readAll(profile), std::vector<uint8_t>(image.begin(), image.end()));
+}
+
+TEST_F(WindowTest, TheLightingPageFollowsTheProfileWhereverTheWindowShowsItAgain) {
+    start(true);
+    CDlgLEDSet* page = window_->lightingPage();
+    ASSERT_EQ(window_->page(2), page);
+    auto shownMode = [&] {
+        for (int m = 1; m <= 6; ++m)
+            if (page->modeButton(m)->latched()) return m;
+        return 0;
+    };
+    EXPECT_EQ(shownMode(), 5);
+    ProfileSettings& active = context_->profiles().active();
+    active.setLightingMode(1);
+    window_->showTab(2);
+    EXPECT_EQ(shownMode(), 1);
+    active.setLightingMode(3);
+    window_->showFromTray();  // what the tray's double click and "Config" do
+    EXPECT_EQ(shownMode(), 3);
+    window_->selectProfile(2);  // a default profile: mode 5
+    EXPECT_EQ(shownMode(), 5);
+    context_->profiles().active().setLightingMode(2);
+    window_->showTab(2);
+    ASSERT_EQ(shownMode(), 2);
+    int shownDuringUpload = 0;
+    onNextModal([&](QWidget*) { shownDuringUpload = shownMode(); });
+    window_->restoreDefaults();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    EXPECT_EQ(shownDuringUpload, 5);
+    EXPECT_EQ(shownMode(), 5);
 }
 
 TEST_F(WindowTest, ApplyWithoutADeviceLinkSaysSoInsteadOfWaitingForever) {
@@ -547,6 +610,171 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     window_->setInputHook(nullptr, {});
 }
 
+// Every way of ending, whatever is open: the dialogs and menus close first, their loops return,
+// and the shutdown runs once with the statistics saved. Ending from inside a dialog's loop used
+// to destroy the page that owned the dialog while the dialog was still on the stack.
+TEST_F(WindowTest, EveryWayOfEndingClosesWhatIsOpenFirstAndSavesTheStatistics) {
+    TerminationSignals termination;
+    struct Opener {
+        const char* name;
+        std::function<void(CZ119KDriverDlg&)> open;  // returns once what it opened has closed
+        bool runsALoop;
+    };
+    auto supportButton = [](CDlgSupport::Widget button) {
+        return [button](CZ119KDriverDlg& w) {
+            w.showTab(5);
+            QTest::mouseClick(w.supportPage()->widget(button), Qt::LeftButton);
+        };
+    };
+    const Opener openers[] = {
+        {"Import's file dialog", supportButton(CDlgSupport::Import), true},
+        {"restore defaults' question", supportButton(CDlgSupport::RestoreDefaults), true},
+        {"a page's menu run with exec()",
+         [](CZ119KDriverDlg& w) {
+             QMenu menu(w.page(3));
+             menu.addAction(QStringLiteral("item"));
+             menu.exec(w.mapToGlobal(QPoint(300, 300)));
+         },
+         true},
+        {"language popup",
+         [](CZ119KDriverDlg& w) { QTest::mouseClick(w.languageButton(), Qt::LeftButton); },
+         false},
+        {"tray menu",
+         [](CZ119KDriverDlg& w) {
+             w.sink().post(Msg::TrayNotify, 0, 517);
+             QCoreApplication::processEvents();
+         },
+         false},
+    };
+    struct Ending {
+        const char* name;
+        std::function<void(CZ119KDriverDlg&)> end;
+    };
+    const Ending endings[] = {
+        {"Exit", [](CZ119KDriverDlg& w) { w.requestExit(); }},
+        {"SIGTERM", [](CZ119KDriverDlg&) { ::raise(SIGTERM); }},
+        {"mouse removed",
+         [](CZ119KDriverDlg& w) {
+             onNextModal([](QWidget* box) { box->close(); }, true);
+             w.deviceRemoved(QStringLiteral("HID#VID_3F1C&PID_7A52#hidraw3"));
+         }},
+    };
+    for (const Opener& opener : openers) {
+        for (const Ending& ending : endings) {
+            SCOPED_TRACE(std::string(opener.name) + ", " + ending.name);
+            window_.reset();
+            context_.reset();
+            finished_ = false;
+            start(true);
+            connectProgramEndings(*qApp, termination, *window_);
+            fs::remove(data_ / "Sts.cfg");
+            QPointer<QWidget> seen;  // null again once a dialog on the stack is gone
+            bool reached = false;
+            if (opener.runsALoop) {
+                onNextWindow(
+                    [] {
+                        QWidget* modal = QApplication::activeModalWidget();
+                        return modal ? modal : QApplication::activePopupWidget();
+                    },
+                    [&](QWidget* open) {
+                        seen = open;
+                        reached = true;
+                        ending.end(*window_);
+                    });
+                opener.open(*window_);
+                ASSERT_TRUE(reached);
+            } else {
+                opener.open(*window_);
+                seen = QApplication::activePopupWidget();
+                ASSERT_FALSE(seen.isNull());
+                ending.end(*window_);
+            }
+            ASSERT_TRUE(spinUntil([&] { return finished_; }));
+            EXPECT_TRUE(window_->shutDown());
+            const QWidget* opened = seen.data();
+            EXPECT_FALSE(opened != nullptr && opened->isVisible());
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+            EXPECT_TRUE(fs::exists(data_ / "Sts.cfg"));
+        }
+    }
+}
+
+TEST_F(WindowTest, TheSessionsSaveRequestSavesTheStatisticsAndTheProgramGoesOn) {
+    start(false);
+    fs::remove(data_ / "Sts.cfg");
+    window_->saveForSessionEnd();
+    EXPECT_TRUE(fs::exists(data_ / "Sts.cfg"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(finished_);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+// The profile buttons show the profile the store holds active: at start-up only entries with
+// the entry magic show, and a profile that cannot be loaded is never shown chosen.
+TEST_F(WindowTest, ProfileButtonsShowTheActiveProfile) {
+    start(false);
+    auto latched = [this] {
+        std::vector<int> on;
+        for (int p = 1; p <= 5; ++p)
+            if (window_->profileButton(p)->latched()) on.push_back(p);
+        return on;
+    };
+    EXPECT_EQ(latched(), std::vector<int>{1});
+
+    struct Broken {
+        const char* name;
+        std::function<void(const fs::path&)> spoil;
+    };
+    const Broken broken[] = {
+        {"invalid", [](const fs::path& p) { std::ofstream(p, std::ios::binary) << "NOPE"; }},
+        {"missing", [](const fs::path& p) { fs::remove(p); }},
+    };
+    for (const Broken& b : broken) {
+        SCOPED_TRACE(b.name);
+        b.spoil(data_ / "Profile" / "Profile3.cfg");
+        onNextModal([](QWidget* box) { box->close(); });
+        CIrrButton* third = window_->profileButton(3);
+        QTest::mouseClick(third, Qt::LeftButton, {},
+                          third->boundingBox().center() - third->boundingBox().topLeft());
+        EXPECT_EQ(context_->profiles().activeEntry(), 0);
+        EXPECT_EQ(latched(), std::vector<int>{1});
+    }
+    window_->selectProfile(2);  // a good one is taken
+    EXPECT_EQ(context_->profiles().activeEntry(), 1);
+    EXPECT_EQ(latched(), std::vector<int>{2});
+
+    // A table without the entry magic: profile 1 is active, but no button shows it.
+    window_.reset();
+    context_.reset();
+    std::ofstream(data_ / "Profile" / "ConfigInfo.cfg", std::ios::binary)
+        .write(std::string(kTableSize, '\0').data(), kTableSize);
+    start(false);
+    EXPECT_EQ(context_->profiles().activeEntry(), 0);
+    EXPECT_EQ(latched(), std::vector<int>{});
+}
+
+// The flag is the installation language's (English here) until a saved choice names another.
+TEST_F(WindowTest, TheLanguageFlagShowsEvenWhenTheSavedChoiceNamesNoLanguage) {
+    start(false);
+    const struct {
+        int32_t saved;
+        int flag;
+    } cases[] = {{0, 143}, {13, 143}, {-1, 143}, {3, languageById(3)->indicatorResource}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.saved);
+        window_.reset();
+        context_.reset();
+        std::ofstream(data_ / "Language.cfg", std::ios::binary)
+            .write(reinterpret_cast<const char*>(&c.saved), 4);
+        start(false);
+        const QImage shown = window_->languageFlag()->pixmap().toImage();
+        ASSERT_FALSE(shown.isNull());
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+                  loadResourceImage(c.flag).convertToFormat(QImage::Format_RGB32));
+    }
+}
+
 
 // A program directory of the test's own: the built one's files, with recording stand-ins for the
 // firmware burner and the program updater and the given settings file.
@@ -619,7 +847,8 @@ TEST_F(WindowTest, UpdateButtonAsksDownloadsTheImageAndHandsOverToTheBurner) {
                "<update><firmware><current>13</current><newfile>http://" + server.host() +
                    "/images/z408-13.bin</newfile></firmware></update>");
     server.put("images/z408-13.bin", "image 13");
-    const fs::path image = program.path() / "FWUpdate/new_version/TarvoGameDevice.bin";
+    // Downloads go to the user's data directory: an installed program's folder is root's.
+    const fs::path image = data_ / "FWUpdate/new_version/TarvoGameDevice.bin";
 
     struct Round {
         bool chinese;
@@ -669,29 +898,122 @@ TEST_F(WindowTest, UpdateButtonAsksDownloadsTheImageAndHandsOverToTheBurner) {
         QTest::mouseClick(support->widget(CDlgSupport::Update), Qt::LeftButton);
         ASSERT_TRUE(spinUntil([&] { return finished_; }, 10000));
         EXPECT_EQ(question, QString::fromUtf8(round.question));
-        EXPECT_TRUE(spinUntil([&] { return program.ran("burner-args"); }));
-        EXPECT_EQ(program.argumentsOf("burner-args"), round.burnerArgument);
+        // The stand-in's file exists before its line is in it.
+        EXPECT_TRUE(spinUntil([&] { return !program.argumentsOf("burner-args").empty(); }));
+        EXPECT_EQ(program.argumentsOf("burner-args"),
+                  std::string(round.burnerArgument) + " " + image.string());
         const std::string content = "image 13";
         EXPECT_EQ(readAll(image), std::vector<uint8_t>(content.begin(), content.end()));
+        EXPECT_FALSE(fs::exists(program.path() / "FWUpdate/new_version"));
         EXPECT_TRUE(window_->shutDown());
     }
 }
 
-TEST_F(WindowTest, WithoutAnUpdateServerTheUpdateButtonSaysSo) {
+// The update button says what is missing at once: the server's address, or the mouse (the
+// check used to wait for its time-out and then call the firmware the latest).
+TEST_F(WindowTest, TheUpdateButtonSaysWhatIsMissing) {
     unsetenv("Z408_UPDATE_SERVER");
-    OwnProgramDirectory program("[Update]\nHost=\n");
-    programDir_ = program.path();
-    start(false);
-    EXPECT_EQ(window_->updateChecker(), nullptr);
-    window_->showTab(5);
-    QString shown;
-    onNextModal([&](QWidget* w) {
-        if (auto* box = qobject_cast<CDlgInfo*>(w)) shown = box->message();
-        w->close();
-    });
-    QTest::mouseClick(window_->supportPage()->widget(CDlgSupport::Update), Qt::LeftButton);
-    EXPECT_TRUE(spinUntil([&] { return !shown.isEmpty(); }));
-    EXPECT_EQ(shown.toStdString(), kNoUpdateServerText);
+    const struct {
+        const char* settings;
+        int32_t language;  // the saved choice; the program's own texts follow it
+        std::string said;
+    } cases[] = {
+        {"[Update]\nHost=\n", 2, "No update server is configured. Set Host in the [Update] "
+                                  "section of z408.ini beside the program."},
+        {"[Update]\nHost=\n", 5, std::string(programText(ProgramText::NoUpdateServer, 5))},
+        {"[Update]\nHost=127.0.0.1:9\n", 2, "The Z408 gaming mouse cannot be found."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.settings) + std::to_string(c.language));
+        window_.reset();
+        context_.reset();
+        if (fs::exists(data_))
+            std::ofstream(data_ / "Language.cfg", std::ios::binary)
+                .write(reinterpret_cast<const char*>(&c.language), 4);
+        OwnProgramDirectory program(c.settings);
+        programDir_ = program.path();
+        start(false);
+        window_->showTab(5);
+        QString shown;
+        onNextModal([&](QWidget* w) {
+            if (auto* box = qobject_cast<CDlgInfo*>(w)) shown = box->message();
+            w->close();
+        });
+        QTest::mouseClick(window_->supportPage()->widget(CDlgSupport::Update), Qt::LeftButton);
+        EXPECT_TRUE(spinUntil([&] { return !shown.isEmpty(); }));
+        EXPECT_EQ(shown.toStdString(), c.said);
+        EXPECT_FALSE(window_->supportPage()->updateTimeoutTimer().isActive());
+    }
 }
+}  // namespace
+}  // namespace z408
+
+namespace z408 {
+namespace {
+
+TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRecording) {
+    start(true);
+    RecordingSource source;
+    HookWindows windows(*window_);
+    InputHook hook(context_->intercepts(), windows, source);
+    window_->setInputHook(&hook, {});
+    ASSERT_TRUE(hook.install(CZ119KDriverDlg::kWindowId));
+    CDlgMacro* page = window_->macroPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->currentPreset(), 21);  // filled for the player's own macros at start-up
+
+    window_->showTab(3);
+    page->onNewMacro();
+    const uint32_t id = page->macroList()->itemData(page->macroList()->currentSelection());
+    auto storedEvents = [&] {
+        std::vector<uint32_t> out;
+        const auto slot = context_->macroLibrary().findMacroById(id);
+        if (!slot) return out;
+        const MacroEntry& m = context_->macroLibrary().slot(*slot);
+        for (size_t i = 0; i < m.eventCount(); ++i) {
+            // The pause is measured on the real clock: only its kind is compared.
+            const uint32_t e = m.event(i);
+            out.push_back(macroEventKind(e) == 0xA0 ? e & 0xFF000000u : e);
+        }
+        return out;
+    };
+    // Each way off the page: another tab, minimising.
+    const std::pair<const char*, std::function<void()>> exits[] = {
+        {"another tab", [&] { window_->showTab(1); }},
+        {"minimised", [&] { window_->minimiseButton()->click(); }},
+    };
+    uint32_t key = 0x41;
+    for (const auto& [what, leave] : exits) {
+        window_->showTab(3);
+        page->onRecord();
+        ASSERT_TRUE(page->recording()) << what;
+        EXPECT_EQ(hook.target(), CZ119KDriverDlg::kMacroPageId) << what;
+        EXPECT_TRUE(hook.keyboardForwarding());
+        EXPECT_FALSE(hook.mouseForwarding());
+        hook.handleEvent(InputEvent::key(key, 0));
+        hook.handleEvent(InputEvent::key(key, 0x80));
+        ASSERT_TRUE(spinUntil([&] { return page->rows().size() == 3; })) << what;
+        leave();
+        EXPECT_FALSE(page->recording()) << what;
+        EXPECT_EQ(hook.target(), CZ119KDriverDlg::kWindowId) << what;
+        EXPECT_FALSE(hook.keyboardForwarding()) << what;
+        EXPECT_EQ(storedEvents(),
+                  (std::vector<uint32_t>{0xC0000000 | key, 0xA0000000, 0xE0000000 | key}))
+            << what;
+        ++key;
+        window_->showNormal();
+    }
+
+    // Apply first tidies the macro page's loop count, as its timer would.
+    window_->showTab(3);
+    page->loopBox()->setText(QStringLiteral("0042"));
+    window_->showTab(1);
+    window_->apply();  // the progress dialog closes by itself when the upload is done
+    EXPECT_EQ(page->loopBox()->text(), QStringLiteral("42"));
+    ASSERT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady(); }));
+    hook.remove();
+    window_->setInputHook(nullptr, {});
+}
+
 }  // namespace
 }  // namespace z408

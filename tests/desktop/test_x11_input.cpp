@@ -1,6 +1,9 @@
 // The X11 input source against a real X server (Xvfb) driven through XTest.
 // gtest before Xlib: Xlib's macros (None, Bool, Status) break gtest's templates.
 #include <gtest/gtest.h>
+// The hook's headers too: its names (None, ButtonPress) are Xlib macros.
+#include "desktop/x11_hook_input.h"
+#include "shell/hook_fakes.h"
 // clang-format off
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -222,7 +225,7 @@ TEST_F(X11InputTest, InterceptedButtonsReachNoOtherProgramAndRearmingReleasesThe
     Observer other;
     XTestFakeMotionEvent(driver_, 0, 500, 400, CurrentTime);
     XSync(driver_, False);
-    ASSERT_TRUE(source_.setIntercepts(std::vector<uint32_t>{0x204, 0x20A00, 0x1020B}).empty());
+    ASSERT_TRUE(source_.setGrabbedButtons(std::vector<unsigned>{3, 5, 8}).empty());
     for (unsigned b : {3u, 1u, 5u, 4u, 8u, 9u, 2u}) button(b);  // 2 is the marker
     EXPECT_EQ(other.pressesUntil(2), (std::vector<unsigned>{1, 4, 9}));
     // The source itself still sees every one of them.
@@ -232,10 +235,71 @@ TEST_F(X11InputTest, InterceptedButtonsReachNoOtherProgramAndRearmingReleasesThe
         if (e.kind != Kind::ButtonUp) seen.push_back(e.button);
     EXPECT_EQ(seen, (std::vector<unsigned>{3, 1, 5, 4, 8, 9, 2}));
 
-    // A new list: right is released, left is taken.
-    ASSERT_TRUE(source_.setIntercepts(std::vector<uint32_t>{0x201}).empty());
-    for (unsigned b : {3u, 1u, 5u, 2u}) button(b);
+    // A new set: right and the wheel are let go, forward is taken.
+    ASSERT_TRUE(source_.setGrabbedButtons(std::vector<unsigned>{9}).empty());
+    for (unsigned b : {3u, 9u, 5u, 2u}) button(b);
     EXPECT_EQ(other.pressesUntil(2), (std::vector<unsigned>{3, 5}));
+}
+
+// The program's hook fed by its X11 source: the grabs follow the hook's rule of what it swallows,
+// not the raw list, so a listed left button keeps reaching other programs.
+TEST(X11HookInputTest, GrabsFollowTheHooksRuleAndNameButtonsHeldElsewhere) {
+    test::XvfbServer xvfb;
+    ASSERT_TRUE(xvfb.start());
+    Display* driver = XOpenDisplay(nullptr);
+    ASSERT_NE(driver, nullptr);
+    auto click = [driver](unsigned b) {
+        XTestFakeButtonEvent(driver, b, True, CurrentTime);
+        XTestFakeButtonEvent(driver, b, False, CurrentTime);
+        XSync(driver, False);
+    };
+    InterceptList intercepts;
+    test::RecordingWindows windows;
+    std::mutex hookMutex;
+    z408::InputHook* fed = nullptr;
+    X11HookInput input([&](const z408::InputEvent& e) {
+        std::lock_guard lock(hookMutex);
+        if (fed != nullptr) fed->handleEvent(e);
+    });
+    z408::InputHook hook(intercepts, windows, input);
+    hook.setForwarding(false, false);
+    {
+        std::lock_guard lock(hookMutex);
+        ASSERT_TRUE(hook.install(test::kMainWindow)) << input.error();
+        fed = &hook;
+    }
+    for (uint32_t code : {0x201u, 0x204u, 0x20A01u}) hook.updateIntercept(code, false);
+
+    Observer other;
+    ASSERT_TRUE(input.syncGrabs(hook).empty());
+    for (unsigned b : {1u, 3u, 4u, 5u, 2u}) click(b);  // 2 is the marker
+    EXPECT_EQ(other.pressesUntil(2), (std::vector<unsigned>{1, 5}));
+
+    // Another program holds the middle button: listing it names the button, and its clicks
+    // still reach the hook, which reports them.
+    XGrabButton(other.display(), 2, AnyModifier, DefaultRootWindow(other.display()), False,
+                ButtonPressMask, GrabModeAsync, GrabModeAsync, None, None);
+    XSync(other.display(), False);
+    hook.updateIntercept(0x207, false);
+    EXPECT_EQ(input.syncGrabs(hook), (std::vector<unsigned>{2}));
+    click(2);
+    for (int i = 0; i < 500; ++i) {
+        {
+            std::lock_guard lock(hookMutex);
+            if (!windows.log.empty() && windows.log.back().wParam == 0x207) break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    input.stop();
+    hook.remove();
+    const std::vector<test::Posted> expected = {{test::kMainWindow, Msg::ButtonEvent, 0x201, 0},
+                                                {test::kMainWindow, Msg::ButtonEvent, 0x204, 0},
+                                                {test::kMainWindow, Msg::ButtonEvent, 0x20A01, 0},
+                                                {test::kMainWindow, Msg::ButtonEvent, 0x20A00, 0},
+                                                {test::kMainWindow, Msg::ButtonEvent, 0x207, 0},
+                                                {test::kMainWindow, Msg::ButtonEvent, 0x207, 0}};
+    EXPECT_EQ(windows.log, expected);
+    XCloseDisplay(driver);
 }
 
 TEST_F(X11InputTest, AButtonGrabbedByAnotherProgramIsReported) {
@@ -244,14 +308,13 @@ TEST_F(X11InputTest, AButtonGrabbedByAnotherProgramIsReported) {
     XGrabButton(other.display(), 3, AnyModifier, root, False, ButtonPressMask, GrabModeAsync,
                 GrabModeAsync, None, None);
     XSync(other.display(), False);
-    const auto failures = source_.setIntercepts(std::vector<uint32_t>{0x204, 0x207});
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].code, 0x204u);
+    const auto failures = source_.setGrabbedButtons(std::vector<unsigned>{3, 2});
+    EXPECT_EQ(failures, (std::vector<unsigned>{3}));
     EXPECT_NE(X11InputSource::describe(failures).find("right button (0x204)"), std::string::npos);
     // Once the other program lets go, asking again succeeds.
     XUngrabButton(other.display(), 3, AnyModifier, root);
     XSync(other.display(), False);
-    EXPECT_TRUE(source_.setIntercepts(std::vector<uint32_t>{0x204, 0x207}).empty());
+    EXPECT_TRUE(source_.setGrabbedButtons(std::vector<unsigned>{3, 2}).empty());
 }
 
 TEST(X11InputWithoutServer, SaysThereIsNoXServer) {

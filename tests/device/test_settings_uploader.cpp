@@ -2,10 +2,12 @@
 // intercepted buttons, pointer settings, progress and outcome, and its thread's life.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "common/binary.h"
 #include "common/message_queue.h"
@@ -305,6 +307,7 @@ TEST_F(UploaderTest, EachFailingStepReportsItsIndex) {
         {"proximity", {.failFeature = 4}, false, 4, 5},
         {"DPI table feature", {.failFeature = 5}, false, 5, 6},
         {"DPI table output", {.failOutput = 3}, false, 5, 7},
+        {"DPI table output never taken", {.stallOutput = 3}, false, 5, 7},
     };
     for (const Case& c : cases) {
         test::SimulatedDevice d;
@@ -403,24 +406,72 @@ TEST_F(UploaderTest, RemovalDuringAnUploadFailsItCleanly) {
     EXPECT_EQ(mouse.reports().size(), 1u);
 }
 
+// Virtual time whose first pause holds the sleeping thread until the test lets it go: the
+// upload is then known to be running.
+class HeldFirstPauseClock final : public Clock {
+  public:
+    uint64_t nowMs() override { return now_.load(); }
+    void sleepMs(uint32_t ms) override {
+        std::unique_lock lock(mutex_);
+        if (!entered_) {
+            entered_ = true;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return released_; });
+        }
+        now_ += ms;
+    }
+    void waitUntilHeld() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return entered_; });
+    }
+    void release() {
+        std::lock_guard lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+    }
+
+  private:
+    std::atomic<uint64_t> now_{0};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool entered_ = false;
+    bool released_ = false;
+};
+
 TEST(UploaderLife, EndsWhileIdleAndFinishesARunningUpload) {
-    test::SimulatedDevice d;
-    ASSERT_TRUE(d.driver.Open());
+    HeldFirstPauseClock clock;
+    SimulatedMouse mouse(clock);
+    CUSBDriver driver(mouse, clock);
+    ASSERT_TRUE(driver.Open());
     MessageQueue q;
     InterceptList il;
     const ProfileSettings p = ProfileSettings::defaults(false);
     const MacroIdList ids{};
     auto lib = std::make_unique<MacroLibrary>();
-    { SettingsUploader idle(d.driver, d.clock, q, il, nullptr, {p, ids, *lib}); }
+    // Idle: it ends at once, having sent and posted nothing.
+    { SettingsUploader idle(driver, clock, q, il, nullptr, {p, ids, *lib}); }
     EXPECT_TRUE(q.drain().empty());
-    {
-        SettingsUploader u(d.driver, d.clock, q, il, nullptr, {p, ids, *lib});
-        ASSERT_TRUE(u.requestUpload());
-    }  // asked to end right after the request: the upload, once started, runs to its outcome
+    EXPECT_TRUE(mouse.reports().empty());
+
+    // Running: the end waits for the upload, which runs to its outcome.
+    auto running = std::make_unique<SettingsUploader>(driver, clock, q, il, nullptr,
+                                                      UploadSources{p, ids, *lib});
+    ASSERT_TRUE(running->requestUpload());
+    clock.waitUntilHeld();  // the worker is inside the upload, in its opening pause
+    std::atomic<bool> ending{false};
+    std::thread ender([&] {
+        ending = true;
+        running.reset();
+    });
+    while (!ending) std::this_thread::yield();
+    clock.release();
+    ender.join();
+    // Once the end has returned, the whole upload is with the mouse and its outcome is posted.
     const auto ms = q.drain();
-    if (!ms.empty()) {
-        EXPECT_TRUE(isOutcome(ms.back()));
-    }
+    ASSERT_FALSE(ms.empty());
+    EXPECT_EQ(ms.back().msg, Msg::UploadDone);
+    EXPECT_EQ(mouse.reports().size(), 10u);
+    EXPECT_EQ(mouse.state().dpiLevel, 3);
 }
 
 // The one test on real time: a whole default upload against the simulated mouse.

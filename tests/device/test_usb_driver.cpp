@@ -140,10 +140,17 @@ TEST_F(UsbDriverTest, FailuresStopTheCommand) {
     EXPECT_EQ(dev.clock.nowMs(), t0);
 }
 
-TEST_F(UsbDriverTest, AWriteThatNeverCompletesCostsTheTimeOutAndCountsAsSent) {
+TEST_F(UsbDriverTest, AReportTheMouseNeverTakesCostsTheTimeOutAndFailsTheCommand) {
+    const auto before = dev.mouse.state().dpiTable;
     dev.mouse.setFaults({.stallOutput = 1});
-    ASSERT_TRUE(dev.driver.WriteDpiTable(Bytes(16)));
-    EXPECT_EQ(dev.clock.nowMs(), 50u + 1500u + 50u);
+    Bytes table(16);
+    table[0] = 0x42;
+    EXPECT_FALSE(dev.driver.WriteDpiTable(table));
+    EXPECT_EQ(dev.clock.nowMs(), 50u + 1500u);  // the command's pause, then the whole wait
+    EXPECT_EQ(dev.mouse.state().dpiTable, before);
+    const auto r = sent();
+    ASSERT_EQ(r.size(), 1u);
+    EXPECT_EQ(r[0].kind, 'F');
 }
 
 TEST_F(UsbDriverTest, FirmwareVersion) {

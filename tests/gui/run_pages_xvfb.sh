@@ -12,22 +12,6 @@ source "$(dirname "$0")/xvfb_session.sh"
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export Z408_SIMULATED_MOUSE_TRACE="$work/trace.txt"
 
-# Starts the program of a program directory on a data directory and waits for its window.
-start() {  # PROGRAM_DIR DATA_DIR
-    XDG_DATA_HOME="$2" "$1/z408" >"$work/z408.log" 2>&1 &
-    main=$!
-    pids+=($main)
-    wid=$(timeout 15 xdotool search --sync --onlyvisible --name '^Tarvo Z408 Gaming Mouse Driver$' |
-        head -1) || fail "the main window did not appear"
-    eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
-    sleep 1.5  # the input hook is installed once the window is up
-}
-stop() {
-    kill -TERM "$main"
-    for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
-    wait "$main" || fail "the program ended with status $?"
-}
 lefts=0
 press() {  # X Y BUTTON [COUNT]: inside the window
     xdotool mousemove $((X + $1)) $((Y + $2))
@@ -35,7 +19,6 @@ press() {  # X Y BUTTON [COUNT]: inside the window
     [ "$3" = 1 ] && lefts=$((lefts + ${4:-1}))
     return 0
 }
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 wait_window() {  # NAME-REGEX: a visible window of that title appears
     timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
     sleep 0.4
@@ -113,10 +96,7 @@ echo "ok: clicks counted and saved at exit: $got, pointer travel $(u32 "$sts" 20
 
 # A copy of the program laid out for Chinese, with Chinese chosen in the language popup.
 zh="$work/program-zh"
-cp -a "$build/bin" "$zh"
-printf '[languagetype]\nvalue=1\n' >"$zh/skins/languagetype.ini"
-QT_QPA_PLATFORM=offscreen "$build/tools/z408_skingen" "$zh" "$work/res-zh" "$zh/skins/languagetype.ini" \
-    >/dev/null 2>&1 || fail "the Chinese skins could not be drawn"
+chinese_program "$zh"
 mkdir -p "$work/data-zh"
 start "$zh" "$work/data-zh"
 press 36 626 1      # the language button

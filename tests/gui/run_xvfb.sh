@@ -24,7 +24,6 @@ echo "ok: main window shown"
 eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
 [ "$WIDTH" = 960 ] && [ "$HEIGHT" = 650 ] || fail "window is ${WIDTH}x$HEIGHT, not 960x650"
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click --delay 0 1; }
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 
 # The tabs, clicked in the middle of their top edge, each with its page.
 tab_x=(110 284 468 652 838)

@@ -1,6 +1,7 @@
 # Sourced by the GUI scripts: the build and screenshot folders from the arguments, a work folder
-# removed at exit with every process started into `pids`, `fail`, and a private Xvfb on a free
-# display. Needs: the tools to check (besides Xvfb and xdpyinfo) in $GUI_TOOLS and the first
+# removed at exit with every process started into `pids`, `fail` (work_session.sh), a private
+# Xvfb on a free display, and starting, photographing and ending z408 (also from a copy laid out
+# for Chinese). Needs: the tools to check (besides Xvfb and xdpyinfo) in $GUI_TOOLS and the first
 # display number to try in $GUI_DISPLAY_FROM.
 build=$(realpath "${1:-build}")
 shots=$(realpath -m "${2:-$build/gui-screenshots}")
@@ -9,16 +10,8 @@ for tool in Xvfb xdpyinfo $GUI_TOOLS; do
 done
 [ -x "$build/bin/z408" ] || { echo "FAIL: $build/bin/z408 not built"; exit 1; }
 
-work=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/../work_session.sh"
 mkdir -p "$shots" "$work/data"
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$work/z408.log" ] && sed 's/^/  z408: /' "$work/z408.log"; exit 1; }
 
 for n in $(seq "$GUI_DISPLAY_FROM" $((GUI_DISPLAY_FROM + 50))); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
@@ -27,3 +20,30 @@ export DISPLAY=:$n
 Xvfb "$DISPLAY" -screen 0 1280x800x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Starts the z408 of a program directory on a data directory and waits for its window; sets
+# `main` to its process and X Y WIDTH HEIGHT to the window's place.
+start() {  # PROGRAM_DIR DATA_DIR (a loaded machine may take a while to show it)
+    XDG_DATA_HOME="$2" "$1/z408" >"$work/z408.log" 2>&1 &
+    main=$!
+    pids+=($main)
+    wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tarvo Z408 Gaming Mouse Driver$' |
+        head -1) || fail "the main window did not appear"
+    eval "$(xdotool getwindowgeometry --shell "$wid")"  # X Y WIDTH HEIGHT
+    sleep 1.5  # the input hook is installed once the window is up
+}
+# Ends it as the end of a session does, and checks that it ended cleanly.
+stop() {
+    kill -TERM "$main"
+    for _ in $(seq 100); do kill -0 "$main" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
+    wait "$main" || fail "the program ended with status $?"
+}
+shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
+# A copy of the built program in DIR whose installation language is Chinese, skins drawn anew.
+chinese_program() {  # DIR
+    cp -a "$build/bin" "$1"
+    printf '[languagetype]\nvalue=1\n' >"$1/skins/languagetype.ini"
+    QT_QPA_PLATFORM=offscreen "$build/tools/z408_skingen" "$1" "$work/res-zh" \
+        "$1/skins/languagetype.ini" >/dev/null 2>&1 || fail "the Chinese skins could not be drawn"
+}

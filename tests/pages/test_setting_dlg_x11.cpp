@@ -12,7 +12,6 @@
 
 #include "app/x11_hook_source.h"
 #include "functions/key_tables.h"
-#include "pages/setting_advance_dlg.h"
 #include "pages/setting_dlg.h"
 #include "pages/setting_single_combo_dlg.h"
 #include "picker_harness.h"
@@ -36,8 +35,7 @@ class PickerX11Test : public ::testing::Test, public test::PickerHarness<X11Hook
     }
 
     std::unique_ptr<CSettingDlg> open(bool withHook) {
-        auto picker =
-            std::make_unique<CSettingDlg>(context(withHook), 3, QStringLiteral("Forward"));
+        auto picker = makePicker(withHook, 3, QStringLiteral("Forward"));
         picker->show();
         picker->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(picker.get()));
@@ -87,31 +85,6 @@ TEST_F(PickerX11Test, WithoutAHookTheWindowsOwnKeysAreTaken) {
     EXPECT_TRUE(page->box(KeyCapture::Win)->latched());
     EXPECT_TRUE(page->box(KeyCapture::Alt)->latched());
     EXPECT_FALSE(page->box(KeyCapture::Ctrl)->latched());
-}
-
-// The advanced page's own chooser: it opens in /usr/bin over the picker, and the program chosen
-// in it becomes the row's path.
-TEST_F(PickerX11Test, TheProgramChooserOpensInTheProgramsFolder) {
-    auto picker = open(false);
-    picker->showPage(PickerPage::Advanced);
-    QString folder;
-    QTimer answer;  // answers the dialog once it is up
-    answer.setInterval(50);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        answer.stop();
-        folder = dialog->directory().absolutePath();
-        dialog->selectFile(QStringLiteral("env"));
-        static_cast<QDialog*>(dialog)->accept();  // QFileDialog checks the choice
-    });
-    answer.start();
-    QTest::mouseClick(picker->advancedPage()->browseButton(1), Qt::LeftButton);
-    EXPECT_EQ(folder, QStringLiteral("/usr/bin"));
-    EXPECT_EQ(picker->advancedPage()->path(1), QStringLiteral("/usr/bin/env"));
-    picker->pressOk();
-    EXPECT_EQ(QString::fromStdU16String(picker->choice().path), QStringLiteral("/usr/bin/env"));
-    EXPECT_EQ(picker->choice().softwareKindIndex, 1);
 }
 
 }  // namespace

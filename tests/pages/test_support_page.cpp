@@ -60,10 +60,12 @@ class RecordingSink : public MessageSink {
 // A download that waits until released (or stopped), then fails.
 class BlockingDownloader : public UpdateDownloader {
   public:
-    bool download(const std::string&, const fs::path&, std::stop_token stop) override {
+    bool download(const std::string&, const fs::path&, std::stop_token stop,
+                  std::string& error) override {
         std::unique_lock lock(mutex_);
         ++calls_;
         wake_.wait(lock, stop, [this] { return released_; });
+        error = "the server hung up";
         return false;
     }
     void release() {
@@ -295,7 +297,8 @@ TEST_F(SupportPageTest, RestoreDefaultsAsksAndPostsOnlyOnOk) {
 TEST_F(SupportPageTest, UnconfiguredButtonsSayWhatIsMissing) {
     page.widget(CDlgSupport::Update)->click();
     page.widget(CDlgSupport::WebSite)->click();
-    expectNotices(messages(), {infoBox(kNoUpdateServerText), infoBox(kNoWebSiteText)});
+    expectNotices(messages(), {infoBox(notices.programText(ProgramText::NoUpdateServer)),
+                               infoBox(notices.programText(ProgramText::NoWebSite))});
     EXPECT_TRUE(page.started.empty());
 
     notices.shown.clear();
@@ -342,7 +345,8 @@ TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
     page.setUpdateChecker(&checker);
     checker.startThread();
     QTimer& timer5 = page.updateTimeoutTimer();
-    const std::string latest = "Firmware is the latest version.";
+    const std::string silent(programText(ProgramText::UpdateServerSilent, 2));
+    const std::string failed = "Could not check for a firmware update: the server hung up";
 
     page.widget(CDlgSupport::Update)->click();
     EXPECT_TRUE(timer5.isActive());
@@ -354,7 +358,7 @@ TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
 
     timer5.start(0);  // hurry timer 5: the download is too slow
     ASSERT_TRUE(spinUntil([&] { return !checkNotices.shown().empty(); }));
-    expectNotices(checkNotices.shown(), {infoBox(latest)});
+    expectNotices(checkNotices.shown(), {infoBox(silent)});
     EXPECT_FALSE(timer5.isActive());
     EXPECT_TRUE(checker.idle());
 
@@ -365,7 +369,7 @@ TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
     timer5.start(3600 * 1000);
     downloader.release();
     ASSERT_TRUE(spinUntil([&] { return checkNotices.shown().size() == 2 && !timer5.isActive(); }));
-    expectNotices(checkNotices.shown(), {infoBox(latest), infoBox(latest)});
+    expectNotices(checkNotices.shown(), {infoBox(silent), infoBox(failed)});
     checker.stopThread();
     EXPECT_TRUE(messages().empty());
 
@@ -390,6 +394,7 @@ TEST_F(SupportPageTest, NewerDescriptionOnDiskRequestsTheBurner) {
         notices.shown.clear();
         notices.reply = reply;
         UpdateChecker checker(checkDir.path(), "http://127.0.0.1:9/x", downloader, notices, page);
+        checker.startThread();  // the mouse was found
         page.setUpdateChecker(&checker);
         page.setDeviceFirmwareVersionText(QStringLiteral("12"));
         QSignalSpy burner(&page, &CDlgSupport::firmwareBurnerRequested);

@@ -221,10 +221,10 @@ class RecordingActions : public UpdateActions {
 // Counts finished downloads so a test can wait for the worker.
 class CountingDownloader : public UpdateDownloader {
   public:
-    bool download(const std::string& url, const std::filesystem::path& to,
-                  std::stop_token stop) override {
+    bool download(const std::string& url, const std::filesystem::path& to, std::stop_token stop,
+                  std::string& error) override {
         ++started;
-        const bool ok = inner.download(url, to, stop);
+        const bool ok = inner.download(url, to, stop, error);
         ++finished;
         return ok;
     }
@@ -272,6 +272,9 @@ constexpr const char* kQuestion =
     "A new version of firmware is available for the gaming mouse, whether to update or not? "
     "[Cancel]";
 constexpr const char* kLatest = "Firmware is the latest version.";
+constexpr const char* kServerSilent =
+    "The update server did not answer in time, so the firmware could not be checked. Please try "
+    "again later.";
 
 TEST_F(UpdateCheckTest, NewerVersionAskedAndAcceptedDownloadsImageAndStartsBurner) {
     publish("13");
@@ -338,13 +341,37 @@ TEST_F(UpdateCheckTest, VersionComparisons) {
     }
 }
 
-TEST_F(UpdateCheckTest, MissingDescriptionSaysLatest) {
-    auto c = checker("/software/z408/missing.xml");
-    c->setDeviceFirmwareVersionText("12");
-    ASSERT_TRUE(c->checkForUpdate());
-    waitIdle(*c);
-    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
-    EXPECT_EQ(actions_.timerStops, 1);
+// A description that cannot be fetched or kept says nothing about the firmware: the user hears
+// why, never "latest version". Downloads go to the data directory, never the program's folder.
+TEST_F(UpdateCheckTest, AFailedDescriptionDownloadOrWriteSaysWhy) {
+    struct Case {
+        const char* name;
+        const char* path;
+        bool blockFolder;  // a file where the download folder should be: the write fails
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"missing on the server", "/software/z408/missing.xml", false, "404"},
+        {"folder not writable", "/software/z408/update.xml", true, "cannot write"},
+    };
+    publish("13");
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::TempDir data;
+        if (k.blockFolder) writeText(data / "FWUpdate", "in the way");
+        UpdateChecker c(data.path(), server_->url(k.path), downloader_, notices_, actions_);
+        c.startThread();
+        c.setDeviceFirmwareVersionText("12");
+        const size_t before = notices_.shown().size();
+        ASSERT_TRUE(c.checkForUpdate());
+        waitIdle(c);
+        ASSERT_EQ(notices_.shown().size(), before + 1);
+        const std::string said = texts().back();
+        EXPECT_EQ(said.rfind("Could not check for a firmware update: ", 0), 0u) << said;
+        EXPECT_NE(said.find(k.reason), std::string::npos) << said;
+        EXPECT_EQ(c.descriptionFile(), data / "FWUpdate/new_version/update.xml");
+    }
+    EXPECT_EQ(actions_.burnerStarts, 0);
 }
 
 TEST_F(UpdateCheckTest, SlowServerTimesOutOnceAndTheLateResultIsDropped) {
@@ -354,13 +381,13 @@ TEST_F(UpdateCheckTest, SlowServerTimesOutOnceAndTheLateResultIsDropped) {
     ASSERT_TRUE(c->checkForUpdate());
     waitCount(downloader_.started, 1);
     c->timeoutElapsed();  // timer 5 fires while the download still runs
-    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+    EXPECT_EQ(texts(), std::vector<std::string>{kServerSilent});
     EXPECT_TRUE(c->idle());
     c->timeoutElapsed();  // a stale timer changes nothing
     waitCount(downloader_.finished, 1);
     ASSERT_EQ(downloader_.finished, 1);
     std::this_thread::sleep_for(50ms);  // room for a wrong late notice to show up
-    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+    EXPECT_EQ(texts(), std::vector<std::string>{kServerSilent});
     EXPECT_EQ(actions_.timerStops, 0);
     EXPECT_EQ(actions_.burnerStarts, 0);
     EXPECT_TRUE(c->idle());
@@ -399,7 +426,7 @@ TEST_F(UpdateCheckTest, TimerBeforeTheWorkerStartsCancelsTheRequest) {
     c->startThread();
     std::this_thread::sleep_for(50ms);
     EXPECT_EQ(downloader_.started, 0);
-    EXPECT_EQ(texts(), std::vector<std::string>{kLatest});
+    EXPECT_EQ(texts(), std::vector<std::string>{kServerSilent});
 }
 
 TEST_F(UpdateCheckTest, FailedImageDownloadIsReported) {

@@ -32,6 +32,13 @@ TEST(CColorBtn, FillsWithItsColourAndFramesByState) {
     QTest::mouseRelease(swatch, Qt::LeftButton, {}, QPoint(5, 5));
     swatch->setCurrent(true);
     EXPECT_EQ(swatch->borderColor().rgba(), 0xFF393839u);  // current wins over every other state
+
+    // Disabled, it keeps its colour but fades: darker, the same hue.
+    swatch->setEnabled(false);
+    const QColor faded(swatch->grab().toImage().pixel(15, 15));
+    EXPECT_LT(faded.red(), 150);
+    EXPECT_GT(faded.red(), 20);
+    EXPECT_LT(faded.green(), faded.red());
 }
 
 TEST(CColorBtn, ForwardsMovesInThePagesCoordinates) {

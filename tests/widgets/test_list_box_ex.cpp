@@ -109,6 +109,41 @@ TEST_F(List, RenameCommitsWithEnterKeepingDataAndPlace) {
     EXPECT_EQ(sink.posted.back().msg, Msg::ListEdited);
 }
 
+TEST_F(List, TwentyCharactersLimitTypingNotANameAlreadyLonger) {
+    const QString longName = QStringLiteral("Grenade throw combo, long");  // 25 characters
+    list->AddItem(0, longName, 1);
+    list->AddItem(0, QStringLiteral("short"), 2);
+    QSignalSpy edited(list, &CListBoxEx::listEdited);
+
+    // Opened and left without an edit (focus goes elsewhere): the name stays whole.
+    ASSERT_TRUE(list->StartRename(0));
+    EXPECT_EQ(list->renameEdit()->text(), longName);
+    QFocusEvent away(QEvent::FocusOut, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(list->renameEdit(), &away);
+    ASSERT_EQ(edited.count(), 1);
+    EXPECT_EQ(list->itemText(0), longName);
+
+    // Typing at the end of a long name adds nothing; shortening it takes.
+    ASSERT_TRUE(list->StartRename(0));
+    QLineEdit* edit = list->renameEdit();
+    edit->end(false);
+    QTest::keyClicks(edit, QStringLiteral("xyz"));
+    EXPECT_EQ(edit->text(), longName);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, QStringLiteral("xyz"));
+    EXPECT_EQ(edit->text(), longName.left(24));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(list->itemText(0), longName.left(24));
+
+    // A short name still grows to 20 characters at most.
+    ASSERT_TRUE(list->StartRename(1));
+    edit = list->renameEdit();
+    edit->end(false);
+    QTest::keyClicks(edit, QStringLiteral(" and a much longer tail"));
+    EXPECT_EQ(edit->text(), QStringLiteral("short and a much lon"));
+    QTest::keyClick(edit, Qt::Key_Escape);
+}
+
 TEST_F(List, EscapeCancelsWithoutNotification) {
     list->AddItem(0, QStringLiteral("keep"), 1);
     list->AddItem(0, QStringLiteral("other"), 2);

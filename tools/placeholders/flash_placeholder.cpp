@@ -1,6 +1,6 @@
 // Stands in for the firmware burner, which this build does not ship: it tells the user that the
-// mouse's firmware was not changed and where the downloaded image lies. Argument: "1" for
-// Chinese texts, anything else for English.
+// mouse's firmware was not changed and where the downloaded image lies. Arguments: "1" for
+// Chinese texts, anything else for English; then the downloaded image's path, when there is one.
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -9,9 +9,10 @@
 
 int main(int argc, char** argv) {
     const bool chinese = argc > 1 && std::strcmp(argv[1], "1") == 0;
-    // The image lies beside this program, in new_version/.
-    const QString image = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath() +
-                          QStringLiteral("/new_version/TarvoGameDevice.bin");
+    // The image named by the configurator; without one, where an earlier build put it.
+    const QString image = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                   : QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath() +
+                                         QStringLiteral("/new_version/TarvoGameDevice.bin");
     const bool haveImage = QFileInfo::exists(image);
     QString text = chinese ? QStringLiteral(
                                  "这是 Z408 固件烧录程序的替代程序：此版本不包含烧录程序，"

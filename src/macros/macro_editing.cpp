@@ -1,0 +1,230 @@
+#include "macros/macro_editing.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+#include "functions/key_tables.h"
+
+namespace z408 {
+namespace {
+
+constexpr uint32_t rowData(EventRowType type, uint32_t value) {
+    return static_cast<uint32_t>(type) << 24 | (value & 0xFFFFFF);
+}
+
+// The digits of a number as a base-10 reader sees them: leading blanks, an optional sign, the
+// digits (saturating), and whatever follows.
+struct ReadNumber {
+    bool negative = false;
+    bool anyDigit = false;
+    uint64_t value = 0;
+    bool trailing = false;  // something other than digits follows the number
+};
+
+ReadNumber readNumber(std::string_view text) {
+    ReadNumber n;
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) n.negative = text[i++] == '-';
+    constexpr uint64_t kCeiling = std::numeric_limits<uint32_t>::max();
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        n.anyDigit = true;
+        n.value = std::min(kCeiling, n.value * 10 + static_cast<uint64_t>(text[i] - '0'));
+    }
+    n.trailing = i < text.size();
+    return n;
+}
+
+// The longest prefix of `events` that fits a slot together with the releases of the keys it
+// leaves held, followed by those releases (latest press released first).
+std::vector<uint32_t> cutToSlot(const std::vector<uint32_t>& events) {
+    auto heldAfter = [&](size_t prefix) {
+        std::vector<uint32_t> held;
+        for (size_t i = 0; i < prefix; ++i) {
+            const uint32_t key = macroEventValue(events[i]);
+            const auto at = std::find(held.begin(), held.end(), key);
+            const uint8_t kind = macroEventKind(events[i]);
+            if (kind == uint8_t(MacroEventKind::KeyDown) && at == held.end())
+                held.push_back(key);
+            else if (kind == uint8_t(MacroEventKind::KeyUp) && at != held.end())
+                held.erase(at);
+        }
+        return held;
+    };
+    size_t prefix = std::min(events.size(), kMaxMacroEvents);
+    std::vector<uint32_t> held = heldAfter(prefix);
+    while (prefix + held.size() > kMaxMacroEvents) held = heldAfter(--prefix);
+    std::vector<uint32_t> out(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(prefix));
+    for (auto it = held.rbegin(); it != held.rend(); ++it)
+        out.push_back(makeMacroEvent(MacroEventKind::KeyUp, *it));
+    return out;
+}
+
+}  // namespace
+
+std::string delayText(uint64_t ms) {
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%llu  ms", static_cast<unsigned long long>(ms));
+    return std::string(text, static_cast<size_t>(n));
+}
+
+EventRow keyRow(EventRowType type, uint32_t code) {
+    return {rowData(type, code), std::string(macroKeyName(code))};
+}
+
+EventRow delayRow(uint64_t ms) {
+    return {rowData(EventRowType::Delay, static_cast<uint32_t>(ms & 0xFFFFFF)), delayText(ms)};
+}
+
+LoadedRows rowsOfMacro(const MacroEntry& macro) {
+    LoadedRows out;
+    const size_t count = macro.eventCount();
+    out.rows.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t e = macro.event(i);
+        const uint32_t value = macroEventValue(e);
+        switch (static_cast<MacroEventKind>(macroEventKind(e))) {
+            case MacroEventKind::KeyUp:
+                out.rows.push_back(keyRow(EventRowType::KeyUp, value));
+                break;
+            case MacroEventKind::KeyDown:
+                out.rows.push_back(keyRow(EventRowType::KeyDown, value));
+                break;
+            case MacroEventKind::Delay:
+                out.rows.push_back(delayRow(value));
+                break;
+            default:
+                out.valid = false;
+                return out;
+        }
+    }
+    return out;
+}
+
+std::string loopTextOfMacro(const MacroEntry& macro) {
+    const uint32_t loop = macro.loopCount();
+    return loop == kLoopCountSingleKey ? std::string("1") : std::to_string(loop);
+}
+
+void mergeAdjacentDelays(std::vector<EventRow>& rows) {
+    std::vector<EventRow> out;
+    out.reserve(rows.size());
+    for (EventRow& row : rows) {
+        if (row.isDelay() && !out.empty() && out.back().isDelay()) {
+            const uint32_t sum = std::min(out.back().value() + row.value(), kMaxMergedDelayMs);
+            out.back() = delayRow(sum);
+        } else {
+            out.push_back(std::move(row));
+        }
+    }
+    rows = std::move(out);
+}
+
+uint32_t loopCountOfText(std::string_view text) {
+    const ReadNumber n = readNumber(text.substr(0, 100));
+    if (n.trailing || n.value == 0) return 1;
+    if (n.negative || n.value > kMaxLoopCount) return kMaxLoopCount;
+    return static_cast<uint32_t>(n.value);
+}
+
+std::optional<std::string> normalisedLoopText(std::string_view text) {
+    std::string_view stripped = text;
+    while (!stripped.empty() && stripped.front() == '0') stripped.remove_prefix(1);
+    const ReadNumber n = readNumber(stripped);
+    std::string_view result = stripped;
+    const std::string ceiling = std::to_string(kMaxLoopCount);
+    if (n.trailing || n.value == 0)
+        result = "1";
+    else if (n.negative || n.value > kMaxLoopCount)
+        result = ceiling;
+    if (result == text) return std::nullopt;
+    return std::string(result);
+}
+
+BuiltMacro buildMacroEntry(const std::vector<EventRow>& rows, size_t rowsBeforeMerge,
+                           std::string_view loopText, uint32_t id, std::u16string_view name) {
+    std::vector<uint32_t> events;
+    events.reserve(rows.size());
+    bool keySeen = false;
+    for (const EventRow& row : rows) {
+        keySeen = keySeen || row.isKey();
+        if (!keySeen) continue;
+        switch (row.type()) {
+            case EventRowType::KeyUp:
+                events.push_back(makeMacroEvent(MacroEventKind::KeyUp, row.value()));
+                break;
+            case EventRowType::KeyDown:
+                events.push_back(makeMacroEvent(MacroEventKind::KeyDown, row.value()));
+                break;
+            case EventRowType::Delay:
+                events.push_back(makeMacroEvent(MacroEventKind::Delay, row.value()));
+                break;
+        }
+    }
+
+    BuiltMacro out;
+    if (events.size() > kMaxMacroEvents) {
+        out.truncated = true;
+        events = cutToSlot(events);
+    }
+
+    MacroEntry& e = out.entry;
+    e.setRecordSize(static_cast<uint32_t>(4100 + 4 * rowsBeforeMerge));
+    e.setTag(kMacroTagUsed);
+    e.setId(id);
+    e.setReserved(0);
+    const bool singlePress =
+        events.size() == 1 && macroEventKind(events[0]) == uint8_t(MacroEventKind::KeyDown);
+    e.setLoopCount(singlePress ? kLoopCountSingleKey : loopCountOfText(loopText));
+    e.setEventCount(static_cast<uint32_t>(events.size()));
+    for (size_t i = 0; i < events.size(); ++i) e.setEvent(i, events[i]);
+    e.setName(name);
+    return out;
+}
+
+std::optional<uint64_t> parseDelayText(std::string_view text) {
+    if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+    const ReadNumber n = readNumber(text);
+    if (!n.anyDigit || n.trailing) return std::nullopt;
+    return n.value;
+}
+
+bool insertKeyRows(std::vector<EventRow>& rows, size_t at, uint32_t key) {
+    if (key == 0 || at > rows.size()) return false;
+    const auto pos = rows.begin() + static_cast<std::ptrdiff_t>(at);
+    rows.insert(pos, {keyRow(EventRowType::KeyDown, key), keyRow(EventRowType::KeyUp, key)});
+    return true;
+}
+
+bool insertDelayRow(std::vector<EventRow>& rows, size_t at, std::string_view text) {
+    const auto ms = parseDelayText(text);
+    if (!ms || at == 0 || at >= rows.size()) return false;
+    const uint32_t v = static_cast<uint32_t>(*ms & 0xFFFFFF);
+    auto addTo = [&](EventRow& row) {
+        row = delayRow(std::min<uint64_t>(uint64_t{row.value()} + v, kMaxMergedDelayMs));
+    };
+    if (rows[at - 1].isDelay())
+        addTo(rows[at - 1]);
+    else if (rows[at].isDelay())
+        addTo(rows[at]);
+    else
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(at),
+                    delayRow(std::min(v, kMaxMergedDelayMs)));
+    return true;
+}
+
+bool modifyKeyRow(std::vector<EventRow>& rows, size_t at, uint32_t key) {
+    if (key == 0 || at >= rows.size() || !rows[at].isKey()) return false;
+    rows[at] = keyRow(rows[at].type(), key);
+    return true;
+}
+
+bool modifyDelayRow(std::vector<EventRow>& rows, size_t at, std::string_view text) {
+    const auto ms = parseDelayText(text);
+    if (!ms || at >= rows.size() || !rows[at].isDelay()) return false;
+    rows[at] = delayRow(std::min<uint64_t>(*ms, kMaxDelayMs));
+    return true;
+}
+
+}  // namespace z408

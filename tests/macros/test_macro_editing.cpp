@@ -1,0 +1,281 @@
+// The macro page's editing rules and the recorder, from tables of cases without a display.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "macro_fixtures.h"
+#include "macros/macro_editing.h"
+#include "macros/macro_recorder.h"
+
+namespace z408 {
+namespace {
+
+using test::delay;
+using test::keyDown;
+using test::keyUp;
+
+constexpr uint32_t kA = 0x41, kB = 0x42, kShift = 0xA0;
+
+EventRow down(uint32_t k) {
+    return keyRow(EventRowType::KeyDown, k);
+}
+EventRow up(uint32_t k) {
+    return keyRow(EventRowType::KeyUp, k);
+}
+EventRow wait(uint64_t ms) {
+    return delayRow(ms);
+}
+
+std::vector<uint32_t> eventsOf(const MacroEntry& m) {
+    std::vector<uint32_t> out;
+    for (size_t i = 0; i < m.eventCount(); ++i) out.push_back(m.event(i));
+    return out;
+}
+
+TEST(EventRows, TextsAndValues) {
+    EXPECT_EQ(down(kA).data, 0x03000041u);
+    EXPECT_EQ(up(kA).data, 0x02000041u);
+    EXPECT_EQ(down(kA).text, "A");
+    EXPECT_EQ(down(1).text, "Left Button");
+    EXPECT_EQ(wait(250).data, 0x040000FAu);
+    EXPECT_EQ(wait(250).text, "250  ms");
+    // A pause beyond 24 bits keeps its low bits as the value, its whole length as the text.
+    const EventRow longPause = wait(0x1000005);
+    EXPECT_EQ(longPause.value(), 5u);
+    EXPECT_EQ(longPause.text, "16777221  ms");
+}
+
+TEST(EventRows, LoadedFromAStoredMacroUpToAnUnknownKind) {
+    const MacroEntry m =
+        test::macroRecord(0x15000001, {keyDown(kA), delay(30), keyUp(kA), 0x11000000, keyDown(kB)});
+    const LoadedRows loaded = rowsOfMacro(m);
+    EXPECT_FALSE(loaded.valid);
+    EXPECT_EQ(loaded.rows, (std::vector<EventRow>{down(kA), wait(30), up(kA)}));
+    EXPECT_EQ(loopTextOfMacro(test::macroRecord(1, {keyDown(kA)}, u"x", kLoopCountSingleKey)), "1");
+    EXPECT_EQ(loopTextOfMacro(test::macroRecord(1, {keyDown(kA)}, u"x", 17)), "17");
+}
+
+TEST(MergeAdjacentDelays, Cases) {
+    struct Case {
+        std::vector<EventRow> rows, merged;
+    };
+    const Case cases[] = {
+        {{down(kA), wait(200), wait(300), up(kA)}, {down(kA), wait(500), up(kA)}},
+        {{wait(1), wait(2), wait(3), down(kA), wait(4)}, {wait(6), down(kA), wait(4)}},
+        {{down(kA), wait(300000), wait(30000), up(kA)}, {down(kA), wait(327670), up(kA)}},
+        // A modified delay may be long; merging still caps the sum.
+        {{wait(16777215), wait(1)}, {wait(327670)}},
+        {{down(kA), up(kA)}, {down(kA), up(kA)}},
+    };
+    for (const Case& c : cases) {
+        std::vector<EventRow> rows = c.rows;
+        mergeAdjacentDelays(rows);
+        EXPECT_EQ(rows, c.merged) << c.rows.size() << " rows";
+    }
+}
+
+TEST(LoopCount, ReadForSaving) {
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"5", 5},      {"65533", 65533}, {"65534", 65533}, {"70000", 65533}, {"99999999999", 65533},
+        {"-3", 65533}, {"0", 1},         {"", 1},          {"abc", 1},       {"12x", 1},
+        {"0042", 42},
+    };
+    for (const auto& [text, want] : cases) EXPECT_EQ(loopCountOfText(text), want) << text;
+}
+
+TEST(LoopCount, TimerTidiesTheBox) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"0042", "42"},
+        {"70000", "65533"},
+        {"abcd", "1"},
+        {"", "1"},
+        {"0", "1"},
+        {"000", "1"},
+        {"42", std::nullopt},
+        {"1", std::nullopt},
+        {"65533", std::nullopt},
+        {"4x", "1"},
+        {"-5", "65533"},
+    };
+    for (const auto& [text, want] : cases) EXPECT_EQ(normalisedLoopText(text), want) << text;
+}
+
+TEST(BuildMacroEntry, RecordFieldsAndLoopCount) {
+    const std::vector<EventRow> rows{wait(40), down(kA), wait(250), up(kA)};
+    const BuiltMacro b = buildMacroEntry(rows, 5, "3", 0x15ABCDEF, u"New Macro");
+    EXPECT_FALSE(b.truncated);
+    const MacroEntry& m = b.entry;
+    EXPECT_EQ(m.recordSize(), 4100u + 4 * 5);
+    EXPECT_EQ(m.tag(), kMacroTagUsed);
+    EXPECT_EQ(m.id(), 0x15ABCDEFu);
+    EXPECT_EQ(m.reserved(), 0u);
+    EXPECT_EQ(m.loopCount(), 3u);
+    EXPECT_EQ(m.name(), u"New Macro");
+    // The leading delay is left out: a macro never starts with a pause.
+    EXPECT_EQ(eventsOf(m), (std::vector<uint32_t>{keyDown(kA), delay(250), keyUp(kA)}));
+
+    // A single press is stored with the special loop count whatever the box says.
+    EXPECT_EQ(buildMacroEntry({wait(10), down(kA)}, 2, "9", 1, u"x").entry.loopCount(),
+              kLoopCountSingleKey);
+    EXPECT_EQ(buildMacroEntry({up(kA)}, 1, "9", 1, u"x").entry.loopCount(), 9u);
+}
+
+TEST(BuildMacroEntry, ALongListIsCutWithEveryHeldKeyReleased) {
+    // A full recording: 999 keys and the 998 pauses between them. Shift is held throughout and
+    // A taps under it, so at the cut Shift (and possibly A) is still down.
+    std::vector<EventRow> rows{down(kShift)};
+    for (int i = 0; i < 499; ++i) {
+        rows.push_back(wait(5));
+        rows.push_back(down(kA));
+        rows.push_back(wait(5));
+        rows.push_back(up(kA));
+    }
+    ASSERT_EQ(rows.size(), 1997u);
+    const BuiltMacro b = buildMacroEntry(rows, rows.size(), "1", 7, u"long");
+    EXPECT_TRUE(b.truncated);
+    const std::vector<uint32_t> events = eventsOf(b.entry);
+    ASSERT_LE(events.size(), kMaxMacroEvents);
+    EXPECT_EQ(b.entry.rawEventCount(), events.size());
+    // Every press is released before the end, and the tail is the releases.
+    std::vector<uint32_t> held;
+    for (uint32_t e : events) {
+        const uint32_t k = macroEventValue(e);
+        if (macroEventKind(e) == uint8_t(MacroEventKind::KeyDown)) held.push_back(k);
+        if (macroEventKind(e) == uint8_t(MacroEventKind::KeyUp)) std::erase(held, k);
+    }
+    EXPECT_TRUE(held.empty());
+    EXPECT_EQ(events.back(), keyUp(kShift));
+    // Only as much was dropped as the releases needed.
+    EXPECT_GE(events.size(), kMaxMacroEvents - 2);
+    // The kept events are the list's own, in order.
+    for (size_t i = 0; i + 2 < events.size(); ++i)
+        EXPECT_EQ(macroEventValue(events[i]), rows[i].value()) << i;
+}
+
+TEST(BuildMacroEntry, ExactlyASlotIsNotCut) {
+    std::vector<EventRow> rows;
+    for (int i = 0; i < 500; ++i) {
+        rows.push_back(down(kA));
+        rows.push_back(up(kA));
+    }
+    const BuiltMacro b = buildMacroEntry(rows, rows.size(), "1", 7, u"full");
+    EXPECT_FALSE(b.truncated);
+    EXPECT_EQ(b.entry.eventCount(), 1000u);
+}
+
+TEST(InsertRows, KeysAndDelays) {
+    const std::vector<EventRow> base{down(kA), up(kA), wait(100), down(kB), up(kB)};
+    struct Case {
+        const char* what;
+        std::function<bool(std::vector<EventRow>&)> edit;
+        bool changed;
+        std::vector<EventRow> result;
+    };
+    const Case cases[] = {
+        {"key above row 1",
+         [](auto& r) { return insertKeyRows(r, 1, kB); },
+         true,
+         {down(kA), down(kB), up(kB), up(kA), wait(100), down(kB), up(kB)}},
+        {"no key captured", [](auto& r) { return insertKeyRows(r, 1, 0); }, false, base},
+        {"delay between keys",
+         [](auto& r) { return insertDelayRow(r, 1, "200"); },
+         true,
+         {down(kA), wait(200), up(kA), wait(100), down(kB), up(kB)}},
+        {"delay below a delay joins it",
+         [](auto& r) { return insertDelayRow(r, 3, "300"); },
+         true,
+         {down(kA), up(kA), wait(400), down(kB), up(kB)}},
+        {"delay above a delay joins it",
+         [](auto& r) { return insertDelayRow(r, 2, "300"); },
+         true,
+         {down(kA), up(kA), wait(400), down(kB), up(kB)}},
+        {"delay joins up to the cap",
+         [](auto& r) { return insertDelayRow(r, 2, "9999"); },
+         true,
+         {down(kA), up(kA), wait(10099), down(kB), up(kB)}},
+        {"no delay above the first row", [](auto& r) { return insertDelayRow(r, 0, "50"); }, false,
+         base},
+        {"delay text with a unit", [](auto& r) { return insertDelayRow(r, 1, "50ms"); }, false,
+         base},
+        {"empty delay text", [](auto& r) { return insertDelayRow(r, 1, ""); }, false, base},
+        {"negative delay", [](auto& r) { return insertDelayRow(r, 1, "-5"); }, false, base},
+    };
+    for (const Case& c : cases) {
+        std::vector<EventRow> rows = base;
+        EXPECT_EQ(c.edit(rows), c.changed) << c.what;
+        EXPECT_EQ(rows, c.result) << c.what;
+    }
+    // Inserting next to a long delay never goes past the cap.
+    std::vector<EventRow> rows{down(kA), wait(327000), up(kA)};
+    EXPECT_TRUE(insertDelayRow(rows, 2, "9999"));
+    EXPECT_EQ(rows[1], wait(327670));
+}
+
+TEST(ModifyRows, KeysAndDelays) {
+    std::vector<EventRow> rows{down(kA), wait(100), up(kA)};
+    EXPECT_TRUE(modifyKeyRow(rows, 2, kB));
+    EXPECT_EQ(rows[2], up(kB));               // a release stays a release
+    EXPECT_FALSE(modifyKeyRow(rows, 1, kB));  // not a key row
+    EXPECT_FALSE(modifyKeyRow(rows, 0, 0));
+    EXPECT_TRUE(modifyDelayRow(rows, 1, "20000000"));
+    EXPECT_EQ(rows[1], wait(16777215));  // a modified delay may exceed the merge cap
+    EXPECT_FALSE(modifyDelayRow(rows, 1, "12a"));
+    EXPECT_FALSE(modifyDelayRow(rows, 0, "12"));
+    EXPECT_EQ(rows, (std::vector<EventRow>{down(kA), wait(16777215), up(kB)}));
+}
+
+class Recorder : public ::testing::Test {
+  protected:
+    std::vector<EventRow> feed(uint32_t code, uint32_t flags, bool ignoreDelays = false) {
+        if (recorder.repeatsLast(code, flags)) return {};
+        return recorder.record(code, flags, ignoreDelays);
+    }
+    std::vector<EventRow> pressWaitRelease(uint32_t code, uint64_t ms, bool ignoreDelays) {
+        std::vector<EventRow> rows = feed(code, 0, ignoreDelays);
+        for (int repeat = 0; repeat < 5; ++repeat) {
+            clock.advance(ms / 6);
+            const auto more = feed(code, 0, ignoreDelays);  // auto-repeat of the held key
+            rows.insert(rows.end(), more.begin(), more.end());
+        }
+        clock.advance(ms - 5 * (ms / 6));
+        const auto last = feed(code, kKeyReleasedFlag, ignoreDelays);
+        rows.insert(rows.end(), last.begin(), last.end());
+        return rows;
+    }
+    ManualClock clock;
+    MacroRecorder recorder{clock};
+};
+
+TEST_F(Recorder, HeldKeyGivesOnePressThePauseAndTheRelease) {
+    clock.advance(1'000'000);
+    recorder.start();
+    EXPECT_EQ(pressWaitRelease(kA, 250, false),
+              (std::vector<EventRow>{down(kA), wait(250), up(kA)}));
+    recorder.start();
+    EXPECT_EQ(pressWaitRelease(kA, 250, true), (std::vector<EventRow>{down(kA), up(kA)}));
+}
+
+TEST_F(Recorder, TheLastKeyOutlivesARecording) {
+    recorder.start();
+    pressWaitRelease(kA, 10, false);
+    recorder.start();
+    // The release of the previous recording's last key, arriving first, is a repeat.
+    EXPECT_TRUE(feed(kA, kKeyReleasedFlag).empty());
+    EXPECT_EQ(feed(kA, 0), (std::vector<EventRow>{down(kA)}));  // no pause before the first key
+}
+
+TEST_F(Recorder, StopsAt999Keys) {
+    recorder.start();
+    size_t keys = 0;
+    for (uint32_t i = 0; i < 1200; ++i) {
+        clock.advance(3);
+        for (const EventRow& r : feed(0x41 + i % 2, (i / 2) % 2 ? kKeyReleasedFlag : 0))
+            keys += r.isKey();
+    }
+    EXPECT_EQ(keys, kMaxRecordedKeys);
+    EXPECT_EQ(recorder.recordedKeyCount(), kMaxRecordedKeys);
+    EXPECT_TRUE(feed(0x43, 0).empty());
+}
+
+}  // namespace
+}  // namespace z408
