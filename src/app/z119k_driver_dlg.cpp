@@ -145,6 +145,11 @@ class WindowMacroPageHook final : public MacroPageHook {
 
 }  // namespace
 
+// The hook's windows share one directory: each needs a number of its own.
+static_assert(CSettingDlg::kKeyPageWindowId != CZ119KDriverDlg::kMacroPageId &&
+              CSettingDlg::kKeyPageWindowId != CZ119KDriverDlg::kWindowId &&
+              CZ119KDriverDlg::kMacroPageId != CZ119KDriverDlg::kWindowId);
+
 CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ctx_(context), sink_(this) {
     setWindowTitle(QString::fromLatin1(kWindowTitle));

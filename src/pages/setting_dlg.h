@@ -58,8 +58,8 @@ class CSettingDlg : public QDialog {
     Q_OBJECT
   public:
     // The hook's number for the key-combination page while a picker is open (1 is the main
-    // window, 2 the macro recorder).
-    static constexpr WindowId kKeyPageWindowId = WindowId{3};
+    // window, 3 the macro page).
+    static constexpr WindowId kKeyPageWindowId = WindowId{4};
 
     // `button` 0..6 (left, middle, right, forward, back, wheel up, wheel down); `currentFunction`
     // is the button's display name as the settings page shows it. Centred on `parent`.
