@@ -118,6 +118,7 @@ void SettingsUploader::threadProc(std::stop_token stop) {
 
 void SettingsUploader::runUpload() {
     const int error = sendProfile();
+    uploadsSent_.fetch_add(1, std::memory_order_release);
     if (error < 0) {
         post(Msg::UploadProgress, 100, 0);
         clock_.sleepMs(kUploadEndPauseMs);

@@ -83,8 +83,13 @@ class SettingsUploader {
     // The Apply button and restore defaults: a request is made only while UploadReady is 1, and
     // making it takes the flag at once, so two quick requests cannot both start an upload.
     bool requestUpload();
-    // The main window has handled the outcome message: UploadReady := 1.
-    void uploadHandled() { uploadReady_.store(true); }
+    // The main window has handled the outcome message: UploadReady := 1. From here the window
+    // owns the profile and the library again (the acquire pairs with the worker's release after
+    // its last read, so the hand-over does not rest on the message queue alone).
+    void uploadHandled() {
+        (void)uploadsSent_.load(std::memory_order_acquire);
+        uploadReady_.store(true);
+    }
     bool uploadReady() const { return uploadReady_.load(); }
 
   private:
@@ -102,6 +107,7 @@ class SettingsUploader {
     UploadSources sources_;
     UploadRequestEvent request_;
     std::atomic<bool> uploadReady_{true};
+    std::atomic<unsigned> uploadsSent_{0};  // counts uploads whose reads are over
     std::jthread thread_;  // last: starts after everything it uses exists
 };
 
