@@ -72,12 +72,16 @@ std::optional<bool> onOff(std::string_view text) {
 
 std::string joined(const std::vector<std::string>& words, size_t from) {
     std::string out;
-    for (size_t i = from; i < words.size(); ++i) out += (i > from ? " " : "") + words[i];
+    for (size_t i = from; i < words.size(); ++i) {
+        if (i > from) out += ' ';
+        out += words[i];
+    }
     return out;
 }
 
 std::string valueText(const std::vector<std::string>& words) {
-    return words.size() > 1 ? "'" + joined(words, 1) + "'" : "nothing";
+    // Appended, not built with operator+: GCC 12 at -O3 reports a false -Wrestrict there.
+    return words.size() > 1 ? std::string("'").append(joined(words, 1)).append("'") : "nothing";
 }
 
 // The one value a setting takes, or the message saying what it takes.
