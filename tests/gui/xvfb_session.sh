@@ -42,7 +42,8 @@ stop() {
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 # A visible window whose title matches appears; one goes away.
 wait_window() {  # NAME-REGEX
-    timeout 10 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
+    # Generous: under the sanitizers on a loaded machine a dialog can take many seconds.
+    timeout 30 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
     sleep 0.4
 }
 gone_window() {
