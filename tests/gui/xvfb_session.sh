@@ -42,8 +42,14 @@ stop() {
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
 # A visible window whose title matches appears; one goes away.
 wait_window() {  # NAME-REGEX
-    # Generous: under the sanitizers on a loaded machine a dialog can take many seconds.
-    timeout 30 xdotool search --sync --onlyvisible --name "$1" >/dev/null || fail "no window '$1'"
+    # Polled rather than --sync: a window that goes while xdotool walks the tree makes it fail
+    # with BadWindow. Generous: under the sanitizers a dialog can take many seconds.
+    local i
+    for i in $(seq 150); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && break
+        [ "$i" = 150 ] && fail "no window '$1'"
+        sleep 0.2
+    done
     sleep 0.4
 }
 gone_window() {
