@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 #include "paint_style.h"
 #include "skin_painter.h"
@@ -570,8 +572,8 @@ constexpr bool lookPaintersInOrder() {
         if (kLookPainters[i].look != static_cast<Look>(i)) return false;
     return true;
 }
-static_assert(lookPaintersInOrder(), "kLookPainters must list every Look in its order");
-static_assert(kLookPainters.back().look == Look::Logo, "a Look after Logo has no drawer");
+static_assert(lookPaintersInOrder(), "kLookPainters must list the looks in the order of Look");
+static_assert(kLookPainters.back().look == Look::Logo, "kLookPainters must reach the last Look");
 
 State sameState(const Control&, State s) {
     return s;
@@ -581,7 +583,14 @@ State sameState(const Control&, State s) {
 
 void drawControl(QPainter& p, const Control& c, State s, bool light) {
     const auto index = static_cast<size_t>(c.look);
-    if (index < kLookPainters.size()) kLookPainters[index].draw(p, c, s, light);
+    // A look added to the layout table after the last one above has no drawer yet: stop the
+    // build rather than ship a skin with the control missing.
+    if (index >= kLookPainters.size()) {
+        std::fprintf(stderr, "skingen: no drawer for the look %zu of control \"%s\"\n", index,
+                     c.name.c_str());
+        std::exit(EXIT_FAILURE);
+    }
+    kLookPainters[index].draw(p, c, s, light);
 }
 
 QImage renderPage(const skin::PageSkin& page, State state) {
