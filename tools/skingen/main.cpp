@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "i18n/languages.h"
 #include "skin_painter.h"
 
 using namespace z408;
@@ -93,9 +94,9 @@ int main(int argc, char** argv) {
     saveRes(skingen::renderScrollSkin(), 166, "bmp");
     saveRes(skingen::renderTrayIcon(64), 128, "png");
     saveRes(skingen::renderPopupBackground(), 129, "png");
-    for (int id = 1; id <= 12; ++id) {
-        saveRes(skingen::renderFlag(id, QSize(19, 11)), 129 + id, "png");
-        saveRes(skingen::renderFlag(id, QSize(37, 22)), 141 + id, "bmp");
+    for (const LanguageInfo& language : kLanguages) {
+        saveRes(skingen::renderFlag(language.id, QSize(19, 11)), language.menuIconResource, "png");
+        saveRes(skingen::renderFlag(language.id, QSize(37, 22)), language.indicatorResource, "bmp");
     }
     saveRes(skingen::renderMenuIcon(true), 1011, "png");
     saveRes(skingen::renderMenuIcon(false), 1012, "png");

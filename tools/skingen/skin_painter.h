@@ -1,5 +1,7 @@
 #pragma once
-// Draws skin images from the layout table in the product's dark style.
+// Draws skin images from the layout table in the product's dark style. The painters are split by
+// what they draw: pages and their controls (control_painter), trophies, flags and the small
+// icons; paint_style holds the palette and the pieces they share.
 #include <QColor>
 #include <QFont>
 #include <QImage>
