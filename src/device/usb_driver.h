@@ -57,8 +57,6 @@ class CUSBDriver {
     bool IsOpen() const;
     uint8_t ReportId() const;
     uint16_t ReportCount() const;
-    HidTransport& transport() { return transport_; }
-    Clock& clock() { return clock_; }
 
     // One feature report: report id, then the command bytes, zero up to report count + 1 bytes;
     // command bytes past that length are not sent.
