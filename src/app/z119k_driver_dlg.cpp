@@ -27,7 +27,7 @@
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
 #include "desktop/x11_keyboard_layout.h"
-#include "device/settings_uploader.h"
+#include "upload/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/game_presets.h"

@@ -17,7 +17,7 @@
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
 #include "device/mouse_transport.h"
-#include "device/settings_uploader.h"
+#include "upload/settings_uploader.h"
 #include "device/usb_driver.h"
 #include "macros/macro_library.h"
 #include "platform/hidraw_backend.h"

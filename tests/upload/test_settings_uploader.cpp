@@ -12,8 +12,8 @@
 #include "common/binary.h"
 #include "common/message_queue.h"
 #include "device/macro_image.h"
-#include "device/settings_uploader.h"
-#include "device_fixture.h"
+#include "upload/settings_uploader.h"
+#include "device/device_fixture.h"
 
 namespace z408 {
 namespace {
