@@ -13,7 +13,6 @@ namespace z408 {
 
 class MacroEntry;
 
-inline constexpr size_t kFeatureBufferSize = 255;
 inline constexpr size_t kOutputPayloadSize = 32;
 inline constexpr uint32_t kWriteCompletionTimeoutMs = 1500;
 inline constexpr uint32_t kOutputReportPauseMs = 50;  // after every output report
