@@ -16,7 +16,7 @@ inline constexpr size_t kOutputReportSize = 33;    // report id + 32 payload byt
 inline constexpr auto kMaxReportCount = static_cast<uint16_t>(kFeatureBufferSize - 1);
 
 class HidTransport {
-public:
+  public:
     virtual ~HidTransport() = default;
 
     // Finds and opens the mouse (closing any open handle first). On success reportId() and
@@ -59,7 +59,7 @@ public:
         return lastError_;
     }
 
-protected:
+  protected:
     // One operation at a time: implementations hold it for their own state too, so that a
     // close() from the interface thread waits for a write the upload thread is making.
     mutable std::mutex mutex_;

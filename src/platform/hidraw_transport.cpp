@@ -57,9 +57,9 @@ std::string commandUsageText() {
 
 // One hidraw node as the listing found it, with what its HID parent says of it.
 struct ListedInterface {
-    std::string devnode;  // /dev/hidrawN
-    std::string sysname;  // hidrawN
-    std::string name;     // the HID device's name, when it has one
+    std::string devnode;     // /dev/hidrawN
+    std::string sysname;     // hidrawN
+    std::string name;        // the HID device's name, when it has one
     std::string hidSyspath;  // the HID parent, whose report descriptor sysfs offers too
     std::optional<HidIds> ids;
 };
@@ -75,7 +75,8 @@ bool listHidrawInterfaces(std::vector<ListedInterface>& out, std::string& error)
     }
     udev_list_entry* entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(en.get())) {
-        udevh::Device dev(udev_device_new_from_syspath(udev.get(), udev_list_entry_get_name(entry)));
+        udevh::Device dev(
+            udev_device_new_from_syspath(udev.get(), udev_list_entry_get_name(entry)));
         if (!dev) continue;  // gone since the listing
         const char* node = udev_device_get_devnode(dev.get());
         if (!node) continue;
@@ -178,15 +179,16 @@ CommandValue judgeDescriptor(const std::vector<uint8_t>& bytes, HidrawCandidate&
 CommandValue judgeInterface(const ListedInterface& li, HidrawCandidate& c) {
     if (!c.idsKnown || c.vendor != kMouseVendorId || c.product != kMouseProductId) {
         c.verdict = Verdict::WrongIds;
-        c.reason = c.idsKnown ? "ids " + hex4(c.vendor) + ":" + hex4(c.product) +
-                                    " are not the mouse's " + hex4(kMouseVendorId) + ":" +
-                                    hex4(kMouseProductId)
-                              : "its HID device has no readable ids";
+        c.reason = c.idsKnown
+                       ? "ids " + hex4(c.vendor) + ":" + hex4(c.product) + " are not the mouse's " +
+                             hex4(kMouseVendorId) + ":" + hex4(kMouseProductId)
+                       : "its HID device has no readable ids";
         return {};
     }
     const char* node = li.devnode.c_str();
     int probe = ::open(node, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (probe < 0 && isPermissionError(errno)) probe = ::open(node, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (probe < 0 && isPermissionError(errno))
+        probe = ::open(node, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
     if (probe < 0) {
         const int err = errno;
         if (isPermissionError(err)) {
@@ -314,8 +316,8 @@ bool HidrawTransport::openLocked(HidrawCandidate& c, uint8_t reportId, uint16_t 
     reportCount_ = reportCount;
     location_ = c.devnode;
     c.verdict = Verdict::Taken;
-    c.reason = "report id " + std::to_string(reportId_) + ", report count " +
-               std::to_string(reportCount_);
+    c.reason =
+        "report id " + std::to_string(reportId_) + ", report count " + std::to_string(reportCount_);
     return true;
 }
 

@@ -109,11 +109,9 @@ std::optional<UploadError> SettingsUploader::sendProfile() {
 
     if (!driver_.WriteLedColour(profile.colour(3))) return UploadError::LedColour;
     const auto effect = ledEffectBytes(profile);
-    if (!driver_.WriteLedEffect(effect[0], effect[1], effect[2]))
-        return UploadError::LedEffect;
+    if (!driver_.WriteLedEffect(effect[0], effect[1], effect[2])) return UploadError::LedEffect;
     if (profile.lightingMode() == kLightingModeSymphony && profile.multicolourOption() == 1) {
-        if (!driver_.WriteLedColours(ledColoursPayload(profile)))
-            return UploadError::LedColours;
+        if (!driver_.WriteLedColours(ledColoursPayload(profile))) return UploadError::LedColours;
     }
     post(Msg::UploadProgress, 70, 0);
 
