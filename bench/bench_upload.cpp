@@ -12,7 +12,7 @@
 
 #include "common/clock.h"
 #include "common/message_queue.h"
-#include "device/settings_uploader.h"
+#include "upload/settings_uploader.h"
 #include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
 

@@ -9,7 +9,7 @@
 #include "common/clock.h"
 #include "config/profile_store.h"
 #include "device/hid_transport.h"
-#include "device/settings_uploader.h"
+#include "upload/settings_uploader.h"
 #include "device/usb_driver.h"
 #include "i18n/language_context.h"
 #include "macros/macro_library.h"

@@ -27,7 +27,7 @@
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
 #include "desktop/x11_keyboard_layout.h"
-#include "device/settings_uploader.h"
+#include "upload/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/game_presets.h"
@@ -38,6 +38,7 @@
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/macro_page_hook.h"
+#include "platform/device_ids.h"
 #include "pages/skin_page.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
@@ -769,7 +770,7 @@ void CZ119KDriverDlg::shutdown() {
 }
 
 void CZ119KDriverDlg::deviceArrived(const QString& path) {
-    if (exitRequested_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || !isMousePathText(path.toStdString())) return;
     CUSBDriver* driver = ctx_.driver();
     // One mouse announces itself through several interfaces: one reopening is enough, and an
     // open link (a second mouse) keeps the hooks and the link it has.
@@ -792,7 +793,7 @@ void CZ119KDriverDlg::tryArrivalOpen() {
 }
 
 void CZ119KDriverDlg::deviceRemoved(const QString& path) {
-    if (exitRequested_ || removing_ || !containsNoCase(path.toStdString(), kMouseMatchText)) return;
+    if (exitRequested_ || removing_ || !isMousePathText(path.toStdString())) return;
     removing_ = true;
     // The notice comes alone: whatever was open belongs to a program that is ending.
     closeOpenDialogs(this);

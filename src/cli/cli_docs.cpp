@@ -8,7 +8,6 @@
 #include "cli/cli.h"
 #include "cli/profile_edit.h"
 #include "common/directories.h"
-#include "common/file_io.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "macros/macro_store.h"
@@ -71,10 +70,8 @@ std::vector<std::string> macroCandidates(const Args& args) {
     for (size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "--data-dir") dir = args[i + 1];
     // Completion never creates or reports anything: only an existing library is read.
-    std::vector<uint8_t> bytes;
-    if (!readFilePrefix(dir / kMacroFileName, kMacroLibrarySize, bytes)) return {};
     auto library = std::make_unique<MacroLibrary>();
-    library->assign(bytes);
+    if (!readMacroLibraryFile(dir, *library)) return {};
     std::vector<std::string> out;
     for (size_t i = 0; i < library->size(); ++i) {
         const MacroEntry& m = library->slot(i);

@@ -11,15 +11,15 @@
 #include "cli/cli.h"
 #include "common/clock.h"
 #include "common/directories.h"
-#include "common/file_io.h"
 #include "common/message_queue.h"
 #include "config/profile_store.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
 #include "device/mouse_transport.h"
-#include "device/settings_uploader.h"
+#include "upload/settings_uploader.h"
 #include "device/usb_driver.h"
 #include "macros/macro_library.h"
+#include "macros/macro_store.h"
 #include "platform/hidraw_backend.h"
 #include "shell/intercept_list.h"
 #include "shell/pointer_settings.h"
@@ -154,18 +154,11 @@ int applyProfile(std::string_view command, const std::filesystem::path& dir, int
         return fail(cmd, "profile " + std::to_string(profileNumber) + " could not be loaded",
                     kExitFailed);
 
+    // The macro library as the window loads it; the store has said why when it could not.
     auto library = std::make_unique<MacroLibrary>();
-    {
-        std::vector<uint8_t> bytes;
-        const auto macroFile = dir / "Macro.cfg";
-        const FileResult r = readFilePrefix(macroFile, kMacroLibrarySize, bytes);
-        if (r) {
-            library->assign(bytes);
-        } else if (r.error != FileError::NotFound) {
-            std::fprintf(stderr, "z408ctl %s: %s: %s; buttons with macros get no function\n", cmd.c_str(),
-                         macroFile.string().c_str(), r.describe().c_str());
-        }
-    }
+    MacroStore macros(*library, dir, notices, SystemClock::instance());
+    if (!macros.loadMacroLibrary())
+        std::fprintf(stderr, "z408ctl %s: buttons with macros get no function\n", cmd.c_str());
 
     OpenedMouse mouse;
     int code = kExitOk;

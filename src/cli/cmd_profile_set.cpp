@@ -16,6 +16,7 @@
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/macro_library.h"
+#include "macros/macro_store.h"
 
 namespace z408::cli {
 namespace {
@@ -180,8 +181,8 @@ bool loadEntryCommand(EntryCommand& c, int& code) {
 
 MacroLibrary readMacroLibrary(const std::filesystem::path& dir) {
     MacroLibrary library;
-    std::vector<uint8_t> bytes;
-    if (readFilePrefix(dir / "Macro.cfg", kMacroLibrarySize, bytes)) library.assign(bytes);
+    // Without the file no macro is found by id or name, and the setting says so.
+    (void)readMacroLibraryFile(dir, library);
     return library;
 }
 

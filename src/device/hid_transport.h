@@ -4,25 +4,25 @@
 // protocol pauses are its business, through a Clock, not the transport's.
 #include <array>
 #include <cstdint>
+#include <mutex>
 #include <span>
 #include <string>
 
 namespace z408 {
 
-inline constexpr size_t kOutputReportSize = 33;  // report id + 32 payload bytes
-inline constexpr uint16_t kMaxReportCount = 254;  // feature reports fit a 255-byte buffer
+inline constexpr size_t kFeatureBufferSize = 255;  // every feature report is built in one
+inline constexpr size_t kOutputReportSize = 33;    // report id + 32 payload bytes
+// The report id takes the first byte of the buffer.
+inline constexpr auto kMaxReportCount = static_cast<uint16_t>(kFeatureBufferSize - 1);
 
 class HidTransport {
-public:
+  public:
     virtual ~HidTransport() = default;
 
     // Finds and opens the mouse (closing any open handle first). On success reportId() and
     // reportCount() describe its command feature value (usage page 0xFF01, usage 0x22).
     virtual bool open() = 0;
     virtual void close() = 0;
-    virtual bool isOpen() const = 0;
-    virtual uint8_t reportId() const = 0;
-    virtual uint16_t reportCount() const = 0;
 
     // Feature reports are reportCount()+1 bytes long, report id first.
     virtual bool sendFeature(std::span<const uint8_t> report) = 0;
@@ -34,10 +34,41 @@ public:
     virtual bool writeOutput(std::span<const uint8_t, kOutputReportSize> report,
                              uint32_t completionTimeoutMs) = 0;
 
-    // Where the open device is (a /dev/hidrawN path, or the simulated mouse's state file).
-    virtual std::string location() const = 0;
+    // What the last open() found, kept the same way by every transport; the report id and count
+    // are kept after close().
+    bool isOpen() const {
+        std::lock_guard lock(mutex_);
+        return open_;
+    }
+    uint8_t reportId() const {
+        std::lock_guard lock(mutex_);
+        return reportId_;
+    }
+    uint16_t reportCount() const {
+        std::lock_guard lock(mutex_);
+        return reportCount_;
+    }
+    // Where the device is (a /dev/hidrawN path, or the simulated mouse's state file).
+    std::string location() const {
+        std::lock_guard lock(mutex_);
+        return location_;
+    }
     // Why the last open() failed, in words for the user; empty after success.
-    virtual std::string lastError() const = 0;
+    std::string lastError() const {
+        std::lock_guard lock(mutex_);
+        return lastError_;
+    }
+
+  protected:
+    // One operation at a time: implementations hold it for their own state too, so that a
+    // close() from the interface thread waits for a write the upload thread is making.
+    mutable std::mutex mutex_;
+    // What the accessors report; implementations set them with mutex_ held.
+    bool open_ = false;
+    uint8_t reportId_ = 0;
+    uint16_t reportCount_ = 0;
+    std::string location_;
+    std::string lastError_;
 };
 
 }  // namespace z408

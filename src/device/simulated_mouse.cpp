@@ -172,15 +172,23 @@ bool SimulatedMouseFaults::parse(std::string_view spec, SimulatedMouseFaults& ou
 
 // ---- the mouse ----
 
-SimulatedMouse::SimulatedMouse(Clock& clock, SimulatedMouseState initial)
-    : clock_(clock), state_(std::move(initial)) {}
+SimulatedMouse::SimulatedMouse(Clock& clock, SimulatedMouseState initial) : clock_(clock) {
+    std::lock_guard lock(mutex_);
+    setState(initial);
+    location_ = "simulated mouse (in memory)";
+}
 
 SimulatedMouse::SimulatedMouse(Clock& clock, std::filesystem::path stateFile,
                                std::filesystem::path traceFile, SimulatedMouseFaults faults)
     : clock_(clock),
       stateFile_(std::move(stateFile)),
       traceFile_(std::move(traceFile)),
-      faults_(faults) {}
+      faults_(faults) {
+    std::lock_guard lock(mutex_);
+    setState(SimulatedMouseState{});
+    location_ = stateFile_.empty() ? "simulated mouse (in memory)"
+                                   : "simulated mouse " + stateFile_.string();
+}
 
 SimulatedMouse::~SimulatedMouse() {
     close();
@@ -204,6 +212,12 @@ void SimulatedMouse::setFaults(const SimulatedMouseFaults& faults) {
     faults_ = faults;
 }
 
+void SimulatedMouse::setState(const SimulatedMouseState& state) {
+    state_ = state;
+    reportId_ = state_.reportId;
+    reportCount_ = state_.reportCount;
+}
+
 bool SimulatedMouse::loadState() {
     std::vector<uint8_t> bytes;
     const FileResult r = readFilePrefix(stateFile_, kMaxStateFileBytes, bytes);
@@ -213,7 +227,7 @@ bool SimulatedMouse::loadState() {
                          ": " + r.describe();
             return false;
         }
-        state_ = SimulatedMouseState{};
+        setState(SimulatedMouseState{});
         const std::string text = state_.toText();
         const FileResult w = writeFileAtomic(
             stateFile_, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
@@ -232,7 +246,7 @@ bool SimulatedMouse::loadState() {
                      error + "); it was left as it is";
         return false;
     }
-    state_ = *st;
+    setState(*st);
     return true;
 }
 
@@ -291,32 +305,6 @@ void SimulatedMouse::close() {
         std::fclose(trace_);
         trace_ = nullptr;
     }
-}
-
-bool SimulatedMouse::isOpen() const {
-    std::lock_guard lock(mutex_);
-    return open_;
-}
-
-uint8_t SimulatedMouse::reportId() const {
-    std::lock_guard lock(mutex_);
-    return state_.reportId;
-}
-
-uint16_t SimulatedMouse::reportCount() const {
-    std::lock_guard lock(mutex_);
-    return state_.reportCount;
-}
-
-std::string SimulatedMouse::location() const {
-    std::lock_guard lock(mutex_);
-    return stateFile_.empty() ? "simulated mouse (in memory)"
-                              : "simulated mouse " + stateFile_.string();
-}
-
-std::string SimulatedMouse::lastError() const {
-    std::lock_guard lock(mutex_);
-    return lastError_;
 }
 
 std::string SimulatedMouse::traceLine(const SimulatedReport& report) {

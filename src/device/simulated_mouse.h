@@ -73,15 +73,10 @@ class SimulatedMouse final : public HidTransport {
 
     bool open() override;
     void close() override;
-    bool isOpen() const override;
-    uint8_t reportId() const override;
-    uint16_t reportCount() const override;
     bool sendFeature(std::span<const uint8_t> report) override;
     bool readFeature(std::span<uint8_t> report) override;
     bool writeOutput(std::span<const uint8_t, kOutputReportSize> report,
                      uint32_t completionTimeoutMs) override;
-    std::string location() const override;
-    std::string lastError() const override;
 
     void setFaults(const SimulatedMouseFaults& faults);
     SimulatedMouseState state() const;
@@ -97,18 +92,17 @@ class SimulatedMouse final : public HidTransport {
     };
     void record(char kind, std::span<const uint8_t> bytes);
     void decodeFeature(std::span<const uint8_t> report);
+    // With the mutex held: the state, and the report id and count it gives the transport.
+    void setState(const SimulatedMouseState& state);
     bool loadState();
     void saveState();
 
     Clock& clock_;
-    mutable std::mutex mutex_;
     SimulatedMouseState state_;
     std::filesystem::path stateFile_;
     std::filesystem::path traceFile_;
     SimulatedMouseFaults faults_;
     std::string configError_;
-    std::string lastError_;
-    bool open_ = false;
     bool dirty_ = false;  // state changed since it was last saved
     uint64_t openedAt_ = 0;
     uint32_t featuresSent_ = 0;

@@ -13,7 +13,6 @@ namespace z408 {
 
 class MacroEntry;
 
-inline constexpr size_t kFeatureBufferSize = 255;
 inline constexpr size_t kOutputPayloadSize = 32;
 inline constexpr uint32_t kWriteCompletionTimeoutMs = 1500;
 inline constexpr uint32_t kOutputReportPauseMs = 50;  // after every output report
@@ -57,8 +56,6 @@ class CUSBDriver {
     bool IsOpen() const;
     uint8_t ReportId() const;
     uint16_t ReportCount() const;
-    HidTransport& transport() { return transport_; }
-    Clock& clock() { return clock_; }
 
     // One feature report: report id, then the command bytes, zero up to report count + 1 bytes;
     // command bytes past that length are not sent.

@@ -15,14 +15,17 @@ MacroStore::MacroStore(MacroLibrary& library, std::filesystem::path dataDirector
 
 std::filesystem::path MacroStore::path() const { return dataDirectory_ / kMacroFileName; }
 
+FileResult readMacroLibraryFile(const std::filesystem::path& dataDirectory, MacroLibrary& library) {
+    std::vector<uint8_t> bytes;
+    const FileResult r = readFilePrefix(dataDirectory / kMacroFileName, kMacroLibrarySize, bytes);
+    if (r) library.assign(bytes);
+    return r;
+}
+
 bool MacroStore::loadMacroLibrary() {
     const auto file = path();
-    std::vector<uint8_t> bytes;
-    const FileResult r = readFilePrefix(file, kMacroLibrarySize, bytes);
-    if (r) {
-        library_.assign(bytes);
-        return true;
-    }
+    const FileResult r = readMacroLibraryFile(dataDirectory_, library_);
+    if (r) return true;
     if (r.error == FileError::NotFound) {
         notices_.info(formatText(notices_.text("str_msg2"), {file.string()}));
     } else {

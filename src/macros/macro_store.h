@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/clock.h"
+#include "common/file_io.h"
 #include "common/user_notices.h"
 #include "macros/macro_library.h"
 
@@ -12,6 +13,11 @@ namespace z408 {
 inline constexpr const char* kMacroFileName = "Macro.cfg";
 // The pause before and after rewriting an existing Macro.cfg.
 inline constexpr uint32_t kMacroSaveSettleMs = 100;
+
+// Reads Macro.cfg of `dataDirectory` into `library` as it stands (a short file leaves the
+// remaining slots free); on failure the library keeps what it held. Tells no one: callers decide
+// whether a missing file matters.
+FileResult readMacroLibraryFile(const std::filesystem::path& dataDirectory, MacroLibrary& library);
 
 class MacroStore {
 public:

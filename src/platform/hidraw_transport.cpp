@@ -14,6 +14,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "platform/device_ids.h"
 #include "platform/hid_report_descriptor.h"
@@ -24,7 +25,6 @@ namespace z408 {
 namespace {
 
 using Verdict = HidrawCandidate::Verdict;
-constexpr size_t kFeatureBufferSize = 255;
 
 std::string hex4(uint16_t v) {
     char s[8];
@@ -36,17 +36,84 @@ std::string errnoText(int err) {
     return std::strerror(err);
 }
 
+bool isPermissionError(int err) {
+    return err == EACCES || err == EPERM;
+}
+
 void closeFd(int& fd) {
     if (fd >= 0) ::close(fd);
     fd = -1;
 }
 
+// How every message names the command feature value: "usage page 0xFF01, usage 0x22".
+std::string commandUsageText() {
+    char s[48];
+    std::snprintf(s, sizeof s, "usage page 0x%04X, usage 0x%02X", unsigned{kCommandUsagePage},
+                  unsigned{kCommandUsage});
+    return s;
+}
+
+// ---- list ----
+
+// One hidraw node as the listing found it, with what its HID parent says of it.
+struct ListedInterface {
+    std::string devnode;     // /dev/hidrawN
+    std::string sysname;     // hidrawN
+    std::string name;        // the HID device's name, when it has one
+    std::string hidSyspath;  // the HID parent, whose report descriptor sysfs offers too
+    std::optional<HidIds> ids;
+};
+
+// Every hidraw node udev knows, in its order. False with the reason when udev cannot list them.
+bool listHidrawInterfaces(std::vector<ListedInterface>& out, std::string& error) {
+    udevh::Udev udev(udev_new());
+    udevh::Enumerate en(udev ? udev_enumerate_new(udev.get()) : nullptr);
+    if (!en || udev_enumerate_add_match_subsystem(en.get(), "hidraw") < 0 ||
+        udev_enumerate_scan_devices(en.get()) < 0) {
+        error = "cannot list the HID devices (udev): " + errnoText(errno);
+        return false;
+    }
+    udev_list_entry* entry = nullptr;
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(en.get())) {
+        udevh::Device dev(
+            udev_device_new_from_syspath(udev.get(), udev_list_entry_get_name(entry)));
+        if (!dev) continue;  // gone since the listing
+        const char* node = udev_device_get_devnode(dev.get());
+        if (!node) continue;
+        // The parent belongs to `dev` and is released with it.
+        udev_device* hid = udev_device_get_parent_with_subsystem_devtype(dev.get(), "hid", nullptr);
+        ListedInterface li;
+        li.devnode = node;
+        li.sysname = udevh::str(udev_device_get_sysname(dev.get()));
+        li.name = udevh::property(hid, "HID_NAME");
+        li.hidSyspath = hid ? udevh::str(udev_device_get_syspath(hid)) : std::string();
+        li.ids = parseHidId(udevh::property(hid, "HID_ID"));
+        out.push_back(std::move(li));
+    }
+    return true;
+}
+
+HidrawCandidate candidateOf(const ListedInterface& li) {
+    HidrawCandidate c;
+    c.devnode = li.devnode;
+    c.name = li.name;
+    c.pathText = li.sysname;
+    if (li.ids) {
+        c.idsKnown = true;
+        c.vendor = li.ids->vendor;
+        c.product = li.ids->product;
+        c.pathText = hidInterfacePathText(c.vendor, c.product, li.sysname);
+    }
+    return c;
+}
+
+// ---- judge ----
+
 // The kernel offers the descriptor in sysfs too, readable without access to the node; it lets
 // us tell a user without permission whether the node they cannot open is the mouse's.
-std::vector<uint8_t> sysfsDescriptor(udev_device* hid) {
-    const char* syspath = hid ? udev_device_get_syspath(hid) : nullptr;
-    if (!syspath) return {};
-    std::ifstream in(std::string(syspath) + "/report_descriptor", std::ios::binary);
+std::vector<uint8_t> sysfsDescriptor(const std::string& hidSyspath) {
+    if (hidSyspath.empty()) return {};
+    std::ifstream in(hidSyspath + "/report_descriptor", std::ios::binary);
     std::vector<uint8_t> bytes;
     char c;
     while (bytes.size() < HID_MAX_DESCRIPTOR_SIZE && in.get(c))
@@ -77,7 +144,7 @@ bool ioctlDescriptor(int fd, std::vector<uint8_t>& out, std::string& error) {
 struct CommandValue {
     bool found = false;
     uint8_t reportId = 0;
-    uint32_t reportCount = 0;
+    uint16_t reportCount = 0;
 };
 
 // Judges a descriptor; fills `c.verdict`/`c.reason` when it does not qualify.
@@ -93,7 +160,7 @@ CommandValue judgeDescriptor(const std::vector<uint8_t>& bytes, HidrawCandidate&
         info.findValue(HidReportType::Feature, kCommandUsagePage, kCommandUsage);
     if (!cap) {
         c.verdict = Verdict::NoCommandValue;
-        c.reason = "no feature value of usage page 0xFF01, usage 0x22";
+        c.reason = "no feature value of " + commandUsageText();
         return {};
     }
     if (cap->reportCount > kMaxReportCount) {
@@ -103,7 +170,71 @@ CommandValue judgeDescriptor(const std::vector<uint8_t>& bytes, HidrawCandidate&
                    std::to_string(kMaxReportCount) + " bytes per feature report are supported";
         return {};
     }
-    return {true, cap->reportId, cap->reportCount};
+    return {true, cap->reportId, static_cast<uint16_t>(cap->reportCount)};
+}
+
+// Whether the interface is the mouse's command interface: its ids first, then its report
+// descriptor, read through the node or, when the node is closed to us, through sysfs only to
+// explain the refusal. Fills `c.verdict`/`c.reason` when it does not qualify.
+CommandValue judgeInterface(const ListedInterface& li, HidrawCandidate& c) {
+    if (!c.idsKnown || c.vendor != kMouseVendorId || c.product != kMouseProductId) {
+        c.verdict = Verdict::WrongIds;
+        c.reason = c.idsKnown
+                       ? "ids " + hex4(c.vendor) + ":" + hex4(c.product) + " are not the mouse's " +
+                             hex4(kMouseVendorId) + ":" + hex4(kMouseProductId)
+                       : "its HID device has no readable ids";
+        return {};
+    }
+    const char* node = li.devnode.c_str();
+    int probe = ::open(node, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (probe < 0 && isPermissionError(errno))
+        probe = ::open(node, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (probe < 0) {
+        const int err = errno;
+        if (isPermissionError(err)) {
+            const std::vector<uint8_t> descriptor = sysfsDescriptor(li.hidSyspath);
+            const CommandValue v = judgeDescriptor(descriptor, c);
+            if (v.found || descriptor.empty()) {
+                c.verdict = Verdict::PermissionDenied;
+                c.reason = HidrawTransport::permissionAdvice(c.devnode);
+            }
+        } else {
+            c.verdict = Verdict::OpenFailed;
+            c.reason = "cannot open " + c.devnode + ": " + errnoText(err);
+        }
+        return {};
+    }
+    std::vector<uint8_t> descriptor;
+    std::string error;
+    const bool read = ioctlDescriptor(probe, descriptor, error);
+    ::close(probe);
+    if (!read) {
+        c.verdict = Verdict::BadDescriptor;
+        c.reason = error;
+        return {};
+    }
+    return judgeDescriptor(descriptor, c);
+}
+
+// ---- summarise ----
+
+// Why nothing was opened, the most useful thing first: a refusal the user can fix.
+std::string failureSummary(const std::vector<HidrawCandidate>& candidates) {
+    const auto first = [&](Verdict v) -> const HidrawCandidate* {
+        const auto it = std::find_if(candidates.begin(), candidates.end(),
+                                     [&](const HidrawCandidate& c) { return c.verdict == v; });
+        return it == candidates.end() ? nullptr : &*it;
+    };
+    if (const auto* c = first(Verdict::PermissionDenied)) return c->reason;
+    if (const auto* c = first(Verdict::ReportCountTooLarge))
+        return "the mouse at " + c->devnode + " cannot be used: " + c->reason;
+    if (const auto* c = first(Verdict::OpenFailed)) return c->reason;
+    if (first(Verdict::NoCommandValue) || first(Verdict::BadDescriptor))
+        return "the mouse is attached, but none of its HID interfaces offers the command feature "
+               "value (" +
+               commandUsageText() + ")";
+    return "no HID interface with vendor id " + hex4(kMouseVendorId) + " and product id " +
+           hex4(kMouseProductId) + " is present";
 }
 
 }  // namespace
@@ -149,136 +280,45 @@ bool HidrawTransport::open() {
     closeLocked();
     candidates_.clear();
     lastError_.clear();
-
-    udevh::Udev udev(udev_new());
-    udevh::Enumerate en(udev ? udev_enumerate_new(udev.get()) : nullptr);
-    if (!en || udev_enumerate_add_match_subsystem(en.get(), "hidraw") < 0 ||
-        udev_enumerate_scan_devices(en.get()) < 0) {
-        lastError_ = "cannot list the HID devices (udev): " + errnoText(errno);
-        return false;
-    }
-
-    bool taken = false;
-    udev_list_entry* entry = nullptr;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(en.get())) {
-        const char* syspath = udev_list_entry_get_name(entry);
-        udevh::Device dev(udev_device_new_from_syspath(udev.get(), syspath));
-        if (!dev) continue;  // gone since the listing
-        const char* node = udev_device_get_devnode(dev.get());
-        if (!node) continue;
-        // The parent belongs to `dev` and is released with it.
-        udev_device* hid = udev_device_get_parent_with_subsystem_devtype(dev.get(), "hid", nullptr);
-
-        HidrawCandidate c;
-        c.devnode = node;
-        c.name = udevh::property(hid, "HID_NAME");
-        const std::string sysname = udevh::str(udev_device_get_sysname(dev.get()));
-        c.pathText = sysname;
-        if (const auto ids = parseHidId(udevh::property(hid, "HID_ID"))) {
-            c.idsKnown = true;
-            c.vendor = ids->vendor;
-            c.product = ids->product;
-            c.pathText = hidInterfacePathText(ids->vendor, ids->product, sysname);
-        }
-        if (!c.idsKnown || c.vendor != kMouseVendorId || c.product != kMouseProductId) {
-            c.verdict = Verdict::WrongIds;
-            c.reason = c.idsKnown ? "ids " + hex4(c.vendor) + ":" + hex4(c.product) +
-                                        " are not the mouse's " + hex4(kMouseVendorId) + ":" +
-                                        hex4(kMouseProductId)
-                                  : "its HID device has no readable ids";
-            candidates_.push_back(std::move(c));
-            continue;
-        }
-
-        // Probe: read the descriptor through the node, or through sysfs when the node is closed
-        // to us, only to explain the refusal.
-        std::vector<uint8_t> descriptor;
-        int probe = ::open(node, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        if (probe < 0 && (errno == EACCES || errno == EPERM))
-            probe = ::open(node, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-        if (probe < 0) {
-            const int err = errno;
-            if (err == EACCES || err == EPERM) {
-                descriptor = sysfsDescriptor(hid);
-                const CommandValue v = judgeDescriptor(descriptor, c);
-                if (v.found || descriptor.empty()) {
-                    c.verdict = Verdict::PermissionDenied;
-                    c.reason = permissionAdvice(c.devnode);
-                }
-            } else {
-                c.verdict = Verdict::OpenFailed;
-                c.reason = "cannot open " + c.devnode + ": " + errnoText(err);
-            }
-            candidates_.push_back(std::move(c));
-            continue;
-        }
-        std::string error;
-        const bool read = ioctlDescriptor(probe, descriptor, error);
-        ::close(probe);
-        if (!read) {
-            c.verdict = Verdict::BadDescriptor;
-            c.reason = error;
-            candidates_.push_back(std::move(c));
-            continue;
-        }
-        const CommandValue v = judgeDescriptor(descriptor, c);
-        if (!v.found) {
-            candidates_.push_back(std::move(c));
-            continue;
-        }
-        if (taken) {
+    std::vector<ListedInterface> listed;
+    if (!listHidrawInterfaces(listed, lastError_)) return false;
+    for (const ListedInterface& li : listed) {
+        HidrawCandidate c = candidateOf(li);
+        const CommandValue v = judgeInterface(li, c);
+        if (v.found && open_) {
             c.verdict = Verdict::NotNeeded;
             c.reason = "offers the command value too; the first such interface was taken";
-            candidates_.push_back(std::move(c));
-            continue;
+        } else if (v.found) {
+            openLocked(c, v.reportId, v.reportCount);
         }
-
-        readFd_ = ::open(node, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        const int readErr = errno;
-        writeFd_ = ::open(node, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-        const int writeErr = errno;
-        if (readFd_ < 0 || writeFd_ < 0) {
-            const int err = readFd_ < 0 ? readErr : writeErr;
-            closeLocked();
-            c.verdict =
-                (err == EACCES || err == EPERM) ? Verdict::PermissionDenied : Verdict::OpenFailed;
-            c.reason = c.verdict == Verdict::PermissionDenied
-                           ? permissionAdvice(c.devnode)
-                           : "cannot open " + c.devnode + ": " + errnoText(err);
-            candidates_.push_back(std::move(c));
-            continue;
-        }
-        reportId_ = v.reportId;
-        reportCount_ = static_cast<uint16_t>(v.reportCount);
-        devnode_ = c.devnode;
-        c.verdict = Verdict::Taken;
-        c.reason = "report id " + std::to_string(reportId_) + ", report count " +
-                   std::to_string(reportCount_);
         candidates_.push_back(std::move(c));
-        taken = true;
     }
-    if (taken) return true;
+    if (!open_) lastError_ = failureSummary(candidates_);
+    return open_;
+}
 
-    // Say the most useful thing: a refusal the user can fix comes first.
-    const auto has = [&](Verdict v) -> const HidrawCandidate* {
-        const auto it = std::find_if(candidates_.begin(), candidates_.end(),
-                                     [&](const HidrawCandidate& c) { return c.verdict == v; });
-        return it == candidates_.end() ? nullptr : &*it;
-    };
-    if (const auto* c = has(Verdict::PermissionDenied)) {
-        lastError_ = c->reason;
-    } else if (const auto* c2 = has(Verdict::ReportCountTooLarge)) {
-        lastError_ = "the mouse at " + c2->devnode + " cannot be used: " + c2->reason;
-    } else if (const auto* c3 = has(Verdict::OpenFailed)) {
-        lastError_ = c3->reason;
-    } else if (has(Verdict::NoCommandValue) || has(Verdict::BadDescriptor)) {
-        lastError_ =
-            "the mouse is attached, but none of its HID interfaces offers the command feature "
-            "value (usage page 0xFF01, usage 0x22)";
-    } else {
-        lastError_ = "no HID interface with vendor id 3F1C and product id 7A52 is present";
+bool HidrawTransport::openLocked(HidrawCandidate& c, uint8_t reportId, uint16_t reportCount) {
+    readFd_ = ::open(c.devnode.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int readErr = errno;
+    writeFd_ = ::open(c.devnode.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    const int writeErr = errno;
+    if (readFd_ < 0 || writeFd_ < 0) {
+        const int err = readFd_ < 0 ? readErr : writeErr;
+        closeLocked();
+        c.verdict = isPermissionError(err) ? Verdict::PermissionDenied : Verdict::OpenFailed;
+        c.reason = c.verdict == Verdict::PermissionDenied
+                       ? permissionAdvice(c.devnode)
+                       : "cannot open " + c.devnode + ": " + errnoText(err);
+        return false;
     }
-    return false;
+    open_ = true;
+    reportId_ = reportId;
+    reportCount_ = reportCount;
+    location_ = c.devnode;
+    c.verdict = Verdict::Taken;
+    c.reason =
+        "report id " + std::to_string(reportId_) + ", report count " + std::to_string(reportCount_);
+    return true;
 }
 
 void HidrawTransport::close() {
@@ -289,22 +329,8 @@ void HidrawTransport::close() {
 void HidrawTransport::closeLocked() {
     closeFd(readFd_);
     closeFd(writeFd_);
-    devnode_.clear();
-}
-
-bool HidrawTransport::isOpen() const {
-    std::lock_guard lock(mutex_);
-    return readFd_ >= 0 && writeFd_ >= 0;
-}
-
-uint8_t HidrawTransport::reportId() const {
-    std::lock_guard lock(mutex_);
-    return reportId_;
-}
-
-uint16_t HidrawTransport::reportCount() const {
-    std::lock_guard lock(mutex_);
-    return reportCount_;
+    open_ = false;
+    location_.clear();
 }
 
 // Both feature directions: the mouse must be open and the report exactly report count + 1 long.
@@ -392,16 +418,6 @@ bool HidrawTransport::writeOutput(std::span<const uint8_t, kOutputReportSize> re
     // the driver has passed it on, for at most the rest of the time.
     ::poll(&p, 1, remainingMs());
     return true;
-}
-
-std::string HidrawTransport::location() const {
-    std::lock_guard lock(mutex_);
-    return devnode_;
-}
-
-std::string HidrawTransport::lastError() const {
-    std::lock_guard lock(mutex_);
-    return lastError_;
 }
 
 std::vector<HidrawCandidate> HidrawTransport::candidates() const {

@@ -3,7 +3,6 @@
 // the command feature value in its report descriptor, used through two descriptors (read,
 // write) like the read and write handles of a HID class driver.
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ struct HidrawCandidate {
         Taken,           // opened: this is the mouse's command interface
         NotNeeded,       // would qualify, but an earlier interface was taken
         WrongIds,        // another device
-        NoCommandValue,  // the mouse, but without the 0xFF01/0x22 feature value
+        NoCommandValue,  // the mouse, but without the command feature value
         BadDescriptor,   // the report descriptor could not be read or understood
         ReportCountTooLarge,
         PermissionDenied,
@@ -41,17 +40,15 @@ class HidrawTransport final : public HidTransport {
     HidrawTransport(const HidrawTransport&) = delete;
     HidrawTransport& operator=(const HidrawTransport&) = delete;
 
+    // Lists the hidraw interfaces, judges each, opens the first that qualifies and, when none
+    // does, says why in lastError().
     bool open() override;
     void close() override;
-    bool isOpen() const override;
-    uint8_t reportId() const override;
-    uint16_t reportCount() const override;
+    // When one of these fails, lastError() says why as well.
     bool sendFeature(std::span<const uint8_t> report) override;
     bool readFeature(std::span<uint8_t> report) override;
     bool writeOutput(std::span<const uint8_t, kOutputReportSize> report,
                      uint32_t completionTimeoutMs) override;
-    std::string location() const override;
-    std::string lastError() const override;
 
     // Every hidraw interface the last open() looked at, in enumeration order.
     std::vector<HidrawCandidate> candidates() const;
@@ -62,17 +59,16 @@ class HidrawTransport final : public HidTransport {
     static std::string permissionAdvice(const std::string& devnode);
 
   private:
+    // The rest run with the mutex held.
     void closeLocked();
-    // With the mutex held; sets lastError_ when the report cannot be exchanged.
+    // Opens the read and write descriptors of a qualifying interface; on failure says why in
+    // `c` and leaves both closed.
+    bool openLocked(HidrawCandidate& c, uint8_t reportId, uint16_t reportCount);
+    // Sets lastError_ when the report cannot be exchanged.
     bool featureReportFits(int fd, size_t size);
 
-    mutable std::mutex mutex_;  // one operation at a time; close() waits for a running one
     int readFd_ = -1;
     int writeFd_ = -1;
-    uint8_t reportId_ = 0;
-    uint16_t reportCount_ = 0;
-    std::string devnode_;
-    std::string lastError_;
     std::vector<HidrawCandidate> candidates_;
 };
 

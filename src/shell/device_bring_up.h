@@ -39,9 +39,4 @@ BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chine
 std::string_view mouseFoundText(bool chinese);
 std::string_view mouseMissingText(bool chinese);
 
-// Device interfaces of the mouse carry this text in their path (compared without case).
-inline constexpr std::string_view kMouseMatchText = "VID_3F1C&PID_7A52";
-inline constexpr std::string_view kBootloaderMatchText = "VID_04D9&PID_8022";
-bool containsNoCase(std::string_view text, std::string_view needle);
-
 }  // namespace z408

@@ -1,6 +1,7 @@
 #pragma once
 // The pieces most device tests share: the simulated mouse on virtual time behind a driver, a
-// recording fake of the desktop's pointer settings, and helpers to read back what was sent.
+// recording fake of the desktop's pointer settings, macro events, and helpers to read back what
+// was sent.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "common/clock.h"
 #include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
+#include "macros/macro_entry.h"
 #include "shell/pointer_settings.h"
 
 namespace z408::test {
@@ -45,6 +47,17 @@ struct SimulatedDevice {
     SimulatedMouse mouse;
     CUSBDriver driver{mouse, clock};
 };
+
+// Macro events as the tables of the device and upload tests write them.
+constexpr uint32_t Down(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyDown, vk);
+}
+constexpr uint32_t Up(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyUp, vk);
+}
+constexpr uint32_t Wait(uint32_t ms) {
+    return makeMacroEvent(MacroEventKind::Delay, ms);
+}
 
 // A report as it was sent, without its trailing zero bytes (the tables below write only what
 // matters); the report id stays.

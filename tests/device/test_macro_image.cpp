@@ -1,21 +1,16 @@
 // The macro's device image: header, key steps, short and long delays, bounds.
 #include <gtest/gtest.h>
 
+#include "device/device_fixture.h"
 #include "device/macro_image.h"
 
 namespace z408 {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-constexpr uint32_t Down(uint32_t vk) {
-    return makeMacroEvent(MacroEventKind::KeyDown, vk);
-}
-constexpr uint32_t Up(uint32_t vk) {
-    return makeMacroEvent(MacroEventKind::KeyUp, vk);
-}
-constexpr uint32_t Wait(uint32_t ms) {
-    return makeMacroEvent(MacroEventKind::Delay, ms);
-}
+using test::Down;
+using test::Up;
+using test::Wait;
 
 MacroEntry macro(std::initializer_list<uint32_t> events, uint32_t loopCount = 1) {
     MacroEntry m;

@@ -178,11 +178,17 @@ TEST_F(UsbDriverTest, FirmwareVersion) {
 // A reply that is not the firmware answer leaves the version alone.
 class WrongReplyTransport final : public HidTransport {
   public:
-    bool open() override { return open_ = true; }
-    void close() override { open_ = false; }
-    bool isOpen() const override { return open_; }
-    uint8_t reportId() const override { return 2; }
-    uint16_t reportCount() const override { return 7; }
+    bool open() override {
+        std::lock_guard lock(mutex_);
+        reportId_ = 2;
+        reportCount_ = 7;
+        location_ = "test";
+        return open_ = true;
+    }
+    void close() override {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+    }
     bool sendFeature(std::span<const uint8_t> r) override {
         features.emplace_back(r.begin(), r.end());
         return true;
@@ -197,13 +203,8 @@ class WrongReplyTransport final : public HidTransport {
     bool writeOutput(std::span<const uint8_t, kOutputReportSize>, uint32_t) override {
         return true;
     }
-    std::string location() const override { return "test"; }
-    std::string lastError() const override { return {}; }
     std::vector<Bytes> features;
     size_t readLength = 0;
-
-  private:
-    bool open_ = false;
 };
 
 TEST(UsbDriver, ReplyWithoutTheFirmwareMarkerFails) {

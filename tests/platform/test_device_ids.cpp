@@ -53,6 +53,9 @@ TEST(DeviceIds, MatchTextsAreFoundInAnyCaseAndOnlyForTheirIds) {
     EXPECT_FALSE(isMousePathText(hidInterfacePathText(0x3F1C, 0x7A53, "hidraw3")));
     EXPECT_FALSE(isMousePathText(usbInterfacePathText(0x0781, 0x5567, "2-1")));  // a flash drive
     EXPECT_FALSE(isMousePathText("VID_3F1C"));
+    EXPECT_TRUE(isMousePathText("usb\\vid_3f1c&pid_7a52\\6&1"));
+    EXPECT_TRUE(isMousePathText("HID\\VID_3F1C&PID_7A52&MI_01"));
+    EXPECT_FALSE(isMousePathText("USB\\VID_0781&PID_5567"));
     EXPECT_TRUE(
         containsCaseInsensitive(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
     EXPECT_FALSE(

@@ -60,10 +60,7 @@ TEST(DeviceBringUp, BootloaderStartsTheToolWithTheLanguageArgument) {
     }
 }
 
-TEST(DeviceBringUp, MatchTextsIgnoreCase) {
-    EXPECT_TRUE(containsNoCase("usb\\vid_3f1c&pid_7a52\\6&1", kMouseMatchText));
-    EXPECT_TRUE(containsNoCase("HID\\VID_3F1C&PID_7A52&MI_01", kMouseMatchText));
-    EXPECT_FALSE(containsNoCase("USB\\VID_0781&PID_5567", kMouseMatchText));
+TEST(DeviceBringUp, PresenceTexts) {
     EXPECT_EQ(mouseMissingText(false), "The Z408 gaming mouse cannot be found.");
     EXPECT_EQ(mouseFoundText(true), "发现Z408游戏鼠标.");
 }

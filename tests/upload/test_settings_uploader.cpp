@@ -12,8 +12,8 @@
 #include "common/binary.h"
 #include "common/message_queue.h"
 #include "device/macro_image.h"
-#include "device/settings_uploader.h"
-#include "device_fixture.h"
+#include "upload/settings_uploader.h"
+#include "device/device_fixture.h"
 
 namespace z408 {
 namespace {
@@ -22,15 +22,9 @@ using test::Bytes;
 using test::RecordingPointerSettings;
 using test::trimmed;
 
-constexpr uint32_t Down(uint32_t vk) {
-    return makeMacroEvent(MacroEventKind::KeyDown, vk);
-}
-constexpr uint32_t Up(uint32_t vk) {
-    return makeMacroEvent(MacroEventKind::KeyUp, vk);
-}
-constexpr uint32_t Wait(uint32_t ms) {
-    return makeMacroEvent(MacroEventKind::Delay, ms);
-}
+using test::Down;
+using test::Up;
+using test::Wait;
 
 bool isOutcome(const PostedMessage& m) {
     return m.msg == Msg::UploadDone || m.msg == Msg::UploadFailed;
@@ -406,40 +400,8 @@ TEST_F(UploaderTest, RemovalDuringAnUploadFailsItCleanly) {
     EXPECT_EQ(mouse.reports().size(), 1u);
 }
 
-// Virtual time whose first pause holds the sleeping thread until the test lets it go: the
-// upload is then known to be running.
-class HeldFirstPauseClock final : public Clock {
-  public:
-    uint64_t nowMs() override { return now_.load(); }
-    void sleepMs(uint32_t ms) override {
-        std::unique_lock lock(mutex_);
-        if (!entered_) {
-            entered_ = true;
-            changed_.notify_all();
-            changed_.wait(lock, [this] { return released_; });
-        }
-        now_ += ms;
-    }
-    void waitUntilHeld() {
-        std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return entered_; });
-    }
-    void release() {
-        std::lock_guard lock(mutex_);
-        released_ = true;
-        changed_.notify_all();
-    }
-
-  private:
-    std::atomic<uint64_t> now_{0};
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    bool entered_ = false;
-    bool released_ = false;
-};
-
 TEST(UploaderLife, EndsWhileIdleAndFinishesARunningUpload) {
-    HeldFirstPauseClock clock;
+    GateClock clock(1);  // held in its first pause: the upload is then known to be running
     SimulatedMouse mouse(clock);
     CUSBDriver driver(mouse, clock);
     ASSERT_TRUE(driver.Open());
@@ -457,7 +419,7 @@ TEST(UploaderLife, EndsWhileIdleAndFinishesARunningUpload) {
     auto running = std::make_unique<SettingsUploader>(driver, clock, q, il, nullptr,
                                                       UploadSources{p, ids, *lib});
     ASSERT_TRUE(running->requestUpload());
-    clock.waitUntilHeld();  // the worker is inside the upload, in its opening pause
+    clock.waitUntilStopped();  // the worker is inside the upload, in its opening pause
     std::atomic<bool> ending{false};
     std::thread ender([&] {
         ending = true;

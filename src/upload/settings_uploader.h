@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <thread>
 
@@ -13,11 +14,12 @@
 #include "config/profile_settings.h"
 #include "config/profile_table.h"
 #include "device/key_map.h"
-#include "device/upload_request_event.h"
+#include "device/profile_encoding.h"
 #include "device/usb_driver.h"
 #include "macros/macro_library.h"
 #include "shell/intercept_list.h"
 #include "shell/pointer_settings.h"
+#include "upload/upload_request_event.h"
 
 namespace z408 {
 
@@ -39,22 +41,6 @@ std::string_view uploadErrorText(intptr_t index);
 // The last progress of a failed upload: 100 with this lParam, so whatever shows the progress
 // ends it, followed by Msg::UploadFailed. A successful upload posts 100 with lParam 0.
 inline constexpr intptr_t kProgressEndedByFailure = 1;
-
-inline constexpr uint8_t kEmptyDpiLevel = 0x80;
-// The mouse's code of a DPI value; kEmptyDpiLevel for a value it has no code for (0 included).
-uint8_t dpiCode(uint32_t dpi);
-
-struct DpiTableBytes {
-    std::array<uint8_t, 16> bytes{};  // seven codes, 0x02, the seven codes again, 0x02
-    uint8_t levelByte = 0;            // min(levels with a code, 3)
-};
-DpiTableBytes buildDpiTable(const ProfileSettings& profile);
-
-// e1, e2, e3 of the lighting-effect command for the profile's lighting mode.
-std::array<uint8_t, 3> ledEffectBytes(const ProfileSettings& profile);
-
-// Colours 0, 1, 2 as red, green, blue bytes, the other 23 bytes zero.
-std::array<uint8_t, 32> ledColoursPayload(const ProfileSettings& profile);
 
 // What an upload reads. Shared with the interface thread without a lock: the interface does not
 // change them between a request and the outcome (the progress dialog is modal).
@@ -95,8 +81,8 @@ class SettingsUploader {
   private:
     void threadProc(std::stop_token stop);
     void runUpload();
-    // The error index of the first failing step, or -1.
-    int sendProfile();
+    // The first step that failed, or nothing when every step with an error index succeeded.
+    std::optional<UploadError> sendProfile();
     void post(Msg msg, uintptr_t w, intptr_t l) { sink_.post(msg, w, l); }
 
     CUSBDriver& driver_;

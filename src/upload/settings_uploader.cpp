@@ -1,6 +1,4 @@
-#include "device/settings_uploader.h"
-
-#include <algorithm>
+#include "upload/settings_uploader.h"
 
 namespace z408 {
 namespace {
@@ -11,75 +9,12 @@ constexpr std::string_view kUploadErrorTexts[kUploadErrorCount] = {
     "Write mouse touch failed.\n",  "Write mouse DPI failed.\n",
 };
 
-struct DpiRow {
-    uint32_t dpi;
-    uint8_t code;
-};
-// clang-format off
-constexpr DpiRow kDpiCodes[] = {
-    {250, 1},   {500, 2},   {750, 3},    {1000, 4},   {1250, 5},   {1500, 6},
-    {1750, 7},  {2000, 8},  {2250, 9},   {2500, 10},  {2750, 11},  {3000, 12},
-    {3250, 13}, {3500, 14}, {4000, 0x28}, {5000, 0x2A}, {6000, 0x2C}, {7000, 0x2E},
-};
-// clang-format on
-
 constexpr uint32_t kLightingModeSymphony = 5;
 
 }  // namespace
 
 std::string_view uploadErrorText(intptr_t index) {
     return index >= 0 && index < kUploadErrorCount ? kUploadErrorTexts[index] : std::string_view{};
-}
-
-uint8_t dpiCode(uint32_t dpi) {
-    for (const DpiRow& row : kDpiCodes)
-        if (row.dpi == dpi) return row.code;
-    return kEmptyDpiLevel;
-}
-
-DpiTableBytes buildDpiTable(const ProfileSettings& profile) {
-    DpiTableBytes t;
-    int levels = 0;
-    for (int i = 0; i < kDpiLevelCount; ++i) {
-        const uint8_t code = dpiCode(profile.dpiLevel(i));
-        if (code != kEmptyDpiLevel) ++levels;
-        t.bytes[static_cast<size_t>(i)] = code;
-        t.bytes[static_cast<size_t>(8 + i)] = code;
-    }
-    t.bytes[7] = 0x02;
-    t.bytes[15] = 0x02;
-    t.levelByte = static_cast<uint8_t>(std::min(levels, 3));
-    return t;
-}
-
-std::array<uint8_t, 3> ledEffectBytes(const ProfileSettings& p) {
-    const auto b = [](uint32_t v) { return static_cast<uint8_t>(v); };
-    switch (p.lightingMode()) {
-        case 1:
-            return {1, b(p.mode1Param()), 1};
-        case 2:
-            return {2, b(p.mode2Param()), 1};
-        case 3:
-            return {3, 2, 3};
-        case 4:
-            return {4, 10, 2};
-        case 5:
-            return {5, b(p.mode5Param()), b(p.multicolourOption())};
-        default:
-            return {0, 0, 0};
-    }
-}
-
-std::array<uint8_t, 32> ledColoursPayload(const ProfileSettings& p) {
-    std::array<uint8_t, 32> out{};
-    for (int i = 0; i < 3; ++i) {
-        const uint32_t c = p.colour(i);  // 0x00BBGGRR
-        const auto at = static_cast<size_t>(3 * i);
-        out[at] = static_cast<uint8_t>(c);
-        out[at + 1] = static_cast<uint8_t>(c >> 8);
-        out[at + 2] = static_cast<uint8_t>(c >> 16);
-    }
-    return out;
 }
 
 SettingsUploader::SettingsUploader(CUSBDriver& driver, Clock& clock, MessageSink& sink,
@@ -117,20 +52,20 @@ void SettingsUploader::threadProc(std::stop_token stop) {
 }
 
 void SettingsUploader::runUpload() {
-    const int error = sendProfile();
+    const std::optional<UploadError> error = sendProfile();
     uploadsSent_.fetch_add(1, std::memory_order_release);
-    if (error < 0) {
+    if (!error) {
         post(Msg::UploadProgress, 100, 0);
         clock_.sleepMs(kUploadEndPauseMs);
         post(Msg::UploadDone, 0, 0);
     } else {
         // The progress always ends, so nothing waits for a 100 that a failure would never send.
         post(Msg::UploadProgress, 100, kProgressEndedByFailure);
-        post(Msg::UploadFailed, 0, error);
+        post(Msg::UploadFailed, 0, static_cast<intptr_t>(*error));
     }
 }
 
-int SettingsUploader::sendProfile() {
+std::optional<UploadError> SettingsUploader::sendProfile() {
     const ProfileSettings& profile = sources_.profile;
     KeyMap keyMap;
     uint32_t macroSlot = 1;
@@ -169,28 +104,30 @@ int SettingsUploader::sendProfile() {
     }
 
     keyMap.setSlot(kFixedSlot, kFixedSlotCode);
-    if (!driver_.WriteKeyMap(keyMap.bytes())) return static_cast<int>(UploadError::KeyMap);
+    if (!driver_.WriteKeyMap(keyMap.bytes())) return UploadError::KeyMap;
     post(Msg::UploadProgress, 60, 0);
 
-    if (!driver_.WriteLedColour(profile.colour(3))) return static_cast<int>(UploadError::LedColour);
+    if (!driver_.WriteLedColour(profile.colour(3))) return UploadError::LedColour;
     const auto effect = ledEffectBytes(profile);
-    if (!driver_.WriteLedEffect(effect[0], effect[1], effect[2]))
-        return static_cast<int>(UploadError::LedEffect);
+    if (!driver_.WriteLedEffect(effect[0], effect[1], effect[2])) return UploadError::LedEffect;
     if (profile.lightingMode() == kLightingModeSymphony && profile.multicolourOption() == 1) {
-        if (!driver_.WriteLedColours(ledColoursPayload(profile)))
-            return static_cast<int>(UploadError::LedColours);
+        if (!driver_.WriteLedColours(ledColoursPayload(profile))) return UploadError::LedColours;
     }
     post(Msg::UploadProgress, 70, 0);
 
     if (!driver_.WriteProximity(profile.proximitySensing() == 1, profile.lightingMode()))
-        return static_cast<int>(UploadError::Proximity);
+        return UploadError::Proximity;
     post(Msg::UploadProgress, 75, 0);
 
     const DpiTableBytes dpi = buildDpiTable(profile);
-    if (!driver_.WriteDpiTable(dpi.bytes)) return static_cast<int>(UploadError::DpiTable);
+    if (!driver_.WriteDpiTable(dpi.bytes)) return UploadError::DpiTable;
+    // Best effort, like the report rate below: no failure text names these steps, and a mouse
+    // that refuses one keeps its previous setting until the next Apply sends it again.
     driver_.WriteDpiLevel(dpi.levelByte);
     post(Msg::UploadProgress, 80, 0);
 
+    // The desktop's settings are not the mouse's: a place that refuses a value does not fail the
+    // upload (z408ctl pointer shows what each place holds).
     if (pointer_ != nullptr) {
         ApplyPointerSettings(*pointer_,
                              pointerValuesOf(profile.enhancePrecision(), profile.pointerSpeed(),
@@ -199,7 +136,7 @@ int SettingsUploader::sendProfile() {
     post(Msg::UploadProgress, 90, 0);
 
     driver_.WriteReportRate(profile.reportRateCode());
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace z408

@@ -1,4 +1,4 @@
-#include "device/upload_request_event.h"
+#include "upload/upload_request_event.h"
 
 namespace z408 {
 
