@@ -1,8 +1,5 @@
 #include "shell/device_bring_up.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace z408 {
 
 std::string_view toString(BringUpOutcome outcome) {
@@ -36,15 +33,6 @@ std::string_view mouseFoundText(bool chinese) {
 
 std::string_view mouseMissingText(bool chinese) {
     return chinese ? "没有找到Z408游戏鼠标." : "The Z408 gaming mouse cannot be found.";
-}
-
-bool containsNoCase(std::string_view text, std::string_view needle) {
-    const auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
-                                [](char a, char b) {
-                                    return std::toupper(static_cast<unsigned char>(a)) ==
-                                           std::toupper(static_cast<unsigned char>(b));
-                                });
-    return it != text.end() || needle.empty();
 }
 
 }  // namespace z408

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/clock.h"
+#include "common/text.h"  // containsNoCase, to compare paths with kMouseMatchText
 
 namespace z408 {
 
@@ -42,6 +43,5 @@ std::string_view mouseMissingText(bool chinese);
 // Device interfaces of the mouse carry this text in their path (compared without case).
 inline constexpr std::string_view kMouseMatchText = "VID_3F1C&PID_7A52";
 inline constexpr std::string_view kBootloaderMatchText = "VID_04D9&PID_8022";
-bool containsNoCase(std::string_view text, std::string_view needle);
 
 }  // namespace z408

@@ -53,10 +53,8 @@ TEST(DeviceIds, MatchTextsAreFoundInAnyCaseAndOnlyForTheirIds) {
     EXPECT_FALSE(isMousePathText(hidInterfacePathText(0x3F1C, 0x7A53, "hidraw3")));
     EXPECT_FALSE(isMousePathText(usbInterfacePathText(0x0781, 0x5567, "2-1")));  // a flash drive
     EXPECT_FALSE(isMousePathText("VID_3F1C"));
-    EXPECT_TRUE(
-        containsCaseInsensitive(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
-    EXPECT_FALSE(
-        containsCaseInsensitive(usbHardwareIdText(0x04D9, 0x8023, 0x0100), kBootloaderMatchText));
+    EXPECT_TRUE(containsNoCase(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
+    EXPECT_FALSE(containsNoCase(usbHardwareIdText(0x04D9, 0x8023, 0x0100), kBootloaderMatchText));
 }
 
 }  // namespace
