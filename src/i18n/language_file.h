@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "formats/xml_document.h"
 #include "i18n/language_strings.h"
-#include "i18n/xml_document.h"
 
 namespace z408 {
 

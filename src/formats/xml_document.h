@@ -12,8 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "i18n/element_index.h"
-#include "i18n/xml_tokenizer.h"
+#include "formats/element_index.h"
+#include "formats/xml_tokenizer.h"
 
 namespace z408 {
 
@@ -99,8 +99,6 @@ class XmlDocument {
     uint32_t current_ = 0;
     uint32_t child_ = 0;
     int nodeType_ = 0;
-    int nodeOffset_ = 0;
-    int nodeLength_ = 0;
 };
 
 }  // namespace z408
