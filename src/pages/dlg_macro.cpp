@@ -38,7 +38,7 @@ const QColor kListSelectedText(21, 140, 185);
 const QRect kMacroListRect(27, 89, 298, 317);
 const QRect kEventListRect(345, 51, 281, 355);
 constexpr int kPresetMenuItemHeight = 24;
-constexpr uint32_t kReleasedFlag = kKeyReleasedFlag;
+constexpr uint32_t kReleasedFlag = kKeyFlagReleased;
 constexpr int kMouseLeftCode = 1, kMouseRightCode = 2, kMouseMiddleCode = 4;
 
 // Hint numbers (WM_SHOW_HINT) of the page's controls and areas.
