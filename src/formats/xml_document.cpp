@@ -574,4 +574,15 @@ std::u16string XmlDocument::ElementText(uint32_t element) const {
     return out;
 }
 
+std::u16string LookUpText(XmlDocument& document, std::u16string_view section,
+                          std::u16string_view key) {
+    document.ResetPosition();
+    // Each round enters one more level of nested sections; the loop ends at the innermost one.
+    while (document.FindChildElement(section)) {
+        document.EnterElement();
+        if (document.FindChildElement(key)) return document.ChildText();
+    }
+    return {};
+}
+
 }  // namespace z408

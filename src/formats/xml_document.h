@@ -101,4 +101,10 @@ class XmlDocument {
     int nodeType_ = 0;
 };
 
+// The text of the first element named `key` in the first `section` child of the root; when the
+// section lacks it, a `section` nested in the section is tried, and so on. Empty when not found.
+// Moves the document's position. Language files and the update description are read this way.
+std::u16string LookUpText(XmlDocument& document, std::u16string_view section,
+                          std::u16string_view key);
+
 }  // namespace z408

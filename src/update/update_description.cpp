@@ -7,7 +7,6 @@
 #include "common/file_io.h"
 #include "common/text.h"
 #include "formats/xml_document.h"
-#include "i18n/language_file.h"
 
 namespace z408 {
 namespace {
