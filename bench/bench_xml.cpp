@@ -11,9 +11,9 @@
 
 #include "common/file_io.h"
 #include "common/text.h"
+#include "formats/xml_document.h"
 #include "i18n/language_file.h"
 #include "i18n/language_strings.h"
-#include "i18n/xml_document.h"
 
 namespace {
 

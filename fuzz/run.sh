@@ -12,9 +12,9 @@ mkdir -p "$out/findings"
 flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undefined
        -fno-sanitize-recover=all -Wall -Wextra -Wconversion -Wsign-conversion -Werror -Isrc)
 
-sources_xml=(src/i18n/code_pages.cpp src/i18n/element_index.cpp src/i18n/xml_tokenizer.cpp
-             src/i18n/xml_references.cpp src/i18n/xml_document.cpp src/i18n/language_strings.cpp
-             src/i18n/language_file.cpp src/common/text.cpp)
+sources_xml=(src/formats/code_pages.cpp src/formats/element_index.cpp src/formats/xml_tokenizer.cpp
+             src/formats/xml_references.cpp src/formats/xml_document.cpp src/i18n/language_strings.cpp
+             src/i18n/language_file.cpp src/common/text.cpp src/common/file_io.cpp)
 options_xml=(-max_len=65536 -rss_limit_mb=2048 -dict=fuzz/xml.dict)
 sources_hid_descriptor=(src/platform/hid_report_descriptor.cpp)
 options_hid_descriptor=(-max_len=4096)

@@ -6,8 +6,8 @@
 #include <span>
 
 #include "common/text.h"
+#include "formats/xml_document.h"
 #include "i18n/language_file.h"
-#include "i18n/xml_document.h"
 
 namespace {
 

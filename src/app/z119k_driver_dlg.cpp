@@ -22,6 +22,7 @@
 #include "app/hint_texts.h"
 #include "app/open_dialogs.h"
 #include "common/file_io.h"
+#include "common/resource_numbers.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -65,9 +66,6 @@ constexpr int kCommandExit = 0x6001;
 constexpr intptr_t kTrayDoubleClick = 515;
 constexpr intptr_t kTrayRightButtonUp = 517;
 constexpr int kBalloonMs = 5000;
-constexpr int kMenuIconConfig = 1012;
-constexpr int kMenuIconExit = 1011;
-constexpr int kTrayIconResource = 128;
 constexpr int kProgramUpdaterDelayMs = 3000;
 // How often, and how many times, an exit waits for the loops of closed dialogs to return.
 constexpr int kExitRetryMs = 10;
@@ -172,7 +170,7 @@ CZ119KDriverDlg::~CZ119KDriverDlg() {
 }
 
 void CZ119KDriverDlg::initialise() {
-    const QImage icon = loadResourceImage(kTrayIconResource);
+    const QImage icon = loadResourceImage(res::kTrayIcon);
     if (!icon.isNull()) setWindowIcon(QIcon(QPixmap::fromImage(icon)));
     seedDataDirectory(ctx_.programDirectory(), ctx_.dataDirectory());
     const int installationFlag = ctx_.language().ApplyInstallationLanguage();
@@ -263,7 +261,7 @@ void CZ119KDriverDlg::createControls() {
 
 void CZ119KDriverDlg::setApplyLooks() {
     // The Apply button's pictures carry its caption, so they follow the built-in text language.
-    const int base = ctx_.chinese() ? 154 : 157;
+    const int base = ctx_.chinese() ? res::kApplyChinese : res::kApplyEnglish;
     const QImage normal = loadResourceImage(base);
     apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
                       dimmedImage(normal));
@@ -354,8 +352,8 @@ void CZ119KDriverDlg::handOverToFirmwareBurner() {
 
 void CZ119KDriverDlg::createTrayIcon() {
     trayMenu_ = new CXPMenu(this);
-    trayMenu_->AddItem(kMenuIconConfig, QStringLiteral("Config"), kCommandConfig);
-    trayMenu_->AddItem(kMenuIconExit, QStringLiteral("Exit"), kCommandExit);
+    trayMenu_->AddItem(res::kMenuIconConfig, QStringLiteral("Config"), kCommandConfig);
+    trayMenu_->AddItem(res::kMenuIconExit, QStringLiteral("Exit"), kCommandExit);
     connect(trayMenu_, &CXPMenu::commandChosen, this, [this](int command) {
         if (command == kCommandConfig) {
             showFromTray();

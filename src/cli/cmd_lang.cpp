@@ -4,9 +4,9 @@
 
 #include "cli/cli.h"
 #include "common/text.h"
+#include "formats/xml_document.h"
 #include "i18n/language_file.h"
 #include "i18n/language_strings.h"
-#include "i18n/xml_document.h"
 
 namespace z408::cli {
 namespace {

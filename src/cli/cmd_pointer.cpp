@@ -5,12 +5,12 @@
 #include <string>
 
 #include "cli/cli.h"
-#include "desktop/pointer_settings.h"
+#include "desktop/desktop_pointer_settings.h"
 
 namespace z408::cli {
 namespace {
 
-std::string describe(const desktop::PointerValues& v, const desktop::PointerFields& fields) {
+std::string describe(const desktop::PointerReading& v, const desktop::PointerFields& fields) {
     auto part = [](const char* name, const std::optional<int>& value, bool has, bool page = false) {
         std::string text = std::string(name) + " ";
         if (!value) return text + (has ? "(not set)" : "(no setting)");

@@ -35,7 +35,10 @@ inline constexpr uint32_t kXButton1Data = 0x10000;
 inline constexpr uint32_t kXButton2Data = 0x20000;
 inline constexpr int32_t kWheelNotch = 120;
 
-// Key-event flag set on a release.
+// Key-event flags: an extended key (the right-hand Ctrl and Alt, the cursor block, ...), Alt held
+// down, and a release.
+inline constexpr uint32_t kKeyFlagExtended = 0x01;
+inline constexpr uint32_t kKeyFlagAltHeld = 0x20;
 inline constexpr uint32_t kKeyFlagReleased = 0x80;
 
 }  // namespace z408

@@ -65,14 +65,24 @@ std::string FileResult::describe() const {
     return sysErrno ? std::string(std::strerror(sysErrno)) : std::string("no error");
 }
 
-FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
-                          std::vector<uint8_t>& out) {
+namespace {
+
+// Reads up to `maxBytes`; with `refuseLonger` a file holding more is an error (EFBIG), and one
+// whose size already says so is refused unread.
+FileResult readFileUpTo(const std::filesystem::path& path, size_t maxBytes, bool refuseLonger,
+                        std::vector<uint8_t>& out) {
     out.clear();
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) return fileResultFromErrno(errno);
     struct stat st {};
     const bool statted = ::fstat(fd.get(), &st) == 0;
     if (statted && S_ISDIR(st.st_mode)) return fileResultFromErrno(EISDIR);
+    if (refuseLonger) {
+        if (statted && S_ISREG(st.st_mode) && static_cast<uintmax_t>(st.st_size) > maxBytes)
+            return fileResultFromErrno(EFBIG);
+        // One byte past the limit tells a file that is too long (or grew) from one that fits.
+        maxBytes = std::min(maxBytes, SIZE_MAX - 1) + 1;
+    }
     // Sized by the file, not by the limit: a 64 MB limit must not cost 64 MB per small file. One
     // byte more than the size notices a file that grew; the buffer then grows up to the limit.
     size_t capacity = maxBytes;
@@ -93,7 +103,23 @@ FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
         got += static_cast<size_t>(n);
     }
     out.resize(got);
+    if (refuseLonger && got == maxBytes) {
+        out.clear();
+        return fileResultFromErrno(EFBIG);
+    }
     return {};
+}
+
+}  // namespace
+
+FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
+                          std::vector<uint8_t>& out) {
+    return readFileUpTo(path, maxBytes, false, out);
+}
+
+FileResult readWholeFile(const std::filesystem::path& path, size_t maxBytes,
+                         std::vector<uint8_t>& out) {
+    return readFileUpTo(path, maxBytes, true, out);
 }
 
 FileResult writeFileStaged(const std::filesystem::path& path, std::span<const uint8_t> bytes,

@@ -30,6 +30,11 @@ FileResult fileResultFromErrno(int err);
 FileResult readFilePrefix(const std::filesystem::path& path, size_t maxBytes,
                           std::vector<uint8_t>& out);
 
+// Reads the whole file into `out`; a file of more than `maxBytes` bytes is an error (EFBIG, `out`
+// left empty), refused unread when its size says so.
+FileResult readWholeFile(const std::filesystem::path& path, size_t maxBytes,
+                         std::vector<uint8_t>& out);
+
 // Replaces the file with `bytes` atomically. The temporary file lives in the same folder.
 FileResult writeFileAtomic(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 

@@ -1,5 +1,8 @@
 #include "common/text.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "common/binary.h"
 
 #if defined(__SSE2__)
@@ -183,6 +186,13 @@ std::string formatText(std::string_view format, std::initializer_list<std::strin
         out.push_back(format[i]);
     }
     return out;
+}
+
+bool containsNoCase(std::string_view text, std::string_view needle) {
+    const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+    const auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
+                                [&](char a, char b) { return upper(a) == upper(b); });
+    return it != text.end() || needle.empty();
 }
 
 }  // namespace z408

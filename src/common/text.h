@@ -27,4 +27,8 @@ bool writeUtf16Field(std::span<uint8_t> image, size_t off, size_t units, std::u1
 // argument in turn, "%%" is a percent sign; nothing else is interpreted.
 std::string formatText(std::string_view format, std::initializer_list<std::string_view> args);
 
+// Whether `needle` occurs in `text`, ASCII letters compared without case (device paths and
+// hardware ids spell their hex digits either way). An empty needle is always found.
+bool containsNoCase(std::string_view text, std::string_view needle);
+
 }  // namespace z408

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "desktop/pointer_settings.h"
+#include "desktop/desktop_pointer_settings.h"
 #include "shell/pointer_settings.h"
 
 namespace z408::desktop {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/event_codes.h"
+
 namespace z408::desktop {
 namespace {
 // Core protocol event types.
@@ -9,7 +11,6 @@ constexpr uint8_t kKeyPress = 2;
 constexpr uint8_t kKeyRelease = 3;
 constexpr uint8_t kButtonPress = 4;
 constexpr uint8_t kButtonRelease = 5;
-constexpr int32_t kWheelStep = 120;
 constexpr uint8_t kVkNumLock = 0x90;
 constexpr uint8_t kVkLeftAlt = 0xA4;
 constexpr uint8_t kVkRightAlt = 0xA5;
@@ -33,25 +34,27 @@ bool X11EventDecoder::decode(const uint8_t* data, size_t size, InputEvent& out) 
             if (vk == kVkLeftAlt) leftAlt_ = !release;
             if (vk == kVkRightAlt) rightAlt_ = !release;
             if (vk == kVkNumLock && !release) numLock_ = !numLock_;
-            out.kind = release ? InputEvent::Kind::KeyUp : InputEvent::Kind::KeyDown;
-            out.virtualKey = vk;
-            out.flags = (e.extended ? kKeyExtended : 0u) |
-                        (leftAlt_ || rightAlt_ ? kKeyAltHeld : 0u) | (release ? kKeyReleased : 0u);
+            const uint32_t flags = (e.extended ? kKeyFlagExtended : 0u) |
+                                   (leftAlt_ || rightAlt_ ? kKeyFlagAltHeld : 0u) |
+                                   (release ? kKeyFlagReleased : 0u);
+            out.type = InputEvent::Type::Key;
+            out.code = vk;
+            out.data = static_cast<int32_t>(flags);
             return true;
         }
         case kButtonPress:
         case kButtonRelease: {
             const bool release = type == kButtonRelease;
-            out.button = detail;
+            out.code = detail;
             if (detail >= 4 && detail <= 7) {
                 // X sends a press and a release per wheel step; the press is the step.
                 if (release) return false;
-                out.kind = InputEvent::Kind::Wheel;
-                out.horizontal = detail >= 6;
-                out.wheelDelta = (detail == 4 || detail == 7) ? kWheelStep : -kWheelStep;
+                out.type =
+                    detail >= 6 ? InputEvent::Type::HorizontalWheel : InputEvent::Type::Wheel;
+                out.data = (detail == 4 || detail == 7) ? kWheelNotch : -kWheelNotch;
                 return true;
             }
-            out.kind = release ? InputEvent::Kind::ButtonUp : InputEvent::Kind::ButtonDown;
+            out.type = release ? InputEvent::Type::ButtonRelease : InputEvent::Type::ButtonPress;
             return true;
         }
         default:

@@ -1,12 +1,12 @@
 #pragma once
-// Turns the raw core events XRecord delivers into InputEvents: keycodes through the keycode table,
-// with Num Lock and the Alt keys tracked from the stream itself (a recorded event does not carry
-// a reliable modifier state).
+// Turns the raw core events XRecord delivers into the input hook's events: keycodes through the
+// keycode table, with Num Lock and the Alt keys tracked from the stream itself (a recorded event
+// does not carry a reliable modifier state).
 #include <cstddef>
 #include <cstdint>
 
-#include "desktop/input_event.h"
 #include "desktop/keysym_map.h"
+#include "shell/input_hook.h"
 
 namespace z408::desktop {
 

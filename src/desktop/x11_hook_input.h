@@ -15,7 +15,7 @@ class X11HookInput final : public z408::InputSource {
   public:
     // Called on the source's thread for every event, in server order. The hook's state belongs to
     // one thread: the caller hands the event over (or serialises the calls) from here.
-    using Deliver = std::function<void(const z408::InputEvent&)>;
+    using Deliver = std::function<void(const InputEvent&)>;
 
     explicit X11HookInput(Deliver deliver) : deliver_(std::move(deliver)) {}
     ~X11HookInput() override { stop(); }
@@ -33,8 +33,6 @@ class X11HookInput final : public z408::InputSource {
     // Grabs exactly the buttons whose presses `hook` takes from other programs now, and lets go
     // of the rest. Returns the buttons another program already holds.
     std::vector<unsigned> syncGrabs(const InputHook& hook);
-
-    static z408::InputEvent convert(const InputEvent& event);
 
   private:
     Deliver deliver_;

@@ -12,7 +12,6 @@
 #include <thread>
 #include <vector>
 
-#include "desktop/input_event.h"
 #include "desktop/x11_display.h"
 #include "desktop/x11_event_decoder.h"
 

@@ -21,17 +21,6 @@ int32_t ReadLanguageChoice(const std::filesystem::path& dataDirectory, UserNotic
 bool SaveLanguageChoice(const std::filesystem::path& dataDirectory, int32_t id,
                         UserNotices& notices);
 
-// A key of an INI file, with the usual rules: [section] headers and key names compare without
-// regard to case, white space around names and values is ignored (a ';' after a value is part of
-// it); nullopt when the file, the section or the key is missing.
-std::optional<std::string> ReadIniString(const std::filesystem::path& file,
-                                         std::string_view section, std::string_view key);
-
-// The same for an integer: the value's leading integer counts, and a missing file, section or key
-// gives `fallback`.
-int32_t ReadIniInteger(const std::filesystem::path& file, std::string_view section,
-                       std::string_view key, int32_t fallback);
-
 // The installation language: 1 for Simplified Chinese, 0 (also when missing) otherwise.
 int32_t ReadLanguageType(const std::filesystem::path& programDirectory);
 

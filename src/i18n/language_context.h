@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "common/user_notices.h"
+#include "formats/xml_document.h"
 #include "i18n/language_strings.h"
 #include "i18n/languages.h"
-#include "i18n/xml_document.h"
 
 namespace z408 {
 

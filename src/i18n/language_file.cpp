@@ -5,17 +5,6 @@
 
 namespace z408 {
 
-std::u16string LookUpText(XmlDocument& document, std::u16string_view section,
-                          std::u16string_view key) {
-    document.ResetPosition();
-    // Each round enters one more level of nested sections; the loop ends at the innermost one.
-    while (document.FindChildElement(section)) {
-        document.EnterElement();
-        if (document.FindChildElement(key)) return document.ChildText();
-    }
-    return {};
-}
-
 void ReadLanguageTexts(XmlDocument& document, LanguageStrings& strings) {
     std::array<bool, kLanguageKeyCount> found{};
     std::array<std::u16string, kLanguageKeyCount> texts;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/resource_numbers.h"
+
 namespace z408 {
 
 struct LanguageInfo {
@@ -16,18 +18,19 @@ struct LanguageInfo {
 };
 
 inline constexpr std::array<LanguageInfo, 12> kLanguages{{
-    {1, "Chinese", "Language/sc.xml", 142, 130, true},
-    {2, "English", "Language/en.xml", 143, 131, false},
-    {3, "French", "Language/fre.xml", 144, 132, false},
-    {4, "Korean", "Language/kor.xml", 145, 133, false},
-    {5, "German", "Language/ger.xml", 146, 134, false},
-    {6, "Italian", "Language/ita.xml", 147, 135, false},
-    {7, "Spanish", "Language/span.xml", 148, 136, false},
-    {8, "Dutch", "Language/dutch.xml", 149, 137, false},
-    {9, "Portuguese", "Language/pt.xml", 150, 138, false},
-    {10, "Russian", "Language/rus.xml", 151, 139, false},
-    {11, "Ukrainian", "Language/ukr.xml", 152, 140, false},
-    {12, "Trad.Chinese", "Language/tw.xml", 153, 141, false},
+    {1, "Chinese", "Language/sc.xml", res::languageFlag(1), res::languageMenuIcon(1), true},
+    {2, "English", "Language/en.xml", res::languageFlag(2), res::languageMenuIcon(2), false},
+    {3, "French", "Language/fre.xml", res::languageFlag(3), res::languageMenuIcon(3), false},
+    {4, "Korean", "Language/kor.xml", res::languageFlag(4), res::languageMenuIcon(4), false},
+    {5, "German", "Language/ger.xml", res::languageFlag(5), res::languageMenuIcon(5), false},
+    {6, "Italian", "Language/ita.xml", res::languageFlag(6), res::languageMenuIcon(6), false},
+    {7, "Spanish", "Language/span.xml", res::languageFlag(7), res::languageMenuIcon(7), false},
+    {8, "Dutch", "Language/dutch.xml", res::languageFlag(8), res::languageMenuIcon(8), false},
+    {9, "Portuguese", "Language/pt.xml", res::languageFlag(9), res::languageMenuIcon(9), false},
+    {10, "Russian", "Language/rus.xml", res::languageFlag(10), res::languageMenuIcon(10), false},
+    {11, "Ukrainian", "Language/ukr.xml", res::languageFlag(11), res::languageMenuIcon(11), false},
+    {12, "Trad.Chinese", "Language/tw.xml", res::languageFlag(12), res::languageMenuIcon(12),
+     false},
 }};
 
 inline constexpr int32_t kLanguageSimplifiedChinese = 1;

@@ -9,7 +9,7 @@ void MacroRecorder::start() {
 
 bool MacroRecorder::repeatsLast(uint32_t code, uint32_t flags) const {
     return lastRecordedEvent_ && lastRecordedEvent_->code == code &&
-           (lastRecordedEvent_->flags & kKeyReleasedFlag) == (flags & kKeyReleasedFlag);
+           (lastRecordedEvent_->flags & kKeyFlagReleased) == (flags & kKeyFlagReleased);
 }
 
 std::vector<EventRow> MacroRecorder::record(uint32_t code, uint32_t flags, bool ignoreDelays) {
@@ -20,7 +20,7 @@ std::vector<EventRow> MacroRecorder::record(uint32_t code, uint32_t flags, bool 
         if (lastEventTick_) rows.push_back(delayRow(now - *lastEventTick_));
         lastEventTick_ = now;
     }
-    const bool released = (flags & kKeyReleasedFlag) != 0;
+    const bool released = (flags & kKeyFlagReleased) != 0;
     rows.push_back(keyRow(released ? EventRowType::KeyUp : EventRowType::KeyDown, code));
     ++recordedKeyCount_;
     lastRecordedEvent_ = LastKey{code, flags};

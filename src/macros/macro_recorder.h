@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "common/event_codes.h"  // kKeyFlagReleased
 #include "macros/macro_editing.h"
 
 namespace z408 {
 
 inline constexpr uint32_t kMaxRecordedKeys = 999;
-inline constexpr uint32_t kKeyReleasedFlag = 0x80;  // bit 7 of the key flags
 
 class MacroRecorder {
   public:

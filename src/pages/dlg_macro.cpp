@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/resource_numbers.h"
 #include "common/text.h"
 #include "common/user_notices.h"
 #include "config/profile_store.h"
@@ -34,11 +35,10 @@ const QColor kListBackground(20, 20, 20);
 const QColor kListSelectedBackground(30, 36, 42);
 const QColor kListText(83, 97, 103);
 const QColor kListSelectedText(21, 140, 185);
-constexpr int kScrollBarResource = 166;
 const QRect kMacroListRect(27, 89, 298, 317);
 const QRect kEventListRect(345, 51, 281, 355);
 constexpr int kPresetMenuItemHeight = 24;
-constexpr uint32_t kReleasedFlag = kKeyReleasedFlag;
+constexpr uint32_t kReleasedFlag = kKeyFlagReleased;
 constexpr int kMouseLeftCode = 1, kMouseRightCode = 2, kMouseMiddleCode = 4;
 
 // Hint numbers (WM_SHOW_HINT) of the page's controls and areas.
@@ -121,7 +121,7 @@ void CDlgMacro::createControls() {
     presetButton_->setCaptionRect(presetButton_->rect().adjusted(8, 0, -30, 0));
     connect(presetButton_, &QAbstractButton::clicked, this, &CDlgMacro::onPresetButton);
 
-    const QImage scrollSkin = loadResourceImage(kScrollBarResource);
+    const QImage scrollSkin = loadResourceImage(res::kScrollSkin);
     auto makeList = [&](int id, const QRect& r) {
         auto* list = new CListBoxEx(this);
         list->setControlId(id);

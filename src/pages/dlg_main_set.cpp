@@ -4,12 +4,14 @@
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
+#include "common/resource_numbers.h"
 #include "common/text.h"
 #include "common/user_notices.h"
 #include "config/button_assignment.h"
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "macros/macro_library.h"
+#include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -22,18 +24,11 @@
 namespace z408 {
 namespace {
 
-// The built-in picture the slider tracks and the line-count field take their background from,
-// and the button tabs' looks: pressed (selected), normal and hover.
-constexpr int kChineseTabsPressed = 160, kEnglishTabsPressed = 163;
 // The thumb stands out above and below the track.
 constexpr int kThumbOverhang = 4;
 const QColor kLineCountColour(21, 140, 185);
 constexpr int kLineCountFontHeight = 13;
 constexpr int kEditSideMargin = 2;  // what QLineEdit keeps free left and right of its text
-
-QRect toQRect(const skin::Rect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
 
 QRect layoutRect(const skin::PageSkin& page, const std::string& name) {
     const skin::Control* c = skin::findControl(page, name);
@@ -123,8 +118,10 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     for (size_t i = 0; i < sectionLabels_.size(); ++i)
         sectionLabels_[i] = layoutRect(page, "label" + std::to_string(i + 1));
 
+    // The built-in picture the slider tracks and the line-count field take their background from:
+    // the button tabs' pressed look.
     const QImage background =
-        loadResourceImage(chineseLayout ? kChineseTabsPressed : kEnglishTabsPressed);
+        loadResourceImage(chineseLayout ? res::kButtonTabsChinese : res::kButtonTabsEnglish);
     const QString thumb = skinPath(programDirectory, QStringLiteral("Slider.png"));
     auto slider = [&](const char* name, int id, int minimum, int maximum) {
         const QRect r = layoutRect(page, name);
@@ -160,7 +157,7 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     palette.setColor(QPalette::Text, kLineCountColour);
     lineCount_->setPalette(palette);
 
-    const int tabsPressed = chineseLayout ? kChineseTabsPressed : kEnglishTabsPressed;
+    const int tabsPressed = chineseLayout ? res::kButtonTabsChinese : res::kButtonTabsEnglish;
     for (int i = 0; i < kButtonCount; ++i) {
         auto* tab = new CIrrButton(this);
         tab->setObjectName(QStringLiteral("button%1").arg(i));

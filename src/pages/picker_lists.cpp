@@ -1,17 +1,11 @@
 #include "pages/picker_lists.h"
 
+#include "common/resource_numbers.h"
 #include "widgets/list_box_ex.h"
 #include "widgets/skin_image.h"
 #include "widgets/skin_scroll_wnd.h"
 
 namespace z408 {
-namespace {
-
-// Built-in bitmap of the lists' scroll bars.
-constexpr int kScrollSkinResource = 166;
-
-}  // namespace
-
 CListBoxEx* makePickerList(QWidget* page, const skin::PageSkin& layout, const char* controlName,
                            int controlId, int itemHeight, const QString& programDirectory) {
     auto* list = new CListBoxEx(page);
@@ -25,7 +19,7 @@ CListBoxEx* makePickerList(QWidget* page, const skin::PageSkin& layout, const ch
     list->SetBackgroundColour(QColor(15, 15, 15), QColor(37, 37, 37));
     list->SetTextColours(QColor(83, 92, 107), QColor(150, 150, 150));
     list->SetItemHeight(itemHeight);
-    SkinWndScroll(list, loadResourceImage(kScrollSkinResource));
+    SkinWndScroll(list, loadResourceImage(res::kScrollSkin));
     return list;
 }
 

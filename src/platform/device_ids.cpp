@@ -1,7 +1,5 @@
 #include "platform/device_ids.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 
@@ -68,15 +66,6 @@ std::string usbHardwareIdText(uint16_t vendor, uint16_t product, uint16_t releas
     char text[48];
     std::snprintf(text, sizeof text, "USB\\VID_%04X&PID_%04X&REV_%04X", vendor, product, release);
     return text;
-}
-
-bool containsCaseInsensitive(std::string_view text, std::string_view needle) {
-    const auto lower = [](char c) {
-        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    };
-    const auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
-                                [&](char x, char y) { return lower(x) == lower(y); });
-    return it != text.end() || needle.empty();
 }
 
 }  // namespace z408

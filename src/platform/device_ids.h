@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/text.h"
+
 namespace z408 {
 
 inline constexpr uint16_t kMouseVendorId = 0x3F1C;
@@ -35,9 +37,8 @@ std::string usbInterfacePathText(uint16_t vendor, uint16_t product, std::string_
 // "USB\VID_04D9&PID_8022&REV_0100": the hardware id text of a USB device.
 std::string usbHardwareIdText(uint16_t vendor, uint16_t product, uint16_t release);
 
-bool containsCaseInsensitive(std::string_view text, std::string_view needle);
 inline bool isMousePathText(std::string_view pathText) {
-    return containsCaseInsensitive(pathText, kMouseMatchText);
+    return containsNoCase(pathText, kMouseMatchText);
 }
 
 }  // namespace z408

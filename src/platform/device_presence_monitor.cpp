@@ -122,7 +122,7 @@ bool usbHardwareIdPresent(std::string_view matchText) {
         const auto ids = parseUsbProduct(udevh::property(dev.get(), "PRODUCT"));
         if (!ids) continue;
         const std::string hardwareId = usbHardwareIdText(ids->vendor, ids->product, ids->release);
-        if (containsCaseInsensitive(hardwareId, matchText)) return true;
+        if (containsNoCase(hardwareId, matchText)) return true;
     }
     return false;
 }

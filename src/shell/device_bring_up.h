@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/clock.h"
+#include "common/text.h"  // containsNoCase, to compare paths with kMouseMatchText
 
 namespace z408 {
 

@@ -25,16 +25,19 @@ public:
 // One event as the platform delivers it.
 struct InputEvent {
     enum class Type : uint8_t {
-        Key,              // code: virtual-key code; data: key flags (0x80 on release)
+        Key,              // code: virtual-key code; data: key flags (kKeyFlag*)
         ButtonPress,      // code: X button number (1 left, 2 middle, 3 right, 4/5 wheel up/down,
         ButtonRelease,    //       6/7 wheel left/right, 8 back, 9 forward)
         Wheel,            // data: signed delta, 120 per notch, positive away from the user
         HorizontalWheel,  // data: signed delta, positive to the right
         Motion,
     };
+    // Wheel steps carry the X button they came as in `code` (4 … 7) when the platform has one;
+    // the hook goes by the delta alone.
     Type type = Type::Motion;
     uint32_t code = 0;
     int32_t data = 0;
+    uint32_t time = 0;  // the platform's time stamp in milliseconds (X server time); 0: none
 
     static constexpr InputEvent key(uint32_t vk, uint32_t flags) {
         return {Type::Key, vk, static_cast<int32_t>(flags)};

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "i18n/language_choice.h"
+#include "formats/ini_file.h"
 #include "update/update_checker.h"
 
 namespace z408 {

@@ -6,8 +6,7 @@
 
 #include "common/file_io.h"
 #include "common/text.h"
-#include "i18n/language_file.h"
-#include "i18n/xml_document.h"
+#include "formats/xml_document.h"
 
 namespace z408 {
 namespace {

@@ -1,5 +1,7 @@
 #include "widgets/menu_ex_a.h"
 
+#include "common/resource_numbers.h"
+
 namespace z408 {
 
 CMenuExA::CMenuExA(QWidget* owner) : CMenuEx(owner) {}
@@ -9,8 +11,9 @@ void CMenuExA::Create(QWidget* owner, const QPoint& screenPos) {
                                            "German",     "Italian", "Spanish",   "Dutch",
                                            "Portuguese", "Russian", "Ukrainian", "Trad.Chinese"};
     CMenuEx::Create(owner, screenPos, static_cast<uint32_t>(Msg::LanguageSelect));
-    SetBackground(129);
-    for (int i = 0; i < 12; ++i) AddItem(QString::fromLatin1(kNames[i]), 130 + i, i + 1);
+    SetBackground(res::kPopupBackground);
+    for (int i = 0; i < 12; ++i)
+        AddItem(QString::fromLatin1(kNames[i]), res::languageMenuIcon(i + 1), i + 1);
 }
 
 }  // namespace z408

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <fstream>
 
 #include "common/file_io.h"
@@ -23,6 +24,22 @@ TEST(FileIo, ReadsAtMostTheRequestedPrefix) {
     EXPECT_EQ(out, (std::vector<uint8_t>{1, 2, 3}));
     ASSERT_TRUE(readFilePrefix(dir / "f", 100, out));
     EXPECT_EQ(out, data);
+}
+
+TEST(FileIo, WholeFileReadRefusesLongerFiles) {
+    test::TempDir dir;
+    const std::vector<uint8_t> data = {1, 2, 3, 4, 5};
+    ASSERT_TRUE(writeFileAtomic(dir / "f", data));
+    std::vector<uint8_t> out;
+    ASSERT_TRUE(readWholeFile(dir / "f", 5, out));
+    EXPECT_EQ(out, data);
+    const FileResult tooLong = readWholeFile(dir / "f", 4, out);
+    EXPECT_EQ(tooLong.sysErrno, EFBIG);
+    EXPECT_TRUE(out.empty());
+    // A file whose size says nothing (0 here) is caught by reading past the limit.
+    EXPECT_EQ(readWholeFile("/proc/self/status", 16, out).sysErrno, EFBIG);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(readWholeFile(dir / "missing", 4, out).error, FileError::NotFound);
 }
 
 TEST(FileIo, ClassifiesFailureCauses) {

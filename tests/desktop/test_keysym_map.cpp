@@ -70,7 +70,7 @@ TEST(X11EventDecoder, IgnoresWheelReleasesMotionAndShortOrUnboundData) {
     EXPECT_FALSE(decoder.decode(raw.data(), 4, ev));
     raw[0] |= 0x80;  // sent-event bit
     ASSERT_TRUE(decoder.decode(raw.data(), raw.size(), ev));
-    EXPECT_EQ(ev.virtualKey, 0x41u);
+    EXPECT_EQ(ev.code, 0x41u);
     EXPECT_EQ(ev.time, 4242u);
 }
 

@@ -7,12 +7,12 @@
 
 #include "common/file_io.h"
 #include "common/text.h"
+#include "formats/xml_test_util.h"
 #include "i18n/language_choice.h"
 #include "i18n/language_context.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
 #include "temp_dir.h"
-#include "xml_test_util.h"
 
 namespace z408 {
 namespace {

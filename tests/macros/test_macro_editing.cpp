@@ -238,7 +238,7 @@ class Recorder : public ::testing::Test {
             rows.insert(rows.end(), more.begin(), more.end());
         }
         clock.advance(ms - 5 * (ms / 6));
-        const auto last = feed(code, kKeyReleasedFlag, ignoreDelays);
+        const auto last = feed(code, kKeyFlagReleased, ignoreDelays);
         rows.insert(rows.end(), last.begin(), last.end());
         return rows;
     }
@@ -260,7 +260,7 @@ TEST_F(Recorder, TheLastKeyOutlivesARecording) {
     pressWaitRelease(kA, 10, false);
     recorder.start();
     // The release of the previous recording's last key, arriving first, is a repeat.
-    EXPECT_TRUE(feed(kA, kKeyReleasedFlag).empty());
+    EXPECT_TRUE(feed(kA, kKeyFlagReleased).empty());
     EXPECT_EQ(feed(kA, 0), (std::vector<EventRow>{down(kA)}));  // no pause before the first key
 }
 
@@ -269,7 +269,7 @@ TEST_F(Recorder, StopsAt999Keys) {
     size_t keys = 0;
     for (uint32_t i = 0; i < 1200; ++i) {
         clock.advance(3);
-        for (const EventRow& r : feed(0x41 + i % 2, (i / 2) % 2 ? kKeyReleasedFlag : 0))
+        for (const EventRow& r : feed(0x41 + i % 2, (i / 2) % 2 ? kKeyFlagReleased : 0))
             keys += r.isKey();
     }
     EXPECT_EQ(keys, kMaxRecordedKeys);

@@ -57,9 +57,9 @@ TEST(DeviceIds, MatchTextsAreFoundInAnyCaseAndOnlyForTheirIds) {
     EXPECT_TRUE(isMousePathText("HID\\VID_3F1C&PID_7A52&MI_01"));
     EXPECT_FALSE(isMousePathText("USB\\VID_0781&PID_5567"));
     EXPECT_TRUE(
-        containsCaseInsensitive(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
+        containsNoCase(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
     EXPECT_FALSE(
-        containsCaseInsensitive(usbHardwareIdText(0x04D9, 0x8023, 0x0100), kBootloaderMatchText));
+        containsNoCase(usbHardwareIdText(0x04D9, 0x8023, 0x0100), kBootloaderMatchText));
 }
 
 }  // namespace

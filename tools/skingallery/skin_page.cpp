@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "pages/skin_controls.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -15,12 +16,6 @@
 namespace z408::gallery {
 
 using skin::Look;
-
-namespace {
-QRect qrect(const skin::Rect& r) {
-    return QRect(r.left, r.top, r.width(), r.height());
-}
-}  // namespace
 
 SkinPage::SkinPage(const skin::PageSkin& page, const QString& programDir, QWidget* parent)
     : QWidget(parent), page_(page) {
@@ -39,7 +34,7 @@ SkinPage::SkinPage(const skin::PageSkin& page, const QString& programDir, QWidge
 
 void SkinPage::build(const skin::Control& c, const QString& programDir) {
     const QString name = QString::fromStdString(c.name);
-    const QRect r = qrect(c.rect);
+    const QRect r = toQRect(c.rect);
     QWidget* w = nullptr;
     switch (c.look) {
         case Look::Button:

@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "common/resource_numbers.h"
 #include "i18n/languages.h"
 #include "skin_painter.h"
 
@@ -76,30 +77,30 @@ int main(int argc, char** argv) {
         }
     }
 
-    // Apply button looks (normal, pressed, hover) in Chinese (154…) and English (157…).
-    // Button tabs of the main settings page: 160/163 pressed, 161/164 normal, 162/165 hover.
+    // Apply button looks (normal, pressed, hover) and the main settings page's button tabs
+    // (pressed, normal, hover), in Chinese and in English.
     for (int zh = 0; zh < 2; ++zh) {
         skin::Layout l = zh ? skin::Layout::Chinese : skin::Layout::English;
         skin::PageSkin mainPage = skin::pageSkin("main", l);
-        int base = zh ? 154 : 157;
+        int base = zh ? res::kApplyChinese : res::kApplyEnglish;
         saveRes(skingen::renderPage(mainPage, &applyOnly, State::Normal), base, "bmp");
         saveRes(skingen::renderPage(mainPage, &applyOnly, State::Down), base + 1, "bmp");
         saveRes(skingen::renderPage(mainPage, &applyOnly, State::Over), base + 2, "bmp");
         skin::PageSkin settings = skin::pageSkin("settings", l);
-        int tabs = zh ? 160 : 163;
+        int tabs = zh ? res::kButtonTabsChinese : res::kButtonTabsEnglish;
         saveRes(skingen::renderPage(settings, &buttonTabsOnly, State::Down), tabs, "bmp");
         saveRes(skingen::renderPage(settings, &buttonTabsOnly, State::Normal), tabs + 1, "bmp");
         saveRes(skingen::renderPage(settings, &buttonTabsOnly, State::Over), tabs + 2, "bmp");
     }
-    saveRes(skingen::renderScrollSkin(), 166, "bmp");
-    saveRes(skingen::renderTrayIcon(64), 128, "png");
-    saveRes(skingen::renderPopupBackground(), 129, "png");
+    saveRes(skingen::renderScrollSkin(), res::kScrollSkin, "bmp");
+    saveRes(skingen::renderTrayIcon(64), res::kTrayIcon, "png");
+    saveRes(skingen::renderPopupBackground(), res::kPopupBackground, "png");
     for (const LanguageInfo& language : kLanguages) {
         saveRes(skingen::renderFlag(language.id, QSize(19, 11)), language.menuIconResource, "png");
         saveRes(skingen::renderFlag(language.id, QSize(37, 22)), language.indicatorResource, "bmp");
     }
-    saveRes(skingen::renderMenuIcon(true), 1011, "png");
-    saveRes(skingen::renderMenuIcon(false), 1012, "png");
+    saveRes(skingen::renderMenuIcon(true), res::kMenuIconExit, "png");
+    saveRes(skingen::renderMenuIcon(false), res::kMenuIconConfig, "png");
 
     // The desktop entry's icon, beside the program.
     save(skingen::renderTrayIcon(256),

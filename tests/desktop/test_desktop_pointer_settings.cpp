@@ -8,7 +8,7 @@
 #include <set>
 
 #include "child_process.h"
-#include "desktop/pointer_settings.h"
+#include "desktop/desktop_pointer_settings.h"
 #include "desktop/pointer_settings_adapter.h"
 #include "desktop/process_runner.h"
 #include "temp_dir.h"
@@ -315,7 +315,7 @@ TEST_F(PointerSettingsTest, GsettingsDesktopsGetTheirOwnKeys) {
         EXPECT_EQ(commands.calls, (std::vector<std::string>{
                                       c.speedSet, std::string("gsettings set ") +
                                                       c.desktop->schema + " accel-profile flat"}));
-        PointerValues v = backend.read();
+        PointerReading v = backend.read();
         EXPECT_EQ(v.speed, 15);
         EXPECT_EQ(v.precision, 0);
         ASSERT_TRUE(backend.apply(1, 1, 3).has_value());
@@ -369,7 +369,7 @@ TEST_F(PointerSettingsTest, KdeFilesKeepTheirOtherContent) {
               "XLbInptPointerAcceleration=0.5\n");
     EXPECT_EQ(readText(config_ / "kdeglobals"),
               "[General]\nColorScheme=Dark\n\n[KDE]\nWheelScrollLines=1000\n");
-    PointerValues v = kde.read();
+    PointerReading v = kde.read();
     EXPECT_EQ(v.speed, 15);
     EXPECT_EQ(v.precision, 0);
     EXPECT_EQ(v.wheelLines, -1);
@@ -390,7 +390,7 @@ TEST_F(PointerSettingsTest, GnomeSettingsRoundTrip) {
     ASSERT_TRUE(gnome.present());
     for (const auto& [speed, precision] : {std::pair{20, 0}, std::pair{4, 1}, std::pair{10, 0}}) {
         ASSERT_TRUE(gnome.apply(speed, precision, 3).has_value());
-        const PointerValues v = gnome.read();
+        const PointerReading v = gnome.read();
         EXPECT_EQ(v.speed, speed);
         EXPECT_EQ(v.precision, precision);
         EXPECT_FALSE(v.wheelLines.has_value());

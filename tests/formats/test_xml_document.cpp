@@ -5,8 +5,8 @@
 
 #include <fstream>
 
-#include "i18n/code_pages.h"
-#include "i18n/xml_document.h"
+#include "formats/code_pages.h"
+#include "formats/xml_document.h"
 #include "temp_dir.h"
 #include "xml_test_util.h"
 

@@ -1,4 +1,4 @@
-#include "i18n/element_index.h"
+#include "formats/element_index.h"
 
 #include <new>
 

@@ -1,4 +1,4 @@
-#include "i18n/code_pages.h"
+#include "formats/code_pages.h"
 
 #include <iconv.h>
 #include <langinfo.h>

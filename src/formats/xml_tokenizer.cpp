@@ -1,4 +1,4 @@
-#include "i18n/xml_tokenizer.h"
+#include "formats/xml_tokenizer.h"
 
 #include <array>
 #include <cstring>

@@ -12,8 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "i18n/element_index.h"
-#include "i18n/xml_tokenizer.h"
+#include "formats/element_index.h"
+#include "formats/xml_tokenizer.h"
 
 namespace z408 {
 
@@ -99,8 +99,12 @@ class XmlDocument {
     uint32_t current_ = 0;
     uint32_t child_ = 0;
     int nodeType_ = 0;
-    int nodeOffset_ = 0;
-    int nodeLength_ = 0;
 };
+
+// The text of the first element named `key` in the first `section` child of the root; when the
+// section lacks it, a `section` nested in the section is tried, and so on. Empty when not found.
+// Moves the document's position. Language files and the update description are read this way.
+std::u16string LookUpText(XmlDocument& document, std::u16string_view section,
+                          std::u16string_view key);
 
 }  // namespace z408

@@ -14,7 +14,9 @@
 
 namespace z408::desktop {
 
-struct PointerValues {
+// The three values as a backend reads them back, in the profile's terms; the upload hands its
+// values over as z408::PointerValues through the adapter instead.
+struct PointerReading {
     std::optional<int> speed;       // 1 … 20, 10 = the desktop's neutral speed
     std::optional<int> precision;   // 1: accelerated ("enhance pointer precision"), 0: flat
     std::optional<int> wheelLines;  // lines per wheel step; -1 = one page
@@ -39,7 +41,7 @@ class PointerBackend {
     // failed. Out-of-range speeds are clamped to 1 … 20.
     virtual std::optional<PointerFields> apply(int speed, int precision, int wheelLines) = 0;
     // The current values; a value the backend has no setting for stays empty.
-    virtual PointerValues read() const = 0;
+    virtual PointerReading read() const = 0;
 };
 
 // The X server's own acceleration (drivers other than libinput): precision on scales motion above
@@ -51,7 +53,7 @@ class X11CorePointer final : public PointerBackend {
     bool present() const override;
     PointerFields fields() const override { return {true, true, false}; }
     std::optional<PointerFields> apply(int speed, int precision, int wheelLines) override;
-    PointerValues read() const override;
+    PointerReading read() const override;
 };
 
 // The libinput X driver's device properties: "libinput Accel Speed" (-1 … 1) and the flat or
@@ -64,7 +66,7 @@ class LibinputPointer final : public PointerBackend {
     bool present() const override;
     PointerFields fields() const override { return {true, true, false}; }
     std::optional<PointerFields> apply(int speed, int precision, int wheelLines) override;
-    PointerValues read() const override;
+    PointerReading read() const override;
 
   private:
     std::vector<PointerDevices::Device> libinputPointers() const;
@@ -94,7 +96,7 @@ class GsettingsPointer final : public PointerBackend {
     bool present() const override;
     PointerFields fields() const override { return {true, true, false}; }
     std::optional<PointerFields> apply(int speed, int precision, int wheelLines) override;
-    PointerValues read() const override;
+    PointerReading read() const override;
 
   private:
     const GsettingsDesktop& desktop_;
@@ -111,7 +113,7 @@ class XfcePointer final : public PointerBackend {
     bool present() const override;
     PointerFields fields() const override { return {true, true, false}; }
     std::optional<PointerFields> apply(int speed, int precision, int wheelLines) override;
-    PointerValues read() const override;
+    PointerReading read() const override;
 
   private:
     CommandRunner& commands_;
@@ -126,7 +128,7 @@ class KdePointer final : public PointerBackend {
     bool present() const override;
     PointerFields fields() const override { return {true, true, true}; }
     std::optional<PointerFields> apply(int speed, int precision, int wheelLines) override;
-    PointerValues read() const override;
+    PointerReading read() const override;
 
   private:
     CommandRunner& commands_;
@@ -146,7 +148,7 @@ class DesktopPointerSettings {
         bool present = false;
         PointerFields fields;                  // what it has a setting for
         std::optional<PointerFields> applied;  // what it set in the last apply(); nullopt: failed
-        PointerValues values;
+        PointerReading values;
     };
     std::vector<BackendStatus> status() const;
     // What the last apply() set on this desktop, across the backends.

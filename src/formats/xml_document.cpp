@@ -1,15 +1,12 @@
-#include "i18n/xml_document.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "formats/xml_document.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-#include "i18n/code_pages.h"
-#include "i18n/xml_references.h"
+#include "common/file_io.h"
+#include "formats/code_pages.h"
+#include "formats/xml_references.h"
 
 namespace z408 {
 namespace {
@@ -159,46 +156,11 @@ void XmlDocument::clear() {
 
 bool XmlDocument::Load(const std::filesystem::path& path) {
     clear();
-    const auto failWith = [this](int err) {
-        resultText_ = ascii(std::strerror(err));
-        return false;
-    };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return failWith(errno);
     std::vector<uint8_t> bytes;
-    struct stat st {};
-    int err = 0;
-    if (::fstat(fd, &st) != 0) {
-        err = errno;
-    } else if (S_ISDIR(st.st_mode)) {
-        err = EISDIR;
-    } else if (st.st_size > static_cast<off_t>(kMaxDocumentBytes)) {
-        err = EFBIG;
-    } else {
-        // The size is only a hint (it may change, or be 0 for special files); the cap is firm.
-        bytes.resize(static_cast<size_t>(st.st_size) + 1);
-        size_t got = 0;
-        for (;;) {
-            if (got == bytes.size()) {
-                if (bytes.size() > kMaxDocumentBytes) {
-                    err = EFBIG;
-                    break;
-                }
-                bytes.resize(std::min(bytes.size() * 2 + 4096, kMaxDocumentBytes + 1));
-            }
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                err = errno;
-                break;
-            }
-            if (n == 0) break;
-            got += static_cast<size_t>(n);
-        }
-        bytes.resize(got);
+    if (const FileResult r = readWholeFile(path, kMaxDocumentBytes, bytes); !r) {
+        resultText_ = ascii(r.describe());
+        return false;
     }
-    ::close(fd);
-    if (err != 0) return failWith(err);
     return LoadBytes(bytes);
 }
 
@@ -473,7 +435,7 @@ void XmlDocument::closeNotEnded(size_t from, uint32_t& parent) {
 
 void XmlDocument::ResetPosition() {
     parent_ = current_ = child_ = 0;
-    nodeType_ = nodeOffset_ = nodeLength_ = 0;
+    nodeType_ = 0;
 }
 
 namespace {
@@ -610,6 +572,17 @@ std::u16string XmlDocument::ElementText(uint32_t element) const {
         }
     }
     return out;
+}
+
+std::u16string LookUpText(XmlDocument& document, std::u16string_view section,
+                          std::u16string_view key) {
+    document.ResetPosition();
+    // Each round enters one more level of nested sections; the loop ends at the innermost one.
+    while (document.FindChildElement(section)) {
+        document.EnterElement();
+        if (document.FindChildElement(key)) return document.ChildText();
+    }
+    return {};
 }
 
 }  // namespace z408

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/text.h"
-#include "i18n/xml_document.h"
+#include "formats/xml_document.h"
 
 namespace z408::test {
 

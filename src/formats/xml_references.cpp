@@ -1,4 +1,4 @@
-#include "i18n/xml_references.h"
+#include "formats/xml_references.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "desktop/pointer_settings.h"
+#include "desktop/desktop_pointer_settings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -145,14 +145,14 @@ std::optional<PointerFields> X11CorePointer::apply(int speed, int precision, int
     return PointerFields{precision != 0, true, false};
 }
 
-PointerValues X11CorePointer::read() const {
+PointerReading X11CorePointer::read() const {
     std::string error;
     Display* d = openX11Display(error);
     if (d == nullptr) return {};
     int numerator = 0, denominator = 1, threshold = 0;
     XGetPointerControl(d, &numerator, &denominator, &threshold);
     closeX11Display(d);
-    PointerValues v;
+    PointerReading v;
     const bool flat = numerator == denominator && threshold == 0;
     v.precision = flat ? 0 : 1;
     if (!flat && denominator > 0)
@@ -199,8 +199,8 @@ std::optional<PointerFields> LibinputPointer::apply(int speed, int precision, in
     return set;
 }
 
-PointerValues LibinputPointer::read() const {
-    PointerValues v;
+PointerReading LibinputPointer::read() const {
+    PointerReading v;
     const auto pointers = libinputPointers();
     if (pointers.empty()) return v;
     if (const auto s = devices_->floats(pointers[0].id, kLibinputSpeed); s && !s->empty())
@@ -253,8 +253,8 @@ std::optional<PointerFields> GsettingsPointer::apply(int speed, int precision, i
     return PointerFields{true, true, false};
 }
 
-PointerValues GsettingsPointer::read() const {
-    PointerValues v;
+PointerReading GsettingsPointer::read() const {
+    PointerReading v;
     std::string out;
     if (commands_.run({"gsettings", "get", desktop_.schema, desktop_.speedKey}, &out) == 0)
         if (const auto s = parseDouble(trim(out)))
@@ -334,8 +334,8 @@ std::optional<PointerFields> XfcePointer::apply(int speed, int precision, int /*
     return fields;
 }
 
-PointerValues XfcePointer::read() const {
-    PointerValues v;
+PointerReading XfcePointer::read() const {
+    PointerReading v;
     if (!devices_) return v;
     const auto pointers = devices_->pointers();
     if (pointers.empty()) return v;
@@ -400,8 +400,8 @@ std::optional<PointerFields> KdePointer::apply(int speed, int precision, int whe
     return PointerFields{true, true, true};
 }
 
-PointerValues KdePointer::read() const {
-    PointerValues v;
+PointerReading KdePointer::read() const {
+    PointerReading v;
     const std::string input = readWhole(configDir() / "kcminputrc");
     if (const auto a = iniValue(input, "Mouse", "XLbInptPointerAcceleration"))
         if (const auto s = parseDouble(*a)) v.speed = profileSpeed(*s);
