@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -159,18 +160,46 @@ struct EvdevHookInput::State {
         return {};
     }
 
-    void addNode(const EvdevNode& info, Outbox& box) {
+    // Returns the problem that kept the node from opening, empty when it opened (or was open).
+    EvdevProblem addNode(const EvdevNode& info, Outbox& box) {
         for (const auto& n : nodes)
-            if (n->info.syspath == info.syspath) return;
+            if (n->info.syspath == info.syspath) return {};
         EvdevProblem problem;
         auto node = openNode(info, problem);
-        if (!node) {
-            if (problem.issue != EvdevIssue::NoMouseNode) box.problems.push_back(problem);
-            return;
-        }
+        if (!node) return problem;
         if (wanted != 0)
             if (EvdevProblem p = settleGrab(*node); !p.empty()) box.problems.push_back(p);
         nodes.push_back(std::move(node));
+        return {};
+    }
+
+    // A plugged-in node that could not be opened yet: without udevd the kernel announces it
+    // before whatever gives the user access has run, so it is tried again for a while.
+    struct Retry {
+        EvdevNode info;
+        std::chrono::steady_clock::time_point until;
+    };
+    static constexpr auto kRetryFor = std::chrono::seconds(2);
+    static constexpr int kRetryEveryMs = 50;
+    std::vector<Retry> retries;
+
+    void plugged(const EvdevNode& info, Outbox& box) {
+        const EvdevProblem p = addNode(info, box);
+        if (p.issue == EvdevIssue::NodeNotReadable)
+            retries.push_back({info, std::chrono::steady_clock::now() + kRetryFor});
+        else if (!p.empty() && p.issue != EvdevIssue::NoMouseNode)
+            box.problems.push_back(p);
+    }
+
+    void retryPlugged(Outbox& box) {
+        const auto now = std::chrono::steady_clock::now();
+        std::erase_if(retries, [&](const Retry& r) {
+            const EvdevProblem p = addNode(r.info, box);
+            if (p.empty() || p.issue == EvdevIssue::NoMouseNode) return true;
+            if (now < r.until) return false;
+            box.problems.push_back(p);
+            return true;
+        });
     }
 
     void writeOut(Node& node, const std::vector<RawInputEvent>& events) {
@@ -238,6 +267,7 @@ struct EvdevHookInput::State {
 
     void removeNode(const std::string& syspath) {
         std::erase_if(nodes, [&](const auto& n) { return n->info.syspath == syspath; });
+        std::erase_if(retries, [&](const Retry& r) { return r.info.syspath == syspath; });
     }
 
     void readMonitor(Outbox& box) {
@@ -248,7 +278,7 @@ struct EvdevHookInput::State {
             if (action == "remove") {
                 removeNode(udevh::str(udev_device_get_syspath(dev.get())));
             } else if (action == "add" && isMouseEventDevice(dev.get())) {
-                addNode(eventNodeOf(dev.get()), box);
+                plugged(eventNodeOf(dev.get()), box);
             }
         }
     }
@@ -287,6 +317,7 @@ bool EvdevHookInput::start() {
         error_ = std::move(english);
         std::lock_guard lock(s.mutex);
         s.nodes.clear();
+        s.retries.clear();
         s.monitor.reset();
         s.udev.reset();
         if (s.wakeFd >= 0) ::close(s.wakeFd);
@@ -311,14 +342,17 @@ bool EvdevHookInput::start() {
 
     const std::vector<EvdevNode> found = findMouseEventNodes();
     State::Outbox box;
+    bool noneOpened = false;
     {
         std::lock_guard lock(s.mutex);
-        for (const EvdevNode& info : found) s.addNode(info, box);
-        if (!found.empty() && s.nodes.empty()) {
-            EvdevProblem first = box.problems.empty() ? EvdevProblem{EvdevIssue::NoMouseNode, {}, 0}
-                                                      : box.problems.front();
-            return failWith(first, first.text(2));
-        }
+        for (const EvdevNode& info : found)
+            if (EvdevProblem p = s.addNode(info, box); !p.empty()) box.problems.push_back(p);
+        noneOpened = !found.empty() && s.nodes.empty();
+    }
+    if (noneOpened) {
+        EvdevProblem first = box.problems.empty() ? EvdevProblem{EvdevIssue::NoMouseNode, {}, 0}
+                                                  : box.problems.front();
+        return failWith(first, first.text(2));
     }
     if (problem_cb_)
         for (const EvdevProblem& p : box.problems) problem_cb_(p);
@@ -333,14 +367,16 @@ bool EvdevHookInput::start() {
             polled.clear();
             fds.push_back({st.wakeFd, POLLIN, 0});
             fds.push_back({udev_monitor_get_fd(st.monitor.get()), POLLIN, 0});
+            int timeoutMs = -1;
             {
                 std::lock_guard lock(st.mutex);
                 for (const auto& n : st.nodes) {
                     fds.push_back({n->fd, POLLIN, 0});
                     polled.push_back(n.get());
                 }
+                if (!st.retries.empty()) timeoutMs = State::kRetryEveryMs;
             }
-            if (::poll(fds.data(), fds.size(), -1) < 0) {
+            if (::poll(fds.data(), fds.size(), timeoutMs) < 0) {
                 if (errno == EINTR) continue;
                 st.ended = true;
                 return;
@@ -362,6 +398,7 @@ bool EvdevHookInput::start() {
                     if (!st.drain(**it, out)) st.nodes.erase(it);
                 }
                 if (fds[1].revents != 0) st.readMonitor(out);
+                if (!st.retries.empty()) st.retryPlugged(out);
             }
             // The callbacks run without the lock, so they may call back into the source.
             for (const z408::InputEvent& e : out.events)
@@ -385,6 +422,7 @@ void EvdevHookInput::stop() {
     }
     std::lock_guard lock(s.mutex);
     s.nodes.clear();  // lets go of the grabs and destroys the re-emitting devices
+    s.retries.clear();
     s.monitor.reset();
     s.udev.reset();
     if (s.wakeFd >= 0) ::close(s.wakeFd);
