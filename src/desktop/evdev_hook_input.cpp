@@ -15,15 +15,11 @@
 #include <thread>
 #include <vector>
 
-#include "desktop/evdev_frame_filter.h"
+#include "desktop/evdev_relay.h"
 #include "platform/udev_handles.h"
 
 namespace z408::desktop {
 namespace {
-
-// Events of one frame kept before it is handled anyway: a device that never ends its frames
-// must not make the source hoard memory.
-constexpr size_t kMaxFrameEvents = 256;
 
 struct Node;
 void dropUinput(Node& node);
@@ -36,9 +32,7 @@ struct Node {
     bool grabbed = false;
     // A grab change waits for this node's buttons to be let go.
     bool changePending = false;
-    EvdevFrameFilter filter;
-    std::vector<RawInputEvent> frame;
-    std::vector<input_event> out;  // one frame's re-emitted events, written at once
+    EvdevRelay relay;
 
     Node() = default;
     Node(const Node&) = delete;
@@ -77,7 +71,7 @@ std::unique_ptr<Node> openNode(const EvdevNode& info, EvdevProblem& problem) {
     }
     for (unsigned code = 0; code <= KEY_MAX; ++code)
         if (libevdev_get_event_value(node->dev, EV_KEY, code) != 0)
-            node->filter.noteHeld(static_cast<uint16_t>(code), true);
+            node->relay.filter().noteHeld(static_cast<uint16_t>(code), true);
     return node;
 }
 
@@ -121,7 +115,7 @@ struct EvdevHookInput::State {
     EvdevProblem settleGrab(Node& node) {
         const bool want = wanted != 0;
         if (want && node.grabbed) {
-            node.filter.setGrab(true, wanted);
+            node.relay.filter().setGrab(true, wanted);
             node.changePending = false;
             return {};
         }
@@ -138,7 +132,7 @@ struct EvdevHookInput::State {
                 return p;
             }
         }
-        if (node.filter.anyHeld()) {
+        if (node.relay.filter().anyHeld()) {
             node.changePending = true;
             return {};
         }
@@ -150,11 +144,11 @@ struct EvdevHookInput::State {
                 return grabProblem(node.info.devnode, -rc);
             }
             node.grabbed = true;
-            node.filter.setGrab(true, wanted);
+            node.relay.filter().setGrab(true, wanted);
         } else {
             libevdev_grab(node.dev, LIBEVDEV_UNGRAB);
             node.grabbed = false;
-            node.filter.setGrab(false, 0);
+            node.relay.filter().setGrab(false, 0);
             dropUinput(node);
         }
         return {};
@@ -202,35 +196,7 @@ struct EvdevHookInput::State {
         });
     }
 
-    void writeOut(Node& node, const std::vector<RawInputEvent>& events) {
-        if (node.uinput == nullptr || events.empty()) return;
-        node.out.clear();
-        for (const RawInputEvent& e : events) {
-            input_event ev{};
-            ev.type = e.type;
-            ev.code = e.code;
-            ev.value = e.value;
-            node.out.push_back(ev);
-        }
-        const int fd = libevdev_uinput_get_fd(node.uinput);
-        const auto* bytes = reinterpret_cast<const char*>(node.out.data());
-        size_t left = node.out.size() * sizeof(input_event);
-        while (left > 0) {
-            const ssize_t n = ::write(fd, bytes, left);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return;  // the device is going away with its node
-            bytes += n;
-            left -= static_cast<size_t>(n);
-        }
-    }
-
-    void handleFrame(Node& node, FrameResult& result, Outbox& box) {
-        result.hookEvents.clear();
-        result.reemit.clear();
-        result.dx = result.dy = 0;
-        node.filter.frame(node.frame, result);
-        node.frame.clear();
-        writeOut(node, result.reemit);
+    void handleFrame(Node& node, const FrameResult& result, Outbox& box) {
         box.events.insert(box.events.end(), result.hookEvents.begin(), result.hookEvents.end());
         if (result.dx != 0 || result.dy != 0) box.motion.emplace_back(result.dx, result.dy);
         if (node.changePending)
@@ -254,14 +220,13 @@ struct EvdevHookInput::State {
             if (rc == LIBEVDEV_READ_STATUS_SYNC && flag == LIBEVDEV_READ_FLAG_NORMAL) {
                 // The kernel dropped events: the unfinished frame is void, and the state's
                 // changes follow as frames of their own.
-                node.frame.clear();
+                node.relay.dropFrame();
                 flag = LIBEVDEV_READ_FLAG_SYNC;
                 continue;
             }
             if (rc < 0) return false;  // ENODEV: unplugged
-            node.frame.push_back({ev.type, ev.code, ev.value});
-            if ((ev.type == EV_SYN && ev.code == SYN_REPORT) || node.frame.size() >= kMaxFrameEvents)
-                handleFrame(node, result, box);
+            const int out = node.uinput != nullptr ? libevdev_uinput_get_fd(node.uinput) : -1;
+            if (node.relay.push(ev, out, result)) handleFrame(node, result, box);
         }
     }
 

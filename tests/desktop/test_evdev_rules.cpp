@@ -1,7 +1,10 @@
 // The evdev source's rules without a kernel: conversion of node events to the hook's events,
-// what is swallowed and re-emitted while the node is grabbed, the access problems' words.
+// what is swallowed and re-emitted while the node is grabbed (and written, frame by frame), the
+// access problems' words.
+#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/input-event-codes.h>
+#include <linux/input.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -10,6 +13,8 @@
 #include "common/event_codes.h"
 #include "desktop/evdev_access.h"
 #include "desktop/evdev_frame_filter.h"
+#include "desktop/evdev_hook_input.h"
+#include "desktop/evdev_relay.h"
 #include "shell/hook_fakes.h"
 
 namespace z408::desktop {
@@ -24,6 +29,12 @@ RawInputEvent key(uint16_t code, int32_t value) {
 }
 RawInputEvent rel(uint16_t code, int32_t value) {
     return {EV_REL, code, value};
+}
+input_event kSynEvent() {
+    input_event e{};
+    e.type = EV_SYN;
+    e.code = SYN_REPORT;
+    return e;
 }
 constexpr TakenButtons bit(unsigned xButton) {
     return static_cast<TakenButtons>(1u << xButton);
@@ -236,6 +247,88 @@ TEST(EvdevAccess, ReadsSysfsCapabilityBitmaps) {
     for (const Case& c : cases)
         EXPECT_EQ(capabilityHasBit(c.bitmap, c.bit, 64), c.set) << c.bitmap << " bit " << c.bit;
     EXPECT_TRUE(capabilityHasBit("1 0", 32, 32));
+}
+
+}  // namespace
+}  // namespace z408::desktop
+
+namespace z408::desktop {
+namespace {
+
+input_event ev(uint16_t type, uint16_t code, int32_t value) {
+    input_event e{};
+    e.type = type;
+    e.code = code;
+    e.value = value;
+    return e;
+}
+
+std::vector<RawInputEvent> readAll(int fd) {
+    std::vector<RawInputEvent> got;
+    input_event e{};
+    while (::read(fd, &e, sizeof e) == static_cast<ssize_t>(sizeof e))
+        got.push_back({e.type, e.code, e.value});
+    return got;
+}
+
+TEST(EvdevRelay, WritesEachFramesPassedOnEventsToTheDevice) {
+    int fds[2];
+    ASSERT_EQ(::pipe2(fds, O_NONBLOCK | O_CLOEXEC), 0);
+    EvdevRelay relay;
+    relay.filter().setGrab(true, bit(3));
+    FrameResult r;
+    const input_event events[] = {ev(EV_KEY, BTN_RIGHT, 1), ev(EV_REL, REL_X, 4), kSynEvent(),
+                                  ev(EV_REL, REL_Y, 1), ev(EV_REL, REL_X, 9)};
+    std::vector<bool> ended;
+    for (const input_event& e : events) ended.push_back(relay.push(e, fds[1], r));
+    EXPECT_EQ(ended, (std::vector<bool>{false, false, true, false, false}));
+    // The unfinished frame is not written; a dropped one never is.
+    EXPECT_EQ(readAll(fds[0]), (Frame{rel(REL_X, 4), kSyn}));
+    relay.dropFrame();
+    relay.push(ev(EV_REL, REL_WHEEL, -1), fds[1], r);
+    relay.push(kSynEvent(), fds[1], r);
+    EXPECT_EQ(readAll(fds[0]), (Frame{rel(REL_WHEEL, -1), kSyn}));
+    ::close(fds[0]);
+    ::close(fds[1]);
+}
+
+TEST(EvdevRelay, AFrameThatNeverEndsIsHandledAtItsBound) {
+    EvdevRelay relay;
+    FrameResult r;
+    size_t ends = 0;
+    for (size_t i = 0; i < 3 * EvdevRelay::kMaxFrameEvents; ++i)
+        if (relay.push(ev(EV_REL, REL_X, 1), -1, r)) ++ends;
+    EXPECT_EQ(ends, 3u);
+    EXPECT_EQ(r.dx, static_cast<int32_t>(EvdevRelay::kMaxFrameEvents));
+}
+
+}  // namespace
+}  // namespace z408::desktop
+
+namespace z408::desktop {
+namespace {
+
+// Without the mouse (as on every build machine) the source runs, waiting for it, and lets go of
+// everything at stop, from any thread's point of view; the kernel paths are the guest's checks.
+TEST(EvdevHookInput, RunsWithoutTheMouseAndStopsCleanly) {
+    if (!findMouseEventNodes().empty()) GTEST_SKIP() << "a mouse is plugged in here";
+    InterceptList intercepts;
+    test::RecordingWindows windows;
+    std::vector<z408::InputEvent> delivered;
+    EvdevHookInput source([&](const z408::InputEvent& e) { delivered.push_back(e); });
+    InputHook hook(intercepts, windows, source);
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(hook.install(test::kMainWindow)) << source.error();
+        EXPECT_TRUE(source.running());
+        EXPECT_TRUE(source.alive());
+        EXPECT_EQ(source.openNodes(), 0u);
+        hook.updateIntercept(event_code::RightDown, false);
+        // Nothing to grab yet: no problem to tell.
+        EXPECT_TRUE(source.syncIntercepts(hook).empty());
+        hook.remove();
+        EXPECT_FALSE(source.running());
+    }
+    EXPECT_TRUE(delivered.empty());
 }
 
 }  // namespace
