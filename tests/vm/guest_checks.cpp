@@ -8,6 +8,7 @@
 #include <linux/input.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -860,6 +861,46 @@ void evdevChecks(const std::string& ctl) {
               "events of the virtual mouse reach z408ctl watch --source evdev with their codes",
               joined(watchLines(watch.output())));
         check(watch.interrupt() == 0, "the evdev watch ends cleanly on an interrupt");
+    }
+
+    // Held when the intercept comes: the grab waits for the release, which reaches everyone.
+    {
+        const auto found = desktop::findMouseEventNodes();
+        const std::string physical = found.empty() ? std::string() : found[0].devnode;
+        EventReader other(physical);
+        pointer.input(descriptors::pointerReport(kRight));
+        Running watch({ctl, "watch", "--source", "evdev", "--intercept", "0x204"});
+        const bool started = watch.waitForText("watching (evdev)", 10000);
+        pointer.input(descriptors::pointerReport(kRight, 2, 0));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        other.drain();
+        const size_t beforeRelease = other.events.size();
+        pointer.input(descriptors::pointerReport(0));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        pointer.input(descriptors::pointerReport(0, 3, 0));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        other.drain();
+        using E = EventReader::Ev;
+        const std::vector<E> seen = other.events;
+        check(started && beforeRelease == 2 && seen.size() == 3 &&
+                  seen[2] == E{EV_KEY, BTN_RIGHT, 0},
+              "a button held at the intercept: no grab until its release, which others see",
+              describe(seen));
+        watch.interrupt();
+    }
+
+    // Another program holds the node: the watch says who is in the way and goes on.
+    {
+        const auto found = desktop::findMouseEventNodes();
+        const int held = found.empty() ? -1 : ::open(found[0].devnode.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool grabbed = held >= 0 && ::ioctl(held, EVIOCGRAB, 1) == 0;
+        Running watch({ctl, "watch", "--source", "evdev", "--intercept", "0x204"});
+        const bool told = watch.waitForText("Another program holds the mouse's input device", 10000);
+        check(grabbed && told && watch.alive() && uinputNodeNamed("TARVO Z408 pointer").empty(),
+              "a node another program holds: the cause is told, nothing is re-emitted",
+              watch.output());
+        check(watch.interrupt() == 0, "and the watch still ends cleanly");
+        if (held >= 0) ::close(held);
     }
 
     swallowCheck(ctl, pointer, 0, "");
