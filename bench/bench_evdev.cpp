@@ -139,7 +139,8 @@ void latency() {
         Pipe node;
         for (int i = 0; i < kRounds; ++i) {
             const auto t0 = Clock::now();
-            if (::write(node.write, kReport, sizeof kReport) != sizeof kReport || !readReport(node.read))
+            if (::write(node.write, kReport, sizeof kReport) != sizeof kReport ||
+                !readReport(node.read))
                 return;
             direct.push_back(usBetween(t0, Clock::now()));
         }
@@ -160,8 +161,8 @@ void latency() {
     std::printf("evdev pass-on: %d reports of %zu events\n", kRounds, kReportEvents);
     std::printf("  read to write, direct:  median %.1f us, p99 %.1f us\n", percentile(direct, 0.5),
                 percentile(direct, 0.99));
-    std::printf("  through the source:     median %.1f us, p99 %.1f us\n",
-                percentile(relayed, 0.5), percentile(relayed, 0.99));
+    std::printf("  through the source:     median %.1f us, p99 %.1f us\n", percentile(relayed, 0.5),
+                percentile(relayed, 0.99));
     std::printf("  added latency per event: %.1f us median, %.1f us p99 (aim < 100 us)\n", added,
                 percentile(relayed, 0.99) - percentile(direct, 0.99));
 }
@@ -197,9 +198,10 @@ void cpuAt1000Hz() {
     ::close(device.write);
     device.write = -1;
     drain.join();
-    std::printf("evdev pass-on at 1000 reports/s: %d reports in %.2f s, source thread %.1f ms CPU "
-                "= %.3f %% of one core (aim < 1 %%)\n",
-                reports, wall, cpu * 1000.0, 100.0 * cpu / wall);
+    std::printf(
+        "evdev pass-on at 1000 reports/s: %d reports in %.2f s, source thread %.1f ms CPU "
+        "= %.3f %% of one core (aim < 1 %%)\n",
+        reports, wall, cpu * 1000.0, 100.0 * cpu / wall);
 }
 
 }  // namespace

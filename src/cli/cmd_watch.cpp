@@ -104,11 +104,10 @@ int runWatch(const Args& args) {
     if (kind == desktop::InputSourceKind::X11) {
         source = &x11.emplace(feed);
     } else {
-        source = &evdev.emplace(feed, desktop::EvdevHookInput::Motion{},
-                                [](const desktop::EvdevProblem& p) {
-                                    std::fprintf(stderr, "z408ctl watch: %s\n",
-                                                 p.text(kEnglish).c_str());
-                                });
+        source = &evdev.emplace(
+            feed, desktop::EvdevHookInput::Motion{}, [](const desktop::EvdevProblem& p) {
+                std::fprintf(stderr, "z408ctl watch: %s\n", p.text(kEnglish).c_str());
+            });
     }
     InputHook hook(intercepts, window, *source);
     for (const uint32_t code : codes) hook.updateIntercept(code, false);
@@ -125,9 +124,9 @@ int runWatch(const Args& args) {
     {
         std::lock_guard lock(hookMutex);
         if (!hook.install(kWatchWindow)) {
-            const std::string why = x11 ? x11->error() : evdev->problem().empty()
-                                                             ? evdev->error()
-                                                             : evdev->problem().text(kEnglish);
+            const std::string why = x11                        ? x11->error()
+                                    : evdev->problem().empty() ? evdev->error()
+                                                               : evdev->problem().text(kEnglish);
             return fail("watch", why + " The input hook is off.", kExitFailed);
         }
         hookToFeed = &hook;
@@ -148,8 +147,9 @@ int runWatch(const Args& args) {
         if (!problem.empty())
             std::fprintf(stderr, "z408ctl watch: %s\n", problem.text(kEnglish).c_str());
         if (evdev->openNodes() == 0)
-            std::fprintf(stderr, "z408ctl watch: the mouse's input device is not there yet; "
-                                 "waiting for it.\n");
+            std::fprintf(stderr,
+                         "z408ctl watch: the mouse's input device is not there yet; "
+                         "waiting for it.\n");
     }
     std::fprintf(stderr, "z408ctl watch: watching (%s); interrupt to stop.\n",
                  std::string(desktop::inputSourceName(kind)).c_str());
@@ -174,20 +174,21 @@ int runWatch(const Args& args) {
 }  // namespace
 
 void registerWatchCommands(CommandRegistry& registry) {
-    registry.add({"watch", "[--source SOURCE] [--intercept CODE]...",
-                  "print every button, wheel and key event as the input hook sees it",
-                  "One line per event: 'button 0x207', 'wheel 0x20a01', 'key 0x41 flags 0x00'\n"
-                  "(key flags: 0x80 release, 0x01 extended key, 0x20 Alt held).\n"
-                  "SOURCE is x11 or evdev. x11 reads the X server's input (every device, keys\n"
-                  "too); evdev reads the mouse's own input devices (its buttons and wheel only, no\n"
-                  "keys; follows it when it is unplugged and plugged in again). Without it: x11\n"
-                  "on an X11 session, evdev on Wayland or without a display.\n"
-                  "--intercept CODE puts that mouse event on the hook's intercept list: other\n"
-                  "programs do not get it while this runs (never the left button, which the hook\n"
-                  "does not swallow). With evdev the mouse's device is then grabbed and its other\n"
-                  "events passed on through /dev/uinput. Runs until interrupted (Ctrl+C) or\n"
-                  "terminated.",
-                  runWatch});
+    registry.add(
+        {"watch", "[--source SOURCE] [--intercept CODE]...",
+         "print every button, wheel and key event as the input hook sees it",
+         "One line per event: 'button 0x207', 'wheel 0x20a01', 'key 0x41 flags 0x00'\n"
+         "(key flags: 0x80 release, 0x01 extended key, 0x20 Alt held).\n"
+         "SOURCE is x11 or evdev. x11 reads the X server's input (every device, keys\n"
+         "too); evdev reads the mouse's own input devices (its buttons and wheel only, no\n"
+         "keys; follows it when it is unplugged and plugged in again). Without it: x11\n"
+         "on an X11 session, evdev on Wayland or without a display.\n"
+         "--intercept CODE puts that mouse event on the hook's intercept list: other\n"
+         "programs do not get it while this runs (never the left button, which the hook\n"
+         "does not swallow). With evdev the mouse's device is then grabbed and its other\n"
+         "events passed on through /dev/uinput. Runs until interrupted (Ctrl+C) or\n"
+         "terminated.",
+         runWatch});
 }
 
 }  // namespace z408::cli

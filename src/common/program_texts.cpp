@@ -13,14 +13,14 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"无法读取 %s：%s", "Could not read %s: %s", "Impossible de lire %s : %s",
      "%s 파일을 읽을 수 없습니다: %s", "%s konnte nicht gelesen werden: %s",
      "Impossibile leggere %s: %s", "No se pudo leer %s: %s", "Kan %s niet lezen: %s",
-     "Não foi possível ler %s: %s", "Не удалось прочитать %s: %s",
-     "Не вдалося прочитати %s: %s", "無法讀取 %s：%s"},
+     "Não foi possível ler %s: %s", "Не удалось прочитать %s: %s", "Не вдалося прочитати %s: %s",
+     "無法讀取 %s：%s"},
     // CouldNotSave
     {"无法保存 %s：%s", "Could not save %s: %s", "Impossible d'enregistrer %s : %s",
      "%s 파일을 저장할 수 없습니다: %s", "%s konnte nicht gespeichert werden: %s",
      "Impossibile salvare %s: %s", "No se pudo guardar %s: %s", "Kan %s niet opslaan: %s",
-     "Não foi possível guardar %s: %s", "Не удалось сохранить %s: %s",
-     "Не вдалося зберегти %s: %s", "無法儲存 %s：%s"},
+     "Não foi possível guardar %s: %s", "Не удалось сохранить %s: %s", "Не вдалося зберегти %s: %s",
+     "無法儲存 %s：%s"},
     // ButtonHeldByAnotherProgram (short: the information box shows three lines)
     {"另一个程序占用了一个已指定功能的鼠标按键，该按键的点击也会传给那个程序。",
      "Another program has taken over a mouse button with a function; it gets the clicks too.",
@@ -223,7 +223,8 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "and plug the mouse in again.",
      "Impossible de lire le périphérique d'entrée de la souris %s (%s). Installez la règle "
      "udev 70-z408.rules et rebranchez la souris.",
-     "마우스 입력 장치 %s을(를) 읽을 수 없습니다(%s). udev 규칙 70-z408.rules를 설치하고 마우스를 다시 연결하십시오.",
+     "마우스 입력 장치 %s을(를) 읽을 수 없습니다(%s). udev 규칙 70-z408.rules를 설치하고 마우스를 "
+     "다시 연결하십시오.",
      "Das Eingabegerät der Maus %s kann nicht gelesen werden (%s). Installieren Sie die "
      "udev-Regel 70-z408.rules und stecken Sie die Maus neu ein.",
      "Impossibile leggere il dispositivo di input del mouse %s (%s). Installare la regola "
@@ -245,7 +246,8 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "module: sudo modprobe uinput.",
      "%s est absent : les boutons dotés d'une fonction atteignent aussi les autres "
      "programmes. Chargez le module uinput : sudo modprobe uinput.",
-     "%s이(가) 없어 기능 버튼이 다른 프로그램에도 전달됩니다. uinput 모듈을 로드하십시오: sudo modprobe uinput",
+     "%s이(가) 없어 기능 버튼이 다른 프로그램에도 전달됩니다. uinput 모듈을 로드하십시오: sudo "
+     "modprobe uinput",
      "%s fehlt, daher erreichen Tasten mit Funktion auch andere Programme. Laden Sie das "
      "Modul uinput: sudo modprobe uinput.",
      "%s manca: i pulsanti con una funzione arrivano anche agli altri programmi. Caricare il "
@@ -262,12 +264,14 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "sudo modprobe uinput.",
      "缺少 %s，因此已指定功能的按鍵也會傳給其他程式。請載入 uinput 模組：sudo modprobe uinput。"},
     // EvdevUinputNotWritable
-    {"无法写入 %s（%s），因此已指定功能的按键也会传给其他程序。请安装 udev 规则 70-z408.rules 并重新登录。",
+    {"无法写入 %s（%s），因此已指定功能的按键也会传给其他程序。请安装 udev 规则 70-z408.rules "
+     "并重新登录。",
      "%s cannot be written (%s), so buttons with a function also reach other programs. "
      "Install the udev rule 70-z408.rules and log in again.",
      "Impossible d'écrire dans %s (%s) : les boutons dotés d'une fonction atteignent aussi "
      "les autres programmes. Installez la règle udev 70-z408.rules et reconnectez-vous.",
-     "%s에 쓸 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다. udev 규칙 70-z408.rules를 설치하고 다시 로그인하십시오.",
+     "%s에 쓸 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다. udev 규칙 70-z408.rules를 "
+     "설치하고 다시 로그인하십시오.",
      "%s ist nicht beschreibbar (%s), daher erreichen Tasten mit Funktion auch andere "
      "Programme. Installieren Sie die udev-Regel 70-z408.rules und melden Sie sich neu an.",
      "Impossibile scrivere su %s (%s): i pulsanti con una funzione arrivano anche agli altri "
@@ -282,7 +286,8 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "программ. Установите правило udev 70-z408.rules и войдите в систему заново.",
      "Немає доступу на запис до %s (%s), тому кнопки з функцією доходять і до інших програм. "
      "Встановіть правило udev 70-z408.rules і увійдіть у систему знову.",
-     "無法寫入 %s（%s），因此已指定功能的按鍵也會傳給其他程式。請安裝 udev 規則 70-z408.rules 並重新登入。"},
+     "無法寫入 %s（%s），因此已指定功能的按鍵也會傳給其他程式。請安裝 udev 規則 70-z408.rules "
+     "並重新登入。"},
     // EvdevUinputFailed
     {"无法通过 %s 创建输入设备（%s），因此已指定功能的按键也会传给其他程序。",
      "No input device could be made through %s (%s), so buttons with a function also reach "
@@ -306,13 +311,15 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "до інших програм.",
      "無法透過 %s 建立輸入裝置（%s），因此已指定功能的按鍵也會傳給其他程式。"},
     // EvdevGrabBusy
-    {"另一个程序占用了鼠标的输入设备 %s，因此已指定功能的按键也会传给其他程序。请关闭那个程序（例如按键重映射工具）。",
+    {"另一个程序占用了鼠标的输入设备 "
+     "%s，因此已指定功能的按键也会传给其他程序。请关闭那个程序（例如按键重映射工具）。",
      "Another program holds the mouse's input device %s, so buttons with a function also "
      "reach other programs. Close that program (a key remapper, say).",
      "Un autre programme détient le périphérique d'entrée de la souris %s : les boutons dotés "
      "d'une fonction atteignent aussi les autres programmes. Fermez ce programme (un "
      "remappeur de touches, par exemple).",
-     "다른 프로그램이 마우스 입력 장치 %s을(를) 점유하여 기능 버튼이 다른 프로그램에도 전달됩니다. 그 프로그램(예: 키 재매핑 도구)을 종료하십시오.",
+     "다른 프로그램이 마우스 입력 장치 %s을(를) 점유하여 기능 버튼이 다른 프로그램에도 전달됩니다. "
+     "그 프로그램(예: 키 재매핑 도구)을 종료하십시오.",
      "Ein anderes Programm belegt das Eingabegerät der Maus %s, daher erreichen Tasten mit "
      "Funktion auch andere Programme. Beenden Sie dieses Programm (etwa eine "
      "Tastenumbelegung).",
@@ -332,7 +339,8 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "и до других программ. Закройте эту программу (например, переназначатель клавиш).",
      "Інша програма захопила пристрій введення миші %s, тому кнопки з функцією доходять і до "
      "інших програм. Закрийте цю програму (наприклад, перепризначувач клавіш).",
-     "另一個程式佔用了滑鼠的輸入裝置 %s，因此已指定功能的按鍵也會傳給其他程式。請關閉那個程式（例如按鍵重新對應工具）。"},
+     "另一個程式佔用了滑鼠的輸入裝置 "
+     "%s，因此已指定功能的按鍵也會傳給其他程式。請關閉那個程式（例如按鍵重新對應工具）。"},
     // EvdevGrabFailed
     {"无法接管鼠标的输入设备 %s（%s），因此已指定功能的按键也会传给其他程序。",
      "The mouse's input device %s could not be taken over (%s), so buttons with a function "

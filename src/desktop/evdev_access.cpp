@@ -56,10 +56,14 @@ bool capabilityHasBit(std::string_view bitmap, unsigned bit, unsigned wordBits) 
     if (digitFromEnd >= word.size()) return false;
     const char c = word[word.size() - 1 - digitFromEnd];
     unsigned v = 0;
-    if (c >= '0' && c <= '9') v = static_cast<unsigned>(c - '0');
-    else if (c >= 'a' && c <= 'f') v = static_cast<unsigned>(c - 'a' + 10);
-    else if (c >= 'A' && c <= 'F') v = static_cast<unsigned>(c - 'A' + 10);
-    else return false;
+    if (c >= '0' && c <= '9')
+        v = static_cast<unsigned>(c - '0');
+    else if (c >= 'a' && c <= 'f')
+        v = static_cast<unsigned>(c - 'a' + 10);
+    else if (c >= 'A' && c <= 'F')
+        v = static_cast<unsigned>(c - 'A' + 10);
+    else
+        return false;
     return (v >> (inWord % 4)) & 1u;
 }
 
@@ -67,16 +71,20 @@ std::string EvdevProblem::text(int32_t languageId) const {
     const auto fmt = [&](ProgramText t) { return programText(t, languageId); };
     const std::string why = reason(error);
     switch (issue) {
-        case EvdevIssue::None: return {};
-        case EvdevIssue::NoMouseNode: return std::string(fmt(ProgramText::EvdevNoMouseNode));
+        case EvdevIssue::None:
+            return {};
+        case EvdevIssue::NoMouseNode:
+            return std::string(fmt(ProgramText::EvdevNoMouseNode));
         case EvdevIssue::NodeNotReadable:
             return formatText(fmt(ProgramText::EvdevNodeNotReadable), {path, why});
-        case EvdevIssue::NoUinput: return formatText(fmt(ProgramText::EvdevNoUinput), {path});
+        case EvdevIssue::NoUinput:
+            return formatText(fmt(ProgramText::EvdevNoUinput), {path});
         case EvdevIssue::UinputNotWritable:
             return formatText(fmt(ProgramText::EvdevUinputNotWritable), {path, why});
         case EvdevIssue::UinputFailed:
             return formatText(fmt(ProgramText::EvdevUinputFailed), {path, why});
-        case EvdevIssue::GrabBusy: return formatText(fmt(ProgramText::EvdevGrabBusy), {path});
+        case EvdevIssue::GrabBusy:
+            return formatText(fmt(ProgramText::EvdevGrabBusy), {path});
         case EvdevIssue::GrabFailed:
             return formatText(fmt(ProgramText::EvdevGrabFailed), {path, why});
     }
@@ -113,7 +121,8 @@ std::vector<EvdevNode> findMouseEventNodes() {
     udev_enumerate_scan_devices(en.get());
     udev_list_entry* entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(en.get())) {
-        udevh::Device dev(udev_device_new_from_syspath(udev.get(), udev_list_entry_get_name(entry)));
+        udevh::Device dev(
+            udev_device_new_from_syspath(udev.get(), udev_list_entry_get_name(entry)));
         if (!dev || !isMouseEventDevice(dev.get())) continue;
         nodes.push_back(eventNodeOf(dev.get()));
     }

@@ -34,12 +34,18 @@ void notches(std::vector<z408::InputEvent>& out, z408::InputEvent::Type type, in
 
 unsigned xButtonOfKeyCode(uint16_t code) {
     switch (code) {
-        case BTN_LEFT: return 1;
-        case BTN_MIDDLE: return 2;
-        case BTN_RIGHT: return 3;
-        case BTN_SIDE: return 8;
-        case BTN_EXTRA: return 9;
-        default: return 0;
+        case BTN_LEFT:
+            return 1;
+        case BTN_MIDDLE:
+            return 2;
+        case BTN_RIGHT:
+            return 3;
+        case BTN_SIDE:
+            return 8;
+        case BTN_EXTRA:
+            return 9;
+        default:
+            return 0;
     }
 }
 
@@ -86,8 +92,12 @@ void EvdevFrameFilter::frame(std::span<const RawInputEvent> events, FrameResult&
             }
             case EV_REL:
                 switch (e.code) {
-                    case REL_X: out.dx = saturatingAdd(out.dx, e.value); break;
-                    case REL_Y: out.dy = saturatingAdd(out.dy, e.value); break;
+                    case REL_X:
+                        out.dx = saturatingAdd(out.dx, e.value);
+                        break;
+                    case REL_Y:
+                        out.dy = saturatingAdd(out.dy, e.value);
+                        break;
                     case REL_WHEEL:
                         // The notch count; the high-resolution twin of the same turn only
                         // follows it to the re-emitting device.
@@ -100,13 +110,15 @@ void EvdevFrameFilter::frame(std::span<const RawInputEvent> events, FrameResult&
                     case REL_HWHEEL:
                         notches(out.hookEvents, HookEvent::Type::HorizontalWheel, e.value);
                         break;
-                    default: break;
+                    default:
+                        break;
                 }
                 break;
             case EV_MSC:
                 scanSeen = scanSeen || e.code == MSC_SCAN;
                 break;
-            default: break;
+            default:
+                break;
         }
         if (!grabbed_) continue;
         if (!swallow && !(e.type == EV_SYN && e.code == SYN_REPORT)) out.reemit.push_back(e);
@@ -114,12 +126,11 @@ void EvdevFrameFilter::frame(std::span<const RawInputEvent> events, FrameResult&
     if (out.reemit.size() == reemitStart) return;
     // A scan code names the key beside it; with that key gone it would describe nothing.
     if (keySwallowed && scanSeen)
-        out.reemit.erase(std::remove_if(out.reemit.begin() + static_cast<ptrdiff_t>(reemitStart),
-                                        out.reemit.end(),
-                                        [](const RawInputEvent& e) {
-                                            return e.type == EV_MSC && e.code == MSC_SCAN;
-                                        }),
-                         out.reemit.end());
+        out.reemit.erase(
+            std::remove_if(
+                out.reemit.begin() + static_cast<ptrdiff_t>(reemitStart), out.reemit.end(),
+                [](const RawInputEvent& e) { return e.type == EV_MSC && e.code == MSC_SCAN; }),
+            out.reemit.end());
     if (out.reemit.size() > reemitStart) out.reemit.push_back({EV_SYN, SYN_REPORT, 0});
 }
 

@@ -357,8 +357,9 @@ bool EvdevHookInput::start() {
                 // Only nodes still open: the caller's thread may have changed the list.
                 for (size_t i = 0; i < polled.size(); ++i) {
                     if (fds[i + 2].revents == 0) continue;
-                    const auto it = std::find_if(st.nodes.begin(), st.nodes.end(),
-                                                 [&](const auto& n) { return n.get() == polled[i]; });
+                    const auto it =
+                        std::find_if(st.nodes.begin(), st.nodes.end(),
+                                     [&](const auto& n) { return n.get() == polled[i]; });
                     if (it == st.nodes.end()) continue;
                     if (!st.drain(**it, out)) st.nodes.erase(it);
                 }

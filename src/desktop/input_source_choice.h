@@ -19,7 +19,9 @@ struct SessionEnv {
 
 SessionEnv sessionEnvFromProcess();
 InputSourceKind chooseInputSource(const SessionEnv& env);
-inline InputSourceKind chooseInputSource() { return chooseInputSource(sessionEnvFromProcess()); }
+inline InputSourceKind chooseInputSource() {
+    return chooseInputSource(sessionEnvFromProcess());
+}
 
 // "x11" and "evdev", the names z408ctl takes.
 std::string_view inputSourceName(InputSourceKind kind);

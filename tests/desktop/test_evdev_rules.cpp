@@ -62,11 +62,14 @@ TEST(EvdevFrameFilter, ConvertsButtonsAndWheelToTheHooksVocabulary) {
         std::vector<std::pair<Type, int64_t>> expected;
     };
     const Case cases[] = {
-        {"left", {key(BTN_LEFT, 1), kSyn, key(BTN_LEFT, 0), kSyn},
+        {"left",
+         {key(BTN_LEFT, 1), kSyn, key(BTN_LEFT, 0), kSyn},
          {{Type::ButtonPress, 1}, {Type::ButtonRelease, 1}}},
         {"the others by X button number",
          {key(BTN_MIDDLE, 1), key(BTN_RIGHT, 1), key(BTN_SIDE, 1), key(BTN_EXTRA, 1), kSyn},
-         {{Type::ButtonPress, 2}, {Type::ButtonPress, 3}, {Type::ButtonPress, 8},
+         {{Type::ButtonPress, 2},
+          {Type::ButtonPress, 3},
+          {Type::ButtonPress, 8},
           {Type::ButtonPress, 9}}},
         {"autorepeat and foreign keys give nothing",
          {key(BTN_RIGHT, 2), key(BTN_FORWARD, 1), key(KEY_A, 1), kSyn},
@@ -75,9 +78,11 @@ TEST(EvdevFrameFilter, ConvertsButtonsAndWheelToTheHooksVocabulary) {
          {rel(REL_WHEEL, 1), rel(REL_WHEEL_HI_RES, 120), kSyn},
          {{Type::Wheel, 120}}},
         {"high resolution alone is no notch", {rel(REL_WHEEL_HI_RES, 60), kSyn}, {}},
-        {"two notches towards the user", {rel(REL_WHEEL, -2), kSyn},
+        {"two notches towards the user",
+         {rel(REL_WHEEL, -2), kSyn},
          {{Type::Wheel, -120}, {Type::Wheel, -120}}},
-        {"horizontal", {rel(REL_HWHEEL, 1), kSyn, rel(REL_HWHEEL, -1), kSyn},
+        {"horizontal",
+         {rel(REL_HWHEEL, 1), kSyn, rel(REL_HWHEEL, -1), kSyn},
          {{Type::HorizontalWheel, 120}, {Type::HorizontalWheel, -120}}},
         {"motion is no hook event", {rel(REL_X, 5), rel(REL_Y, -3), kSyn}, {}},
     };
@@ -91,9 +96,9 @@ TEST(EvdevFrameFilter, ConvertsButtonsAndWheelToTheHooksVocabulary) {
 
 TEST(EvdevFrameFilter, BoundsWhatADeviceValueCanCost) {
     EvdevFrameFilter filter;
-    const FrameResult r = run(filter, {{rel(REL_WHEEL, INT32_MIN), rel(REL_X, INT32_MAX),
-                                        rel(REL_X, INT32_MAX), rel(REL_Y, INT32_MIN),
-                                        rel(REL_Y, -1), kSyn}});
+    const FrameResult r =
+        run(filter, {{rel(REL_WHEEL, INT32_MIN), rel(REL_X, INT32_MAX), rel(REL_X, INT32_MAX),
+                      rel(REL_Y, INT32_MIN), rel(REL_Y, -1), kSyn}});
     EXPECT_EQ(r.hookEvents.size(), static_cast<size_t>(EvdevFrameFilter::kMaxNotchesPerEvent));
     EXPECT_EQ(r.dx, INT32_MAX);
     EXPECT_EQ(r.dy, INT32_MIN);
@@ -169,7 +174,7 @@ TEST(EvdevFrameFilter, SwallowsExactlyWhatTheHookSwallows) {
         {event_code::ForwardDown, event_code::WheelUp, event_code::RightDown},
     };
     const std::vector<Frame> frames = {
-        {key(BTN_LEFT, 1), kSyn},  {key(BTN_LEFT, 0), kSyn},  {key(BTN_RIGHT, 1), kSyn},
+        {key(BTN_LEFT, 1), kSyn},  {key(BTN_LEFT, 0), kSyn},   {key(BTN_RIGHT, 1), kSyn},
         {key(BTN_RIGHT, 0), kSyn}, {key(BTN_MIDDLE, 1), kSyn}, {key(BTN_MIDDLE, 0), kSyn},
         {key(BTN_SIDE, 1), kSyn},  {key(BTN_EXTRA, 1), kSyn},  {key(BTN_EXTRA, 0), kSyn},
         {key(BTN_SIDE, 0), kSyn},  {rel(REL_WHEEL, 1), kSyn},  {rel(REL_WHEEL, -1), kSyn},
@@ -201,17 +206,22 @@ TEST(EvdevAccess, ProblemsNameTheCauseAndTheFix) {
         std::vector<const char*> words;  // in the English text
     };
     const Case cases[] = {
-        {nodeOpenProblem("/dev/input/event7", EACCES), EvdevIssue::NodeNotReadable,
+        {nodeOpenProblem("/dev/input/event7", EACCES),
+         EvdevIssue::NodeNotReadable,
          {"/dev/input/event7", "Permission denied", "70-z408.rules"}},
         {nodeOpenProblem("/dev/input/event7", ENODEV), EvdevIssue::NoMouseNode, {"Plug"}},
-        {uinputOpenProblem("/dev/uinput", ENOENT), EvdevIssue::NoUinput,
+        {uinputOpenProblem("/dev/uinput", ENOENT),
+         EvdevIssue::NoUinput,
          {"/dev/uinput", "modprobe uinput"}},
-        {uinputOpenProblem("/dev/uinput", EACCES), EvdevIssue::UinputNotWritable,
+        {uinputOpenProblem("/dev/uinput", EACCES),
+         EvdevIssue::UinputNotWritable,
          {"/dev/uinput", "Permission denied", "70-z408.rules"}},
         {uinputOpenProblem("/dev/uinput", EMFILE), EvdevIssue::UinputFailed, {"/dev/uinput"}},
-        {grabProblem("/dev/input/event7", EBUSY), EvdevIssue::GrabBusy,
+        {grabProblem("/dev/input/event7", EBUSY),
+         EvdevIssue::GrabBusy,
          {"Another program", "/dev/input/event7"}},
-        {grabProblem("/dev/input/event7", EINVAL), EvdevIssue::GrabFailed,
+        {grabProblem("/dev/input/event7", EINVAL),
+         EvdevIssue::GrabFailed,
          {"/dev/input/event7", "Invalid argument"}},
     };
     for (const Case& c : cases) {
@@ -236,13 +246,17 @@ TEST(EvdevAccess, ReadsSysfsCapabilityBitmaps) {
         bool set;
     };
     const Case cases[] = {
-        {"1943", REL_X, true},         // a mouse's rel: X, Y, WHEEL, HWHEEL, the hi-res pair
-        {"1943", REL_WHEEL, true},     {"1943", REL_Z, false},
-        {"1940", REL_X, false},        // a keyboard's consumer page: wheels only
+        {"1943", REL_X, true},  // a mouse's rel: X, Y, WHEEL, HWHEEL, the hi-res pair
+        {"1943", REL_WHEEL, true},
+        {"1943", REL_Z, false},
+        {"1940", REL_X, false},              // a keyboard's consumer page: wheels only
         {"1f0000 0 0 0 0", BTN_LEFT, true},  // key bitmap: BTN_LEFT is bit 16 of the fifth word
-        {"1e0000 0 0 0 0", BTN_LEFT, false}, {"10000", BTN_LEFT, false},  // too few words
-        {"", REL_X, false},            {"zz", REL_X, false},
-        {"7 ffffffffffffffff", 64, true},    {"7 fffffffffffffffe\n", 0, false},
+        {"1e0000 0 0 0 0", BTN_LEFT, false},
+        {"10000", BTN_LEFT, false},  // too few words
+        {"", REL_X, false},
+        {"zz", REL_X, false},
+        {"7 ffffffffffffffff", 64, true},
+        {"7 fffffffffffffffe\n", 0, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(capabilityHasBit(c.bitmap, c.bit, 64), c.set) << c.bitmap << " bit " << c.bit;

@@ -661,7 +661,8 @@ class EventReader {
         input_event ev{};
         while (fd_ >= 0 && ::read(fd_, &ev, sizeof ev) == static_cast<ssize_t>(sizeof ev)) {
             if (ev.type == EV_SYN && ev.code == SYN_REPORT) ++frames;
-            if (ev.type == EV_KEY || ev.type == EV_REL) events.push_back({ev.type, ev.code, ev.value});
+            if (ev.type == EV_KEY || ev.type == EV_REL)
+                events.push_back({ev.type, ev.code, ev.value});
         }
     }
     struct Ev {
@@ -718,7 +719,8 @@ bool makePointer(VirtualZ408& pointer, std::string& error) {
 // Gives `uid` the node and /dev/uinput the way the udev rule's uaccess tag would (an owner here:
 // there is no logind in the guest to set the ACL).
 void grantAccess(const std::string& node, uid_t uid) {
-    if (!node.empty() && ::chown(node.c_str(), uid, 0) != 0) std::printf("# chown %s failed\n", node.c_str());
+    if (!node.empty() && ::chown(node.c_str(), uid, 0) != 0)
+        std::printf("# chown %s failed\n", node.c_str());
     if (::chown("/dev/uinput", uid, 0) != 0) std::printf("# chown /dev/uinput failed\n");
 }
 
@@ -726,9 +728,8 @@ void grantAccess(const std::string& node, uid_t uid) {
 // everything else does, in order and frame by frame; the grabbed node gives others nothing.
 void swallowCheck(const std::string& ctl, VirtualZ408& pointer, uid_t uid, const std::string& who) {
     const std::string name = "TARVO Z408 pointer";
-    Running watch({ctl, "watch", "--source", "evdev", "--intercept", "0x204", "--intercept",
-                   "0x20a00"},
-                  uid);
+    Running watch(
+        {ctl, "watch", "--source", "evdev", "--intercept", "0x204", "--intercept", "0x20a00"}, uid);
     const bool started = watch.waitForText("watching (evdev)", 10000);
     std::string clone;
     const bool cloned = waitFor([&] { return !(clone = uinputNodeNamed(name)).empty(); }, 5000);
@@ -745,10 +746,10 @@ void swallowCheck(const std::string& ctl, VirtualZ408& pointer, uid_t uid, const
                 pointer.input(descriptors::pointerReport(0, 0, 0, -1)) &&
                 pointer.input(descriptors::pointerReport(0, -3, 2)) && click(pointer, kBack);
     using E = EventReader::Ev;
-    const std::vector<E> expected = {
-        {EV_REL, REL_X, 5},   {EV_KEY, BTN_MIDDLE, 1}, {EV_KEY, BTN_MIDDLE, 0},
-        {EV_REL, REL_WHEEL, 1}, {EV_REL, REL_X, -3},  {EV_REL, REL_Y, 2},
-        {EV_KEY, BTN_SIDE, 1}, {EV_KEY, BTN_SIDE, 0}};
+    const std::vector<E> expected = {{EV_REL, REL_X, 5},      {EV_KEY, BTN_MIDDLE, 1},
+                                     {EV_KEY, BTN_MIDDLE, 0}, {EV_REL, REL_WHEEL, 1},
+                                     {EV_REL, REL_X, -3},     {EV_REL, REL_Y, 2},
+                                     {EV_KEY, BTN_SIDE, 1},   {EV_KEY, BTN_SIDE, 0}};
     std::vector<E> got;
     waitFor(
         [&] {
@@ -764,12 +765,15 @@ void swallowCheck(const std::string& ctl, VirtualZ408& pointer, uid_t uid, const
     got.clear();
     bool hiResDown = false;
     for (const E& e : passedOn.events) {
-        if (e.type == EV_REL && e.code == REL_WHEEL_HI_RES) hiResDown = hiResDown || e.value < 0;
-        else got.push_back(e);
+        if (e.type == EV_REL && e.code == REL_WHEEL_HI_RES)
+            hiResDown = hiResDown || e.value < 0;
+        else
+            got.push_back(e);
     }
     check(sent && got == expected && !hiResDown,
-          who + "the intercepted button and wheel-down never reach the uinput device, the rest "
-                "does in order",
+          who +
+              "the intercepted button and wheel-down never reach the uinput device, the rest "
+              "does in order",
           describe(passedOn.events));
     // One frame a report passed on: motion, middle down, middle up, wheel, motion, back twice.
     check(passedOn.frames == 7, who + "the reports' frames are kept",
@@ -815,10 +819,16 @@ void swallowCheck(const std::string& ctl, VirtualZ408& pointer, uid_t uid, const
         click(pointer, kRight);
         click(pointer, kForward);
         const std::vector<E> forward = {{EV_KEY, BTN_EXTRA, 1}, {EV_KEY, BTN_EXTRA, 0}};
-        waitFor([&] { after.drain(); return after.events.size() >= forward.size(); }, 5000);
+        waitFor(
+            [&] {
+                after.drain();
+                return after.events.size() >= forward.size();
+            },
+            5000);
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         after.drain();
-        check(after.events == forward, who + "after re-plugging the right button is still swallowed",
+        check(after.events == forward,
+              who + "after re-plugging the right button is still swallowed",
               describe(after.events));
         // After the list: the press held at the unplugging, then the two clicks.
         waitFor([&] { return watchLines(watch.output()).size() >= want.size() + 3; }, 5000);
@@ -829,14 +839,15 @@ void swallowCheck(const std::string& ctl, VirtualZ408& pointer, uid_t uid, const
     }
     const int rc = watch.interrupt();
     check(rc == 0 && uinputNodeNamed(name).empty(),
-          who + "interrupted, the watch ends cleanly and its uinput device goes", std::to_string(rc));
+          who + "interrupted, the watch ends cleanly and its uinput device goes",
+          std::to_string(rc));
 }
 
 void evdevChecks(const std::string& ctl) {
     VirtualZ408 pointer, command;
     std::string error;
-    const bool made = makePointer(pointer, error) &&
-                      command.create(config(descriptors::command(1, 32)), error);
+    const bool made =
+        makePointer(pointer, error) && command.create(config(descriptors::command(1, 32)), error);
     check(made, "a pointer interface of the mouse has an event node, its command interface none",
           error);
     if (!made) return;
@@ -852,7 +863,7 @@ void evdevChecks(const std::string& ctl) {
             sent = click(pointer, b) && pointer.input(descriptors::pointerReport(0, 1, 1)) && sent;
         sent = pointer.input(descriptors::pointerReport(0, 0, 0, 1)) &&
                pointer.input(descriptors::pointerReport(0, 0, 0, -1)) && sent;
-        const std::vector<std::string> want = {"button 0x201",   "button 0x204",  "button 0x207",
+        const std::vector<std::string> want = {"button 0x201",   "button 0x204",   "button 0x207",
                                                "button 0x1020b", "button 0x2020b", "wheel 0x20a01",
                                                "wheel 0x20a00"};
         waitFor([&] { return watchLines(watch.output()).size() >= want.size(); }, 5000);
@@ -882,20 +893,22 @@ void evdevChecks(const std::string& ctl) {
         other.drain();
         using E = EventReader::Ev;
         const std::vector<E> seen = other.events;
-        check(started && beforeRelease == 2 && seen.size() == 3 &&
-                  seen[2] == E{EV_KEY, BTN_RIGHT, 0},
-              "a button held at the intercept: no grab until its release, which others see",
-              describe(seen));
+        check(
+            started && beforeRelease == 2 && seen.size() == 3 && seen[2] == E{EV_KEY, BTN_RIGHT, 0},
+            "a button held at the intercept: no grab until its release, which others see",
+            describe(seen));
         watch.interrupt();
     }
 
     // Another program holds the node: the watch says who is in the way and goes on.
     {
         const auto found = desktop::findMouseEventNodes();
-        const int held = found.empty() ? -1 : ::open(found[0].devnode.c_str(), O_RDONLY | O_CLOEXEC);
+        const int held =
+            found.empty() ? -1 : ::open(found[0].devnode.c_str(), O_RDONLY | O_CLOEXEC);
         const bool grabbed = held >= 0 && ::ioctl(held, EVIOCGRAB, 1) == 0;
         Running watch({ctl, "watch", "--source", "evdev", "--intercept", "0x204"});
-        const bool told = watch.waitForText("Another program holds the mouse's input device", 10000);
+        const bool told =
+            watch.waitForText("Another program holds the mouse's input device", 10000);
         check(grabbed && told && watch.alive() && uinputNodeNamed("TARVO Z408 pointer").empty(),
               "a node another program holds: the cause is told, nothing is re-emitted",
               watch.output());
@@ -931,7 +944,8 @@ void evdevChecks(const std::string& ctl) {
     {
         Running watch({ctl, "watch", "--source", "evdev", "--intercept", "0x204"}, 65534);
         const bool started = watch.waitForText("watching (evdev)", 10000);
-        check(started && watch.output().find("/dev/uinput cannot be written") != std::string::npos &&
+        check(started &&
+                  watch.output().find("/dev/uinput cannot be written") != std::string::npos &&
                   uinputNodeNamed("TARVO Z408 pointer").empty(),
               "without /dev/uinput the watch says so and swallows nothing", watch.output());
         watch.interrupt();
@@ -951,7 +965,9 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // Z408_VM_ONLY=evdev (passed through the kernel's command line) runs one group alone.
     const char* only = std::getenv("z408_vm_only");
-    const auto runs = [&](const char* group) { return only == nullptr || std::strcmp(only, group) == 0; };
+    const auto runs = [&](const char* group) {
+        return only == nullptr || std::strcmp(only, group) == 0;
+    };
     if (runs("hid")) {
         transportChecks();
         reportCountCheck();

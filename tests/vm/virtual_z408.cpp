@@ -183,7 +183,8 @@ std::vector<uint8_t> mouse() {
 }
 
 std::vector<uint8_t> pointerReport(uint8_t buttons, int8_t dx, int8_t dy, int8_t wheel) {
-    return {buttons, static_cast<uint8_t>(dx), static_cast<uint8_t>(dy), static_cast<uint8_t>(wheel)};
+    return {buttons, static_cast<uint8_t>(dx), static_cast<uint8_t>(dy),
+            static_cast<uint8_t>(wheel)};
 }
 
 }  // namespace descriptors
