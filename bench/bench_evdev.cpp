@@ -26,11 +26,7 @@ using z408::desktop::FrameResult;
 using Clock = std::chrono::steady_clock;
 
 input_event event(uint16_t type, uint16_t code, int32_t value) {
-    input_event e{};
-    e.type = type;
-    e.code = code;
-    e.value = value;
-    return e;
+    return z408::desktop::toInputEvent({type, code, value});
 }
 
 // One report of a moving mouse with its right button held: what passes on at 1000 Hz.

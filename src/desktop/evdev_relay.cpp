@@ -6,6 +6,14 @@
 
 namespace z408::desktop {
 
+input_event toInputEvent(const RawInputEvent& e) {
+    input_event ev{};
+    ev.type = e.type;
+    ev.code = e.code;
+    ev.value = e.value;
+    return ev;
+}
+
 bool EvdevRelay::push(const input_event& ev, int writeFd, FrameResult& out) {
     frame_.push_back({ev.type, ev.code, ev.value});
     if (!(ev.type == EV_SYN && ev.code == SYN_REPORT) && frame_.size() < kMaxFrameEvents)
@@ -22,13 +30,7 @@ bool EvdevRelay::push(const input_event& ev, int writeFd, FrameResult& out) {
 void EvdevRelay::write(int fd, const std::vector<RawInputEvent>& events) {
     if (events.empty()) return;
     out_.clear();
-    for (const RawInputEvent& e : events) {
-        input_event ev{};  // no time: the kernel stamps what a uinput device emits
-        ev.type = e.type;
-        ev.code = e.code;
-        ev.value = e.value;
-        out_.push_back(ev);
-    }
+    for (const RawInputEvent& e : events) out_.push_back(toInputEvent(e));
     // One write a frame: uinput takes whole events, in order.
     const auto* bytes = reinterpret_cast<const char*>(out_.data());
     size_t left = out_.size() * sizeof(input_event);

@@ -11,6 +11,9 @@
 
 namespace z408::desktop {
 
+// The kernel's form of an event, without a time: the kernel stamps what a uinput device emits.
+input_event toInputEvent(const RawInputEvent& e);
+
 class EvdevRelay {
   public:
     // Events of one frame kept before it is handled anyway: a device that never ends its frames

@@ -31,10 +31,7 @@ RawInputEvent rel(uint16_t code, int32_t value) {
     return {EV_REL, code, value};
 }
 input_event kSynEvent() {
-    input_event e{};
-    e.type = EV_SYN;
-    e.code = SYN_REPORT;
-    return e;
+    return toInputEvent(kSyn);
 }
 constexpr TakenButtons bit(unsigned xButton) {
     return static_cast<TakenButtons>(1u << xButton);
@@ -270,11 +267,7 @@ namespace z408::desktop {
 namespace {
 
 input_event ev(uint16_t type, uint16_t code, int32_t value) {
-    input_event e{};
-    e.type = type;
-    e.code = code;
-    e.value = value;
-    return e;
+    return toInputEvent({type, code, value});
 }
 
 std::vector<RawInputEvent> readAll(int fd) {

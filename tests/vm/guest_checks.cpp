@@ -361,8 +361,11 @@ void bootloaderChecks() {
 
 // Runs a program, its output (stdout and stderr) into `output`; returns its exit status or -1.
 // `uid` other than 0 runs it as that user; `env` entries "NAME=value" are set, "NAME" removed.
-int runProgram(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-               std::string& output, uid_t uid = 0) {
+// Starts a program with its output (stdout and stderr) into a pipe; its pid, and the pipe's
+// reading end in `outFd`; -1 on failure. `uid` other than 0 runs it as that user; `env` entries
+// "NAME=value" are set, "NAME" removed.
+pid_t spawnProgram(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+                   uid_t uid, int& outFd) {
     int fds[2];
     if (::pipe(fds) != 0) return -1;
     const pid_t child = ::fork();
@@ -386,11 +389,21 @@ int runProgram(const std::vector<std::string>& argv, const std::vector<std::stri
         ::_exit(127);
     }
     ::close(fds[1]);
+    outFd = fds[0];
+    return child;
+}
+
+// Runs a program to its end, its output into `output`; returns its exit status or -1.
+int runProgram(const std::vector<std::string>& argv, const std::vector<std::string>& env,
+               std::string& output, uid_t uid = 0) {
+    int fd = -1;
+    const pid_t child = spawnProgram(argv, env, uid, fd);
+    if (child < 0) return -1;
     char buf[1024];
     ssize_t n;
     output.clear();
-    while ((n = ::read(fds[0], buf, sizeof buf)) > 0) output.append(buf, static_cast<size_t>(n));
-    ::close(fds[0]);
+    while ((n = ::read(fd, buf, sizeof buf)) > 0) output.append(buf, static_cast<size_t>(n));
+    ::close(fd);
     int status = 0;
     if (::waitpid(child, &status, 0) < 0 || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
@@ -535,27 +548,10 @@ void z408ctlChecks(const std::string& ctl) {
 // A program left running: its output (stdout and stderr together) read as it comes.
 class Running {
   public:
+    // Without a display, so that the source is the program's choice there.
     Running(const std::vector<std::string>& argv, uid_t uid = 0) {
-        int fds[2];
-        if (::pipe(fds) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(fds[1], 1);
-            ::dup2(fds[1], 2);
-            ::close(fds[0]);
-            ::close(fds[1]);
-            ::unsetenv("DISPLAY");
-            ::unsetenv("WAYLAND_DISPLAY");
-            if (uid != 0 && (::setgid(uid) != 0 || ::setuid(uid) != 0)) ::_exit(126);
-            std::vector<char*> args;
-            for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-            args.push_back(nullptr);
-            ::execv(args[0], args.data());
-            ::_exit(127);
-        }
-        ::close(fds[1]);
-        fd_ = fds[0];
-        ::fcntl(fd_, F_SETFL, O_NONBLOCK);
+        pid_ = spawnProgram(argv, {"DISPLAY", "WAYLAND_DISPLAY"}, uid, fd_);
+        if (fd_ >= 0) ::fcntl(fd_, F_SETFL, O_NONBLOCK);
     }
     ~Running() {
         if (pid_ > 0) {
