@@ -14,13 +14,20 @@ enum class ProgramText : int {
     ButtonHeldByAnotherProgram,  // a button the hook swallows is grabbed by another program
     NoUpdateServer,
     NoWebSite,
-    UpdateCheckFailed,    // %s the reason
+    UpdateCheckFailed,  // %s the reason
     UpdateServerSilent,
-    MacroLibraryFull,     // a macro could not be kept: all 500 places are taken
-    MacroCutToSlot,       // a macro longer than the mouse holds was kept shortened
-    MacroWindowKeysOnly,  // the macro page records only keys typed into the program's window
-    PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
-    MacroMissing,  // a button was to get a macro that is no longer in the library
+    MacroLibraryFull,        // a macro could not be kept: all 500 places are taken
+    MacroCutToSlot,          // a macro longer than the mouse holds was kept shortened
+    MacroWindowKeysOnly,     // the macro page records only keys typed into the program's window
+    PathTooLong,             // a chosen file or folder whose path does not fit a button's 259 units
+    MacroMissing,            // a button was to get a macro that is no longer in the library
+    EvdevNoMouseNode,        // no input event node of the mouse is present
+    EvdevNodeNotReadable,    // %s the mouse's event node, %s the reason
+    EvdevNoUinput,           // %s /dev/uinput: the uinput module is not loaded
+    EvdevUinputNotWritable,  // %s /dev/uinput, %s the reason
+    EvdevUinputFailed,       // %s /dev/uinput, %s the reason
+    EvdevGrabBusy,           // %s the mouse's event node, held by another program
+    EvdevGrabFailed,         // %s the mouse's event node, %s the reason
     Count
 };
 

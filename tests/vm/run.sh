@@ -4,6 +4,7 @@
 # and hidraw. The kernel package is fetched at run time with apt-get download (the current
 # version of linux-image-amd64's dependency) and cached in build-vm-cache/ (or $Z408_VM_CACHE).
 # Usage: tests/vm/run.sh [BUILD_DIR]    Exit status 0 only when the guest reports PASS.
+# Z408_VM_ONLY=hid or evdev runs that group of checks alone (while working on it).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath "${1:-$root/build}")
@@ -20,10 +21,12 @@ work="$build/vm"
 cache=${Z408_VM_CACHE:-$root/build-vm-cache}
 mkdir -p "$work" "$cache"
 
-# Modules in load order: HID core and uhid; virtio and 9p for the shared root; USB for qemu's
-# tablet, the one USB device the hardware-id search can find.
+# Modules in load order: HID core and uhid; evdev and uinput for the input hook's own source;
+# virtio and 9p for the shared root; USB for qemu's tablet, the one USB device the hardware-id
+# search can find.
 mods=(
     drivers/hid/hid drivers/hid/hid-generic drivers/hid/uhid
+    drivers/input/evdev drivers/input/misc/uinput
     drivers/virtio/virtio_ring drivers/virtio/virtio drivers/virtio/virtio_pci_modern_dev
     drivers/virtio/virtio_pci_legacy_dev drivers/virtio/virtio_pci
     net/9p/9pnet net/9p/9pnet_virtio fs/netfs/netfs fs/fscache/fscache fs/9p/9p
@@ -34,7 +37,10 @@ pkg=$(apt-cache depends linux-image-amd64 2>/dev/null | awk '/Depends: linux-ima
 [ -n "$pkg" ] || { echo "vm: cannot tell the current kernel package (apt-get update?)" >&2; exit 2; }
 kver=${pkg#linux-image-}
 kdir="$cache/$kver"
-if [ ! -s "$kdir/vmlinux" ]; then
+complete=1
+[ -s "$kdir/vmlinux" ] || complete=0
+for m in "${mods[@]}"; do [ -f "$kdir/x/lib/modules/$kver/kernel/$m.ko" ] || complete=0; done
+if [ "$complete" = 0 ]; then
     echo "vm: fetching $pkg"
     rm -rf "$cache/download" "$kdir"
     mkdir -p "$cache/download" "$kdir/x"
@@ -97,7 +103,7 @@ echo "vm: booting $kver under qemu (TCG)"
 start=$(date +%s%N)
 timeout 300 qemu-system-x86_64 -accel tcg -m 512 -smp 1 -nographic -no-reboot \
     -kernel "$kdir/vmlinux" -initrd "$work/initrd.gz" \
-    -append 'console=ttyS0 quiet panic=-1' \
+    -append "console=ttyS0 quiet panic=-1${Z408_VM_ONLY:+ z408_vm_only=$Z408_VM_ONLY}" \
     -virtfs local,path=/,mount_tag=hostroot,security_model=none,readonly=on,multidevs=remap \
     -usb -device usb-tablet </dev/null >"$log" 2>&1 || true
 end=$(date +%s%N)

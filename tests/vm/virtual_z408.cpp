@@ -68,6 +68,16 @@ void VirtualZ408::destroy() {
     stopFd_ = -1;
 }
 
+bool VirtualZ408::input(const std::vector<uint8_t>& report) {
+    if (fd_ < 0) return false;
+    uhid_event ev{};
+    ev.type = UHID_INPUT2;
+    const size_t n = std::min(report.size(), size_t{UHID_DATA_MAX});
+    std::memcpy(ev.u.input2.data, report.data(), n);
+    ev.u.input2.size = static_cast<uint16_t>(n);
+    return send(&ev);
+}
+
 std::vector<ReceivedReport> VirtualZ408::reports() const {
     std::lock_guard lock(mutex_);
     return reports_;
@@ -170,6 +180,11 @@ std::vector<uint8_t> mouse() {
             0x01, 0x29, 0x05, 0x15, 0x00, 0x25, 0x01, 0x95, 0x05, 0x75, 0x01, 0x81, 0x02,
             0x95, 0x01, 0x75, 0x03, 0x81, 0x01, 0x05, 0x01, 0x09, 0x30, 0x09, 0x31, 0x09,
             0x38, 0x15, 0x81, 0x25, 0x7F, 0x75, 0x08, 0x95, 0x03, 0x81, 0x06, 0xC0, 0xC0};
+}
+
+std::vector<uint8_t> pointerReport(uint8_t buttons, int8_t dx, int8_t dy, int8_t wheel) {
+    return {buttons, static_cast<uint8_t>(dx), static_cast<uint8_t>(dy),
+            static_cast<uint8_t>(wheel)};
 }
 
 }  // namespace descriptors

@@ -36,6 +36,8 @@ class VirtualZ408 {
     VirtualZ408& operator=(const VirtualZ408&) = delete;
 
     bool create(const Config& config, std::string& error);
+    // Plays one input report (UHID_INPUT2), as the mouse sends it on its interrupt endpoint.
+    bool input(const std::vector<uint8_t>& report);
     void destroy();  // the device leaves, as when unplugged
     bool exists() const { return fd_ >= 0; }
 
@@ -65,8 +67,11 @@ namespace descriptors {
 std::vector<uint8_t> command(uint8_t id, uint16_t count);
 // Vendor page 0xFF01 without the command value: feature report 4 (usage 0x21) only.
 std::vector<uint8_t> vendorWithoutCommand();
-// An ordinary five-button mouse.
+// An ordinary five-button mouse: reports of buttons (bit 0 left, 1 right, 2 middle, 3 back,
+// 4 forward), X, Y and wheel, without a report id.
 std::vector<uint8_t> mouse();
+// One report of that mouse.
+std::vector<uint8_t> pointerReport(uint8_t buttons, int8_t dx = 0, int8_t dy = 0, int8_t wheel = 0);
 }  // namespace descriptors
 
 }  // namespace z408::vm
