@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   # libraries of the program
   qt6-base-dev qt6-base-dev-tools libudev-dev libx11-dev libxtst-dev libxi-dev
-  libcurl4-openssl-dev libcanberra-dev libpugixml-dev
+  libcurl4-openssl-dev libcanberra-dev libpugixml-dev libevdev-dev
   # fonts for the interface (Latin and Chinese)
   fonts-noto-core fonts-noto-cjk fonts-dejavu-core
   # display-server tools for the interface and input tests
