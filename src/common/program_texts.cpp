@@ -197,6 +197,164 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Выбранный макрос больше не существует; кнопка сохраняет свою функцию.",
      "Вибраний макрос більше не існує; кнопка зберігає свою функцію.",
      "所選的巨集已不存在，該按鍵保持原有功能。"},
+    // EvdevNoMouseNode
+    {"未找到鼠标的输入设备，因此无法获知其点击。请重新插入鼠标。",
+     "No input device of the mouse was found, so its clicks are not seen. Plug the mouse in "
+     "again.",
+     "Aucun périphérique d'entrée de la souris n'a été trouvé : ses clics ne sont pas vus. "
+     "Rebranchez la souris.",
+     "마우스의 입력 장치를 찾을 수 없어 클릭을 감지할 수 없습니다. 마우스를 다시 연결하십시오.",
+     "Kein Eingabegerät der Maus gefunden, ihre Klicks werden nicht gesehen. Stecken Sie die "
+     "Maus neu ein.",
+     "Nessun dispositivo di input del mouse trovato: i suoi clic non vengono visti. "
+     "Ricollegare il mouse.",
+     "No se encontró ningún dispositivo de entrada del ratón: no se ven sus clics. Vuelva a "
+     "conectar el ratón.",
+     "Geen invoerapparaat van de muis gevonden, dus de klikken worden niet gezien. Sluit de "
+     "muis opnieuw aan.",
+     "Nenhum dispositivo de entrada do rato foi encontrado: os seus cliques não são vistos. "
+     "Volte a ligar o rato.",
+     "Устройство ввода мыши не найдено, её нажатия не видны. Подключите мышь заново.",
+     "Пристрій введення миші не знайдено, її натискання не видно. Під'єднайте мишу знову.",
+     "找不到滑鼠的輸入裝置，因此無法得知其點擊。請重新插入滑鼠。"},
+    // EvdevNodeNotReadable
+    {"无法读取鼠标的输入设备 %s（%s）。请安装 udev 规则 70-z408.rules，然后重新插入鼠标。",
+     "The mouse's input device %s cannot be read (%s). Install the udev rule 70-z408.rules "
+     "and plug the mouse in again.",
+     "Impossible de lire le périphérique d'entrée de la souris %s (%s). Installez la règle "
+     "udev 70-z408.rules et rebranchez la souris.",
+     "마우스 입력 장치 %s을(를) 읽을 수 없습니다(%s). udev 규칙 70-z408.rules를 설치하고 마우스를 다시 연결하십시오.",
+     "Das Eingabegerät der Maus %s kann nicht gelesen werden (%s). Installieren Sie die "
+     "udev-Regel 70-z408.rules und stecken Sie die Maus neu ein.",
+     "Impossibile leggere il dispositivo di input del mouse %s (%s). Installare la regola "
+     "udev 70-z408.rules e ricollegare il mouse.",
+     "No se puede leer el dispositivo de entrada del ratón %s (%s). Instale la regla udev "
+     "70-z408.rules y vuelva a conectar el ratón.",
+     "Het invoerapparaat van de muis %s kan niet worden gelezen (%s). Installeer de "
+     "udev-regel 70-z408.rules en sluit de muis opnieuw aan.",
+     "Não é possível ler o dispositivo de entrada do rato %s (%s). Instale a regra udev "
+     "70-z408.rules e volte a ligar o rato.",
+     "Не удаётся прочитать устройство ввода мыши %s (%s). Установите правило udev "
+     "70-z408.rules и подключите мышь заново.",
+     "Не вдається прочитати пристрій введення миші %s (%s). Встановіть правило udev "
+     "70-z408.rules і під'єднайте мишу знову.",
+     "無法讀取滑鼠的輸入裝置 %s（%s）。請安裝 udev 規則 70-z408.rules，然後重新插入滑鼠。"},
+    // EvdevNoUinput
+    {"缺少 %s，因此已指定功能的按键也会传给其他程序。请加载 uinput 模块：sudo modprobe uinput。",
+     "%s is missing, so buttons with a function also reach other programs. Load the uinput "
+     "module: sudo modprobe uinput.",
+     "%s est absent : les boutons dotés d'une fonction atteignent aussi les autres "
+     "programmes. Chargez le module uinput : sudo modprobe uinput.",
+     "%s이(가) 없어 기능 버튼이 다른 프로그램에도 전달됩니다. uinput 모듈을 로드하십시오: sudo modprobe uinput",
+     "%s fehlt, daher erreichen Tasten mit Funktion auch andere Programme. Laden Sie das "
+     "Modul uinput: sudo modprobe uinput.",
+     "%s manca: i pulsanti con una funzione arrivano anche agli altri programmi. Caricare il "
+     "modulo uinput: sudo modprobe uinput.",
+     "Falta %s: los botones con una función llegan también a otros programas. Cargue el "
+     "módulo uinput: sudo modprobe uinput.",
+     "%s ontbreekt, dus knoppen met een functie bereiken ook andere programma's. Laad de "
+     "module uinput: sudo modprobe uinput.",
+     "Falta %s: os botões com uma função chegam também a outros programas. Carregue o módulo "
+     "uinput: sudo modprobe uinput.",
+     "Нет %s, поэтому кнопки с функцией доходят и до других программ. Загрузите модуль "
+     "uinput: sudo modprobe uinput.",
+     "Немає %s, тому кнопки з функцією доходять і до інших програм. Завантажте модуль uinput: "
+     "sudo modprobe uinput.",
+     "缺少 %s，因此已指定功能的按鍵也會傳給其他程式。請載入 uinput 模組：sudo modprobe uinput。"},
+    // EvdevUinputNotWritable
+    {"无法写入 %s（%s），因此已指定功能的按键也会传给其他程序。请安装 udev 规则 70-z408.rules 并重新登录。",
+     "%s cannot be written (%s), so buttons with a function also reach other programs. "
+     "Install the udev rule 70-z408.rules and log in again.",
+     "Impossible d'écrire dans %s (%s) : les boutons dotés d'une fonction atteignent aussi "
+     "les autres programmes. Installez la règle udev 70-z408.rules et reconnectez-vous.",
+     "%s에 쓸 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다. udev 규칙 70-z408.rules를 설치하고 다시 로그인하십시오.",
+     "%s ist nicht beschreibbar (%s), daher erreichen Tasten mit Funktion auch andere "
+     "Programme. Installieren Sie die udev-Regel 70-z408.rules und melden Sie sich neu an.",
+     "Impossibile scrivere su %s (%s): i pulsanti con una funzione arrivano anche agli altri "
+     "programmi. Installare la regola udev 70-z408.rules e accedere di nuovo.",
+     "No se puede escribir en %s (%s): los botones con una función llegan también a otros "
+     "programas. Instale la regla udev 70-z408.rules y vuelva a iniciar sesión.",
+     "%s is niet schrijfbaar (%s), dus knoppen met een functie bereiken ook andere "
+     "programma's. Installeer de udev-regel 70-z408.rules en meld u opnieuw aan.",
+     "Não é possível escrever em %s (%s): os botões com uma função chegam também a outros "
+     "programas. Instale a regra udev 70-z408.rules e volte a iniciar sessão.",
+     "Нет доступа на запись к %s (%s), поэтому кнопки с функцией доходят и до других "
+     "программ. Установите правило udev 70-z408.rules и войдите в систему заново.",
+     "Немає доступу на запис до %s (%s), тому кнопки з функцією доходять і до інших програм. "
+     "Встановіть правило udev 70-z408.rules і увійдіть у систему знову.",
+     "無法寫入 %s（%s），因此已指定功能的按鍵也會傳給其他程式。請安裝 udev 規則 70-z408.rules 並重新登入。"},
+    // EvdevUinputFailed
+    {"无法通过 %s 创建输入设备（%s），因此已指定功能的按键也会传给其他程序。",
+     "No input device could be made through %s (%s), so buttons with a function also reach "
+     "other programs.",
+     "Impossible de créer un périphérique d'entrée par %s (%s) : les boutons dotés d'une "
+     "fonction atteignent aussi les autres programmes.",
+     "%s을(를) 통해 입력 장치를 만들 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다.",
+     "Über %s ließ sich kein Eingabegerät anlegen (%s), daher erreichen Tasten mit Funktion "
+     "auch andere Programme.",
+     "Impossibile creare un dispositivo di input tramite %s (%s): i pulsanti con una funzione "
+     "arrivano anche agli altri programmi.",
+     "No se pudo crear un dispositivo de entrada mediante %s (%s): los botones con una "
+     "función llegan también a otros programas.",
+     "Via %s kon geen invoerapparaat worden gemaakt (%s), dus knoppen met een functie "
+     "bereiken ook andere programma's.",
+     "Não foi possível criar um dispositivo de entrada através de %s (%s): os botões com uma "
+     "função chegam também a outros programas.",
+     "Не удалось создать устройство ввода через %s (%s), поэтому кнопки с функцией доходят и "
+     "до других программ.",
+     "Не вдалося створити пристрій введення через %s (%s), тому кнопки з функцією доходять і "
+     "до інших програм.",
+     "無法透過 %s 建立輸入裝置（%s），因此已指定功能的按鍵也會傳給其他程式。"},
+    // EvdevGrabBusy
+    {"另一个程序占用了鼠标的输入设备 %s，因此已指定功能的按键也会传给其他程序。请关闭那个程序（例如按键重映射工具）。",
+     "Another program holds the mouse's input device %s, so buttons with a function also "
+     "reach other programs. Close that program (a key remapper, say).",
+     "Un autre programme détient le périphérique d'entrée de la souris %s : les boutons dotés "
+     "d'une fonction atteignent aussi les autres programmes. Fermez ce programme (un "
+     "remappeur de touches, par exemple).",
+     "다른 프로그램이 마우스 입력 장치 %s을(를) 점유하여 기능 버튼이 다른 프로그램에도 전달됩니다. 그 프로그램(예: 키 재매핑 도구)을 종료하십시오.",
+     "Ein anderes Programm belegt das Eingabegerät der Maus %s, daher erreichen Tasten mit "
+     "Funktion auch andere Programme. Beenden Sie dieses Programm (etwa eine "
+     "Tastenumbelegung).",
+     "Un altro programma occupa il dispositivo di input del mouse %s: i pulsanti con una "
+     "funzione arrivano anche agli altri programmi. Chiudere quel programma (ad esempio un "
+     "rimappatore di tasti).",
+     "Otro programa retiene el dispositivo de entrada del ratón %s: los botones con una "
+     "función llegan también a otros programas. Cierre ese programa (un reasignador de "
+     "teclas, por ejemplo).",
+     "Een ander programma houdt het invoerapparaat van de muis %s vast, dus knoppen met een "
+     "functie bereiken ook andere programma's. Sluit dat programma (bijvoorbeeld een "
+     "toetsherindeler).",
+     "Outro programa retém o dispositivo de entrada do rato %s: os botões com uma função "
+     "chegam também a outros programas. Feche esse programa (um remapeador de teclas, por "
+     "exemplo).",
+     "Другая программа захватила устройство ввода мыши %s, поэтому кнопки с функцией доходят "
+     "и до других программ. Закройте эту программу (например, переназначатель клавиш).",
+     "Інша програма захопила пристрій введення миші %s, тому кнопки з функцією доходять і до "
+     "інших програм. Закрийте цю програму (наприклад, перепризначувач клавіш).",
+     "另一個程式佔用了滑鼠的輸入裝置 %s，因此已指定功能的按鍵也會傳給其他程式。請關閉那個程式（例如按鍵重新對應工具）。"},
+    // EvdevGrabFailed
+    {"无法接管鼠标的输入设备 %s（%s），因此已指定功能的按键也会传给其他程序。",
+     "The mouse's input device %s could not be taken over (%s), so buttons with a function "
+     "also reach other programs.",
+     "Impossible de prendre le contrôle du périphérique d'entrée de la souris %s (%s) : les "
+     "boutons dotés d'une fonction atteignent aussi les autres programmes.",
+     "마우스 입력 장치 %s을(를) 점유할 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다.",
+     "Das Eingabegerät der Maus %s konnte nicht übernommen werden (%s), daher erreichen "
+     "Tasten mit Funktion auch andere Programme.",
+     "Impossibile prendere il controllo del dispositivo di input del mouse %s (%s): i "
+     "pulsanti con una funzione arrivano anche agli altri programmi.",
+     "No se pudo tomar el control del dispositivo de entrada del ratón %s (%s): los botones "
+     "con una función llegan también a otros programas.",
+     "Het invoerapparaat van de muis %s kon niet worden overgenomen (%s), dus knoppen met een "
+     "functie bereiken ook andere programma's.",
+     "Não foi possível assumir o controlo do dispositivo de entrada do rato %s (%s): os "
+     "botões com uma função chegam também a outros programas.",
+     "Не удалось захватить устройство ввода мыши %s (%s), поэтому кнопки с функцией доходят и "
+     "до других программ.",
+     "Не вдалося захопити пристрій введення миші %s (%s), тому кнопки з функцією доходять і "
+     "до інших програм.",
+     "無法接管滑鼠的輸入裝置 %s（%s），因此已指定功能的按鍵也會傳給其他程式。"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -21,6 +21,13 @@ enum class ProgramText : int {
     MacroWindowKeysOnly,  // the macro page records only keys typed into the program's window
     PathTooLong,   // a chosen file or folder whose path does not fit a button's 259 units
     MacroMissing,  // a button was to get a macro that is no longer in the library
+    EvdevNoMouseNode,  // no input event node of the mouse is present
+    EvdevNodeNotReadable,  // %s the mouse's event node, %s the reason
+    EvdevNoUinput,  // %s /dev/uinput: the uinput module is not loaded
+    EvdevUinputNotWritable,  // %s /dev/uinput, %s the reason
+    EvdevUinputFailed,  // %s /dev/uinput, %s the reason
+    EvdevGrabBusy,  // %s the mouse's event node, held by another program
+    EvdevGrabFailed,  // %s the mouse's event node, %s the reason
     Count
 };
 

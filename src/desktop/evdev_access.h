@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+struct udev_device;
+
 namespace z408::desktop {
 
 inline constexpr std::string_view kUinputPath = "/dev/uinput";
@@ -49,10 +51,18 @@ struct EvdevNode {
     std::string name;     // the input device's name
 };
 
-// The mouse's input event nodes present now: event nodes whose ancestors include a HID device
-// of the mouse's vendor and product, over any bus. Devices made through uinput (ours among
-// them) have no HID parent and are never listed.
+// The mouse's pointer event nodes present now: event nodes whose ancestors include a HID device
+// of the mouse's vendor and product, over any bus, and that move a pointer or have a left
+// button. The mouse's keyboard interface is never listed (keys are not read from devices), and
+// devices made through uinput (ours among them) have no HID parent.
 std::vector<EvdevNode> findMouseEventNodes();
+// Whether bit `bit` is set in a sysfs capability bitmap ("capabilities/rel": hexadecimal words
+// of the kernel's long, most significant first, leading zero words left out).
+bool capabilityHasBit(std::string_view bitmap, unsigned bit, unsigned wordBits = 8 * sizeof(long));
+// Whether a udev device (of a hot-plug event, say) is one of the mouse's event nodes, by the
+// rule above, and the node it names.
+bool isMouseEventDevice(udev_device* dev);
+EvdevNode eventNodeOf(udev_device* dev);
 
 // What the evdev source may do here.
 struct EvdevAccess {

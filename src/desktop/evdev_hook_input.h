@@ -25,7 +25,8 @@ class EvdevHookInput final : public z408::InputSource {
     // Called on the source's thread with the mouse's relative motion of one report, in counts,
     // for the pointer travel of the statistics where the pointer position cannot be sampled.
     using Motion = std::function<void(int32_t dx, int32_t dy)>;
-    // Called on the source's thread when a problem arises there rather than in a call: a
+    // Called when a problem arises outside syncIntercepts(), on the source's thread (or in
+    // start(), for a node that could not be opened beside others that could): a
     // re-plugged mouse that cannot be read or taken over again, or a take-over that had to wait
     // for the mouse's buttons to be let go and then failed. The source goes on without
     // swallowing.

@@ -1,0 +1,242 @@
+// The evdev source's rules without a kernel: conversion of node events to the hook's events,
+// what is swallowed and re-emitted while the node is grabbed, the access problems' words.
+#include <gtest/gtest.h>
+#include <linux/input-event-codes.h>
+
+#include <cerrno>
+#include <climits>
+#include <vector>
+
+#include "common/event_codes.h"
+#include "desktop/evdev_access.h"
+#include "desktop/evdev_frame_filter.h"
+#include "shell/hook_fakes.h"
+
+namespace z408::desktop {
+namespace {
+
+using Type = z408::InputEvent::Type;
+using Frame = std::vector<RawInputEvent>;
+constexpr RawInputEvent kSyn{EV_SYN, SYN_REPORT, 0};
+
+RawInputEvent key(uint16_t code, int32_t value) {
+    return {EV_KEY, code, value};
+}
+RawInputEvent rel(uint16_t code, int32_t value) {
+    return {EV_REL, code, value};
+}
+constexpr TakenButtons bit(unsigned xButton) {
+    return static_cast<TakenButtons>(1u << xButton);
+}
+
+FrameResult run(EvdevFrameFilter& filter, const std::vector<Frame>& frames) {
+    FrameResult out;
+    for (const Frame& f : frames) filter.frame(f, out);
+    return out;
+}
+
+std::vector<std::pair<Type, int64_t>> summary(const std::vector<z408::InputEvent>& events) {
+    std::vector<std::pair<Type, int64_t>> s;
+    for (const auto& e : events)
+        s.emplace_back(e.type, e.type == Type::Wheel || e.type == Type::HorizontalWheel
+                                   ? e.data
+                                   : static_cast<int64_t>(e.code));
+    return s;
+}
+
+TEST(EvdevFrameFilter, ConvertsButtonsAndWheelToTheHooksVocabulary) {
+    struct Case {
+        const char* what;
+        Frame frame;
+        std::vector<std::pair<Type, int64_t>> expected;
+    };
+    const Case cases[] = {
+        {"left", {key(BTN_LEFT, 1), kSyn, key(BTN_LEFT, 0), kSyn},
+         {{Type::ButtonPress, 1}, {Type::ButtonRelease, 1}}},
+        {"the others by X button number",
+         {key(BTN_MIDDLE, 1), key(BTN_RIGHT, 1), key(BTN_SIDE, 1), key(BTN_EXTRA, 1), kSyn},
+         {{Type::ButtonPress, 2}, {Type::ButtonPress, 3}, {Type::ButtonPress, 8},
+          {Type::ButtonPress, 9}}},
+        {"autorepeat and foreign keys give nothing",
+         {key(BTN_RIGHT, 2), key(BTN_FORWARD, 1), key(KEY_A, 1), kSyn},
+         {}},
+        {"a notch with its high-resolution twin counts once",
+         {rel(REL_WHEEL, 1), rel(REL_WHEEL_HI_RES, 120), kSyn},
+         {{Type::Wheel, 120}}},
+        {"high resolution alone is no notch", {rel(REL_WHEEL_HI_RES, 60), kSyn}, {}},
+        {"two notches towards the user", {rel(REL_WHEEL, -2), kSyn},
+         {{Type::Wheel, -120}, {Type::Wheel, -120}}},
+        {"horizontal", {rel(REL_HWHEEL, 1), kSyn, rel(REL_HWHEEL, -1), kSyn},
+         {{Type::HorizontalWheel, 120}, {Type::HorizontalWheel, -120}}},
+        {"motion is no hook event", {rel(REL_X, 5), rel(REL_Y, -3), kSyn}, {}},
+    };
+    for (const Case& c : cases) {
+        EvdevFrameFilter filter;
+        const FrameResult r = run(filter, {c.frame});
+        EXPECT_EQ(summary(r.hookEvents), c.expected) << c.what;
+        EXPECT_TRUE(r.reemit.empty()) << c.what << ": nothing is re-emitted without a grab";
+    }
+}
+
+TEST(EvdevFrameFilter, BoundsWhatADeviceValueCanCost) {
+    EvdevFrameFilter filter;
+    const FrameResult r = run(filter, {{rel(REL_WHEEL, INT32_MIN), rel(REL_X, INT32_MAX),
+                                        rel(REL_X, INT32_MAX), rel(REL_Y, INT32_MIN),
+                                        rel(REL_Y, -1), kSyn}});
+    EXPECT_EQ(r.hookEvents.size(), static_cast<size_t>(EvdevFrameFilter::kMaxNotchesPerEvent));
+    EXPECT_EQ(r.dx, INT32_MAX);
+    EXPECT_EQ(r.dy, INT32_MIN);
+}
+
+TEST(EvdevFrameFilter, WhileGrabbedReemitsAllButTheTakenButtonsInOrder) {
+    EvdevFrameFilter filter;
+    filter.setGrab(true, bit(3) | bit(4));  // right button, wheel away from the user
+    const FrameResult r = run(filter, {
+                                          {{EV_MSC, MSC_SCAN, 0x90002}, key(BTN_RIGHT, 1), kSyn},
+                                          {rel(REL_X, 2), rel(REL_Y, 1), kSyn},
+                                          {{EV_MSC, MSC_SCAN, 0x90002}, key(BTN_RIGHT, 0), kSyn},
+                                          {{EV_MSC, MSC_SCAN, 0x90003}, key(BTN_MIDDLE, 1), kSyn},
+                                          {rel(REL_WHEEL, 1), rel(REL_WHEEL_HI_RES, 120), kSyn},
+                                          {rel(REL_WHEEL, -1), rel(REL_WHEEL_HI_RES, -120), kSyn},
+                                          {key(BTN_MIDDLE, 0), rel(REL_X, -1), kSyn},
+                                      });
+    const Frame expected{rel(REL_X, 2),
+                         rel(REL_Y, 1),
+                         kSyn,
+                         {EV_MSC, MSC_SCAN, 0x90003},
+                         key(BTN_MIDDLE, 1),
+                         kSyn,
+                         rel(REL_WHEEL, -1),
+                         rel(REL_WHEEL_HI_RES, -120),
+                         kSyn,
+                         key(BTN_MIDDLE, 0),
+                         rel(REL_X, -1),
+                         kSyn};
+    EXPECT_EQ(r.reemit, expected);
+    // The hook still hears every button and notch: it reports the swallowed ones itself.
+    EXPECT_EQ(summary(r.hookEvents),
+              (std::vector<std::pair<Type, int64_t>>{{Type::ButtonPress, 3},
+                                                     {Type::ButtonRelease, 3},
+                                                     {Type::ButtonPress, 2},
+                                                     {Type::Wheel, 120},
+                                                     {Type::Wheel, -120},
+                                                     {Type::ButtonRelease, 2}}));
+}
+
+TEST(EvdevFrameFilter, ReleasesFollowWhereTheirPressWent) {
+    // Taken while held: the press went to the desktop, so must its release. Let go while held:
+    // the desktop never saw the press, so it must not see the release.
+    EvdevFrameFilter filter;
+    filter.setGrab(true, bit(8));
+    FrameResult r = run(filter, {{key(BTN_RIGHT, 1), kSyn}, {key(BTN_SIDE, 1), kSyn}});
+    filter.setGrab(true, bit(3));
+    r = run(filter, {{key(BTN_RIGHT, 0), kSyn}, {key(BTN_SIDE, 0), kSyn}});
+    EXPECT_EQ(r.reemit, (Frame{key(BTN_RIGHT, 0), kSyn}));
+    EXPECT_FALSE(filter.anyHeld());
+}
+
+TEST(EvdevFrameFilter, KnowsWhileAnyKeyIsHeld) {
+    EvdevFrameFilter filter;
+    filter.noteHeld(BTN_LEFT, true);  // held when the node was opened
+    EXPECT_TRUE(filter.anyHeld());
+    run(filter, {{key(BTN_FORWARD, 1), key(BTN_LEFT, 0), kSyn}});
+    EXPECT_TRUE(filter.anyHeld());
+    run(filter, {{key(BTN_FORWARD, 0), kSyn}});
+    EXPECT_FALSE(filter.anyHeld());
+    filter.noteHeld(0xFFFF, true);  // out of range: ignored
+    EXPECT_FALSE(filter.anyHeld());
+}
+
+// The filter decides on the source's thread what the hook decides on its own: for every button
+// and notch the two must agree, or a button would run its function and still click, or vanish.
+TEST(EvdevFrameFilter, SwallowsExactlyWhatTheHookSwallows) {
+    const std::vector<std::vector<uint32_t>> lists = {
+        {},
+        {event_code::RightDown},
+        {event_code::LeftDown, event_code::MiddleDown},
+        {event_code::BackDown, event_code::WheelDown},
+        {event_code::ForwardDown, event_code::WheelUp, event_code::RightDown},
+    };
+    const std::vector<Frame> frames = {
+        {key(BTN_LEFT, 1), kSyn},  {key(BTN_LEFT, 0), kSyn},  {key(BTN_RIGHT, 1), kSyn},
+        {key(BTN_RIGHT, 0), kSyn}, {key(BTN_MIDDLE, 1), kSyn}, {key(BTN_MIDDLE, 0), kSyn},
+        {key(BTN_SIDE, 1), kSyn},  {key(BTN_EXTRA, 1), kSyn},  {key(BTN_EXTRA, 0), kSyn},
+        {key(BTN_SIDE, 0), kSyn},  {rel(REL_WHEEL, 1), kSyn},  {rel(REL_WHEEL, -1), kSyn},
+    };
+    for (const auto& list : lists) {
+        InterceptList intercepts;
+        test::RecordingWindows windows;
+        test::FakeInputSource source;
+        InputHook hook(intercepts, windows, source);
+        ASSERT_TRUE(hook.install(test::kMainWindow));
+        for (const uint32_t code : list) hook.updateIntercept(code, false);
+        EvdevFrameFilter filter;
+        filter.setGrab(true, takenButtons(hook));
+        for (const Frame& f : frames) {
+            FrameResult r;
+            filter.frame(f, r);
+            ASSERT_EQ(r.hookEvents.size(), 1u);
+            const bool hookSwallows = hook.handleEvent(r.hookEvents[0]);
+            EXPECT_EQ(r.reemit.empty(), hookSwallows)
+                << "list of " << list.size() << ", event " << f[0].code << " " << f[0].value;
+        }
+    }
+}
+
+TEST(EvdevAccess, ProblemsNameTheCauseAndTheFix) {
+    struct Case {
+        EvdevProblem problem;
+        EvdevIssue issue;
+        std::vector<const char*> words;  // in the English text
+    };
+    const Case cases[] = {
+        {nodeOpenProblem("/dev/input/event7", EACCES), EvdevIssue::NodeNotReadable,
+         {"/dev/input/event7", "Permission denied", "70-z408.rules"}},
+        {nodeOpenProblem("/dev/input/event7", ENODEV), EvdevIssue::NoMouseNode, {"Plug"}},
+        {uinputOpenProblem("/dev/uinput", ENOENT), EvdevIssue::NoUinput,
+         {"/dev/uinput", "modprobe uinput"}},
+        {uinputOpenProblem("/dev/uinput", EACCES), EvdevIssue::UinputNotWritable,
+         {"/dev/uinput", "Permission denied", "70-z408.rules"}},
+        {uinputOpenProblem("/dev/uinput", EMFILE), EvdevIssue::UinputFailed, {"/dev/uinput"}},
+        {grabProblem("/dev/input/event7", EBUSY), EvdevIssue::GrabBusy,
+         {"Another program", "/dev/input/event7"}},
+        {grabProblem("/dev/input/event7", EINVAL), EvdevIssue::GrabFailed,
+         {"/dev/input/event7", "Invalid argument"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.problem.issue, c.issue);
+        const std::string english = c.problem.text(2);
+        for (const char* w : c.words) EXPECT_NE(english.find(w), std::string::npos) << english;
+        // The person's language, with the same path filled in.
+        const std::string chinese = c.problem.text(1);
+        EXPECT_NE(chinese, english);
+        if (!c.problem.path.empty()) {
+            EXPECT_NE(chinese.find(c.problem.path), std::string::npos) << chinese;
+        }
+        EXPECT_EQ(chinese.find("%s"), std::string::npos) << chinese;
+    }
+    EXPECT_EQ(EvdevProblem{}.text(2), "");
+}
+
+TEST(EvdevAccess, ReadsSysfsCapabilityBitmaps) {
+    struct Case {
+        const char* bitmap;
+        unsigned bit;
+        bool set;
+    };
+    const Case cases[] = {
+        {"1943", REL_X, true},         // a mouse's rel: X, Y, WHEEL, HWHEEL, the hi-res pair
+        {"1943", REL_WHEEL, true},     {"1943", REL_Z, false},
+        {"1940", REL_X, false},        // a keyboard's consumer page: wheels only
+        {"1f0000 0 0 0 0", BTN_LEFT, true},  // key bitmap: BTN_LEFT is bit 16 of the fifth word
+        {"1e0000 0 0 0 0", BTN_LEFT, false}, {"10000", BTN_LEFT, false},  // too few words
+        {"", REL_X, false},            {"zz", REL_X, false},
+        {"7 ffffffffffffffff", 64, true},    {"7 fffffffffffffffe\n", 0, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(capabilityHasBit(c.bitmap, c.bit, 64), c.set) << c.bitmap << " bit " << c.bit;
+    EXPECT_TRUE(capabilityHasBit("1 0", 32, 32));
+}
+
+}  // namespace
+}  // namespace z408::desktop
