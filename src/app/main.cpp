@@ -78,13 +78,14 @@ int main(int argc, char** argv) {
         hookSource = x11Source.get();
     }
     InputHook hook(context->intercepts(), window.hookWindows(), *hookSource);
-    if (evdevSource) {
-        evdevSource->setHook(&hook);
-        window.setInputHook(&hook, [&evdevSource] { evdevSource->syncIntercepts(); });
-    } else {
-        x11Source->setHook(&hook);
-        window.setInputHook(&hook, [&x11Source] { x11Source->syncIntercepts(); });
-    }
+    auto wire = [&hook, &window](auto& source) {
+        source.setHook(&hook);
+        window.setInputHook(&hook, [&source] { source.syncIntercepts(); });
+    };
+    if (evdevSource)
+        wire(*evdevSource);
+    else
+        wire(*x11Source);
     DesktopSoftwareLauncher launcher;
     SoftwareFunctionDispatcher dispatcher(launcher, window.sink());
     window.setSoftwareFunctions(&dispatcher);
