@@ -30,6 +30,10 @@ if [ "${GUI_SERVER:-xvfb}" = weston ]; then
     done
     [ -n "$n" ] || fail "weston started no XWayland"
 else
+    # A private X server is an X11 session, even when the tests run from a Wayland one: the
+    # program then takes its input hook from X11, which XTest reaches.
+    unset WAYLAND_DISPLAY
+    export XDG_SESSION_TYPE=x11
     for n in $(seq "$GUI_DISPLAY_FROM" $((GUI_DISPLAY_FROM + 50))); do
         [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
     done
