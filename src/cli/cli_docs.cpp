@@ -119,6 +119,8 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
                 for (int p = 1; p <= 21; ++p) candidates.push_back(std::to_string(p));
             else if (given.back() == "--into")
                 candidates = macroCandidates(given);
+            else if (given.back() == "--source")
+                candidates = {"x11", "evdev"};
             // Other values (folders, files) are the shell's to complete.
         } else if (startsWith(current, "-")) {
             candidates = optionsOf(command->synopsis);

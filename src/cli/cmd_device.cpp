@@ -16,6 +16,7 @@
 #include "config/profile_store.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
+#include "desktop/evdev_access.h"
 #include "device/mouse_transport.h"
 #include "device/settings_uploader.h"
 #include "device/usb_driver.h"
@@ -55,6 +56,21 @@ bool openMouse(std::string_view command, OpenedMouse& mouse, int& exitCode) {
     return true;
 }
 
+// What the input hook's evdev source may do here (Wayland, no display): the mouse's input
+// devices and /dev/uinput, and for each thing missing its cause and fix.
+void printEvdevAccess() {
+    const desktop::EvdevAccess access = desktop::checkEvdevAccess();
+    std::printf("input devices:");
+    if (access.nodes.empty()) std::printf(" none");
+    std::printf("\n");
+    for (const desktop::EvdevNode& node : access.nodes)
+        std::printf("  %s %s\n", node.devnode.c_str(), node.name.c_str());
+    std::printf("input devices readable: %zu of %zu\n", access.readableNodes, access.nodes.size());
+    std::printf("uinput writable: %s\n", access.uinputWritable ? "yes" : "no");
+    for (const desktop::EvdevProblem& p : access.problems)
+        std::printf("input access: %s\n", p.text(2).c_str());
+}
+
 int status(const Args& args) {
     ArgScanner scan(args);
     std::vector<std::string> rest;
@@ -73,6 +89,7 @@ int status(const Args& args) {
     if (!openMouse("status", mouse, code)) {
         std::printf("mouse: not found\n");
         printInterfaces();
+        printEvdevAccess();
         return code;
     }
     CUSBDriver* driver = mouse.driver.get();
@@ -85,6 +102,7 @@ int status(const Args& args) {
     std::printf("report count: %u\n", unsigned{driver->ReportCount()});
     std::printf("firmware version: %s\n", haveVersion ? std::to_string(version).c_str() : "");
     printInterfaces();
+    printEvdevAccess();
     return kExitOk;
 }
 
@@ -295,7 +313,9 @@ void registerDeviceCommands(CommandRegistry& registry) {
          "Looks for the mouse as the program does and shows where it is, the report id and\n"
          "report count of its command channel and its firmware version (empty when the\n"
          "mouse does not tell), then every HID interface the search looked at and why it\n"
-         "was or was not taken. Exit 1 when no mouse is found.",
+         "was or was not taken; then the mouse's input devices and /dev/uinput, which the\n"
+         "input hook reads and writes on Wayland and without a display, and what to do\n"
+         "where access is missing. Exit 1 when no mouse is found.",
          status});
     registry.add(
         {"apply", "[--profile N] [--data-dir DIR] [--no-pointer]",

@@ -1,16 +1,20 @@
 // z408ctl watch: every button, wheel and key event as the program's input hook sees it, with
 // chosen mouse events swallowed while it runs. The events go through the program's own hook and
-// X11 source, so what this prints and swallows is what the program would.
+// platform sources (X11, or the mouse's own event nodes), so what this prints and swallows is
+// what the program would.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "common/event_codes.h"
+#include "desktop/evdev_hook_input.h"
+#include "desktop/input_source_choice.h"
 #include "desktop/x11_hook_input.h"
 #include "shell/input_hook.h"
 
@@ -46,17 +50,33 @@ bool parseCode(const std::string& text, uint32_t& code) {
     return true;
 }
 
+// English: z408ctl speaks English throughout.
+constexpr int32_t kEnglish = 2;
+
 int runWatch(const Args& args) {
     std::vector<uint32_t> codes;
+    std::optional<desktop::InputSourceKind> chosen;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string value;
-        if (args[i] == "--intercept" && i + 1 < args.size()) {
-            value = args[++i];
-        } else if (args[i].rfind("--intercept=", 0) == 0) {
-            value = args[i].substr(12);
-        } else {
-            return fail("watch", "unexpected argument '" + args[i] + "'", kExitBadInput);
+        const auto option = [&](const std::string& name) {
+            if (args[i] == name && i + 1 < args.size()) {
+                value = args[++i];
+                return true;
+            }
+            if (args[i].rfind(name + "=", 0) == 0) {
+                value = args[i].substr(name.size() + 1);
+                return true;
+            }
+            return false;
+        };
+        if (option("--source")) {
+            chosen = desktop::parseInputSourceName(value);
+            if (!chosen)
+                return fail("watch", "'" + value + "' is not a source (x11, evdev)", kExitBadInput);
+            continue;
         }
+        if (!option("--intercept"))
+            return fail("watch", "unexpected argument '" + args[i] + "'", kExitBadInput);
         uint32_t code = 0;
         if (!parseCode(value, code) || desktop::buttonOfEventCode(code) == 0)
             return fail("watch",
@@ -66,6 +86,7 @@ int runWatch(const Args& args) {
                         kExitBadInput);
         codes.push_back(code);
     }
+    const desktop::InputSourceKind kind = chosen ? *chosen : desktop::chooseInputSource();
 
     // The program's hook, fed as the program feeds it: button-downs and wheel steps reported
     // (mouse notification), keys forwarded, the listed mouse events swallowed by its rule.
@@ -73,11 +94,23 @@ int runWatch(const Args& args) {
     PrintingWindow window;
     std::mutex hookMutex;  // the hook's state is used by one thread at a time
     InputHook* hookToFeed = nullptr;
-    desktop::X11HookInput input([&](const InputEvent& event) {
+    const auto feed = [&](const InputEvent& event) {
         std::lock_guard lock(hookMutex);
         if (hookToFeed != nullptr) hookToFeed->handleEvent(event);
-    });
-    InputHook hook(intercepts, window, input);
+    };
+    std::optional<desktop::X11HookInput> x11;
+    std::optional<desktop::EvdevHookInput> evdev;
+    InputSource* source = nullptr;
+    if (kind == desktop::InputSourceKind::X11) {
+        source = &x11.emplace(feed);
+    } else {
+        source = &evdev.emplace(feed, desktop::EvdevHookInput::Motion{},
+                                [](const desktop::EvdevProblem& p) {
+                                    std::fprintf(stderr, "z408ctl watch: %s\n",
+                                                 p.text(kEnglish).c_str());
+                                });
+    }
+    InputHook hook(intercepts, window, *source);
     for (const uint32_t code : codes) hook.updateIntercept(code, false);
     hook.setNotification(false, true);
     hook.setForwarding(true, false);
@@ -91,8 +124,12 @@ int runWatch(const Args& args) {
 
     {
         std::lock_guard lock(hookMutex);
-        if (!hook.install(kWatchWindow))
-            return fail("watch", input.error() + " The input hook is off.", kExitFailed);
+        if (!hook.install(kWatchWindow)) {
+            const std::string why = x11 ? x11->error() : evdev->problem().empty()
+                                                             ? evdev->error()
+                                                             : evdev->problem().text(kEnglish);
+            return fail("watch", why + " The input hook is off.", kExitFailed);
+        }
         hookToFeed = &hook;
     }
     for (const uint32_t code : codes)
@@ -101,24 +138,35 @@ int runWatch(const Args& args) {
                          "z408ctl watch: 0x%x is not swallowed: the input hook never takes the "
                          "left button from other programs.\n",
                          code);
-    const auto held = input.syncGrabs(hook);
-    if (!held.empty())
-        std::fprintf(stderr, "z408ctl watch: %s\n",
-                     desktop::X11InputSource::describe(held).c_str());
-    std::fprintf(stderr, "z408ctl watch: watching; interrupt to stop.\n");
+    if (x11) {
+        const auto held = x11->syncGrabs(hook);
+        if (!held.empty())
+            std::fprintf(stderr, "z408ctl watch: %s\n",
+                         desktop::X11InputSource::describe(held).c_str());
+    } else {
+        const desktop::EvdevProblem problem = evdev->syncIntercepts(hook);
+        if (!problem.empty())
+            std::fprintf(stderr, "z408ctl watch: %s\n", problem.text(kEnglish).c_str());
+        if (evdev->openNodes() == 0)
+            std::fprintf(stderr, "z408ctl watch: the mouse's input device is not there yet; "
+                                 "waiting for it.\n");
+    }
+    std::fprintf(stderr, "z408ctl watch: watching (%s); interrupt to stop.\n",
+                 std::string(desktop::inputSourceName(kind)).c_str());
 
     int exitCode = kExitOk;
     const timespec tick{0, 200'000'000};
     for (;;) {
         if (sigtimedwait(&signals, nullptr, &tick) >= 0) break;
-        if (!input.alive()) {
-            std::fprintf(stderr, "z408ctl watch: the X server went away.\n");
+        if (x11 ? !x11->alive() : !evdev->alive()) {
+            std::fprintf(stderr, "z408ctl watch: %s\n",
+                         x11 ? "the X server went away." : "the input source stopped.");
             exitCode = kExitFailed;
             break;
         }
     }
     // The source's thread ends first, so the hook is no longer fed when it is removed.
-    input.stop();
+    source->stop();
     hook.remove();
     return exitCode;
 }
@@ -126,13 +174,19 @@ int runWatch(const Args& args) {
 }  // namespace
 
 void registerWatchCommands(CommandRegistry& registry) {
-    registry.add({"watch", "[--intercept CODE]...",
+    registry.add({"watch", "[--source SOURCE] [--intercept CODE]...",
                   "print every button, wheel and key event as the input hook sees it",
                   "One line per event: 'button 0x207', 'wheel 0x20a01', 'key 0x41 flags 0x00'\n"
                   "(key flags: 0x80 release, 0x01 extended key, 0x20 Alt held).\n"
+                  "SOURCE is x11 or evdev. x11 reads the X server's input (every device, keys\n"
+                  "too); evdev reads the mouse's own input devices (its buttons and wheel only, no\n"
+                  "keys; follows it when it is unplugged and plugged in again). Without it: x11\n"
+                  "on an X11 session, evdev on Wayland or without a display.\n"
                   "--intercept CODE puts that mouse event on the hook's intercept list: other\n"
                   "programs do not get it while this runs (never the left button, which the hook\n"
-                  "does not swallow). Runs until interrupted (Ctrl+C) or terminated.",
+                  "does not swallow). With evdev the mouse's device is then grabbed and its other\n"
+                  "events passed on through /dev/uinput. Runs until interrupted (Ctrl+C) or\n"
+                  "terminated.",
                   runWatch});
 }
 

@@ -15,6 +15,7 @@ unset Z408_SIMULATED_MOUSE_TRACE Z408_SIMULATED_MOUSE_FAIL
 # Without a mouse.
 env -u Z408_SIMULATED_MOUSE "$ctl" status > "$tmp/out" 2> "$tmp/err"; check "status without mouse" 1 $?
 contains "status without mouse" "$tmp/out" "mouse: not found"
+contains "status without mouse names the input devices" "$tmp/out" "input devices readable: 0 of 0"
 contains "status without mouse" "$tmp/err" "no mouse found"
 Z408_SIMULATED_MOUSE_FAIL=unplug "$ctl" status > "$tmp/out" 2> "$tmp/err"; check "status unplugged" 1 $?
 contains "status unplugged" "$tmp/err" "unplugged"

@@ -10,13 +10,21 @@ xvfb=$!
 pids+=($xvfb)
 for _ in $(seq 400); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 
-# Without an X server the command says so and fails.
-if DISPLAY= "$ctl" watch 2>"$work/nox"; then fail "watch ran without an X server"; fi
+# Asked for X11 without an X server, the command says so and fails.
+if DISPLAY= "$ctl" watch --source x11 2>"$work/nox"; then fail "watch ran without an X server"; fi
 grep -q "No X server" "$work/nox" || fail "no clear message without X: $(cat "$work/nox")"
-# Bad codes are bad usage.
+# Without a display it reads the mouse's own devices instead, waiting for one when there is none.
+DISPLAY= timeout -s INT 2 "$ctl" watch 2>"$work/nodisplay" || true
+grep -q "watching (evdev)" "$work/nodisplay" || fail "no evdev source without a display: $(cat "$work/nodisplay")"
+# Bad codes and sources are bad usage.
 set +e; "$ctl" watch --intercept 0x41 2>/dev/null; rc=$?; set -e
 [ "$rc" = 2 ] || fail "a key code as --intercept gave exit code $rc"
+set +e; "$ctl" watch --source wayland 2>/dev/null; rc=$?; set -e
+[ "$rc" = 2 ] || fail "an unknown --source gave exit code $rc"
+[ "$("$ctl" __complete watch --source "")" = "x11
+evdev" ] || fail "no completion of --source"
 
 xev -root -event button >"$work/xev" 2>/dev/null &
 pids+=($!)
@@ -32,7 +40,7 @@ grep -q "button 2," "$work/xev" || fail "xev never saw a click"
 watch=$!
 pids+=($watch)
 for _ in $(seq 400); do grep -q watching "$work/watch.err" 2>/dev/null && break; sleep 0.05; done
-grep -q watching "$work/watch.err" || fail "watch did not start: $(cat "$work/watch.err")"
+grep -q "watching (x11)" "$work/watch.err" || fail "watch did not start on X11: $(cat "$work/watch.err")"
 grep -q "0x201 is not swallowed" "$work/watch.err" || fail "no word on the left button: $(cat "$work/watch.err")"
 
 xdotool click --delay 0 3 click --delay 0 1 click --delay 0 5 click --delay 0 4 \
