@@ -15,6 +15,8 @@ packages=(
   fonts-noto-core fonts-noto-cjk fonts-dejavu-core
   # display-server tools for the interface and input tests
   xvfb xauth xdotool x11-utils x11-xserver-utils x11-xkb-utils trayer xcompmgr imagemagick
+  # a headless Wayland compositor with XWayland, for the window's Wayland check
+  weston xwayland
   # helpers of the tests
   python3 xxd
   # the qemu guest with the kernel's HID stack (tests/vm)

@@ -121,12 +121,14 @@ QString qs(const std::u16string& s) {
 }
 
 // The macro page records through the system-wide hook, which sees the desktop's keys only when
-// it runs and the window is not a native Wayland client (X11 sees no Wayland input).
+// it runs, its source hears keys at all, and the window is not a native Wayland client (X11
+// sees no Wayland input).
 class WindowMacroPageHook final : public MacroPageHook {
   public:
-    explicit WindowMacroPageHook(InputHook*& hook) : hook_(hook) {}
+    WindowMacroPageHook(InputHook*& hook, bool keysFromHook)
+        : hook_(hook), keysFromHook_(keysFromHook) {}
     bool seesDesktopKeys() const override {
-        return hook_ && hook_->installed() &&
+        return hook_ && keysFromHook_ && hook_->installed() &&
                !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     }
     void forwardKeysToPage() override {
@@ -140,6 +142,7 @@ class WindowMacroPageHook final : public MacroPageHook {
 
   private:
     InputHook*& hook_;
+    const bool keysFromHook_;
 };
 
 }  // namespace
@@ -287,11 +290,13 @@ void CZ119KDriverDlg::createPages() {
             page = ledSet_;
         } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
-                                 ctx_.notices(), std::make_unique<desktop::X11CursorSource>(),
+                                 ctx_.notices(),
+                                 hookView_.travel ? hookView_.travel()
+                                                  : std::make_unique<desktop::X11CursorSource>(),
                                  &sink_, this);
             page = stats_;
         } else if (i == 2) {
-            macroHook_ = std::make_unique<WindowMacroPageHook>(hook_);
+            macroHook_ = std::make_unique<WindowMacroPageHook>(hook_, hookView_.keysFromHook);
             macro_ =
                 new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
                               ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
@@ -414,7 +419,8 @@ std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString
                                 ctx_.language(),
                                 ctx_.macroLibrary(),
                                 hook_,
-                                hook_ ? &hookWindows_ : nullptr,
+                                // No directory: the key page takes the picker's own keys.
+                                hook_ && hookView_.keysFromHook ? &hookWindows_ : nullptr,
                                 ctx_.notices(),
                                 *keyboardLayout_};
     CSettingDlg picker(context, button, currentFunction, mainSet_);

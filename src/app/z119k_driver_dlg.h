@@ -41,6 +41,17 @@ class CSkinPage;
 class CXPMenu;
 class KeyboardLayout;
 class MacroPageHook;
+class CursorSource;
+
+// What the hook's source can see of the desktop, which the pages that take keys or count travel
+// must know.
+struct HookSourceView {
+    // The hook hears the keys typed into other programs' windows (X11); otherwise the key
+    // capture and the macro recorder take the keys of the program's own window.
+    bool keysFromHook = true;
+    // Where the statistics read the pointer travel; null: the X server's pointer position.
+    std::function<std::unique_ptr<CursorSource>()> travel;
+};
 
 class CZ119KDriverDlg : public QWidget {
     Q_OBJECT
@@ -72,6 +83,8 @@ class CZ119KDriverDlg : public QWidget {
     // The system-wide input hook (none where the desktop offers none) and what to call when the
     // upload has changed the intercepted buttons.
     void setInputHook(InputHook* hook, std::function<void()> interceptsChanged);
+    // Before initialise(): what the hook's source sees (by default all of an X11 desktop).
+    void setHookSourceView(HookSourceView view) { hookView_ = std::move(view); }
     void setSoftwareFunctions(SoftwareFunctionDispatcher* dispatcher) { dispatcher_ = dispatcher; }
     // The hook's windows, where the function picker enters its key page while it is open.
     CDlgProgress& progressDialog() { return *progress_; }
@@ -223,6 +236,7 @@ class CZ119KDriverDlg : public QWidget {
     InputHook* hook_ = nullptr;
     WindowDirectory hookWindows_;
     std::function<void()> interceptsChanged_;
+    HookSourceView hookView_;
     SoftwareFunctionDispatcher* dispatcher_ = nullptr;
     bool shutDown_ = false;
     bool exitRequested_ = false;

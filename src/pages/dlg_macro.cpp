@@ -17,6 +17,7 @@
 #include "macros/game_presets.h"
 #include "macros/macro_store.h"
 #include "macros/macro_usage.h"
+#include "pages/key_event_codes.h"
 #include "pages/macro_event_editor.h"
 #include "pages/macro_page_hook.h"
 #include "pages/skin_controls.h"
@@ -626,9 +627,10 @@ bool CDlgMacro::eventFilter(QObject* watched, QEvent* event) {
         if (!widget || widget->window() != window()) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat()) return true;
-        const uint8_t vk = desktop::virtualKeyOfKeysym(key->nativeVirtualKey()).code;
-        if (vk != 0 && vk != desktop::kNoVirtualKey)
-            sink_.post(Msg::HookEvent, vk, type == QEvent::KeyRelease ? kReleasedFlag : 0);
+        // The same codes and flags the hook would have delivered for the key.
+        const HookKey k = hookKeyOf(*key);
+        if (k.key != 0 && k.key != desktop::kNoVirtualKey)
+            sink_.post(Msg::HookEvent, k.key, k.flags);
         return true;
     }
     if (type == QEvent::MouseMove) {

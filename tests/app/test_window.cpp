@@ -35,11 +35,15 @@
 #include "macros/macro_fixtures.h"
 #include "macros/macro_store.h"
 #include "pages/dlg_macro.h"
+#include "pages/dlg_sts.h"
+#include "pages/setting_dlg.h"
+#include "pages/setting_single_combo_dlg.h"
 #include "pages/dlg_support.h"
 #include "widgets/bitmap_edit.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
+#include "stats/motion_cursor.h"
 #include "spin_until.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
@@ -274,6 +278,7 @@ class WindowTest : public ::testing::Test {
         context_->language().LoadLanguageFile("Language/sc.xml");
         window_ = std::make_unique<CZ119KDriverDlg>(*context_);
         QObject::connect(window_.get(), &CZ119KDriverDlg::finished, [this] { finished_ = true; });
+        window_->setHookSourceView(view_);
         window_->initialise();
         QCoreApplication::processEvents();  // the posted language choice
         if (withMouse) {
@@ -298,6 +303,7 @@ class WindowTest : public ::testing::Test {
 
     fs::path programDir_ = Z408_PROGRAM_DIR;
     fs::path data_;
+    HookSourceView view_;  // what start() tells the window of the hook's source
     SimulatedMouse* mouse_ = nullptr;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<CZ119KDriverDlg> window_;
@@ -1090,6 +1096,71 @@ TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRe
     ASSERT_TRUE(spinUntil([&] { return context_->uploader()->uploadReady(); }));
     hook.remove();
     window_->setInputHook(nullptr, {});
+}
+
+// With a source that hears no keys (the mouse's own event nodes), the recorder and the picker's
+// key page take the window's own keys and never point the hook at themselves, and the statistics
+// take the travel from the source's motion; on X11 the keys come through the hook as before.
+TEST_F(WindowTest, PagesFollowWhatTheHooksSourceSees) {
+    struct Case {
+        const char* what;
+        bool keysFromHook;
+    } cases[] = {{"x11", true}, {"evdev", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        window_.reset();
+        context_.reset();
+        auto motion = std::make_shared<MotionPosition>();
+        view_ = {c.keysFromHook, nullptr};
+        if (!c.keysFromHook)
+            view_.travel = [motion] {
+                return std::unique_ptr<CursorSource>(std::make_unique<MotionCursorSource>(motion));
+            };
+        start(false);
+        RecordingSource source;
+        HookWindows windows(*window_);
+        InputHook hook(context_->intercepts(), windows, source);
+        window_->setInputHook(&hook, {});
+        ASSERT_TRUE(hook.install(CZ119KDriverDlg::kWindowId));
+        hook.setForwarding(false, false);
+
+        CDlgMacro* page = window_->macroPage();
+        window_->showTab(3);
+        page->onNewMacro();
+        page->onRecord();
+        ASSERT_TRUE(page->recording());
+        EXPECT_EQ(page->takesWindowKeys(), !c.keysFromHook);
+        EXPECT_EQ(hook.keyboardForwarding(), c.keysFromHook);
+        EXPECT_EQ(hook.target(),
+                  c.keysFromHook ? CZ119KDriverDlg::kMacroPageId : CZ119KDriverDlg::kWindowId);
+        page->onRecord();
+        window_->showTab(1);
+
+        std::optional<CSetting_SingleComboDlg::KeySource> keys;
+        WindowId pickerTarget = WindowId::None;
+        onNextModal([&](QWidget* picker) {
+            if (auto* combo = picker->findChild<CSetting_SingleComboDlg*>())
+                keys = combo->keySource();
+            pickerTarget = hook.target();
+            static_cast<QDialog*>(picker)->reject();
+        });
+        window_->settingsPage()->openPicker(2);
+        ASSERT_TRUE(keys.has_value());
+        EXPECT_EQ(*keys, c.keysFromHook ? CSetting_SingleComboDlg::KeySource::Undecided
+                                        : CSetting_SingleComboDlg::KeySource::OwnEvents);
+        EXPECT_EQ(pickerTarget,
+                  c.keysFromHook ? CSettingDlg::kKeyPageWindowId : CZ119KDriverDlg::kWindowId);
+
+        if (!c.keysFromHook) {
+            CDlgSts* stats = window_->statisticsPage();
+            stats->sink().post(Msg::CursorSample, 0, 0);  // the starting point, still at rest
+            QCoreApplication::processEvents();
+            motion->move(30, 40);
+            EXPECT_TRUE(spinUntil([&] { return stats->statistics().record().pointerTravel == 70; }));
+        }
+        hook.remove();
+        window_->setInputHook(nullptr, {});
+    }
 }
 
 // What z408ctl does while the window runs: it asks about unsaved edits, writes the files, and

@@ -2,10 +2,13 @@
 # removed at exit with every process started into `pids`, `fail` (work_session.sh), a private
 # Xvfb on a free display, and starting, photographing and ending z408 (also from a copy laid out
 # for Chinese). Needs: the tools to check (besides Xvfb and xdpyinfo) in $GUI_TOOLS and the first
-# display number to try in $GUI_DISPLAY_FROM.
+# display number to try in $GUI_DISPLAY_FROM. With GUI_SERVER=weston the display is instead the
+# XWayland of a private headless weston, WAYLAND_DISPLAY set as in a Wayland session.
 build=$(realpath "${1:-build}")
 shots=$(realpath -m "${2:-$build/gui-screenshots}")
-for tool in Xvfb xdpyinfo $GUI_TOOLS; do
+server_tools="Xvfb xdpyinfo"
+[ "${GUI_SERVER:-xvfb}" = weston ] && server_tools="weston Xwayland xdpyinfo"
+for tool in $server_tools $GUI_TOOLS; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [ -x "$build/bin/z408" ] || { echo "FAIL: $build/bin/z408 not built"; exit 1; }
@@ -13,13 +16,33 @@ done
 source "$(dirname "${BASH_SOURCE[0]}")/../work_session.sh"
 mkdir -p "$shots" "$work/data"
 
-for n in $(seq "$GUI_DISPLAY_FROM" $((GUI_DISPLAY_FROM + 50))); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-done
+if [ "${GUI_SERVER:-xvfb}" = weston ]; then
+    # weston takes the first free X display for its XWayland itself and says which.
+    export XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY=wl-z408 XDG_SESSION_TYPE=wayland
+    weston --backend=headless-backend.so --xwayland --socket="$WAYLAND_DISPLAY" --width=1280 \
+        --height=800 --idle-time=0 >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    n=
+    for _ in $(seq 100); do
+        n=$(sed -n 's/.*xserver listening on display :\([0-9]*\).*/\1/p' "$work/weston.log")
+        [ -n "$n" ] && break
+        sleep 0.1
+    done
+    [ -n "$n" ] || fail "weston started no XWayland"
+else
+    # A private X server is an X11 session, even when the tests run from a Wayland one: the
+    # program then takes its input hook from X11, which XTest reaches.
+    unset WAYLAND_DISPLAY
+    export XDG_SESSION_TYPE=x11
+    for n in $(seq "$GUI_DISPLAY_FROM" $((GUI_DISPLAY_FROM + 50))); do
+        [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+    done
+    Xvfb ":$n" -screen 0 1280x800x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+fi
 export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# XWayland starts at the first client: this one.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Starts the z408 of a program directory on a data directory and waits for its window; sets
 # `main` to its process and X Y WIDTH HEIGHT to the window's place.
@@ -39,7 +62,14 @@ stop() {
     kill -0 "$main" 2>/dev/null && fail "SIGTERM did not end the program"
     wait "$main" || fail "the program ended with status $?"
 }
-shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"; }
+shoot() {
+    # A rootless XWayland keeps no picture of its root window: there the window is taken itself.
+    if [ "${GUI_SERVER:-xvfb}" = weston ]; then
+        import -window "$wid" "$shots/$1.png"
+    else
+        import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/$1.png"
+    fi
+}
 # A visible window whose title matches appears; one goes away.
 wait_window() {  # NAME-REGEX
     # Polled rather than --sync: a window that goes while xdotool walks the tree makes it fail
