@@ -393,7 +393,7 @@ TEST_F(PickerTest, TextsFollowTheLanguage) {
     auto picker = open(0);
     EXPECT_EQ(picker->okButton()->text().toStdU16String(), language.strings().text(u"str_ok"));
     notices.reply = true;
-    language.ApplyLanguage(kLanguageSelectAtStartup, 1, false, notices);  // Simplified Chinese
+    language.ApplyLanguage(LanguageRequest::AtStartup, 1, false, notices);  // Simplified Chinese
     picker->refreshTexts();
     EXPECT_EQ(picker->okButton()->text().toStdU16String(), language.strings().text(u"str_ok"));
     EXPECT_EQ(picker->tab(PickerPage::Basic)->toolTip().toStdU16String(),
