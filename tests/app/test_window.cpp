@@ -314,6 +314,8 @@ TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
     EXPECT_EQ(window_->tabButton(1)->geometry(), QRect(30, 85, 181, 37));
     EXPECT_EQ(window_->profileButton(3)->geometry(), QRect(513, 608, 116, 28));
     EXPECT_EQ(window_->applyButton()->geometry(), QRect(806, 591, 135, 42));
+    EXPECT_EQ(window_->languageButton()->geometry(), QRect(15, 617, 42, 18));
+    EXPECT_EQ(window_->languageFlag()->geometry(), QRect(19, 592, 36, 23));  // inside its frame
     for (int t = 1; t <= 5; ++t) EXPECT_EQ(window_->page(t)->geometry(), QRect(15, 128, 925, 452));
     // Each page shows its own skin.
     EXPECT_FALSE(window_->page(1)->normalImage().isNull());
