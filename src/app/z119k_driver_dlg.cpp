@@ -121,10 +121,10 @@ class WindowMacroPageHook final : public MacroPageHook {
     void forwardKeysToPage() override {
         if (!hook_) return;
         hook_->setTarget(CZ119KDriverDlg::kMacroPageId);
-        hook_->setForwarding(true, false);
+        hook_->setForwarding(HookInputs::Keyboard);
     }
     void forwardingOff() override {
-        if (hook_) hook_->setForwarding(false, false);
+        if (hook_) hook_->setForwarding(HookInputs::Neither);
     }
 
   private:
@@ -458,7 +458,7 @@ void CZ119KDriverDlg::installHooks() {
     // A second arrival (another interface, a second mouse) keeps the hooks it has.
     if (!hook_ || hook_->installed()) return;
     hook_->install(kWindowId);
-    hook_->setNotification(false, true);
+    hook_->setNotification(HookInputs::Mouse);
 }
 
 void CZ119KDriverDlg::removeHooks() {
@@ -466,7 +466,7 @@ void CZ119KDriverDlg::removeHooks() {
 }
 
 void CZ119KDriverDlg::forwardingOff() {
-    if (hook_) hook_->setForwarding(false, false);
+    if (hook_) hook_->setForwarding(HookInputs::Neither);
 }
 
 bool CZ119KDriverDlg::event(QEvent* event) {

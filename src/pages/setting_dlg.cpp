@@ -157,9 +157,9 @@ void CSettingDlg::showPage(PickerPage page) {
     if (!context_.hook) return;
     if (page == PickerPage::KeyCombination && context_.windows) {
         context_.hook->setTarget(kKeyPageWindowId);
-        context_.hook->setForwarding(true, false);
+        context_.hook->setForwarding(HookInputs::Keyboard);
     } else {
-        context_.hook->setForwarding(false, false);
+        context_.hook->setForwarding(HookInputs::Neither);
     }
 }
 
@@ -203,7 +203,7 @@ void CSettingDlg::done(int result) {
 }
 
 void CSettingDlg::stopForwarding() {
-    if (context_.hook) context_.hook->setForwarding(false, false);
+    if (context_.hook) context_.hook->setForwarding(HookInputs::Neither);
 }
 
 bool CSettingDlg::keyEvent(QKeyEvent* event) {

@@ -676,7 +676,7 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     EXPECT_FALSE(hook.keyboardNotification());
     EXPECT_TRUE(hook.mouseNotification());
     // Minimising switches the forwarding off.
-    hook.setForwarding(true, true);
+    hook.setForwarding(HookInputs::Both);
     QTest::mouseClick(window_->minimiseButton(), Qt::LeftButton);
     EXPECT_FALSE(hook.keyboardForwarding());
     EXPECT_FALSE(hook.mouseForwarding());

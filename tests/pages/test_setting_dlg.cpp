@@ -44,7 +44,7 @@ class PickerTest : public ::testing::Test, public test::PickerHarness<test::Fake
         library.slot(9) = macro(3, 200, u"Game three");
         library.slot(12) = macro(21, 300, u"Own last");
         ASSERT_TRUE(hook.install(test::kMainWindow));
-        hook.setForwarding(false, false);
+        hook.setForwarding(HookInputs::Neither);
     }
 
     std::unique_ptr<CSettingDlg> open(int button, bool withHook = true, QWidget* parent = nullptr) {
