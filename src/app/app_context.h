@@ -34,7 +34,6 @@ class AppContext {
     LanguageContext& language() { return language_; }
     DialogNotices& notices() { return notices_; }
     ProfileStore& profiles() { return profiles_; }
-    MacroLibrary& macroLibrary() { return macroLibrary_; }
     MacroStore& macros() { return macroStore_; }
     InterceptList& intercepts() { return intercepts_; }
     bool chinese() const { return language_.ChineseTextFlag() != 0; }

@@ -14,7 +14,8 @@ bool DialogNotices::show(const Notice& notice) {
         QMessageBox::information(parent_, QString::fromStdString(notice.caption), text);
         return true;
     }
-    CDlgInfo box(text, notice.withCancel, false, chinese(), parent_);
+    CDlgInfo box(text, notice.withCancel ? InfoButtons::OkCancel : InfoButtons::Ok,
+                 InfoCountdown::None, chinese(), parent_);
     return box.exec() == QDialog::Accepted;
 }
 

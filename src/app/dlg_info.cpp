@@ -42,16 +42,16 @@ QRect workArea(const QWidget* parent) {
 
 }  // namespace
 
-CDlgInfo::CDlgInfo(const QString& text, bool twoButtons, bool countdown, bool chinese,
+CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, bool chinese,
                    QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       text_(text),
-      twoButtons_(twoButtons),
-      countdownOn_(countdown),
+      twoButtons_(buttons == InfoButtons::OkCancel),
+      countdownOn_(countdown == InfoCountdown::Closes),
       chinese_(chinese) {
     setWindowTitle(QStringLiteral("TarvoZ408InfoDlg"));
     setModal(true);
-    const int* looks = twoButtons ? kTwoButtonLooks : kOneButtonLooks;
+    const int* looks = twoButtons_ ? kTwoButtonLooks : kOneButtonLooks;
     background_ = loadResourceImage(looks[0]);
     const QImage pressed = loadResourceImage(looks[1]);
     const QImage hover = loadResourceImage(looks[2]);
@@ -66,10 +66,10 @@ CDlgInfo::CDlgInfo(const QString& text, bool twoButtons, bool countdown, bool ch
         return b;
     };
     close_ = makeButton(kCloseRect, QString());
-    ok_ = makeButton(twoButtons ? kOkRectTwo : kOkRectOne, okText(0));
+    ok_ = makeButton(twoButtons_ ? kOkRectTwo : kOkRectOne, okText(0));
     connect(close_, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
-    if (twoButtons) {
+    if (twoButtons_) {
         cancel_ =
             makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));
         connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);

@@ -10,13 +10,17 @@ namespace z408 {
 
 class CGDIBitmapBtn;
 
+enum class InfoButtons { Ok, OkCancel };
+// Whether the box closes by itself at the end of the countdown.
+enum class InfoCountdown { None, Closes };
+
 class CDlgInfo : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kCountdownSeconds = 5;
     static constexpr int kCountdownTickMs = 1000;
 
-    CDlgInfo(const QString& text, bool twoButtons, bool countdown, bool chinese,
+    CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, bool chinese,
              QWidget* parent = nullptr);
 
     QString message() const { return text_; }

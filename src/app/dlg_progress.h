@@ -21,7 +21,7 @@ class CDlgProgress : public QDialog {
     void setChinese(bool chinese) { chinese_ = chinese; }
     // One upload: bar at 0, images loaded, shown modally until it closes.
     int run();
-    // WM_UPLOAD_PROGRESS.
+    // The uploader's Msg::UploadProgress: the bar shows `percent`.
     void setProgress(int percent);
     // Ends the window now (the upload failed).
     void finish();

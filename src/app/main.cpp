@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
 
     CZ119KDriverDlg window(*context);
     QObject::connect(&instance, &SingleInstance::activationRequested, &window,
-                     [&window] { window.sink().post(Msg::TrayNotify, 0, 515); });
+                     &CZ119KDriverDlg::trayActivated);
     instance.setUnsavedEditsQuery([&window](int entry) { return window.hasUnsavedEdits(entry); });
     QObject::connect(&instance, &SingleInstance::profilesChanged, &window,
                      &CZ119KDriverDlg::profilesChangedOnDisk);

@@ -32,15 +32,16 @@
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/game_presets.h"
-#include "pages/dlg_main_set.h"
-#include "pages/setting_dlg.h"
 #include "pages/dlg_led_set.h"
 #include "pages/dlg_macro.h"
+#include "pages/dlg_main_set.h"
 #include "pages/dlg_sts.h"
 #include "pages/dlg_support.h"
 #include "pages/macro_page_hook.h"
-#include "platform/device_ids.h"
+#include "pages/setting_dlg.h"
+#include "pages/skin_controls.h"
 #include "pages/skin_page.h"
+#include "platform/device_ids.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -63,44 +64,35 @@ void returnFreedMemory() {
 constexpr const char* kWindowTitle = "Tarvo Z408 Gaming Mouse Driver";
 constexpr int kCommandConfig = 0x6000;
 constexpr int kCommandExit = 0x6001;
-constexpr intptr_t kTrayDoubleClick = 515;
-constexpr intptr_t kTrayRightButtonUp = 517;
 constexpr int kBalloonMs = 5000;
 constexpr int kProgramUpdaterDelayMs = 3000;
 // How often, and how many times, an exit waits for the loops of closed dialogs to return.
 constexpr int kExitRetryMs = 10;
 constexpr int kMaxExitRetries = 300;
 
-// Rectangles as left, top, right, bottom with the right and bottom edges outside.
-constexpr QRect winRect(int l, int t, int r, int b) {
-    return QRect(l, t, r - l, b - t);
-}
-
-const QRect kMinimiseRect = winRect(887, 2, 921, 33);
-const QRect kCloseRect = winRect(922, 2, 956, 33);
-const QRect kLanguageRect = winRect(15, 617, 57, 635);
-const QRect kFlagRect(19, 592, 36, 23);
-const QRect kPagesRect = winRect(15, 128, 940, 580);
-const QRect kHintRect = winRect(67, 598, 300, 628);
 constexpr int kPopupLeftOffset = 4;
 constexpr int kPopupAboveBottom = 287;
+// The flag and the hint text sit inside the sunken frames of their fields.
+constexpr QMargins kFlagInset(2, 2, 2, 2);
+constexpr QMargins kHintInset(3, 2, 3, 2);
 
-using Quad = std::array<QPoint, 4>;
-const std::array<Quad, 5> kTabQuads{{
-    {{{30, 85}, {189, 85}, {210, 121}, {30, 121}}},
-    {{{193, 85}, {375, 85}, {396, 121}, {214, 121}}},
-    {{{377, 85}, {559, 85}, {579, 121}, {399, 121}}},
-    {{{562, 85}, {743, 85}, {764, 121}, {583, 121}}},
-    {{{747, 85}, {928, 85}, {928, 121}, {768, 121}}},
-}};
-const std::array<Quad, 5> kProfileQuads{{
-    {{{342, 608}, {435, 608}, {414, 635}, {321, 635}}},
-    {{{439, 608}, {533, 608}, {512, 635}, {417, 635}}},
-    {{{536, 608}, {628, 608}, {605, 635}, {513, 635}}},
-    {{{630, 608}, {723, 608}, {700, 635}, {607, 635}}},
-    {{{725, 608}, {818, 608}, {795, 635}, {703, 635}}},
-}};
-const Quad kApplyQuad{{{841, 591}, {940, 591}, {940, 632}, {806, 632}}};
+// The window's controls at their places in the skin layout, as the pages place theirs.
+struct MainLayout {
+    explicit MainLayout(bool chineseLayout)
+        : skin_(skin::pageSkin("main",
+                               chineseLayout ? skin::Layout::Chinese : skin::Layout::English)) {}
+    QRect rect(std::string_view name) const {
+        const skin::Control* c = skin::findControl(skin_, name);
+        return c ? toQRect(c->rect) : QRect();
+    }
+    QPolygon quad(std::string_view name) const {
+        const skin::Control* c = skin::findControl(skin_, name);
+        return c ? toQPolygon(c->quad) : QPolygon();
+    }
+
+  private:
+    skin::PageSkin skin_;
+};
 
 // The page skins in tab order, and the class each page grows into.
 constexpr const char* kPageSkins[5] = {"settings", "lighting", "macro", "stats", "support"};
@@ -111,10 +103,6 @@ constexpr std::u16string_view kTabTips[5] = {u"str_main", u"str_led_title", u"st
                                              u"str_sts", u"str_about"};
 constexpr std::u16string_view kProfileTips[5] = {u"str_profile1", u"str_profile2", u"str_profile3",
                                                  u"str_profile4", u"str_profile5"};
-
-QPolygon polygonOf(const Quad& q) {
-    return QPolygon(QList<QPoint>(q.begin(), q.end()));
-}
 
 QString qs(const std::u16string& s) {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
@@ -134,10 +122,10 @@ class WindowMacroPageHook final : public MacroPageHook {
     void forwardKeysToPage() override {
         if (!hook_) return;
         hook_->setTarget(CZ119KDriverDlg::kMacroPageId);
-        hook_->setForwarding(true, false);
+        hook_->setForwarding(HookInputs::Keyboard);
     }
     void forwardingOff() override {
-        if (hook_) hook_->setForwarding(false, false);
+        if (hook_) hook_->setForwarding(HookInputs::Neither);
     }
 
   private:
@@ -147,19 +135,53 @@ class WindowMacroPageHook final : public MacroPageHook {
 
 }  // namespace
 
+// What the mouse's arrival and removal do in this window.
+class CZ119KDriverDlg::SessionActions final : public DeviceSessionActions {
+  public:
+    explicit SessionActions(CZ119KDriverDlg& window) : w_(window) {}
+    bool ending() override { return w_.exitRequested_; }
+    bool isMousePath(std::string_view path) override { return isMousePathText(path); }
+    bool chinese() override { return w_.ctx_.chinese(); }
+    bool hasLink() override { return w_.ctx_.driver() != nullptr; }
+    bool linkOpen() override { return w_.ctx_.driver() && w_.ctx_.driver()->IsOpen(); }
+    bool openLink() override { return w_.ctx_.driver() && w_.ctx_.driver()->Open(); }
+    void closeLink() override {
+        if (w_.ctx_.driver()) w_.ctx_.driver()->Close();
+    }
+    void linkOpened() override {
+        w_.readFirmwareVersion();
+        w_.installHooks();
+    }
+    void removeHooks() override { w_.removeHooks(); }
+    void closeOpenDialogs() override { z408::closeOpenDialogs(&w_); }
+    void showNotice(std::string_view text) override {
+        w_.showPresenceBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    void requestExit() override { w_.requestExit(); }
+    void startRetryTimer() override { w_.arrivalRetry_.start(); }
+    void stopRetryTimer() override { w_.arrivalRetry_.stop(); }
+
+  private:
+    CZ119KDriverDlg& w_;
+};
+
 // The hook's windows share one directory: each needs a number of its own.
 static_assert(CSettingDlg::kKeyPageWindowId != CZ119KDriverDlg::kMacroPageId &&
               CSettingDlg::kKeyPageWindowId != CZ119KDriverDlg::kWindowId &&
               CZ119KDriverDlg::kMacroPageId != CZ119KDriverDlg::kWindowId);
 
 CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ctx_(context), sink_(this) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      ctx_(context),
+      sink_(this),
+      sessionActions_(std::make_unique<SessionActions>(*this)),
+      session_(*sessionActions_) {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    setFixedSize(960, 650);
+    setFixedSize(skin::kMainWidth, skin::kMainHeight);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     arrivalRetry_.setInterval(kArrivalRetryMs);
-    connect(&arrivalRetry_, &QTimer::timeout, this, &CZ119KDriverDlg::tryArrivalOpen);
+    connect(&arrivalRetry_, &QTimer::timeout, this, [this] { session_.retryElapsed(); });
     programUpdaterTimer_.setSingleShot(true);
     programUpdaterTimer_.setInterval(kProgramUpdaterDelayMs);
     connect(&programUpdaterTimer_, &QTimer::timeout, this,
@@ -192,12 +214,12 @@ void CZ119KDriverDlg::initialise() {
     // The working macro ids came with the active profile; the device notifications are watched
     // from main(), which feeds deviceArrived/deviceRemoved.
     flag_ = new QLabel(this);
-    flag_->setGeometry(kFlagRect);
+    flag_->setGeometry(flagRect_);
     flag_->setScaledContents(true);
     // The installation language's flag stays when the saved choice names no language.
     flag_->setPixmap(QPixmap::fromImage(loadResourceImage(installationFlag)));
     const int32_t choice = ReadLanguageChoice(ctx_.dataDirectory(), ctx_.notices());
-    sink_.post(Msg::LanguageSelect, kLanguageSelectAtStartup, choice);
+    later([this, choice] { applyLanguage(LanguageRequest::AtStartup, choice); });
     returnFreedMemory();
 }
 
@@ -216,47 +238,55 @@ void CZ119KDriverDlg::createControls() {
         b->installEventFilter(this);
         return b;
     };
-    minimise_ = bitmapButton(kMinimiseRect);
-    close_ = bitmapButton(kCloseRect);
-    language_ = bitmapButton(kLanguageRect);
+    const MainLayout layout(ctx_.language().ChineseLayoutFlag() != 0);
+    flagRect_ = layout.rect("flag").marginsRemoved(kFlagInset);
+    hintRect_ = layout.rect("hint").marginsRemoved(kHintInset);
+    minimise_ = bitmapButton(layout.rect("minimise"));
+    close_ = bitmapButton(layout.rect("close"));
+    const QRect languageRect = layout.rect("language");
+    language_ = bitmapButton(languageRect);
     connect(minimise_, &QAbstractButton::clicked, this, [this] {
         showMinimized();
         forwardingOff();
         macro_->leavePage();
     });
     connect(close_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::hideToTray);
-    connect(language_, &QAbstractButton::clicked, this, [this] {
+    connect(language_, &QAbstractButton::clicked, this, [this, languageRect] {
         if (languagePopup_) return;
         auto* menu = new CMenuExA(this);
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->setMessageSink(&sink_);
-        const QPoint anchor(kLanguageRect.left() - kPopupLeftOffset,
-                            kLanguageRect.top() + kLanguageRect.height() - kPopupAboveBottom);
+        connect(menu, &CMenuEx::itemChosen, this, [this](intptr_t language) {
+            later([this, language] {
+                applyLanguage(LanguageRequest::FromPopup, static_cast<int32_t>(language));
+            });
+        });
+        const QPoint anchor(languageRect.left() - kPopupLeftOffset,
+                            languageRect.top() + languageRect.height() - kPopupAboveBottom);
         menu->Create(this, mapToGlobal(anchor));
         languagePopup_ = menu;
         menu->show();
     });
 
-    auto irregular = [&](const Quad& q) {
+    auto irregular = [&](const std::string& name) {
         auto* b = new CIrrButton(this);
-        b->Create(QString(), polygonOf(q), this);
-        b->SetImages(normal_, down, over, disabled);
+        b->Create(QString(), layout.quad(name), this);
+        b->SetImages(normal_, over, down, disabled);
         b->installEventFilter(this);
         return b;
     };
     for (int i = 0; i < kTabCount; ++i) {
-        CIrrButton* b = irregular(kTabQuads[static_cast<size_t>(i)]);
+        CIrrButton* b = irregular("tab" + std::to_string(i + 1));
         b->setCheckMode(true);
         connect(b, &QAbstractButton::clicked, this, [this, i] { showTab(i + 1); });
         tabs_[static_cast<size_t>(i)] = b;
     }
     for (int i = 0; i < kProfileCount; ++i) {
-        CIrrButton* b = irregular(kProfileQuads[static_cast<size_t>(i)]);
+        CIrrButton* b = irregular("profile" + std::to_string(i + 1));
         b->setCheckMode(true);
         connect(b, &QAbstractButton::clicked, this, [this, i] { selectProfile(i + 1); });
         profiles_[static_cast<size_t>(i)] = b;
     }
-    apply_ = irregular(kApplyQuad);
+    apply_ = irregular("apply");
     setApplyLooks();
     // Apply runs a modal dialog: let the press finish first so the button does not stay down.
     connect(apply_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::apply, Qt::QueuedConnection);
@@ -266,7 +296,7 @@ void CZ119KDriverDlg::setApplyLooks() {
     // The Apply button's pictures carry its caption, so they follow the built-in text language.
     const int base = ctx_.chinese() ? res::kApplyChinese : res::kApplyEnglish;
     const QImage normal = loadResourceImage(base);
-    apply_->SetImages(normal, loadResourceImage(base + 1), loadResourceImage(base + 2),
+    apply_->SetImages(normal, loadResourceImage(base + 2), loadResourceImage(base + 1),
                       dimmedImage(normal));
 }
 
@@ -278,41 +308,44 @@ void CZ119KDriverDlg::createPages() {
         if (i == 0) {
             keyboardLayout_ = std::make_unique<desktop::X11KeyboardLayout>();
             mainSet_ = new CDlgMainSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(),
-                                       ctx_.macroLibrary(), ctx_.notices(), keyboardLayout_.get(),
-                                       &sink_, this);
+                                       ctx_.macros().library(), ctx_.notices(),
+                                       keyboardLayout_.get(), this);
             mainSet_->setPickerOpener([this](int button, const QString& current) {
                 return runPicker(button, current);
             });
             page = mainSet_;
         } else if (i == 1) {
-            ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), &sink_,
-                                     this);
+            ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), this);
             page = ledSet_;
         } else if (i == 3) {
             stats_ = new CDlgSts(dir, ctx_.dataDirectory(), chineseLayout, ctx_.language(),
                                  ctx_.notices(),
                                  hookView_.travel ? hookView_.travel()
                                                   : std::make_unique<desktop::X11CursorSource>(),
-                                 &sink_, this);
+                                 this);
             page = stats_;
         } else if (i == 2) {
             macroHook_ = std::make_unique<WindowMacroPageHook>(hook_, hookView_.keysFromHook);
             macro_ =
                 new CDlgMacro(dir, chineseLayout, ctx_.language(), ctx_.notices(), ctx_.macros(),
-                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), &sink_, this);
+                              ctx_.profiles(), ctx_.clock(), macroHook_.get(), this);
             hookWindows_.add(kMacroPageId, &macro_->sink());
             page = macro_;
         } else if (i == 4) {
             support_ = new CDlgSupport(dir, chineseLayout, ctx_.language(), ctx_.notices(),
-                                       ctx_.profiles(), &sink_, this);
+                                       ctx_.profiles(), this);
+            connect(support_, &CDlgSupport::restoreDefaultsRequested, this,
+                    [this] { later([this] { restoreDefaults(); }); });
             page = support_;
         } else {
             page = new CSkinPage(QString::fromLatin1(kPageSkins[i]), dir, chineseLayout, this);
         }
         page->setObjectName(QString::fromLatin1(kPageClasses[i]));
-        page->setGeometry(kPagesRect);
+        page->setGeometry(toQRect(skin::kPagesRect));
         page->setVisible(i == 0);
         page->setMouseTracking(true);
+        connect(page, &CSkinPage::hintRequested, this,
+                [this](int number) { later([this, number] { setHint(number); }); });
         pages_[static_cast<size_t>(i)] = page;
     }
     stats_->initialise();
@@ -371,8 +404,7 @@ void CZ119KDriverDlg::createTrayIcon() {
     tray_->setContextMenu(trayMenu_);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         // StatusNotifier hosts only report a plain activation, never a double click.
-        if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger)
-            sink_.post(Msg::TrayNotify, 0, kTrayDoubleClick);
+        if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger) trayActivated();
     });
     tray_->show();
     if (QSystemTrayIcon::isSystemTrayAvailable())
@@ -393,8 +425,8 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     }
     refreshPages();
     if (outcome == BringUpOutcome::NotFound) {
-        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), false, true,
-                     ctx_.chinese(), this);
+        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), InfoButtons::Ok,
+                     InfoCountdown::Closes, ctx_.chinese(), this);
         box.exec();
         requestExit();
         return;
@@ -417,7 +449,7 @@ void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interc
 std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString& currentFunction) {
     const PickerContext context{QString::fromStdString(ctx_.programDirectory().string()),
                                 ctx_.language(),
-                                ctx_.macroLibrary(),
+                                ctx_.macros().library(),
                                 hook_,
                                 // No directory: the key page takes the picker's own keys.
                                 hook_ && hookView_.keysFromHook ? &hookWindows_ : nullptr,
@@ -432,7 +464,7 @@ void CZ119KDriverDlg::installHooks() {
     // A second arrival (another interface, a second mouse) keeps the hooks it has.
     if (!hook_ || hook_->installed()) return;
     hook_->install(kWindowId);
-    hook_->setNotification(false, true);
+    hook_->setNotification(HookInputs::Mouse);
 }
 
 void CZ119KDriverDlg::removeHooks() {
@@ -440,7 +472,7 @@ void CZ119KDriverDlg::removeHooks() {
 }
 
 void CZ119KDriverDlg::forwardingOff() {
-    if (hook_) hook_->setForwarding(false, false);
+    if (hook_) hook_->setForwarding(HookInputs::Neither);
 }
 
 bool CZ119KDriverDlg::event(QEvent* event) {
@@ -457,9 +489,6 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
     // While ending, only a finished upload still counts (its profile is saved); nothing opens.
     if (exitRequested_ && msg != Msg::UploadDone) return;
     switch (msg) {
-        case Msg::LanguageSelect:
-            languageSelected(wParam, lParam);
-            break;
         case Msg::UploadProgress:
             progress_->setProgress(static_cast<int>(wParam));
             break;
@@ -480,20 +509,6 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             reloadDeferredProfiles();
             break;
         }
-        case Msg::TrayNotify:
-            if (lParam == kTrayDoubleClick) {
-                showFromTray();
-            } else if (lParam == kTrayRightButtonUp) {
-                raise();
-                trayMenu_->popup(QCursor::pos());
-            }
-            break;
-        case Msg::ShowHint:
-            setHint(static_cast<int>(lParam));
-            break;
-        case Msg::RestoreDefaults:
-            restoreDefaults();
-            break;
         case Msg::ClickEvent:
             // The button handling hands every event here first, to be counted.
             stats_->sink().post(Msg::ClickEvent, wParam, lParam);
@@ -507,9 +522,30 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
     }
 }
 
-void CZ119KDriverDlg::languageSelected(uintptr_t wParam, intptr_t lParam) {
-    const LanguageSwitch sw =
-        ctx_.language().ApplyLanguage(wParam, lParam, !languagePopup_.isNull(), ctx_.notices());
+void CZ119KDriverDlg::later(std::function<void()> action) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, action = std::move(action)] {
+            // While ending nothing new opens, as for the workers' messages.
+            if (!exitRequested_) action();
+        },
+        Qt::QueuedConnection);
+}
+
+void CZ119KDriverDlg::trayActivated() {
+    later([this] { showFromTray(); });
+}
+
+void CZ119KDriverDlg::openTrayMenu() {
+    later([this] {
+        raise();
+        trayMenu_->popup(QCursor::pos());
+    });
+}
+
+void CZ119KDriverDlg::applyLanguage(LanguageRequest request, int32_t languageId) {
+    const LanguageSwitch sw = ctx_.language().ApplyLanguage(
+        request, languageId, !languagePopup_.isNull(), ctx_.notices());
     if (sw.indicatorResource != 0) {
         const QImage flag = loadResourceImage(sw.indicatorResource);
         flag_->setPixmap(QPixmap::fromImage(flag));
@@ -546,14 +582,14 @@ void CZ119KDriverDlg::setHint(int number) {
     const std::u16string_view key = hintKey(number);
     hintNumber_ = key.empty() ? 0 : number;
     hint_ = key.empty() ? QString() : qs(ctx_.language().strings().text(key));
-    update(kHintRect);
+    update(hintRect_);
 }
 
 void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
     if (!hint_.isEmpty()) {
         hint_.clear();
         hintNumber_ = 0;
-        update(kHintRect);
+        update(hintRect_);
     }
     std::array<QWidget*, 11> controls{};
     for (size_t i = 0; i < 5; ++i) {
@@ -563,7 +599,7 @@ void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
     controls[10] = apply_;
     for (size_t i = 0; i < controls.size(); ++i) {
         if (controls[i]->geometry().adjusted(-1, -1, 1, 1).contains(pos))
-            sink_.post(Msg::ShowHint, 0, static_cast<intptr_t>(i + 1));
+            later([this, i] { setHint(static_cast<int>(i + 1)); });
     }
 }
 
@@ -740,7 +776,7 @@ void CZ119KDriverDlg::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     exitRequested_ = true;
-    arrivalRetry_.stop();
+    session_.stop();
     if (progress_) progress_->finish();
     if (languagePopup_) languagePopup_->close();
     if (tray_) {
@@ -774,42 +810,16 @@ void CZ119KDriverDlg::shutdown() {
 }
 
 void CZ119KDriverDlg::deviceArrived(const QString& path) {
-    if (exitRequested_ || !isMousePathText(path.toStdString())) return;
-    CUSBDriver* driver = ctx_.driver();
-    // One mouse announces itself through several interfaces: one reopening is enough, and an
-    // open link (a second mouse) keeps the hooks and the link it has.
-    if (!driver || arrivalRetry_.isActive() || driver->IsOpen()) return;
-    tryArrivalOpen();
-}
-
-void CZ119KDriverDlg::tryArrivalOpen() {
-    CUSBDriver* driver = ctx_.driver();
-    if (!driver) return;
-    if (!driver->Open()) {
-        // Retried from the event loop so the window stays usable while the mouse settles.
-        if (!arrivalRetry_.isActive()) arrivalRetry_.start();
-        return;
-    }
-    arrivalRetry_.stop();
-    readFirmwareVersion();
-    installHooks();
-    showPresenceBox(QString::fromUtf8(mouseFoundText(ctx_.chinese())));
+    session_.arrived(path.toStdString());
 }
 
 void CZ119KDriverDlg::deviceRemoved(const QString& path) {
-    if (exitRequested_ || removing_ || !isMousePathText(path.toStdString())) return;
-    removing_ = true;
-    // The notice comes alone: whatever was open belongs to a program that is ending.
-    closeOpenDialogs(this);
-    arrivalRetry_.stop();
-    if (ctx_.driver()) ctx_.driver()->Close();
-    removeHooks();
-    showPresenceBox(QString::fromUtf8(mouseMissingText(ctx_.chinese())));
-    requestExit();
+    session_.removed(path.toStdString());
 }
 
 void CZ119KDriverDlg::showPresenceBox(const QString& text) {
-    CDlgInfo box(text, false, true, ctx_.chinese(), isVisible() ? this : nullptr);
+    CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::Closes, ctx_.chinese(),
+                 isVisible() ? this : nullptr);
     presenceBox_ = &box;
     box.exec();
     presenceBox_ = nullptr;
@@ -834,14 +844,14 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
     const QFontMetrics fm(p.font());
     QString shown = hint_;
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    if (fm.boundingRect(kHintRect, flags, shown).height() > kHintRect.height()) {
+    if (fm.boundingRect(hintRect_, flags, shown).height() > hintRect_.height()) {
         while (!shown.isEmpty() &&
-               fm.boundingRect(kHintRect, flags, shown + QStringLiteral("…")).height() >
-                   kHintRect.height())
+               fm.boundingRect(hintRect_, flags, shown + QStringLiteral("…")).height() >
+                   hintRect_.height())
             shown.chop(1);
         shown += QStringLiteral("…");
     }
-    p.drawText(kHintRect, flags, shown);
+    p.drawText(hintRect_, flags, shown);
 }
 
 bool CZ119KDriverDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -14,7 +14,9 @@
 
 #include "app/dlg_info.h"
 #include "functions/assignment_rules.h"
+#include "i18n/language_context.h"
 #include "shell/device_bring_up.h"
+#include "shell/device_session.h"
 #include "shell/input_hook.h"
 #include "shell/software_function_dispatcher.h"
 #include "shell/window_directory.h"
@@ -58,9 +60,6 @@ class CZ119KDriverDlg : public QWidget {
   public:
     static constexpr int kTabCount = 5;
     static constexpr int kProfileCount = 5;
-    static constexpr int kArrivalRetryMs = 2500;
-    // The hint numbers of the window's own controls: tabs 1..5, profiles 6..10, Apply 11.
-    static constexpr int kHintApply = 11;
 
     explicit CZ119KDriverDlg(AppContext& context, QWidget* parent = nullptr);
     ~CZ119KDriverDlg() override;
@@ -103,6 +102,10 @@ class CZ119KDriverDlg : public QWidget {
     void restoreDefaults();
     void hideToTray();
     void showFromTray();
+    // A click on the tray icon or a second start of the program: the window comes back.
+    void trayActivated();
+    // The tray's menu at the pointer.
+    void openTrayMenu();
     // Lets go of the page images and caches a hidden window does not need.
     void releaseWhileHidden();
     QString backgroundPath() const;
@@ -130,7 +133,7 @@ class CZ119KDriverDlg : public QWidget {
     CGDIBitmapBtn* closeButton() const { return close_; }
     CGDIBitmapBtn* minimiseButton() const { return minimise_; }
     CGDIBitmapBtn* languageButton() const { return language_; }
-    // Control 1010: the flag of the language in force.
+    // The flag of the language in force.
     QLabel* languageFlag() const { return flag_; }
     // The language popup while it is open.
     CMenuExA* languagePopup() const { return languagePopup_; }
@@ -142,7 +145,7 @@ class CZ119KDriverDlg : public QWidget {
     CDlgSupport* supportPage() const { return support_; }
     // The firmware update check; null when no update server is configured.
     UpdateChecker* updateChecker() const { return updateChecker_.get(); }
-    // Timer 4: starts the program updater once, 3 s after the mouse was found at start-up.
+    // Starts the program updater once, 3 s after the mouse was found at start-up.
     QTimer& programUpdaterTimer() { return programUpdaterTimer_; }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QTimer& arrivalRetryTimer() { return arrivalRetry_; }
@@ -179,14 +182,15 @@ class CZ119KDriverDlg : public QWidget {
     // Reads the profiles again when z408ctl changed them during an upload.
     void reloadDeferredProfiles();
     void requestUpload();
-    void tryArrivalOpen();
     void showPresenceBox(const QString& text);
     bool trayUsable() const;
     void shutdown();
     void installHooks();
     void removeHooks();
     void forwardingOff();
-    void languageSelected(uintptr_t wParam, intptr_t lParam);
+    void applyLanguage(LanguageRequest request, int32_t languageId);
+    // Runs `action` from the event loop, after what is under way, unless the window is ending.
+    void later(std::function<void()> action);
     void createUpdateCheck();
     // The mouse's firmware version, for the support page.
     void readFirmwareVersion();
@@ -226,13 +230,17 @@ class CZ119KDriverDlg : public QWidget {
     CXPMenu* trayMenu_ = nullptr;
     QPointer<CMenuExA> languagePopup_;
     QString hint_;
+    QRect hintRect_;
+    QRect flagRect_;
     int hintNumber_ = 0;  // what hint_ shows, so a language switch can show it anew
     int currentTab_ = 1;
     QPoint dragOffset_;
     bool dragging_ = false;
     QTimer arrivalRetry_;
     QPointer<CDlgInfo> presenceBox_;
-    bool removing_ = false;
+    class SessionActions;
+    std::unique_ptr<SessionActions> sessionActions_;
+    DeviceSession session_;
     InputHook* hook_ = nullptr;
     WindowDirectory hookWindows_;
     std::function<void()> interceptsChanged_;

@@ -111,8 +111,8 @@ int runWatch(const Args& args) {
     }
     InputHook hook(intercepts, window, *source);
     for (const uint32_t code : codes) hook.updateIntercept(code, false);
-    hook.setNotification(false, true);
-    hook.setForwarding(true, false);
+    hook.setNotification(HookInputs::Mouse);
+    hook.setForwarding(HookInputs::Keyboard);
 
     // The source's thread inherits the blocked signals, so only sigwait below sees them.
     sigset_t signals;

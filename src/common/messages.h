@@ -6,22 +6,13 @@
 namespace z408 {
 
 enum class Msg : uint32_t {
-    LanguageSelect = 1025,
     HookEvent = 1034,
     UploadProgress = 1067,
-    ProgressDragged = 1104,
-    ListSelected = 1125,
-    TrayNotify = 1132,
-    ListEdited = 1136,
     ClickEvent = 1225,
     CursorSample = 1226,
     UploadDone = 1795,
     UploadFailed = 1796,
-    SkinButtonMouse = 1805,
     ButtonEvent = 2027,
-    SliderMoved = 2048,
-    ShowHint = 2053,
-    RestoreDefaults = 2054,
 };
 
 class MessageSink {

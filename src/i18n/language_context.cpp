@@ -21,21 +21,21 @@ int LanguageContext::ApplyInstallationLanguage() {
     return lang.indicatorResource;
 }
 
-LanguageSwitch LanguageContext::ApplyLanguage(uintptr_t wParam, intptr_t lParam, bool popupOpen,
-                                              UserNotices& notices) {
+LanguageSwitch LanguageContext::ApplyLanguage(LanguageRequest request, int32_t languageId,
+                                              bool popupOpen, UserNotices& notices) {
     LanguageSwitch result;
-    const bool atStartup = wParam == kLanguageSelectAtStartup;
-    if (lParam == 0 || (!popupOpen && !atStartup)) return result;
+    const bool atStartup = request == LanguageRequest::AtStartup;
+    if (languageId == 0 || (!popupOpen && !atStartup)) return result;
     result.handled = true;
     chineseText_ = 0;
-    if (const LanguageInfo* lang = languageById(lParam)) {
+    if (const LanguageInfo* lang = languageById(languageId)) {
         if (lang->chineseText) chineseText_ = 1;
         LoadLanguageFile(lang->file);
         languageId_ = lang->id;
         result.indicatorResource = lang->indicatorResource;
     }
     // Written back as received, so what the user chose last is what the next start applies.
-    SaveLanguageChoice(dataDirectory_, static_cast<int32_t>(lParam), notices);
+    SaveLanguageChoice(dataDirectory_, languageId, notices);
     result.refreshTooltips = true;
     result.closePopup = !atStartup;
     return result;

@@ -13,12 +13,12 @@
 
 namespace z408 {
 
-// wParam of WM_LANGUAGE_SELECT when the main window posts the saved choice to itself.
-inline constexpr uintptr_t kLanguageSelectAtStartup = 272;
+// Where a language choice comes from: the saved choice applied at start-up, or the popup.
+enum class LanguageRequest { AtStartup, FromPopup };
 
 struct LanguageSwitch {
     bool handled = false;          // false: the message changed nothing
-    int indicatorResource = 0;     // non-zero: show this bitmap in control 1010
+    int indicatorResource = 0;     // non-zero: show this bitmap as the language flag
     bool refreshTooltips = false;  // set every widget's tooltip again from the texts
     bool closePopup = false;  // ask the language popup to close (if it still exists) and forget it
 };
@@ -48,9 +48,9 @@ class LanguageContext {
     // Chinese or English. Returns the indicator bitmap to show.
     int ApplyInstallationLanguage();
 
-    // WM_LANGUAGE_SELECT. lParam is the LanguageId (0: the popup closed without a choice);
-    // wParam is kLanguageSelectAtStartup or 0 from the popup.
-    LanguageSwitch ApplyLanguage(uintptr_t wParam, intptr_t lParam, bool popupOpen,
+    // Switches to the language `languageId` (0: none chosen). A choice from the popup counts
+    // only while the popup is still open.
+    LanguageSwitch ApplyLanguage(LanguageRequest request, int32_t languageId, bool popupOpen,
                                  UserNotices& notices);
 
   private:

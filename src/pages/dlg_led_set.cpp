@@ -77,12 +77,10 @@ QString languageText(const LanguageContext& language, std::u16string_view key) {
 }  // namespace
 
 CDlgLEDSet::CDlgLEDSet(const QString& programDirectory, bool chineseLayout,
-                       LanguageContext& language, ProfileStore& profiles, MessageSink* mainWindow,
-                       QWidget* parent)
+                       LanguageContext& language, ProfileStore& profiles, QWidget* parent)
     : CSkinPage(QStringLiteral("lighting"), programDirectory, chineseLayout, parent),
       language_(language),
-      profiles_(profiles),
-      mainWindow_(mainWindow) {
+      profiles_(profiles) {
     setObjectName(QStringLiteral("CDlgLEDSet"));
     setMouseTracking(true);  // hints and the wheel's cursor follow the pointer
     createControls(programDirectory, chineseLayout);
@@ -112,7 +110,7 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
         auto* b = new CGDIBitmapBtn(this);
         b->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         b->SetBitmaps(rectOf(name), normal, over, down, faded);
-        b->SetCheckMode(true, false);
+        b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         return b;
     };
     for (int m = 1; m <= kLightingModeCount; ++m) {
@@ -356,7 +354,7 @@ void CDlgLEDSet::mouseMoveEvent(QMouseEvent* event) {
     CSkinPage::mouseMoveEvent(event);
     const QPoint pos = event->position().toPoint();
     updateCursor(pos);
-    for (int hint : hintsAt(pos)) postTo(mainWindow_, Msg::ShowHint, 0, hint);
+    for (int hint : hintsAt(pos)) emit hintRequested(hint);
 }
 
 void CDlgLEDSet::mousePressEvent(QMouseEvent* event) {

@@ -12,7 +12,6 @@
 
 #include "lighting/lighting_page_model.h"
 #include "pages/skin_page.h"
-#include "widgets/message_event.h"
 
 namespace z408 {
 
@@ -28,9 +27,8 @@ class CDlgLEDSet : public CSkinPage {
   public:
     static constexpr int kSwatchCount = 26;
 
-    // `mainWindow` receives the hints and may be null.
     CDlgLEDSet(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
-               ProfileStore& profiles, MessageSink* mainWindow, QWidget* parent = nullptr);
+               ProfileStore& profiles, QWidget* parent = nullptr);
 
     // Sets every control from the active profile.
     void refreshLightingPage();
@@ -71,7 +69,6 @@ class CDlgLEDSet : public CSkinPage {
 
     LanguageContext& language_;
     ProfileStore& profiles_;
-    MessageSink* mainWindow_;
     LightingPageModel model_;
 
     std::array<CGDIBitmapBtn*, kLightingModeCount> modes_{};

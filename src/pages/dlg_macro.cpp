@@ -42,7 +42,7 @@ constexpr int kPresetMenuItemHeight = 24;
 constexpr uint32_t kReleasedFlag = kKeyFlagReleased;
 constexpr int kMouseLeftCode = 1, kMouseRightCode = 2, kMouseMiddleCode = 4;
 
-// Hint numbers (WM_SHOW_HINT) of the page's controls and areas.
+// Hint numbers (hintRequested) of the page's controls and areas.
 enum Hint : intptr_t {
     kHintNewMacro = 40,
     kHintDeleteMacro = 41,
@@ -90,7 +90,7 @@ QString qs(std::string_view s) {
 
 CDlgMacro::CDlgMacro(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
                      UserNotices& notices, MacroStore& macros, const ProfileStore& profiles,
-                     Clock& clock, MacroPageHook* hook, MessageSink* mainWindow, QWidget* parent)
+                     Clock& clock, MacroPageHook* hook, QWidget* parent)
     : CSkinPage(QStringLiteral("macro"), programDirectory, chineseLayout, parent),
       chineseLayout_(chineseLayout),
       programDirectory_(programDirectory),
@@ -100,7 +100,6 @@ CDlgMacro::CDlgMacro(const QString& programDirectory, bool chineseLayout, Langua
       profiles_(profiles),
       clock_(clock),
       hook_(hook),
-      mainWindow_(mainWindow),
       sink_(this),
       recorder_(clock) {
     setObjectName(QStringLiteral("CDlgMacro"));
@@ -164,7 +163,7 @@ void CDlgMacro::createControls() {
     record_->setCaptionRect(record_->rect().adjusted(22, 0, -4, 0));
     connect(record_, &QAbstractButton::clicked, this, &CDlgMacro::onRecord);
     ignoreDelays_ = sc.button("ignoreDelays");
-    ignoreDelays_->SetCheckMode(true, true);
+    ignoreDelays_->setCheckMode(CGDIBitmapBtn::CheckMode::Toggle);
     ignoreDelays_->setCaptionRect(ignoreDelays_->rect().adjusted(8, 0, -22, 0));
 
     loopBox_ = sc.edit("loopCount", 5);
@@ -713,10 +712,10 @@ void CDlgMacro::mouseMoveHints(const QPoint& pos) {
     };
     for (const auto& [control, hint] : controls)
         if (control->isVisible() && control->geometry().adjusted(-1, -1, 1, 1).contains(pos))
-            postTo(mainWindow_, Msg::ShowHint, 0, hint);
+            emit hintRequested(static_cast<int>(hint));
     for (const HintArea& area : kHintAreas)
         if (area.rect.adjusted(-1, -1, 1, 1).contains(pos))
-            postTo(mainWindow_, Msg::ShowHint, 0, area.hint);
+            emit hintRequested(static_cast<int>(area.hint));
 }
 
 }  // namespace z408

@@ -42,16 +42,15 @@ class CDlgMacro : public CSkinPage {
     };
     static constexpr int kMacroListId = 256;
     static constexpr int kEventListId = 257;
-    static constexpr int kLoopTimerMs = 4000;  // timer 153
+    static constexpr int kLoopTimerMs = 4000;  // loopTimer()'s period
 
-    // `hook` may be null (no system-wide hook: keys are taken from the program's window);
-    // `mainWindow` receives the hints and may be null.
+    // `hook` may be null (no system-wide hook: keys are taken from the program's window).
     CDlgMacro(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
               UserNotices& notices, MacroStore& macros, const ProfileStore& profiles, Clock& clock,
-              MacroPageHook* hook, MessageSink* mainWindow, QWidget* parent);
+              MacroPageHook* hook, QWidget* parent);
     ~CDlgMacro() override;
 
-    // Where the hook posts WM_HOOK_EVENT (wParam: key code, lParam: key flags).
+    // Where the hook posts Msg::HookEvent (wParam: key code, lParam: key flags).
     MessageSink& sink() { return sink_; }
 
     // Lists the macros of a preset (1..21) and shows the last of them.
@@ -102,7 +101,7 @@ class CDlgMacro : public CSkinPage {
     void onDelayChoice();
     void onKeyOk();
     void onDelayOk();
-    // WM_HOOK_EVENT: true when the event was taken.
+    // Msg::HookEvent: true when the event was taken.
     bool onHookEvent(uint32_t code, uint32_t flags);
 
   protected:
@@ -152,7 +151,6 @@ class CDlgMacro : public CSkinPage {
     const ProfileStore& profiles_;
     Clock& clock_;
     MacroPageHook* hook_;
-    MessageSink* mainWindow_;
     QtMessageSink sink_;
     MacroRecorder recorder_;
 

@@ -16,7 +16,6 @@
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
-#include "widgets/message_event.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_image.h"
@@ -51,14 +50,13 @@ QPolygon tabShape(const skin::PageSkin& page, int button) {
 CDlgMainSet::CDlgMainSet(const QString& programDirectory, bool chineseLayout,
                          LanguageContext& language, ProfileStore& profiles,
                          const MacroLibrary& macros, UserNotices& notices,
-                         const KeyboardLayout* layout, MessageSink* mainWindow, QWidget* parent)
+                         const KeyboardLayout* layout, QWidget* parent)
     : CSkinPage(QStringLiteral("settings"), programDirectory, chineseLayout, parent),
       language_(language),
       profiles_(profiles),
       macros_(macros),
       notices_(notices),
-      layout_(layout),
-      mainWindow_(mainWindow) {
+      layout_(layout) {
     setObjectName(QStringLiteral("CDlgMainSet"));
     setMouseTracking(true);  // hints follow the pointer without a button held
     createControls(programDirectory, chineseLayout);
@@ -85,7 +83,7 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         b->setObjectName(QString::fromStdString(name));
         b->SetBitmaps(layoutRect(page, name), normal, over, down, normal);
         // Two-state buttons are turned on and off by the page's rules, never by the click alone.
-        if (twoState) b->SetCheckMode(true, false);
+        if (twoState) b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         return b;
     };
 
@@ -163,7 +161,7 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         tab->setObjectName(QStringLiteral("button%1").arg(i));
         tab->Create(QString(), tabShape(page, i), this);
         // Normal, pressed (the selected look), hover, disabled.
-        tab->SetBitmaps(tabsPressed + 1, tabsPressed, tabsPressed + 2, tabsPressed + 1);
+        tab->SetBitmaps(tabsPressed + 1, tabsPressed + 2, tabsPressed, tabsPressed + 1);
         tab->setCheckMode(true);
         // The picker runs its own loop: open it once the press has been handled.
         connect(
@@ -318,7 +316,7 @@ void CDlgMainSet::updateMarkers(const QPoint& pointerInPage, bool windowInFront)
 
 void CDlgMainSet::showHints(const QPoint& pos) {
     auto near = [&](const QRect& r) { return r.adjusted(-1, -1, 1, 1).contains(pos); };
-    auto hint = [&](int number) { postTo(mainWindow_, Msg::ShowHint, 0, number); };
+    auto hint = [&](int number) { emit hintRequested(number); };
     for (const CGDIBitmapBtn* b : dpi_)
         if (near(b->geometry())) hint(main_set_hint::Dpi);
     if (near(speed_->geometry())) hint(main_set_hint::PointerSpeed);

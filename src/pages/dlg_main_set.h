@@ -22,11 +22,10 @@ class CPngHSliderBar;
 class KeyboardLayout;
 class LanguageContext;
 class MacroLibrary;
-class MessageSink;
 class ProfileStore;
 class UserNotices;
 
-// Hint numbers the page posts with WM_SHOW_HINT.
+// Hint numbers the page sends with hintRequested.
 namespace main_set_hint {
 inline constexpr int Dpi = 12, PointerSpeed = 13, Precision = 14, Height = 15, ReportRate = 16,
                      ScrollLines = 17, ScrollScreen = 18, DpiSection = 61, SensorSection = 62,
@@ -51,11 +50,10 @@ class CDlgMainSet : public CSkinPage {
     static constexpr int kMarkerInset = 17;
 
     // The Chinese layout (its own rectangles for the scroll controls) is fixed here. `layout`
-    // names keys of combinations (US layout when null); `mainWindow` receives the hints and may
-    // be null. Everything borrowed must outlive the page.
+    // names keys of combinations (US layout when null). Everything borrowed must outlive the page.
     CDlgMainSet(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
                 ProfileStore& profiles, const MacroLibrary& macros, UserNotices& notices,
-                const KeyboardLayout* layout, MessageSink* mainWindow, QWidget* parent);
+                const KeyboardLayout* layout, QWidget* parent);
 
     void setPickerOpener(PickerOpener opener) { opener_ = std::move(opener); }
 
@@ -75,7 +73,8 @@ class CDlgMainSet : public CSkinPage {
     void clickScrollScreen();
     void stepLines(int step);
     void openPicker(int button);
-    // Timer 17: lights the marker of the tab under the pointer while the window is in front.
+    // markerTimer()'s tick: lights the marker of the tab under the pointer while the window is in
+    // front.
     void updateMarkers(const QPoint& pointerInPage, bool windowInFront);
 
     CGDIBitmapBtn* dpiButton(int i) const { return dpi_[static_cast<size_t>(i)]; }
@@ -112,7 +111,6 @@ class CDlgMainSet : public CSkinPage {
     const MacroLibrary& macros_;
     UserNotices& notices_;
     const KeyboardLayout* layout_;
-    MessageSink* mainWindow_;
     PickerOpener opener_;
 
     std::array<CGDIBitmapBtn*, kDpiChoiceCount> dpi_{};

@@ -38,13 +38,12 @@ QString languageText(const LanguageContext& language, std::u16string_view key) {
 
 CDlgSts::CDlgSts(const QString& programDirectory, std::filesystem::path dataDirectory,
                  bool chineseLayout, LanguageContext& language, UserNotices& notices,
-                 std::unique_ptr<CursorSource> cursor, MessageSink* mainWindow, QWidget* parent)
+                 std::unique_ptr<CursorSource> cursor, QWidget* parent)
     : CSkinPage(QStringLiteral("stats"), programDirectory, chineseLayout, parent),
       programDirectory_(programDirectory),
       dataDirectory_(std::move(dataDirectory)),
       chineseLayout_(chineseLayout),
       language_(language),
-      mainWindow_(mainWindow),
       statistics_(notices),
       sink_(this),
       cursor_(std::move(cursor)) {
@@ -89,7 +88,7 @@ void CDlgSts::createControls() {
     // Display-only: check mode without toggling, lit by the page.
     auto makeLamp = [&](std::string_view name) {
         CGDIBitmapBtn* b = make(name);
-        b->SetCheckMode(true, false);
+        b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         return b;
     };
     trophy_ = makeLamp("trophy");
@@ -225,7 +224,7 @@ void CDlgSts::mouseMoveEvent(QMouseEvent* event) {
                                                            {reset_, kHintResetStatistics}};
     for (const auto& [control, hint] : hinted)
         if (control->geometry().adjusted(-1, -1, 1, 1).contains(pos))
-            postTo(mainWindow_, Msg::ShowHint, 0, hint);
+            emit hintRequested(static_cast<int>(hint));
 }
 
 }  // namespace z408

@@ -1,8 +1,8 @@
 #pragma once
 // The statistics page: click, wheel and pointer-travel counters kept in "Sts.cfg", drawn onto
 // the page, and the trophy level they earn (the large trophy picture, thirteen small trophies and
-// the level bar). Button and wheel events arrive as WM_CLICK_EVENT from the main window; the
-// pointer is sampled by a thread of the page that posts WM_CURSOR_SAMPLE.
+// the level bar). Button and wheel events arrive as Msg::ClickEvent from the main window; the
+// pointer is sampled by a thread of the page that posts Msg::CursorSample.
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -23,7 +23,7 @@ class CGDIBitmapBtn;
 class LanguageContext;
 class UserNotices;
 
-// Hint numbers the page sends with WM_SHOW_HINT.
+// Hint numbers the page sends with hintRequested.
 inline constexpr int kHintTrophy = 54;
 inline constexpr int kHintResetStatistics = 55;
 
@@ -43,17 +43,16 @@ class CDlgSts : public CSkinPage {
         kValueCount
     };
 
-    // `cursor` may be null (no pointer travel is counted); `mainWindow` receives the hints and
-    // may be null.
+    // `cursor` may be null (no pointer travel is counted).
     CDlgSts(const QString& programDirectory, std::filesystem::path dataDirectory,
             bool chineseLayout, LanguageContext& language, UserNotices& notices,
-            std::unique_ptr<CursorSource> cursor, MessageSink* mainWindow, QWidget* parent);
+            std::unique_ptr<CursorSource> cursor, QWidget* parent);
     // Stops the sampling thread, then saves the counters (when they were loaded).
     ~CDlgSts() override;
 
     // Loads "Sts.cfg", builds the controls, starts sampling the pointer and the travel redraw.
     void initialise();
-    // Where WM_CLICK_EVENT (wParam: the hook's event code) is posted.
+    // Where Msg::ClickEvent (wParam: the hook's event code) is posted.
     MessageSink& sink() { return sink_; }
     // Writes "Sts.cfg" (the window calls it when the session ends).
     void saveStatistics();
@@ -96,7 +95,6 @@ class CDlgSts : public CSkinPage {
     std::filesystem::path dataDirectory_;
     bool chineseLayout_;
     LanguageContext& language_;
-    MessageSink* mainWindow_;
     Statistics statistics_;
     int shownLevel_ = kNoLevelShown;
     bool initialised_ = false;

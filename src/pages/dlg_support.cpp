@@ -17,7 +17,6 @@
 #include "skin/skin_layout.h"
 #include "update/update_description.h"
 #include "widgets/gdi_bitmap_btn.h"
-#include "widgets/message_event.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -55,12 +54,11 @@ std::filesystem::path localPath(const QString& path) {
 
 CDlgSupport::CDlgSupport(const QString& programDirectory, bool chineseLayout,
                          LanguageContext& language, UserNotices& notices, ProfileStore& profiles,
-                         MessageSink* mainWindow, QWidget* parent)
+                         QWidget* parent)
     : CSkinPage(QStringLiteral("support"), programDirectory, chineseLayout, parent),
       notices_(notices),
       language_(language),
-      profiles_(profiles),
-      mainWindow_(mainWindow) {
+      profiles_(profiles) {
     setMouseTracking(true);
     const skin::PageSkin layout =
         skin::pageSkin("support", chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
@@ -75,8 +73,8 @@ CDlgSupport::CDlgSupport(const QString& programDirectory, bool chineseLayout,
         widgets_[i] = b;
     }
     releaseStateImages();
-    widget(DriverVersion)->SetCheckMode(true, false);
-    widget(FirmwareVersion)->SetCheckMode(true, false);
+    widget(DriverVersion)->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+    widget(FirmwareVersion)->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
     refreshTooltips();
 
     connect(widget(Update), &QAbstractButton::clicked, this, &CDlgSupport::onUpdate);
@@ -176,7 +174,7 @@ void CDlgSupport::onExport() {
 
 void CDlgSupport::onRestoreDefaults() {
     if (notices_.info(notices_.chinese() ? kRestoreDefaultsChinese : kRestoreDefaultsEnglish, true))
-        postTo(mainWindow_, Msg::RestoreDefaults, 0, 0);
+        emit restoreDefaultsRequested();
 }
 
 QString CDlgSupport::chooseFile(bool save) {
@@ -210,7 +208,7 @@ void CDlgSupport::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     for (size_t i = 0; i < kWidgets.size(); ++i)
         if (widgets_[i]->geometry().adjusted(-1, -1, 1, 1).contains(pos))
-            postTo(mainWindow_, Msg::ShowHint, 0, kWidgets[i].hint);
+            emit hintRequested(static_cast<int>(kWidgets[i].hint));
     event->accept();
 }
 

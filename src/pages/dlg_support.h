@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/messages.h"
 #include "pages/skin_page.h"
 #include "update/update_checker.h"
 
@@ -42,10 +41,8 @@ class CDlgSupport : public CSkinPage, public UpdateActions {
     };
     static constexpr int kWidgetCount = 7;
 
-    // `mainWindow` receives the hints and the restore-defaults request; it may be null.
     CDlgSupport(const QString& programDirectory, bool chineseLayout, LanguageContext& language,
-                UserNotices& notices, ProfileStore& profiles, MessageSink* mainWindow,
-                QWidget* parent = nullptr);
+                UserNotices& notices, ProfileStore& profiles, QWidget* parent = nullptr);
 
     // The mouse's firmware number as decimal text ("" when it did not answer). Forwarded to the
     // update checker when one is set.
@@ -60,7 +57,7 @@ class CDlgSupport : public CSkinPage, public UpdateActions {
     void refreshTooltips();
 
     CGDIBitmapBtn* widget(Widget w) const { return widgets_[static_cast<size_t>(w)]; }
-    // Timer 5 of the update check; exposed so the window's tests can inspect and hurry it.
+    // The update check's timeout timer; exposed so the window's tests can inspect and hurry it.
     QTimer& updateTimeoutTimer() { return updateTimeoutTimer_; }
 
     // UpdateActions
@@ -72,6 +69,8 @@ class CDlgSupport : public CSkinPage, public UpdateActions {
     // The update check wants the firmware burner started and the program closed. Emitted on the
     // user-interface thread or on the checker's worker thread.
     void firmwareBurnerRequested();
+    // The user confirmed restoring the default settings.
+    void restoreDefaultsRequested();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,7 +91,6 @@ class CDlgSupport : public CSkinPage, public UpdateActions {
     UserNotices& notices_;
     LanguageContext& language_;
     ProfileStore& profiles_;
-    MessageSink* mainWindow_;
     UpdateChecker* checker_ = nullptr;
     QString firmwareText_;
     QString webAddress_;

@@ -20,7 +20,8 @@ MacroEventEditor::MacroEventEditor(CSkinPage& page, bool chineseLayout) : QObjec
     delayOk_ = controls.button("delayOk");
     // The page picks the choice itself: a click reports, the page ticks. Their pictures carry
     // their captions.
-    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_}) choice->SetCheckMode(true, false);
+    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_})
+        choice->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
     // The key box shows the captured key's name ("Left Button" is one): it is long enough for
     // every name, and read-only, since typing into it would only garble the name.
     keyBox_ = controls.edit("keyBox", kKeyNameChars);

@@ -53,7 +53,7 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(const QString& programDirectory, bool c
     for (int k = 0; k < kRowCount; ++k) {
         const std::string n = std::to_string(k);
         auto* choice = make("choice" + n);
-        choice->SetCheckMode(true, false);
+        choice->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         choice->setUserValue(static_cast<int>(softwareValue(k)));
         connect(choice, &QAbstractButton::clicked, this, [this, k] { chooseRow(k); });
         auto* path = make("path" + n);

@@ -78,14 +78,14 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     close_ = make("close");
     for (size_t i = 0; i < kTabs.size(); ++i) {
         auto* t = make(kTabs[i].layoutName);
-        t->SetCheckMode(true, false);
+        t->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         t->SetTextColors(kTabText, Qt::white, Qt::white);
         const auto page = static_cast<PickerPage>(i + 1);
         connect(t, &QAbstractButton::clicked, this, [this, page] { showPage(page); });
         tabs_[i] = t;
     }
     disable_ = make("disable");
-    disable_->SetCheckMode(true, true);
+    disable_->setCheckMode(CGDIBitmapBtn::CheckMode::Toggle);
     default_ = make("default");
     ok_ = make("ok");
     connect(close_, &QAbstractButton::clicked, this, &CSettingDlg::pressClose);
@@ -157,9 +157,9 @@ void CSettingDlg::showPage(PickerPage page) {
     if (!context_.hook) return;
     if (page == PickerPage::KeyCombination && context_.windows) {
         context_.hook->setTarget(kKeyPageWindowId);
-        context_.hook->setForwarding(true, false);
+        context_.hook->setForwarding(HookInputs::Keyboard);
     } else {
-        context_.hook->setForwarding(false, false);
+        context_.hook->setForwarding(HookInputs::Neither);
     }
 }
 
@@ -203,7 +203,7 @@ void CSettingDlg::done(int result) {
 }
 
 void CSettingDlg::stopForwarding() {
-    if (context_.hook) context_.hook->setForwarding(false, false);
+    if (context_.hook) context_.hook->setForwarding(HookInputs::Neither);
 }
 
 bool CSettingDlg::keyEvent(QKeyEvent* event) {

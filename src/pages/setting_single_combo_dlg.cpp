@@ -35,7 +35,7 @@ CSetting_SingleComboDlg::CSetting_SingleComboDlg(const QString& programDirectory
     for (size_t b = 0; b < boxes_.size(); ++b) {
         auto* box =
             makeSkinButton(this, layout, kBoxNames[b], normalImage(), downImage(), overImage());
-        box->SetCheckMode(true, true);
+        box->setCheckMode(CGDIBitmapBtn::CheckMode::Toggle);
         connect(box, &QAbstractButton::clicked, this, [this, b, box] {
             capture_.setBox(static_cast<KeyCapture::Box>(b), box->latched());
         });

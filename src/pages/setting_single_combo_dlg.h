@@ -35,7 +35,7 @@ class CSetting_SingleComboDlg : public CSkinPage {
                             QWidget* parent = nullptr);
     ~CSetting_SingleComboDlg() override;
 
-    // Where the input hook posts its key events (WM_HOOK_EVENT) for this page.
+    // Where the input hook posts its key events (Msg::HookEvent) for this page.
     MessageSink& hookSink();
     // A key event addressed to the picker or one of its pages.
     void ownKeyEvent(const QKeyEvent& event);

@@ -17,6 +17,12 @@ QRect toQRect(const skin::Rect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
+QPolygon toQPolygon(const std::array<skin::Point, 4>& quad) {
+    QPolygon shape;
+    for (const skin::Point& p : quad) shape << QPoint(p.x, p.y);
+    return shape;
+}
+
 SkinControls::SkinControls(CSkinPage& page, bool chineseLayout)
     : page_(page),
       layout_(skin::pageSkin(page.skinId().toStdString(),

@@ -1,6 +1,7 @@
 #pragma once
 // Builds a page's controls at their places in the page's skin layout, each cut from the page's
 // three images, so a widget always sits exactly on its picture.
+#include <QPolygon>
 #include <QRect>
 #include <string_view>
 
@@ -30,5 +31,7 @@ class SkinControls {
 
 // A layout rectangle (right and bottom outside) as a Qt rectangle.
 QRect toQRect(const skin::Rect& r);
+// A layout quadrilateral (CIrrButton's shape) as a Qt polygon.
+QPolygon toQPolygon(const std::array<skin::Point, 4>& quad);
 
 }  // namespace z408

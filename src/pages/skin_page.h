@@ -55,6 +55,10 @@ class CSkinPage : public QWidget {
     // Hiding a page (another tab is shown) lets its images go.
     void setVisible(bool visible) override;
 
+  signals:
+    // The pointer is over something with a hint: the window's hint line shows hint `number`.
+    void hintRequested(int number);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -33,15 +33,24 @@ void InputHook::remove() {
     pendingXButton_ = 0;
 }
 
-void InputHook::setForwarding(bool keyboard, bool mouse) {
-    keyboardForwarding_ = keyboard;
-    mouseForwarding_ = mouse;
-    if (!keyboard && !mouse) target_ = saved_;
+namespace {
+bool coversKeyboard(HookInputs inputs) {
+    return inputs == HookInputs::Keyboard || inputs == HookInputs::Both;
+}
+bool coversMouse(HookInputs inputs) {
+    return inputs == HookInputs::Mouse || inputs == HookInputs::Both;
+}
+}  // namespace
+
+void InputHook::setForwarding(HookInputs inputs) {
+    keyboardForwarding_ = coversKeyboard(inputs);
+    mouseForwarding_ = coversMouse(inputs);
+    if (inputs == HookInputs::Neither) target_ = saved_;
 }
 
-void InputHook::setNotification(bool keyboard, bool mouse) {
-    keyboardNotification_ = keyboard;
-    mouseNotification_ = mouse;
+void InputHook::setNotification(HookInputs inputs) {
+    keyboardNotification_ = coversKeyboard(inputs);
+    mouseNotification_ = coversMouse(inputs);
 }
 
 void InputHook::post(Msg msg, uintptr_t wParam, intptr_t lParam) {

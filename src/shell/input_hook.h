@@ -60,6 +60,9 @@ public:
     virtual void stop() = 0;
 };
 
+// The inputs a forwarding or notification setting covers.
+enum class HookInputs { Neither, Keyboard, Mouse, Both };
+
 class InputHook {
 public:
     InputHook(InterceptList& intercepts, WindowSinks& windows, InputSource& source);
@@ -72,9 +75,9 @@ public:
     bool installed() const { return installed_; }
 
     void setTarget(WindowId window) { target_ = window; }
-    // Switching both off hands the target back to the saved (main) window.
-    void setForwarding(bool keyboard, bool mouse);
-    void setNotification(bool keyboard, bool mouse);
+    // Forwarding nothing hands the target back to the saved (main) window.
+    void setForwarding(HookInputs inputs);
+    void setNotification(HookInputs inputs);
 
     // remove: the entry holding the code is cleared; add: stored in the first free entry unless
     // present (a full list stays unchanged). Safe from any thread.

@@ -20,7 +20,8 @@ namespace z408 {
 class UpdateActions {
   public:
     virtual ~UpdateActions() = default;
-    // The support page's timer 5: once `ms` have passed, the window calls timeoutElapsed().
+    // The support page's update timeout timer: once `ms` have passed, the window calls
+    // timeoutElapsed().
     virtual void startTimeoutTimer(uint32_t ms) = 0;
     // Called from the worker thread: the window must post it to its own thread.
     virtual void stopTimeoutTimer() = 0;
@@ -55,8 +56,8 @@ class UpdateChecker {
     // The update button. False when a check is already running (the click is ignored) or when
     // the user declined the update offered from the description on disk.
     bool checkForUpdate();
-    // Timer 5 fired: the check took too long; the user hears that the server did not answer in
-    // time and the late result is dropped.
+    // The timeout timer fired: the check took too long; the user hears that the server did not
+    // answer in time and the late result is dropped.
     void timeoutElapsed();
     // Downloads the image named by the last description; tells the user when it fails.
     bool downloadFirmware(std::stop_token stop = {});

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/message_event.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -68,9 +67,9 @@ void CGDIBitmapBtn::SetTextColors(const QColor& normal, const QColor& hover,
     update();
 }
 
-void CGDIBitmapBtn::SetCheckMode(bool checkMode, bool toggleOnClick) {
-    checkMode_ = checkMode;
-    toggleOnClick_ = toggleOnClick;
+void CGDIBitmapBtn::setCheckMode(CheckMode mode) {
+    checkMode_ = mode != CheckMode::Off;
+    toggleOnClick_ = mode == CheckMode::Toggle;
     update();
 }
 
@@ -103,9 +102,8 @@ void CGDIBitmapBtn::setLargeFont(bool on) {
     update();
 }
 
-void CGDIBitmapBtn::setNotifyPresses(bool on, MessageSink* sink) {
+void CGDIBitmapBtn::setNotifyPresses(bool on) {
     notify_ = on;
-    sink_ = sink;
 }
 
 void CGDIBitmapBtn::setLatched(bool on) {
@@ -214,7 +212,6 @@ void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {
         }
         if (notify_) {
             emit skinMouse(513);
-            postTo(sink_, Msg::SkinButtonMouse, 513, reinterpret_cast<intptr_t>(this));
         }
     }
     QAbstractButton::mousePressEvent(event);
@@ -223,7 +220,6 @@ void CGDIBitmapBtn::mousePressEvent(QMouseEvent* event) {
 void CGDIBitmapBtn::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && notify_) {
         emit skinMouse(514);
-        postTo(sink_, Msg::SkinButtonMouse, 514, reinterpret_cast<intptr_t>(this));
     }
     QAbstractButton::mouseReleaseEvent(event);
 }

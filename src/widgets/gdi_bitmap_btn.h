@@ -9,8 +9,6 @@
 #include <QPixmap>
 #include <optional>
 
-#include "common/messages.h"
-
 namespace z408 {
 
 class CGDIBitmapBtn : public QAbstractButton {
@@ -35,14 +33,17 @@ class CGDIBitmapBtn : public QAbstractButton {
                   const QImage& disabled);
     void SetText(const QString& text);
     void SetTextColors(const QColor& normal, const QColor& hover, const QColor& pressed);
-    void SetCheckMode(bool checkMode, bool toggleOnClick);
+    // Off: a push button. Latch: shows the pressed look while the program latches it. Toggle: a
+    // click latches and unlatches it as well.
+    enum class CheckMode { Off, Latch, Toggle };
+    void setCheckMode(CheckMode mode);
     void SetTooltip(const QString& text, bool active);
     void setCaptionRect(std::optional<QRect> rect);
     void setHoverLooksEnabled(bool on);
     void setUseAltNormal(bool on);
     void setUseAltPressed(bool on);
     void setLargeFont(bool on);
-    void setNotifyPresses(bool on, MessageSink* sink = nullptr);
+    void setNotifyPresses(bool on);
 
     bool latched() const { return latched_; }
     void setLatched(bool on);
@@ -61,7 +62,7 @@ class CGDIBitmapBtn : public QAbstractButton {
     QSize sizeHint() const override;
 
   signals:
-    // 513 on left press, 514 on release, with notification on (WM_SKIN_BUTTON_MOUSE).
+    // 513 on left press, 514 on release (the mouse-button message numbers), with notification on.
     void skinMouse(int wParam);
 
   protected:
@@ -85,7 +86,6 @@ class CGDIBitmapBtn : public QAbstractButton {
     bool hovering_ = false;
     std::optional<QRect> captionRect_;
     QColor textNormal_{189, 189, 200}, textHover_{255, 255, 255}, textPressed_{38, 29, 5};
-    MessageSink* sink_ = nullptr;
     int userValue_ = 0;
 };
 

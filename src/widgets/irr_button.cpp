@@ -28,12 +28,12 @@ void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* par
     show();
 }
 
-void CIrrButton::SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId) {
-    SetImages(loadResourceImage(normalId), loadResourceImage(pressedId), loadResourceImage(hoverId),
+void CIrrButton::SetBitmaps(int normalId, int hoverId, int pressedId, int disabledId) {
+    SetImages(loadResourceImage(normalId), loadResourceImage(hoverId), loadResourceImage(pressedId),
               loadResourceImage(disabledId));
 }
 
-void CIrrButton::SetImages(const QImage& normal, const QImage& pressed, const QImage& hover,
+void CIrrButton::SetImages(const QImage& normal, const QImage& hover, const QImage& pressed,
                            const QImage& disabled) {
     // Four page-sized looks per button would be a dozen full window images for the main window.
     const auto cut = [this](const QImage& look) { return look.isNull() ? look : look.copy(box_); };

@@ -23,10 +23,10 @@ class CIrrButton : public QAbstractButton {
 
     // `shape` in the parent's coordinates.
     void Create(const QString& text, const QPolygon& shape, QWidget* parent);
-    // Page-sized looks, in the order normal, pressed, hover, disabled.
-    void SetBitmaps(int normalId, int pressedId, int hoverId, int disabledId);
+    // Page-sized looks, in the widgets' order: normal, hover, pressed, disabled.
+    void SetBitmaps(int normalId, int hoverId, int pressedId, int disabledId);
     // After Create: the part of each page-sized look under the box is kept.
-    void SetImages(const QImage& normal, const QImage& pressed, const QImage& hover,
+    void SetImages(const QImage& normal, const QImage& hover, const QImage& pressed,
                    const QImage& disabled);
     void SetTooltip(const QString& text, bool active);
 

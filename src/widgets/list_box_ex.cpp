@@ -8,7 +8,6 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "widgets/message_event.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -100,7 +99,6 @@ CListBoxEx::CListBoxEx(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (quiet_) return;
         emit listSelected(controlId_, row);
-        postTo(sink_, Msg::ListSelected, static_cast<uintptr_t>(controlId_), row);
     });
 }
 
@@ -264,7 +262,6 @@ void CListBoxEx::commitRename() {
     setCurrentRow(index);
     quiet_ = false;
     emit listEdited(controlId_, index);
-    postTo(sink_, Msg::ListEdited, static_cast<uintptr_t>(controlId_), index);
 }
 
 void CListBoxEx::cancelRename() {

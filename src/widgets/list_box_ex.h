@@ -1,16 +1,14 @@
 #pragma once
 // An owner-drawn list with optional small icons and in-place renaming. Item data carries the
 // icon kind in its top byte and the caller's value in the low 24 bits. A selection the user makes
-// is reported with listSelected (WM_LIST_SELECTED); a committed rename with listEdited
-// (WM_LIST_EDITED). Selections the program makes are not reported.
+// is reported with listSelected; a committed rename with listEdited. Selections the program makes
+// are not reported.
 #include <QColor>
 #include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPointer>
-
-#include "common/messages.h"
 
 namespace z408 {
 
@@ -42,7 +40,6 @@ class CListBoxEx : public QListWidget {
     bool renameOnDoubleClick() const { return renameOnDoubleClick_; }
     void setControlId(int id) { controlId_ = id; }
     int controlId() const { return controlId_; }
-    void setMessageSink(MessageSink* sink) { sink_ = sink; }
     // Folder holding "skins/" with the list icons; by default the program's folder.
     void setProgramDirectory(const QString& dir) { programDir_ = dir; }
 
@@ -92,7 +89,6 @@ class CListBoxEx : public QListWidget {
     bool closing_ = false;
     QString programDir_;
     mutable QHash<QString, QPixmap> icons_;
-    MessageSink* sink_ = nullptr;
 };
 
 }  // namespace z408

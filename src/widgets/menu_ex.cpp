@@ -105,7 +105,6 @@ void CMenuEx::mouseReleaseEvent(QMouseEvent* event) {
     if (hot_ >= 0 && hot_ < items_.size() && items_[hot_].rect.contains(pos)) {
         const intptr_t chosen = items_[hot_].data;
         emit itemChosen(chosen);
-        notify(0, chosen);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A skinned popup menu: items of 22 pixels with a small icon and a text, separators, a hot item
-// under the pointer. Choosing an item sends the owner's message with the item's data; the owner
-// closes the menu.
+// under the pointer. Choosing an item emits itemChosen with the item's data; the owner closes the
+// menu.
 #include <QImage>
 #include <QVector>
 

@@ -10,7 +10,7 @@ void CMenuExA::Create(QWidget* owner, const QPoint& screenPos) {
     static const char* const kNames[12] = {"Chinese",    "English", "French",    "Korean",
                                            "German",     "Italian", "Spanish",   "Dutch",
                                            "Portuguese", "Russian", "Ukrainian", "Trad.Chinese"};
-    CMenuEx::Create(owner, screenPos, static_cast<uint32_t>(Msg::LanguageSelect));
+    CMenuEx::Create(owner, screenPos);
     SetBackground(res::kPopupBackground);
     for (int i = 0; i < 12; ++i)
         AddItem(QString::fromLatin1(kNames[i]), res::languageMenuIcon(i + 1), i + 1);

@@ -1,6 +1,6 @@
 #pragma once
 // The language popup: the twelve languages with their menu icons, each item's data its
-// language number 1 … 12; a choice posts WM_LANGUAGE_SELECT (0, language).
+// language number 1 … 12, which itemChosen carries.
 #include "widgets/menu_ex.h"
 
 namespace z408 {

@@ -4,8 +4,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "widgets/message_event.h"
-
 namespace z408 {
 
 CPngHProgressBar::CPngHProgressBar(QWidget* owner) : QWidget(owner), owner_(owner) {
@@ -84,7 +82,6 @@ void CPngHProgressBar::mouseReleaseEvent(QMouseEvent* event) {
     value_ = valueAtPointer(event->position());
     dragging_ = false;
     emit progressDragged(value_, id_);
-    postTo(sink_, Msg::ProgressDragged, static_cast<uintptr_t>(value_), id_);
     update();
 }
 

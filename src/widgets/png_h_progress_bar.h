@@ -1,11 +1,8 @@
 #pragma once
 // A horizontal bar that fills from the left in proportion to its value. Unless read-only it can
-// be dragged; the value under the pointer at release is reported with progressDragged
-// (WM_PROGRESS_DRAGGED to the owner).
+// be dragged; the value under the pointer at release is reported with progressDragged.
 #include <QImage>
 #include <QWidget>
-
-#include "common/messages.h"
 
 namespace z408 {
 
@@ -27,7 +24,6 @@ class CPngHProgressBar : public QWidget {
     void SetPos(int value);
     void SetReadOnly(bool on) { readOnly_ = on; }
     void SetDraggable(bool on) { draggable_ = on; }
-    void setMessageSink(MessageSink* sink) { sink_ = sink; }
 
     int value() const { return value_; }
     bool readOnly() const { return readOnly_; }
@@ -53,7 +49,6 @@ class CPngHProgressBar : public QWidget {
     QImage background_, fill_;
     int id_ = 0, min_ = 0, max_ = 10, value_ = 0;
     bool readOnly_ = false, draggable_ = true, dragging_ = false;
-    MessageSink* sink_ = nullptr;
 };
 
 }  // namespace z408

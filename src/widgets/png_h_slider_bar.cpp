@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "widgets/message_event.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/skin_image.h"
 
@@ -92,7 +91,6 @@ void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {
 
 void CPngHSliderBar::report(int value) {
     emit sliderMoved(value, id_);
-    postTo(sink_, Msg::SliderMoved, static_cast<uintptr_t>(value), id_);
 }
 
 }  // namespace z408

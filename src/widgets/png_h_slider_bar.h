@@ -1,12 +1,10 @@
 #pragma once
 // A horizontal slider: a track window painted from a piece of the page image, with a movable
 // CPngHSlider thumb. Clicking the track jumps to the value under the pointer; both clicks and
-// drags report sliderMoved(value, id) (WM_SLIDER_MOVED to the owner).
+// drags report sliderMoved(value, id).
 #include <QImage>
 #include <QRect>
 #include <QWidget>
-
-#include "common/messages.h"
 
 namespace z408 {
 
@@ -30,7 +28,6 @@ class CPngHSliderBar : public QWidget {
     void SetTrackRect(int left, int top, int right, int bottom);
     void SetPos(int value);
     void Enable(bool on) { setEnabled(on); }
-    void setMessageSink(MessageSink* sink) { sink_ = sink; }
 
     int value() const;
     int id() const { return id_; }
@@ -55,7 +52,6 @@ class CPngHSliderBar : public QWidget {
     QImage background_;
     QRect track_;  // owner coordinates
     int id_ = 0, min_ = 0, max_ = 10;
-    MessageSink* sink_ = nullptr;
 };
 
 }  // namespace z408

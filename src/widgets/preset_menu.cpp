@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/message_event.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -81,7 +80,6 @@ void CPresetMenu::mouseReleaseEvent(QMouseEvent* event) {
     if (index < 0) return;
     const int id = items_[index].id;
     emit presetChosen(id);
-    postTo(sink_, static_cast<Msg>(kChosenMessage), 0, id);
 }
 
 void CPresetMenu::leaveEvent(QEvent* event) {

@@ -1,12 +1,10 @@
 #pragma once
 // The macro page's game-preset menu: a popup column of skinned items (normal, hover and pressed
-// item images) under the preset button. Choosing an item posts the page's message (1281) with the
-// item's id; the page closes the menu.
+// item images) under the preset button. Choosing an item emits presetChosen with the item's id;
+// the page closes the menu.
 #include <QImage>
 #include <QVector>
 #include <QWidget>
-
-#include "common/messages.h"
 
 namespace z408 {
 
@@ -19,7 +17,6 @@ class CPresetMenu : public QWidget {
         int id = 0;
         QString text;
     };
-    enum : uint32_t { kChosenMessage = 1281 };
 
     explicit CPresetMenu(QWidget* owner = nullptr);
 
@@ -29,7 +26,6 @@ class CPresetMenu : public QWidget {
                       const QColor (&textColours)[3], const QImage (&looks)[3],
                       const QVector<Item>& items);
     void DestroyMenuEx() { close(); }
-    void setMessageSink(MessageSink* sink) { sink_ = sink; }
 
     int hotItem() const { return hot_; }
     const QVector<Item>& items() const { return items_; }
@@ -54,7 +50,6 @@ class CPresetMenu : public QWidget {
     int itemHeight_ = 24;
     int hot_ = -1;
     bool pressed_ = false;
-    MessageSink* sink_ = nullptr;
 };
 
 }  // namespace z408

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QPainter>
 
-#include "widgets/message_event.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -33,9 +32,8 @@ CWndPopup::CWndPopup(QWidget* owner) : QWidget(owner, Qt::Popup | Qt::FramelessW
     resize(100, 100);
 }
 
-void CWndPopup::Create(QWidget* owner, const QPoint& screenPos, uint32_t notifyMessage) {
+void CWndPopup::Create(QWidget* owner, const QPoint& screenPos) {
     if (owner && owner != parentWidget()) setParent(owner, windowFlags());
-    notifyMessage_ = notifyMessage;
     move(screenPos);
     resize(100, 100);
 }
@@ -76,15 +74,10 @@ void CWndPopup::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, render());
 }
 
-void CWndPopup::notify(uintptr_t wParam, intptr_t lParam) {
-    postTo(sink_, static_cast<Msg>(notifyMessage_), wParam, lParam);
-}
-
 void CWndPopup::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
         emit closing();
-        postTo(sink_, Msg::LanguageSelect, 0, 0);
     }
     QWidget::closeEvent(event);
 }

@@ -44,7 +44,7 @@ TEST(EvdevHookSource, StatisticsCountTheMousesEventsAndTravel) {
     RecordingNotices notices;
     EvdevHookSource source(notices);
     CDlgSts page(QString::fromUtf8(Z408_PROGRAM_DIR), dir.path(), false, language, notices,
-                 std::make_unique<MotionCursorSource>(source.motion()), nullptr, nullptr);
+                 std::make_unique<MotionCursorSource>(source.motion()), nullptr);
     page.setSamplingInterval(std::chrono::milliseconds(1));
     page.initialise();
     notices.shown.clear();  // no Sts.cfg yet: told, and counting starts at zero
@@ -61,8 +61,8 @@ TEST(EvdevHookSource, StatisticsCountTheMousesEventsAndTravel) {
     InputHook hook(intercepts, windows, installed);
     source.setHook(&hook);
     ASSERT_TRUE(hook.install(test::kMainWindow));
-    hook.setNotification(false, true);
-    hook.setForwarding(false, false);
+    hook.setNotification(HookInputs::Mouse);
+    hook.setForwarding(HookInputs::Neither);
     hook.updateIntercept(event_code::MiddleDown, false);  // swallowed ones are counted too
 
     // The page takes its starting point (the pointer still at rest) before the mouse moves.

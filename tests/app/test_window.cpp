@@ -100,31 +100,31 @@ QPoint centreOf(const QWidget* w) {
 
 struct InfoCase {
     const char* name;
-    bool twoButtons;
+    InfoButtons buttons;
     std::function<void(CDlgInfo&)> act;
     int expected;
 };
 
 TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
     const InfoCase cases[] = {
-        {"OK button", false, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
-         QDialog::Accepted},
-        {"close button", false,
+        {"OK button", InfoButtons::Ok,
+         [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); }, QDialog::Accepted},
+        {"close button", InfoButtons::Ok,
          [](CDlgInfo& d) { QTest::mouseClick(d.closeButton(), Qt::LeftButton); },
          QDialog::Rejected},
-        {"Cancel button", true,
+        {"Cancel button", InfoButtons::OkCancel,
          [](CDlgInfo& d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); },
          QDialog::Rejected},
-        {"OK of two", true, [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); },
+        {"OK of two", InfoButtons::OkCancel,
+         [](CDlgInfo& d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); }, QDialog::Accepted},
+        {"Enter", InfoButtons::OkCancel, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Return); },
          QDialog::Accepted},
-        {"Enter", true, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Return); },
-         QDialog::Accepted},
-        {"Escape", false, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        {"Escape", InfoButtons::Ok, [](CDlgInfo& d) { QTest::keyClick(&d, Qt::Key_Escape); },
          QDialog::Rejected},
     };
     for (const InfoCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CDlgInfo box(QStringLiteral("Message"), c.twoButtons, false, false);
+        CDlgInfo box(QStringLiteral("Message"), c.buttons, InfoCountdown::None, false);
         box.setResult(-1);
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
@@ -135,11 +135,11 @@ TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
 }
 
 TEST(CDlgInfo, ButtonsSitWhereTheFormPutsThem) {
-    CDlgInfo one(QStringLiteral("x"), false, false, false);
+    CDlgInfo one(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, false);
     EXPECT_EQ(one.cancelButton(), nullptr);
     EXPECT_EQ(one.okButton()->geometry(), QRect(240, 127, 66, 32));
     EXPECT_EQ(one.closeButton()->geometry(), QRect(300, 0, 29, 29));
-    CDlgInfo two(QStringLiteral("x"), true, false, true);
+    CDlgInfo two(QStringLiteral("x"), InfoButtons::OkCancel, InfoCountdown::None, true);
     EXPECT_EQ(two.okButton()->geometry(), QRect(178, 127, 66, 32));
     EXPECT_EQ(two.cancelButton()->geometry(), QRect(245, 127, 66, 32));
     EXPECT_EQ(two.okCaption(), QStringLiteral("确定"));
@@ -148,7 +148,8 @@ TEST(CDlgInfo, ButtonsSitWhereTheFormPutsThem) {
 
 TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
     for (bool chinese : {false, true}) {
-        CDlgInfo box(QStringLiteral("The Z408 gaming mouse is found."), false, true, chinese);
+        CDlgInfo box(QStringLiteral("The Z408 gaming mouse is found."), InfoButtons::Ok,
+                     InfoCountdown::Closes, chinese);
         box.countdownTimer().stop();  // ticked by hand below
         box.show();
         const QString ok = chinese ? QStringLiteral("确定") : QStringLiteral("OK");
@@ -166,12 +167,12 @@ TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
 
 TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
     {
-        CDlgInfo box(QStringLiteral("gone"), false, true, false);
+        CDlgInfo box(QStringLiteral("gone"), InfoButtons::Ok, InfoCountdown::Closes, false);
         box.countdownTimer().setInterval(5);
         EXPECT_EQ(box.exec(), QDialog::Rejected);
     }
     {
-        CDlgInfo box(QStringLiteral("found"), false, true, false);
+        CDlgInfo box(QStringLiteral("found"), InfoButtons::Ok, InfoCountdown::Closes, false);
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
         EXPECT_FALSE(box.countdownTimer().isActive());
@@ -319,6 +320,8 @@ TEST_F(WindowTest, ControlsSitAtTheirPlaces) {
     EXPECT_EQ(window_->tabButton(1)->geometry(), QRect(30, 85, 181, 37));
     EXPECT_EQ(window_->profileButton(3)->geometry(), QRect(513, 608, 116, 28));
     EXPECT_EQ(window_->applyButton()->geometry(), QRect(806, 591, 135, 42));
+    EXPECT_EQ(window_->languageButton()->geometry(), QRect(15, 617, 42, 18));
+    EXPECT_EQ(window_->languageFlag()->geometry(), QRect(19, 592, 36, 23));  // inside its frame
     for (int t = 1; t <= 5; ++t) EXPECT_EQ(window_->page(t)->geometry(), QRect(15, 128, 925, 452));
     // Each page shows its own skin.
     EXPECT_FALSE(window_->page(1)->normalImage().isNull());
@@ -679,7 +682,7 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     EXPECT_FALSE(hook.keyboardNotification());
     EXPECT_TRUE(hook.mouseNotification());
     // Minimising switches the forwarding off.
-    hook.setForwarding(true, true);
+    hook.setForwarding(HookInputs::Both);
     QTest::mouseClick(window_->minimiseButton(), Qt::LeftButton);
     EXPECT_FALSE(hook.keyboardForwarding());
     EXPECT_FALSE(hook.mouseForwarding());
@@ -720,11 +723,10 @@ TEST_F(WindowTest, EveryWayOfEndingClosesWhatIsOpenFirstAndSavesTheStatistics) {
          },
          true},
         {"language popup",
-         [](CZ119KDriverDlg& w) { QTest::mouseClick(w.languageButton(), Qt::LeftButton); },
-         false},
+         [](CZ119KDriverDlg& w) { QTest::mouseClick(w.languageButton(), Qt::LeftButton); }, false},
         {"tray menu",
          [](CZ119KDriverDlg& w) {
-             w.sink().post(Msg::TrayNotify, 0, 517);
+             w.openTrayMenu();
              QCoreApplication::processEvents();
          },
          false},
@@ -1050,9 +1052,9 @@ TEST_F(WindowTest, MacroPageRecordsThroughTheHookAndEveryWayOffThePageKeepsTheRe
     const uint32_t id = page->macroList()->itemData(page->macroList()->currentSelection());
     auto storedEvents = [&] {
         std::vector<uint32_t> out;
-        const auto slot = context_->macroLibrary().findMacroById(id);
+        const auto slot = context_->macros().library().findMacroById(id);
         if (!slot) return out;
-        const MacroEntry& m = context_->macroLibrary().slot(*slot);
+        const MacroEntry& m = context_->macros().library().slot(*slot);
         for (size_t i = 0; i < m.eventCount(); ++i) {
             // The pause is measured on the real clock: only its kind is compared.
             const uint32_t e = m.event(i);
@@ -1122,7 +1124,7 @@ TEST_F(WindowTest, PagesFollowWhatTheHooksSourceSees) {
         InputHook hook(context_->intercepts(), windows, source);
         window_->setInputHook(&hook, {});
         ASSERT_TRUE(hook.install(CZ119KDriverDlg::kWindowId));
-        hook.setForwarding(false, false);
+        hook.setForwarding(HookInputs::Neither);
 
         CDlgMacro* page = window_->macroPage();
         window_->showTab(3);
@@ -1240,10 +1242,10 @@ TEST_F(WindowTest, MacrosChangedOnDiskAreShown) {
     constexpr uint32_t kId = 0x15000042;
     ASSERT_TRUE(store.storeMacro(test::macroRecord(kId, {test::keyDown(0x41), test::keyUp(0x41)},
                                                    u"From the terminal")));
-    EXPECT_FALSE(context_->macroLibrary().findMacroById(kId));
+    EXPECT_FALSE(context_->macros().library().findMacroById(kId));
     window_->macrosChangedOnDisk();
     EXPECT_EQ(page->macroList()->count(), before + 1);
-    ASSERT_TRUE(context_->macroLibrary().findMacroById(kId));
+    ASSERT_TRUE(context_->macros().library().findMacroById(kId));
     ASSERT_TRUE(context_->macros().saveMacroLibrary());
     ASSERT_TRUE(readFilePrefix(data_ / kMacroFileName, kMacroLibrarySize, bytes));
     library->assign(bytes);

@@ -34,7 +34,7 @@ TEST(X11HookSource, DeliversOnTheUiThreadAndTellsOnceOfAButtonHeldElsewhere) {
     X11HookSource source(notices);
     InputHook hook(intercepts, windows, source);
     source.setHook(&hook);
-    hook.setForwarding(false, false);
+    hook.setForwarding(HookInputs::Neither);
     hook.updateIntercept(event_code::RightDown, false);  // the button the other program holds
     hook.updateIntercept(event_code::MiddleDown, false);
     ASSERT_TRUE(hook.install(test::kMainWindow));

@@ -273,7 +273,7 @@ TEST(X11HookInputTest, GrabsFollowTheHooksRuleAndNameButtonsHeldElsewhere) {
         if (fed != nullptr) fed->handleEvent(e);
     });
     z408::InputHook hook(intercepts, windows, input);
-    hook.setForwarding(false, false);
+    hook.setForwarding(HookInputs::Neither);
     {
         std::lock_guard lock(hookMutex);
         ASSERT_TRUE(hook.install(test::kMainWindow)) << input.error();

@@ -262,7 +262,7 @@ TEST_F(LanguageSwitchTest, InstallationLanguageSetsBothFlags) {
     EXPECT_EQ(context_.languageId(), 1);
 
     // Later switches never touch the layout flag.
-    context_.ApplyLanguage(kLanguageSelectAtStartup, 2, false, notices_);
+    context_.ApplyLanguage(LanguageRequest::AtStartup, 2, false, notices_);
     EXPECT_EQ(context_.ChineseLayoutFlag(), 1);
     EXPECT_EQ(context_.ChineseTextFlag(), 0);
 }
@@ -270,12 +270,15 @@ TEST_F(LanguageSwitchTest, InstallationLanguageSetsBothFlags) {
 TEST_F(LanguageSwitchTest, MessagesThatChangeNothing) {
     context_.ApplyInstallationLanguage();
     const struct {
-        uintptr_t wParam;
-        intptr_t lParam;
+        LanguageRequest request;
+        int32_t languageId;
         bool popupOpen;
-    } cases[] = {{0, 0, true}, {kLanguageSelectAtStartup, 0, false}, {0, 3, false}};
+    } cases[] = {{LanguageRequest::FromPopup, 0, true},
+                 {LanguageRequest::AtStartup, 0, false},
+                 {LanguageRequest::FromPopup, 3, false}};
     for (const auto& c : cases) {
-        const LanguageSwitch r = context_.ApplyLanguage(c.wParam, c.lParam, c.popupOpen, notices_);
+        const LanguageSwitch r =
+            context_.ApplyLanguage(c.request, c.languageId, c.popupOpen, notices_);
         EXPECT_FALSE(r.handled);
         EXPECT_FALSE(r.refreshTooltips);
         EXPECT_FALSE(r.closePopup);
@@ -287,7 +290,8 @@ TEST_F(LanguageSwitchTest, MessagesThatChangeNothing) {
 TEST_F(LanguageSwitchTest, EachLanguageLoadsItsFileAndIsSaved) {
     for (const auto& lang : kLanguages) {
         SCOPED_TRACE(lang.menuText);
-        const LanguageSwitch r = context_.ApplyLanguage(0, lang.id, true, notices_);
+        const LanguageSwitch r =
+            context_.ApplyLanguage(LanguageRequest::FromPopup, lang.id, true, notices_);
         EXPECT_TRUE(r.handled);
         EXPECT_EQ(r.indicatorResource, lang.indicatorResource);
         EXPECT_TRUE(r.refreshTooltips);
@@ -307,7 +311,8 @@ TEST_F(LanguageSwitchTest, UnknownIdAtStartupKeepsTextsAndIsWrittenBack) {
     context_.ApplyInstallationLanguage();
     writeBytes(data_ / "Language.cfg", std::string("\x0D\x00\x00\x00", 4));
     const int32_t id = ReadLanguageChoice(data_.path(), notices_);
-    const LanguageSwitch r = context_.ApplyLanguage(kLanguageSelectAtStartup, id, false, notices_);
+    const LanguageSwitch r =
+        context_.ApplyLanguage(LanguageRequest::AtStartup, id, false, notices_);
     EXPECT_TRUE(r.handled);
     EXPECT_EQ(r.indicatorResource, 0);
     EXPECT_TRUE(r.refreshTooltips);
@@ -322,7 +327,7 @@ TEST_F(LanguageSwitchTest, MissingChoiceFileAtStartupAppliesChineseAndHealsIt) {
     const int32_t id = ReadLanguageChoice(data_.path(), notices_);
     EXPECT_EQ(id, 1);
     ASSERT_EQ(notices_.shown.size(), 1u);
-    context_.ApplyLanguage(kLanguageSelectAtStartup, id, false, notices_);
+    context_.ApplyLanguage(LanguageRequest::AtStartup, id, false, notices_);
     EXPECT_EQ(ok(), "Chinese");
     EXPECT_EQ(context_.ChineseTextFlag(), 1);
     EXPECT_EQ(saved(), (std::vector<uint8_t>{1, 0, 0, 0}));
@@ -333,7 +338,7 @@ TEST_F(LanguageSwitchTest, MissingChoiceFileAtStartupAppliesChineseAndHealsIt) {
 
 TEST_F(LanguageSwitchTest, UnwritableChoiceStillSwitches) {
     LanguageContext context(program_.path(), data_ / "gone");
-    const LanguageSwitch r = context.ApplyLanguage(0, 4, true, notices_);
+    const LanguageSwitch r = context.ApplyLanguage(LanguageRequest::FromPopup, 4, true, notices_);
     EXPECT_TRUE(r.handled);
     EXPECT_EQ(context.strings().utf8(u"str_ok"), "Korean");
     ASSERT_EQ(notices_.shown.size(), 1u);

@@ -11,6 +11,7 @@
 #include "i18n/language_context.h"
 #include "lighting/colours.h"
 #include "pages/dlg_led_set.h"
+#include "pages/hint_recorder.h"
 #include "temp_dir.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
@@ -36,7 +37,8 @@ class LedSetPageTest : public ::testing::Test {
     LedSetPageTest() {
         store.active().fillDefaults(false);
         page = std::make_unique<CDlgLEDSet>(QStringLiteral(Z408_PROGRAM_DIR), false, language,
-                                            store, &sink, nullptr);
+                                            store, nullptr);
+        hints.follow(*page);
         page->show();
         page->refreshLightingPage();
     }
@@ -47,7 +49,7 @@ class LedSetPageTest : public ::testing::Test {
     const bool languageLoaded = language.LoadLanguageFile("Language/en.xml");  // before the page
     RecordingNotices notices;
     ProfileStore store{dir.path(), notices};
-    test::RecordingSink sink;
+    test::HintRecorder hints;
     std::unique_ptr<CDlgLEDSet> page;
 };
 
@@ -80,7 +82,7 @@ TEST_F(LedSetPageTest, ControlsSitAtTheirPlacesWithTheirLanguageTexts) {
 }
 
 TEST_F(LedSetPageTest, SwatchesFollowTheChineseLayout) {
-    CDlgLEDSet zh(QStringLiteral(Z408_PROGRAM_DIR), true, language, store, &sink, nullptr);
+    CDlgLEDSet zh(QStringLiteral(Z408_PROGRAM_DIR), true, language, store, nullptr);
     for (int k : {0, 6, 25}) {
         const int c = k % 7, r = k / 7;
         const int left = 140 + 40 * c - (c > 4 ? 1 : 0);
@@ -171,7 +173,7 @@ TEST_F(LedSetPageTest, TheWheelPicksThePixelUnderThePointerWithACrossCursor) {
 TEST_F(LedSetPageTest, HintsFollowThePointer) {
     struct Case {
         QPoint pos;
-        std::vector<intptr_t> hints;
+        std::vector<int> hints;
     };
     const QRect mode4 = page->modeButton(4)->geometry();
     const QRect toggle = page->multicolourToggle()->geometry();
@@ -187,22 +189,16 @@ TEST_F(LedSetPageTest, HintsFollowThePointer) {
         {QPoint(800, 170), {82}},  // the current-colour preview
     };
     for (const Case& c : cases) {
-        sink.posted.clear();
+        hints.hints.clear();
         sendMove(*page, c.pos);
-        std::vector<intptr_t> got;
-        for (const test::Posted& p : sink.posted) {
-            EXPECT_EQ(p.msg, Msg::ShowHint);
-            got.push_back(p.lParam);
-        }
-        EXPECT_EQ(got, c.hints) << c.pos.x() << "," << c.pos.y();
+        EXPECT_EQ(hints.hints, c.hints) << c.pos.x() << "," << c.pos.y();
     }
     // The toggle's hint tells what a click would do.
     profile().setMulticolourOption(1);
     page->refreshLightingPage();
-    sink.posted.clear();
+    hints.hints.clear();
     sendMove(*page, toggle.center());
-    ASSERT_EQ(sink.posted.size(), 1u);
-    EXPECT_EQ(sink.posted[0].lParam, 35);
+    EXPECT_EQ(hints.hints, std::vector<int>{35});
 }
 
 }  // namespace

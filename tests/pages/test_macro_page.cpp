@@ -50,9 +50,8 @@ class MacroPageTest : public ::testing::Test {
     }
 
     std::unique_ptr<CDlgMacro> makePage(MacroPageHook* pageHook) {
-        auto p =
-            std::make_unique<CDlgMacro>(QStringLiteral(Z408_PROGRAM_DIR), false, language, notices,
-                                        macros, store, clock, pageHook, nullptr, nullptr);
+        auto p = std::make_unique<CDlgMacro>(QStringLiteral(Z408_PROGRAM_DIR), false, language,
+                                             notices, macros, store, clock, pageHook, nullptr);
         p->fillForPreset(kCustomGamePreset);
         return p;
     }
@@ -391,7 +390,7 @@ TEST_F(MacroPageTest, LoopCountIsSavedAndTidied) {
         {"0042", "42"}, {"70000", "65533"}, {"abc", "1"}, {"", "1"}, {"42", "42"}};
     for (const auto& [typed, shown] : cases) {
         page->loopBox()->setText(QString::fromLatin1(typed));
-        page->normaliseLoopCount();  // as timer 153 and Apply do
+        page->normaliseLoopCount();  // as the loop timer and Apply do
         EXPECT_EQ(page->loopBox()->text(), QString::fromLatin1(shown)) << typed;
         EXPECT_EQ(stored(0).loopCount(), QString::fromLatin1(shown).toUInt()) << typed;
     }

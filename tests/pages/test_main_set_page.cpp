@@ -13,6 +13,7 @@
 #include "i18n/languages.h"
 #include "macros/macro_library.h"
 #include "pages/dlg_main_set.h"
+#include "pages/hint_recorder.h"
 #include "temp_dir.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -21,14 +22,6 @@
 
 namespace z408 {
 namespace {
-
-class RecordingSink : public MessageSink {
-  public:
-    void post(Msg msg, uintptr_t, intptr_t lParam) override {
-        if (msg == Msg::ShowHint) hints.push_back(static_cast<int>(lParam));
-    }
-    std::vector<int> hints;
-};
 
 struct PickerCall {
     int button;
@@ -48,7 +41,8 @@ class MainSetPageTest : public ::testing::Test {
 
     std::unique_ptr<CDlgMainSet> makePage(bool chineseLayout) {
         auto p = std::make_unique<CDlgMainSet>(programDir, chineseLayout, language, store, macros,
-                                               notices, nullptr, &sink, nullptr);
+                                               notices, nullptr, nullptr);
+        hints.follow(*p);
         p->setPickerOpener([this](int button, const QString& current) {
             calls.push_back({button, current});
             return nextChoice;
@@ -62,7 +56,7 @@ class MainSetPageTest : public ::testing::Test {
         return *page_;
     }
     void chooseChinese(bool on) {
-        language.ApplyLanguage(kLanguageSelectAtStartup,
+        language.ApplyLanguage(LanguageRequest::AtStartup,
                                on ? kLanguageSimplifiedChinese : kLanguageEnglish, false, notices);
     }
     std::array<uint32_t, kDpiLevelCount> levels() const {
@@ -90,7 +84,7 @@ class MainSetPageTest : public ::testing::Test {
     RecordingNotices notices;
     ProfileStore store{dir.path(), notices};
     MacroLibrary macros;
-    RecordingSink sink;
+    test::HintRecorder hints;
     std::vector<PickerCall> calls;
     std::optional<PickerChoice> nextChoice;
     std::unique_ptr<CDlgMainSet> page_;
@@ -314,9 +308,9 @@ TEST_F(MainSetPageTest, HintsAndMarkersFollowThePointer) {
         {{800, 60}, {}},     // nothing
     };
     for (const auto& c : cases) {
-        sink.hints.clear();
+        hints.hints.clear();
         moveTo(c.pos);
-        EXPECT_EQ(sink.hints, c.hints) << c.pos.x() << "," << c.pos.y();
+        EXPECT_EQ(hints.hints, c.hints) << c.pos.x() << "," << c.pos.y();
     }
 
     // Tab 1 spans 98..214: its marker lights only 17 px in from either side.

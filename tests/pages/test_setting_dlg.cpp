@@ -44,7 +44,7 @@ class PickerTest : public ::testing::Test, public test::PickerHarness<test::Fake
         library.slot(9) = macro(3, 200, u"Game three");
         library.slot(12) = macro(21, 300, u"Own last");
         ASSERT_TRUE(hook.install(test::kMainWindow));
-        hook.setForwarding(false, false);
+        hook.setForwarding(HookInputs::Neither);
     }
 
     std::unique_ptr<CSettingDlg> open(int button, bool withHook = true, QWidget* parent = nullptr) {
@@ -393,7 +393,7 @@ TEST_F(PickerTest, TextsFollowTheLanguage) {
     auto picker = open(0);
     EXPECT_EQ(picker->okButton()->text().toStdU16String(), language.strings().text(u"str_ok"));
     notices.reply = true;
-    language.ApplyLanguage(kLanguageSelectAtStartup, 1, false, notices);  // Simplified Chinese
+    language.ApplyLanguage(LanguageRequest::AtStartup, 1, false, notices);  // Simplified Chinese
     picker->refreshTexts();
     EXPECT_EQ(picker->okButton()->text().toStdU16String(), language.strings().text(u"str_ok"));
     EXPECT_EQ(picker->tab(PickerPage::Basic)->toolTip().toStdU16String(),

@@ -15,6 +15,7 @@
 #include "common/file_io.h"
 #include "i18n/language_context.h"
 #include "pages/dlg_sts.h"
+#include "pages/hint_recorder.h"
 #include "temp_dir.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
@@ -67,9 +68,11 @@ class StatsPage : public ::testing::Test {
 
     std::unique_ptr<CDlgSts> makePage(std::unique_ptr<CursorSource> cursor = nullptr,
                                       bool chineseLayout = false) {
-        return std::make_unique<CDlgSts>(QString::fromUtf8(Z408_PROGRAM_DIR), dir_.path(),
-                                         chineseLayout, language_, notices_, std::move(cursor),
-                                         &mainWindow_, nullptr);
+        auto page = std::make_unique<CDlgSts>(QString::fromUtf8(Z408_PROGRAM_DIR), dir_.path(),
+                                              chineseLayout, language_, notices_, std::move(cursor),
+                                              nullptr);
+        hints_.follow(*page);
+        return page;
     }
     std::unique_ptr<CDlgSts> openPage(const StatisticsRecord& file, bool chineseLayout = false) {
         writeFile(file);
@@ -100,7 +103,7 @@ class StatsPage : public ::testing::Test {
     test::TempDir dir_;
     LanguageContext language_{Z408_PROGRAM_DIR, dir_.path()};
     RecordingNotices notices_;
-    test::RecordingSink mainWindow_;
+    test::HintRecorder hints_;
 };
 
 TEST_F(StatsPage, PostedClickEventsAreCountedAndShown) {
@@ -227,30 +230,25 @@ TEST_F(StatsPage, PointerOverTheTrophyOrResetAsksForItsHint) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
     struct Case {
         QPoint at;
-        std::vector<intptr_t> hints;
+        std::vector<int> hints;
     } const cases[] = {
         {{702, 378}, {kHintResetStatistics}},  // one pixel outside the button still counts
         {{767, 394}, {kHintResetStatistics}}, {{701, 394}, {}},
         {{450, 200}, {kHintTrophy}},          {{100, 100}, {}},
     };
     for (const auto& c : cases) {
-        mainWindow_.posted.clear();
+        hints_.hints.clear();
         QMouseEvent move(QEvent::MouseMove, QPointF(c.at), page->mapToGlobal(QPointF(c.at)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(page.get(), &move);
-        std::vector<intptr_t> hints;
-        for (const auto& p : mainWindow_.posted) {
-            EXPECT_EQ(p.msg, Msg::ShowHint);
-            hints.push_back(p.lParam);
-        }
-        EXPECT_EQ(hints, c.hints) << c.at.x() << "," << c.at.y();
+        EXPECT_EQ(hints_.hints, c.hints) << c.at.x() << "," << c.at.y();
     }
     // Over the button itself the move reaches the page through the button.
-    mainWindow_.posted.clear();
+    hints_.hints.clear();
     test::moveTo(page->resetButton(), QPoint(20, 10));
     QCoreApplication::processEvents();
-    ASSERT_FALSE(mainWindow_.posted.empty());
-    EXPECT_EQ(mainWindow_.posted.back().lParam, kHintResetStatistics);
+    ASSERT_FALSE(hints_.hints.empty());
+    EXPECT_EQ(hints_.hints.back(), kHintResetStatistics);
 }
 
 TEST_F(StatsPage, TooltipsAndResetCaptionFollowTheLanguage) {

@@ -17,6 +17,7 @@
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "pages/dlg_support.h"
+#include "pages/hint_recorder.h"
 #include "shared_notices.h"
 #include "spin_until.h"
 #include "temp_dir.h"
@@ -41,21 +42,6 @@ void writeAll(const fs::path& p, const std::vector<uint8_t>& bytes) {
         .write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
 }
-
-struct Posted {
-    Msg msg;
-    uintptr_t wParam;
-    intptr_t lParam;
-    bool operator==(const Posted&) const = default;
-};
-
-class RecordingSink : public MessageSink {
-  public:
-    void post(Msg msg, uintptr_t wParam, intptr_t lParam) override {
-        posted.push_back({msg, wParam, lParam});
-    }
-    std::vector<Posted> posted;
-};
 
 // A download that waits until released (or stopped), then fails.
 class BlockingDownloader : public UpdateDownloader {
@@ -112,7 +98,12 @@ class TestSupportPage : public CDlgSupport {
 
 class SupportPageTest : public ::testing::Test {
   protected:
-    SupportPageTest() { store.active().fillDefaults(false); }
+    SupportPageTest() {
+        store.active().fillDefaults(false);
+        hints.follow(page);
+        QObject::connect(&page, &CDlgSupport::restoreDefaultsRequested,
+                         [this] { ++restoreRequests; });
+    }
 
     std::vector<Notice> messages() const { return notices.shown; }
     QString path(const std::string& rel) const {
@@ -125,8 +116,10 @@ class SupportPageTest : public ::testing::Test {
     const bool languageLoaded = language.LoadLanguageFile("Language/en.xml");  // before the page
     RecordingNotices notices;
     ProfileStore store{dir.path(), notices};
-    RecordingSink sink;
-    TestSupportPage page{programDir, false, language, notices, store, &sink, nullptr};
+    TestSupportPage page{programDir, false, language, notices, store, nullptr};
+    // What the page asked of the window.
+    test::HintRecorder hints;
+    int restoreRequests = 0;
 };
 
 Notice messageBox(const std::string& text) {
@@ -189,7 +182,8 @@ TEST_F(SupportPageTest, WidgetsSitAtTheirRectanglesWithTheirTooltips) {
         }
     }
     EXPECT_TRUE(messages().empty());
-    EXPECT_TRUE(sink.posted.empty());
+    EXPECT_TRUE(hints.hints.empty());
+    EXPECT_EQ(restoreRequests, 0);
 }
 
 TEST_F(SupportPageTest, ImportReplacesTheProfileOnlyWithTheMagic) {
@@ -285,12 +279,12 @@ TEST_F(SupportPageTest, RestoreDefaultsAsksAndPostsOnlyOnOk) {
         notices.shown.clear();
         notices.reply = reply;
         notices.chineseText = chinese;
-        sink.posted.clear();
+        restoreRequests = 0;
+        hints.hints.clear();
         page.widget(CDlgSupport::RestoreDefaults)->click();
         expectNotices(messages(), {infoBox(text, true)});
-        const std::vector<Posted> want =
-            reply ? std::vector<Posted>{{Msg::RestoreDefaults, 0, 0}} : std::vector<Posted>{};
-        EXPECT_EQ(sink.posted, want);
+        EXPECT_EQ(restoreRequests, reply ? 1 : 0);
+        EXPECT_TRUE(hints.hints.empty());
     }
 }
 
@@ -344,44 +338,44 @@ TEST_F(SupportPageTest, UpdateCheckUsesTimerFiveAndIgnoresClicksWhileRunning) {
     page.setDeviceFirmwareVersionText(QStringLiteral("12"));
     page.setUpdateChecker(&checker);
     checker.startThread();
-    QTimer& timer5 = page.updateTimeoutTimer();
+    QTimer& timeout = page.updateTimeoutTimer();
     const std::string silent(programText(ProgramText::UpdateServerSilent, 2));
     const std::string failed = "Could not check for a firmware update: the server hung up";
 
     page.widget(CDlgSupport::Update)->click();
-    EXPECT_TRUE(timer5.isActive());
-    EXPECT_EQ(timer5.interval(), 2000);
+    EXPECT_TRUE(timeout.isActive());
+    EXPECT_EQ(timeout.interval(), 2000);
     ASSERT_TRUE(spinUntil([&] { return downloader.calls() == 1; }));
     page.widget(CDlgSupport::Update)->click();  // a check is running: nothing happens
     EXPECT_FALSE(checker.idle());
     EXPECT_TRUE(checkNotices.shown().empty());
 
-    timer5.start(0);  // hurry timer 5: the download is too slow
+    timeout.start(0);  // hurry the timeout: the download is too slow
     ASSERT_TRUE(spinUntil([&] { return !checkNotices.shown().empty(); }));
     expectNotices(checkNotices.shown(), {infoBox(silent)});
-    EXPECT_FALSE(timer5.isActive());
+    EXPECT_FALSE(timeout.isActive());
     EXPECT_TRUE(checker.idle());
 
     // A new click is accepted again; this time the worker answers first and its stop, posted to
-    // the page's thread, ends timer 5 (set far out so only the stop can end it).
+    // the page's thread, ends the timeout timer (set far out so only the stop can end it).
     page.widget(CDlgSupport::Update)->click();
-    ASSERT_TRUE(timer5.isActive());
-    timer5.start(3600 * 1000);
+    ASSERT_TRUE(timeout.isActive());
+    timeout.start(3600 * 1000);
     downloader.release();
-    ASSERT_TRUE(spinUntil([&] { return checkNotices.shown().size() == 2 && !timer5.isActive(); }));
+    ASSERT_TRUE(spinUntil([&] { return checkNotices.shown().size() == 2 && !timeout.isActive(); }));
     expectNotices(checkNotices.shown(), {infoBox(silent), messageBox(failed)});
     checker.stopThread();
     EXPECT_TRUE(messages().empty());
 
-    // A stop the worker posted for an earlier start never ends a later start of timer 5.
+    // A stop the worker posted for an earlier start never ends a later start of the timeout timer.
     page.stopTimeoutTimer();
     page.startTimeoutTimer(UpdateChecker::kTimeoutMs);
     QCoreApplication::processEvents();
-    EXPECT_TRUE(timer5.isActive());
+    EXPECT_TRUE(timeout.isActive());
     page.stopTimeoutTimer();
-    EXPECT_TRUE(timer5.isActive());  // only once the page's thread gets to it
+    EXPECT_TRUE(timeout.isActive());  // only once the page's thread gets to it
     QCoreApplication::processEvents();
-    EXPECT_FALSE(timer5.isActive());
+    EXPECT_FALSE(timeout.isActive());
 }
 
 TEST_F(SupportPageTest, NewerDescriptionOnDiskRequestsTheBurner) {
@@ -411,7 +405,7 @@ TEST_F(SupportPageTest, NewerDescriptionOnDiskRequestsTheBurner) {
 TEST_F(SupportPageTest, PointerOverAWidgetPostsItsHint) {
     struct Case {
         QPoint pos;
-        std::vector<intptr_t> hints;
+        std::vector<int> hints;
     };
     const Case cases[] = {
         {{450, 280}, {56}}, {{404, 263}, {56}},  // the rectangle grown by one pixel
@@ -421,20 +415,19 @@ TEST_F(SupportPageTest, PointerOverAWidgetPostsItsHint) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.pos.x() << "," << c.pos.y());
-        sink.posted.clear();
+        hints.hints.clear();
         page.moveTo(c.pos);
-        std::vector<Posted> want;
-        for (intptr_t h : c.hints) want.push_back({Msg::ShowHint, 0, h});
-        EXPECT_EQ(sink.posted, want);
+        EXPECT_EQ(hints.hints, c.hints);
+        EXPECT_EQ(restoreRequests, 0);
     }
 
     // Over the button itself: the button forwards the move to the page.
     page.show();
-    sink.posted.clear();
+    hints.hints.clear();
     CGDIBitmapBtn* update = page.widget(CDlgSupport::Update);
     QTest::mouseMove(update, update->rect().center());
-    ASSERT_TRUE(spinUntil([&] { return !sink.posted.empty(); }));
-    EXPECT_EQ(sink.posted.front(), (Posted{Msg::ShowHint, 0, 56}));
+    ASSERT_TRUE(spinUntil([&] { return !hints.hints.empty(); }));
+    EXPECT_EQ(hints.hints.front(), 56);
     EXPECT_EQ(update->toolTip(), QString::fromStdU16String(language.strings().text(u"str_update")));
 }
 

@@ -52,22 +52,25 @@ struct Step {
 struct Scenario {
     const char* what;
     std::vector<uint32_t> intercepted;
-    bool keyboardNotification, mouseNotification;
-    bool keyboardForwarding, mouseForwarding;
+    HookInputs notification, forwarding;
     std::vector<Step> steps;
 };
 
 TEST_F(InputHookTest, RulesForEachKindOfEvent) {
     const Scenario scenarios[] = {
         {"an intercepted right button is reported once; press and release never reach programs",
-         {event_code::RightDown}, false, true, false, false,
+         {event_code::RightDown},
+         HookInputs::Mouse,
+         HookInputs::Neither,
          {{E::press(3), true, {buttonEvent(0x204)}},
           {E::release(3), true, {}},
           {E::press(3), true, {buttonEvent(0x204)}},
           {E::release(3), true, {}},
           {E::release(3), false, {}}}},
         {"nothing intercepted: every press reported once, every event passed on",
-         {}, false, true, false, false,
+         {},
+         HookInputs::Mouse,
+         HookInputs::Neither,
          {{E::press(1), false, {buttonEvent(0x201)}},
           {E::release(1), false, {}},
           {E::press(2), false, {buttonEvent(0x207)}},
@@ -81,7 +84,9 @@ TEST_F(InputHookTest, RulesForEachKindOfEvent) {
           {E::motion(), false, {}},
           {E::press(12), false, {}}}},
         {"a zero wheel delta is up; an intercepted notch leaves no release pending",
-         {event_code::WheelUp}, false, true, false, false,
+         {event_code::WheelUp},
+         HookInputs::Mouse,
+         HookInputs::Neither,
          {{E::wheel(0), true, {buttonEvent(0x20A01)}},
           {E::wheel(-1), false, {buttonEvent(0x20A00)}},
           {E::wheel(-40000), false, {buttonEvent(0x20A00)}},
@@ -90,19 +95,27 @@ TEST_F(InputHookTest, RulesForEachKindOfEvent) {
           {E::press(5), false, {buttonEvent(0x20A00)}},
           {E::release(3), false, {}}}},
         {"the left button is never taken away, even when listed",
-         {event_code::LeftDown}, false, true, false, false,
+         {event_code::LeftDown},
+         HookInputs::Mouse,
+         HookInputs::Neither,
          {{E::press(1), false, {buttonEvent(0x201)}}, {E::release(1), false, {}}}},
         {"the left button without notification: nothing reported",
-         {event_code::LeftDown}, false, false, false, false,
+         {event_code::LeftDown},
+         HookInputs::Neither,
+         HookInputs::Neither,
          {{E::press(1), false, {}}, {E::release(1), false, {}}}},
         {"an intercepted back button swallows its own release only",
-         {event_code::BackDown}, false, true, false, false,
+         {event_code::BackDown},
+         HookInputs::Mouse,
+         HookInputs::Neither,
          {{E::press(8), true, {buttonEvent(0x1020B)}},
           {E::press(9), false, {buttonEvent(0x2020B)}},
           {E::release(9), false, {}},
           {E::release(8), true, {}}}},
         {"mouse forwarding sends every event but movement, intercepted ones excepted",
-         {event_code::RightDown}, false, true, false, true,
+         {event_code::RightDown},
+         HookInputs::Mouse,
+         HookInputs::Mouse,
          {{E::press(1), false, {buttonEvent(0x201), hookEvent(0x201)}},
           {E::release(1), false, {hookEvent(0x202)}},
           {E::press(2), false, {buttonEvent(0x207), hookEvent(0x207)}},
@@ -115,20 +128,26 @@ TEST_F(InputHookTest, RulesForEachKindOfEvent) {
           {E::press(3), true, {buttonEvent(0x204)}},
           {E::release(3), true, {}}}},
         {"mouse notification off: only intercepted events are reported",
-         {event_code::MiddleDown}, false, false, false, false,
+         {event_code::MiddleDown},
+         HookInputs::Neither,
+         HookInputs::Neither,
          {{E::press(3), false, {}},
           {E::wheel(120), false, {}},
           {E::press(2), true, {buttonEvent(0x207)}},
           {E::release(2), true, {}}}},
         {"keys: a press notifies, forwarding sends press and release, nothing is swallowed",
-         {}, true, true, true, false,
+         {},
+         HookInputs::Both,
+         HookInputs::Keyboard,
          {{E::key(0x41, 0x00), false, {buttonEvent(1, 0x00), hookEvent(0x41, 0x00)}},
           {E::key(0x41, 0x80), false, {hookEvent(0x41, 0x80)}},
           // Injected with Alt down (0x30) is still a press.
           {E::key(0x12, 0x30), false, {buttonEvent(1, 0x30), hookEvent(0x12, 0x30)}},
           {E::key(0x73, 0xA1), false, {hookEvent(0x73, 0xA1)}}}},
         {"keys with keyboard notification and forwarding off post nothing",
-         {}, false, true, false, true,
+         {},
+         HookInputs::Mouse,
+         HookInputs::Mouse,
          {{E::key(0x41, 0x00), false, {}}, {E::key(0x41, 0x80), false, {}}}},
     };
     for (const auto& s : scenarios) {
@@ -136,8 +155,8 @@ TEST_F(InputHookTest, RulesForEachKindOfEvent) {
         for (uint32_t code : s.intercepted) hook.updateIntercept(code, false);
         hook.remove();
         ASSERT_TRUE(hook.install(kMainWindow));
-        hook.setNotification(s.keyboardNotification, s.mouseNotification);
-        hook.setForwarding(s.keyboardForwarding, s.mouseForwarding);
+        hook.setNotification(s.notification);
+        hook.setForwarding(s.forwarding);
         for (size_t i = 0; i < s.steps.size(); ++i) {
             const auto [swallowed, posts] = feed(s.steps[i].event);
             EXPECT_EQ(swallowed, s.steps[i].swallowed) << s.what << ", step " << i;
@@ -158,26 +177,26 @@ TEST_F(InputHookTest, StartsWithForwardingAndNotificationOnAndNoTarget) {
 
 TEST_F(InputHookTest, ARecorderTargetGetsEverythingUntilForwardingEnds) {
     ASSERT_TRUE(hook.install(kMainWindow));
-    hook.setNotification(false, true);  // as after bring-up
-    hook.setForwarding(false, false);
+    hook.setNotification(HookInputs::Mouse);  // as after bring-up
+    hook.setForwarding(HookInputs::Neither);
 
     hook.setTarget(kRecorder);
-    hook.setForwarding(true, false);
+    hook.setForwarding(HookInputs::Keyboard);
     EXPECT_EQ(feed(E::key(0x41, 0)).second, (std::vector{hookEvent(0x41, 0, kRecorder)}));
     EXPECT_EQ(feed(E::press(3)).second, (std::vector{buttonEvent(0x204, 0, kRecorder)}));
 
     // Only switching both off hands the target back.
-    hook.setForwarding(false, true);
+    hook.setForwarding(HookInputs::Mouse);
     EXPECT_EQ(hook.target(), kRecorder);
-    hook.setForwarding(true, true);
+    hook.setForwarding(HookInputs::Both);
     EXPECT_EQ(hook.target(), kRecorder);
-    hook.setForwarding(false, false);
+    hook.setForwarding(HookInputs::Neither);
     EXPECT_EQ(hook.target(), kMainWindow);
     EXPECT_EQ(feed(E::press(3)).second, (std::vector{buttonEvent(0x204)}));
 
     // The key-combination page of the picker takes over the same way.
     hook.setTarget(kPicker);
-    hook.setForwarding(true, false);
+    hook.setForwarding(HookInputs::Keyboard);
     EXPECT_EQ(feed(E::key(0x46, 0)).second, (std::vector{hookEvent(0x46, 0, kPicker)}));
 }
 
@@ -227,7 +246,7 @@ TEST_F(InputHookTest, HandlingEventsNeverAllocates) {
     ASSERT_TRUE(hook.install(kMainWindow));
     hook.updateIntercept(event_code::RightDown, false);
     hook.updateIntercept(event_code::WheelDown, false);
-    hook.setForwarding(true, true);
+    hook.setForwarding(HookInputs::Both);
     const InputEvent events[] = {E::press(1),     E::release(1), E::press(3),  E::release(3),
                                  E::press(8),     E::release(8), E::wheel(-120), E::wheel(120),
                                  E::motion(),     E::key(0x41, 0), E::key(0x41, 0x80),
@@ -262,8 +281,8 @@ TEST_F(InputHookTest, WhatAGrabbingPlatformMustGrabMatchesWhatIsSwallowed) {
 // The upload rewrites the list on its own thread while the hook reads it for every event.
 TEST_F(InputHookTest, TheUploadMayRewriteTheListWhileEventsArrive) {
     ASSERT_TRUE(hook.install(kMainWindow));
-    hook.setNotification(false, false);
-    hook.setForwarding(false, false);
+    hook.setNotification(HookInputs::Neither);
+    hook.setForwarding(HookInputs::Neither);
     std::atomic<bool> done{false};
     std::thread upload([&] {
         // Each upload removes and re-adds the codes of the software buttons; the middle button

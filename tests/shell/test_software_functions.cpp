@@ -131,15 +131,15 @@ TEST(SoftwareFunctions, NothingRunsWhileTheRecorderIsTheTarget) {
     test::FakeInputSource source;
     InputHook hook(intercepts, windows, source);
     ASSERT_TRUE(hook.install(test::kMainWindow));
-    hook.setNotification(false, true);
+    hook.setNotification(HookInputs::Mouse);
     hook.updateIntercept(event_code::RightDown, false);  // what the upload does for button 2
 
     hook.setTarget(test::kRecorder);
-    hook.setForwarding(true, false);
+    hook.setForwarding(HookInputs::Keyboard);
     EXPECT_TRUE(hook.handleEvent(InputEvent::press(3)));
     EXPECT_TRUE(launcher.calls.empty());
 
-    hook.setForwarding(false, false);
+    hook.setForwarding(HookInputs::Neither);
     EXPECT_TRUE(hook.handleEvent(InputEvent::release(3)));
     EXPECT_TRUE(hook.handleEvent(InputEvent::press(3)));
     EXPECT_EQ(launcher.calls,

@@ -27,7 +27,7 @@ TEST(WindowDirectory, ForwardedKeysReachOnlyAnEnteredWindow) {
     ASSERT_TRUE(hook.install(test::kMainWindow));
 
     hook.setTarget(test::kPicker);
-    hook.setForwarding(true, false);
+    hook.setForwarding(HookInputs::Keyboard);
     hook.keyboardEvent(0x41, 0);  // not entered yet: dropped
     windows.add(test::kPicker, &picker);
     hook.keyboardEvent(0x42, 0);

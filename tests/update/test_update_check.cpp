@@ -380,7 +380,7 @@ TEST_F(UpdateCheckTest, SlowServerTimesOutOnceAndTheLateResultIsDropped) {
     c->setDeviceFirmwareVersionText("12");
     ASSERT_TRUE(c->checkForUpdate());
     waitCount(downloader_.started, 1);
-    c->timeoutElapsed();  // timer 5 fires while the download still runs
+    c->timeoutElapsed();  // the timeout timer fires while the download still runs
     EXPECT_EQ(texts(), std::vector<std::string>{kServerSilent});
     EXPECT_TRUE(c->idle());
     c->timeoutElapsed();  // a stale timer changes nothing

@@ -24,7 +24,7 @@ struct Triangle : ::testing::Test {
     void SetUp() override {
         page.resize(300, 200);
         button->Create(QString(), shape, &page);
-        button->SetImages(normal, pressed, hover, disabled);
+        button->SetImages(normal, hover, pressed, disabled);
         page.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
     }

@@ -86,7 +86,7 @@ std::unique_ptr<SkinPage> mainWindow(int tab, const QString& hint) {
     find<CIrrButton>(*window, QStringLiteral("tab%1").arg(tab).toLatin1().constData())
         ->setLatched(true);
     auto* apply = find<CIrrButton>(*window, "apply");
-    apply->SetBitmaps(157, 158, 159, 157);
+    apply->SetBitmaps(157, 159, 158, 157);
     apply->setCheckMode(false);
     if (tab > 2) {
         for (const char* p : {"profile1", "profile2", "profile3", "profile4", "profile5", "apply"})
@@ -123,7 +123,7 @@ void settingsPage(SkinPage& page) {
     find<CBitmapEdit>(page, "lineCount")->setText(QStringLiteral("3"));
     for (int i = 0; i < 7; ++i)
         find<CIrrButton>(page, QStringLiteral("button%1").arg(i).toLatin1().constData())
-            ->SetBitmaps(164, 163, 165, 164);
+            ->SetBitmaps(164, 165, 163, 164);
 }
 
 void lightingPage(SkinPage& page) {
@@ -195,7 +195,7 @@ void statsPage(SkinPage& page, int level) {
     const QImage t =
         LoadSkinImage(skinPath(g_programDir, QStringLiteral("trophy/trophy%1Down.bmp").arg(level)));
     trophy->SetLooks(t, t, t, t);
-    trophy->SetCheckMode(true, false);
+    trophy->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
     trophy->setLatched(true);
     for (int i = 0; i <= level; ++i)
         latch(page, {QStringLiteral("trophy%1").arg(i).toLatin1().constData()});
@@ -217,7 +217,8 @@ void supportPage(SkinPage& page) {
     page.addText({QRect(127, 160, 247, 24), QStringLiteral("V1.0.1"), QColor(193, 210, 238), 16});
     page.addText({QRect(440, 160, 247, 24), QStringLiteral("V 0.1.2"), QColor(193, 210, 238), 16});
     for (const char* n : {"driverVersion", "firmwareVersion"})
-        if (auto* b = find<CGDIBitmapBtn>(page, n)) b->SetCheckMode(true, false);
+        if (auto* b = find<CGDIBitmapBtn>(page, n))
+            b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
 }
 
 // The real function picker on each of its pages, with a little state to show, in the language
@@ -227,7 +228,7 @@ void pickers(int languageId, const QString& suffix) {
     LanguageContext language(g_programDir.toStdString(), dataDir.path().toStdString());
     RecordingNotices notices;
     language.ApplyInstallationLanguage();  // the skins' layout, from skins/languagetype.ini
-    language.ApplyLanguage(kLanguageSelectAtStartup, languageId, false, notices);
+    language.ApplyLanguage(LanguageRequest::AtStartup, languageId, false, notices);
     MacroLibrary macros;
     const std::pair<uint8_t, const char16_t*> samples[] = {
         {21, u"Quick buy"}, {21, u"Grenade throw"}, {21, u"Jump crouch"}, {3, u"Reload"}};

@@ -54,7 +54,8 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
             b->SetBitmaps(r, images_[0], images_[2], images_[1], images_[0]);
             const bool twoState =
                 c.look != Look::Button && c.look != Look::Arrow && c.look != Look::Glyph;
-            b->SetCheckMode(twoState, false);
+            b->setCheckMode(twoState ? CGDIBitmapBtn::CheckMode::Latch
+                                     : CGDIBitmapBtn::CheckMode::Off);
             w = b;
             break;
         }
@@ -63,7 +64,7 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
             QPolygon poly;
             for (const skin::Point& p : c.quad) poly << QPoint(p.x, p.y);
             b->Create(QString(), poly, this);
-            b->SetImages(images_[0], images_[1], images_[2], images_[0]);
+            b->SetImages(images_[0], images_[2], images_[1], images_[0]);
             b->setCheckMode(true);
             w = b;
             break;

@@ -1,0 +1,20 @@
+#pragma once
+// Records the hint numbers a page asks the window to show, in order.
+#include <QObject>
+#include <vector>
+
+#include "pages/skin_page.h"
+
+namespace z408::test {
+
+class HintRecorder {
+  public:
+    // The recorder outlives the pages it follows.
+    void follow(CSkinPage& page) {
+        QObject::connect(&page, &CSkinPage::hintRequested,
+                         [this](int number) { hints.push_back(number); });
+    }
+    std::vector<int> hints;
+};
+
+}  // namespace z408::test
