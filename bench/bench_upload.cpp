@@ -12,9 +12,9 @@
 
 #include "common/clock.h"
 #include "common/message_queue.h"
-#include "upload/settings_uploader.h"
 #include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
+#include "upload/settings_uploader.h"
 
 namespace z408 {
 namespace {

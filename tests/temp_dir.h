@@ -7,7 +7,7 @@
 namespace z408::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string tmpl = (std::filesystem::temp_directory_path() / "z408-test-XXXXXX").string();
         path_ = ::mkdtemp(tmpl.data());
@@ -23,7 +23,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& rel) const { return path_ / rel; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

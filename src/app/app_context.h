@@ -9,13 +9,13 @@
 #include "common/clock.h"
 #include "config/profile_store.h"
 #include "device/hid_transport.h"
-#include "upload/settings_uploader.h"
 #include "device/usb_driver.h"
 #include "i18n/language_context.h"
 #include "macros/macro_library.h"
 #include "macros/macro_store.h"
 #include "shell/intercept_list.h"
 #include "shell/pointer_settings.h"
+#include "upload/settings_uploader.h"
 
 namespace z408 {
 

@@ -13,7 +13,8 @@ std::u16string_view hintKey(int number) {
     } else if (number >= 26 && number <= 56) {
         index = number + 20;  // lighting, macro page, statistics, str_update
     } else if (number >= 57 && number <= 60) {
-        constexpr int kSupport[] = {79, 77, 78, 80};  // tarvoWeb, importFile, exportFile, defaultname
+        constexpr int kSupport[] = {79, 77, 78,
+                                    80};  // tarvoWeb, importFile, exportFile, defaultname
         index = kSupport[number - 57];
     } else if (number >= 61 && number <= 90) {
         index = number + 23;  // areas of the pages, picker, versions

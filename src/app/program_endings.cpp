@@ -15,8 +15,7 @@ void connectProgramEndings(QGuiApplication& app, TerminationSignals& termination
     // Answering nothing lets the session go on; whether it ends is told later.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.saveForSessionEnd(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
-                     &CZ119KDriverDlg::requestExit);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, &CZ119KDriverDlg::requestExit);
 }
 
 }  // namespace z408

@@ -29,8 +29,7 @@ QString SingleInstance::privateFolder() {
     return QString::fromLocal8Bit(instanceFolder(true));
 }
 
-SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), key_(key) {
+SingleInstance::SingleInstance(const QString& key, QObject* parent) : QObject(parent), key_(key) {
     connect(&server_, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* s = server_.nextPendingConnection()) {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
@@ -46,8 +45,8 @@ SingleInstance::SingleInstance(const QString& key, QObject* parent)
                     return;
                 }
                 const QByteArray line = s->readLine(kMaxRequest).trimmed();
-                answer(*s, parseInstanceRequest(std::string_view(line.constData(),
-                                                                 static_cast<size_t>(line.size()))));
+                answer(*s, parseInstanceRequest(std::string_view(
+                               line.constData(), static_cast<size_t>(line.size()))));
                 s->disconnectFromServer();
             });
         }

@@ -28,7 +28,6 @@
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
 #include "desktop/x11_keyboard_layout.h"
-#include "upload/settings_uploader.h"
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/game_presets.h"
@@ -44,6 +43,7 @@
 #include "platform/device_ids.h"
 #include "update/program_settings.h"
 #include "update/update_checker.h"
+#include "upload/settings_uploader.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/menu_ex_a.h"
@@ -310,9 +310,8 @@ void CZ119KDriverDlg::createPages() {
             mainSet_ = new CDlgMainSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(),
                                        ctx_.macros().library(), ctx_.notices(),
                                        keyboardLayout_.get(), this);
-            mainSet_->setPickerOpener([this](int button, const QString& current) {
-                return runPicker(button, current);
-            });
+            mainSet_->setPickerOpener(
+                [this](int button, const QString& current) { return runPicker(button, current); });
             page = mainSet_;
         } else if (i == 1) {
             ledSet_ = new CDlgLEDSet(dir, chineseLayout, ctx_.language(), ctx_.profiles(), this);
@@ -448,13 +447,10 @@ void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interc
 
 std::optional<PickerChoice> CZ119KDriverDlg::runPicker(int button, const QString& currentFunction) {
     const PickerContext context{QString::fromStdString(ctx_.programDirectory().string()),
-                                ctx_.language(),
-                                ctx_.macros().library(),
-                                hook_,
+                                ctx_.language(), ctx_.macros().library(), hook_,
                                 // No directory: the key page takes the picker's own keys.
                                 hook_ && hookView_.keysFromHook ? &hookWindows_ : nullptr,
-                                ctx_.notices(),
-                                *keyboardLayout_};
+                                ctx_.notices(), *keyboardLayout_};
     CSettingDlg picker(context, button, currentFunction, mainSet_);
     if (picker.exec() != QDialog::Accepted) return std::nullopt;
     return picker.choice();

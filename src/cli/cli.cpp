@@ -45,7 +45,8 @@ int CommandRegistry::dispatch(int argc, char** argv) const {
     for (const auto& c : commands_) {
         const std::vector<std::string> words = commandWords(c.name);
         if (words.size() > args.size() || words.size() <= bestWords) continue;
-        if (std::equal(words.begin(), words.end(), args.begin())) best = &c, bestWords = words.size();
+        if (std::equal(words.begin(), words.end(), args.begin()))
+            best = &c, bestWords = words.size();
     }
     if (!best) {
         std::fprintf(stderr, "z408ctl: unknown command '%s'\n\n", args[0].c_str());
@@ -70,8 +71,9 @@ void CommandRegistry::printUsage(FILE* out) const {
                  "Configures and inspects the Z408 gaming mouse and its files.\n\ncommands:\n");
     for (const auto& c : commands_)
         std::fprintf(out, "  %-18s %s\n", c.name.c_str(), c.summary.c_str());
-    std::fprintf(out, "\n'z408ctl COMMAND --help' tells more about a command.\n"
-                      "Exit codes: 0 success, 1 the operation failed, 2 bad usage or input.\n");
+    std::fprintf(out,
+                 "\n'z408ctl COMMAND --help' tells more about a command.\n"
+                 "Exit codes: 0 success, 1 the operation failed, 2 bad usage or input.\n");
 }
 
 bool TerminalNotices::show(const Notice& notice) {
@@ -124,7 +126,8 @@ bool ArgScanner::value(std::string_view name, std::string& out) {
             out = args_[i + 1];
             return true;
         }
-        if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=') {
+        if (a.size() > name.size() && a.compare(0, name.size(), name) == 0 &&
+            a[name.size()] == '=') {
             used_[i] = true;
             out = a.substr(name.size() + 1);
             return true;

@@ -32,7 +32,7 @@ struct Command {
 };
 
 class CommandRegistry {
-public:
+  public:
     void add(Command c) { commands_.push_back(std::move(c)); }
     int dispatch(int argc, char** argv) const;
 
@@ -42,7 +42,7 @@ public:
     // "z408ctl __manual": the manual page, in roff, from the same help texts as --help.
     void printManual(FILE* out) const;
 
-private:
+  private:
     void printUsage(FILE* out) const;
     std::vector<Command> commands_;
 };
@@ -52,29 +52,30 @@ private:
 // The file messages' texts come from the English language file beside the program when it has
 // them, else from built-in English.
 class TerminalNotices : public UserNotices {
-public:
+  public:
     bool show(const Notice& notice) override;
     std::string text(std::string_view key) const override;
     bool chinese() const override { return false; }
 
-private:
+  private:
     mutable bool languageLoaded_ = false;
     mutable std::string messages_[3];  // str_msg2, str_msg4, str_msg5
 };
 
 // A tiny option scanner: flags with and without values, and positional arguments.
 class ArgScanner {
-public:
+  public:
     explicit ArgScanner(const Args& args) : args_(args) {}
     // True when --name is present (and removes it).
     bool flag(std::string_view name);
-    // The value of --name VALUE or --name=VALUE; nullopt when absent, error when the value is missing.
+    // The value of --name VALUE or --name=VALUE; nullopt when absent, error when the value is
+    // missing.
     bool value(std::string_view name, std::string& out);
     // What remains: positional arguments; an unknown --option is an error.
     bool positionals(std::vector<std::string>& out, std::string& error) const;
     const std::string& error() const { return error_; }
 
-private:
+  private:
     Args args_;
     std::vector<bool> used_ = std::vector<bool>(args_.size(), false);
     std::string error_;

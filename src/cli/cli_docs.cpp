@@ -24,7 +24,8 @@ std::vector<std::string> optionsOf(std::string_view synopsis) {
     std::vector<std::string> out;
     for (size_t p = synopsis.find("--"); p != std::string_view::npos; p = synopsis.find("--", p)) {
         size_t q = p;
-        while (q < synopsis.size() && synopsis[q] != ' ' && synopsis[q] != ']' && synopsis[q] != '=')
+        while (q < synopsis.size() && synopsis[q] != ' ' && synopsis[q] != ']' &&
+               synopsis[q] != '=')
             ++q;
         out.emplace_back(synopsis.substr(p, q - p));
         p = q;
@@ -45,9 +46,12 @@ std::string roff(std::string_view text) {
     bool lineStart = true;
     for (const char c : text) {
         if (lineStart && (c == '.' || c == '\'')) out += "\\&";
-        if (c == '\\') out += "\\e";
-        else if (c == '-') out += "\\-";
-        else out += c;
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
         lineStart = c == '\n';
     }
     return out;
@@ -108,9 +112,10 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
                 candidates.push_back(cw[before.size()]);
         }
     } else {
-        const Args given(before.begin() + static_cast<std::ptrdiff_t>(commandWordCount), before.end());
-        const bool afterValueOption =
-            !given.empty() && startsWith(given.back(), "--") && takesValue(command->synopsis, given.back());
+        const Args given(before.begin() + static_cast<std::ptrdiff_t>(commandWordCount),
+                         before.end());
+        const bool afterValueOption = !given.empty() && startsWith(given.back(), "--") &&
+                                      takesValue(command->synopsis, given.back());
         if (afterValueOption) {
             if (given.back() == "--preset")
                 for (int p = 1; p <= 21; ++p) candidates.push_back(std::to_string(p));
@@ -136,30 +141,32 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
 }
 
 void CommandRegistry::printManual(FILE* out) const {
-    std::fprintf(out,
-                 ".TH Z408CTL 1 \"\" \"z408ctl\" \"User Commands\"\n.ad l\n"
-                 ".SH NAME\nz408ctl \\- configure and inspect the Z408 gaming mouse and its files\n"
-                 ".SH SYNOPSIS\n.B z408ctl\n.I COMMAND\n[\\fIARGS\\fR]\n"
-                 ".SH DESCRIPTION\n"
-                 "z408ctl does from a terminal what the z408 window does: it reads and changes the\n"
-                 "profiles, macros and other files of the data folder and talks to the mouse.\n"
-                 "Every command takes \\fB\\-\\-help\\fR.\n"
-                 ".SH COMMANDS\n");
+    std::fprintf(
+        out,
+        ".TH Z408CTL 1 \"\" \"z408ctl\" \"User Commands\"\n.ad l\n"
+        ".SH NAME\nz408ctl \\- configure and inspect the Z408 gaming mouse and its files\n"
+        ".SH SYNOPSIS\n.B z408ctl\n.I COMMAND\n[\\fIARGS\\fR]\n"
+        ".SH DESCRIPTION\n"
+        "z408ctl does from a terminal what the z408 window does: it reads and changes the\n"
+        "profiles, macros and other files of the data folder and talks to the mouse.\n"
+        "Every command takes \\fB\\-\\-help\\fR.\n"
+        ".SH COMMANDS\n");
     for (const Command& c : commands_) {
         std::fprintf(out, ".SS \"%s\"\n.B z408ctl %s\n%s\n.PP\n%s.\n", roff(c.name).c_str(),
                      roff(c.name).c_str(), roff(c.synopsis).c_str(), roff(c.summary).c_str());
         // The help keeps its lines: some of them are small tables.
         if (!c.help.empty()) std::fprintf(out, ".PP\n.nf\n%s\n.fi\n", roff(c.help).c_str());
     }
-    std::fprintf(out,
-                 ".SH EXIT STATUS\n0 success, 1 the operation failed, 2 bad usage or an unreadable or\n"
-                 "invalid input (no file is changed then).\n"
-                 ".SH FILES\n.TP\n.I ~/.local/share/TARVO/Z408\n"
-                 "The data folder (under \\fB$XDG_DATA_HOME\\fR when set): Profile/, Macro.cfg, Sts.cfg,\n"
-                 "Language.cfg.\n"
-                 ".SH ENVIRONMENT\n.TP\n.B Z408_SIMULATED_MOUSE\n"
-                 "A file that stands in for the mouse (see the README).\n"
-                 ".SH SEE ALSO\n.BR z408 (1)\n");
+    std::fprintf(
+        out,
+        ".SH EXIT STATUS\n0 success, 1 the operation failed, 2 bad usage or an unreadable or\n"
+        "invalid input (no file is changed then).\n"
+        ".SH FILES\n.TP\n.I ~/.local/share/TARVO/Z408\n"
+        "The data folder (under \\fB$XDG_DATA_HOME\\fR when set): Profile/, Macro.cfg, Sts.cfg,\n"
+        "Language.cfg.\n"
+        ".SH ENVIRONMENT\n.TP\n.B Z408_SIMULATED_MOUSE\n"
+        "A file that stands in for the mouse (see the README).\n"
+        ".SH SEE ALSO\n.BR z408 (1)\n");
 }
 
 }  // namespace z408::cli

@@ -43,9 +43,10 @@ int backup(const Args& args) {
     if (files.empty())
         return fail("backup", a.dir.string() + " holds none of the program's files", kExitFailed);
     if (windowIsRunning())
-        std::fprintf(stderr, "z408ctl backup: the z408 window is running; the backup holds the "
-                             "files as it last saved them (changes not yet applied and the "
-                             "statistics counted since are not in it)\n");
+        std::fprintf(stderr,
+                     "z408ctl backup: the z408 window is running; the backup holds the "
+                     "files as it last saved them (changes not yet applied and the "
+                     "statistics counted since are not in it)\n");
     for (const auto& name : missing)
         std::fprintf(stderr, "z408ctl backup: %s is missing and is not in the backup\n",
                      (a.dir / name).c_str());
@@ -65,12 +66,13 @@ int restore(const Args& args) {
         return fail("restore", a.file + ": " + r.describe(), kExitBadInput);
     std::string error;
     const auto files = decodeBackup(archive, error);
-    if (!files) return fail("restore", a.file + ": " + error + "; nothing was changed", kExitBadInput);
+    if (!files)
+        return fail("restore", a.file + ": " + error + "; nothing was changed", kExitBadInput);
     if (const auto refused = refuseWhileWindowRuns("restore", a.force)) return *refused;
     std::string failedName;
     if (const FileResult r = restoreBackupFiles(a.dir, *files, failedName); !r)
-        return fail("restore", (a.dir / failedName).string() + ": " + r.describe() +
-                                   "; nothing was changed",
+        return fail("restore",
+                    (a.dir / failedName).string() + ": " + r.describe() + "; nothing was changed",
                     kExitFailed);
     std::printf("restored %zu files into %s\n", files->size(), a.dir.c_str());
     return kExitOk;

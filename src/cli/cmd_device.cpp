@@ -17,7 +17,6 @@
 #include "desktop/curl_downloader.h"
 #include "desktop/evdev_access.h"
 #include "device/mouse_transport.h"
-#include "upload/settings_uploader.h"
 #include "device/usb_driver.h"
 #include "macros/macro_library.h"
 #include "macros/macro_store.h"
@@ -26,6 +25,7 @@
 #include "shell/pointer_settings.h"
 #include "update/program_settings.h"
 #include "update/update_description.h"
+#include "upload/settings_uploader.h"
 
 namespace z408::cli {
 namespace {
@@ -153,8 +153,7 @@ int apply(const Args& args) {
         profileNumber = profileText[0] - '0';
     }
 
-    return applyProfile("apply",
-                        haveDataDir ? std::filesystem::path(dataDir) : dataDirectory(),
+    return applyProfile("apply", haveDataDir ? std::filesystem::path(dataDir) : dataDirectory(),
                         profileNumber, noPointer);
 }
 

@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "cli/cli.h"
-#include "common/instance_link.h"
 #include "common/clock.h"
 #include "common/directories.h"
-#include "common/text.h"
 #include "common/file_io.h"
+#include "common/instance_link.h"
 #include "common/program_texts.h"
+#include "common/text.h"
 #include "config/profile_store.h"
 #include "config/seeding.h"
 #include "i18n/languages.h"
@@ -23,7 +23,7 @@ namespace z408::cli {
 namespace {
 
 bool isControlOrFormatting(char16_t c) {
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) ||  // C0, DEL, C1
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) ||           // C0, DEL, C1
            (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);  // bidi overrides
 }
 
@@ -103,9 +103,11 @@ int macroList(const Args& args) {
         macros += slots.size();
         ++games;
     }
-    if (macros == 0) std::printf("\nno macros\n");
-    else std::printf("\n%zu macro%s in %zu game%s\n", macros, macros == 1 ? "" : "s", games,
-                     games == 1 ? "" : "s");
+    if (macros == 0)
+        std::printf("\nno macros\n");
+    else
+        std::printf("\n%zu macro%s in %zu game%s\n", macros, macros == 1 ? "" : "s", games,
+                    games == 1 ? "" : "s");
     return kExitOk;
 }
 
@@ -138,9 +140,12 @@ std::optional<uint32_t> parseNumber(std::string_view s) {
     uint64_t v = 0;
     for (const char c : s) {
         int d = -1;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (hex && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (hex && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
         if (d < 0) return std::nullopt;
         v = v * (hex ? 16 : 10) + static_cast<uint64_t>(d);
     }
@@ -193,7 +198,8 @@ std::string idText(uint32_t id) {
 }
 
 // Reads a macro text from FILE, or from standard input for "-".
-bool readMacroText(std::string_view command, const std::string& file, std::string& text, int& code) {
+bool readMacroText(std::string_view command, const std::string& file, std::string& text,
+                   int& code) {
     std::vector<uint8_t> bytes;
     // One byte more than a text may have, so that a larger one is refused rather than cut.
     const std::filesystem::path path = file == "-" ? "/dev/stdin" : file;
@@ -223,8 +229,9 @@ int storeBuilt(std::string_view command, MacroSession& session, const BuiltMacro
         return fail(command, programText(ProgramText::MacroLibraryFull, kLanguageEnglish),
                     kExitFailed);
     if (built.truncated)
-        std::fprintf(stderr, "z408ctl %.*s: %s\n", static_cast<int>(command.size()), command.data(),
-                     std::string(programText(ProgramText::MacroCutToSlot, kLanguageEnglish)).c_str());
+        std::fprintf(
+            stderr, "z408ctl %.*s: %s\n", static_cast<int>(command.size()), command.data(),
+            std::string(programText(ProgramText::MacroCutToSlot, kLanguageEnglish)).c_str());
     std::printf("%.*s macro %s \"%s\" (%s, %zu events)\n", static_cast<int>(done.size()),
                 done.data(), idText(built.entry.id()).c_str(),
                 printableName(built.entry.name()).c_str(),
@@ -233,9 +240,10 @@ int storeBuilt(std::string_view command, MacroSession& session, const BuiltMacro
 }
 
 // Scans the shared options; `values` names further options with a value, filled in order.
-bool scanMacroArgs(std::string_view command, const Args& args, MacroArgs& out,
-                   std::initializer_list<std::pair<std::string_view, std::optional<std::string>*>> values,
-                   int& code) {
+bool scanMacroArgs(
+    std::string_view command, const Args& args, MacroArgs& out,
+    std::initializer_list<std::pair<std::string_view, std::optional<std::string>*>> values,
+    int& code) {
     ArgScanner scan(args);
     std::string v;
     if (scan.value("--data-dir", v)) out.dataDir = v;
@@ -256,7 +264,8 @@ int macroShowOrExport(const Args& args, bool exporting) {
     if (!scanMacroArgs(command, args, a, {}, code)) return code;
     const bool argsFit = exporting ? a.pos.size() == 1 || a.pos.size() == 2 : a.pos.size() == 1;
     if (!argsFit)
-        return fail(command, exporting ? "expects ID|NAME [FILE]" : "expects ID|NAME", kExitBadInput);
+        return fail(command, exporting ? "expects ID|NAME [FILE]" : "expects ID|NAME",
+                    kExitBadInput);
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
     std::string err;
@@ -266,7 +275,8 @@ int macroShowOrExport(const Args& args, bool exporting) {
     bool complete = true;
     const std::string text = macroToText(m, &complete);
     if (!complete)
-        fail(command, "the macro holds an event of an unknown kind; the events after it are left out",
+        fail(command,
+             "the macro holds an event of an unknown kind; the events after it are left out",
              kExitOk);
     if (!exporting) {
         std::printf("# id %s, %s (preset %u), slot %zu, %zu events\n%s", idText(m.id()).c_str(),
@@ -284,8 +294,12 @@ int macroShowOrExport(const Args& args, bool exporting) {
     return kExitOk;
 }
 
-int macroShow(const Args& args) { return macroShowOrExport(args, false); }
-int macroExport(const Args& args) { return macroShowOrExport(args, true); }
+int macroShow(const Args& args) {
+    return macroShowOrExport(args, false);
+}
+int macroExport(const Args& args) {
+    return macroShowOrExport(args, true);
+}
 
 // A new macro's id as the page makes it, moved on past ids already taken: the page's id alone
 // could name an existing macro of the same game, which storing would then overwrite.
@@ -296,7 +310,8 @@ uint32_t freshMacroId(const MacroLibrary& library, uint8_t preset) {
 }
 
 // Reads and parses a macro text before anything is opened, so that bad input changes no file.
-std::optional<MacroText> readParsedText(std::string_view command, const std::string& file, int& code) {
+std::optional<MacroText> readParsedText(std::string_view command, const std::string& file,
+                                        int& code) {
     std::string text;
     if (!readMacroText(command, file, text, code)) return std::nullopt;
     return parseOrFail(command, file, text, code);
@@ -315,7 +330,8 @@ int storeText(std::string_view command, MacroSession& session, const MacroText& 
         return storeBuilt(command, session, buildMacroFromText(parsed, old.id(), name), "replaced");
     }
     const auto name = nameOverride ? nameOverride : parsed.name;
-    if (!name) return fail(command, file + ": the text names no macro (add a name line)", kExitBadInput);
+    if (!name)
+        return fail(command, file + ": the text names no macro (add a name line)", kExitBadInput);
     const uint32_t id = freshMacroId(*session.library, preset);
     return storeBuilt(command, session, buildMacroFromText(parsed, id, *name), "created");
 }
@@ -325,9 +341,11 @@ int storeText(std::string_view command, MacroSession& session, const MacroText& 
 int toldWindow(int code) {
     if (code != kExitOk) return code;
     std::string reply;
-    if (callRunningInstance({InstanceRequestKind::MacrosChanged, 0}, reply) == InstanceCall::NoAnswer)
-        std::fprintf(stderr, "z408ctl: the running window did not confirm that it read Macro.cfg "
-                             "again; close it without changing a macro, or the change is lost\n");
+    if (callRunningInstance({InstanceRequestKind::MacrosChanged, 0}, reply) ==
+        InstanceCall::NoAnswer)
+        std::fprintf(stderr,
+                     "z408ctl: the running window did not confirm that it read Macro.cfg "
+                     "again; close it without changing a macro, or the change is lost\n");
     return code;
 }
 
@@ -338,7 +356,8 @@ int macroNew(const Args& args) {
     if (!scanMacroArgs("macro new", args, a, {{"--preset", &preset}}, code)) return code;
     if (a.pos.size() != 2) return fail("macro new", "expects NAME FILE", kExitBadInput);
     const std::u16string name = utf8ToUtf16(a.pos[0]);
-    if (const auto problem = macroNameProblem(name)) return fail("macro new", *problem, kExitBadInput);
+    if (const auto problem = macroNameProblem(name))
+        return fail("macro new", *problem, kExitBadInput);
     const auto p = preset ? parsePreset(*preset) : std::optional<uint8_t>(kCustomGamePreset);
     if (!p) return fail("macro new", "--preset takes a game number, 1 to 21", kExitBadInput);
     const auto parsed = readParsedText("macro new", a.pos[1], code);
@@ -357,7 +376,8 @@ int macroImport(const Args& args) {
         return code;
     if (a.pos.size() != 1) return fail("macro import", "expects FILE", kExitBadInput);
     if (preset && into)
-        return fail("macro import", "--into keeps the macro's game; leave out --preset", kExitBadInput);
+        return fail("macro import", "--into keeps the macro's game; leave out --preset",
+                    kExitBadInput);
     const auto p = preset ? parsePreset(*preset) : std::optional<uint8_t>(kCustomGamePreset);
     if (!p) return fail("macro import", "--preset takes a game number, 1 to 21", kExitBadInput);
     std::optional<std::u16string> newName;
@@ -369,7 +389,8 @@ int macroImport(const Args& args) {
     const auto parsed = readParsedText("macro import", a.pos[0], code);
     if (!parsed) return code;
     if (!into && !newName && !parsed->name)
-        return fail("macro import", a.pos[0] + ": the text names no macro (add a name line or --name)",
+        return fail("macro import",
+                    a.pos[0] + ": the text names no macro (add a name line or --name)",
                     kExitBadInput);
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
@@ -382,7 +403,8 @@ int macroRename(const Args& args) {
     if (!scanMacroArgs("macro rename", args, a, {}, code)) return code;
     if (a.pos.size() != 2) return fail("macro rename", "expects ID|NAME NEW-NAME", kExitBadInput);
     const std::u16string name = utf8ToUtf16(a.pos[1]);
-    if (const auto problem = macroNameProblem(name)) return fail("macro rename", *problem, kExitBadInput);
+    if (const auto problem = macroNameProblem(name))
+        return fail("macro rename", *problem, kExitBadInput);
     MacroSession session;
     if (!session.open(a.dataDir)) return kExitBadInput;
     std::string err;
@@ -414,7 +436,8 @@ int macroDelete(const Args& args) {
     ProfileStore profiles(session.dir, session.notices);
     profiles.loadTableAndActiveProfile();
     if (isMacroInUse(id, profiles.table(), profiles.active()))
-        return fail("macro delete", "The macro is being applied and cannot be deleted!", kExitFailed);
+        return fail("macro delete", "The macro is being applied and cannot be deleted!",
+                    kExitFailed);
     session.store->deleteMacro(id);
     std::printf("deleted macro %s\n", idText(id).c_str());
     return toldWindow(kExitOk);
@@ -424,8 +447,10 @@ int macroDelete(const Args& args) {
 std::vector<std::string> completeMacroArgument(const Args& given) {
     size_t positionals = 0;
     for (size_t i = 0; i < given.size(); ++i) {
-        if (given[i] == "--data-dir" || given[i] == "--into" || given[i] == "--preset") ++i;
-        else if (given[i].rfind("--", 0) != 0) ++positionals;
+        if (given[i] == "--data-dir" || given[i] == "--into" || given[i] == "--preset")
+            ++i;
+        else if (given[i].rfind("--", 0) != 0)
+            ++positionals;
     }
     return positionals == 0 ? macroCandidates(given) : std::vector<std::string>{};
 }

@@ -34,13 +34,20 @@ std::string colourText(uint32_t c) {
 
 std::string lightingModeName(uint32_t mode) {
     switch (mode) {
-        case 1: return "always on";
-        case 2: return "breathing";
-        case 3: return "ambient breathing";
-        case 4: return "spectrum";
-        case 5: return "symphony";
-        case 6: return "off";
-        default: return "unknown (light off)";
+        case 1:
+            return "always on";
+        case 2:
+            return "breathing";
+        case 3:
+            return "ambient breathing";
+        case 4:
+            return "spectrum";
+        case 5:
+            return "symphony";
+        case 6:
+            return "off";
+        default:
+            return "unknown (light off)";
     }
 }
 
@@ -49,11 +56,21 @@ std::string jsonString(std::string_view s) {
     for (const char ch : s) {
         const auto c = static_cast<unsigned char>(ch);
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -101,7 +118,8 @@ void printText(const ProfileSettings& p, const std::string& path, const MacroIdL
         const auto d = describeButton(p, b);
         const auto btn = p.button(b);
         char head[64];
-        std::snprintf(head, sizeof head, "  %-15s %3" PRIu32 "  ", kButtonNames[b], btn.functionType());
+        std::snprintf(head, sizeof head, "  %-15s %3" PRIu32 "  ", kButtonNames[b],
+                      btn.functionType());
         std::string line = head + d.function;
         if (!d.detail.empty()) line += "  " + d.detail;
         const std::string display = utf16ToUtf8(btn.displayName());
@@ -113,26 +131,34 @@ void printText(const ProfileSettings& p, const std::string& path, const MacroIdL
         std::printf("%s\n", line.c_str());
     }
     std::printf("\nDPI levels        ");
-    for (int i = 0; i < kDpiLevelCount; ++i) std::printf("%s%" PRIu32, i ? ", " : "", p.dpiLevel(i));
+    for (int i = 0; i < kDpiLevelCount; ++i)
+        std::printf("%s%" PRIu32, i ? ", " : "", p.dpiLevel(i));
     const uint32_t hz = reportRateHz(p.reportRateCode());
     std::printf("\nReport rate       ");
-    if (hz) std::printf("%" PRIu32 " Hz\n", hz);
-    else std::printf("unknown (code %" PRIu32 ")\n", p.reportRateCode());
+    if (hz)
+        std::printf("%" PRIu32 " Hz\n", hz);
+    else
+        std::printf("unknown (code %" PRIu32 ")\n", p.reportRateCode());
     std::printf("Pointer speed     %" PRIu32 " of 20\n", p.pointerSpeed());
     std::printf("Precision         %s\n", p.enhancePrecision() ? "enhanced" : "off");
-    if (p.wheelLines() == -1) std::printf("Wheel             one screen per notch\n");
-    else std::printf("Wheel             %" PRId32 " lines per notch\n", p.wheelLines());
+    if (p.wheelLines() == -1)
+        std::printf("Wheel             one screen per notch\n");
+    else
+        std::printf("Wheel             %" PRId32 " lines per notch\n", p.wheelLines());
     std::printf("Height slider     %" PRIu32 "\n", p.heightSlider());
     std::printf("\nLighting          mode %" PRIu32 " (%s)\n", p.lightingMode(),
                 lightingModeName(p.lightingMode()).c_str());
-    std::printf("  always-on level %" PRIu32 ", breathing speed %" PRIu32 ", symphony speed %" PRIu32
-                ", symphony colours %s\n",
-                p.mode1Param(), p.mode2Param(), p.mode5Param(), p.multicolourOption() ? "on" : "off");
+    std::printf("  always-on level %" PRIu32 ", breathing speed %" PRIu32
+                ", symphony speed %" PRIu32 ", symphony colours %s\n",
+                p.mode1Param(), p.mode2Param(), p.mode5Param(),
+                p.multicolourOption() ? "on" : "off");
     for (int i = 0; i < 4; ++i) {
         std::printf("  colour %d        %s  %s", i, colourText(p.colour(i)).c_str(),
                     i < 3 ? "(multicolour)" : "(single)   ");
-        if (p.colourIsCustom(i)) std::printf("  custom\n");
-        else std::printf("  preset %" PRIu32 "\n", p.presetIndex(i));
+        if (p.colourIsCustom(i))
+            std::printf("  custom\n");
+        else
+            std::printf("  preset %" PRIu32 "\n", p.presetIndex(i));
     }
     std::printf("Proximity sensing %s\n", p.proximitySensing() ? "on" : "off");
 }
@@ -177,7 +203,6 @@ void printJson(const ProfileSettings& p, const std::string& path, const MacroIdL
     std::fputs(o.str().c_str(), stdout);
 }
 
-
 int profileDefaults(const Args& args) {
     ArgScanner scan(args);
     const bool chinese = scan.flag("--chinese");
@@ -187,7 +212,9 @@ int profileDefaults(const Args& args) {
         return fail("profile defaults", err.empty() ? "expects one FILE" : err, kExitBadInput);
     const auto p = ProfileSettings::defaults(chinese);
     const FileResult r = writeFileAtomic(pos[0], p.image());
-    if (!r) return fail("profile defaults", "cannot write " + pos[0] + ": " + r.describe(), kExitFailed);
+    if (!r)
+        return fail("profile defaults", "cannot write " + pos[0] + ": " + r.describe(),
+                    kExitFailed);
     return kExitOk;
 }
 
@@ -202,23 +229,30 @@ int profileShow(const Args& args) {
     if (!scan.positionals(pos, err)) return fail("profile show", err, kExitBadInput);
     if (active) {
         if (!pos.empty()) return fail("profile show", "--active takes no FILE", kExitBadInput);
-        // The active profile of a data directory, seeded and loaded as the program does at start-up.
-        const std::filesystem::path dir = haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
+        // The active profile of a data directory, seeded and loaded as the program does at
+        // start-up.
+        const std::filesystem::path dir =
+            haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
         seedDataDirectory(programDirectory(), dir);
         TerminalNotices notices;
         ProfileStore store(dir, notices);
         store.loadTableAndActiveProfile();
         const auto path = store.profilePath(store.activeEntry()).string();
-        if (json) printJson(store.active(), path, &store.macroIdList());
-        else printText(store.active(), path, &store.macroIdList());
+        if (json)
+            printJson(store.active(), path, &store.macroIdList());
+        else
+            printText(store.active(), path, &store.macroIdList());
         return kExitOk;
     }
     if (haveDataDir) return fail("profile show", "--data-dir goes with --active", kExitBadInput);
-    if (pos.size() != 1) return fail("profile show", "expects one FILE (or --active)", kExitBadInput);
+    if (pos.size() != 1)
+        return fail("profile show", "expects one FILE (or --active)", kExitBadInput);
     ProfileSettings p;
     if (int rc = readProfileFile("profile show", pos[0], p); rc != kExitOk) return rc;
-    if (json) printJson(p, pos[0], nullptr);
-    else printText(p, pos[0], nullptr);
+    if (json)
+        printJson(p, pos[0], nullptr);
+    else
+        printText(p, pos[0], nullptr);
     return kExitOk;
 }
 
@@ -247,18 +281,21 @@ int readProfileFile(std::string_view cmd, const std::string& path, ProfileSettin
 }
 
 void registerProfileCommands(CommandRegistry& registry) {
-    registry.add({"profile defaults", "FILE [--chinese]", "write a profile with the default settings",
+    registry.add({"profile defaults", "FILE [--chinese]",
+                  "write a profile with the default settings",
                   "Writes a 22252-byte default profile to FILE. Button names are English unless\n"
                   "--chinese is given.",
                   profileDefaults});
-    registry.add({"profile show", "FILE [--json] | --active [--data-dir DIR] [--json]",
-                  "show a profile in words",
-                  "Shows what each button does, the DPI levels, report rate, pointer settings and\n"
-                  "lighting of the profile in FILE. --active shows the active profile of the data\n"
-                  "folder (default ~/.local/share/TARVO/Z408), set up as the program does at start.",
-                  profileShow});
+    registry.add(
+        {"profile show", "FILE [--json] | --active [--data-dir DIR] [--json]",
+         "show a profile in words",
+         "Shows what each button does, the DPI levels, report rate, pointer settings and\n"
+         "lighting of the profile in FILE. --active shows the active profile of the data\n"
+         "folder (default ~/.local/share/TARVO/Z408), set up as the program does at start.",
+         profileShow});
     registry.add({"profile validate", "FILE", "check that FILE is a profile",
-                  "Exit 0 when FILE is a profile the program accepts, 2 otherwise.", profileValidate});
+                  "Exit 0 when FILE is a profile the program accepts, 2 otherwise.",
+                  profileValidate});
 }
 
 }  // namespace z408::cli

@@ -94,8 +94,9 @@ void tellWindow(int entry) {
     std::string reply;
     if (callRunningInstance({InstanceRequestKind::ProfilesChanged, entry}, reply) ==
         InstanceCall::NoAnswer)
-        std::fprintf(stderr, "z408ctl: the running window did not confirm that it read the "
-                             "change; it shows it after a profile switch\n");
+        std::fprintf(stderr,
+                     "z408ctl: the running window did not confirm that it read the "
+                     "change; it shows it after a profile switch\n");
 }
 
 // The profile of an entry and its macro ids: the store's active one, or read from its file (the
@@ -109,8 +110,10 @@ bool loadEntry(ProfileStore& store, int entry, ProfileSettings& profile, MacroId
     }
     std::vector<uint8_t> bytes;
     const FileResult r = readFilePrefix(store.profilePath(entry), kProfileSize, bytes);
-    if (r) profile.assign(bytes);
-    else if (r.error == FileError::NotFound) profile = ProfileSettings::defaults(false);
+    if (r)
+        profile.assign(bytes);
+    else if (r.error == FileError::NotFound)
+        profile = ProfileSettings::defaults(false);
     if (!profile.hasMagic()) {
         code = fail(command, "profile " + std::to_string(entry + 1) + " could not be loaded",
                     kExitFailed);
@@ -166,7 +169,8 @@ bool scanEntryCommand(ArgScanner& scan, EntryCommand& c, bool withApply, int cou
         return false;
     }
     if (count >= 0 && c.pos.size() != static_cast<size_t>(count)) {
-        code = fail(c.o.command, count == 1 ? "expects one FILE" : "expects arguments", kExitBadInput);
+        code =
+            fail(c.o.command, count == 1 ? "expects one FILE" : "expects arguments", kExitBadInput);
         return false;
     }
     return true;
@@ -243,7 +247,8 @@ int profileSelect(const Args& args) {
     if (!scanEntryCommand(scan, c, true, -1, code)) return code;
     const CommonOptions& o = c.o;
     const std::vector<std::string>& pos = c.pos;
-    if (o.profile != 0) return fail(o.command, "takes the profile as N, not --profile", kExitBadInput);
+    if (o.profile != 0)
+        return fail(o.command, "takes the profile as N, not --profile", kExitBadInput);
     if (pos.size() != 1 || pos[0].size() != 1 || pos[0][0] < '1' || pos[0][0] > '5')
         return fail(o.command, "expects one profile number from 1 to 5", kExitBadInput);
     const int entry = pos[0][0] - '1';
@@ -298,8 +303,10 @@ int profileExport(const Args& args) {
 std::vector<std::string> completeProfileSet(const Args& given) {
     std::vector<std::string> words;
     for (size_t i = 0; i < given.size(); ++i) {
-        if (given[i] == "--profile" || given[i] == "--file" || given[i] == "--data-dir") ++i;
-        else if (given[i].rfind("--", 0) != 0) words.push_back(given[i]);
+        if (given[i] == "--profile" || given[i] == "--file" || given[i] == "--data-dir")
+            ++i;
+        else if (given[i].rfind("--", 0) != 0)
+            words.push_back(given[i]);
     }
     bool wantsMacro = false;
     std::vector<std::string> out = settingCompletions(words, wantsMacro);
@@ -316,30 +323,33 @@ void registerProfileEditCommands(CommandRegistry& registry) {
         "mouse as the Apply button does (--no-pointer leaves the desktop's pointer settings).\n"
         "While the window runs and holds unsaved changes of that profile the command is refused\n"
         "unless --force is given; otherwise the window is told and shows the new values.";
-    registry.add({"profile set",
-                  "[--profile N | --file FILE] [--data-dir DIR] [--apply] [--force] SETTING VALUE...",
-                  "change one setting of a profile",
-                  "Changes one setting with the rules of the settings and lighting pages; a\n"
-                  "refused assignment prints the page's message and exits 1, an unknown setting or\n"
-                  "a value out of range exits 2, and neither changes any file. --file FILE edits a\n"
-                  "profile file of its own instead.\n" +
-                      where + "\n\n" + std::string(settingsHelp()),
-                  profileSet, completeProfileSet});
+    registry.add(
+        {"profile set",
+         "[--profile N | --file FILE] [--data-dir DIR] [--apply] [--force] SETTING VALUE...",
+         "change one setting of a profile",
+         "Changes one setting with the rules of the settings and lighting pages; a\n"
+         "refused assignment prints the page's message and exits 1, an unknown setting or\n"
+         "a value out of range exits 2, and neither changes any file. --file FILE edits a\n"
+         "profile file of its own instead.\n" +
+             where + "\n\n" + std::string(settingsHelp()),
+         profileSet, completeProfileSet});
     registry.add({"profile select", "N [--data-dir DIR] [--apply] [--force]",
                   "make profile N (1 to 5) the active one",
                   "Makes profile N active as its button in the window does (a missing or invalid\n"
-                  "profile file is refused) and keeps the choice in the profile table.\n" + where,
+                  "profile file is refused) and keeps the choice in the profile table.\n" +
+                      where,
                   profileSelect});
     registry.add({"profile import", "FILE [--profile N] [--data-dir DIR] [--apply] [--force]",
                   "replace a profile with a profile file",
                   "Replaces the profile with FILE when FILE is a profile, as the support page's\n"
-                  "import does; the buttons' macros stay assigned as they were.\n" + where,
+                  "import does; the buttons' macros stay assigned as they were.\n" +
+                      where,
                   profileImport});
-    registry.add({"profile export", "FILE [--profile N] [--data-dir DIR]",
-                  "write a profile to FILE",
-                  "Writes the profile (the active one, or --profile N) as saved in the data folder\n"
-                  "to FILE, replaced atomically.",
-                  profileExport});
+    registry.add(
+        {"profile export", "FILE [--profile N] [--data-dir DIR]", "write a profile to FILE",
+         "Writes the profile (the active one, or --profile N) as saved in the data folder\n"
+         "to FILE, replaced atomically.",
+         profileExport});
 }
 
 }  // namespace z408::cli

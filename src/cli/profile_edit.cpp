@@ -19,24 +19,30 @@
 namespace z408::cli {
 namespace {
 
-constexpr std::string_view kButtonWords[kButtonCount] = {
-    "left", "middle", "right", "forward", "back", "wheel-up", "wheel-down"};
+constexpr std::string_view kButtonWords[kButtonCount] = {"left", "middle",   "right",     "forward",
+                                                         "back", "wheel-up", "wheel-down"};
 
 // The lighting modes by their place on the page (mode m at m - 1).
 constexpr std::string_view kModeWords[kLightingModeCount] = {
     "steady", "breathing", "apm-breathing", "spectrum", "colour-flow", "off"};
 
 constexpr std::string_view kSoftwareWords[kSoftwareKindCount] = {"sound", "program", "file",
-                                                                  "folder"};
+                                                                 "folder"};
 
-EditResult done() { return {EditStatus::Done, {}}; }
-EditResult bad(std::string message) { return {EditStatus::BadInput, std::move(message)}; }
+EditResult done() {
+    return {EditStatus::Done, {}};
+}
+EditResult bad(std::string message) {
+    return {EditStatus::BadInput, std::move(message)};
+}
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameWord(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::string_view trim(std::string_view s) {
@@ -57,7 +63,8 @@ std::optional<int> number(std::string_view text, int low, int high) {
 // A macro id, decimal or 0x-hexadecimal.
 std::optional<uint32_t> macroIdNumber(std::string_view text) {
     int base = 10;
-    if (text.size() > 2 && text[0] == '0' && lower(text[1]) == 'x') text.remove_prefix(2), base = 16;
+    if (text.size() > 2 && text[0] == '0' && lower(text[1]) == 'x')
+        text.remove_prefix(2), base = 16;
     uint32_t v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v, base);
     if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
@@ -87,7 +94,8 @@ std::string valueText(const std::vector<std::string>& words) {
 // The one value a setting takes, or the message saying what it takes.
 EditResult oneValue(const std::vector<std::string>& words, std::string_view what) {
     if (words.size() != 2)
-        return bad(std::string(words[0]) + " takes " + std::string(what) + ", not " + valueText(words));
+        return bad(std::string(words[0]) + " takes " + std::string(what) + ", not " +
+                   valueText(words));
     return done();
 }
 
@@ -111,10 +119,14 @@ EditResult assign(ProfileSettings& profile, MacroIdList& macroIds, const PickerC
         };
     const AssignmentResult r = assignFunction(profile, macroIds, choice, assignment);
     switch (r.verdict) {
-        case AssignmentVerdict::Assigned: return done();
-        case AssignmentVerdict::InvalidChoice: return bad("that function cannot be given to a button");
-        case AssignmentVerdict::NothingChosen: return bad("no function chosen");
-        default: return {EditStatus::Refused, r.message};
+        case AssignmentVerdict::Assigned:
+            return done();
+        case AssignmentVerdict::InvalidChoice:
+            return bad("that function cannot be given to a button");
+        case AssignmentVerdict::NothingChosen:
+            return bad("no function chosen");
+        default:
+            return {EditStatus::Refused, r.message};
     }
 }
 
@@ -136,13 +148,16 @@ EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
     if (words.size() < 3)
         return bad("button takes a button and a function, e.g. 'button forward key \"Ctrl + F\"'");
     const auto b = buttonIndex(words[1]);
-    if (!b) return bad("unknown button '" + words[1] + "' (left, middle, right, forward, back, wheel-up, wheel-down)");
+    if (!b)
+        return bad("unknown button '" + words[1] +
+                   "' (left, middle, right, forward, back, wheel-up, wheel-down)");
     PickerChoice choice;
     choice.button = *b;
     const std::string_view function = words[2];
     const std::string rest = joined(words, 3);
     const auto noMore = [&]() -> std::optional<EditResult> {
-        if (words.size() > 3) return bad(std::string(function) + " takes nothing more, not '" + rest + "'");
+        if (words.size() > 3)
+            return bad(std::string(function) + " takes nothing more, not '" + rest + "'");
         return std::nullopt;
     };
     if (sameWord(function, "default")) {
@@ -155,29 +170,34 @@ EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
         choice.kind = fn::KeyCombination;
         choice.value = parseKeyCombination(rest);
         if (choice.value == 0)
-            return bad("'" + rest + "' is no key combination (e.g. \"Ctrl + F\", \"Shift + Alt + F5\", \"Win\")");
+            return bad(
+                "'" + rest +
+                "' is no key combination (e.g. \"Ctrl + F\", \"Shift + Alt + F5\", \"Win\")");
     } else if (sameWord(function, "macro")) {
         if (words.size() != 4) return bad("macro takes one macro id or name");
         if (!context.macros) return bad("no macro library to take the macro from");
         const auto id = findMacro(*context.macros, words[3]);
         if (!id) return bad("no macro with the id or name '" + words[3] + "'");
         fillMacroChoice(*id, choice);
-    } else if (const auto kind = std::find_if(std::begin(kSoftwareWords), std::end(kSoftwareWords),
-                                              [&](std::string_view w) { return sameWord(w, function); });
+    } else if (const auto kind =
+                   std::find_if(std::begin(kSoftwareWords), std::end(kSoftwareWords),
+                                [&](std::string_view w) { return sameWord(w, function); });
                kind != std::end(kSoftwareWords)) {
         if (words.size() != 4) return bad(std::string(function) + " takes one path");
         std::error_code ec;
         // The computer runs it later from anywhere: the path is kept whole.
         const std::filesystem::path path = std::filesystem::absolute(words[3], ec);
         const bool folder = *kind == "folder";
-        if (ec || !(folder ? std::filesystem::is_directory(path, ec) : std::filesystem::is_regular_file(path, ec)))
+        if (ec || !(folder ? std::filesystem::is_directory(path, ec)
+                           : std::filesystem::is_regular_file(path, ec)))
             return bad(words[3] + " is no " + (folder ? "folder" : "file"));
         SoftwareRows rows;
         const auto k = static_cast<size_t>(kind - std::begin(kSoftwareWords));
         rows.chosen[k] = true;
         rows.paths[k] = utf8ToUtf16(path.string());
         fillSoftwareChoice(rows, choice);
-        // A path too long for the field gives no choice: the assignment says so in the page's words.
+        // A path too long for the field gives no choice: the assignment says so in the page's
+        // words.
         if (choice.value == 0) {
             choice.value = softwarePickerValue(static_cast<SoftwareKind>(0xC0u + 0x10u * k), *b);
             choice.kind = fn::Software;
@@ -208,8 +228,9 @@ EditResult setDpi(ProfileSettings& profile, const std::vector<std::string>& word
             list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
             if (item.empty()) continue;
             const auto v = number(item, 1, 1 << 30);
-            const auto at = v ? std::find(kDpiChoices.begin(), kDpiChoices.end(), static_cast<uint32_t>(*v))
-                              : kDpiChoices.end();
+            const auto at =
+                v ? std::find(kDpiChoices.begin(), kDpiChoices.end(), static_cast<uint32_t>(*v))
+                  : kDpiChoices.end();
             if (at == kDpiChoices.end())
                 return bad("DPI " + std::string(item) +
                            " is not offered (500, 750, 1000, 1250, 1500, 2000, 2500, 3000, 3250, "
@@ -233,7 +254,8 @@ EditResult setLighting(ProfileSettings& profile, const std::vector<std::string>&
     if (sameWord(setting, "lighting")) {
         if (auto e = oneValue(words, "a mode"); e.status != EditStatus::Done) return e;
         for (int m = 1; m <= kLightingModeCount; ++m) {
-            if (sameWord(words[1], kModeWords[m - 1]) || (m == 5 && sameWord(words[1], "color-flow"))) {
+            if (sameWord(words[1], kModeWords[m - 1]) ||
+                (m == 5 && sameWord(words[1], "color-flow"))) {
                 model.selectMode(profile, m);
                 return done();
             }
@@ -279,8 +301,10 @@ EditResult setColour(ProfileSettings& profile, const std::vector<std::string>& w
     if (words.size() < 3 || words.size() > 4)
         return bad("colour takes single, 1, 2 or 3 and then #RRGGBB or preset N");
     int slot = -1;
-    if (sameWord(words[1], "single")) slot = kSingleColourSlot;
-    else if (const auto n = number(words[1], 1, kMulticolourSlots)) slot = *n - 1;
+    if (sameWord(words[1], "single"))
+        slot = kSingleColourSlot;
+    else if (const auto n = number(words[1], 1, kMulticolourSlots))
+        slot = *n - 1;
     if (slot < 0) return bad("unknown colour '" + words[1] + "' (single, 1, 2 or 3)");
     if (words.size() == 4 || !words[2].starts_with('#')) {
         if (words.size() == 4 && !sameWord(words[2], "preset"))
@@ -294,7 +318,8 @@ EditResult setColour(ProfileSettings& profile, const std::vector<std::string>& w
     uint32_t rgb = 0;
     const auto [end, ec] = std::from_chars(hex.data() + 1, hex.data() + hex.size(), rgb, 16);
     if (hex.size() != 7 || ec != std::errc() || end != hex.data() + hex.size() ||
-        !std::all_of(hex.begin() + 1, hex.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
+        !std::all_of(hex.begin() + 1, hex.end(),
+                     [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
         return bad("'" + words[2] + "' is no colour: write #RRGGBB, e.g. #FF8000");
     setCustomColour(profile, slot,
                     colourRef(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
@@ -312,7 +337,8 @@ uint32_t parseKeyCombination(std::string_view text) {
     const std::string_view separator = text.find(" + ") != std::string_view::npos ? " + " : "+";
     for (size_t p = 0;;) {
         const size_t q = text.find(separator, p);
-        if (q == std::string_view::npos || (q + separator.size() == text.size() && separator == "+")) {
+        if (q == std::string_view::npos ||
+            (q + separator.size() == text.size() && separator == "+")) {
             parts.push_back(trim(text.substr(p)));
             break;
         }
@@ -330,8 +356,9 @@ uint32_t parseKeyCombination(std::string_view text) {
     KeyCapture capture;
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::string_view part = parts[i];
-        const auto modifier = std::find_if(std::begin(kModifiers), std::end(kModifiers),
-                                           [&](const Modifier& m) { return sameWord(part, m.name); });
+        const auto modifier =
+            std::find_if(std::begin(kModifiers), std::end(kModifiers),
+                         [&](const Modifier& m) { return sameWord(part, m.name); });
         if (modifier != std::end(kModifiers)) {
             if (capture.boxOn(modifier->box)) return 0;  // named twice
             capture.setBox(modifier->box, true);
@@ -373,8 +400,9 @@ EditResult applySetting(ProfileSettings& profile, MacroIdList& macroIds,
         r = setDpi(edited, words);
     } else if (sameWord(setting, "report-rate")) {
         const auto hz = whole(1, 1000);
-        const auto choice = std::find_if(kReportRateChoices.begin(), kReportRateChoices.end(),
-                                         [&](const ReportRateChoice& c) { return hz && c.hz == static_cast<uint32_t>(*hz); });
+        const auto choice = std::find_if(
+            kReportRateChoices.begin(), kReportRateChoices.end(),
+            [&](const ReportRateChoice& c) { return hz && c.hz == static_cast<uint32_t>(*hz); });
         if (choice == kReportRateChoices.end())
             r = bad("report-rate takes 125, 250, 500 or 1000 (Hz), not " + valueText(words));
         else
@@ -391,8 +419,10 @@ EditResult applySetting(ProfileSettings& profile, MacroIdList& macroIds,
             r = range(kHeightSliderMin, kHeightSliderMax);
     } else if (sameWord(setting, "precision")) {
         const auto on = words.size() == 2 ? onOff(words[1]) : std::nullopt;
-        if (on) edited.setEnhancePrecision(*on ? 1 : 0), r = done();
-        else r = bad("precision takes on or off, not " + valueText(words));
+        if (on)
+            edited.setEnhancePrecision(*on ? 1 : 0), r = done();
+        else
+            r = bad("precision takes on or off, not " + valueText(words));
     } else if (sameWord(setting, "wheel")) {
         if (words.size() == 2 && sameWord(words[1], "screen")) {
             edited.setWheelLines(-1), r = done();
@@ -434,8 +464,8 @@ std::vector<std::string> settingCompletions(const std::vector<std::string>& word
     };
     if (words.empty())
         return list({"button", "dpi", "report-rate", "pointer-speed", "precision", "wheel",
-                     "height", "lighting", "level", "breathing-speed", "flow-speed",
-                     "multicolour", "colour", "proximity"});
+                     "height", "lighting", "level", "breathing-speed", "flow-speed", "multicolour",
+                     "colour", "proximity"});
     const std::string_view setting = words[0];
     const size_t at = words.size();  // the place of the word being completed
     if (setting == "button") {
@@ -454,7 +484,8 @@ std::vector<std::string> settingCompletions(const std::vector<std::string>& word
         for (const uint32_t dpi : kDpiChoices) out.push_back(std::to_string(dpi));
         return out;
     }
-    if (at != 1) return setting == "colour" && at == 2 ? list({"preset"}) : std::vector<std::string>{};
+    if (at != 1)
+        return setting == "colour" && at == 2 ? list({"preset"}) : std::vector<std::string>{};
     if (setting == "lighting") return of(kModeWords);
     if (setting == "precision" || setting == "multicolour" || setting == "proximity")
         return list({"on", "off"});
@@ -469,7 +500,8 @@ std::string_view settingsHelp() {
            "  button BUTTON FUNCTION   BUTTON: left, middle, right, forward, back, wheel-up,\n"
            "                           wheel-down (or 1 to 7). FUNCTION: default, disable,\n"
            "                           key \"Ctrl + F\", macro ID|NAME, sound|program|file|folder\n"
-           "                           PATH, or a name of the basic list (\"Play/Pause\", \"Lock PC\")\n"
+           "                           PATH, or a name of the basic list (\"Play/Pause\", \"Lock "
+           "PC\")\n"
            "  dpi VALUE...             one to seven of 500 750 1000 1250 1500 2000 2500 3000\n"
            "                           3250 3500 4000 5000 6000 7000 (kept in that order)\n"
            "  report-rate HZ           125, 250, 500 or 1000\n"
@@ -477,7 +509,8 @@ std::string_view settingsHelp() {
            "  precision on|off         enhanced pointer precision\n"
            "  wheel lines N | screen   1 to 30 lines per notch, or a screen\n"
            "  height N                 the height slider, 1 to 30\n"
-           "  lighting MODE            steady, breathing, apm-breathing, spectrum, colour-flow, off\n"
+           "  lighting MODE            steady, breathing, apm-breathing, spectrum, colour-flow, "
+           "off\n"
            "  level N                  steady's brightness, 1 to 10\n"
            "  breathing-speed N        1 to 5\n"
            "  flow-speed N             colour flow's speed, 1 to 3\n"

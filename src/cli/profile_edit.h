@@ -45,7 +45,8 @@ std::vector<std::string> catalogueNameCandidates();
 
 // What may follow `words` (SETTING VALUE... so far) in the shell's completion. A button's macro
 // is left out: the caller adds the library's macros where `wantsMacro` is set.
-std::vector<std::string> settingCompletions(const std::vector<std::string>& words, bool& wantsMacro);
+std::vector<std::string> settingCompletions(const std::vector<std::string>& words,
+                                            bool& wantsMacro);
 
 // The key combination written as the page shows it ("Ctrl + F", "Shift + Ctrl + A", "F5",
 // "Ctrl"), as a binding code; 0 when a word names no key or modifier.

@@ -11,7 +11,9 @@ uint64_t SystemClock::nowMs() {
                                      .count());
 }
 
-void SystemClock::sleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SystemClock::sleepMs(uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 SystemClock& SystemClock::instance() {
     static SystemClock clock;

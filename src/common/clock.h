@@ -7,7 +7,7 @@
 namespace z408 {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Milliseconds on a monotonic scale.
     virtual uint64_t nowMs() = 0;
@@ -16,7 +16,7 @@ public:
 
 // CLOCK_MONOTONIC and real sleeps.
 class SystemClock final : public Clock {
-public:
+  public:
     uint64_t nowMs() override;
     void sleepMs(uint32_t ms) override;
     static SystemClock& instance();
@@ -24,12 +24,12 @@ public:
 
 // Virtual time for tests: sleeping advances the time at once.
 class ManualClock final : public Clock {
-public:
+  public:
     uint64_t nowMs() override { return now_.load(); }
     void sleepMs(uint32_t ms) override { now_ += ms; }
     void advance(uint64_t ms) { now_ += ms; }
 
-private:
+  private:
     std::atomic<uint64_t> now_{0};
 };
 

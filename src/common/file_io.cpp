@@ -12,7 +12,7 @@ namespace z408 {
 namespace {
 
 class Fd {
-public:
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     ~Fd() {
         if (fd_ >= 0) ::close(fd_);
@@ -26,7 +26,7 @@ public:
         return f;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -91,7 +91,8 @@ FileResult readFileUpTo(const std::filesystem::path& path, size_t maxBytes, bool
     out.resize(capacity);
     size_t got = 0;
     while (got < maxBytes) {
-        if (got == out.size()) out.resize(std::min(maxBytes, std::max<size_t>(out.size() * 2, 4096)));
+        if (got == out.size())
+            out.resize(std::min(maxBytes, std::max<size_t>(out.size() * 2, 4096)));
         const ssize_t n = ::read(fd.get(), out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;

@@ -13,7 +13,8 @@ void reportMissingFile(UserNotices& notices, const std::filesystem::path& path) 
     notices.info(formatText(kMissingFileText, {path.string()}));
 }
 
-bool reportSaveFailure(UserNotices& notices, const std::filesystem::path& path, const FileResult& r) {
+bool reportSaveFailure(UserNotices& notices, const std::filesystem::path& path,
+                       const FileResult& r) {
     switch (r.error) {
         case FileError::None:
             return true;

@@ -22,6 +22,7 @@ void reportMissingFile(UserNotices& notices, const std::filesystem::path& path);
 // A save that failed: the language's "str_msg2" (with the path) when the file or its folder is
 // missing, "str_msg5" when writing is not allowed, and the system's reason otherwise. Returns
 // r's success so callers can write `ok = reportSaveFailure(...)`.
-bool reportSaveFailure(UserNotices& notices, const std::filesystem::path& path, const FileResult& r);
+bool reportSaveFailure(UserNotices& notices, const std::filesystem::path& path,
+                       const FileResult& r);
 
 }  // namespace z408

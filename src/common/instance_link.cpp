@@ -87,11 +87,14 @@ std::optional<InstanceRequest> parseInstanceRequest(std::string_view line) {
 
 std::string formatInstanceRequest(const InstanceRequest& request) {
     switch (request.kind) {
-        case InstanceRequestKind::Show: return "show\n";
-        case InstanceRequestKind::UnsavedEdits: return "edits " + std::to_string(request.entry) + "\n";
+        case InstanceRequestKind::Show:
+            return "show\n";
+        case InstanceRequestKind::UnsavedEdits:
+            return "edits " + std::to_string(request.entry) + "\n";
         case InstanceRequestKind::ProfilesChanged:
             return "reload " + std::to_string(request.entry) + "\n";
-        case InstanceRequestKind::MacrosChanged: return "macros\n";
+        case InstanceRequestKind::MacrosChanged:
+            return "macros\n";
     }
     return {};
 }

@@ -16,7 +16,7 @@ enum class Msg : uint32_t {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // Thread-safe; never blocks on the receiver.
     virtual void post(Msg msg, uintptr_t wParam, intptr_t lParam) = 0;

@@ -23,7 +23,7 @@ struct Notice {
 };
 
 class UserNotices {
-public:
+  public:
     virtual ~UserNotices() = default;
     // Shows the notice modally; true when the user answered OK.
     virtual bool show(const Notice& notice) = 0;
@@ -46,7 +46,7 @@ public:
 
 // Collects notices in memory; answers every question with a fixed reply. For tools and tests.
 class RecordingNotices : public UserNotices {
-public:
+  public:
     bool show(const Notice& notice) override;
     std::string text(std::string_view key) const override;
     bool chinese() const override { return chineseText; }

@@ -21,7 +21,7 @@ void putU32(std::vector<uint8_t>& out, uint32_t v) {
 
 // A reader that never runs past the end.
 class Cursor {
-public:
+  public:
     explicit Cursor(std::span<const uint8_t> bytes) : bytes_(bytes) {}
     bool take(size_t n, std::span<const uint8_t>& out) {
         if (n > bytes_.size() - at_) return false;
@@ -44,7 +44,7 @@ public:
     }
     bool atEnd() const { return at_ == bytes_.size(); }
 
-private:
+  private:
     std::span<const uint8_t> bytes_;
     size_t at_ = 0;
 };
@@ -97,8 +97,8 @@ std::optional<std::vector<BackupFile>> decodeBackup(std::span<const uint8_t> arc
     uint32_t version = 0;
     if (!header.u32(version)) return bad("the backup is damaged: it ends in its header");
     if (version != kBackupVersion)
-        return bad("the backup has format " + std::to_string(version) + "; this program reads format " +
-                   std::to_string(kBackupVersion));
+        return bad("the backup has format " + std::to_string(version) +
+                   "; this program reads format " + std::to_string(kBackupVersion));
     if (archive.size() < kBackupMagic.size() + 12)
         return bad("the backup is damaged: it ends in its header");
     const auto body = archive.first(archive.size() - 4);

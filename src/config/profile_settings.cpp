@@ -62,7 +62,8 @@ ProfileSettings ProfileSettings::defaults(bool chinese) {
 void ProfileSettings::fillDefaults(bool chinese) {
     image_.fill(0);
     put(profile_offset::Magic, kProfileMagic);
-    for (int i = 0; i < kDpiLevelCount; ++i) setDpiLevel(i, kDefaultDpiLevels[static_cast<size_t>(i)]);
+    for (int i = 0; i < kDpiLevelCount; ++i)
+        setDpiLevel(i, kDefaultDpiLevels[static_cast<size_t>(i)]);
     setHeightSlider(15);
     setReportRateCode(1);
     setEnhancePrecision(0);
@@ -113,17 +114,28 @@ void ProfileSettings::setDpiLevel(int level, uint32_t dpi) {
     put(profile_offset::DpiLevels + 4 * checkedIndex(level, kDpiLevelCount), dpi);
 }
 
-size_t ProfileSettings::idx4(int i) { return checkedIndex(i, 4); }
-uint32_t ProfileSettings::get(size_t off) const { return le::get32(image_, off); }
-void ProfileSettings::put(size_t off, uint32_t v) { le::put32(image_, off, v); }
+size_t ProfileSettings::idx4(int i) {
+    return checkedIndex(i, 4);
+}
+uint32_t ProfileSettings::get(size_t off) const {
+    return le::get32(image_, off);
+}
+void ProfileSettings::put(size_t off, uint32_t v) {
+    le::put32(image_, off, v);
+}
 
 uint32_t reportRateHz(uint32_t code) {
     switch (code) {
-        case 1: return 1000;
-        case 2: return 500;
-        case 4: return 250;
-        case 8: return 125;
-        default: return 0;
+        case 1:
+            return 1000;
+        case 2:
+            return 500;
+        case 4:
+            return 250;
+        case 8:
+            return 125;
+        default:
+            return 0;
     }
 }
 

@@ -23,9 +23,9 @@ namespace profile_offset {
 inline constexpr size_t Magic = 0;
 inline constexpr size_t Buttons = 4;
 inline constexpr size_t DpiLevels = 22040;
-inline constexpr size_t Reserved = 22068;  // 92 bytes
+inline constexpr size_t Reserved = 22068;      // 92 bytes
 inline constexpr size_t HeightSlider = 22160;  // 1..30, stored only
-inline constexpr size_t ReportRate = 22164;  // 1, 2, 4 or 8
+inline constexpr size_t ReportRate = 22164;    // 1, 2, 4 or 8
 inline constexpr size_t LightingMode = 22168;  // 1..6
 inline constexpr size_t MulticolourOption = 22172;
 inline constexpr size_t Colours = 22176;  // 4 x COLORREF 0x00BBGGRR
@@ -61,7 +61,7 @@ class ProfileSettings;
 // A view of one button's record inside a profile.
 template <typename Image>
 class ButtonAssignmentView {
-public:
+  public:
     ButtonAssignmentView(Image& image, size_t base) : image_(image), base_(base) {}
 
     FunctionType functionType() const { return get(button_offset::FunctionType); }
@@ -81,7 +81,7 @@ public:
     bool setPath(std::u16string_view text);
     bool setDisplayName(std::u16string_view text);
 
-private:
+  private:
     uint32_t get(size_t off) const;
     void put(size_t off, uint32_t v);
     Image& image_;
@@ -89,7 +89,7 @@ private:
 };
 
 class ProfileSettings {
-public:
+  public:
     // A zeroed record (not valid until filled or loaded).
     ProfileSettings() = default;
     static ProfileSettings defaults(bool chinese);
@@ -121,7 +121,9 @@ public:
     void setMulticolourOption(uint32_t v) { put(profile_offset::MulticolourOption, v); }
     uint32_t colour(int i) const { return get(profile_offset::Colours + 4 * idx4(i)); }
     void setColour(int i, uint32_t v) { put(profile_offset::Colours + 4 * idx4(i), v); }
-    uint32_t colourIsCustom(int i) const { return get(profile_offset::ColourIsCustom + 4 * idx4(i)); }
+    uint32_t colourIsCustom(int i) const {
+        return get(profile_offset::ColourIsCustom + 4 * idx4(i));
+    }
     void setColourIsCustom(int i, uint32_t v) {
         put(profile_offset::ColourIsCustom + 4 * idx4(i), v);
     }
@@ -144,7 +146,7 @@ public:
 
     friend bool operator==(const ProfileSettings&, const ProfileSettings&) = default;
 
-private:
+  private:
     static size_t idx4(int i);
     uint32_t get(size_t off) const;
     void put(size_t off, uint32_t v);

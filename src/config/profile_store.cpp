@@ -104,8 +104,10 @@ bool ProfileStore::selectProfile(int entry) {
 bool ProfileStore::saveAfterUpload() {
     table_.setMacroIds(activeEntry_, macroIds_);
     const auto profile = profilePath(activeEntry_);
-    const bool profileSaved = reportSaveFailure(notices_, profile, writeFileAtomic(profile, active_.image()));
-    const bool tableSaved = reportSaveFailure(notices_, tablePath(), writeFileAtomic(tablePath(), table_.image()));
+    const bool profileSaved =
+        reportSaveFailure(notices_, profile, writeFileAtomic(profile, active_.image()));
+    const bool tableSaved =
+        reportSaveFailure(notices_, tablePath(), writeFileAtomic(tablePath(), table_.image()));
     return profileSaved && tableSaved;
 }
 

@@ -18,7 +18,7 @@ inline constexpr const char* kExportSuccessText = "%s export success!";
 inline constexpr const char* kExportFailedText = "%s export failed!";
 
 class ProfileStore {
-public:
+  public:
     ProfileStore(std::filesystem::path dataDirectory, UserNotices& notices);
 
     std::filesystem::path tablePath() const;
@@ -60,7 +60,7 @@ public:
     bool importProfile(const std::filesystem::path& path);
     FileResult exportProfile(const std::filesystem::path& path) const;
 
-private:
+  private:
     std::filesystem::path dataDirectory_;
     UserNotices& notices_;
     ProfileSettings active_;

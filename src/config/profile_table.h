@@ -18,7 +18,7 @@ inline constexpr size_t kTableSize = kProfileCount * kEntrySize;
 namespace entry_offset {
 inline constexpr size_t Magic = 0;
 inline constexpr size_t Active = 4;
-inline constexpr size_t Path = 532;  // 260 UTF-16 units
+inline constexpr size_t Path = 532;       // 260 UTF-16 units
 inline constexpr size_t MacroIds = 1572;  // seven 32-bit ids
 static_assert(MacroIds + 4 * kButtonCount == kEntrySize);
 }  // namespace entry_offset
@@ -26,7 +26,7 @@ static_assert(MacroIds + 4 * kButtonCount == kEntrySize);
 using MacroIdList = std::array<uint32_t, kButtonCount>;
 
 class ProfileTable {
-public:
+  public:
     void clear() { image_.fill(0); }
     // Replaces the image with up to kTableSize bytes; a shorter input leaves the tail zero.
     void assign(std::span<const uint8_t> bytes);
@@ -47,7 +47,7 @@ public:
         return entryMagic(entry) == kEntryMagic && activeFlag(entry) != 0;
     }
 
-private:
+  private:
     static size_t base(int entry);
     std::array<uint8_t, kTableSize> image_{};
 };

@@ -4,7 +4,8 @@
 
 namespace z408::desktop {
 
-bool DesktopPointerSettingsAdapter::setMouse(const std::array<int32_t, 3>& thresholdsAndAcceleration) {
+bool DesktopPointerSettingsAdapter::setMouse(
+    const std::array<int32_t, 3>& thresholdsAndAcceleration) {
     // Precision on is the only setting with acceleration.
     precision_ = thresholdsAndAcceleration[2] != 0 ? 1 : 0;
     return true;
@@ -16,7 +17,8 @@ bool DesktopPointerSettingsAdapter::setMouseSpeed(uint32_t speed) {
 }
 
 bool DesktopPointerSettingsAdapter::setWheelScrollLines(uint32_t lines) {
-    const int wheel = lines == kWheelScrollPage ? -1 : static_cast<int>(std::min<uint32_t>(lines, 1000));
+    const int wheel =
+        lines == kWheelScrollPage ? -1 : static_cast<int>(std::min<uint32_t>(lines, 1000));
     return desktop_.apply(speed_, precision_, wheel);
 }
 

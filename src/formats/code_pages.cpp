@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 
-
 namespace z408 {
 namespace {
 struct NamedCodePage {

@@ -25,7 +25,8 @@ size_t findEither(std::u16string_view s, size_t pos, char16_t a, char16_t b) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + pos));
         const int hit =
             _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, va), _mm_cmpeq_epi16(v, vb)));
-        if (hit != 0) return pos + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hit))) / 2;
+        if (hit != 0)
+            return pos + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hit))) / 2;
         pos += 8;
     }
 #endif

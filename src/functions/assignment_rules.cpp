@@ -9,7 +9,8 @@ RuleResult checkAssignment(const std::array<FunctionType, kButtonCount>& current
     if (f != fn::Click) {
         bool otherClick = false;
         for (int i = 0; i < kButtonCount; ++i)
-            if (i != choice.button && current[static_cast<size_t>(i)] == fn::Click) otherClick = true;
+            if (i != choice.button && current[static_cast<size_t>(i)] == fn::Click)
+                otherClick = true;
         if (!otherClick) {
             return {RuleVerdict::RefusedLeftClick,
                     chinese ? "请保留至少一个键为\"单击\"功能!"
@@ -17,8 +18,8 @@ RuleResult checkAssignment(const std::array<FunctionType, kButtonCount>& current
         }
     }
     if (f == fn::Snipe && (choice.button == 5 || choice.button == 6)) {
-        return {RuleVerdict::RefusedSniper, chinese ? "此按键不可使用狙击功能!"
-                                                    : "This key can not use the sniper function!"};
+        return {RuleVerdict::RefusedSniper,
+                chinese ? "此按键不可使用狙击功能!" : "This key can not use the sniper function!"};
     }
     return {RuleVerdict::Accept, {}};
 }

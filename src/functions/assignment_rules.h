@@ -12,7 +12,7 @@ namespace z408 {
 // What the function picker hands back. kind: 5 key combination, 6 macro, 19 software function,
 // 121 the disable box, 0 a basic-list entry or the default button (value is then the function).
 struct PickerChoice {
-    int button = 0;  // the button the picker was opened for, 0..6
+    int button = 0;      // the button the picker was opened for, 0..6
     uint32_t value = 0;  // 0: nothing chosen
     uint32_t kind = 0;
     // With kind 19: 0 sound, 1 program, 2 file, 3 folder, and the chosen path (at most 259 units).
@@ -21,7 +21,9 @@ struct PickerChoice {
 };
 
 // The function a choice gives the button.
-constexpr FunctionType choiceFunction(const PickerChoice& c) { return c.kind != 0 ? c.kind : c.value; }
+constexpr FunctionType choiceFunction(const PickerChoice& c) {
+    return c.kind != 0 ? c.kind : c.value;
+}
 
 enum class RuleVerdict { Accept, NothingChosen, RefusedLeftClick, RefusedSniper };
 

@@ -41,14 +41,16 @@ constexpr CatalogueEntry kCatalogue[] = {
 };
 
 constexpr NamePair kTranslatablePairs[] = {
-    {"单击", "Click"},    {"中键", "Middle"},        {"菜单", "Menu"},
-    {"前进", "Forward"},  {"后退", "Back"},          {"滚轮前滚", "Scroll up"},
+    {"单击", "Click"},           {"中键", "Middle"}, {"菜单", "Menu"},
+    {"前进", "Forward"},         {"后退", "Back"},   {"滚轮前滚", "Scroll up"},
     {"滚轮后滚", "Scroll down"},
 };
 
 }  // namespace
 
-std::span<const CatalogueEntry> functionCatalogue() { return kCatalogue; }
+std::span<const CatalogueEntry> functionCatalogue() {
+    return kCatalogue;
+}
 
 const CatalogueEntry* findFunction(FunctionType type) {
     const auto* it = std::find_if(std::begin(kCatalogue), std::end(kCatalogue),
@@ -62,7 +64,9 @@ std::string_view functionName(FunctionType type, bool chinese) {
     return chinese ? e->chineseName : e->englishName;
 }
 
-std::span<const NamePair> translatableNamePairs() { return kTranslatablePairs; }
+std::span<const NamePair> translatableNamePairs() {
+    return kTranslatablePairs;
+}
 
 std::optional<std::string_view> translatedBuiltInName(std::string_view name, bool chinese) {
     for (const NamePair& pair : kTranslatablePairs) {

@@ -38,6 +38,8 @@ struct FixedName {
     uint8_t key;
     const char* text;
 };
+// A table laid out by hand, as the keyboard reads.
+// clang-format off
 constexpr FixedName kFixedKeyNames[] = {
     {0x08, "Backspace"}, {0x09, "Tab"},        {0x0C, "Clr"},     {0x0D, "Enter"},
     {0x10, "Shift"},     {0x11, "Ctrl"},       {0x12, "Alt"},     {0x13, "Pause"},
@@ -51,7 +53,10 @@ constexpr FixedName kFixedKeyNames[] = {
     {0x91, "Scroll Lock"}, {0xA0, "LShift"},   {0xA1, "RShift"},  {0xA2, "LCtrl"},
     {0xA3, "RCtrl"},     {0xA4, "LAlt"},       {0xA5, "RAlt"},
 };
+// clang-format on
 
+// A table laid out by hand, as the keyboard reads.
+// clang-format off
 constexpr MacroKeyName kMacroKeyNames[] = {
     {0x51, "Q"}, {0x57, "W"}, {0x45, "E"}, {0x52, "R"}, {0x54, "T"}, {0x59, "Y"}, {0x55, "U"},
     {0x49, "I"}, {0x4F, "O"}, {0x50, "P"}, {0x41, "A"}, {0x53, "S"}, {0x44, "D"}, {0x46, "F"},
@@ -73,11 +78,14 @@ constexpr MacroKeyName kMacroKeyNames[] = {
     {0x22, "Page Down"}, {0x26, "UP"}, {0x28, "DOWN"}, {0x25, "LEFT"}, {0x27, "RIGHT"},
     {0x01, "Left Button"}, {0x02, "Right Button"}, {0x04, "Middle Button"},
 };
+// clang-format on
 static_assert(std::size(kMacroKeyNames) == 106);
 
 }  // namespace
 
-std::span<const KeyUsagePair> keyUsageTable() { return kKeyUsageTable; }
+std::span<const KeyUsagePair> keyUsageTable() {
+    return kKeyUsageTable;
+}
 
 uint8_t usageToKey(uint32_t usage) {
     for (const auto& p : kKeyUsageTable)
@@ -127,7 +135,9 @@ std::string comboText(uint32_t code, const KeyboardLayout& layout) {
     return text + " + " + key;
 }
 
-std::span<const MacroKeyName> macroKeyNameTable() { return kMacroKeyNames; }
+std::span<const MacroKeyName> macroKeyNameTable() {
+    return kMacroKeyNames;
+}
 
 std::string_view macroKeyName(uint32_t code) {
     const auto low = static_cast<uint8_t>(code);

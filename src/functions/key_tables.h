@@ -33,8 +33,12 @@ inline constexpr uint8_t kUsageLeftCtrl = 0xE0, kUsageLeftShift = 0xE1, kUsageLe
 constexpr uint32_t makeComboCode(uint8_t modifiers, uint8_t usage) {
     return static_cast<uint32_t>(modifiers) << 8 | static_cast<uint32_t>(usage) << 16;
 }
-constexpr uint8_t comboModifiers(uint32_t code) { return static_cast<uint8_t>(code >> 8); }
-constexpr uint8_t comboUsage(uint32_t code) { return static_cast<uint8_t>(code >> 16); }
+constexpr uint8_t comboModifiers(uint32_t code) {
+    return static_cast<uint8_t>(code >> 8);
+}
+constexpr uint8_t comboUsage(uint32_t code) {
+    return static_cast<uint8_t>(code >> 16);
+}
 
 // The name the key-combination page shows for a key; letters, digits and punctuation come from
 // the keyboard layout.

@@ -5,7 +5,7 @@
 namespace z408 {
 
 class KeyboardLayout {
-public:
+  public:
     virtual ~KeyboardLayout() = default;
     // The character of the virtual-key code, 0 when the key produces none.
     virtual char32_t characterOf(uint32_t key) const = 0;
@@ -13,7 +13,7 @@ public:
 
 // The US layout: the fallback when the desktop's layout cannot be asked.
 class UsKeyboardLayout final : public KeyboardLayout {
-public:
+  public:
     char32_t characterOf(uint32_t key) const override;
     static const UsKeyboardLayout& instance();
 };

@@ -6,15 +6,15 @@ namespace z408 {
 namespace {
 
 constexpr std::array<FunctionType, 24> kBasicList = {
-    fn::CloseWindow, fn::LockPc,    fn::Run,        fn::ShowDesktop, fn::ClassicDesktop,
-    fn::SwitchApps,  fn::ZoomIn,    fn::ZoomOut,    fn::Search,      fn::Click,
-    fn::Menu,        fn::Middle,    fn::Forward,    fn::Back,        fn::Music,
-    fn::PlayPause,   fn::Stop,      fn::Previous,   fn::Next,        fn::VolumeDown,
-    fn::VolumeUp,    fn::Mute,      fn::Snipe,      fn::Fire};
+    fn::CloseWindow, fn::LockPc, fn::Run,      fn::ShowDesktop, fn::ClassicDesktop,
+    fn::SwitchApps,  fn::ZoomIn, fn::ZoomOut,  fn::Search,      fn::Click,
+    fn::Menu,        fn::Middle, fn::Forward,  fn::Back,        fn::Music,
+    fn::PlayPause,   fn::Stop,   fn::Previous, fn::Next,        fn::VolumeDown,
+    fn::VolumeUp,    fn::Mute,   fn::Snipe,    fn::Fire};
 
 struct ModifierBox {
     uint8_t flag;
-    uint8_t usage;  // the modifier key alone
+    uint8_t usage;                // the modifier key alone
     std::array<uint8_t, 3> keys;  // 0 = unused
 };
 
@@ -30,14 +30,23 @@ constexpr std::array<ModifierBox, KeyCapture::kBoxCount> kBoxes = {{
 // together; every release carries 0x80 and so is none of these.
 bool togglesBox(uint32_t flags) {
     switch (flags) {
-        case 0: case 1: case 16: case 17: case 32: case 33: return true;
-        default: return false;
+        case 0:
+        case 1:
+        case 16:
+        case 17:
+        case 32:
+        case 33:
+            return true;
+        default:
+            return false;
     }
 }
 
 }  // namespace
 
-std::span<const FunctionType> basicListFunctions() { return kBasicList; }
+std::span<const FunctionType> basicListFunctions() {
+    return kBasicList;
+}
 
 void fillBasicChoice(int selected, PickerChoice& choice) {
     choice.value = selected >= 0 && static_cast<size_t>(selected) < kBasicList.size()

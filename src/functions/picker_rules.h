@@ -48,7 +48,7 @@ void fillDisableChoice(PickerChoice& choice);
 // arrive as virtual-key codes with the low-level key flags (0x01 extended, 0x10 injected, 0x20
 // Alt down, 0x80 released).
 class KeyCapture {
-public:
+  public:
     enum Box { Ctrl, Alt, Shift, Win };  // top to bottom on the page
     static constexpr int kBoxCount = 4;
 
@@ -67,7 +67,7 @@ public:
     // The box a modifier key toggles, or nothing for other keys.
     static std::optional<Box> boxOfKey(uint32_t key);
 
-private:
+  private:
     uint32_t key_ = 0;
     std::array<bool, kBoxCount> boxes_{};
 };

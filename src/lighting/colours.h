@@ -9,9 +9,15 @@ namespace z408 {
 constexpr uint32_t colourRef(uint8_t red, uint8_t green, uint8_t blue) {
     return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16;
 }
-constexpr uint8_t redOf(uint32_t colour) { return static_cast<uint8_t>(colour); }
-constexpr uint8_t greenOf(uint32_t colour) { return static_cast<uint8_t>(colour >> 8); }
-constexpr uint8_t blueOf(uint32_t colour) { return static_cast<uint8_t>(colour >> 16); }
+constexpr uint8_t redOf(uint32_t colour) {
+    return static_cast<uint8_t>(colour);
+}
+constexpr uint8_t greenOf(uint32_t colour) {
+    return static_cast<uint8_t>(colour >> 8);
+}
+constexpr uint8_t blueOf(uint32_t colour) {
+    return static_cast<uint8_t>(colour >> 16);
+}
 
 inline constexpr int kPresetColourCount = 26;
 

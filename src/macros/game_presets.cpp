@@ -36,7 +36,9 @@ constexpr std::array<GamePreset, kGamePresetCount> kTable = {{
 
 }  // namespace
 
-std::span<const GamePreset> gamePresetTable() { return kTable; }
+std::span<const GamePreset> gamePresetTable() {
+    return kTable;
+}
 
 const GamePreset* findGamePreset(uint32_t preset) {
     if (preset < 1 || preset > kGamePresetCount) return nullptr;

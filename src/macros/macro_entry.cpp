@@ -12,12 +12,24 @@ void MacroEntry::assign(std::span<const uint8_t> bytes) {
     std::copy_n(bytes.begin(), std::min(bytes.size(), image_.size()), image_.begin());
 }
 
-uint32_t MacroEntry::recordSize() const { return le::get32(image_, macro_offset::RecordSize); }
-uint32_t MacroEntry::tag() const { return le::get32(image_, macro_offset::Tag); }
-uint32_t MacroEntry::id() const { return le::get32(image_, macro_offset::Id); }
-uint32_t MacroEntry::reserved() const { return le::get32(image_, macro_offset::Reserved); }
-uint32_t MacroEntry::loopCount() const { return le::get32(image_, macro_offset::LoopCount); }
-uint32_t MacroEntry::rawEventCount() const { return le::get32(image_, macro_offset::EventCount); }
+uint32_t MacroEntry::recordSize() const {
+    return le::get32(image_, macro_offset::RecordSize);
+}
+uint32_t MacroEntry::tag() const {
+    return le::get32(image_, macro_offset::Tag);
+}
+uint32_t MacroEntry::id() const {
+    return le::get32(image_, macro_offset::Id);
+}
+uint32_t MacroEntry::reserved() const {
+    return le::get32(image_, macro_offset::Reserved);
+}
+uint32_t MacroEntry::loopCount() const {
+    return le::get32(image_, macro_offset::LoopCount);
+}
+uint32_t MacroEntry::rawEventCount() const {
+    return le::get32(image_, macro_offset::EventCount);
+}
 size_t MacroEntry::eventCount() const {
     return std::min<size_t>(rawEventCount(), kMaxMacroEvents);
 }
@@ -28,12 +40,24 @@ std::u16string MacroEntry::name() const {
     return readUtf16Field(image_, macro_offset::Name, kMacroNameUnits);
 }
 
-void MacroEntry::setRecordSize(uint32_t v) { le::put32(image_, macro_offset::RecordSize, v); }
-void MacroEntry::setTag(uint32_t v) { le::put32(image_, macro_offset::Tag, v); }
-void MacroEntry::setId(uint32_t v) { le::put32(image_, macro_offset::Id, v); }
-void MacroEntry::setReserved(uint32_t v) { le::put32(image_, macro_offset::Reserved, v); }
-void MacroEntry::setLoopCount(uint32_t v) { le::put32(image_, macro_offset::LoopCount, v); }
-void MacroEntry::setEventCount(uint32_t v) { le::put32(image_, macro_offset::EventCount, v); }
+void MacroEntry::setRecordSize(uint32_t v) {
+    le::put32(image_, macro_offset::RecordSize, v);
+}
+void MacroEntry::setTag(uint32_t v) {
+    le::put32(image_, macro_offset::Tag, v);
+}
+void MacroEntry::setId(uint32_t v) {
+    le::put32(image_, macro_offset::Id, v);
+}
+void MacroEntry::setReserved(uint32_t v) {
+    le::put32(image_, macro_offset::Reserved, v);
+}
+void MacroEntry::setLoopCount(uint32_t v) {
+    le::put32(image_, macro_offset::LoopCount, v);
+}
+void MacroEntry::setEventCount(uint32_t v) {
+    le::put32(image_, macro_offset::EventCount, v);
+}
 void MacroEntry::setEvent(size_t i, uint32_t v) {
     if (i < kMaxMacroEvents) le::put32(image_, macro_offset::Events + 4 * i, v);
 }

@@ -34,20 +34,26 @@ enum class MacroEventKind : uint8_t { Delay = 0xA0, KeyDown = 0xC0, KeyUp = 0xE0
 constexpr uint32_t makeMacroEvent(MacroEventKind kind, uint32_t value) {
     return static_cast<uint32_t>(kind) << 24 | (value & 0xFFFFFF);
 }
-constexpr uint8_t macroEventKind(uint32_t event) { return static_cast<uint8_t>(event >> 24); }
-constexpr uint32_t macroEventValue(uint32_t event) { return event & 0xFFFFFF; }
+constexpr uint8_t macroEventKind(uint32_t event) {
+    return static_cast<uint8_t>(event >> 24);
+}
+constexpr uint32_t macroEventValue(uint32_t event) {
+    return event & 0xFFFFFF;
+}
 constexpr bool isValidMacroEventKind(uint8_t kind) {
     return kind == 0xA0 || kind == 0xC0 || kind == 0xE0;
 }
 
 // Game group in bits 24..31 of a macro id (1..20 games, 21 the player's own).
-constexpr uint8_t macroPreset(uint32_t id) { return static_cast<uint8_t>(id >> 24); }
+constexpr uint8_t macroPreset(uint32_t id) {
+    return static_cast<uint8_t>(id >> 24);
+}
 constexpr uint32_t makeMacroId(uint8_t preset, uint32_t tickMs) {
     return static_cast<uint32_t>(preset) << 24 | (tickMs & 0xFFFFFF);
 }
 
 class MacroEntry {
-public:
+  public:
     MacroEntry() = default;
     // Up to kMacroEntrySize bytes; a shorter input leaves the tail zero.
     void assign(std::span<const uint8_t> bytes);
@@ -83,7 +89,7 @@ public:
 
     friend bool operator==(const MacroEntry&, const MacroEntry&) = default;
 
-private:
+  private:
     std::array<uint8_t, kMacroEntrySize> image_{};
 };
 

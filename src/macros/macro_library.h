@@ -12,7 +12,7 @@
 namespace z408 {
 
 class MacroLibrary {
-public:
+  public:
     MacroLibrary() = default;
 
     const MacroEntry& slot(size_t index) const { return slots_[index]; }
@@ -39,7 +39,7 @@ public:
     // Zeroes the first slot with this id; false when there is none.
     bool clearMacro(uint32_t id);
 
-private:
+  private:
     std::array<MacroEntry, kMacroSlotCount> slots_{};
 };
 

@@ -13,7 +13,9 @@ MacroStore::MacroStore(MacroLibrary& library, std::filesystem::path dataDirector
       notices_(notices),
       clock_(clock) {}
 
-std::filesystem::path MacroStore::path() const { return dataDirectory_ / kMacroFileName; }
+std::filesystem::path MacroStore::path() const {
+    return dataDirectory_ / kMacroFileName;
+}
 
 FileResult readMacroLibraryFile(const std::filesystem::path& dataDirectory, MacroLibrary& library) {
     std::vector<uint8_t> bytes;
@@ -51,8 +53,10 @@ bool MacroStore::saveMacroLibrary() {
     notices_.message(formatText(notices_.text("str_msg2"), {file.string()}));
     const FileResult r = writeFileAtomic(file, image);
     if (r) return true;
-    if (r.error == FileError::AccessDenied) notices_.message(notices_.text("str_msg4"));
-    else notices_.message(fileFailureText(notices_, ProgramText::CouldNotSave, file, r));
+    if (r.error == FileError::AccessDenied)
+        notices_.message(notices_.text("str_msg4"));
+    else
+        notices_.message(fileFailureText(notices_, ProgramText::CouldNotSave, file, r));
     return false;
 }
 

@@ -20,7 +20,7 @@ inline constexpr uint32_t kMacroSaveSettleMs = 100;
 FileResult readMacroLibraryFile(const std::filesystem::path& dataDirectory, MacroLibrary& library);
 
 class MacroStore {
-public:
+  public:
     MacroStore(MacroLibrary& library, std::filesystem::path dataDirectory, UserNotices& notices,
                Clock& clock);
 
@@ -43,7 +43,7 @@ public:
     // Zeroes the slot of the macro, if it has one, and saves the file either way.
     void deleteMacro(uint32_t id);
 
-private:
+  private:
     MacroLibrary& library_;
     std::filesystem::path dataDirectory_;
     UserNotices& notices_;

@@ -8,7 +8,9 @@
 namespace z408 {
 namespace {
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -49,7 +51,9 @@ std::optional<uint32_t> hexCode(std::string_view s) {
     return v;
 }
 
-bool isControl(char16_t c) { return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F); }
+bool isControl(char16_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+}
 
 // How a key is written: its name when the table names exactly this code, else the code.
 std::string keyText(uint32_t code) {
@@ -87,8 +91,8 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
         return std::nullopt;
     };
     if (text.size() > kMacroTextMaxBytes)
-        return failAt(0, "the text is larger than " + std::to_string(kMacroTextMaxBytes) +
-                             " bytes");
+        return failAt(0,
+                      "the text is larger than " + std::to_string(kMacroTextMaxBytes) + " bytes");
     if (text.find('\0') != std::string_view::npos) return failAt(0, "the text is not text (NUL)");
     if (utf16ToUtf8(utf8ToUtf16(text)) != text) return failAt(0, "the text is not UTF-8");
 
@@ -114,7 +118,8 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
         const std::string quoted = std::string("'").append(arg).append("'");
 
         if (word == "down" || word == "up") {
-            if (arg.empty()) return failAt(lineNo, word == "up" ? "up needs a key" : "down needs a key");
+            if (arg.empty())
+                return failAt(lineNo, word == "up" ? "up needs a key" : "down needs a key");
             const auto code = macroKeyCodeOfName(arg);
             if (!code) return failAt(lineNo, "unknown key " + quoted);
             out.rows.push_back(
@@ -130,8 +135,8 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
             if (loopSeen) return failAt(lineNo, "a second loop line");
             const auto n = decimal(arg);
             if (!n || *n < 1 || *n > kMaxLoopCount)
-                return failAt(lineNo, "loop takes 1 to " + std::to_string(kMaxLoopCount) +
-                                          ", not " + quoted);
+                return failAt(
+                    lineNo, "loop takes 1 to " + std::to_string(kMaxLoopCount) + ", not " + quoted);
             out.loopCount = static_cast<uint32_t>(*n);
             loopSeen = true;
         } else if (word == "name") {
@@ -169,9 +174,15 @@ std::string macroToText(const MacroEntry& macro, bool* complete) {
     const LoadedRows loaded = rowsOfMacro(macro);
     for (const EventRow& row : loaded.rows) {
         switch (row.type()) {
-            case EventRowType::KeyDown: out += "down " + keyText(row.value()) + "\n"; break;
-            case EventRowType::KeyUp: out += "up " + keyText(row.value()) + "\n"; break;
-            case EventRowType::Delay: out += "delay " + std::to_string(row.value()) + "\n"; break;
+            case EventRowType::KeyDown:
+                out += "down " + keyText(row.value()) + "\n";
+                break;
+            case EventRowType::KeyUp:
+                out += "up " + keyText(row.value()) + "\n";
+                break;
+            case EventRowType::Delay:
+                out += "delay " + std::to_string(row.value()) + "\n";
+                break;
         }
     }
     if (!loaded.valid) out += "# stopped at an event of an unknown kind\n";

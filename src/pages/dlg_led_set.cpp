@@ -188,10 +188,9 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     const char* channels[3] = {"red", "green", "blue"};
     for (int c = 0; c < 3; ++c) {
         const std::string name = channels[c];
-        rgbSliders_[static_cast<size_t>(c)] =
-            makeSlider(name + "Slider",
-                       static_cast<LightingSlider>(static_cast<int>(LightingSlider::Red) + c), 0,
-                       255);
+        rgbSliders_[static_cast<size_t>(c)] = makeSlider(
+            name + "Slider", static_cast<LightingSlider>(static_cast<int>(LightingSlider::Red) + c),
+            0, 255);
         // Display only: the values follow the sliders and the wheel.
         const QRect r = rectOf(name + "Value").adjusted(3, 1, -3, -1);
         auto* box = new CBitmapEdit(this, 13);
@@ -420,9 +419,9 @@ void CDlgLEDSet::paintEvent(QPaintEvent* event) {
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawRoundedRect(area, 3, 3);
-    const QString name = languageText(
-        language_, slot == kSingleColourSlot ? kSingleColourKey
-                                             : kMulticolourKeys[static_cast<size_t>(slot)]);
+    const QString name = languageText(language_, slot == kSingleColourSlot
+                                                     ? kSingleColourKey
+                                                     : kMulticolourKeys[static_cast<size_t>(slot)]);
     const QString value = QStringLiteral("#%1%2%3")
                               .arg(fill.red(), 2, 16, QLatin1Char('0'))
                               .arg(fill.green(), 2, 16, QLatin1Char('0'))

@@ -9,7 +9,8 @@ namespace z408 {
 namespace {
 
 // Keys by Qt's key number where the event carries no X keysym (other platforms, synthesised
-// events); modifiers read as their left-hand keys.
+// events); modifiers read as their left-hand keys. Laid out by hand.
+// clang-format off
 constexpr std::pair<int, uint8_t> kNamedKeys[] = {
     {Qt::Key_Backspace, 0x08}, {Qt::Key_Tab, 0x09},        {Qt::Key_Backtab, 0x09},
     {Qt::Key_Clear, 0x0C},     {Qt::Key_Return, 0x0D},     {Qt::Key_Enter, 0x0D},
@@ -29,17 +30,25 @@ constexpr std::pair<int, uint8_t> kNamedKeys[] = {
     {Qt::Key_QuoteLeft, 0xC0}, {Qt::Key_BracketLeft, 0xDB}, {Qt::Key_Backslash, 0xDC},
     {Qt::Key_BracketRight, 0xDD}, {Qt::Key_Apostrophe, 0xDE},
 };
+// clang-format on
 
 uint8_t keypadKey(int key) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<uint8_t>(0x60 + key - Qt::Key_0);
     switch (key) {
-        case Qt::Key_Asterisk: return 0x6A;
-        case Qt::Key_Plus: return 0x6B;
-        case Qt::Key_Minus: return 0x6D;
-        case Qt::Key_Period: return 0x6E;
-        case Qt::Key_Slash: return 0x6F;
-        case Qt::Key_Enter: return 0x0D;
-        default: return 0;
+        case Qt::Key_Asterisk:
+            return 0x6A;
+        case Qt::Key_Plus:
+            return 0x6B;
+        case Qt::Key_Minus:
+            return 0x6D;
+        case Qt::Key_Period:
+            return 0x6E;
+        case Qt::Key_Slash:
+            return 0x6F;
+        case Qt::Key_Enter:
+            return 0x0D;
+        default:
+            return 0;
     }
 }
 
@@ -48,7 +57,8 @@ uint8_t keyOfQtKey(int key, bool keypad) {
         if (const uint8_t k = keypadKey(key)) return k;
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<uint8_t>(key);
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<uint8_t>(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<uint8_t>(0x70 + key - Qt::Key_F1);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<uint8_t>(0x70 + key - Qt::Key_F1);
     for (const auto& [qtKey, vk] : kNamedKeys)
         if (qtKey == key) return vk;
     return 0;

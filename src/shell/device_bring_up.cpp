@@ -4,9 +4,12 @@ namespace z408 {
 
 std::string_view toString(BringUpOutcome outcome) {
     switch (outcome) {
-        case BringUpOutcome::FirmwareTool: return "firmware tool";
-        case BringUpOutcome::NotFound: return "not found";
-        case BringUpOutcome::Found: return "found";
+        case BringUpOutcome::FirmwareTool:
+            return "firmware tool";
+        case BringUpOutcome::NotFound:
+            return "not found";
+        case BringUpOutcome::Found:
+            return "found";
     }
     return "?";
 }

@@ -10,7 +10,7 @@
 namespace z408 {
 
 class BringUpPlatform {
-public:
+  public:
     virtual ~BringUpPlatform() = default;
     // Whether a USB device of the mouse's firmware-update mode is present.
     virtual bool bootloaderPresent() = 0;

@@ -59,13 +59,20 @@ void InputHook::post(Msg msg, uintptr_t wParam, intptr_t lParam) {
 
 bool InputHook::takesOverXButton(uint32_t xButton) const {
     switch (xButton) {
-        case 2: return isIntercepted(event_code::MiddleDown);
-        case 3: return isIntercepted(event_code::RightDown);
-        case 4: return isIntercepted(event_code::WheelUp);
-        case 5: return isIntercepted(event_code::WheelDown);
-        case 8: return isIntercepted(event_code::BackDown);
-        case 9: return isIntercepted(event_code::ForwardDown);
-        default: return false;  // the left button, horizontal wheels and extra buttons
+        case 2:
+            return isIntercepted(event_code::MiddleDown);
+        case 3:
+            return isIntercepted(event_code::RightDown);
+        case 4:
+            return isIntercepted(event_code::WheelUp);
+        case 5:
+            return isIntercepted(event_code::WheelDown);
+        case 8:
+            return isIntercepted(event_code::BackDown);
+        case 9:
+            return isIntercepted(event_code::ForwardDown);
+        default:
+            return false;  // the left button, horizontal wheels and extra buttons
     }
 }
 
@@ -82,25 +89,41 @@ bool InputHook::handleEvent(const InputEvent& e) {
             return mouseEvent(mouse_msg::HorizontalWheel, wheelData(e.data));
         case T::ButtonPress:
             switch (e.code) {
-                case 1: return mouseEvent(mouse_msg::LeftDown, 0);
-                case 2: return mouseEvent(mouse_msg::MiddleDown, 0);
-                case 3: return mouseEvent(mouse_msg::RightDown, 0);
-                case 4: return mouseEvent(mouse_msg::Wheel, wheelData(kWheelNotch));
-                case 5: return mouseEvent(mouse_msg::Wheel, wheelData(-kWheelNotch));
-                case 6: return mouseEvent(mouse_msg::HorizontalWheel, wheelData(-kWheelNotch));
-                case 7: return mouseEvent(mouse_msg::HorizontalWheel, wheelData(kWheelNotch));
-                case 8: return mouseEvent(mouse_msg::XDown, kXButton1Data);
-                case 9: return mouseEvent(mouse_msg::XDown, kXButton2Data);
-                default: return false;  // no such button in the hook's vocabulary
+                case 1:
+                    return mouseEvent(mouse_msg::LeftDown, 0);
+                case 2:
+                    return mouseEvent(mouse_msg::MiddleDown, 0);
+                case 3:
+                    return mouseEvent(mouse_msg::RightDown, 0);
+                case 4:
+                    return mouseEvent(mouse_msg::Wheel, wheelData(kWheelNotch));
+                case 5:
+                    return mouseEvent(mouse_msg::Wheel, wheelData(-kWheelNotch));
+                case 6:
+                    return mouseEvent(mouse_msg::HorizontalWheel, wheelData(-kWheelNotch));
+                case 7:
+                    return mouseEvent(mouse_msg::HorizontalWheel, wheelData(kWheelNotch));
+                case 8:
+                    return mouseEvent(mouse_msg::XDown, kXButton1Data);
+                case 9:
+                    return mouseEvent(mouse_msg::XDown, kXButton2Data);
+                default:
+                    return false;  // no such button in the hook's vocabulary
             }
         case T::ButtonRelease:
             switch (e.code) {
-                case 1: return mouseEvent(mouse_msg::LeftUp, 0);
-                case 2: return mouseEvent(mouse_msg::MiddleUp, 0);
-                case 3: return mouseEvent(mouse_msg::RightUp, 0);
-                case 8: return mouseEvent(mouse_msg::XUp, kXButton1Data);
-                case 9: return mouseEvent(mouse_msg::XUp, kXButton2Data);
-                default: return false;  // a wheel notch is one event, its press
+                case 1:
+                    return mouseEvent(mouse_msg::LeftUp, 0);
+                case 2:
+                    return mouseEvent(mouse_msg::MiddleUp, 0);
+                case 3:
+                    return mouseEvent(mouse_msg::RightUp, 0);
+                case 8:
+                    return mouseEvent(mouse_msg::XUp, kXButton1Data);
+                case 9:
+                    return mouseEvent(mouse_msg::XUp, kXButton2Data);
+                default:
+                    return false;  // a wheel notch is one event, its press
             }
     }
     return false;
@@ -142,8 +165,8 @@ bool InputHook::mouseEvent(uint32_t message, uint32_t mouseData) {
             }
             break;
         case mouse_msg::Wheel:
-            forwardCode = static_cast<int32_t>(mouseData) >= 0 ? event_code::WheelUp
-                                                                 : event_code::WheelDown;
+            forwardCode =
+                static_cast<int32_t>(mouseData) >= 0 ? event_code::WheelUp : event_code::WheelDown;
             if (reportButton(forwardCode)) return true;  // a notch has no release to await
             break;
         case mouse_msg::XDown:

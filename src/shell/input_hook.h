@@ -15,7 +15,7 @@ namespace z408 {
 enum class WindowId : uintptr_t { None = 0 };
 
 class WindowSinks {
-public:
+  public:
     virtual ~WindowSinks() = default;
     // The sink of the window, or nullptr when it is gone (the message is then dropped).
     // Called for every message the hook posts: must not block.
@@ -53,7 +53,7 @@ struct InputEvent {
 // What installs and removes the platform's hooks. The source hands every event to
 // InputHook::handleEvent on the user-interface thread, in the order they happened.
 class InputSource {
-public:
+  public:
     virtual ~InputSource() = default;
     // True when both keyboard and mouse events will arrive.
     virtual bool start() = 0;
@@ -64,7 +64,7 @@ public:
 enum class HookInputs { Neither, Keyboard, Mouse, Both };
 
 class InputHook {
-public:
+  public:
     InputHook(InterceptList& intercepts, WindowSinks& windows, InputSource& source);
     InputHook(const InputHook&) = delete;
     InputHook& operator=(const InputHook&) = delete;
@@ -102,7 +102,7 @@ public:
     bool mouseNotification() const { return mouseNotification_; }
     uint32_t pendingRelease() const { return pendingRelease_; }
 
-private:
+  private:
     // A button-down or wheel code: intercepted ones are reported and swallowed, the others
     // reported while mouse notification is on. Returns true when swallowed.
     bool reportButton(uint32_t code);

@@ -9,7 +9,7 @@
 namespace z408 {
 
 class InterceptList {
-public:
+  public:
     static constexpr size_t kCapacity = 12;
 
     // remove: clears the entry holding the code. Add: stores the code in the first free entry
@@ -19,7 +19,7 @@ public:
     void clear();
     std::array<uint32_t, kCapacity> snapshot() const;
 
-private:
+  private:
     std::array<std::atomic<uint32_t>, kCapacity> entries_{};
 };
 

@@ -1,19 +1,26 @@
 #include "shell/software_function_dispatcher.h"
 
-#include "common/text.h"
 #include "common/event_codes.h"
+#include "common/text.h"
 
 namespace z408 {
 
 std::optional<int> buttonOfEventCode(uint64_t code) {
     switch (code) {
-        case event_code::MiddleDown: return 1;
-        case event_code::RightDown: return 2;
-        case event_code::ForwardDown: return 3;
-        case event_code::BackDown: return 4;
-        case event_code::WheelUp: return 5;
-        case event_code::WheelDown: return 6;
-        default: return std::nullopt;  // the left button included: its click stays a click
+        case event_code::MiddleDown:
+            return 1;
+        case event_code::RightDown:
+            return 2;
+        case event_code::ForwardDown:
+            return 3;
+        case event_code::BackDown:
+            return 4;
+        case event_code::WheelUp:
+            return 5;
+        case event_code::WheelDown:
+            return 6;
+        default:
+            return std::nullopt;  // the left button included: its click stays a click
     }
 }
 
@@ -35,10 +42,18 @@ std::optional<SoftwareAction> softwareActionFor(uint64_t eventCode, const Profil
 
 void runSoftwareAction(const SoftwareAction& action, SoftwareLauncher& launcher) {
     switch (action.kind) {
-        case SoftwareKind::Sound: launcher.playSound(action.target); break;
-        case SoftwareKind::Program: launcher.startProgram(action.target); break;
-        case SoftwareKind::File: launcher.openFile(action.target); break;
-        case SoftwareKind::Folder: launcher.openFolder(action.target); break;
+        case SoftwareKind::Sound:
+            launcher.playSound(action.target);
+            break;
+        case SoftwareKind::Program:
+            launcher.startProgram(action.target);
+            break;
+        case SoftwareKind::File:
+            launcher.openFile(action.target);
+            break;
+        case SoftwareKind::Folder:
+            launcher.openFolder(action.target);
+            break;
     }
 }
 

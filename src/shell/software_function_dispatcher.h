@@ -28,7 +28,7 @@ std::optional<SoftwareAction> softwareActionFor(uint64_t eventCode, const Profil
 void runSoftwareAction(const SoftwareAction& action, SoftwareLauncher& launcher);
 
 class SoftwareFunctionDispatcher {
-public:
+  public:
     // `statistics` receives every event first, as the click counter's input.
     SoftwareFunctionDispatcher(SoftwareLauncher& launcher, MessageSink& statistics);
 
@@ -36,7 +36,7 @@ public:
     // posted). Always handled.
     bool handleButtonEvent(uintptr_t wParam, intptr_t lParam, const ProfileSettings& active);
 
-private:
+  private:
     SoftwareLauncher& launcher_;
     MessageSink& statistics_;
 };

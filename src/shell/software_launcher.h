@@ -7,7 +7,7 @@
 namespace z408 {
 
 class SoftwareLauncher {
-public:
+  public:
     virtual ~SoftwareLauncher() = default;
     // Asynchronous; a new sound cuts off the one still playing.
     virtual void playSound(const std::string& path) = 0;

@@ -9,7 +9,7 @@
 namespace z408 {
 
 class WindowDirectory final : public WindowSinks {
-public:
+  public:
     // The sink must stay valid until it is removed (or replaced by a later add).
     void add(WindowId window, MessageSink* sink);
     // Removes the entry while it still names `sink`; a window that took the number over since
@@ -17,7 +17,7 @@ public:
     void remove(WindowId window, MessageSink* sink);
     MessageSink* sinkOf(WindowId window) override;
 
-private:
+  private:
     std::mutex mutex_;
     std::map<WindowId, MessageSink*> sinks_;
 };

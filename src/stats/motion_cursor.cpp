@@ -9,8 +9,7 @@ void MotionPosition::moveAxis(std::atomic<int32_t>& axis, int32_t delta) {
     int32_t now = axis.load(std::memory_order_relaxed);
     // Widened before adding: a delta read from a device may be anything a 32-bit value holds.
     while (!axis.compare_exchange_weak(
-        now,
-        static_cast<int32_t>(std::clamp<int64_t>(int64_t{now} + delta, -kLimit, kLimit)),
+        now, static_cast<int32_t>(std::clamp<int64_t>(int64_t{now} + delta, -kLimit, kLimit)),
         std::memory_order_relaxed)) {
     }
 }

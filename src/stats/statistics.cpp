@@ -12,7 +12,8 @@ namespace z408 {
 
 std::array<uint8_t, kStatisticsSize> StatisticsRecord::encode() const {
     std::array<uint8_t, kStatisticsSize> b{};
-    const uint32_t v[] = {leftClicks, middleClicks, rightClicks, wheelForward, wheelBackward, pointerTravel};
+    const uint32_t v[] = {leftClicks,   middleClicks,  rightClicks,
+                          wheelForward, wheelBackward, pointerTravel};
     for (size_t i = 0; i < 6; ++i) le::put32(b, 4 * i, v[i]);
     return b;
 }
@@ -20,7 +21,8 @@ std::array<uint8_t, kStatisticsSize> StatisticsRecord::encode() const {
 StatisticsRecord StatisticsRecord::decode(std::span<const uint8_t> bytes) {
     std::array<uint8_t, kStatisticsSize> b{};
     std::copy_n(bytes.begin(), std::min(bytes.size(), b.size()), b.begin());
-    return {le::get32(b, 0), le::get32(b, 4), le::get32(b, 8), le::get32(b, 12), le::get32(b, 16), le::get32(b, 20)};
+    return {le::get32(b, 0),  le::get32(b, 4),  le::get32(b, 8),
+            le::get32(b, 12), le::get32(b, 16), le::get32(b, 20)};
 }
 
 int trophyLevelFor(uint64_t total) {
@@ -44,12 +46,23 @@ std::string formatTravel(uint32_t pointerTravel) {
 
 bool Statistics::count(uint32_t eventCode) {
     switch (eventCode) {
-        case event_code::LeftDown: ++record_.leftClicks; return true;
-        case event_code::MiddleDown: ++record_.middleClicks; return true;
-        case event_code::RightDown: ++record_.rightClicks; return true;
-        case event_code::WheelUp: ++record_.wheelForward; return true;
-        case event_code::WheelDown: ++record_.wheelBackward; return true;
-        default: return false;
+        case event_code::LeftDown:
+            ++record_.leftClicks;
+            return true;
+        case event_code::MiddleDown:
+            ++record_.middleClicks;
+            return true;
+        case event_code::RightDown:
+            ++record_.rightClicks;
+            return true;
+        case event_code::WheelUp:
+            ++record_.wheelForward;
+            return true;
+        case event_code::WheelDown:
+            ++record_.wheelBackward;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -62,8 +75,8 @@ void Statistics::sample(int x, int y) {
 }
 
 int Statistics::updateTrophyLevel() {
-    trophyLevel_ = std::max({trophyLevel_, trophyLevelFor(record_.clickTotal()),
-                             trophyLevelFor(record_.wheelTotal())});
+    trophyLevel_ = std::max(
+        {trophyLevel_, trophyLevelFor(record_.clickTotal()), trophyLevelFor(record_.wheelTotal())});
     return trophyLevel_;
 }
 
@@ -83,9 +96,9 @@ bool Statistics::save(const std::filesystem::path& file) {
 }
 
 bool Statistics::reset(const std::filesystem::path& file) {
-    const bool ok = notices_.info(notices_.chinese() ? "确定要重置奖杯和统计数据么？"
-                                                     : "Do you want to reset trophy data ?",
-                                  true);
+    const bool ok = notices_.info(
+        notices_.chinese() ? "确定要重置奖杯和统计数据么？" : "Do you want to reset trophy data ?",
+        true);
     if (!ok) return false;
     record_ = {};
     trophyLevel_ = 0;

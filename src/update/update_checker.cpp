@@ -15,9 +15,9 @@ constexpr const char* kFirmwareDownloadFailed = "New-version firmware download f
 
 }  // namespace
 
-UpdateChecker::UpdateChecker(const std::filesystem::path& dataDirectory,
-                             std::string descriptionUrl, UpdateDownloader& downloader,
-                             UserNotices& notices, UpdateActions& actions)
+UpdateChecker::UpdateChecker(const std::filesystem::path& dataDirectory, std::string descriptionUrl,
+                             UpdateDownloader& downloader, UserNotices& notices,
+                             UpdateActions& actions)
     : descriptionFile_(dataDirectory / "FWUpdate" / "new_version" / "update.xml"),
       firmwareFile_(dataDirectory / "FWUpdate" / "new_version" / "TarvoGameDevice.bin"),
       descriptionUrl_(std::move(descriptionUrl)),

@@ -94,7 +94,7 @@ class SettingsUploader {
     UploadRequestEvent request_;
     std::atomic<bool> uploadReady_{true};
     std::atomic<unsigned> uploadsSent_{0};  // counts uploads whose reads are over
-    std::jthread thread_;  // last: starts after everything it uses exists
+    std::jthread thread_;                   // last: starts after everything it uses exists
 };
 
 }  // namespace z408

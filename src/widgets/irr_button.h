@@ -56,9 +56,9 @@ class CIrrButton : public QAbstractButton {
     void setHovering(bool on);
     void press();
 
-    QRegion shape_;  // in own coordinates
-    QRect box_;      // in parent coordinates
-    QPoint centre_;  // in parent coordinates
+    QRegion shape_;                               // in own coordinates
+    QRect box_;                                   // in parent coordinates
+    QPoint centre_;                               // in parent coordinates
     QImage normal_, pressed_, hover_, disabled_;  // cut at imageOrigin_
     QPoint imageOrigin_;                          // in parent coordinates
     bool checkMode_ = false, latched_ = false, hovering_ = false;

@@ -33,8 +33,7 @@ bool decodeRgb24Bitmap(const QByteArray& file, QImage& out) {
     const uint32_t infoSize = le32(d + 14);
     const auto width = static_cast<int32_t>(le32(d + 18));
     const auto height = static_cast<int32_t>(le32(d + 22));
-    if (infoSize < 40 || le16(d + 26) != 1 || le16(d + 28) != 24 || le32(d + 30) != 0)
-        return false;
+    if (infoSize < 40 || le16(d + 26) != 1 || le16(d + 28) != 24 || le32(d + 30) != 0) return false;
     if (width <= 0 || width > kMaxSide || height == 0 || height < -kMaxSide || height > kMaxSide)
         return true;
     const int rows = height < 0 ? -height : height;

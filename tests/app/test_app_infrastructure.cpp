@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <atomic>
 #include <cstring>
@@ -12,11 +12,11 @@
 #include <functional>
 #include <thread>
 
-#include "widgets/message_event.h"
 #include "app/cross_thread_notices.h"
 #include "app/hint_texts.h"
 #include "app/single_instance.h"
 #include "temp_dir.h"
+#include "widgets/message_event.h"
 
 namespace z408 {
 namespace {
@@ -28,12 +28,13 @@ template <typename Pred>
 bool spinUntil(Pred done) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (!done() && t.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
 
 class Receiver : public QObject {
-public:
+  public:
     bool event(QEvent* e) override {
         if (e->type() != MessageEvent::eventType()) return QObject::event(e);
         const auto* m = static_cast<MessageEvent*>(e);
@@ -75,7 +76,7 @@ TEST(QtMessageSink, AGoneReceiverDropsTheMessage) {
 
 // Answers on the thread it was called on, remembering which thread that was.
 class ThreadNotingNotices : public RecordingNotices {
-public:
+  public:
     bool show(const Notice& notice) override {
         shownOn = std::this_thread::get_id();
         return RecordingNotices::show(notice);
@@ -211,7 +212,8 @@ TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
     EXPECT_TRUE(first.claim());
     int wakes = 0;
     QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++wakes; });
-    std::thread second([] { EXPECT_FALSE(SingleInstance(QStringLiteral("Z408Driver.exe")).claim()); });
+    std::thread second(
+        [] { EXPECT_FALSE(SingleInstance(QStringLiteral("Z408Driver.exe")).claim()); });
     EXPECT_TRUE(spinUntil([&] { return wakes == 1; }));
     second.join();
 }
@@ -221,12 +223,28 @@ TEST(HintTexts, NumbersNameTheirLanguageKeys) {
         int number;
         std::u16string_view key;
     } cases[] = {
-        {1, u"str_main"},           {6, u"str_profile1"},         {11, u"str_ok"},
-        {18, u"str_rollerScreen"},  {26, u"str_ledspe"},          {39, u"str_led_custom"},
-        {40, u"str_new_macro"},     {55, u"str_resetSts"},        {56, u"str_update"},
-        {57, u"str_tarvoWeb"},      {58, u"str_importFile"},      {59, u"str_exportFile"},
-        {60, u"str_defaultname"},   {61, u"str_dpi_setting"},     {87, u"str_marco_list"},
-        {90, u"str_firmware_version"}, {0, u""}, {19, u""}, {25, u""}, {91, u""}, {99, u""}, {-1, u""},
+        {1, u"str_main"},
+        {6, u"str_profile1"},
+        {11, u"str_ok"},
+        {18, u"str_rollerScreen"},
+        {26, u"str_ledspe"},
+        {39, u"str_led_custom"},
+        {40, u"str_new_macro"},
+        {55, u"str_resetSts"},
+        {56, u"str_update"},
+        {57, u"str_tarvoWeb"},
+        {58, u"str_importFile"},
+        {59, u"str_exportFile"},
+        {60, u"str_defaultname"},
+        {61, u"str_dpi_setting"},
+        {87, u"str_marco_list"},
+        {90, u"str_firmware_version"},
+        {0, u""},
+        {19, u""},
+        {25, u""},
+        {91, u""},
+        {99, u""},
+        {-1, u""},
     };
     for (const auto& c : cases) EXPECT_EQ(hintKey(c.number), c.key) << c.number;
 }

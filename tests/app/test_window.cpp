@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <array>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -20,31 +20,29 @@
 #include "app/program_endings.h"
 #include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
-#include "common/program_texts.h"
 #include "common/file_io.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "config/profile_table.h"
-#include "device/simulated_mouse.h"
 #include "desktop/child_process.h"
 #include "device/simulated_mouse.h"
 #include "device/usb_driver.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
-#include "pages/dlg_main_set.h"
-#include "pages/dlg_led_set.h"
 #include "macros/macro_fixtures.h"
 #include "macros/macro_store.h"
+#include "pages/dlg_led_set.h"
 #include "pages/dlg_macro.h"
+#include "pages/dlg_main_set.h"
 #include "pages/dlg_sts.h"
+#include "pages/dlg_support.h"
 #include "pages/setting_dlg.h"
 #include "pages/setting_single_combo_dlg.h"
-#include "pages/dlg_support.h"
-#include "widgets/bitmap_edit.h"
 #include "pages/skin_page.h"
 #include "shell/device_bring_up.h"
 #include "shell/input_hook.h"
-#include "stats/motion_cursor.h"
 #include "spin_until.h"
+#include "stats/motion_cursor.h"
 #include "temp_dir.h"
 #include "update/update_checker.h"
 #include "widgets/bitmap_edit.h"
@@ -181,9 +179,9 @@ TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
 
 // The program's own notices that come in the information box are read whole in every language.
 TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
-    for (ProgramText text : {ProgramText::NoUpdateServer, ProgramText::NoWebSite,
-                             ProgramText::UpdateServerSilent,
-                             ProgramText::ButtonHeldByAnotherProgram}) {
+    for (ProgramText text :
+         {ProgramText::NoUpdateServer, ProgramText::NoWebSite, ProgramText::UpdateServerSilent,
+          ProgramText::ButtonHeldByAnotherProgram}) {
         for (int32_t id = 1; id <= kProgramTextLanguages; ++id) {
             const QString shown = QString::fromUtf8(programText(text, id));
             EXPECT_TRUE(CDlgInfo::messageFits(shown)) << shown.toStdString();
@@ -860,7 +858,6 @@ TEST_F(WindowTest, TheLanguageFlagShowsEvenWhenTheSavedChoiceNamesNoLanguage) {
     }
 }
 
-
 // A program directory of the test's own: the built one's files, with recording stand-ins for the
 // firmware burner and the program updater and the given settings file.
 class OwnProgramDirectory {
@@ -941,8 +938,9 @@ TEST_F(WindowTest, UpdateButtonAsksDownloadsTheImageAndHandsOverToTheBurner) {
         const char* burnerArgument;
     };
     const Round rounds[] = {
-        {false, "A new version of firmware is available for the gaming mouse, whether to update "
-                "or not?",
+        {false,
+         "A new version of firmware is available for the gaming mouse, whether to update "
+         "or not?",
          "0"},
         // Started again in Chinese: the description on disk is already newer than the mouse, so
         // the question comes at once and the burner starts without a new download.
@@ -1003,8 +1001,9 @@ TEST_F(WindowTest, TheUpdateButtonSaysWhatIsMissing) {
         int32_t language;  // the saved choice; the program's own texts follow it
         std::string said;
     } cases[] = {
-        {"[Update]\nHost=\n", 2, "No update server is configured. Set Host in the [Update] "
-                                  "section of z408.ini beside the program."},
+        {"[Update]\nHost=\n", 2,
+         "No update server is configured. Set Host in the [Update] "
+         "section of z408.ini beside the program."},
         {"[Update]\nHost=\n", 5, std::string(programText(ProgramText::NoUpdateServer, 5))},
         {"[Update]\nHost=127.0.0.1:9\n", 2, "The Z408 gaming mouse cannot be found."},
     };
@@ -1158,7 +1157,8 @@ TEST_F(WindowTest, PagesFollowWhatTheHooksSourceSees) {
             stats->sink().post(Msg::CursorSample, 0, 0);  // the starting point, still at rest
             QCoreApplication::processEvents();
             motion->move(30, 40);
-            EXPECT_TRUE(spinUntil([&] { return stats->statistics().record().pointerTravel == 70; }));
+            EXPECT_TRUE(
+                spinUntil([&] { return stats->statistics().record().pointerTravel == 70; }));
         }
         hook.remove();
         window_->setInputHook(nullptr, {});
@@ -1240,8 +1240,8 @@ TEST_F(WindowTest, MacrosChangedOnDiskAreShown) {
     RecordingNotices notices;
     MacroStore store(*library, data_, notices, SystemClock::instance());
     constexpr uint32_t kId = 0x15000042;
-    ASSERT_TRUE(store.storeMacro(test::macroRecord(kId, {test::keyDown(0x41), test::keyUp(0x41)},
-                                                   u"From the terminal")));
+    ASSERT_TRUE(store.storeMacro(
+        test::macroRecord(kId, {test::keyDown(0x41), test::keyUp(0x41)}, u"From the terminal")));
     EXPECT_FALSE(context_->macros().library().findMacroById(kId));
     window_->macrosChangedOnDisk();
     EXPECT_EQ(page->macroList()->count(), before + 1);

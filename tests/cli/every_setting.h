@@ -24,7 +24,8 @@ inline constexpr char16_t kScenarioMacroName[] = u"Reload";
 // The macro library the buttons' macro comes from.
 inline std::unique_ptr<MacroLibrary> scenarioMacroLibrary() {
     auto library = emptyLibrary();
-    library->slot(3) = macroRecord(kScenarioMacroId, {keyDown('R'), keyUp('R')}, kScenarioMacroName);
+    library->slot(3) =
+        macroRecord(kScenarioMacroId, {keyDown('R'), keyUp('R')}, kScenarioMacroName);
     return library;
 }
 
@@ -104,9 +105,10 @@ inline std::vector<SettingStep> everySetting() {
                  const auto list = basicListFunctions();
                  PickerChoice c;
                  c.button = 5;
-                 fillBasicChoice(static_cast<int>(std::find(list.begin(), list.end(), fn::VolumeUp) -
-                                                  list.begin()),
-                                 c);
+                 fillBasicChoice(
+                     static_cast<int>(std::find(list.begin(), list.end(), fn::VolumeUp) -
+                                      list.begin()),
+                     c);
                  pickerChoice(s, c);
              }},
         Step{{"button", "middle", "program", "/bin/sh"},
@@ -121,7 +123,9 @@ inline std::vector<SettingStep> everySetting() {
                  pickerChoice(s, c);
              }},
         Step{{"dpi", "500,1000", "3250", "7000"},
-             [](PageState& s) { clickDpiTo(s, {500, 1000, 3250, 7000}); }},
+             [](PageState& s) {
+                 clickDpiTo(s, {500, 1000, 3250, 7000});
+             }},
         Step{{"report-rate", "250"},
              [](PageState& s) { s.profile.setReportRateCode(kReportRateChoices[1].code); }},
         Step{{"pointer-speed", "15"}, [](PageState& s) { s.profile.setPointerSpeed(15); }},
@@ -141,7 +145,8 @@ inline std::vector<SettingStep> everySetting() {
              [](PageState& s) {
                  s.lighting.sliderMoved(s.profile, static_cast<int>(LightingSlider::Mode2Speed), 4);
              }},
-        Step{{"lighting", "colour-flow"}, [](PageState& s) { s.lighting.selectMode(s.profile, 5); }},
+        Step{{"lighting", "colour-flow"},
+             [](PageState& s) { s.lighting.selectMode(s.profile, 5); }},
         Step{{"flow-speed", "1"},
              [](PageState& s) {
                  s.lighting.sliderMoved(s.profile, static_cast<int>(LightingSlider::Mode5Speed), 1);

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         // The table of a seeded data folder when there is one, else as the program makes it anew.
         ProfileTable table;
         std::vector<uint8_t> bytes;
-        if (readFilePrefix(dir / "Profile" / "ConfigInfo.cfg", kTableSize, bytes)) table.assign(bytes);
+        if (readFilePrefix(dir / "Profile" / "ConfigInfo.cfg", kTableSize, bytes))
+            table.assign(bytes);
         table.setActiveFlag(0, 1);
         table.setMacroIds(0, ids);
         std::filesystem::create_directories(dir / "Profile");

@@ -103,7 +103,8 @@ TEST(ProfileEdit, TheAssignmentRulesRefuseWithThePagesMessage) {
     ASSERT_EQ(f.set({"button", "back", "macro", "Reload"}).status, EditStatus::Done);
     const ProfileSettings before = f.profile;
     const MacroIdList idsBefore = f.ids;
-    const auto expectRefused = [&](const std::vector<std::string>& words, const std::string& message) {
+    const auto expectRefused = [&](const std::vector<std::string>& words,
+                                   const std::string& message) {
         const EditResult r = f.set(words);
         EXPECT_EQ(r.status, EditStatus::Refused) << words[2];
         EXPECT_EQ(r.message, message);
@@ -122,8 +123,8 @@ TEST(ProfileEdit, TheAssignmentRulesRefuseWithThePagesMessage) {
                   checkAssignment(before.functionTypes(), sniperOnWheel, false).refusal);
 
     // A real file whose path is longer than a button holds: refused, not cut.
-    const auto top = std::filesystem::temp_directory_path() /
-                     ("z408-edit-" + std::to_string(::getpid()));
+    const auto top =
+        std::filesystem::temp_directory_path() / ("z408-edit-" + std::to_string(::getpid()));
     const auto dir = top / std::string(200, 'd');
     std::filesystem::create_directories(dir);
     const auto file = dir / std::string(100, 'f');
@@ -163,8 +164,8 @@ TEST(ProfileEdit, KeyCombinationsAreReadAsThePageWritesThem) {
 
 TEST(ProfileEdit, ChineseInterfaceStoresChineseNamesAsThePageDoes) {
     Fixture f;
-    const EditResult r =
-        applySetting(f.profile, f.ids, {"button", "forward", "Play/Pause"}, EditContext{f.macros.get(), 1});
+    const EditResult r = applySetting(f.profile, f.ids, {"button", "forward", "Play/Pause"},
+                                      EditContext{f.macros.get(), 1});
     ASSERT_EQ(r.status, EditStatus::Done);
     EXPECT_EQ(f.profile.button(3).displayName(), u"播放/暂停");
 }

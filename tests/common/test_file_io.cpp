@@ -51,8 +51,8 @@ TEST(FileIo, ClassifiesFailureCauses) {
     EXPECT_EQ(readFilePrefix(dir.path(), 4, out).error, FileError::Other);  // a folder
     if (::geteuid() != 0) {  // root ignores permissions
         std::filesystem::create_directory(dir / "ro");
-        std::filesystem::permissions(dir / "ro", std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(
+            dir / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         EXPECT_EQ(writeFileAtomic(dir / "ro" / "f", out).error, FileError::AccessDenied);
     }
 }

@@ -27,8 +27,9 @@ TEST(InstanceLink, RequestsReadBackAndAnythingElseIsNone) {
         EXPECT_EQ(parseInstanceRequest(line), r) << line;
     }
     EXPECT_EQ(parseInstanceRequest("show\r"), (InstanceRequest{InstanceRequestKind::Show, 0}));
-    for (const char* hostile : {"", "edits", "edits 5", "edits -1", "edits 12", "reload x",
-                                "reload  1", "Show", "showme", "reload 1 2", "edits\t1", "macros 1"})
+    for (const char* hostile :
+         {"", "edits", "edits 5", "edits -1", "edits 12", "reload x", "reload  1", "Show", "showme",
+          "reload 1 2", "edits\t1", "macros 1"})
         EXPECT_FALSE(parseInstanceRequest(hostile)) << hostile;
 }
 

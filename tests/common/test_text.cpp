@@ -20,9 +20,11 @@ TEST(Text, InvalidInputBecomesReplacementCharacters) {
         std::string utf8;
         std::u16string expected;
     } cases[] = {
-        {"\xC3", u"\uFFFD"},                 // truncated at the end
-        {"a\xE4\xB8" "b", u"a\uFFFD\uFFFDb"},  // truncated in the middle
-        {"\xC0\x80", u"\uFFFD\uFFFD"},       // overlong NUL
+        {"\xC3", u"\uFFFD"},  // truncated at the end
+        {"a\xE4\xB8"
+         "b",
+         u"a\uFFFD\uFFFDb"},                      // truncated in the middle
+        {"\xC0\x80", u"\uFFFD\uFFFD"},            // overlong NUL
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},  // encoded surrogate
         {"\xFF", u"\uFFFD"},
     };
@@ -49,7 +51,8 @@ TEST(Text, FixedFieldIsBoundedAndTerminated) {
 }
 
 TEST(Text, FormatTextSubstitutesInOrderAndKeepsOtherPercents) {
-    EXPECT_EQ(formatText("%s is an invaild Profile!", {"/x/P.cfg"}), "/x/P.cfg is an invaild Profile!");
+    EXPECT_EQ(formatText("%s is an invaild Profile!", {"/x/P.cfg"}),
+              "/x/P.cfg is an invaild Profile!");
     EXPECT_EQ(formatText("%s and %s, 100%% %d", {"a", "b"}), "a and b, 100% %d");
     EXPECT_EQ(formatText("%s %s", {"only"}), "only ");
 }

@@ -9,7 +9,9 @@
 namespace z408 {
 namespace {
 
-std::vector<uint8_t> bytesOf(std::string_view s) { return {s.begin(), s.end()}; }
+std::vector<uint8_t> bytesOf(std::string_view s) {
+    return {s.begin(), s.end()};
+}
 
 void writeFile(const std::filesystem::path& p, std::string_view s) {
     std::filesystem::create_directories(p.parent_path());
@@ -81,14 +83,16 @@ TEST(BackupArchive, DamagedForeignAndUnexpectedArchivesAreRefused) {
         {"a later format", archive(2, 1, {{"Sts.cfg", "x"}}), "format 2"},
         {"a flipped bit", flipped, "checksum"},
         {"cut short", cut, "checksum"},
-        {"a path out of the data folder", archive(1, 1, {{"../../.bashrc", "x"}}), "unexpected file"},
+        {"a path out of the data folder", archive(1, 1, {{"../../.bashrc", "x"}}),
+         "unexpected file"},
         {"an absolute path", archive(1, 1, {{"/etc/passwd", "x"}}), "unexpected file"},
         {"a file twice", archive(1, 2, {{"Sts.cfg", "a"}, {"Sts.cfg", "b"}}), "twice"},
         {"more files claimed than held", archive(1, 2, {{"Sts.cfg", "a"}}), "no name"},
         {"no files", archive(1, 0, {}), "claims 0 files"},
         {"a huge count", archive(1, 0xFFFFFFFF, {}), "claims"},
         {"bytes after the last file", archive(1, 1, {{"Sts.cfg", "a"}}, "junk"), "bytes follow"},
-        {"stray bytes behind a good checksum", archive(1, 1, {{"Sts.cfg", ""}}, "\xff\xff"), "bytes follow"},
+        {"stray bytes behind a good checksum", archive(1, 1, {{"Sts.cfg", ""}}, "\xff\xff"),
+         "bytes follow"},
     };
     for (const Case& c : cases) {
         std::string error;
@@ -127,7 +131,8 @@ TEST(BackupArchive, CollectedFilesRestoreByteForByteIntoAnotherFolder) {
         EXPECT_EQ(readFile(to / name), readFile(from / name)) << name;
     // Nothing is left beside the files.
     size_t entries = 0;
-    for (const auto& e : std::filesystem::recursive_directory_iterator(to.path())) entries += !e.is_directory();
+    for (const auto& e : std::filesystem::recursive_directory_iterator(to.path()))
+        entries += !e.is_directory();
     EXPECT_EQ(entries, 3u);
 }
 
@@ -143,7 +148,8 @@ TEST(BackupArchive, ARestoreThatCannotWriteEveryFileChangesNone) {
     EXPECT_EQ(failed, "Profile/Profile1.cfg");
     EXPECT_EQ(readFile(dir / "Macro.cfg"), "old macros");
     size_t entries = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) entries += !e.is_directory();
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        entries += !e.is_directory();
     EXPECT_EQ(entries, 2u);  // no temporary left behind
 }
 

@@ -13,7 +13,8 @@ ProfileImage expectedDefaults(bool chinese) {
     ProfileImage img{};
     le::put32(img, 0, 0x80800280);
     const uint32_t functions[] = {1, 4, 2, 8, 16, 11, 22};
-    const char16_t* en[] = {u"Click", u"Middle", u"Menu", u"Forward", u"Back", u"Scroll up", u"Scroll"};
+    const char16_t* en[] = {u"Click", u"Middle",    u"Menu",  u"Forward",
+                            u"Back",  u"Scroll up", u"Scroll"};
     const char16_t* zh[] = {u"单击", u"中键", u"菜单", u"前进", u"后退", u"滚轮前滚", u"滚轮后滚"};
     for (size_t b = 0; b < 7; ++b) {
         const size_t base = 4 + 3148 * b;

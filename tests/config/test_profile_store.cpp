@@ -16,12 +16,13 @@ std::vector<uint8_t> readAll(const std::filesystem::path& p) {
 }
 
 class ProfileStoreTest : public ::testing::Test {
-protected:
+  protected:
     ProfileStoreTest() : store(dir.path(), notices) {
         std::filesystem::create_directories(dir / "Profile");
     }
 
-    void writeTable(std::initializer_list<std::pair<int, uint32_t>> activeFlags, bool magic = true) {
+    void writeTable(std::initializer_list<std::pair<int, uint32_t>> activeFlags,
+                    bool magic = true) {
         ProfileTable t;
         for (int e = 0; e < kProfileCount; ++e) {
             if (magic) t.setEntryMagic(e, kEntryMagic);
@@ -91,12 +92,13 @@ TEST_F(ProfileStoreTest, InvalidActiveProfileIsReplacedByDefaultsAndTheWalkGoesO
     ASSERT_TRUE(writeFileAtomic(store.profilePath(2), std::vector<uint8_t>(kProfileSize, 0)));
     writeProfile(0, 4);
     store.loadTableAndActiveProfile();
-    EXPECT_EQ(texts(), std::vector<std::string>{store.profilePath(2).string() +
-                                                " is an invaild Profile!"});
+    EXPECT_EQ(texts(),
+              std::vector<std::string>{store.profilePath(2).string() + " is an invaild Profile!"});
     EXPECT_EQ(notices.shown[0].style, NoticeStyle::MessageBox);
     EXPECT_EQ(notices.shown[0].caption, "Info");
     const auto defaults = ProfileSettings::defaults(false).image();
-    EXPECT_EQ(readAll(store.profilePath(2)), std::vector<uint8_t>(defaults.begin(), defaults.end()));
+    EXPECT_EQ(readAll(store.profilePath(2)),
+              std::vector<uint8_t>(defaults.begin(), defaults.end()));
     EXPECT_EQ(store.table().activeFlag(2), 0u);
     EXPECT_EQ(store.activeEntry(), 0);
     EXPECT_EQ(store.active().pointerSpeed(), 4u);

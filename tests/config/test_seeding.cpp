@@ -12,7 +12,8 @@ namespace {
 void makeSeeds(const std::filesystem::path& program) {
     std::filesystem::create_directories(program / "Profile");
     uint8_t n = 1;
-    for (const char* rel : kSeedFiles) ASSERT_TRUE(writeFileAtomic(program / rel, std::vector<uint8_t>{n++}));
+    for (const char* rel : kSeedFiles)
+        ASSERT_TRUE(writeFileAtomic(program / rel, std::vector<uint8_t>{n++}));
 }
 
 TEST(Seeding, FirstRunCopiesTheNineFiles) {

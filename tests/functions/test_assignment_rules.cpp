@@ -26,16 +26,20 @@ TEST(AssignmentRules, Table) {
         PickerChoice choice;
         RuleVerdict verdict;
     } cases[] = {
-        {"only click button gives up click", kDefaults, pick(0, fn::Menu, 0), RuleVerdict::RefusedLeftClick},
+        {"only click button gives up click", kDefaults, pick(0, fn::Menu, 0),
+         RuleVerdict::RefusedLeftClick},
         {"only click button keeps click", kDefaults, pick(0, fn::Click, 0), RuleVerdict::Accept},
-        {"second click button lets button 0 go", twoClicks, pick(0, fn::Menu, 0), RuleVerdict::Accept},
-        {"disable the only click", kDefaults, pick(0, 1, fn::Disable), RuleVerdict::RefusedLeftClick},
+        {"second click button lets button 0 go", twoClicks, pick(0, fn::Menu, 0),
+         RuleVerdict::Accept},
+        {"disable the only click", kDefaults, pick(0, 1, fn::Disable),
+         RuleVerdict::RefusedLeftClick},
         {"disable with another click", twoClicks, pick(0, 1, fn::Disable), RuleVerdict::Accept},
         {"sniper on wheel up", kDefaults, pick(5, fn::Snipe, 0), RuleVerdict::RefusedSniper},
         {"sniper on wheel down", kDefaults, pick(6, fn::Snipe, 0), RuleVerdict::RefusedSniper},
         {"sniper on the only click: click rule first", kDefaults, pick(0, fn::Snipe, 0),
          RuleVerdict::RefusedLeftClick},
-        {"sniper on button 0 with another click", twoClicks, pick(0, fn::Snipe, 0), RuleVerdict::Accept},
+        {"sniper on button 0 with another click", twoClicks, pick(0, fn::Snipe, 0),
+         RuleVerdict::Accept},
         {"fire on the wheel", kDefaults, pick(6, fn::Fire, 0), RuleVerdict::Accept},
         {"default button on the wheel", kDefaults, pick(6, fn::Scroll, 0), RuleVerdict::Accept},
         {"macro kind", kDefaults, pick(3, 0x15000001, fn::Macro), RuleVerdict::Accept},
@@ -58,13 +62,15 @@ TEST(AssignmentRules, AfterGivingUpClickTheOtherClickButtonIsLocked) {
     current[2] = fn::Click;
     ASSERT_TRUE(checkAssignment(current, pick(0, fn::Menu, 0), false).accepted());
     current[0] = fn::Menu;
-    EXPECT_EQ(checkAssignment(current, pick(2, fn::Menu, 0), false).verdict, RuleVerdict::RefusedLeftClick);
+    EXPECT_EQ(checkAssignment(current, pick(2, fn::Menu, 0), false).verdict,
+              RuleVerdict::RefusedLeftClick);
 }
 
 TEST(AssignmentRules, ChineseTexts) {
     EXPECT_EQ(checkAssignment(kDefaults, pick(0, fn::Menu, 0), true).refusal,
               "请保留至少一个键为\"单击\"功能!");
-    EXPECT_EQ(checkAssignment(kDefaults, pick(5, fn::Snipe, 0), true).refusal, "此按键不可使用狙击功能!");
+    EXPECT_EQ(checkAssignment(kDefaults, pick(5, fn::Snipe, 0), true).refusal,
+              "此按键不可使用狙击功能!");
     EXPECT_EQ(choiceFunction(pick(1, 5, 0)), 5u);
     EXPECT_EQ(choiceFunction(pick(1, 0x00090100, 5)), 5u);
 }

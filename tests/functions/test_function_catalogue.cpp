@@ -13,14 +13,22 @@ TEST(FunctionCatalogue, NamesInBothLanguages) {
         const char* english;
         const char* chinese;
     } cases[] = {
-        {1, "Click", "单击"},           {2, "Menu", "菜单"},
-        {4, "Middle", "中键"},          {8, "Forward", "前进"},
-        {11, "Scroll up", "滚轮前滚"},  {16, "Back", "后退"},
-        {22, "Scroll", "滚轮后滚"},     {32, "Play/Pause", "播放/暂停"},
-        {40, "Music", "音乐"},          {81, "Close window", "关闭窗口"},
-        {121, "Disable key", "禁用按键"}, {123, "Enter classic desktop", "进入传统界面"},
-        {126, "sreen zoom in", "放大"}, {127, "sreen zoom out", "缩小"},
-        {142, "SNIPE", "狙击键"},       {143, "FIRE", "火力"},
+        {1, "Click", "单击"},
+        {2, "Menu", "菜单"},
+        {4, "Middle", "中键"},
+        {8, "Forward", "前进"},
+        {11, "Scroll up", "滚轮前滚"},
+        {16, "Back", "后退"},
+        {22, "Scroll", "滚轮后滚"},
+        {32, "Play/Pause", "播放/暂停"},
+        {40, "Music", "音乐"},
+        {81, "Close window", "关闭窗口"},
+        {121, "Disable key", "禁用按键"},
+        {123, "Enter classic desktop", "进入传统界面"},
+        {126, "sreen zoom in", "放大"},
+        {127, "sreen zoom out", "缩小"},
+        {142, "SNIPE", "狙击键"},
+        {143, "FIRE", "火力"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(functionName(c.f, false), c.english) << c.f;

@@ -32,12 +32,13 @@ TEST(KeyTables, KeyNames) {
         uint32_t key;
         const char* name;
     } cases[] = {
-        {0x41, "A"},          {0x5A, "Z"},       {0x30, "0"},        {0xBA, ";"},
-        {0xDE, "'"},          {0x0D, "Enter"},   {0x2B, "Enter"},    {0x1B, "Esc"},
-        {0x91, "Scroll Lock"}, {0x6C, "\\"},     {0x60, "(0)"},      {0x69, "(9)"},
-        {0x70, "F1"},         {0x7B, "F12"},     {0x2C, "PrtSc SysRq"}, {0xA0, "LShift"},
-        {0x5B, "LWin"},       {0x00, ""},        {0xFF, ""},         {0x100, ""},
-        {0xAD, ""},
+        {0x41, "A"},      {0x5A, "Z"},    {0x30, "0"},
+        {0xBA, ";"},      {0xDE, "'"},    {0x0D, "Enter"},
+        {0x2B, "Enter"},  {0x1B, "Esc"},  {0x91, "Scroll Lock"},
+        {0x6C, "\\"},     {0x60, "(0)"},  {0x69, "(9)"},
+        {0x70, "F1"},     {0x7B, "F12"},  {0x2C, "PrtSc SysRq"},
+        {0xA0, "LShift"}, {0x5B, "LWin"}, {0x00, ""},
+        {0xFF, ""},       {0x100, ""},    {0xAD, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(keyName(c.key, us), c.name) << std::hex << c.key;
 }

@@ -51,7 +51,8 @@ TEST_F(LightingModelTest, EachModeSelectsItsButtonAndEnablesItsControls) {
         fresh.refresh(profile);
         const LightingPageView& v = fresh.view();
         for (int m = 1; m <= kLightingModeCount; ++m)
-            EXPECT_EQ(v.modeSelected[static_cast<size_t>(m - 1)], static_cast<uint32_t>(m) == c.mode)
+            EXPECT_EQ(v.modeSelected[static_cast<size_t>(m - 1)],
+                      static_cast<uint32_t>(m) == c.mode)
                 << m;
         EXPECT_EQ(v.mode1SliderEnabled, c.mode1Slider);
         EXPECT_EQ(v.mode2SliderEnabled, c.mode2Slider);
@@ -192,8 +193,8 @@ TEST_F(LightingModelTest, SpeedAndLevelSlidersStoreTheirPositions) {
     EXPECT_TRUE(model.sliderMoved(profile, kMode2, 1));
     EXPECT_EQ(profile.mode2Param(), 1u);
     const ProfileSettings before = profile;
-    for (auto [id, position] : {std::pair{kMode1, 0}, {kMode1, 11}, {kMode2, 6}, {kMode5, 4},
-                                {kMode5, 0}, {999, 1}})
+    for (auto [id, position] :
+         {std::pair{kMode1, 0}, {kMode1, 11}, {kMode2, 6}, {kMode5, 4}, {kMode5, 0}, {999, 1}})
         EXPECT_FALSE(model.sliderMoved(profile, id, position)) << id << " " << position;
     EXPECT_EQ(profile, before);
 

@@ -25,10 +25,16 @@ inline MacroEntry macroRecord(uint32_t id, std::initializer_list<uint32_t> event
 inline constexpr uint32_t keyDown(uint32_t vk) {
     return makeMacroEvent(MacroEventKind::KeyDown, vk);
 }
-inline constexpr uint32_t keyUp(uint32_t vk) { return makeMacroEvent(MacroEventKind::KeyUp, vk); }
-inline constexpr uint32_t delay(uint32_t ms) { return makeMacroEvent(MacroEventKind::Delay, ms); }
+inline constexpr uint32_t keyUp(uint32_t vk) {
+    return makeMacroEvent(MacroEventKind::KeyUp, vk);
+}
+inline constexpr uint32_t delay(uint32_t ms) {
+    return makeMacroEvent(MacroEventKind::Delay, ms);
+}
 
 // The library is 2 MB: never on the stack.
-inline std::unique_ptr<MacroLibrary> emptyLibrary() { return std::make_unique<MacroLibrary>(); }
+inline std::unique_ptr<MacroLibrary> emptyLibrary() {
+    return std::make_unique<MacroLibrary>();
+}
 
 }  // namespace z408::test

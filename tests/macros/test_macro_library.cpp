@@ -41,8 +41,10 @@ TEST(MacroLibrary, RefusesRecordsThatAreNotStorable) {
         m.setTag(c.tag);
         const auto slot = lib->placeMacro(m);
         EXPECT_EQ(slot.has_value(), c.stored) << c.what;
-        if (c.stored) EXPECT_EQ(lib->slot(*slot), m) << c.what;
-        else EXPECT_EQ(lib->image(), emptyLibrary()->image()) << c.what;
+        if (c.stored)
+            EXPECT_EQ(lib->slot(*slot), m) << c.what;
+        else
+            EXPECT_EQ(lib->image(), emptyLibrary()->image()) << c.what;
     }
 }
 
@@ -156,8 +158,8 @@ TEST(MacroUsage, InUseThroughAnyStoredEntryOrAnActiveMacroButton) {
         uint32_t id;
         bool inUse;
     };
-    for (const auto& c : {Case{kIdA, true}, Case{kIdB, true}, Case{kIdC, false},
-                          Case{0x15999999, false}})
+    for (const auto& c :
+         {Case{kIdA, true}, Case{kIdB, true}, Case{kIdC, false}, Case{0x15999999, false}})
         EXPECT_EQ(isMacroInUse(c.id, table, active), c.inUse) << std::hex << c.id;
 }
 

@@ -23,7 +23,7 @@ std::vector<uint8_t> readAll(const std::filesystem::path& p) {
 }
 
 class MacroStoreTest : public ::testing::Test {
-protected:
+  protected:
     MacroStoreTest() : library(test::emptyLibrary()), store(*library, dir.path(), notices, clock) {}
 
     void writeMacroFile(const std::vector<uint8_t>& bytes) {
@@ -102,8 +102,9 @@ TEST_F(MacroStoreTest, AnUnreadableFileIsReportedNotTakenForAnEmptyLibrary) {
     notices.language = 5;
     EXPECT_FALSE(store.loadMacroLibrary());
     ASSERT_EQ(notices.shown.size(), 1u);
-    EXPECT_EQ(notices.shown[0].text.rfind(store.path().string() + " konnte nicht gelesen werden: ", 0),
-              0u)
+    EXPECT_EQ(
+        notices.shown[0].text.rfind(store.path().string() + " konnte nicht gelesen werden: ", 0),
+        0u)
         << notices.shown[0].text;
 }
 
@@ -148,12 +149,12 @@ TEST_F(MacroStoreTest, ACreationThatFailsIsNeverSilent) {
     if (::geteuid() != 0) {  // root ignores permissions
         notices.shown.clear();
         std::filesystem::create_directory(dir / "ro");
-        std::filesystem::permissions(dir / "ro", std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::owner_exec);
+        std::filesystem::permissions(
+            dir / "ro", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
         MacroStore denied(*library, dir / "ro", notices, clock);
         EXPECT_FALSE(denied.saveMacroLibrary());
-        EXPECT_EQ(texts(), (std::vector<std::string>{
-                               "Failed to open " + denied.path().string(), "str_msg4"}));
+        EXPECT_EQ(texts(), (std::vector<std::string>{"Failed to open " + denied.path().string(),
+                                                     "str_msg4"}));
     }
 }
 
@@ -199,8 +200,8 @@ TEST_F(MacroStoreTest, DeleteZeroesTheSlotAndSavesEvenWhenThereWasNone) {
 
 TEST_F(MacroStoreTest, AHostileSlotIsReadBoundedAndStoredBackSafely) {
     MacroEntry hostile = macroRecord(0x15000001, {keyDown(0x41)});
-    hostile.setRecordSize(4);            // lies downwards: refused by storing, still listed by tag
-    hostile.setEventCount(0xFFFFFFFF);   // far beyond the slot
+    hostile.setRecordSize(4);           // lies downwards: refused by storing, still listed by tag
+    hostile.setEventCount(0xFFFFFFFF);  // far beyond the slot
     std::vector<uint8_t> bytes = fileWith({{499, hostile}});
     // An unterminated name that runs to the end of the file.
     for (size_t u = 0; u < kMacroNameUnits; ++u)

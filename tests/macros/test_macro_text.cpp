@@ -36,18 +36,26 @@ TEST(MacroText, TextsBecomeTheRecordsThePageWouldStore) {
     const Case cases[] = {
         {"names, codes, comments, blank lines and any case",
          "# reload\n\nloop 3\ndown A\r\ndelay 250\n  up   a  \ndown 0x70\nup F1\n",
-         {keyDown(0x41), delay(250), keyUp(0x41), keyDown(0x70), keyUp(0x70)}, 3},
-        {"names with spaces", "down Page Up\nup page up\ndown Left Button\nup NUM 1\n",
-         {keyDown(0x21), keyUp(0x21), keyDown(0x01), keyUp(0x61)}, 1},
-        {"adjacent delays merge, capped at 327670", "down A\ndelay 200\ndelay 300\nup A\n"
-                                                    "delay 300000\ndelay 300000\ndown B\n",
-         {keyDown(0x41), delay(500), keyUp(0x41), delay(327670), keyDown(0x42)}, 1},
-        {"a leading delay is dropped", "delay 40\ndown A\nup A\n",
-         {keyDown(0x41), keyUp(0x41)}, 1},
-        {"a lone press keeps the single-key marker", "loop 9\ndown B\n",
-         {keyDown(0x42)}, kLoopCountSingleKey},
-        {"the longest delay", "down A\ndelay 16777215\nup A\n",
-         {keyDown(0x41), delay(0xFFFFFF), keyUp(0x41)}, 1},
+         {keyDown(0x41), delay(250), keyUp(0x41), keyDown(0x70), keyUp(0x70)},
+         3},
+        {"names with spaces",
+         "down Page Up\nup page up\ndown Left Button\nup NUM 1\n",
+         {keyDown(0x21), keyUp(0x21), keyDown(0x01), keyUp(0x61)},
+         1},
+        {"adjacent delays merge, capped at 327670",
+         "down A\ndelay 200\ndelay 300\nup A\n"
+         "delay 300000\ndelay 300000\ndown B\n",
+         {keyDown(0x41), delay(500), keyUp(0x41), delay(327670), keyDown(0x42)},
+         1},
+        {"a leading delay is dropped", "delay 40\ndown A\nup A\n", {keyDown(0x41), keyUp(0x41)}, 1},
+        {"a lone press keeps the single-key marker",
+         "loop 9\ndown B\n",
+         {keyDown(0x42)},
+         kLoopCountSingleKey},
+        {"the longest delay",
+         "down A\ndelay 16777215\nup A\n",
+         {keyDown(0x41), delay(0xFFFFFF), keyUp(0x41)},
+         1},
     };
     for (const Case& c : cases) {
         const MacroEntry m = build(c.text);
@@ -88,7 +96,8 @@ TEST(MacroText, BadTextsAreRefusedNamingTheLine) {
         MacroTextError error;
         EXPECT_FALSE(parseMacroText(c.text, error)) << c.text;
         EXPECT_EQ(error.line, c.line) << c.text;
-        EXPECT_NE(error.message.find(c.says), std::string::npos) << c.text << " -> " << error.message;
+        EXPECT_NE(error.message.find(c.says), std::string::npos)
+            << c.text << " -> " << error.message;
     }
 }
 
@@ -123,8 +132,8 @@ TEST(MacroText, StoredMacrosRoundTripThroughText) {
 TEST(MacroText, WritingAHostileRecordStaysReadable) {
     // An event of an unknown kind ends the list, as on the page; a name with an escape sequence
     // is not written to the text, and a loop count of 0 reads as the page shows it.
-    MacroEntry m = test::macroRecord(0x15000009, {keyDown(0x41), 0x12345678, keyUp(0x41)},
-                                     u"\x1b]0;x\x07", 0);
+    MacroEntry m =
+        test::macroRecord(0x15000009, {keyDown(0x41), 0x12345678, keyUp(0x41)}, u"\x1b]0;x\x07", 0);
     bool complete = true;
     const std::string text = macroToText(m, &complete);
     EXPECT_FALSE(complete);

@@ -64,7 +64,7 @@ TEST_F(LedSetPageTest, ControlsSitAtTheirPlacesWithTheirLanguageTexts) {
     }
     EXPECT_EQ(page->colourWheelRect(), QRect(QPoint(771, 264), QPoint(890, 382)));
     const std::pair<int, const char16_t*> captions[] = {
-        {1, u"str_led_brealways"}, {2, u"str_led_norbre"}, {3, u"str_led_apmbre"},
+        {1, u"str_led_brealways"}, {2, u"str_led_norbre"},   {3, u"str_led_apmbre"},
         {4, u"str_ledspe"},        {5, u"str_led_symphony"}, {6, u"str_led_off"}};
     for (const char* file : {"Language/en.xml", "Language/sc.xml"}) {
         SCOPED_TRACE(file);
@@ -159,9 +159,9 @@ TEST_F(LedSetPageTest, TheWheelPicksThePixelUnderThePointerWithACrossCursor) {
     EXPECT_NE(page->cursor().shape(), Qt::CrossCursor);
 
     QTest::mouseClick(page.get(), Qt::LeftButton, {}, onWheel);
-    EXPECT_EQ(profile().colour(0), colourRef(static_cast<uint8_t>(qRed(pixel)),
-                                             static_cast<uint8_t>(qGreen(pixel)),
-                                             static_cast<uint8_t>(qBlue(pixel))));
+    EXPECT_EQ(profile().colour(0),
+              colourRef(static_cast<uint8_t>(qRed(pixel)), static_cast<uint8_t>(qGreen(pixel)),
+                        static_cast<uint8_t>(qBlue(pixel))));
     EXPECT_EQ(profile().colourIsCustom(0), 1u);
     EXPECT_EQ(page->multicolourButton(0)->color(), QColor(pixel));
     EXPECT_EQ(page->slider(LightingSlider::Red)->value(), qRed(pixel));

@@ -56,10 +56,8 @@ TEST(DeviceIds, MatchTextsAreFoundInAnyCaseAndOnlyForTheirIds) {
     EXPECT_TRUE(isMousePathText("usb\\vid_3f1c&pid_7a52\\6&1"));
     EXPECT_TRUE(isMousePathText("HID\\VID_3F1C&PID_7A52&MI_01"));
     EXPECT_FALSE(isMousePathText("USB\\VID_0781&PID_5567"));
-    EXPECT_TRUE(
-        containsNoCase(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
-    EXPECT_FALSE(
-        containsNoCase(usbHardwareIdText(0x04D9, 0x8023, 0x0100), kBootloaderMatchText));
+    EXPECT_TRUE(containsNoCase(usbHardwareIdText(0x04D9, 0x8022, 0x0100), "vid_04d9&pid_8022"));
+    EXPECT_FALSE(containsNoCase(usbHardwareIdText(0x04D9, 0x8023, 0x0100), kBootloaderMatchText));
 }
 
 }  // namespace

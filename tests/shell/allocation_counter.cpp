@@ -31,12 +31,20 @@ AllocationCounter::AllocationCounter() {
     tCount = 0;
     tCounting = true;
 }
-AllocationCounter::~AllocationCounter() { tCounting = false; }
-size_t AllocationCounter::count() const { return tCount; }
+AllocationCounter::~AllocationCounter() {
+    tCounting = false;
+}
+size_t AllocationCounter::count() const {
+    return tCount;
+}
 }  // namespace z408::test
 
-void* operator new(size_t size) { return allocate(size); }
-void* operator new[](size_t size) { return allocate(size); }
+void* operator new(size_t size) {
+    return allocate(size);
+}
+void* operator new[](size_t size) {
+    return allocate(size);
+}
 void* operator new(size_t size, const std::nothrow_t&) noexcept {
     try {
         return allocate(size);
@@ -51,8 +59,12 @@ void* operator new[](size_t size, const std::nothrow_t&) noexcept {
         return nullptr;
     }
 }
-void* operator new(size_t size, std::align_val_t a) { return allocateAligned(size, a); }
-void* operator new[](size_t size, std::align_val_t a) { return allocateAligned(size, a); }
+void* operator new(size_t size, std::align_val_t a) {
+    return allocateAligned(size, a);
+}
+void* operator new[](size_t size, std::align_val_t a) {
+    return allocateAligned(size, a);
+}
 void* operator new(size_t size, std::align_val_t a, const std::nothrow_t&) noexcept {
     try {
         return allocateAligned(size, a);
@@ -67,15 +79,39 @@ void* operator new[](size_t size, std::align_val_t a, const std::nothrow_t&) noe
         return nullptr;
     }
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, size_t) noexcept { std::free(p); }
-void operator delete[](void* p, size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete[](void* p, size_t, std::align_val_t) noexcept { std::free(p); }
-void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, size_t, std::align_val_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t, const std::nothrow_t&) noexcept {
+    std::free(p);
+}

@@ -6,7 +6,7 @@
 namespace z408::test {
 
 class AllocationCounter {
-public:
+  public:
     AllocationCounter();
     ~AllocationCounter();
     AllocationCounter(const AllocationCounter&) = delete;

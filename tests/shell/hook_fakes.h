@@ -28,7 +28,7 @@ struct Posted {
 // Three windows that log what they receive, in one log, in order. The log has room reserved so
 // posting never allocates.
 class RecordingWindows : public WindowSinks {
-public:
+  public:
     RecordingWindows() {
         log.reserve(1 << 16);
         for (size_t i = 0; i < sinks_.size(); ++i) sinks_[i] = Sink(this, WindowId{i + 1});
@@ -42,7 +42,7 @@ public:
     MessageSink* mainHandler = nullptr;
     std::vector<Posted> log;
 
-private:
+  private:
     struct Sink : MessageSink {
         Sink() = default;
         Sink(RecordingWindows* o, WindowId w) : owner(o), id(w) {}
@@ -57,7 +57,7 @@ private:
 };
 
 class FakeInputSource : public InputSource {
-public:
+  public:
     bool start() override {
         ++starts;
         return startSucceeds;

@@ -8,7 +8,7 @@
 namespace z408::test {
 
 class RecordingLauncher : public SoftwareLauncher {
-public:
+  public:
     void playSound(const std::string& path) override { calls.push_back("sound " + path); }
     void startProgram(const std::string& path) override { calls.push_back("program " + path); }
     void openFile(const std::string& target) override { calls.push_back("file " + target); }

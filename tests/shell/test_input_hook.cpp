@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "allocation_counter.h"
-#include "hook_fakes.h"
 #include "common/event_codes.h"
+#include "hook_fakes.h"
 #include "shell/input_hook.h"
 
 namespace z408 {
@@ -26,7 +26,7 @@ Posted hookEvent(uintptr_t code, intptr_t flags = 0, WindowId to = kMainWindow) 
 }
 
 class InputHookTest : public ::testing::Test {
-protected:
+  protected:
     InputHookTest() : hook(intercepts, windows, source) {}
 
     // Feeds one event; returns whether it was swallowed, with what it posted.
@@ -231,7 +231,7 @@ TEST_F(InputHookTest, NothingHappensWhileRemovedAndRemovalForgetsAPendingRelease
 TEST_F(InputHookTest, TheInterceptListHoldsTwelveCodes) {
     ASSERT_TRUE(hook.install(kMainWindow));
     for (uint32_t i = 0; i < 12; ++i) hook.updateIntercept(0x1000 + i, false);
-    hook.updateIntercept(0x1000, false);  // already there: takes no second entry
+    hook.updateIntercept(0x1000, false);                 // already there: takes no second entry
     hook.updateIntercept(event_code::RightDown, false);  // the 13th: no room
     EXPECT_FALSE(hook.isIntercepted(event_code::RightDown));
     EXPECT_FALSE(feed(E::press(3)).first);
@@ -247,10 +247,9 @@ TEST_F(InputHookTest, HandlingEventsNeverAllocates) {
     hook.updateIntercept(event_code::RightDown, false);
     hook.updateIntercept(event_code::WheelDown, false);
     hook.setForwarding(HookInputs::Both);
-    const InputEvent events[] = {E::press(1),     E::release(1), E::press(3),  E::release(3),
-                                 E::press(8),     E::release(8), E::wheel(-120), E::wheel(120),
-                                 E::motion(),     E::key(0x41, 0), E::key(0x41, 0x80),
-                                 E::press(7)};
+    const InputEvent events[] = {E::press(1), E::release(1),   E::press(3),        E::release(3),
+                                 E::press(8), E::release(8),   E::wheel(-120),     E::wheel(120),
+                                 E::motion(), E::key(0x41, 0), E::key(0x41, 0x80), E::press(7)};
     {
         test::AllocationCounter check;  // the counter itself sees allocations
         auto probe = std::make_unique<int>(1);

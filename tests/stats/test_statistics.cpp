@@ -13,8 +13,8 @@ TEST(Statistics, TrophyLevelBounds) {
     struct Case {
         uint32_t total;
         int level;
-    } cases[] = {{0, 0},        {99999, 0},    {100000, 1},   {499999, 1},   {500000, 2},
-                 {1500000, 4},  {2999999, 6},  {3000000, 7},  {7999999, 10}, {8000000, 11},
+    } cases[] = {{0, 0},        {99999, 0},     {100000, 1},     {499999, 1},   {500000, 2},
+                 {1500000, 4},  {2999999, 6},   {3000000, 7},    {7999999, 10}, {8000000, 11},
                  {9999999, 11}, {10000000, 12}, {0xFFFFFFFF, 12}};
     for (const auto& c : cases) EXPECT_EQ(trophyLevelFor(c.total), c.level) << c.total;
     EXPECT_EQ(levelBarWidth(0), 21);
@@ -25,8 +25,8 @@ TEST(Statistics, TrophyLevelBounds) {
 TEST(Statistics, CountsButtonAndWheelEventsOnly) {
     RecordingNotices notices;
     Statistics s(notices);
-    const uint32_t codes[] = {0x201, 0x201, 0x207, 0x204, 0x20A01, 0x20A00, 0x20A00,
-                              0x1020B, 0x2020B, 0x202};
+    const uint32_t codes[] = {0x201,   0x201,   0x207,   0x204,   0x20A01,
+                              0x20A00, 0x20A00, 0x1020B, 0x2020B, 0x202};
     int counted = 0;
     for (uint32_t c : codes) counted += s.count(c);
     EXPECT_EQ(counted, 7);

@@ -130,10 +130,9 @@ class HttpServer {
     bool start() {
         int fds[2];
         if (pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) return false;
-        const bool ok = process_.start(
-            {"python3", Z408_SOURCE_DIR "/tests/update/http_server.py",
-             root_.path().string(), "1.5"},
-            fds[1]);
+        const bool ok = process_.start({"python3", Z408_SOURCE_DIR "/tests/update/http_server.py",
+                                        root_.path().string(), "1.5"},
+                                       fds[1]);
         close(fds[1]);
         if (ok) port_ = test::readLine(fds[0], 20);
         close(fds[0]);

@@ -11,9 +11,9 @@
 
 #include "common/binary.h"
 #include "common/message_queue.h"
+#include "device/device_fixture.h"
 #include "device/macro_image.h"
 #include "upload/settings_uploader.h"
-#include "device/device_fixture.h"
 
 namespace z408 {
 namespace {

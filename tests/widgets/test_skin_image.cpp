@@ -28,8 +28,8 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 // Turns a bottom-up bitmap into the same picture stored top-down (negative height).
 QByteArray topDown(QByteArray bmp, int width, int height) {
-    const auto at = static_cast<qsizetype>(static_cast<uchar>(bmp[10]) |
-                                           static_cast<uchar>(bmp[11]) << 8);
+    const auto at =
+        static_cast<qsizetype>(static_cast<uchar>(bmp[10]) | static_cast<uchar>(bmp[11]) << 8);
     const qsizetype stride = (qsizetype{width} * 3 + 3) & ~qsizetype{3};
     QByteArray rows = bmp.mid(at);
     for (int y = 0; y < height; ++y)
@@ -73,7 +73,8 @@ TEST(LoadSkinImage, DamagedOrMissingFilesGiveNoImage) {
     // Other formats still load.
     const QString png = dir.filePath(QStringLiteral("a.png"));
     ASSERT_TRUE(test::positionImage({9, 4}).save(png));
-    EXPECT_EQ(LoadSkinImage(png).convertToFormat(QImage::Format_RGB32), test::positionImage({9, 4}));
+    EXPECT_EQ(LoadSkinImage(png).convertToFormat(QImage::Format_RGB32),
+              test::positionImage({9, 4}));
 }
 
 }  // namespace

@@ -6,8 +6,7 @@
 // Qt's libraries are not built for ThreadSanitizer: their own worker threads share
 // reference-counted data through atomics it cannot see. Only accesses that Qt's code makes
 // through intercepted functions (memmove and the like) are silenced; our code stays checked.
-extern "C" const char* __tsan_default_suppressions()
-{
+extern "C" const char* __tsan_default_suppressions() {
     return "called_from_lib:libQt6Core.so.6\n"
            "called_from_lib:libQt6Gui.so.6\n"
            "called_from_lib:libQt6Widgets.so.6\n";

@@ -15,7 +15,8 @@ constexpr int32_t kEnglish = 2;
 
 bool write(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
     const auto r = z408::writeFileAtomic(path, bytes);
-    if (!r) std::fprintf(stderr, "seedgen: cannot write %s: %s\n", path.c_str(), r.describe().c_str());
+    if (!r)
+        std::fprintf(stderr, "seedgen: cannot write %s: %s\n", path.c_str(), r.describe().c_str());
     return static_cast<bool>(r);
 }
 

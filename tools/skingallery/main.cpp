@@ -241,8 +241,8 @@ void pickers(int languageId, const QString& suffix) {
         m.setId(makeMacroId(preset, tick++));
         m.setName(name);
     }
-    const PickerContext context{g_programDir, language, macros,  nullptr,
-                                nullptr,      notices,  UsKeyboardLayout::instance()};
+    const PickerContext context{
+        g_programDir, language, macros, nullptr, nullptr, notices, UsKeyboardLayout::instance()};
     const QString current = languageId == 1 ? QStringLiteral("单击") : QStringLiteral("Click");
     const std::pair<PickerPage, const char*> pages[] = {{PickerPage::KeyCombination, "combo"},
                                                         {PickerPage::Macro, "macro"},
