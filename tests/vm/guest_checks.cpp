@@ -1027,6 +1027,9 @@ void statisticsCheck(const std::string& ctl) {
     check(reading && window.alive(),
           "the window with no display reads the mouse's event node by itself", window.output());
     if (!reading) return;
+    // The node is open before the source has read the buttons' state from it; a press in that
+    // moment counts as already held, not as a click.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
 
     struct Clicks {
         uint8_t button;
