@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/input.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -16,6 +15,7 @@
 #include "desktop/evdev_frame_filter.h"
 #include "desktop/evdev_hook_input.h"
 #include "desktop/evdev_relay.h"
+#include "no_free_descriptors.h"
 #include "shell/hook_fakes.h"
 
 namespace z408::desktop {
@@ -347,17 +347,12 @@ TEST(EvdevHookInput, RunsWithoutTheMouseAndStopsCleanly) {
 TEST(EvdevHookInput, AStartThatCannotWatchHotPlugSaysWhy) {
     if (!findMouseEventNodes().empty()) GTEST_SKIP() << "a mouse is plugged in here";
     EvdevHookInput source([](const z408::InputEvent&) {});
-    // The lowest free descriptor: with the limit there, no new one can be opened.
-    const int probe = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(probe, 0);
-    ::close(probe);
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &old), 0);
-    rlimit tight = old;
-    tight.rlim_cur = static_cast<rlim_t>(probe);
-    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
-    const bool started = source.start();
-    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &old), 0);
+    bool started = true;
+    {
+        test::NoFreeDescriptors exhausted;
+        ASSERT_TRUE(exhausted.active());
+        started = source.start();
+    }
 
     EXPECT_FALSE(started);
     EXPECT_FALSE(source.running());
