@@ -363,6 +363,51 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Не вдалося захопити пристрій введення миші %s (%s), тому кнопки з функцією доходять і "
      "до інших програм.",
      "無法接管滑鼠的輸入裝置 %s（%s），因此已指定功能的按鍵也會傳給其他程式。"},
+    // EvdevWatchFailed
+    {"无法监视鼠标的输入设备（%s），因此不会统计点击和滚轮，已指定功能的按键也不起作用。请重新"
+     "启动本程序；如果问题仍在，请确认 /sys 已挂载，且没有沙箱阻止本程序使用 udev 的 netlink "
+     "套接字。",
+     "The mouse's input devices cannot be watched (%s), so its clicks and wheel are not counted "
+     "and buttons with a function do nothing. Start the program again; if this stays, make sure "
+     "/sys is mounted and that no sandbox keeps the program from udev's netlink socket.",
+     "Impossible de surveiller les périphériques d'entrée de la souris (%s) : les clics et la "
+     "molette ne sont pas comptés et les boutons dotés d'une fonction ne font rien. Redémarrez "
+     "le programme ; si le problème persiste, vérifiez que /sys est monté et qu'aucun bac à "
+     "sable n'empêche le programme d'utiliser le socket netlink d'udev.",
+     "마우스 입력 장치를 감시할 수 없어(%s) 클릭과 휠이 집계되지 않고 기능 버튼도 작동하지 "
+     "않습니다. 프로그램을 다시 시작하십시오. 문제가 계속되면 /sys가 마운트되어 있는지, "
+     "샌드박스가 프로그램의 udev netlink 소켓 사용을 막고 있지 않은지 확인하십시오.",
+     "Die Eingabegeräte der Maus können nicht überwacht werden (%s), daher werden Klicks und "
+     "Mausrad nicht gezählt und Tasten mit Funktion bewirken nichts. Starten Sie das Programm "
+     "neu; bleibt das Problem, prüfen Sie, ob /sys eingehängt ist und keine Sandbox dem Programm "
+     "den Netlink-Socket von udev verwehrt.",
+     "Impossibile sorvegliare i dispositivi di input del mouse (%s): i clic e la rotellina non "
+     "vengono contati e i pulsanti con una funzione non fanno nulla. Riavviare il programma; se "
+     "il problema persiste, verificare che /sys sia montato e che nessuna sandbox impedisca al "
+     "programma di usare il socket netlink di udev.",
+     "No se pueden vigilar los dispositivos de entrada del ratón (%s): los clics y la rueda no "
+     "se cuentan y los botones con una función no hacen nada. Reinicie el programa; si el "
+     "problema continúa, compruebe que /sys está montado y que ningún entorno aislado impide al "
+     "programa usar el socket netlink de udev.",
+     "De invoerapparaten van de muis kunnen niet worden gevolgd (%s), dus klikken en het "
+     "wieltje worden niet geteld en knoppen met een functie doen niets. Start het programma "
+     "opnieuw; blijft het probleem, controleer dan of /sys is aangekoppeld en of geen sandbox "
+     "het programma de netlink-socket van udev ontzegt.",
+     "Não é possível vigiar os dispositivos de entrada do rato (%s): os cliques e a roda não "
+     "são contados e os botões com uma função não fazem nada. Reinicie o programa; se o "
+     "problema continuar, verifique se /sys está montado e se nenhuma sandbox impede o programa "
+     "de usar o socket netlink do udev.",
+     "Не удаётся следить за устройствами ввода мыши (%s), поэтому щелчки и колесо не "
+     "подсчитываются, а кнопки с функцией ничего не делают. Перезапустите программу; если "
+     "проблема останется, проверьте, что /sys смонтирована и что никакая песочница не "
+     "закрывает программе доступ к сокету netlink udev.",
+     "Не вдається стежити за пристроями введення миші (%s), тому клацання та коліщатко не "
+     "підраховуються, а кнопки з функцією нічого не роблять. Перезапустіть програму; якщо "
+     "проблема залишиться, перевірте, що /sys змонтовано і що жодна пісочниця не закриває "
+     "програмі доступ до сокета netlink udev.",
+     "無法監視滑鼠的輸入裝置（%s），因此不會統計點擊和滾輪，已指定功能的按鍵也不起作用。請重新"
+     "啟動本程式；如果問題仍在，請確認 /sys 已掛載，且沒有沙箱阻止本程式使用 udev 的 netlink "
+     "通訊端。"},
 }};
 
 constexpr int64_t kEnglish = 2;

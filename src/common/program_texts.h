@@ -28,6 +28,7 @@ enum class ProgramText : int {
     EvdevUinputFailed,       // %s /dev/uinput, %s the reason
     EvdevGrabBusy,           // %s the mouse's event node, held by another program
     EvdevGrabFailed,         // %s the mouse's event node, %s the reason
+    EvdevWatchFailed,        // %s the reason the mouse's hot-plug cannot be watched
     Count
 };
 

@@ -87,6 +87,8 @@ std::string EvdevProblem::text(int32_t languageId) const {
             return formatText(fmt(ProgramText::EvdevGrabBusy), {path});
         case EvdevIssue::GrabFailed:
             return formatText(fmt(ProgramText::EvdevGrabFailed), {path, why});
+        case EvdevIssue::WatchFailed:
+            return formatText(fmt(ProgramText::EvdevWatchFailed), {why});
     }
     return {};
 }
@@ -108,6 +110,10 @@ EvdevProblem uinputOpenProblem(std::string_view path, int err) {
 EvdevProblem grabProblem(std::string_view path, int err) {
     if (err == EBUSY) return {EvdevIssue::GrabBusy, std::string(path), err};
     return {EvdevIssue::GrabFailed, std::string(path), err};
+}
+
+EvdevProblem watchProblem(int err) {
+    return {EvdevIssue::WatchFailed, {}, err != 0 ? err : EIO};
 }
 
 std::vector<EvdevNode> findMouseEventNodes() {

@@ -23,6 +23,7 @@ enum class EvdevIssue : uint8_t {
     UinputFailed,       // the re-emitting device could not be created (`error`)
     GrabBusy,           // another program already holds `path` for itself
     GrabFailed,         // `path` could not be taken over for another reason (`error`)
+    WatchFailed,        // the mouse's plugging in and out cannot be followed (`error`)
 };
 
 struct EvdevProblem {
@@ -43,6 +44,9 @@ EvdevProblem nodeOpenProblem(std::string_view path, int err);
 EvdevProblem uinputOpenProblem(std::string_view path, int err);
 // The problem of an EVIOCGRAB on `path` that failed with `err` (EBUSY: someone else holds it).
 EvdevProblem grabProblem(std::string_view path, int err);
+// The problem of a source that could not start watching (udev's monitor, its own wake-up)
+// because of `err`; a library that failed without saying why counts as an I/O error.
+EvdevProblem watchProblem(int err);
 
 // One input event node of the mouse.
 struct EvdevNode {

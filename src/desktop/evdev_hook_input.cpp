@@ -291,19 +291,31 @@ bool EvdevHookInput::start() {
     };
 
     // Watching starts before the nodes are listed, so a mouse plugged in between is not missed.
+    // A failure here leaves the hook deaf: the person hears why, with the errno libudev left.
+    int err = 0;
     s.udev.reset(udev_new());
+    if (!s.udev) err = errno;
     if (s.udev) {
         // udev's own events come after its rules gave the node its permissions; without udevd
         // (a bare system) only the kernel's are there.
         const bool udevd = ::access("/run/udev/control", F_OK) == 0;
         s.monitor.reset(udev_monitor_new_from_netlink(s.udev.get(), udevd ? "udev" : "kernel"));
+        if (!s.monitor) err = errno;
     }
-    if (!s.monitor ||
-        udev_monitor_filter_add_match_subsystem_devtype(s.monitor.get(), "input", nullptr) < 0 ||
-        udev_monitor_enable_receiving(s.monitor.get()) < 0)
-        return failWith({}, "The mouse's hot-plug cannot be watched (udev is unavailable).");
+    if (s.monitor) {
+        int rc = udev_monitor_filter_add_match_subsystem_devtype(s.monitor.get(), "input", nullptr);
+        if (rc >= 0) rc = udev_monitor_enable_receiving(s.monitor.get());
+        if (rc < 0) err = -rc;
+    }
+    if (!s.monitor || err != 0) {
+        const EvdevProblem p = watchProblem(err);
+        return failWith(p, p.text(2));
+    }
     s.wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (s.wakeFd < 0) return failWith({}, "The input source could not be set up.");
+    if (s.wakeFd < 0) {
+        const EvdevProblem p = watchProblem(errno);
+        return failWith(p, p.text(2));
+    }
 
     const std::vector<EvdevNode> found = findMouseEventNodes();
     State::Outbox box;

@@ -13,6 +13,7 @@
 #include "common/event_codes.h"
 #include "config/profile_settings.h"
 #include "i18n/language_context.h"
+#include "no_free_descriptors.h"
 #include "pages/dlg_sts.h"
 #include "shell/hook_fakes.h"
 #include "shell/recording_launcher.h"
@@ -115,6 +116,24 @@ TEST(EvdevHookSource, EachKindOfProblemIsToldOnceInThePersonsLanguage) {
     EXPECT_EQ(notices.shown[0].text, busy.text(5));
     EXPECT_EQ(notices.shown[1].text, noUinput.text(5));
     EXPECT_FALSE(busy.text(5).empty());
+}
+
+// udev's monitor cannot be set up (no descriptor left): the person is told why the hook is off,
+// in their language, instead of an empty notice or none.
+TEST(EvdevHookSource, AHookThatCannotWatchHotPlugTellsWhy) {
+    if (!desktop::findMouseEventNodes().empty()) GTEST_SKIP() << "a mouse is plugged in here";
+    RecordingNotices notices;
+    notices.language = 10;  // Russian
+    EvdevHookSource source(notices);
+    bool started = true;
+    {
+        test::NoFreeDescriptors exhausted;
+        ASSERT_TRUE(exhausted.active());
+        started = source.start();
+    }
+    EXPECT_FALSE(started);
+    ASSERT_TRUE(test::spinUntil([&] { return !notices.shown.empty(); }));
+    EXPECT_EQ(notices.shown[0].text, desktop::watchProblem(EMFILE).text(10));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "desktop/evdev_frame_filter.h"
 #include "desktop/evdev_hook_input.h"
 #include "desktop/evdev_relay.h"
+#include "no_free_descriptors.h"
 #include "shell/hook_fakes.h"
 
 namespace z408::desktop {
@@ -220,6 +221,9 @@ TEST(EvdevAccess, ProblemsNameTheCauseAndTheFix) {
         {grabProblem("/dev/input/event7", EINVAL),
          EvdevIssue::GrabFailed,
          {"/dev/input/event7", "Invalid argument"}},
+        {watchProblem(EMFILE), EvdevIssue::WatchFailed, {"Too many open files", "netlink"}},
+        // libudev failing without an errno still gives a cause to read.
+        {watchProblem(0), EvdevIssue::WatchFailed, {"Input/output error"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.problem.issue, c.issue);
@@ -336,6 +340,30 @@ TEST(EvdevHookInput, RunsWithoutTheMouseAndStopsCleanly) {
         EXPECT_FALSE(source.running());
     }
     EXPECT_TRUE(delivered.empty());
+}
+
+// With no descriptor left for udev's monitor the source cannot follow the mouse: start() fails
+// and says why, so the person is told something, and starts once descriptors are free again.
+TEST(EvdevHookInput, AStartThatCannotWatchHotPlugSaysWhy) {
+    if (!findMouseEventNodes().empty()) GTEST_SKIP() << "a mouse is plugged in here";
+    EvdevHookInput source([](const z408::InputEvent&) {});
+    bool started = true;
+    {
+        test::NoFreeDescriptors exhausted;
+        ASSERT_TRUE(exhausted.active());
+        started = source.start();
+    }
+
+    EXPECT_FALSE(started);
+    EXPECT_FALSE(source.running());
+    EXPECT_EQ(source.problem().issue, EvdevIssue::WatchFailed);
+    EXPECT_EQ(source.problem().error, EMFILE);
+    EXPECT_NE(source.error().find("Too many open files"), std::string::npos) << source.error();
+    EXPECT_NE(source.problem().text(1), source.error());
+
+    EXPECT_TRUE(source.start()) << source.error();
+    EXPECT_TRUE(source.problem().empty());
+    source.stop();
 }
 
 }  // namespace

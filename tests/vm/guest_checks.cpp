@@ -1,5 +1,6 @@
 // Runs inside the qemu guest, as root, with the kernel's uhid, HID core, hidraw, evdev and
-// uinput: our real HidrawTransport, DevicePresenceMonitor and z408ctl against virtual Z408s.
+// uinput: our real HidrawTransport, DevicePresenceMonitor, z408ctl and the window (z408, with no
+// display) against virtual Z408s.
 // Prints one line per check and a final "Z408-VM-RESULT: PASS" or "Z408-VM-RESULT: FAIL" that
 // the host looks for.
 #include <fcntl.h>
@@ -20,8 +21,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -548,9 +551,12 @@ void z408ctlChecks(const std::string& ctl) {
 // A program left running: its output (stdout and stderr together) read as it comes.
 class Running {
   public:
-    // Without a display, so that the source is the program's choice there.
-    Running(const std::vector<std::string>& argv, uid_t uid = 0) {
-        pid_ = spawnProgram(argv, {"DISPLAY", "WAYLAND_DISPLAY"}, uid, fd_);
+    // Without a display, so that the source is the program's choice there; `env` as for
+    // spawnProgram, on top of that.
+    Running(const std::vector<std::string>& argv, uid_t uid = 0,
+            std::vector<std::string> env = {}) {
+        env.insert(env.begin(), {"DISPLAY", "WAYLAND_DISPLAY"});
+        pid_ = spawnProgram(argv, env, uid, fd_);
         if (fd_ >= 0) ::fcntl(fd_, F_SETFL, O_NONBLOCK);
     }
     ~Running() {
@@ -601,9 +607,20 @@ class Running {
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    // Interrupts it as Ctrl+C would; its exit status, -1 when it did not end by itself.
-    int interrupt() {
-        ::kill(pid_, SIGINT);
+    // Whether it holds `path` open now.
+    bool holdsOpen(const std::string& path) const {
+        const std::string dir = "/proc/" + std::to_string(pid_) + "/fd";
+        std::error_code ec;
+        for (const auto& fd : std::filesystem::directory_iterator(dir, ec)) {
+            std::error_code linkError;
+            if (std::filesystem::read_symlink(fd.path(), linkError) == path) return true;
+        }
+        return false;
+    }
+    // Interrupts it as Ctrl+C would (or with `signal`); its exit status, -1 when it did not end
+    // by itself.
+    int interrupt(int signal = SIGINT) {
+        ::kill(pid_, signal);
         int status = 0;
         bool ended = waitFor([&] { return ::waitpid(pid_, &status, WNOHANG) == pid_; }, 10000);
         output();
@@ -952,6 +969,109 @@ void evdevChecks(const std::string& ctl) {
     ::chown("/dev/uinput", 0, 0);
 }
 
+// The counters `z408ctl stats show` prints for the data folder `dataDir`, by their labels; the
+// pointer travel in pixels under "pointer travel". Empty when the command failed.
+std::map<std::string, long long> savedStatistics(const std::string& ctl, const std::string& dataDir,
+                                                 std::string& output) {
+    std::map<std::string, long long> values;
+    if (runProgram({ctl, "stats", "show", "--data-dir", dataDir}, {}, output) != 0) return values;
+    std::istringstream in(output);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.size() < 16) continue;
+        std::string label = line.substr(0, 15);
+        label.erase(label.find_last_not_of(' ') + 1);
+        const size_t pixels = line.find(" (");
+        const std::string number =
+            pixels == std::string::npos ? line.substr(16) : line.substr(pixels + 2);
+        char* end = nullptr;
+        const long long v = std::strtoll(number.c_str(), &end, 10);
+        if (end != number.c_str()) values[label] = v;
+    }
+    return values;
+}
+
+// The window itself, with no display, counting the virtual mouse through the evdev source it
+// chooses there: clicks of all five buttons and wheel notches both ways, then motion; SIGTERM
+// saves the counters, which z408ctl reads back from the file.
+void statisticsCheck(const std::string& ctl) {
+    const std::string program = ctl.substr(0, ctl.rfind('/') + 1) + "z408";
+    const std::string home = "/tmp/z408-window";
+    const std::string dataDir = home + "/data/TARVO/Z408";
+    std::filesystem::remove_all(home);
+    std::filesystem::create_directories(home + "/run");
+    std::filesystem::permissions(home + "/run", std::filesystem::perms::owner_all);
+
+    VirtualZ408 pointer, command;
+    std::string error;
+    const bool made =
+        makePointer(pointer, error) && command.create(config(descriptors::command(1, 32)), error);
+    check(made, "a mouse for the window", error);
+    if (!made) return;
+    const auto nodes = desktop::findMouseEventNodes();
+    const std::string node = nodes.empty() ? std::string() : nodes[0].devnode;
+
+    // The seeded file's counters, the baseline (the first stats command seeds the folder).
+    std::string out;
+    const auto before = savedStatistics(ctl, dataDir, out);
+    check(before.count("left clicks") == 1 && before.count("pointer travel") == 1,
+          "z408ctl stats show reads the window's data folder", out);
+    if (before.empty()) return;
+
+    Running window({program}, 0,
+                   {"QT_QPA_PLATFORM=offscreen", "HOME=" + home, "XDG_DATA_HOME=" + home + "/data",
+                    "XDG_CONFIG_HOME=" + home + "/config", "XDG_CACHE_HOME=" + home + "/cache",
+                    "XDG_RUNTIME_DIR=" + home + "/run", "Z408_DEBUG=1"});
+    // The source reads the node once the mouse is brought up and the hook installed.
+    const bool reading = !node.empty() && waitFor([&] { return window.holdsOpen(node); }, 30000);
+    check(reading && window.alive(),
+          "the window with no display reads the mouse's event node by itself", window.output());
+    if (!reading) return;
+    // The node is open before the source has read the buttons' state from it; a press in that
+    // moment counts as already held, not as a click.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+
+    struct Clicks {
+        uint8_t button;
+        int times;
+    };
+    // A different number for each, so a counter fed by the wrong button shows.
+    const Clicks clicks[] = {{kLeft, 3}, {kRight, 2}, {kMiddle, 4}, {kBack, 5}, {kForward, 1}};
+    // At a person's pace: a burst faster than the reader is scheduled overflows the kernel's
+    // buffer for the node, which then drops the events (SYN_DROPPED) for every reader alike.
+    bool sent = true;
+    const auto play = [&](uint8_t buttons, int8_t dx, int8_t dy, int8_t wheel) {
+        sent = pointer.input(descriptors::pointerReport(buttons, dx, dy, wheel)) && sent;
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
+    };
+    for (const Clicks& c : clicks)
+        for (int i = 0; i < c.times; ++i) {
+            play(c.button, 0, 0, 0);
+            play(0, 0, 0, 0);
+        }
+    for (int i = 0; i < 6; ++i) play(0, 0, 0, 1);
+    for (int i = 0; i < 7; ++i) play(0, 0, 0, -1);
+    for (int i = 0; i < 20; ++i) play(0, 5, -3, 0);
+    // The page samples the travel every 500 ms.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const int rc = window.interrupt(SIGTERM);
+    check(sent && rc == 0, "SIGTERM ends the window cleanly",
+          "exit " + std::to_string(rc) + ": " + window.output());
+
+    const auto after = savedStatistics(ctl, dataDir, out);
+    const auto grew = [&](const char* label) {
+        const auto b = before.find(label), a = after.find(label);
+        return b == before.end() || a == after.end() ? -1 : a->second - b->second;
+    };
+    // Back and forward are not counted; travel is in the mouse's counts, |dx| + |dy| a report.
+    check(grew("left clicks") == 3 && grew("right clicks") == 2 && grew("middle clicks") == 4 &&
+              grew("clicks in all") == 9,
+          "the saved statistics count each button's clicks through the evdev source", out);
+    check(grew("wheel forward") == 6 && grew("wheel backward") == 7 && grew("wheel in all") == 13,
+          "and the wheel notches each way", out);
+    check(grew("pointer travel") == 160, "and the pointer travel from the mouse's motion", out);
+}
+
 }  // namespace
 }  // namespace z408::vm
 
@@ -971,7 +1091,10 @@ int main(int argc, char** argv) {
         bootloaderChecks();
         if (argc > 1) z408ctlChecks(argv[1]);
     }
-    if (runs("evdev") && argc > 1) evdevChecks(argv[1]);
+    if (runs("evdev") && argc > 1) {
+        evdevChecks(argv[1]);
+        statisticsCheck(argv[1]);
+    }
     std::printf("Z408-VM-RESULT: %s (%d passed, %d failed)\n", failures ? "FAIL" : "PASS", passes,
                 failures);
     return failures ? 1 : 0;

@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(realpath "${1:-$root/build}")
 guest_bin="$build/tests/z408_vm_guest"
-for f in "$guest_bin" "$build/bin/z408ctl"; do
+for f in "$guest_bin" "$build/bin/z408ctl" "$build/bin/z408"; do
     [ -x "$f" ] || { echo "vm: $f is missing; build the project first" >&2; exit 2; }
 done
 for tool in qemu-system-x86_64 busybox cpio xz apt-get dpkg-deb; do
