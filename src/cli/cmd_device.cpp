@@ -259,12 +259,13 @@ int updateCheck(const Args& args) {
     std::string error;
     if (!scan.positionals(rest, error) || !rest.empty())
         return fail(kName, error.empty() ? "takes no arguments" : error, kExitBadInput);
-    if (!haveHost) host = readProgramSettings(programDirectory()).updateHost;
+    if (!haveHost) host = readProgramSettingsFile(programSettingsFile()).updateHost;
     const std::string url = updateDescriptionUrl(host);
     if (url.empty())
         return fail(kName,
+                    // The person's own copy, which needs no administrator and survives updates.
                     "no update server is configured (set Host in the [Update] section of " +
-                        (programDirectory() / kProgramSettingsFile).string() + ", or use --host)",
+                        (configDirectory() / kProgramSettingsFile).string() + ", or use --host)",
                     kExitFailed);
     std::printf("description: %s\n", url.c_str());
     // The program keeps its copy in the data directory; a check from here leaves that one alone.

@@ -7,8 +7,11 @@
 
 namespace z408 {
 
-ProgramSettings readProgramSettings(const std::filesystem::path& programDirectory) {
-    const std::filesystem::path file = programDirectory / kProgramSettingsFile;
+ProgramSettings readProgramSettings(const std::filesystem::path& directory) {
+    return readProgramSettingsFile(directory / kProgramSettingsFile);
+}
+
+ProgramSettings readProgramSettingsFile(const std::filesystem::path& file) {
     ProgramSettings s;
     s.updateHost = ReadIniString(file, "Update", "Host").value_or(std::string());
     s.webSite = ReadIniString(file, "Support", "WebSite").value_or(std::string());

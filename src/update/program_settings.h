@@ -1,6 +1,7 @@
 #pragma once
-// The program's own settings, kept in "z408.ini" beside the program: where updates come from and
-// which web site the support page opens. Both are empty in a fresh installation.
+// The program's own settings, kept in "z408.ini" (shipped in /etc/z408 or with the program's data,
+// overridden per user in ~/.config/z408): where updates come from and which web site the support
+// page opens. Both are empty in a fresh installation.
 #include <filesystem>
 #include <string>
 
@@ -15,7 +16,9 @@ struct ProgramSettings {
 
 // Reads the settings; a missing file or key leaves the value empty. Z408_UPDATE_SERVER in the
 // environment, when set, replaces the update host (for trying a local server).
-ProgramSettings readProgramSettings(const std::filesystem::path& programDirectory);
+ProgramSettings readProgramSettingsFile(const std::filesystem::path& file);
+// The same for the z408.ini inside `directory`.
+ProgramSettings readProgramSettings(const std::filesystem::path& directory);
 
 // The description's address on the host ("http://" added when no scheme is given); empty when
 // no host is configured.
