@@ -1,5 +1,7 @@
 #include "app/external_programs.h"
 
+#include <unistd.h>
+
 #include <QProcess>
 #include <QString>
 
@@ -10,28 +12,33 @@ QString qpath(const std::filesystem::path& p) {
     return QString::fromStdString(p.string());
 }
 
+HelperStart start(const std::filesystem::path& program, const QStringList& arguments) {
+    if (::access(program.c_str(), X_OK) != 0) return HelperStart::NotInstalled;
+    return QProcess::startDetached(qpath(program), arguments, qpath(program.parent_path()))
+               ? HelperStart::Started
+               : HelperStart::Failed;
+}
+
 }  // namespace
 
-std::filesystem::path firmwareBurnerPath(const std::filesystem::path& programDirectory) {
-    return programDirectory / "FWUpdate" / "TarvoFlash.exe";
+std::filesystem::path firmwareBurnerPath(const std::filesystem::path& helperDirectory) {
+    return helperDirectory / "FWUpdate" / "TarvoFlash.exe";
 }
 
-std::filesystem::path programUpdaterPath(const std::filesystem::path& programDirectory) {
-    return programDirectory / "tarvo_update" / "TarvoUpdate.exe";
+std::filesystem::path programUpdaterPath(const std::filesystem::path& helperDirectory) {
+    return helperDirectory / "tarvo_update" / "TarvoUpdate.exe";
 }
 
-bool startFirmwareBurner(const std::filesystem::path& programDirectory, bool chinese,
-                         const std::filesystem::path& image) {
-    const std::filesystem::path burner = firmwareBurnerPath(programDirectory);
+HelperStart startFirmwareBurner(const std::filesystem::path& helperDirectory, bool chinese,
+                                const std::filesystem::path& image) {
     QStringList arguments{chinese ? QStringLiteral("1") : QStringLiteral("0")};
     // The image lies in the user's data directory, not beside the burner.
     if (!image.empty()) arguments << qpath(image);
-    return QProcess::startDetached(qpath(burner), arguments, qpath(burner.parent_path()));
+    return start(firmwareBurnerPath(helperDirectory), arguments);
 }
 
-bool startProgramUpdater(const std::filesystem::path& programDirectory) {
-    const std::filesystem::path updater = programUpdaterPath(programDirectory);
-    return QProcess::startDetached(qpath(updater), {}, qpath(updater.parent_path()));
+HelperStart startProgramUpdater(const std::filesystem::path& helperDirectory) {
+    return start(programUpdaterPath(helperDirectory), {});
 }
 
 }  // namespace z408

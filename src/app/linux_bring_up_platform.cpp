@@ -1,6 +1,7 @@
 #include "app/linux_bring_up_platform.h"
 
 #include "app/external_programs.h"
+#include "common/user_notices.h"
 #include "device/usb_driver.h"
 #include "platform/device_presence_monitor.h"
 
@@ -15,7 +16,8 @@ bool LinuxBringUpPlatform::openDevice() {
 }
 
 void LinuxBringUpPlatform::startFirmwareTool(bool chinese) {
-    startFirmwareBurner(programDirectory_, chinese);
+    if (startFirmwareBurner(helperDirectory_, chinese) == HelperStart::NotInstalled)
+        notices_.info(notices_.programText(ProgramText::NoFirmwareBurner));
 }
 
 }  // namespace z408

@@ -1,6 +1,7 @@
 #pragma once
 // The bring-up's view of this computer: the bootloader test through udev, the mouse through the
-// device link, and the firmware tool started beside the program.
+// device link, and the firmware tool started from the helper folder (or, where it is not
+// installed, a notice saying so).
 #include <filesystem>
 
 #include "shell/device_bring_up.h"
@@ -8,11 +9,13 @@
 namespace z408 {
 
 class CUSBDriver;
+class UserNotices;
 
 class LinuxBringUpPlatform final : public BringUpPlatform {
   public:
-    LinuxBringUpPlatform(CUSBDriver& driver, std::filesystem::path programDirectory)
-        : driver_(driver), programDirectory_(std::move(programDirectory)) {}
+    LinuxBringUpPlatform(CUSBDriver& driver, std::filesystem::path helperDirectory,
+                         UserNotices& notices)
+        : driver_(driver), helperDirectory_(std::move(helperDirectory)), notices_(notices) {}
 
     bool bootloaderPresent() override;
     bool openDevice() override;
@@ -20,7 +23,8 @@ class LinuxBringUpPlatform final : public BringUpPlatform {
 
   private:
     CUSBDriver& driver_;
-    std::filesystem::path programDirectory_;
+    std::filesystem::path helperDirectory_;
+    UserNotices& notices_;
 };
 
 }  // namespace z408

@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
                      &CZ119KDriverDlg::deviceRemoved);
 
     if (context->driver()) {
-        LinuxBringUpPlatform platform(*context->driver(), context->programDirectory());
+        LinuxBringUpPlatform platform(*context->driver(), helperDirectory(), context->notices());
         window.bringUp(platform);
     } else {
         window.show();

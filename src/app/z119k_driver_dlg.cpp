@@ -4,6 +4,8 @@
 #include <malloc.h>
 #endif
 
+#include <cstdio>
+
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -21,6 +23,7 @@
 #include "app/external_programs.h"
 #include "app/hint_texts.h"
 #include "app/open_dialogs.h"
+#include "common/directories.h"
 #include "common/file_io.h"
 #include "common/resource_numbers.h"
 #include "common/text.h"
@@ -184,8 +187,13 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
     connect(&arrivalRetry_, &QTimer::timeout, this, [this] { session_.retryElapsed(); });
     programUpdaterTimer_.setSingleShot(true);
     programUpdaterTimer_.setInterval(kProgramUpdaterDelayMs);
-    connect(&programUpdaterTimer_, &QTimer::timeout, this,
-            [this] { startProgramUpdater(ctx_.programDirectory()); });
+    connect(&programUpdaterTimer_, &QTimer::timeout, this, [this] {
+        // A packaged program is updated by the distribution: it carries no updater, and
+        // says so on the terminal rather than in a box at every start.
+        if (startProgramUpdater(helperDirectory()) == HelperStart::NotInstalled)
+            std::fprintf(stderr, "z408: %s\n",
+                         ctx_.notices().programText(ProgramText::NoProgramUpdater).c_str());
+    });
     hookWindows_.add(kWindowId, &sink_);
 }
 
@@ -355,7 +363,7 @@ void CZ119KDriverDlg::createPages() {
 }
 
 void CZ119KDriverDlg::createUpdateCheck() {
-    const ProgramSettings settings = readProgramSettings(ctx_.programDirectory());
+    const ProgramSettings settings = readProgramSettingsFile(programSettingsFile());
     support_->setWebAddress(QString::fromStdString(settings.webSite));
     // The burner takes over the mouse: it is started from this thread, then the program ends.
     connect(support_, &CDlgSupport::firmwareBurnerRequested, this,
@@ -383,7 +391,12 @@ void CZ119KDriverDlg::handOverToFirmwareBurner() {
     std::error_code ec;
     if (updateChecker_ && std::filesystem::exists(updateChecker_->firmwareFile(), ec))
         image = updateChecker_->firmwareFile();
-    startFirmwareBurner(ctx_.programDirectory(), ctx_.chinese(), image);
+    if (startFirmwareBurner(helperDirectory(), ctx_.chinese(), image) ==
+        HelperStart::NotInstalled) {
+        // Nothing takes the mouse over, so the program stays.
+        ctx_.notices().info(ctx_.notices().programText(ProgramText::NoFirmwareBurner));
+        return;
+    }
     requestExit();
 }
 

@@ -264,29 +264,32 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "sudo modprobe uinput.",
      "缺少 %s，因此已指定功能的按鍵也會傳給其他程式。請載入 uinput 模組：sudo modprobe uinput。"},
     // EvdevUinputNotWritable
-    {"无法写入 %s（%s），因此已指定功能的按键也会传给其他程序。请安装 udev 规则 70-z408.rules "
+    {"无法写入 %s（%s），因此已指定功能的按键也会传给其他程序。请安装 udev 规则 "
+     "71-z408-uinput.rules "
      "并重新登录。",
      "%s cannot be written (%s), so buttons with a function also reach other programs. "
-     "Install the udev rule 70-z408.rules and log in again.",
+     "Install the udev rule 71-z408-uinput.rules and log in again.",
      "Impossible d'écrire dans %s (%s) : les boutons dotés d'une fonction atteignent aussi "
-     "les autres programmes. Installez la règle udev 70-z408.rules et reconnectez-vous.",
-     "%s에 쓸 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다. udev 규칙 70-z408.rules를 "
+     "les autres programmes. Installez la règle udev 71-z408-uinput.rules et reconnectez-vous.",
+     "%s에 쓸 수 없어(%s) 기능 버튼이 다른 프로그램에도 전달됩니다. udev 규칙 "
+     "71-z408-uinput.rules를 "
      "설치하고 다시 로그인하십시오.",
      "%s ist nicht beschreibbar (%s), daher erreichen Tasten mit Funktion auch andere "
-     "Programme. Installieren Sie die udev-Regel 70-z408.rules und melden Sie sich neu an.",
+     "Programme. Installieren Sie die udev-Regel 71-z408-uinput.rules und melden Sie sich neu an.",
      "Impossibile scrivere su %s (%s): i pulsanti con una funzione arrivano anche agli altri "
-     "programmi. Installare la regola udev 70-z408.rules e accedere di nuovo.",
+     "programmi. Installare la regola udev 71-z408-uinput.rules e accedere di nuovo.",
      "No se puede escribir en %s (%s): los botones con una función llegan también a otros "
-     "programas. Instale la regla udev 70-z408.rules y vuelva a iniciar sesión.",
+     "programas. Instale la regla udev 71-z408-uinput.rules y vuelva a iniciar sesión.",
      "%s is niet schrijfbaar (%s), dus knoppen met een functie bereiken ook andere "
-     "programma's. Installeer de udev-regel 70-z408.rules en meld u opnieuw aan.",
+     "programma's. Installeer de udev-regel 71-z408-uinput.rules en meld u opnieuw aan.",
      "Não é possível escrever em %s (%s): os botões com uma função chegam também a outros "
-     "programas. Instale a regra udev 70-z408.rules e volte a iniciar sessão.",
+     "programas. Instale a regra udev 71-z408-uinput.rules e volte a iniciar sessão.",
      "Нет доступа на запись к %s (%s), поэтому кнопки с функцией доходят и до других "
-     "программ. Установите правило udev 70-z408.rules и войдите в систему заново.",
+     "программ. Установите правило udev 71-z408-uinput.rules и войдите в систему заново.",
      "Немає доступу на запис до %s (%s), тому кнопки з функцією доходять і до інших програм. "
-     "Встановіть правило udev 70-z408.rules і увійдіть у систему знову.",
-     "無法寫入 %s（%s），因此已指定功能的按鍵也會傳給其他程式。請安裝 udev 規則 70-z408.rules "
+     "Встановіть правило udev 71-z408-uinput.rules і увійдіть у систему знову.",
+     "無法寫入 %s（%s），因此已指定功能的按鍵也會傳給其他程式。請安裝 udev 規則 "
+     "71-z408-uinput.rules "
      "並重新登入。"},
     // EvdevUinputFailed
     {"无法通过 %s 创建输入设备（%s），因此已指定功能的按键也会传给其他程序。",
@@ -408,6 +411,53 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "無法監視滑鼠的輸入裝置（%s），因此不會統計點擊和滾輪，已指定功能的按鍵也不起作用。請重新"
      "啟動本程式；如果問題仍在，請確認 /sys 已掛載，且沒有沙箱阻止本程式使用 udev 的 netlink "
      "通訊端。"},
+    // NoFirmwareBurner
+    {"本程序的此安装中没有固件烧录程序，无法从这里更新鼠标的固件。",
+     "This installation of the program has no firmware burner, so the mouse's firmware cannot be "
+     "updated from here.",
+     "Cette installation du programme n'a pas d'outil de gravure du micrologiciel : le "
+     "micrologiciel de la souris ne peut pas être mis à jour d'ici.",
+     "이 프로그램 설치에는 펌웨어 기록 도구가 없어 여기서 마우스 펌웨어를 업데이트할 수 없습니다.",
+     "Diese Installation des Programms hat kein Firmware-Brennprogramm, daher kann die Firmware "
+     "der "
+     "Maus von hier aus nicht aktualisiert werden.",
+     "Questa installazione del programma non ha uno strumento di scrittura del firmware: il "
+     "firmware del mouse non può essere aggiornato da qui.",
+     "Esta instalación del programa no tiene grabador de firmware: el firmware del ratón no se "
+     "puede actualizar desde aquí.",
+     "Deze installatie van het programma heeft geen firmwarebrander, dus de firmware van de muis "
+     "kan hier niet worden bijgewerkt.",
+     "Esta instalação do programa não tem gravador de firmware: o firmware do rato não pode ser "
+     "atualizado a partir daqui.",
+     "В этой установке программы нет средства записи прошивки, поэтому прошивку мыши отсюда "
+     "обновить нельзя.",
+     "У цьому встановленні програми немає засобу запису мікропрограми, тому мікропрограму миші "
+     "звідси оновити не можна.",
+     "本程式的此安裝中沒有韌體燒錄程式，無法從這裡更新滑鼠的韌體。"},
+    // NoProgramUpdater
+    {"本程序的此安装中没有程序更新程序，请通过发行版的软件包管理器更新本程序。",
+     "This installation of the program has no program updater; update the program through your "
+     "distribution's package manager.",
+     "Cette installation du programme n'a pas d'outil de mise à jour : mettez le programme à jour "
+     "avec le gestionnaire de paquets de votre distribution.",
+     "이 프로그램 설치에는 프로그램 업데이트 도구가 없습니다. 배포판의 패키지 관리자로 프로그램을 "
+     "업데이트하십시오.",
+     "Diese Installation des Programms hat kein Aktualisierungsprogramm; aktualisieren Sie das "
+     "Programm über die Paketverwaltung Ihrer Distribution.",
+     "Questa installazione del programma non ha uno strumento di aggiornamento: aggiornare il "
+     "programma con il gestore dei pacchetti della distribuzione.",
+     "Esta instalación del programa no tiene actualizador: actualice el programa con el gestor de "
+     "paquetes de su distribución.",
+     "Deze installatie van het programma heeft geen updateprogramma; werk het programma bij via "
+     "het "
+     "pakketbeheer van uw distributie.",
+     "Esta instalação do programa não tem atualizador: atualize o programa com o gestor de pacotes "
+     "da sua distribuição.",
+     "В этой установке программы нет средства обновления; обновляйте программу через менеджер "
+     "пакетов вашего дистрибутива.",
+     "У цьому встановленні програми немає засобу оновлення; оновлюйте програму через менеджер "
+     "пакунків вашого дистрибутива.",
+     "本程式的此安裝中沒有程式更新程式，請透過發行版的套件管理員更新本程式。"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -29,6 +29,8 @@ enum class ProgramText : int {
     EvdevGrabBusy,           // %s the mouse's event node, held by another program
     EvdevGrabFailed,         // %s the mouse's event node, %s the reason
     EvdevWatchFailed,        // %s the reason the mouse's hot-plug cannot be watched
+    NoFirmwareBurner,        // this installation carries no firmware burner (packaged builds)
+    NoProgramUpdater,        // this installation carries no program updater (packaged builds)
     Count
 };
 

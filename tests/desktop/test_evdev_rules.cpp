@@ -213,7 +213,7 @@ TEST(EvdevAccess, ProblemsNameTheCauseAndTheFix) {
          {"/dev/uinput", "modprobe uinput"}},
         {uinputOpenProblem("/dev/uinput", EACCES),
          EvdevIssue::UinputNotWritable,
-         {"/dev/uinput", "Permission denied", "70-z408.rules"}},
+         {"/dev/uinput", "Permission denied", "71-z408-uinput.rules"}},
         {uinputOpenProblem("/dev/uinput", EMFILE), EvdevIssue::UinputFailed, {"/dev/uinput"}},
         {grabProblem("/dev/input/event7", EBUSY),
          EvdevIssue::GrabBusy,
