@@ -19,5 +19,14 @@ if(_san)
     add_link_options(${_san})
 endif()
 
-# Installed binaries find their libraries and assets relative to themselves.
-set(CMAKE_INSTALL_RPATH "$ORIGIN")
+# Hardening for package builds, as distributions ask for it: position-independent executables,
+# a read-only relocation table bound at start (RELRO, BIND_NOW), stack protector, FORTIFY. Debug
+# information stays in, to be split off into the debug package.
+if(Z408_PACKAGE)
+    include(CheckPIESupported)
+    check_pie_supported()
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+    target_compile_options(z408_build_options INTERFACE -g -fstack-protector-strong
+        -fstack-clash-protection $<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE -D_FORTIFY_SOURCE=2>)
+    target_link_options(z408_build_options INTERFACE -Wl,-z,relro -Wl,-z,now -Wl,--as-needed)
+endif()

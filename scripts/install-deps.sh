@@ -21,6 +21,9 @@ packages=(
   python3 xxd
   # the qemu guest with the kernel's HID stack (tests/vm)
   qemu-system-x86 busybox-static cpio xz-utils
+  # packaging and its checks (cpack, scripts/package_check.sh, reuse lint in CI); qt6-svg-dev
+  # draws the scalable icon
+  qt6-svg-dev dpkg-dev file lintian appstream desktop-file-utils reuse rpm
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "cli/cli.h"
 #include "cli/profile_edit.h"
 #include "common/directories.h"
+#include "common/program_version.h"
 #include "common/text.h"
 #include "config/seeding.h"
 #include "macros/macro_store.h"
@@ -141,9 +142,11 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
 }
 
 void CommandRegistry::printManual(FILE* out) const {
+    // The header names the release, so that a reader can tell which program the page describes.
+    std::fprintf(out, ".TH Z408CTL 1 \"%s\" \"z408ctl %s\" \"User Commands\"\n.ad l\n",
+                 kProgramReleaseDate, kProgramVersion);
     std::fprintf(
         out,
-        ".TH Z408CTL 1 \"\" \"z408ctl\" \"User Commands\"\n.ad l\n"
         ".SH NAME\nz408ctl \\- configure and inspect the Z408 gaming mouse and its files\n"
         ".SH SYNOPSIS\n.B z408ctl\n.I COMMAND\n[\\fIARGS\\fR]\n"
         ".SH DESCRIPTION\n"
@@ -164,6 +167,9 @@ void CommandRegistry::printManual(FILE* out) const {
         ".SH FILES\n.TP\n.I ~/.local/share/TARVO/Z408\n"
         "The data folder (under \\fB$XDG_DATA_HOME\\fR when set): Profile/, Macro.cfg, Sts.cfg,\n"
         "Language.cfg.\n"
+        ".TP\n.I ~/.config/z408/z408.ini\n"
+        "The person's own program settings (under \\fB$XDG_CONFIG_HOME\\fR when set); without it\n"
+        "\\fI/etc/z408/z408.ini\\fR is read.\n"
         ".SH ENVIRONMENT\n.TP\n.B Z408_SIMULATED_MOUSE\n"
         "A file that stands in for the mouse (see the README).\n"
         ".SH SEE ALSO\n.BR z408 (1)\n");

@@ -186,8 +186,12 @@ QImage renderTrayIcon(int size) {
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    paintTrayIcon(p, size);
+    return img;
+}
+
+void paintTrayIcon(QPainter& p, double s) {
     p.setRenderHint(QPainter::Antialiasing);
-    double s = size;
     QRectF r(s * 0.04, s * 0.04, s * 0.92, s * 0.92);
     QLinearGradient g(r.topLeft(), r.bottomRight());
     g.setColorAt(0, QColor(44, 48, 56));
@@ -205,7 +209,6 @@ QImage renderTrayIcon(int size) {
     p.setPen(QPen(QColor(250, 214, 96), s / 10, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(s / 2, m.top() + m.height() * 0.12),
                QPointF(s / 2, m.top() + m.height() * 0.28));
-    return img;
 }
 
 QImage renderMenuIcon(bool exitIcon) {

@@ -1,13 +1,14 @@
 // Build-time generator of the skin images beside the program and of the numbered built-in
 // bitmaps, all drawn from the layout table.
 //   z408_skingen <program-dir> <resource-dir> <languagetype.ini>
-// Writes <program-dir>/skins/..., <program-dir>/icons/z408.png, <resource-dir>/<number>.{bmp,png}
-// and <resource-dir>/skins.qrc.
+// Writes <program-dir>/skins/..., <program-dir>/icons/hicolor/...,
+// <resource-dir>/<number>.{bmp,png} and <resource-dir>/skins.qrc.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSettings>
+#include <QSvgGenerator>
 #include <QTextStream>
 #include <cstdio>
 
@@ -102,9 +103,29 @@ int main(int argc, char** argv) {
     saveRes(skingen::renderMenuIcon(true), res::kMenuIconExit, "png");
     saveRes(skingen::renderMenuIcon(false), res::kMenuIconConfig, "png");
 
-    // The desktop entry's icon, beside the program.
-    save(skingen::renderTrayIcon(256),
-         QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/z408.png"));
+    // The desktop entry's icon in the hicolor theme's sizes and as a scalable SVG, from the one
+    // drawing of the tray icon.
+    const QString hicolor = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/icons/hicolor/");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        save(skingen::renderTrayIcon(size),
+             hicolor + QStringLiteral("%1x%1/apps/z408.png").arg(size));
+    {
+        const QString svgPath = hicolor + QStringLiteral("scalable/apps/z408.svg");
+        QDir().mkpath(QFileInfo(svgPath).absolutePath());
+        QSvgGenerator svg;
+        svg.setFileName(svgPath);
+        svg.setSize(QSize(256, 256));
+        svg.setViewBox(QRect(0, 0, 256, 256));
+        svg.setTitle(QStringLiteral("Z408"));
+        QPainter painter;
+        if (painter.begin(&svg)) {
+            skingen::paintTrayIcon(painter, 256);
+            painter.end();
+        } else {
+            std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(svgPath));
+            g_ok = false;
+        }
+    }
 
     save(skingen::renderSliderThumb(), skins + QStringLiteral("Slider.png"));
     const char* iconNames[3] = {"up", "down", "delay"};

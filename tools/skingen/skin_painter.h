@@ -31,6 +31,8 @@ QImage renderListIcon(int kind, bool selected);  // kind 2 up, 3 down, 4 delay
 QImage renderPresetItem(State s, bool hasSub);
 QImage renderPopupBackground();
 QImage renderTrayIcon(int size);
+// The same icon drawn on any painter in a square of side `size` (also the scalable SVG).
+void paintTrayIcon(QPainter& p, double size);
 QImage renderMenuIcon(bool exitIcon);
 
 }  // namespace z408::skingen
