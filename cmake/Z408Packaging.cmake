@@ -40,12 +40,14 @@ set(CPACK_PACKAGE_VENDOR "Z408 configurator developers")
 set(CPACK_PACKAGE_CONTACT "${Z408_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration program for the Z408 gaming mouse")
 set(CPACK_PACKAGE_DESCRIPTION
-    "The configuration program of the Tarvo Z408 gaming mouse: the function of every button, the
-DPI steps, the lighting, macros and the five profiles kept in the mouse, and click and travel
-statistics, as a window (z408) and from a terminal (z408ctl).")
+    "The configuration program of the Tarvo Z408 gaming mouse: the function of
+every button, the DPI steps, the lighting, macros and the five profiles kept in
+the mouse, and click and travel statistics, as a window (z408) and from a
+terminal (z408ctl).")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://z408.github.io/")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-2.0-or-later.txt)
-set(CPACK_STRIP_FILES ON)
+# Not CPACK_STRIP_FILES: the debug-symbol packages split the symbols off and strip the binaries
+# themselves, and find nothing to split in binaries stripped before.
 set(CPACK_PACKAGE_INSTALL_DIRECTORY z408)
 
 find_program(Z408_RPMBUILD rpmbuild)
