@@ -315,7 +315,7 @@ void CDlgMacro::onDeleteMacro() {
     const int row = macroList_->currentSelection();
     if (row < 0) return;
     const uint32_t id = macroList_->itemData(row);
-    if (isMacroInUse(id, profiles_.table(), profiles_.active())) {
+    if (isMacroInUse(id, profiles_)) {
         showNotice(notices_.chinese() ? "当前宏正在被使用，不能删除！"
                                       : "The macro is being applied and cannot be deleted!");
         return;
