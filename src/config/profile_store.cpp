@@ -1,6 +1,7 @@
 #include "config/profile_store.h"
 
 #include "common/file_messages.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 
 namespace z408 {
@@ -101,6 +102,12 @@ bool ProfileStore::selectProfile(int entry) {
     macroIds_ = table_.macroIds(entry);
     for (int e = 0; e < kProfileCount; ++e) table_.setActiveFlag(e, e == entry ? 1 : 0);
     return true;
+}
+
+bool ProfileStore::stillActive(int entry) {
+    if (entry == activeEntry_) return true;
+    notices_.info(notices_.programText(ProgramText::ProfileSwitchedWhileOpen));
+    return false;
 }
 
 ProfileTable ProfileStore::storedTable() const {

@@ -49,6 +49,11 @@ class ProfileStore {
     // memory and nothing else changes. The entry's macro ids come from the table as stored now.
     bool selectProfile(int entry);
 
+    // A dialog opened for entry `entry` (the function picker, an import) can end after z408ctl
+    // switched the window to another profile: true while `entry` is still the active one, else
+    // the person is told that nothing was done to the other profile.
+    bool stillActive(int entry);
+
     // The table as it stands on disk (z408ctl changes entries behind the window's back), with the
     // paths filled in; the table in memory when the file cannot be read.
     ProfileTable storedTable() const;

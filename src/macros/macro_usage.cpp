@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "common/program_texts.h"
+#include "common/text.h"
+
 namespace z408 {
 
 namespace {
@@ -43,6 +46,32 @@ std::vector<int> buttonsWithoutTheirMacro(const ProfileSettings& profile, const 
         if (!library.findSendableMacro(ids[static_cast<size_t>(b)])) lost.push_back(b);
     }
     return lost;
+}
+
+static_assert(static_cast<int>(ProgramText::ButtonWheelDown) -
+                      static_cast<int>(ProgramText::ButtonLeft) ==
+                  kButtonCount - 1,
+              "one button name a button");
+
+std::string macroGoneNotice(const std::vector<int>& buttons, int64_t languageId) {
+    if (buttons.empty()) return {};
+    std::string names;
+    for (const int b : buttons) {
+        if (b < 0 || b >= kButtonCount) continue;
+        const auto name = static_cast<ProgramText>(static_cast<int>(ProgramText::ButtonLeft) + b);
+        if (!names.empty()) names += ", ";
+        names += programText(name, languageId);
+    }
+    return formatText(programText(ProgramText::MacroGoneFromButtons, languageId), {names});
+}
+
+std::u16string currentFunctionName(const ProfileSettings& profile, const MacroIdList& ids,
+                                   const MacroLibrary& library, int button, int64_t languageId) {
+    const std::u16string stored = profile.button(button).displayName();
+    if (profile.button(button).functionType() != fn::Macro) return stored;
+    if (library.findSendableMacro(ids[static_cast<size_t>(button)])) return stored;
+    return utf8ToUtf16(
+        formatText(programText(ProgramText::MacroGoneName, languageId), {utf16ToUtf8(stored)}));
 }
 
 }  // namespace z408

@@ -1,6 +1,7 @@
 #pragma once
 // Whether a macro may be deleted: a macro is in use while any profile refers to it.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "config/profile_settings.h"
@@ -23,5 +24,13 @@ bool isMacroInUse(uint32_t id, const ProfileStore& profiles);
 // not in the library: the mouse would get nothing for them.
 std::vector<int> buttonsWithoutTheirMacro(const ProfileSettings& profile, const MacroIdList& ids,
                                           const MacroLibrary& library);
+
+// The notice naming those buttons, in the language `languageId`; empty when there are none.
+std::string macroGoneNotice(const std::vector<int>& buttons, int64_t languageId);
+
+// What the picker shows as a button's current function: its stored name, marked when the button's
+// macro is no longer in the library.
+std::u16string currentFunctionName(const ProfileSettings& profile, const MacroIdList& ids,
+                                   const MacroLibrary& library, int button, int64_t languageId);
 
 }  // namespace z408

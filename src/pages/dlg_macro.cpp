@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "common/resource_numbers.h"
 #include "common/text.h"
@@ -266,9 +267,24 @@ void CDlgMacro::onPresetChosen(int preset) {
 }
 
 void CDlgMacro::libraryReloaded() {
-    if (recording_) return;
+    if (recording_) {
+        reloadWhenRecordingStops_ = true;
+        return;
+    }
     closeEditors();
     fillForPreset(preset_);
+}
+
+void CDlgMacro::selectMacroRow(uint32_t id) {
+    const int current = macroList_->currentSelection();
+    if (current >= 0 && macroList_->itemData(current) == id) return;
+    for (int row = 0; row < macroList_->count(); ++row) {
+        if (macroList_->itemData(row) != id) continue;
+        programSelects_ = true;
+        macroList_->setCurrentRow(row);
+        programSelects_ = false;
+        return;
+    }
 }
 
 void CDlgMacro::fillForPreset(int preset) {
@@ -336,8 +352,10 @@ void CDlgMacro::onListSelected(int listId, int row) {
         switching_ = true;
         if (editMode_ != EditMode::Idle) closeEditors();
         // The recording belongs to the macro it started in: it is saved there before the new
-        // selection is taken.
+        // selection is taken (the list may be read again then: the chosen macro stays chosen).
+        const uint32_t chosen = macroList_->itemData(row);
         stopRecordingAndSave();
+        selectMacroRow(chosen);
         rememberedMacroRow_ = macroList_->currentSelection();
         loadMacroIntoList(rememberedMacroRow_);
         if (rows_.empty()) setLoopText(QStringLiteral("1"));
@@ -535,6 +553,8 @@ void CDlgMacro::onRecord() {
     if (macroList_->currentSelection() < 0) return;
     // The recording goes into the macro shown as selected, whatever was selected before.
     rememberedMacroRow_ = macroList_->currentSelection();
+    recordedMacroWasStored_ =
+        macros_.library().findMacroById(macroList_->itemData(rememberedMacroRow_)).has_value();
     recording_ = true;
     // The keys recorded also reach the focused widget: none of the page's boxes may take them.
     if (QWidget* focused = focusWidget()) focused->clearFocus();
@@ -549,9 +569,22 @@ void CDlgMacro::stopRecordingAndSave() {
     if (!recording_) return;
     forwardingOff();
     setRecordingButtonsEnabled(true);
-    saveSelectedMacro();  // still recording: the save goes to the remembered row
+    const bool reload = std::exchange(reloadWhenRecordingStops_, false);
+    const uint32_t recorded = macroList_->itemData(rememberedMacroRow_);
+    // Storing a macro that z408ctl deleted during the recording would bring it back.
+    if (reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded))
+        showNotice(notices_.programText(ProgramText::RecordedMacroDeleted));
+    else
+        saveSelectedMacro();  // still recording: the save goes to the remembered row
     recording_ = false;
     setRecordCaption();
+    if (!reload) return;
+    // The changes made elsewhere meanwhile are shown now, with the recorded macro still chosen.
+    libraryReloaded();
+    selectMacroRow(recorded);
+    rememberedMacroRow_ = macroList_->currentSelection();
+    loadMacroIntoList(rememberedMacroRow_);
+    rememberedEventRow_ = eventList_->currentSelection();
 }
 
 void CDlgMacro::leavePage() {

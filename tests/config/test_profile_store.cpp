@@ -212,6 +212,22 @@ TEST_F(ProfileStoreTest, OtherEntriesAreTakenAsStoredWhenSavingAndSwitching) {
     EXPECT_FALSE(store.storedProfile(1));
 }
 
+// A dialog opened for one profile ends after z408ctl switched to another: it does nothing and
+// the person learns why.
+TEST_F(ProfileStoreTest, StillActiveTellsWhenTheProfileWasSwitched) {
+    writeTable({{0, 1}});
+    writeProfile(0, 1);
+    writeProfile(1, 2);
+    store.loadTableAndActiveProfile();
+    EXPECT_TRUE(store.stillActive(0));
+    EXPECT_TRUE(notices.shown.empty());
+    ASSERT_TRUE(store.selectProfile(1));
+    EXPECT_FALSE(store.stillActive(0));
+    EXPECT_EQ(texts(), (std::vector<std::string>{
+                           "The profile was switched while the dialog was open: the new one was "
+                           "left unchanged."}));
+}
+
 TEST_F(ProfileStoreTest, SaveFailureIsReported) {
     store.loadTableAndActiveProfile();
     notices.shown.clear();
