@@ -572,12 +572,13 @@ void CDlgMacro::stopRecordingAndSave() {
     const bool reload = std::exchange(reloadWhenRecordingStops_, false);
     const uint32_t recorded = macroList_->itemData(rememberedMacroRow_);
     // Storing a macro that z408ctl deleted during the recording would bring it back.
-    if (reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded))
-        showNotice(notices_.programText(ProgramText::RecordedMacroDeleted));
-    else
-        saveSelectedMacro();  // still recording: the save goes to the remembered row
+    const bool deletedMeanwhile =
+        reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded);
+    if (!deletedMeanwhile) saveSelectedMacro();  // still recording: into the remembered row
     recording_ = false;
     setRecordCaption();
+    // Told once the caption says the recording is over.
+    if (deletedMeanwhile) showNotice(notices_.programText(ProgramText::RecordedMacroDeleted));
     if (!reload) return;
     // The changes made elsewhere meanwhile are shown now, with the recorded macro still chosen.
     libraryReloaded();
