@@ -34,6 +34,7 @@
 #include "i18n/language_choice.h"
 #include "i18n/languages.h"
 #include "macros/game_presets.h"
+#include "macros/macro_usage.h"
 #include "pages/dlg_led_set.h"
 #include "pages/dlg_macro.h"
 #include "pages/dlg_main_set.h"
@@ -698,6 +699,15 @@ void CZ119KDriverDlg::apply() {
     macro_->normaliseLoopCount();
     // A line count still being typed goes into the profile before it is written.
     if (ctx_.profiles().active().wheelLines() != -1) mainSet_->commitScrollLines();
+    // Macro.cfg may have been changed behind the program's back: the mouse gets what it holds
+    // now, and the person learns which buttons no longer have their macro.
+    if (!uploading() && ctx_.macros().differsOnDisk()) macrosChangedOnDisk();
+    const std::string lost = macroGoneNotice(
+        buttonsWithoutTheirMacro(ctx_.profiles().active(), ctx_.profiles().macroIdList(),
+                                 ctx_.macros().library()),
+        ctx_.notices().languageId());
+    // A plain message box: a list of up to seven buttons is read whole there.
+    if (!lost.empty()) ctx_.notices().message(lost);
     requestUpload();
 }
 

@@ -435,7 +435,7 @@ int macroDelete(const Args& args) {
     const uint32_t id = session.library->slot(*slot).id();
     ProfileStore profiles(session.dir, session.notices);
     profiles.loadTableAndActiveProfile();
-    if (isMacroInUse(id, profiles.table(), profiles.active()))
+    if (isMacroInUse(id, profiles))
         return fail("macro delete", "The macro is being applied and cannot be deleted!",
                     kExitFailed);
     session.store->deleteMacro(id);

@@ -458,6 +458,86 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "У цьому встановленні програми немає засобу оновлення; оновлюйте програму через менеджер "
      "пакунків вашого дистрибутива.",
      "本程式的此安裝中沒有程式更新程式，請透過發行版的套件管理員更新本程式。"},
+    // MacroGoneFromButtons
+    {"%s：这些按键的宏已不在宏库中，鼠标不会为它们收到任何功能。请重新为它们选择功能。",
+     "%s: the macro of these buttons is no longer in the macro library, so the mouse gets no "
+     "function for them. Choose their function again.",
+     "%s : la macro de ces boutons n'est plus dans la bibliothèque de macros ; la souris ne "
+     "reçoit aucune fonction pour eux. Choisissez de nouveau leur fonction.",
+     "%s: 이 버튼들의 매크로가 더 이상 매크로 라이브러리에 없어 마우스가 이 버튼들에 대한 기능을 "
+     "받지 못합니다. 기능을 다시 선택하십시오.",
+     "%s: Das Makro dieser Tasten ist nicht mehr in der Makrobibliothek, die Maus erhält für sie "
+     "keine Funktion. Wählen Sie ihre Funktion neu.",
+     "%s: la macro di questi pulsanti non è più nella libreria delle macro, quindi il mouse non "
+     "riceve alcuna funzione per essi. Sceglierne di nuovo la funzione.",
+     "%s: la macro de estos botones ya no está en la biblioteca de macros, así que el ratón no "
+     "recibe ninguna función para ellos. Elija de nuevo su función.",
+     "%s: de macro van deze knoppen staat niet meer in de macrobibliotheek, dus de muis krijgt "
+     "voor deze knoppen geen functie. Kies hun functie opnieuw.",
+     "%s: a macro destes botões já não está na biblioteca de macros, por isso o rato não recebe "
+     "nenhuma função para eles. Escolha de novo a sua função.",
+     "%s: макроса этих кнопок больше нет в библиотеке макросов, поэтому мышь не получает для "
+     "них никакой функции. Выберите их функцию заново.",
+     "%s: макросу цих кнопок більше немає в бібліотеці макросів, тому миша не отримує для них "
+     "жодної функції. Виберіть їхню функцію знову.",
+     "%s：這些按鍵的巨集已不在巨集庫中，滑鼠不會為它們收到任何功能。請重新為它們選擇功能。"},
+    // MacroGoneName
+    {"%s（已从宏库中删除）", "%s (deleted from the macro library)",
+     "%s (supprimée de la bibliothèque de macros)", "%s (매크로 라이브러리에서 삭제됨)",
+     "%s (aus der Makrobibliothek gelöscht)", "%s (eliminata dalla libreria delle macro)",
+     "%s (eliminada de la biblioteca de macros)", "%s (verwijderd uit de macrobibliotheek)",
+     "%s (eliminada da biblioteca de macros)", "%s (удалён из библиотеки макросов)",
+     "%s (видалено з бібліотеки макросів)", "%s（已從巨集庫中刪除）"},
+    // ProfileSwitchedWhileOpen
+    {"对话框打开期间切换了配置文件：新配置文件未作任何更改。",
+     "The profile was switched while the dialog was open: the new one was left unchanged.",
+     "Le profil a changé pendant le dialogue : le nouveau profil est resté inchangé.",
+     "대화 상자가 열린 동안 프로필이 바뀌어 새 프로필은 바꾸지 않았습니다.",
+     "Profil während des Dialogs gewechselt: das neue Profil bleibt unverändert.",
+     "Profilo cambiato durante la finestra: il nuovo profilo resta invariato.",
+     "El perfil cambió durante el diálogo: el nuevo perfil no se modificó.",
+     "Profiel gewisseld tijdens het venster: het nieuwe profiel blijft ongewijzigd.",
+     "O perfil mudou durante a caixa: o novo perfil ficou inalterado.",
+     "Профиль сменился при открытом окне: новый профиль не изменён.",
+     "Профіль змінився при відкритому вікні: новий профіль не змінено.",
+     "對話框開啟期間切換了設定檔：新設定檔未作任何變更。"},
+    // RecordedMacroDeleted
+    {"正在录制的宏已被其他程序删除，录制内容未保存。",
+     "Another program deleted the macro being recorded: the recording was not kept.",
+     "Un autre programme a supprimé la macro enregistrée : l'enregistrement est perdu.",
+     "다른 프로그램이 녹화 중인 매크로를 삭제하여 녹화 내용을 저장하지 않았습니다.",
+     "Ein anderes Programm löschte das aufgenommene Makro: Aufnahme verworfen.",
+     "Un altro programma ha eliminato la macro registrata: registrazione scartata.",
+     "Otro programa eliminó la macro en grabación: la grabación se descartó.",
+     "Een ander programma verwijderde de opgenomen macro: opname niet bewaard.",
+     "Outro programa eliminou a macro em gravação: a gravação foi descartada.",
+     "Другая программа удалила записываемый макрос: запись не сохранена.",
+     "Інша програма видалила макрос, що записувався: запис не збережено.",
+     "正在錄製的巨集已被其他程式刪除，錄製內容未儲存。"},
+    // ButtonLeft
+    {"左键", "Left button", "Bouton gauche", "왼쪽 버튼", "Linke Taste", "Pulsante sinistro",
+     "Botón izquierdo", "Linkerknop", "Botão esquerdo", "Левая кнопка", "Ліва кнопка", "左鍵"},
+    // ButtonMiddle
+    {"中键", "Middle button", "Bouton central", "가운데 버튼", "Mittlere Taste",
+     "Pulsante centrale", "Botón central", "Middelste knop", "Botão do meio", "Средняя кнопка",
+     "Середня кнопка", "中鍵"},
+    // ButtonRight
+    {"右键", "Right button", "Bouton droit", "오른쪽 버튼", "Rechte Taste", "Pulsante destro",
+     "Botón derecho", "Rechterknop", "Botão direito", "Правая кнопка", "Права кнопка", "右鍵"},
+    // ButtonForward
+    {"前进键", "Forward button", "Bouton avant", "앞으로 버튼", "Vorwärts-Taste", "Pulsante avanti",
+     "Botón adelante", "Vooruitknop", "Botão avançar", "Кнопка «Вперёд»", "Кнопка «Вперед»",
+     "前進鍵"},
+    // ButtonBack
+    {"后退键", "Back button", "Bouton arrière", "뒤로 버튼", "Zurück-Taste", "Pulsante indietro",
+     "Botón atrás", "Terugknop", "Botão recuar", "Кнопка «Назад»", "Кнопка «Назад»", "後退鍵"},
+    // ButtonWheelUp
+    {"滚轮向上", "Wheel up", "Molette vers le haut", "휠 위로", "Rad nach oben", "Rotella su",
+     "Rueda arriba", "Wiel omhoog", "Roda para cima", "Колесо вверх", "Коліщатко вгору",
+     "滾輪向上"},
+    // ButtonWheelDown
+    {"滚轮向下", "Wheel down", "Molette vers le bas", "휠 아래로", "Rad nach unten", "Rotella giù",
+     "Rueda abajo", "Wiel omlaag", "Roda para baixo", "Колесо вниз", "Коліщатко вниз", "滾輪向下"},
 }};
 
 constexpr int64_t kEnglish = 2;

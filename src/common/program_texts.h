@@ -31,6 +31,18 @@ enum class ProgramText : int {
     EvdevWatchFailed,        // %s the reason the mouse's hot-plug cannot be watched
     NoFirmwareBurner,        // this installation carries no firmware burner (packaged builds)
     NoProgramUpdater,        // this installation carries no program updater (packaged builds)
+    // The macros behind the buttons and the profile an editor was opened for.
+    MacroGoneFromButtons,      // %s the buttons (names joined) whose macro left the library
+    MacroGoneName,             // %s the stored name of a button's macro that left the library
+    ProfileSwitchedWhileOpen,  // the active profile changed while a dialog editing it was open
+    RecordedMacroDeleted,      // the macro being recorded was deleted by another program
+    ButtonLeft,                // the seven buttons, in button order
+    ButtonMiddle,
+    ButtonRight,
+    ButtonForward,
+    ButtonBack,
+    ButtonWheelUp,
+    ButtonWheelDown,
     Count
 };
 

@@ -1,6 +1,7 @@
 #include "config/profile_store.h"
 
 #include "common/file_messages.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 
 namespace z408 {
@@ -95,13 +96,50 @@ bool ProfileStore::selectProfile(int entry) {
         active_ = previous;
         return false;
     }
+    // Before the switch: the chosen entry's ids are taken as stored now, not as first read.
+    refreshOtherEntries();
     activeEntry_ = entry;
     macroIds_ = table_.macroIds(entry);
     for (int e = 0; e < kProfileCount; ++e) table_.setActiveFlag(e, e == entry ? 1 : 0);
     return true;
 }
 
+bool ProfileStore::stillActive(int entry) {
+    if (entry == activeEntry_) return true;
+    notices_.info(notices_.programText(ProgramText::ProfileSwitchedWhileOpen));
+    return false;
+}
+
+ProfileTable ProfileStore::storedTable() const {
+    std::vector<uint8_t> bytes;
+    if (!readFilePrefix(tablePath(), kTableSize, bytes)) return table_;
+    ProfileTable stored;
+    stored.assign(bytes);
+    for (int e = 0; e < kProfileCount; ++e) stored.setPath(e, table_.path(e));
+    return stored;
+}
+
+std::optional<ProfileSettings> ProfileStore::storedProfile(int entry) const {
+    std::vector<uint8_t> bytes;
+    if (!readFilePrefix(profilePath(entry), kProfileSize, bytes)) return std::nullopt;
+    ProfileSettings stored;
+    stored.assign(bytes);
+    if (!stored.hasMagic()) return std::nullopt;
+    return stored;
+}
+
+void ProfileStore::refreshOtherEntries() {
+    const ProfileTable stored = storedTable();
+    for (int e = 0; e < kProfileCount; ++e) {
+        if (e == activeEntry_) continue;
+        table_.setEntryMagic(e, stored.entryMagic(e));
+        table_.setMacroIds(e, stored.macroIds(e));
+    }
+}
+
 bool ProfileStore::saveAfterUpload() {
+    // Writing back the other entries as read at start-up would undo what z408ctl stored there.
+    refreshOtherEntries();
     table_.setMacroIds(activeEntry_, macroIds_);
     const auto profile = profilePath(activeEntry_);
     const bool profileSaved =

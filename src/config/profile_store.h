@@ -2,6 +2,7 @@
 // The five profiles on disk: the table, the active profile, switching, saving after an upload,
 // default re-creation, import and export.
 #include <filesystem>
+#include <optional>
 
 #include "common/file_io.h"
 #include "common/user_notices.h"
@@ -45,11 +46,23 @@ class ProfileStore {
     void loadTableAndActiveProfile();
 
     // Makes entry i active when its file loads. On failure the previous profile stays active in
-    // memory and nothing else changes.
+    // memory and nothing else changes. The entry's macro ids come from the table as stored now.
     bool selectProfile(int entry);
 
+    // A dialog opened for entry `entry` (the function picker, an import) can end after z408ctl
+    // switched the window to another profile: true while `entry` is still the active one, else
+    // the person is told that nothing was done to the other profile.
+    bool stillActive(int entry);
+
+    // The table as it stands on disk (z408ctl changes entries behind the window's back), with the
+    // paths filled in; the table in memory when the file cannot be read.
+    ProfileTable storedTable() const;
+    // Entry `entry`'s profile as its file holds it; nothing when the file is missing or invalid.
+    std::optional<ProfileSettings> storedProfile(int entry) const;
+
     // After a successful upload: the working macro ids into the active entry, the profile file and
-    // the table written. False when a file could not be written (reported to the user).
+    // the table written. The other entries are written as they stand on disk at that moment. False
+    // when a file could not be written (reported to the user).
     bool saveAfterUpload();
 
     // Whether memory holds edits of entry `entry` that its files lack: only the active entry can,
@@ -61,6 +74,10 @@ class ProfileStore {
     FileResult exportProfile(const std::filesystem::path& path) const;
 
   private:
+    // Takes the other entries' magic and macro ids from the table on disk; the active flags and
+    // the active entry's ids stay this window's.
+    void refreshOtherEntries();
+
     std::filesystem::path dataDirectory_;
     UserNotices& notices_;
     ProfileSettings active_;

@@ -22,6 +22,12 @@ std::optional<size_t> MacroLibrary::findMacroById(uint32_t id) const {
     return std::nullopt;
 }
 
+std::optional<size_t> MacroLibrary::findSendableMacro(uint32_t id) const {
+    const std::optional<size_t> slot = findMacroById(id);
+    if (!slot || slots_[*slot].recordSize() == 0) return std::nullopt;
+    return slot;
+}
+
 std::vector<size_t> MacroLibrary::listPreset(uint8_t preset) const {
     std::vector<size_t> out;
     for (size_t i = 0; i < kMacroSlotCount; ++i)

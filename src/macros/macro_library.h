@@ -25,6 +25,9 @@ class MacroLibrary {
 
     // The first slot whose id equals, searching from slot 0.
     std::optional<size_t> findMacroById(uint32_t id) const;
+    // The slot the upload sends for a button with this macro id: the first with the id, when it
+    // holds a record (a free slot also carries id 0).
+    std::optional<size_t> findSendableMacro(uint32_t id) const;
     // The listed slots whose id carries `preset` in bits 24..31, in slot order.
     std::vector<size_t> listPreset(uint8_t preset) const;
     // The lowest slot whose tag is 0.

@@ -4,6 +4,8 @@
 #include "common/file_messages.h"
 #include "common/text.h"
 
+#include <memory>
+
 namespace z408 {
 
 MacroStore::MacroStore(MacroLibrary& library, std::filesystem::path dataDirectory,
@@ -64,6 +66,13 @@ bool MacroStore::storeMacro(const MacroEntry& source) {
     if (!library_.placeMacro(source)) return false;
     saveMacroLibrary();
     return true;
+}
+
+bool MacroStore::differsOnDisk() const {
+    // 2 MB: not on the stack.
+    const auto onDisk = std::make_unique<MacroLibrary>();
+    if (!readMacroLibraryFile(dataDirectory_, *onDisk)) return false;
+    return onDisk->image() != library_.image();
 }
 
 void MacroStore::deleteMacro(uint32_t id) {

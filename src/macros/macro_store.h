@@ -40,6 +40,10 @@ class MacroStore {
     // the record was refused or the library is full; nothing changes then and nothing is shown.
     bool storeMacro(const MacroEntry& source);
 
+    // True when Macro.cfg can be read and holds something else than the library in memory: another
+    // program changed it since it was read or written here.
+    bool differsOnDisk() const;
+
     // Zeroes the slot of the macro, if it has one, and saves the file either way.
     void deleteMacro(uint32_t id);
 

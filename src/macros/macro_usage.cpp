@@ -1,16 +1,77 @@
 #include "macros/macro_usage.h"
 
+#include <algorithm>
+
+#include "common/program_texts.h"
+#include "common/text.h"
+
 namespace z408 {
+
+namespace {
+
+bool buttonUsesMacro(const ProfileSettings& profile, uint32_t id) {
+    for (int b = 0; b < kButtonCount; ++b) {
+        const auto button = profile.button(b);
+        if (button.functionType() == fn::Macro && button.macroId() == id) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 bool isMacroInUse(uint32_t id, const ProfileTable& table, const ProfileSettings& active) {
     for (int entry = 0; entry < kProfileCount; ++entry)
         for (const uint32_t used : table.macroIds(entry))
             if (used == id) return true;
-    for (int b = 0; b < kButtonCount; ++b) {
-        const auto button = active.button(b);
-        if (button.functionType() == fn::Macro && button.macroId() == id) return true;
+    return buttonUsesMacro(active, id);
+}
+
+bool isMacroInUse(uint32_t id, const ProfileStore& profiles) {
+    if (isMacroInUse(id, profiles.storedTable(), profiles.active())) return true;
+    const MacroIdList& working = profiles.macroIdList();
+    if (std::find(working.begin(), working.end(), id) != working.end()) return true;
+    for (int entry = 0; entry < kProfileCount; ++entry) {
+        if (entry == profiles.activeEntry()) continue;
+        const auto stored = profiles.storedProfile(entry);
+        if (stored && buttonUsesMacro(*stored, id)) return true;
     }
     return false;
+}
+
+std::vector<int> buttonsWithoutTheirMacro(const ProfileSettings& profile, const MacroIdList& ids,
+                                          const MacroLibrary& library) {
+    std::vector<int> lost;
+    for (int b = 0; b < kButtonCount; ++b) {
+        if (profile.button(b).functionType() != fn::Macro) continue;
+        if (!library.findSendableMacro(ids[static_cast<size_t>(b)])) lost.push_back(b);
+    }
+    return lost;
+}
+
+static_assert(static_cast<int>(ProgramText::ButtonWheelDown) -
+                      static_cast<int>(ProgramText::ButtonLeft) ==
+                  kButtonCount - 1,
+              "one button name a button");
+
+std::string macroGoneNotice(const std::vector<int>& buttons, int64_t languageId) {
+    if (buttons.empty()) return {};
+    std::string names;
+    for (const int b : buttons) {
+        if (b < 0 || b >= kButtonCount) continue;
+        const auto name = static_cast<ProgramText>(static_cast<int>(ProgramText::ButtonLeft) + b);
+        if (!names.empty()) names += ", ";
+        names += programText(name, languageId);
+    }
+    return formatText(programText(ProgramText::MacroGoneFromButtons, languageId), {names});
+}
+
+std::u16string currentFunctionName(const ProfileSettings& profile, const MacroIdList& ids,
+                                   const MacroLibrary& library, int button, int64_t languageId) {
+    const std::u16string stored = profile.button(button).displayName();
+    if (profile.button(button).functionType() != fn::Macro) return stored;
+    if (library.findSendableMacro(ids[static_cast<size_t>(button)])) return stored;
+    return utf8ToUtf16(
+        formatText(programText(ProgramText::MacroGoneName, languageId), {utf16ToUtf8(stored)}));
 }
 
 }  // namespace z408

@@ -1,14 +1,36 @@
 #pragma once
 // Whether a macro may be deleted: a macro is in use while any profile refers to it.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "config/profile_settings.h"
+#include "config/profile_store.h"
 #include "config/profile_table.h"
+#include "macros/macro_library.h"
 
 namespace z408 {
 
 // True when the id is in the stored macro ids of any of the five profile entries, or when a button
 // of the active profile has the macro function with this id.
 bool isMacroInUse(uint32_t id, const ProfileTable& table, const ProfileSettings& active);
+
+// The same test over every profile as it stands now: the table and the other profiles' files as
+// stored on disk (another program may have changed them since they were read), and the active
+// profile with its working ids as held in memory.
+bool isMacroInUse(uint32_t id, const ProfileStore& profiles);
+
+// The buttons (0..6) of `profile` that have the macro function while the macro their id names is
+// not in the library: the mouse would get nothing for them.
+std::vector<int> buttonsWithoutTheirMacro(const ProfileSettings& profile, const MacroIdList& ids,
+                                          const MacroLibrary& library);
+
+// The notice naming those buttons, in the language `languageId`; empty when there are none.
+std::string macroGoneNotice(const std::vector<int>& buttons, int64_t languageId);
+
+// What the picker shows as a button's current function: its stored name, marked when the button's
+// macro is no longer in the library.
+std::u16string currentFunctionName(const ProfileSettings& profile, const MacroIdList& ids,
+                                   const MacroLibrary& library, int button, int64_t languageId);
 
 }  // namespace z408

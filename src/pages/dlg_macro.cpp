@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "common/resource_numbers.h"
 #include "common/text.h"
@@ -266,9 +267,24 @@ void CDlgMacro::onPresetChosen(int preset) {
 }
 
 void CDlgMacro::libraryReloaded() {
-    if (recording_) return;
+    if (recording_) {
+        reloadWhenRecordingStops_ = true;
+        return;
+    }
     closeEditors();
     fillForPreset(preset_);
+}
+
+void CDlgMacro::selectMacroRow(uint32_t id) {
+    const int current = macroList_->currentSelection();
+    if (current >= 0 && macroList_->itemData(current) == id) return;
+    for (int row = 0; row < macroList_->count(); ++row) {
+        if (macroList_->itemData(row) != id) continue;
+        programSelects_ = true;
+        macroList_->setCurrentRow(row);
+        programSelects_ = false;
+        return;
+    }
 }
 
 void CDlgMacro::fillForPreset(int preset) {
@@ -315,7 +331,7 @@ void CDlgMacro::onDeleteMacro() {
     const int row = macroList_->currentSelection();
     if (row < 0) return;
     const uint32_t id = macroList_->itemData(row);
-    if (isMacroInUse(id, profiles_.table(), profiles_.active())) {
+    if (isMacroInUse(id, profiles_)) {
         showNotice(notices_.chinese() ? "当前宏正在被使用，不能删除！"
                                       : "The macro is being applied and cannot be deleted!");
         return;
@@ -336,8 +352,10 @@ void CDlgMacro::onListSelected(int listId, int row) {
         switching_ = true;
         if (editMode_ != EditMode::Idle) closeEditors();
         // The recording belongs to the macro it started in: it is saved there before the new
-        // selection is taken.
+        // selection is taken (the list may be read again then: the chosen macro stays chosen).
+        const uint32_t chosen = macroList_->itemData(row);
         stopRecordingAndSave();
+        selectMacroRow(chosen);
         rememberedMacroRow_ = macroList_->currentSelection();
         loadMacroIntoList(rememberedMacroRow_);
         if (rows_.empty()) setLoopText(QStringLiteral("1"));
@@ -535,6 +553,8 @@ void CDlgMacro::onRecord() {
     if (macroList_->currentSelection() < 0) return;
     // The recording goes into the macro shown as selected, whatever was selected before.
     rememberedMacroRow_ = macroList_->currentSelection();
+    recordedMacroWasStored_ =
+        macros_.library().findMacroById(macroList_->itemData(rememberedMacroRow_)).has_value();
     recording_ = true;
     // The keys recorded also reach the focused widget: none of the page's boxes may take them.
     if (QWidget* focused = focusWidget()) focused->clearFocus();
@@ -549,9 +569,23 @@ void CDlgMacro::stopRecordingAndSave() {
     if (!recording_) return;
     forwardingOff();
     setRecordingButtonsEnabled(true);
-    saveSelectedMacro();  // still recording: the save goes to the remembered row
+    const bool reload = std::exchange(reloadWhenRecordingStops_, false);
+    const uint32_t recorded = macroList_->itemData(rememberedMacroRow_);
+    // Storing a macro that z408ctl deleted during the recording would bring it back.
+    const bool deletedMeanwhile =
+        reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded);
+    if (!deletedMeanwhile) saveSelectedMacro();  // still recording: into the remembered row
     recording_ = false;
     setRecordCaption();
+    // Told once the caption says the recording is over.
+    if (deletedMeanwhile) showNotice(notices_.programText(ProgramText::RecordedMacroDeleted));
+    if (!reload) return;
+    // The changes made elsewhere meanwhile are shown now, with the recorded macro still chosen.
+    libraryReloaded();
+    selectMacroRow(recorded);
+    rememberedMacroRow_ = macroList_->currentSelection();
+    loadMacroIntoList(rememberedMacroRow_);
+    rememberedEventRow_ = eventList_->currentSelection();
 }
 
 void CDlgMacro::leavePage() {

@@ -59,7 +59,8 @@ class CDlgMacro : public CSkinPage {
     // an open editor closes, the preset menu closes.
     void leavePage();
     // The library was read again from Macro.cfg (z408ctl changed it): the lists show it. A
-    // recording goes on; it is stored into the library as read when it ends.
+    // recording goes on; it is stored into the library as read when it ends, unless its macro was
+    // deleted meanwhile, and the lists show the library then.
     void libraryReloaded();
     // Apply is about to upload: the loop box is tidied as the periodic timer would.
     void normaliseLoopCount();
@@ -123,6 +124,8 @@ class CDlgMacro : public CSkinPage {
     // Stores the event list into the macro of the recorded or selected row.
     void saveSelectedMacro();
     void stopRecordingAndSave();
+    // Selects the macro-list row of `id`, when it is listed, as the page's own selection.
+    void selectMacroRow(uint32_t id);
     void closeEditors();
     // Key OK and delay OK: the insertion or change the editor was opened for is made at the
     // selected row (the insertion then selects `insertedSelection` rows below it), the editor
@@ -162,6 +165,8 @@ class CDlgMacro : public CSkinPage {
     bool switching_ = false;
     bool programSelects_ = false;  // a selection the page makes is not the person's
     bool recording_ = false;
+    bool recordedMacroWasStored_ = false;  // the recorded macro was in the library at the start
+    bool reloadWhenRecordingStops_ = false;
     bool windowKeys_ = false;  // keys come from the program's window, not the hook
     std::vector<EventRow> rows_;
     // A macro the person was already told about (cut to a slot, or not stored for lack of room);

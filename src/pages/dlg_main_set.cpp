@@ -11,6 +11,7 @@
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "macros/macro_library.h"
+#include "macros/macro_usage.h"
 #include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/bitmap_edit.h"
@@ -285,10 +286,15 @@ void CDlgMainSet::openPicker(int button) {
     const bool chinese = language_.ChineseTextFlag() != 0;
     // Stays translated whatever the user does in the picker.
     translateDisplayName(profile, button, chinese);
+    // The picker's choice belongs to this profile: z408ctl may switch the window to another one
+    // while the picker runs its own loop.
+    const int entry = profiles_.activeEntry();
     std::optional<PickerChoice> choice;
     if (opener_)
-        choice = opener_(button, QString::fromStdU16String(profile.button(button).displayName()));
-    if (choice) {
+        choice = opener_(button, QString::fromStdU16String(
+                                     currentFunctionName(profile, profiles_.macroIdList(), macros_,
+                                                         button, language_.languageId())));
+    if (choice && profiles_.stillActive(entry)) {
         choice->button = button;
         AssignmentContext context;
         context.chinese = language_.ChineseTextFlag() != 0;

@@ -156,16 +156,19 @@ void CDlgSupport::onWebSite() {
 }
 
 void CDlgSupport::onImport() {
+    // The file goes into the profile shown when the dialog opened, never into another one.
+    const int entry = profiles_.activeEntry();
     const QString path = chooseFile(false);
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || !profiles_.stillActive(entry)) return;
     // An invalid file is reported by the store itself.
     if (profiles_.importProfile(localPath(path)))
         notices_.message(formatText(kImportSuccessText, {path.toStdString()}));
 }
 
 void CDlgSupport::onExport() {
+    const int entry = profiles_.activeEntry();
     const QString path = chooseFile(true);
-    if (path.isEmpty()) return;
+    if (path.isEmpty() || !profiles_.stillActive(entry)) return;
     // Success only when the whole record reached the disk, not merely when the file was created.
     const bool written = static_cast<bool>(profiles_.exportProfile(localPath(path)));
     notices_.message(
@@ -173,7 +176,10 @@ void CDlgSupport::onExport() {
 }
 
 void CDlgSupport::onRestoreDefaults() {
-    if (notices_.info(notices_.chinese() ? kRestoreDefaultsChinese : kRestoreDefaultsEnglish, true))
+    const int entry = profiles_.activeEntry();
+    if (notices_.info(notices_.chinese() ? kRestoreDefaultsChinese : kRestoreDefaultsEnglish,
+                      true) &&
+        profiles_.stillActive(entry))
         emit restoreDefaultsRequested();
 }
 

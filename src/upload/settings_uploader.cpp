@@ -82,8 +82,9 @@ std::optional<UploadError> SettingsUploader::sendProfile() {
         if (type == fn::KeyCombination) {
             code = button.bindingCode();
         } else if (type == fn::Macro) {
-            const std::optional<size_t> slot = sources_.library.findMacroById(sources_.macroIds[b]);
-            if (slot && sources_.library.slot(*slot).recordSize() != 0) {
+            const std::optional<size_t> slot =
+                sources_.library.findSendableMacro(sources_.macroIds[b]);
+            if (slot) {
                 const uint32_t length =
                     driver_.WriteMacro(macroSlot, &sources_.library.slot(*slot));
                 clock_.sleepMs(kAfterMacroPauseMs);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -181,7 +182,8 @@ TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
 TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
     for (ProgramText text :
          {ProgramText::NoUpdateServer, ProgramText::NoWebSite, ProgramText::UpdateServerSilent,
-          ProgramText::ButtonHeldByAnotherProgram}) {
+          ProgramText::ButtonHeldByAnotherProgram, ProgramText::ProfileSwitchedWhileOpen,
+          ProgramText::RecordedMacroDeleted}) {
         for (int32_t id = 1; id <= kProgramTextLanguages; ++id) {
             const QString shown = QString::fromUtf8(programText(text, id));
             EXPECT_TRUE(CDlgInfo::messageFits(shown)) << shown.toStdString();
@@ -1250,6 +1252,38 @@ TEST_F(WindowTest, MacrosChangedOnDiskAreShown) {
     ASSERT_TRUE(readFilePrefix(data_ / kMacroFileName, kMacroLibrarySize, bytes));
     library->assign(bytes);
     EXPECT_TRUE(library->findMacroById(kId));
+}
+
+// A macro deleted from Macro.cfg behind the program's back: Apply reads the file again instead of
+// sending the macro from memory, and says which buttons lost their macro.
+TEST_F(WindowTest, ApplyTellsWhichButtonsLostTheirMacro) {
+    start(true);
+    constexpr uint32_t kId = 0x15000077;
+    ASSERT_TRUE(context_->macros().storeMacro(
+        test::macroRecord(kId, {test::keyDown(0x41), test::keyUp(0x41)}, u"Gone")));
+    for (int b : {1, 4}) {
+        context_->profiles().active().button(b).setFunctionType(fn::Macro);
+        context_->profiles().active().button(b).setMacroId(kId);
+        context_->profiles().macroIdList()[static_cast<size_t>(b)] = kId;
+    }
+    auto behind = std::make_unique<MacroLibrary>(context_->macros().library());
+    behind->clearMacro(kId);
+    ASSERT_TRUE(writeFileAtomic(data_ / kMacroFileName, behind->image()));
+
+    // A message box: a list of up to seven buttons is read whole there.
+    QString shown;
+    onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<QMessageBox*>(w)) shown = box->text();
+        w->close();
+    });
+    window_->apply();
+    ASSERT_TRUE(spinUntil([&] {
+        return context_->uploader()->uploadReady() && !window_->progressDialog().isVisible();
+    }));
+    EXPECT_FALSE(context_->macros().library().findMacroById(kId));
+    EXPECT_EQ(shown, QStringLiteral("Middle button, Back button: the macro of these buttons is no "
+                                    "longer in the macro library, so the mouse gets no function "
+                                    "for them. Choose their function again."));
 }
 
 }  // namespace

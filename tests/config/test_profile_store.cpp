@@ -167,6 +167,67 @@ TEST_F(ProfileStoreTest, SaveAfterUploadWritesProfileTableAndMacroIds) {
     EXPECT_EQ(stored.macroIds(1)[4], 0x15000042u);
 }
 
+// z408ctl writes other entries while the window runs: the window must neither write back the
+// table it read at start-up nor switch to an entry with the ids it had then.
+TEST_F(ProfileStoreTest, OtherEntriesAreTakenAsStoredWhenSavingAndSwitching) {
+    writeTable({{0, 1}});
+    for (int e = 0; e < 5; ++e) writeProfile(e, 1 + static_cast<uint32_t>(e));
+    store.loadTableAndActiveProfile();
+    store.macroIdList()[2] = 0x15000001;  // the window's own unsaved id on profile 1
+    ProfileTable behind;
+    behind.assign(readAll(store.tablePath()));
+    behind.setMacroIds(4, {0, 0x15000005, 0, 0, 0, 0, 0});  // z408ctl: profile 5, middle
+    behind.setEntryMagic(3, 0);
+    ASSERT_TRUE(writeFileAtomic(store.tablePath(), behind.image()));
+    EXPECT_EQ(store.storedTable().macroIds(4)[1], 0x15000005u);
+
+    ASSERT_TRUE(store.saveAfterUpload());
+    ProfileTable saved;
+    saved.assign(readAll(store.tablePath()));
+    struct Case {
+        int entry;
+        uint32_t magic;
+        MacroIdList ids;
+        uint32_t active;
+    };
+    const uint32_t e1 = 1u << 24, e2 = 2u << 24, e3 = 3u << 24;
+    for (const Case& c : {Case{0, kEntryMagic, {e1, 0, 0x15000001, 0, 0, 0, 0x77}, 1},
+                          Case{1, kEntryMagic, {e2, 0, 0, 0, 0, 0, 0x77}, 0},
+                          Case{2, kEntryMagic, {e3, 0, 0, 0, 0, 0, 0x77}, 0},
+                          Case{3, 0, {4u << 24, 0, 0, 0, 0, 0, 0x77}, 0},
+                          Case{4, kEntryMagic, {0, 0x15000005, 0, 0, 0, 0, 0}, 0}}) {
+        SCOPED_TRACE(c.entry);
+        EXPECT_EQ(saved.entryMagic(c.entry), c.magic);
+        EXPECT_EQ(saved.macroIds(c.entry), c.ids);
+        EXPECT_EQ(saved.activeFlag(c.entry), c.active);
+        EXPECT_EQ(saved.path(c.entry), utf8ToUtf16(store.profilePath(c.entry).string()));
+    }
+
+    behind.setMacroIds(2, {0, 0, 0, 0x15000003, 0, 0, 0});
+    ASSERT_TRUE(writeFileAtomic(store.tablePath(), behind.image()));
+    ASSERT_TRUE(store.selectProfile(2));
+    EXPECT_EQ(store.macroIdList(), (MacroIdList{0, 0, 0, 0x15000003, 0, 0, 0}));
+    EXPECT_EQ(store.storedProfile(2)->pointerSpeed(), 3u);
+    std::filesystem::remove(store.profilePath(1));
+    EXPECT_FALSE(store.storedProfile(1));
+}
+
+// A dialog opened for one profile ends after z408ctl switched to another: it does nothing and
+// the person learns why.
+TEST_F(ProfileStoreTest, StillActiveTellsWhenTheProfileWasSwitched) {
+    writeTable({{0, 1}});
+    writeProfile(0, 1);
+    writeProfile(1, 2);
+    store.loadTableAndActiveProfile();
+    EXPECT_TRUE(store.stillActive(0));
+    EXPECT_TRUE(notices.shown.empty());
+    ASSERT_TRUE(store.selectProfile(1));
+    EXPECT_FALSE(store.stillActive(0));
+    EXPECT_EQ(texts(), (std::vector<std::string>{
+                           "The profile was switched while the dialog was open: the new one was "
+                           "left unchanged."}));
+}
+
 TEST_F(ProfileStoreTest, SaveFailureIsReported) {
     store.loadTableAndActiveProfile();
     notices.shown.clear();

@@ -2,10 +2,12 @@
 
 #include "common/binary.h"
 #include "common/clock.h"
+#include "common/file_io.h"
 #include "macro_fixtures.h"
 #include "macros/game_presets.h"
 #include "macros/macro_store.h"
 #include "macros/macro_usage.h"
+#include "temp_dir.h"
 
 namespace z408 {
 namespace {
@@ -161,6 +163,48 @@ TEST(MacroUsage, InUseThroughAnyStoredEntryOrAnActiveMacroButton) {
     for (const auto& c :
          {Case{kIdA, true}, Case{kIdB, true}, Case{kIdC, false}, Case{0x15999999, false}})
         EXPECT_EQ(isMacroInUse(c.id, table, active), c.inUse) << std::hex << c.id;
+}
+
+// The deletion test of a running window: z408ctl may have given another profile the macro
+// since the window read the table, so what is on disk counts as much as what is in memory.
+TEST(MacroUsage, InUseThroughEveryProfileAsStoredNow) {
+    test::TempDir dir;
+    RecordingNotices notices;
+    ProfileStore profiles(dir.path(), notices);
+    profiles.loadTableAndActiveProfile();  // makes Profile1.cfg; profile 1 is active
+    profiles.macroIdList()[0] = kIdC;      // the window's own, not applied yet
+    // Written behind the window's back: profile 5's table ids and profile 3's file.
+    ProfileTable behind = profiles.storedTable();
+    behind.setMacroIds(4, {0, kIdA, 0, 0, 0, 0, 0});
+    ASSERT_TRUE(writeFileAtomic(profiles.tablePath(), behind.image()));
+    auto third = ProfileSettings::defaults(false);
+    third.button(6).setFunctionType(fn::Macro);
+    third.button(6).setMacroId(kIdB);
+    ASSERT_TRUE(writeFileAtomic(profiles.profilePath(2), third.image()));
+
+    struct Case {
+        uint32_t id;
+        bool inUse;
+    };
+    for (const auto& c :
+         {Case{kIdA, true}, Case{kIdB, true}, Case{kIdC, true}, Case{0x15999999, false}}) {
+        EXPECT_EQ(isMacroInUse(c.id, profiles), c.inUse) << std::hex << c.id;
+        // The table read at start-up saw none of the changes on disk.
+        EXPECT_FALSE(isMacroInUse(c.id, profiles.table(), profiles.active())) << std::hex << c.id;
+    }
+}
+
+TEST(MacroUsage, ButtonsWhoseMacroIsGoneFromTheLibrary) {
+    auto lib = emptyLibrary();
+    lib->slot(3) = macroRecord(kIdA, {keyDown(0x41), keyUp(0x41)});
+    auto profile = ProfileSettings::defaults(false);
+    const MacroIdList ids{kIdA, kIdB, 0, kIdA, 0, kIdC, 0};
+    for (int b : {0, 1, 2, 5}) profile.button(b).setFunctionType(fn::Macro);
+    // 0: its macro is there; 1: deleted; 2: id 0 finds only a free slot; 3: an id left without
+    // the macro function; 5: deleted.
+    EXPECT_EQ(buttonsWithoutTheirMacro(profile, ids, *lib), (std::vector<int>{1, 2, 5}));
+    EXPECT_FALSE(lib->findSendableMacro(0));
+    EXPECT_EQ(lib->findSendableMacro(kIdA), 3u);
 }
 
 TEST(MacroIds, PresetAboveTheLow24BitsOfTheTick) {

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <optional>
 #include <random>
 
 #include "common/binary.h"
@@ -75,6 +76,36 @@ TEST_F(MacroStoreTest, ALongFileLoadsItsFirst2052000Bytes) {
     EXPECT_EQ(library->findMacroById(0x15000001), 499u);
     bytes.resize(kMacroLibrarySize);
     EXPECT_EQ(library->image(), bytes);
+}
+
+// Apply reads Macro.cfg again when it no longer mirrors the library in memory.
+TEST_F(MacroStoreTest, DiffersOnDiskOnlyWhenAReadableFileHoldsSomethingElse) {
+    const MacroEntry small = macroRecord(0x15000001, {keyDown(0x41), keyUp(0x41)}, u"Small");
+    struct Case {
+        const char* what;
+        std::optional<std::vector<uint8_t>> file;  // nothing: no file
+        bool differs;
+        size_t length = kMacroLibrarySize;
+    };
+    const Case cases[] = {
+        {"the same bytes", fileWith({{2, small}}), false},
+        {"a short file with the same slots", fileWith({{2, small}}), false, 4 * kMacroEntrySize},
+        {"the macro deleted behind the program's back", fileWith({}), true},
+        {"another macro added", fileWith({{2, small}, {3, macroRecord(0x15000002, {})}}), true},
+        {"no file: nothing to read again", std::nullopt, false},
+    };
+    library->slot(2) = small;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove(store.path());
+        if (c.file) {
+            auto bytes = *c.file;
+            bytes.resize(c.length);
+            writeMacroFile(bytes);
+        }
+        EXPECT_EQ(store.differsOnDisk(), c.differs);
+    }
+    EXPECT_TRUE(notices.shown.empty());
 }
 
 TEST_F(MacroStoreTest, AMissingFileIsReportedAndTheTableKeepsItsContents) {

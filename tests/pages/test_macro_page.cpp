@@ -403,6 +403,66 @@ TEST_F(MacroPageTest, LoopCountIsSavedAndTidied) {
     EXPECT_EQ(stored(0).loopCount(), kLoopCountSingleKey);
 }
 
+// z408ctl changes Macro.cfg while a recording runs: the window reads the file and tells the page.
+TEST_F(MacroPageTest, ALibraryChangedDuringARecordingIsShownWhenItStops) {
+    const uint32_t one = makeMacroId(21, 1), two = makeMacroId(21, 2), three = makeMacroId(21, 3);
+    struct Case {
+        const char* what;
+        uint32_t deletedElsewhere;
+        QStringList listAfter;
+        bool recordingKept;
+    };
+    const Case cases[] = {
+        // The new macro takes the first free slot: the deleted one's.
+        {"another macro deleted, one added", one, {"three", "two"}, true},
+        {"the recorded macro deleted", two, {"one", "three"}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        library->assign({});
+        addStored(one, {down(kA), up(kA)}, u"one");
+        addStored(two, {down(kB), up(kB)}, u"two");
+        ASSERT_TRUE(macros.saveMacroLibrary());
+        notices.shown.clear();
+        page = makePage(&hook);
+        page->onRecord();  // into "two", the last one
+        tap(kA, 40);
+
+        auto elsewhere = std::make_unique<MacroLibrary>(*library);
+        elsewhere->clearMacro(c.deletedElsewhere);
+        ASSERT_TRUE(elsewhere->placeMacro(test::macroRecord(three, {down(kB), up(kB)}, u"three")));
+        ASSERT_TRUE(writeFileAtomic(macros.path(), elsewhere->image()));
+        ASSERT_TRUE(macros.loadMacroLibrary());
+        page->libraryReloaded();
+        EXPECT_EQ(page->macroList()->count(), 2);  // the recording goes on in its list
+        clock.advance(5);
+        tap(kB, 10);
+        page->onRecord();
+
+        QStringList listed;
+        for (int i = 0; i < page->macroList()->count(); ++i)
+            listed << page->macroList()->itemText(i);
+        EXPECT_EQ(listed, c.listAfter);
+        EXPECT_EQ(library->findMacroById(two).has_value(), c.recordingKept);
+        if (c.recordingKept) {
+            EXPECT_EQ(events(library->slot(*library->findMacroById(two))),
+                      (std::vector<uint32_t>{down(kA), pause(40), up(kA), pause(5), down(kB),
+                                             pause(10), up(kB)}));
+            EXPECT_EQ(page->macroList()->itemData(page->macroList()->currentSelection()), two);
+            EXPECT_TRUE(notices.shown.empty());
+        } else {
+            ASSERT_EQ(notices.shown.size(), 1u);
+            EXPECT_EQ(notices.shown[0].text,
+                      "Another program deleted the macro being recorded: the recording was not "
+                      "kept.");
+        }
+        // What the file holds is what the page lists.
+        auto onDisk = std::make_unique<MacroLibrary>();
+        ASSERT_TRUE(readMacroLibraryFile(dir.path(), *onDisk));
+        EXPECT_EQ(onDisk->image(), library->image());
+    }
+}
+
 TEST_F(MacroPageTest, DeleteIsRefusedWhileAProfileUsesTheMacro) {
     addStored(makeMacroId(21, 1), {down(kA), up(kA)}, u"keep");
     addStored(makeMacroId(21, 2), {down(kB), up(kB)}, u"used");

@@ -262,6 +262,66 @@ TEST_F(MainSetPageTest, PickerChoiceIsAssignedOrRefused) {
     EXPECT_EQ(calls[3].button, 2);
 }
 
+// z408ctl can switch the window's profile while the picker runs its own loop: the choice is for
+// the profile the picker was opened for, never for the one active when it ends.
+TEST_F(MainSetPageTest, PickerChoiceGoesOnlyToTheProfileItWasOpenedFor) {
+    store.loadTableAndActiveProfile();
+    ASSERT_TRUE(store.createDefaultProfileFile(store.profilePath(1)));
+    ASSERT_TRUE(store.selectProfile(0));
+    struct Case {
+        const char* what;
+        std::vector<int> switches;  // entries chosen while the picker is open
+        int activeAfter;
+        bool applied;
+    };
+    const Case cases[] = {
+        {"nothing switched", {}, 0, true},
+        {"switched to profile 2", {1}, 1, false},
+        {"switched away and back", {1, 0}, 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(store.selectProfile(0));
+        store.active().button(4).setFunctionType(fn::Back);
+        notices.shown.clear();
+        page().setPickerOpener([&](int, const QString&) {
+            for (int e : c.switches) EXPECT_TRUE(store.selectProfile(e));
+            return std::optional<PickerChoice>(choice(fn::Mute, 0));
+        });
+        page().openPicker(4);
+        ASSERT_EQ(store.activeEntry(), c.activeAfter);
+        EXPECT_EQ(store.active().button(4).functionType() == fn::Mute, c.applied);
+        EXPECT_EQ(notices.shown.size(), c.applied ? 0u : 1u);
+        if (!c.applied) {
+            EXPECT_EQ(notices.shown[0].text,
+                      "The profile was switched while the dialog was open: the new one was left "
+                      "unchanged.");
+        }
+    }
+}
+
+// A macro deleted from Macro.cfg behind the program's back: the picker does not name it as if
+// the button still had it.
+TEST_F(MainSetPageTest, PickerMarksAMacroThatLeftTheLibrary) {
+    constexpr uint32_t kStored = 0x15000009;
+    MacroEntry& m = macros.slot(7);
+    m.setRecordSize(4108);
+    m.setTag(kMacroTagUsed);
+    m.setId(kStored);
+    m.setName(u"Small");
+    store.active().button(2).setFunctionType(fn::Macro);
+    store.active().button(2).setMacroId(kStored);
+    store.active().button(2).setDisplayName(u"Small");
+    store.macroIdList()[2] = kStored;
+    page().openPicker(2);
+    macros.slot(7) = MacroEntry{};
+    page().openPicker(2);
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].currentFunction, QStringLiteral("Small"));
+    EXPECT_EQ(calls[1].currentFunction, QStringLiteral("Small (deleted from the macro library)"));
+    EXPECT_EQ(store.active().button(2).displayName(), u"Small");  // the profile keeps its name
+}
+
 TEST_F(MainSetPageTest, BuiltInNamesAreTranslatedBeforeThePickerOpens) {
     chooseChinese(true);
     store.active().button(6).setDisplayName(u"Scroll down");
