@@ -929,4 +929,14 @@ void CZ119KDriverDlg::closeEvent(QCloseEvent* event) {
     hideToTray();
 }
 
+void CZ119KDriverDlg::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Minimised by the window manager (a shortcut, the task bar) as by the page's own button: a
+    // recording cannot go on unseen, so it ends and is kept.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && macro_ && !shutDown_) {
+        forwardingOff();
+        macro_->leavePage();
+    }
+}
+
 }  // namespace z408

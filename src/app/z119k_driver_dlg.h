@@ -169,6 +169,7 @@ class CZ119KDriverDlg : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void onMessage(Msg msg, uintptr_t wParam, intptr_t lParam);
