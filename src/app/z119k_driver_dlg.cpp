@@ -15,6 +15,7 @@
 #include <QPixmapCache>
 #include <QThread>
 #include <QWindow>
+#include <utility>
 
 #include "app/app_context.h"
 #include "app/cross_thread_notices.h"
@@ -502,11 +503,19 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
         case Msg::UploadProgress:
             progress_->setProgress(static_cast<int>(wParam));
             break;
+        case Msg::MacroCut: {
+            std::string text = macroCutText(ctx_.macros().library(), static_cast<uint32_t>(lParam),
+                                            ctx_.notices().languageId());
+            if (!text.empty()) macroCutTexts_.push_back(std::move(text));
+            break;
+        }
         case Msg::UploadDone:
             if (interceptsChanged_) interceptsChanged_();
             ctx_.profiles().saveAfterUpload();
             if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
             reloadDeferredProfiles();
+            for (std::string& text : std::exchange(macroCutTexts_, {}))
+                ctx_.notices().info(std::move(text));
             break;
         case Msg::UploadFailed: {
             // The dialog would otherwise wait for a 100 that never comes.
@@ -514,6 +523,7 @@ void CZ119KDriverDlg::onMessage(Msg msg, uintptr_t wParam, intptr_t lParam) {
             if (interceptsChanged_) interceptsChanged_();
             const std::string_view text = uploadErrorText(lParam);
             ctx_.notices().info(std::string(text));
+            macroCutTexts_.clear();  // the failure is what the person needs to hear now
             if (ctx_.uploader()) ctx_.uploader()->uploadHandled();
             apply_->setDown(false);
             reloadDeferredProfiles();
@@ -940,6 +950,16 @@ void CZ119KDriverDlg::closeEvent(QCloseEvent* event) {
     // button; only "Exit" ends the program.
     event->ignore();
     hideToTray();
+}
+
+void CZ119KDriverDlg::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Minimised by the window manager (a shortcut, the task bar) as by the page's own button: a
+    // recording cannot go on unseen, so it ends and is kept.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && macro_ && !shutDown_) {
+        forwardingOff();
+        macro_->leavePage();
+    }
 }
 
 }  // namespace z408

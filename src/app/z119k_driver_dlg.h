@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/dlg_info.h"
 #include "functions/assignment_rules.h"
@@ -167,6 +169,7 @@ class CZ119KDriverDlg : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void onMessage(Msg msg, uintptr_t wParam, intptr_t lParam);
@@ -212,6 +215,8 @@ class CZ119KDriverDlg : public QWidget {
     std::array<CSkinPage*, kTabCount> pages_{};
     bool reloadAfterUpload_ = false;
     bool reloadMacrosAfterUpload_ = false;
+    // Macros the upload under way sent only in part; told when the upload ends.
+    std::vector<std::string> macroCutTexts_;
     CDlgMainSet* mainSet_ = nullptr;
     // Names the keys of combinations the settings page assigns.
     std::unique_ptr<KeyboardLayout> keyboardLayout_;

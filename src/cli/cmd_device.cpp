@@ -18,6 +18,7 @@
 #include "desktop/evdev_access.h"
 #include "device/mouse_transport.h"
 #include "device/usb_driver.h"
+#include "i18n/languages.h"
 #include "macros/macro_library.h"
 #include "macros/macro_store.h"
 #include "platform/hidraw_backend.h"
@@ -212,6 +213,14 @@ int applyProfile(std::string_view command, const std::filesystem::path& dir, int
                         std::printf("profile %d applied and saved\n", store.activeEntry() + 1);
                     done = true;
                     break;
+                case Msg::MacroCut: {
+                    const std::string text =
+                        macroCutText(*library, static_cast<uint32_t>(m.lParam), kLanguageEnglish);
+                    if (!text.empty())
+                        std::fprintf(stderr, "\nz408ctl %s: button %zu: %s\n", cmd.c_str(),
+                                     static_cast<size_t>(m.wParam) + 1, text.c_str());
+                    break;
+                }
                 case Msg::UploadFailed: {
                     progress.end();
                     std::string text(uploadErrorText(m.lParam));

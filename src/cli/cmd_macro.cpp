@@ -60,8 +60,10 @@ std::string trimmed(std::string_view s) {
 
 void printMacro(const MacroLibrary& library, size_t slot) {
     const MacroEntry& m = library.slot(slot);
-    // The single-key marker is what the editor stores for a lone key press: it plays once.
-    const uint32_t loops = m.loopCount() == kLoopCountSingleKey ? 1 : m.loopCount();
+    // The count the mouse is sent (a damaged 0 plays once); the single-key marker is what the
+    // editor stores for a lone key press: it plays once.
+    const uint32_t loops =
+        m.effectiveLoopCount() == kLoopCountSingleKey ? 1 : m.effectiveLoopCount();
     std::printf("  id 0x%08" PRIX32 "  slot %3zu  events %4zu  loops %5" PRIu32 "  \"%s\"", m.id(),
                 slot, m.eventCount(), loops, printableName(m.name()).c_str());
     if (m.rawEventCount() > kMaxMacroEvents)
@@ -222,9 +224,24 @@ std::optional<MacroText> parseOrFail(std::string_view command, const std::string
     return parsed;
 }
 
+// Macros are addressed by name: a name another macro has already is refused.
+bool nameTaken(std::string_view command, const MacroLibrary& library, std::u16string_view name,
+               uint32_t exceptId, int& code) {
+    const auto other = library.findListedByName(name, exceptId);
+    if (!other) return false;
+    code = fail(command,
+                "macro " + idText(library.slot(*other).id()) + " is already named '" +
+                    printableName(name) + "'; choose another name",
+                kExitBadInput);
+    return true;
+}
+
 // Stores a macro with the page's rules and says what became of it.
 int storeBuilt(std::string_view command, MacroSession& session, const BuiltMacro& built,
                std::string_view done) {
+    int code = kExitOk;
+    if (nameTaken(command, *session.library, built.entry.name(), built.entry.id(), code))
+        return code;
     if (!session.store->storeMacro(built.entry))
         return fail(command, programText(ProgramText::MacroLibraryFull, kLanguageEnglish),
                     kExitFailed);
@@ -413,6 +430,7 @@ int macroRename(const Args& args) {
     // As the page renames: the slot itself stored again under its new name.
     MacroEntry renamed = session.library->slot(*slot);
     if (renamed.name() == name) return kExitOk;
+    if (nameTaken("macro rename", *session.library, name, renamed.id(), code)) return code;
     renamed.setName(name);
     if (!session.store->storeMacro(renamed))
         return fail("macro rename", "the macro's record is damaged and cannot be stored again",

@@ -12,6 +12,9 @@ enum class Msg : uint32_t {
     CursorSample = 1226,
     UploadDone = 1795,
     UploadFailed = 1796,
+    // A macro the upload sent was longer than the mouse plays: wParam the button index, lParam
+    // the macro's id. Posted before the upload's end.
+    MacroCut = 1797,
     ButtonEvent = 2027,
 };
 

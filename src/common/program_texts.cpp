@@ -118,28 +118,28 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "макрос, потім знову змініть цей, щоб зберегти його.",
      "巨集庫已滿（500 個巨集），此巨集未能儲存。請先刪除不用的巨集，再修改此巨集以儲存它。"},
     // MacroCutToSlot
-    {"此宏超过鼠标可保存的 1000 个事件，只保存了前面的部分，并补上了仍按住按键的松开。",
-     "This macro has more than the 1000 events the mouse can hold. Only its beginning was saved, "
+    {"此宏超过一个宏可保存的 1000 个事件，只保存了前面的部分，并补上了仍按住按键的松开。",
+     "This macro has more than the 1000 events a macro can keep. Only its beginning was saved, "
      "with releases added for keys still held at the cut.",
-     "Cette macro dépasse les 1000 événements que la souris peut contenir. Seul son début a été "
+     "Cette macro dépasse les 1000 événements qu'une macro peut contenir. Seul son début a été "
      "enregistré, avec le relâchement des touches encore enfoncées à la coupure.",
-     "이 매크로는 마우스가 담을 수 있는 1000개 이벤트를 넘습니다. 앞부분만 저장했으며, "
+     "이 매크로는 매크로 하나가 담을 수 있는 1000개 이벤트를 넘습니다. 앞부분만 저장했으며, "
      "잘린 지점에서 아직 눌려 있던 키의 놓기를 추가했습니다.",
-     "Dieses Makro hat mehr als die 1000 Ereignisse, die die Maus fassen kann. Nur sein Anfang "
+     "Dieses Makro hat mehr als die 1000 Ereignisse, die ein Makro fassen kann. Nur sein Anfang "
      "wurde gespeichert, ergänzt um das Loslassen der an der Schnittstelle noch gedrückten Tasten.",
-     "Questa macro supera i 1000 eventi che il mouse può contenere. È stato salvato solo l'inizio, "
-     "con il rilascio dei tasti ancora premuti al punto di taglio.",
-     "Esta macro supera los 1000 eventos que el ratón puede guardar. Solo se ha guardado el "
+     "Questa macro supera i 1000 eventi che una macro può contenere. È stato salvato solo "
+     "l'inizio, con il rilascio dei tasti ancora premuti al punto di taglio.",
+     "Esta macro supera los 1000 eventos que puede guardar una macro. Solo se ha guardado el "
      "principio, con la liberación de las teclas que seguían pulsadas en el corte.",
-     "Deze macro heeft meer dan de 1000 gebeurtenissen die de muis kan bevatten. Alleen het begin "
-     "is opgeslagen, met het loslaten van toetsen die bij de knip nog ingedrukt waren.",
-     "Esta macro tem mais do que os 1000 eventos que o rato consegue guardar. Só o início foi "
+     "Deze macro heeft meer dan de 1000 gebeurtenissen die een macro kan bevatten. Alleen het "
+     "begin is opgeslagen, met het loslaten van toetsen die bij de knip nog ingedrukt waren.",
+     "Esta macro tem mais do que os 1000 eventos que uma macro consegue guardar. Só o início foi "
      "guardado, com a libertação das teclas ainda premidas no corte.",
-     "В макросе больше 1000 событий, которые может хранить мышь. Сохранено только начало, "
+     "В макросе больше 1000 событий, которые может хранить макрос. Сохранено только начало, "
      "с отпусканием клавиш, которые были нажаты в месте обрезки.",
-     "У макросі більше 1000 подій, які може зберігати миша. Збережено лише початок, з "
+     "У макросі більше 1000 подій, які може зберігати макрос. Збережено лише початок, з "
      "відпусканням клавіш, що були натиснуті в місці обрізання.",
-     "此巨集超過滑鼠可保存的 1000 個事件，只儲存了前面的部分，並補上了仍按住按鍵的放開。"},
+     "此巨集超過一個巨集可保存的 1000 個事件，只儲存了前面的部分，並補上了仍按住按鍵的放開。"},
     // MacroWindowKeysOnly
     {"未能监听整个桌面的按键：只录制在本窗口中按下的键。",
      "Keys of the whole desktop cannot be watched here: only keys typed into this window are "
@@ -538,6 +538,124 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     // ButtonWheelDown
     {"滚轮向下", "Wheel down", "Molette vers le bas", "휠 아래로", "Rad nach unten", "Rotella giù",
      "Rueda abajo", "Wiel omlaag", "Roda para baixo", "Колесо вниз", "Коліщатко вниз", "滾輪向下"},
+    // MacroCutInMouse
+    {"鼠标只收到了宏“%s”的前面部分：它需要 %s 步，而鼠标最多播放 254 "
+     "步。截断处仍按住的按键已松开。",
+     "The mouse got only the beginning of the macro \"%s\": it needs %s steps and the mouse "
+     "plays at most 254. Keys still held at the cut are released.",
+     "La souris n'a reçu que le début de la macro « %s » : elle demande %s pas et la souris en "
+     "joue au plus 254. Les touches encore enfoncées à la coupure sont relâchées.",
+     "마우스가 매크로 \"%s\"의 앞부분만 받았습니다. 이 매크로는 %s 단계가 필요하지만 마우스는 "
+     "최대 254 단계를 재생합니다. 잘린 지점에서 눌려 있던 키는 놓습니다.",
+     "Die Maus hat nur den Anfang des Makros „%s“ erhalten: Es braucht %s Schritte, die Maus "
+     "spielt höchstens 254. An der Schnittstelle gedrückte Tasten werden losgelassen.",
+     "Il mouse ha ricevuto solo l'inizio della macro \"%s\": richiede %s passi e il mouse ne "
+     "esegue al massimo 254. I tasti ancora premuti al taglio vengono rilasciati.",
+     "El ratón solo ha recibido el principio de la macro \"%s\": necesita %s pasos y el ratón "
+     "reproduce 254 como máximo. Las teclas pulsadas en el corte se liberan.",
+     "De muis heeft alleen het begin van de macro \"%s\" gekregen: die heeft %s stappen nodig "
+     "en de muis speelt er hoogstens 254. Toetsen die bij de knip ingedrukt zijn, worden "
+     "losgelaten.",
+     "O rato recebeu só o início da macro \"%s\": precisa de %s passos e o rato reproduz no "
+     "máximo 254. As teclas ainda premidas no corte são libertadas.",
+     "Мышь получила только начало макроса «%s»: ему нужно %s шагов, а мышь воспроизводит не "
+     "больше 254. Клавиши, нажатые в месте обрезки, отпускаются.",
+     "Миша отримала лише початок макросу «%s»: йому потрібно %s кроків, а миша відтворює не "
+     "більше 254. Клавіші, натиснуті в місці обрізання, відпускаються.",
+     "滑鼠只收到了巨集「%s」的前面部分：它需要 %s 步，而滑鼠最多播放 254 "
+     "步。截斷處仍按住的按鍵已放開。"},
+    // MacroMouseSteps (one short line under the event list)
+    {"鼠标步数：%s / %s", "Mouse steps: %s of %s", "Pas dans la souris : %s sur %s",
+     "마우스 단계: %s / %s", "Schritte in der Maus: %s von %s", "Passi nel mouse: %s di %s",
+     "Pasos en el ratón: %s de %s", "Stappen in de muis: %s van %s", "Passos no rato: %s de %s",
+     "Шагов в мыши: %s из %s", "Кроків у миші: %s з %s", "滑鼠步數：%s / %s"},
+    // MacroRecordingFull
+    {"录制最多保存 999 个按键：之后的按键未录制，只保留了仍按住按键的松开。",
+     "A recording holds at most 999 keys: later keys were not recorded, except the releases of "
+     "keys still held.",
+     "Un enregistrement contient au plus 999 touches : les suivantes n'ont pas été enregistrées, "
+     "sauf le relâchement des touches encore enfoncées.",
+     "녹화는 최대 999개 키를 담습니다. 이후의 키는 기록되지 않았으며, 눌려 있던 키의 놓기만 "
+     "기록했습니다.",
+     "Eine Aufnahme fasst höchstens 999 Tasten: Spätere Tasten wurden nicht aufgenommen, außer "
+     "dem Loslassen noch gedrückter Tasten.",
+     "Una registrazione contiene al massimo 999 tasti: i successivi non sono stati registrati, "
+     "tranne il rilascio dei tasti ancora premuti.",
+     "Una grabación guarda como máximo 999 teclas: las siguientes no se grabaron, salvo la "
+     "liberación de las teclas que seguían pulsadas.",
+     "Een opname bevat hoogstens 999 toetsen: latere toetsen zijn niet opgenomen, behalve het "
+     "loslaten van toetsen die nog ingedrukt waren.",
+     "Uma gravação guarda no máximo 999 teclas: as seguintes não foram gravadas, exceto a "
+     "libertação das teclas ainda premidas.",
+     "Запись вмещает не больше 999 клавиш: последующие клавиши не записаны, кроме отпускания "
+     "ещё нажатых.",
+     "Запис вміщує не більше 999 клавіш: наступні клавіші не записано, крім відпускання ще "
+     "натиснутих.",
+     "錄製最多保存 999 個按鍵：之後的按鍵未錄製，只保留了仍按住按鍵的放開。"},
+    // MacroReleasesAdded
+    {"此宏中有按下后未松开的按键：已在末尾补上它们的松开，鼠标才不会一直按住。",
+     "Keys pressed in this macro were never released: their releases were added at the end, so "
+     "that the mouse does not hold them down.",
+     "Des touches enfoncées dans cette macro n'étaient jamais relâchées : leur relâchement a été "
+     "ajouté à la fin, pour que la souris ne les garde pas enfoncées.",
+     "이 매크로에서 누른 키가 놓이지 않았습니다. 마우스가 계속 누르고 있지 않도록 끝에 놓기를 "
+     "추가했습니다.",
+     "In diesem Makro gedrückte Tasten wurden nie losgelassen: Ihr Loslassen wurde am Ende "
+     "ergänzt, damit die Maus sie nicht gedrückt hält.",
+     "Alcuni tasti premuti in questa macro non venivano mai rilasciati: il loro rilascio è stato "
+     "aggiunto alla fine, perché il mouse non li tenga premuti.",
+     "Algunas teclas pulsadas en esta macro nunca se soltaban: se ha añadido su liberación al "
+     "final, para que el ratón no las mantenga pulsadas.",
+     "Toetsen die in deze macro worden ingedrukt, werden nooit losgelaten: het loslaten is aan "
+     "het eind toegevoegd, zodat de muis ze niet ingedrukt houdt.",
+     "Teclas premidas nesta macro nunca eram libertadas: a sua libertação foi acrescentada no "
+     "fim, para que o rato não as mantenha premidas.",
+     "Клавиши, нажатые в этом макросе, не отпускались: их отпускание добавлено в конец, чтобы "
+     "мышь не удерживала их.",
+     "Клавіші, натиснуті в цьому макросі, не відпускалися: їх відпускання додано в кінець, щоб "
+     "миша не утримувала їх.",
+     "此巨集中有按下後未放開的按鍵：已在末尾補上它們的放開，滑鼠才不會一直按住。"},
+    // MacroKeysWithoutCode
+    {"鼠标没有这些按键的代码，播放时不会发送它们：%s",
+     "The mouse has no code for these keys of the macro and sends nothing for them: %s",
+     "La souris n'a pas de code pour ces touches de la macro et n'envoie rien pour elles : %s",
+     "마우스에 이 매크로 키의 코드가 없어 해당 키는 아무것도 보내지 않습니다: %s",
+     "Die Maus hat keinen Code für diese Tasten des Makros und sendet für sie nichts: %s",
+     "Il mouse non ha un codice per questi tasti della macro e non invia nulla per essi: %s",
+     "El ratón no tiene código para estas teclas de la macro y no envía nada por ellas: %s",
+     "De muis heeft geen code voor deze toetsen van de macro en stuurt voor ze niets: %s",
+     "O rato não tem código para estas teclas da macro e não envia nada por elas: %s",
+     "У мыши нет кода для этих клавиш макроса, и она ничего для них не отправляет: %s",
+     "Миша не має коду для цих клавіш макросу й нічого для них не надсилає: %s",
+     "滑鼠沒有這些按鍵的代碼，播放時不會傳送它們：%s"},
+    // MacroNameBlank
+    {"宏需要一个名称：空白名称或只有空格的名称不能使用。",
+     "A macro needs a name: an empty name or one of spaces only is not taken.",
+     "Une macro a besoin d'un nom : un nom vide ou fait seulement d'espaces n'est pas accepté.",
+     "매크로에는 이름이 필요합니다. 비어 있거나 공백만 있는 이름은 사용할 수 없습니다.",
+     "Ein Makro braucht einen Namen: Ein leerer Name oder einer nur aus Leerzeichen wird nicht "
+     "übernommen.",
+     "Una macro ha bisogno di un nome: un nome vuoto o di soli spazi non è accettato.",
+     "Una macro necesita un nombre: no se acepta un nombre vacío o solo de espacios.",
+     "Een macro heeft een naam nodig: een lege naam of een naam van alleen spaties wordt niet "
+     "aangenomen.",
+     "Uma macro precisa de um nome: um nome vazio ou só de espaços não é aceite.",
+     "Макросу нужно имя: пустое имя или имя только из пробелов не принимается.",
+     "Макросу потрібне ім'я: порожнє ім'я або ім'я лише з пробілів не приймається.",
+     "巨集需要一個名稱：空白名稱或只有空格的名稱不能使用。"},
+    // MacroNameTaken
+    {"已有另一个宏名为“%s”：请换一个名称。",
+     "Another macro is already called \"%s\": choose another name.",
+     "Une autre macro s'appelle déjà « %s » : choisissez un autre nom.",
+     "다른 매크로의 이름이 이미 \"%s\"입니다. 다른 이름을 고르십시오.",
+     "Ein anderes Makro heißt bereits „%s“: Wählen Sie einen anderen Namen.",
+     "Un'altra macro si chiama già \"%s\": scegliete un altro nome.",
+     "Otra macro ya se llama \"%s\": elija otro nombre.",
+     "Een andere macro heet al \"%s\": kies een andere naam.",
+     "Outra macro já se chama \"%s\": escolha outro nome.",
+     "Другой макрос уже называется «%s»: выберите другое имя.",
+     "Інший макрос уже називається «%s»: виберіть інше ім'я.",
+     "已有另一個巨集名為「%s」：請換一個名稱。"},
 }};
 
 constexpr int64_t kEnglish = 2;

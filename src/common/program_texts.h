@@ -17,7 +17,7 @@ enum class ProgramText : int {
     UpdateCheckFailed,  // %s the reason
     UpdateServerSilent,
     MacroLibraryFull,        // a macro could not be kept: all 500 places are taken
-    MacroCutToSlot,          // a macro longer than the mouse holds was kept shortened
+    MacroCutToSlot,          // a macro longer than a library slot holds was kept shortened
     MacroWindowKeysOnly,     // the macro page records only keys typed into the program's window
     PathTooLong,             // a chosen file or folder whose path does not fit a button's 259 units
     MacroMissing,            // a button was to get a macro that is no longer in the library
@@ -43,6 +43,13 @@ enum class ProgramText : int {
     ButtonBack,
     ButtonWheelUp,
     ButtonWheelDown,
+    MacroCutInMouse,         // %s the macro's name, %s the steps it needs: the mouse got a part
+    MacroMouseSteps,         // %s the steps a macro takes in the mouse, %s the most it plays
+    MacroRecordingFull,      // the recorder took its 999 keys and dropped the rest
+    MacroReleasesAdded,      // releases were added for keys a macro pressed and never released
+    MacroKeysWithoutCode,    // %s the keys of a macro the mouse has no code for
+    MacroNameBlank,          // a macro name that is empty or only spaces was refused
+    MacroNameTaken,          // %s a macro name that another macro already has
     Count
 };
 

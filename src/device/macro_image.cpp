@@ -55,9 +55,6 @@ class ImageWriter {
     explicit ImageWriter(MacroImage& image) : image_(image) {}
     uint32_t next() const { return n_; }
 
-    // A one-word step needs word n ≤ 255, a long delay words n and n+1 ≤ 255.
-    bool fits(uint32_t words) const { return n_ + words <= kMacroImageWords; }
-
     void word(uint8_t b0, uint8_t b1) {
         image_[2 * n_] = b0;
         image_[2 * n_ + 1] = b1;
@@ -90,47 +87,104 @@ uint8_t macroUsage(uint32_t keyCode) {
     return 0;
 }
 
+namespace {
+
+// The words event `i` adds to the image: a short delay rides on the step before it.
+uint32_t wordsOfEvent(uint32_t event, size_t i) {
+    const uint8_t kind = macroEventKind(event);
+    const uint32_t v = macroEventValue(event);
+    if (kind != static_cast<uint8_t>(MacroEventKind::Delay)) return 1;
+    if (i == 0) return 2;
+    if (v <= kShortDelayMaxMs) return 0;
+    return v <= kDelay100MaxMs ? 2 : 1;
+}
+
+}  // namespace
+
+uint32_t macroStepWords(const MacroEntry& macro) {
+    uint32_t words = 0;
+    for (size_t i = 0; i < macro.eventCount(); ++i) words += wordsOfEvent(macro.event(i), i);
+    return words;
+}
+
+std::vector<uint32_t> keysWithoutUsage(const MacroEntry& macro) {
+    std::vector<uint32_t> keys;
+    for (size_t i = 0; i < macro.eventCount(); ++i) {
+        const uint32_t event = macro.event(i);
+        const uint32_t key = macroEventValue(event);
+        if (isKeyEventKind(macroEventKind(event)) && macroUsage(key) == 0 &&
+            std::find(keys.begin(), keys.end(), key) == keys.end())
+            keys.push_back(key);
+    }
+    return keys;
+}
+
+namespace {
+
+// How many leading events go into the image, and the keys to release after them.
+struct ImageCut {
+    size_t events = 0;
+    std::vector<uint32_t> releases;  // latest press first
+};
+
+ImageCut cutForImage(const MacroEntry& macro) {
+    const size_t count = macro.eventCount();
+    ImageCut cut;
+    if (macroStepWords(macro) <= kMacroImageMaxSteps) {
+        cut.events = count;
+        return cut;
+    }
+    HeldKeys held;
+    uint32_t words = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const uint32_t event = macro.event(i);
+        words += wordsOfEvent(event, i);
+        if (words > kMacroImageMaxSteps) break;
+        held.take(event);
+        if (words + held.keys().size() <= kMacroImageMaxSteps) {
+            cut.events = i + 1;
+            cut.releases.assign(held.keys().rbegin(), held.keys().rend());
+        }
+    }
+    return cut;
+}
+
+}  // namespace
+
 uint32_t encodeMacroImage(const MacroEntry& macro, MacroImage& image) {
     image.fill(0);
-    const uint32_t loop = macro.loopCount();
+    const uint32_t loop = macro.effectiveLoopCount();
     image[0] = static_cast<uint8_t>(loop >> 8);
     image[1] = static_cast<uint8_t>(loop);
 
     ImageWriter out(image);
-    const size_t count = macro.eventCount();  // bounded to the slot's 1000 events
-    for (size_t i = 0; i < count; ++i) {
+    const ImageCut cut = cutForImage(macro);
+    for (size_t i = 0; i < cut.events; ++i) {
         const uint32_t event = macro.event(i);
         const uint8_t kind = macroEventKind(event);
         const uint32_t v = macroEventValue(event);
-        if (kind == static_cast<uint8_t>(MacroEventKind::KeyDown) ||
-            kind == static_cast<uint8_t>(MacroEventKind::KeyUp)) {
-            if (!out.fits(1)) break;
+        if (isKeyEventKind(kind)) {
             const bool release = kind == static_cast<uint8_t>(MacroEventKind::KeyUp);
             out.word(release ? 0x81 : 0x01, macroUsage(v));
         } else if (kind == static_cast<uint8_t>(MacroEventKind::Delay)) {
             if (i == 0) {
-                if (!out.fits(2)) break;
                 out.longDelay(kDelayUnit100Ms, (v & 0xFFFF) / 100);
             } else if (v <= kShortDelayMaxMs) {
                 out.addShortDelay((v / 10) & kControlCountMask);
+            } else if (v <= kDelay20MaxMs) {
+                out.longDelay(kDelayUnit20Ms, v / 20);
+            } else if (v <= kDelay50MaxMs) {
+                out.longDelay(kDelayUnit50Ms, v / 50);
             } else if (v <= kDelay100MaxMs) {
-                if (!out.fits(2)) break;
-                if (v <= kDelay20MaxMs) {
-                    out.longDelay(kDelayUnit20Ms, v / 20);
-                } else if (v <= kDelay50MaxMs) {
-                    out.longDelay(kDelayUnit50Ms, v / 50);
-                } else {
-                    out.longDelay(kDelayUnit100Ms, v / 100);
-                }
+                out.longDelay(kDelayUnit100Ms, v / 100);
             } else {
-                if (!out.fits(1)) break;
                 out.word(0x00, 0x00);
             }
         } else {
-            if (!out.fits(1)) break;
             out.word(0x00, 0x00);
         }
     }
+    for (const uint32_t key : cut.releases) out.word(0x81, macroUsage(key));
     return out.next();
 }
 

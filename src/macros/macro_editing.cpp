@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <span>
 
 #include "functions/key_tables.h"
 
@@ -36,28 +37,26 @@ ReadNumber readNumber(std::string_view text) {
     return n;
 }
 
-// The longest prefix of `events` that fits a slot together with the releases of the keys it
-// leaves held, followed by those releases (latest press released first).
-std::vector<uint32_t> cutToSlot(const std::vector<uint32_t>& events) {
-    auto heldAfter = [&](size_t prefix) {
-        std::vector<uint32_t> held;
-        for (size_t i = 0; i < prefix; ++i) {
-            const uint32_t key = macroEventValue(events[i]);
-            const auto at = std::find(held.begin(), held.end(), key);
-            const uint8_t kind = macroEventKind(events[i]);
-            if (kind == uint8_t(MacroEventKind::KeyDown) && at == held.end())
-                held.push_back(key);
-            else if (kind == uint8_t(MacroEventKind::KeyUp) && at != held.end())
-                held.erase(at);
-        }
-        return held;
-    };
-    size_t prefix = std::min(events.size(), kMaxMacroEvents);
-    std::vector<uint32_t> held = heldAfter(prefix);
-    while (prefix + held.size() > kMaxMacroEvents) held = heldAfter(--prefix);
-    std::vector<uint32_t> out(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(prefix));
-    for (auto it = held.rbegin(); it != held.rend(); ++it)
+// The releases of the keys still held after `events`, latest press first.
+std::vector<uint32_t> releasesAfter(std::span<const uint32_t> events) {
+    HeldKeys held;
+    for (const uint32_t e : events) held.take(e);
+    std::vector<uint32_t> out;
+    for (auto it = held.keys().rbegin(); it != held.keys().rend(); ++it)
         out.push_back(makeMacroEvent(MacroEventKind::KeyUp, *it));
+    return out;
+}
+
+// The longest prefix of `events` that fits a slot together with the releases of the keys it
+// leaves held, followed by those releases.
+std::vector<uint32_t> cutToSlot(const std::vector<uint32_t>& events) {
+    const std::span<const uint32_t> all(events);
+    size_t prefix = std::min(events.size(), kMaxMacroEvents);
+    std::vector<uint32_t> releases = releasesAfter(all.first(prefix));
+    while (prefix + releases.size() > kMaxMacroEvents)
+        releases = releasesAfter(all.first(--prefix));
+    std::vector<uint32_t> out(events.begin(), events.begin() + static_cast<std::ptrdiff_t>(prefix));
+    out.insert(out.end(), releases.begin(), releases.end());
     return out;
 }
 
@@ -70,7 +69,11 @@ std::string delayText(uint64_t ms) {
 }
 
 EventRow keyRow(EventRowType type, uint32_t code) {
-    return {rowData(type, code), std::string(macroKeyName(code))};
+    const std::string_view name = macroKeyName(code);
+    if (!name.empty()) return {rowData(type, code), std::string(name)};
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "0x%X", static_cast<unsigned>(code & 0xFFFFFF));
+    return {rowData(type, code), std::string(text, static_cast<size_t>(n))};
 }
 
 EventRow delayRow(uint64_t ms) {
@@ -103,7 +106,7 @@ LoadedRows rowsOfMacro(const MacroEntry& macro) {
 }
 
 std::string loopTextOfMacro(const MacroEntry& macro) {
-    const uint32_t loop = macro.loopCount();
+    const uint32_t loop = macro.effectiveLoopCount();
     return loop == kLoopCountSingleKey ? std::string("1") : std::to_string(loop);
 }
 
@@ -123,8 +126,9 @@ void mergeAdjacentDelays(std::vector<EventRow>& rows) {
 
 uint32_t loopCountOfText(std::string_view text) {
     const ReadNumber n = readNumber(text.substr(0, 100));
-    if (n.trailing || n.value == 0) return 1;
-    if (n.negative || n.value > kMaxLoopCount) return kMaxLoopCount;
+    // A negative count is no count at all, not a very large one.
+    if (n.trailing || n.value == 0 || n.negative) return 1;
+    if (n.value > kMaxLoopCount) return kMaxLoopCount;
     return static_cast<uint32_t>(n.value);
 }
 
@@ -134,9 +138,9 @@ std::optional<std::string> normalisedLoopText(std::string_view text) {
     const ReadNumber n = readNumber(stripped);
     std::string_view result = stripped;
     const std::string ceiling = std::to_string(kMaxLoopCount);
-    if (n.trailing || n.value == 0)
+    if (n.trailing || n.value == 0 || n.negative)
         result = "1";
-    else if (n.negative || n.value > kMaxLoopCount)
+    else if (n.value > kMaxLoopCount)
         result = ceiling;
     if (result == text) return std::nullopt;
     return std::string(result);
@@ -170,7 +174,7 @@ BuiltMacro buildMacroEntry(const std::vector<EventRow>& rows, size_t rowsBeforeM
     }
 
     MacroEntry& e = out.entry;
-    e.setRecordSize(static_cast<uint32_t>(4100 + 4 * rowsBeforeMerge));
+    e.setRecordSize(static_cast<uint32_t>(4100 + 4 * std::max<size_t>(rowsBeforeMerge, 1)));
     e.setTag(kMacroTagUsed);
     e.setId(id);
     e.setReserved(0);
@@ -181,6 +185,24 @@ BuiltMacro buildMacroEntry(const std::vector<EventRow>& rows, size_t rowsBeforeM
     for (size_t i = 0; i < events.size(); ++i) e.setEvent(i, events[i]);
     e.setName(name);
     return out;
+}
+
+size_t releaseHeldKeys(std::vector<EventRow>& rows) {
+    std::vector<uint32_t> events;
+    size_t keyRows = 0;
+    for (const EventRow& row : rows) {
+        if (!row.isKey()) continue;
+        ++keyRows;
+        events.push_back(makeMacroEvent(
+            row.type() == EventRowType::KeyDown ? MacroEventKind::KeyDown : MacroEventKind::KeyUp,
+            row.value()));
+    }
+    // The single-key form: one press and nothing after it (leading delays are never stored).
+    if (keyRows == 1 && rows.back().type() == EventRowType::KeyDown) return 0;
+    const std::vector<uint32_t> releases = releasesAfter(events);
+    for (const uint32_t e : releases)
+        rows.push_back(keyRow(EventRowType::KeyUp, macroEventValue(e)));
+    return releases.size();
 }
 
 std::optional<uint64_t> parseDelayText(std::string_view text) {

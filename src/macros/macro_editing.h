@@ -18,7 +18,6 @@ enum class EventRowType : uint8_t { KeyUp = 2, KeyDown = 3, Delay = 4 };
 
 inline constexpr uint32_t kMaxMergedDelayMs = 327670;  // insertion and merging stop here
 inline constexpr uint32_t kMaxDelayMs = 0xFFFFFF;      // what a modified delay may reach
-inline constexpr uint32_t kMaxLoopCount = 65533;
 
 struct EventRow {
     uint32_t data = 0;  // type << 24 | value
@@ -33,7 +32,8 @@ struct EventRow {
 
 // "%d  ms" (two spaces): the text of a delay row.
 std::string delayText(uint64_t ms);
-// A key row named by the macro key table; a delay row of `ms` (value kept to 24 bits, the text
+// A key row named by the macro key table (a key the table has no name for shows its code, 0xHH,
+// so that no row is blank); a delay row of `ms` (value kept to 24 bits, the text
 // shows the whole number).
 EventRow keyRow(EventRowType type, uint32_t code);
 EventRow delayRow(uint64_t ms);
@@ -45,18 +45,19 @@ struct LoadedRows {
     bool valid = true;
 };
 LoadedRows rowsOfMacro(const MacroEntry& macro);
-// The loop count box's text for a stored macro (a single key press is stored as 0xFFFE and
-// reads as one).
+// The loop count box's text for a stored macro: its effective loop count (a single key press is
+// stored as 0xFFFE and reads as one), so that showing a damaged value is no change of it.
 std::string loopTextOfMacro(const MacroEntry& macro);
 
 // Adjacent delay rows collapse into one at the first one's place, their sum capped at 327670.
 void mergeAdjacentDelays(std::vector<EventRow>& rows);
 
-// The loop count box read as a number: trailing non-digits, an empty text and 0 give 1; anything
-// above 65533, negative numbers included, gives 65533.
+// The loop count box read as a number: trailing non-digits, an empty text, 0 and negative numbers
+// give 1; anything above 65533 gives 65533.
 uint32_t loopCountOfText(std::string_view text);
-// The loop box's periodic tidy-up: leading zeros go, then an empty or unreadable text or 0
-// becomes "1" and a number above 65533 becomes "65533". Nothing when the text stays as it is.
+// The loop box's periodic tidy-up: leading zeros go, then an empty or unreadable text, 0 or a
+// negative number becomes "1" and a number above 65533 becomes "65533". Nothing when the text stays
+// as it is.
 std::optional<std::string> normalisedLoopText(std::string_view text);
 
 // The record `rows` (already merged) are stored as. Rows before the first key row are left out,
@@ -67,9 +68,15 @@ struct BuiltMacro {
     MacroEntry entry;
     bool truncated = false;
 };
-// `rowsBeforeMerge` gives the record size the editor has always written.
+// `rowsBeforeMerge` gives the record size the editor has always written (at least 4104, so that
+// a macro emptied by deleting its last row is still a record the library takes).
 BuiltMacro buildMacroEntry(const std::vector<EventRow>& rows, size_t rowsBeforeMerge,
                            std::string_view loopText, uint32_t id, std::u16string_view name);
+
+// Every stored macro releases what it presses: a release row is appended for each key still held
+// after the last row (latest press first). A macro of exactly one press is the mouse's single-key
+// form (stored with loop 0xFFFE) and is left alone. Returns the number of rows added.
+size_t releaseHeldKeys(std::vector<EventRow>& rows);
 
 // The delay box: digits only (at least one); larger numbers saturate.
 std::optional<uint64_t> parseDelayText(std::string_view text);

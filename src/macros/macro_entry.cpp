@@ -27,6 +27,11 @@ uint32_t MacroEntry::reserved() const {
 uint32_t MacroEntry::loopCount() const {
     return le::get32(image_, macro_offset::LoopCount);
 }
+uint32_t MacroEntry::effectiveLoopCount() const {
+    const uint32_t loop = loopCount();
+    if (loop == kLoopCountSingleKey) return loop;
+    return std::clamp<uint32_t>(loop, 1, kMaxLoopCount);
+}
 uint32_t MacroEntry::rawEventCount() const {
     return le::get32(image_, macro_offset::EventCount);
 }
@@ -63,6 +68,17 @@ void MacroEntry::setEvent(size_t i, uint32_t v) {
 }
 bool MacroEntry::setName(std::u16string_view name) {
     return writeUtf16Field(image_, macro_offset::Name, kMacroNameUnits, name);
+}
+
+void HeldKeys::take(uint32_t event) {
+    const uint8_t kind = macroEventKind(event);
+    if (!isKeyEventKind(kind)) return;
+    const uint32_t key = macroEventValue(event);
+    const auto at = std::find(keys_.begin(), keys_.end(), key);
+    if (kind == uint8_t(MacroEventKind::KeyDown) && at == keys_.end())
+        keys_.push_back(key);
+    else if (kind == uint8_t(MacroEventKind::KeyUp) && at != keys_.end())
+        keys_.erase(at);
 }
 
 bool MacroEntry::isListed() const {

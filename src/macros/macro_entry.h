@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace z408 {
 
@@ -15,6 +16,7 @@ inline constexpr size_t kMaxMacroEvents = 1000;
 inline constexpr size_t kMacroNameUnits = 40;
 inline constexpr uint32_t kMacroTagUsed = 0xE8E80010;
 inline constexpr uint32_t kLoopCountSingleKey = 0xFFFE;
+inline constexpr uint32_t kMaxLoopCount = 65533;  // the largest count the loop box stores
 
 namespace macro_offset {
 inline constexpr size_t RecordSize = 0;
@@ -43,6 +45,20 @@ constexpr uint32_t macroEventValue(uint32_t event) {
 constexpr bool isValidMacroEventKind(uint8_t kind) {
     return kind == 0xA0 || kind == 0xC0 || kind == 0xE0;
 }
+constexpr bool isKeyEventKind(uint8_t kind) {
+    return kind == 0xC0 || kind == 0xE0;
+}
+
+// Keys pressed and not yet released by the events taken so far, in the order they went down.
+// A second press of a held key and a release of a key not held change nothing.
+class HeldKeys {
+  public:
+    void take(uint32_t event);
+    const std::vector<uint32_t>& keys() const { return keys_; }
+
+  private:
+    std::vector<uint32_t> keys_;
+};
 
 // Game group in bits 24..31 of a macro id (1..20 games, 21 the player's own).
 constexpr uint8_t macroPreset(uint32_t id) {
@@ -65,6 +81,9 @@ class MacroEntry {
     uint32_t id() const;
     uint32_t reserved() const;
     uint32_t loopCount() const;
+    // The loop count the page shows and the mouse is sent: the stored one bounded to 1 … 65533
+    // (0 reads as 1), the single-key 0xFFFE kept. A damaged file is not rewritten for it.
+    uint32_t effectiveLoopCount() const;
     // The stored count as it is, possibly a lie; use eventCount() to address events.
     uint32_t rawEventCount() const;
     // The stored count bounded to the slot's 1000 events.

@@ -28,6 +28,14 @@ std::optional<size_t> MacroLibrary::findSendableMacro(uint32_t id) const {
     return slot;
 }
 
+std::optional<size_t> MacroLibrary::findListedByName(std::u16string_view name,
+                                                     uint32_t exceptId) const {
+    for (size_t i = 0; i < kMacroSlotCount; ++i)
+        if (slots_[i].isListed() && slots_[i].id() != exceptId && slots_[i].name() == name)
+            return i;
+    return std::nullopt;
+}
+
 std::vector<size_t> MacroLibrary::listPreset(uint8_t preset) const {
     std::vector<size_t> out;
     for (size_t i = 0; i < kMacroSlotCount; ++i)
@@ -36,8 +44,9 @@ std::vector<size_t> MacroLibrary::listPreset(uint8_t preset) const {
 }
 
 std::optional<size_t> MacroLibrary::firstFreeSlot() const {
+    // A slot with a record size but tag 0 is listed as a macro: taking it would overwrite one.
     for (size_t i = 0; i < kMacroSlotCount; ++i)
-        if (slots_[i].isFree()) return i;
+        if (slots_[i].isFree() && !slots_[i].isListed()) return i;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "common/user_notices.h"
@@ -28,9 +29,12 @@ class MacroLibrary {
     // The slot the upload sends for a button with this macro id: the first with the id, when it
     // holds a record (a free slot also carries id 0).
     std::optional<size_t> findSendableMacro(uint32_t id) const;
+    // The first listed slot named `name` other than the macro `exceptId`: macros are addressed by
+    // name (z408ctl), so two of them never share one.
+    std::optional<size_t> findListedByName(std::u16string_view name, uint32_t exceptId) const;
     // The listed slots whose id carries `preset` in bits 24..31, in slot order.
     std::vector<size_t> listPreset(uint8_t preset) const;
-    // The lowest slot whose tag is 0.
+    // The lowest slot whose tag is 0 and that is not listed as a macro.
     std::optional<size_t> firstFreeSlot() const;
 
     // The in-memory half of storing a macro: refuses a record that is not storable, replaces the

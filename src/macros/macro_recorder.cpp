@@ -1,9 +1,13 @@
 #include "macros/macro_recorder.h"
 
+#include <utility>
+
 namespace z408 {
 
 void MacroRecorder::start() {
     recordedKeyCount_ = 0;
+    full_ = false;
+    held_ = HeldKeys{};
     lastEventTick_.reset();
 }
 
@@ -14,15 +18,24 @@ bool MacroRecorder::repeatsLast(uint32_t code, uint32_t flags) const {
 
 std::vector<EventRow> MacroRecorder::record(uint32_t code, uint32_t flags, bool ignoreDelays) {
     std::vector<EventRow> rows;
-    if (recordedKeyCount_ >= kMaxRecordedKeys) return rows;
+    const bool released = (flags & kKeyFlagReleased) != 0;
+    const uint32_t event =
+        makeMacroEvent(released ? MacroEventKind::KeyUp : MacroEventKind::KeyDown, code);
+    HeldKeys after = held_;
+    after.take(event);
+    // Taking the key must leave room for releasing every key then held.
+    if (recordedKeyCount_ + 1 + after.keys().size() > kMaxRecordedKeys) {
+        full_ = true;
+        return rows;
+    }
     if (!ignoreDelays) {
         const uint64_t now = clock_.nowMs();
         if (lastEventTick_) rows.push_back(delayRow(now - *lastEventTick_));
         lastEventTick_ = now;
     }
-    const bool released = (flags & kKeyFlagReleased) != 0;
     rows.push_back(keyRow(released ? EventRowType::KeyUp : EventRowType::KeyDown, code));
     ++recordedKeyCount_;
+    held_ = std::move(after);
     lastRecordedEvent_ = LastKey{code, flags};
     return rows;
 }

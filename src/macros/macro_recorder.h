@@ -1,7 +1,9 @@
 #pragma once
 // What a recording makes of the key events it is fed: a key row per press and release, and
 // before each key after the first the pause since the previous one, measured on the injected
-// clock. Held keys repeat their press and are dropped; a recording holds at most 999 keys.
+// clock. Held keys repeat their press and are dropped; a recording holds at most 999 keys, and
+// keeps room in them for the releases of the keys it holds down, so it never ends with a key
+// pressed for good.
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -27,11 +29,14 @@ class MacroRecorder {
     bool repeatsLast(uint32_t code, uint32_t flags) const;
 
     // The rows a key event adds to the recording: the pause since the previous key unless
-    // delays are ignored, then the key. None once 999 keys are recorded. Repeats are the
-    // caller's to filter first.
+    // delays are ignored, then the key. None once the 999 keys are taken, except the releases
+    // of keys held down, for which room is always kept. Repeats are the caller's to filter
+    // first.
     std::vector<EventRow> record(uint32_t code, uint32_t flags, bool ignoreDelays);
 
     uint32_t recordedKeyCount() const { return recordedKeyCount_; }
+    // A key was dropped since the recording started: the person is to be told.
+    bool full() const { return full_; }
 
   private:
     struct LastKey {
@@ -40,6 +45,8 @@ class MacroRecorder {
     };
     Clock& clock_;
     uint32_t recordedKeyCount_ = 0;
+    bool full_ = false;
+    HeldKeys held_;
     std::optional<uint64_t> lastEventTick_;
     std::optional<LastKey> lastRecordedEvent_;
 };

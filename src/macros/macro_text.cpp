@@ -76,8 +76,28 @@ std::optional<uint32_t> macroKeyCodeOfName(std::string_view name) {
     return std::nullopt;
 }
 
+bool isBlankMacroName(std::u16string_view name) {
+    for (const char16_t c : name)
+        if (c != u' ' && c != u'\t' && c != u'\u00A0' && c != u'\u3000') return false;
+    return true;
+}
+
+std::u16string uniqueMacroName(std::u16string_view base,
+                               const std::function<bool(std::u16string_view)>& taken) {
+    if (!taken(base)) return std::u16string(base);
+    for (unsigned n = 2;; ++n) {
+        const std::u16string suffix = utf8ToUtf16(" " + std::to_string(n));
+        const size_t room =
+            kMacroNameMaxChars > suffix.size() ? kMacroNameMaxChars - suffix.size() : 0;
+        std::u16string name(base.substr(0, room));
+        name += suffix;
+        if (!taken(name)) return name;
+    }
+}
+
 std::optional<std::string> macroNameProblem(std::u16string_view name) {
     if (name.empty()) return "the name is empty";
+    if (isBlankMacroName(name)) return "the name is only spaces";
     if (name.size() > kMacroNameMaxChars)
         return "the name is longer than " + std::to_string(kMacroNameMaxChars) + " characters";
     for (const char16_t c : name)
@@ -97,6 +117,7 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
     if (utf16ToUtf8(utf8ToUtf16(text)) != text) return failAt(0, "the text is not UTF-8");
 
     MacroText out;
+    std::vector<size_t> rowLines;  // the line of each row, for naming a press never released
     bool loopSeen = false;
     size_t lineNo = 0;
     for (size_t p = 0; p < text.size();) {
@@ -124,6 +145,7 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
             if (!code) return failAt(lineNo, "unknown key " + quoted);
             out.rows.push_back(
                 keyRow(word == "down" ? EventRowType::KeyDown : EventRowType::KeyUp, *code));
+            rowLines.push_back(lineNo);
         } else if (word == "delay") {
             const auto ms = decimal(arg);
             if (!ms) return failAt(lineNo, "delay needs milliseconds, not " + quoted);
@@ -131,6 +153,7 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
                 return failAt(lineNo, "delay " + std::string(arg) + " is above " +
                                           std::to_string(kMaxDelayMs) + " ms");
             out.rows.push_back(delayRow(*ms));
+            rowLines.push_back(lineNo);
         } else if (word == "loop") {
             if (loopSeen) return failAt(lineNo, "a second loop line");
             const auto n = decimal(arg);
@@ -153,6 +176,18 @@ std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& e
     bool anyKey = false;
     for (const EventRow& row : out.rows) anyKey = anyKey || row.isKey();
     if (!anyKey) return failAt(0, "the text has only delays (a macro starts with a key)");
+    // A key left down would stay pressed in the mouse: the text must release what it presses
+    // (a lone press is the mouse's single-key form and stays as it is).
+    std::vector<EventRow> released = out.rows;
+    if (releaseHeldKeys(released) != 0) {
+        const uint32_t key = released.back().value();
+        size_t line = 0;
+        for (size_t i = 0; i < out.rows.size(); ++i)
+            if (out.rows[i].type() == EventRowType::KeyDown && out.rows[i].value() == key)
+                line = rowLines[i];
+        return failAt(
+            line, "down " + keyText(key) + " is never released (add 'up " + keyText(key) + "')");
+    }
     return out;
 }
 

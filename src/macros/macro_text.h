@@ -9,8 +9,10 @@
 //
 // One item a line; blank lines and lines starting with '#' are ignored. Reading is strict: an
 // unknown word, an unknown key or a number out of range is an error naming its line, so a typo
-// never turns into a different macro.
+// never turns into a different macro. A key pressed and never released is an error too (the
+// mouse would keep it down), except in a text of one single press.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,9 +41,15 @@ struct MacroTextError {
 // Parses the text; on failure `error` says where and why and the result is empty.
 std::optional<MacroText> parseMacroText(std::string_view text, MacroTextError& error);
 
-// A macro name as typed by a user: not empty, at most 20 characters, no control characters.
-// Returns the problem, or nothing when the name is fine.
+// A macro name as typed by a user: not empty nor blank, at most 20 characters, no control
+// characters. Returns the problem, or nothing when the name is fine. Whether another macro has
+// the name is the library's to say (MacroLibrary::findListedByName).
 std::optional<std::string> macroNameProblem(std::u16string_view name);
+// Empty, or spaces only (an invisible row in the macro list).
+bool isBlankMacroName(std::u16string_view name);
+// `base` when `taken` says no, else "base 2", "base 3", … (cut to 20 characters), the first free.
+std::u16string uniqueMacroName(std::u16string_view base,
+                               const std::function<bool(std::u16string_view)>& taken);
 
 // The key code for a name of the macro key table (exact, then ignoring case) or a code written
 // 0xHH (1 … 0xFFFFFF); nothing when neither.

@@ -13,10 +13,12 @@
 #include "common/user_notices.h"
 #include "config/profile_store.h"
 #include "desktop/keysym_map.h"
+#include "device/macro_image.h"
 #include "functions/key_tables.h"
 #include "i18n/language_context.h"
 #include "macros/game_presets.h"
 #include "macros/macro_store.h"
+#include "macros/macro_text.h"
 #include "macros/macro_usage.h"
 #include "pages/key_event_codes.h"
 #include "pages/macro_event_editor.h"
@@ -77,6 +79,13 @@ const HintArea kHintAreas[] = {
 
 // Where the page says that keys come only from its own window.
 const QRect kWindowKeysNoteRect(648, 108, 256, 30);
+// Right of the event buttons: how many of the mouse's steps the shown macro takes.
+const QRect kMouseStepsRect(462, 412, 164, 29);
+const QColor kOverStepsText(225, 110, 60);
+
+std::u16string newMacroName(bool chinese) {
+    return chinese ? u"新建宏" : u"New Macro";
+}
 
 const char* recordCaption(bool recording, bool chinese) {
     if (recording) return chinese ? "停止录制" : "Stop Record";
@@ -212,6 +221,7 @@ void CDlgMacro::refreshTexts() {
     editor_->setCaptions(text(u"str_macro_msg6"), text(u"str_macro_msg7"));
     setRecordCaption();
     update(kWindowKeysNoteRect);
+    update(kMouseStepsRect);
 }
 
 CGDIBitmapBtn* CDlgMacro::mouseButton(int code) const {
@@ -267,6 +277,8 @@ void CDlgMacro::onPresetChosen(int preset) {
 }
 
 void CDlgMacro::libraryReloaded() {
+    // A name still being typed is kept: it goes into the library as read now.
+    macroList_->CommitRename();
     if (recording_) {
         reloadWhenRecordingStops_ = true;
         return;
@@ -319,9 +331,21 @@ void CDlgMacro::loadMacroIntoList(int row) {
 }
 
 void CDlgMacro::onNewMacro() {
-    const uint32_t id = createMacroId(static_cast<uint8_t>(preset_), clock_);
-    const QString name = QString::fromUtf8(notices_.chinese() ? "新建宏" : "New Macro");
-    const int row = macroList_->AddItem(CListBoxEx::NoIcon, name, id, true);
+    // A name still being typed for another macro is taken before the new row opens its own.
+    macroList_->CommitRename();
+    // Two macros made within one tick of the clock would share an id, and so one slot.
+    uint32_t id = createMacroId(static_cast<uint8_t>(preset_), clock_);
+    auto idTaken = [&](uint32_t candidate) {
+        if (macros_.library().findMacroById(candidate)) return true;
+        for (int r = 0; r < macroList_->count(); ++r)
+            if (macroList_->itemData(r) == candidate) return true;
+        return false;
+    };
+    while (idTaken(id)) id = makeMacroId(static_cast<uint8_t>(preset_), (id + 1) & 0xFFFFFF);
+    const std::u16string name = uniqueMacroName(
+        newMacroName(notices_.chinese()), [&](std::u16string_view n) { return nameTaken(n, id); });
+    const int row =
+        macroList_->AddItem(CListBoxEx::NoIcon, QString::fromStdU16String(name), id, true);
     rememberedMacroRow_ = row;
     loadMacroIntoList(row);
     setLoopText(QStringLiteral("1"));
@@ -368,10 +392,39 @@ void CDlgMacro::onListSelected(int listId, int row) {
     }
 }
 
+bool CDlgMacro::nameTaken(std::u16string_view name, uint32_t id) const {
+    if (macros_.library().findListedByName(name, id)) return true;
+    // New macros without events are only in the list so far.
+    for (int r = 0; r < macroList_->count(); ++r)
+        if (macroList_->itemData(r) != id && macroList_->itemText(r).toStdU16String() == name)
+            return true;
+    return false;
+}
+
+bool CDlgMacro::refuseName(int row, const std::u16string& previous) {
+    const uint32_t id = macroList_->itemData(row);
+    const std::u16string typed = macroList_->itemText(row).toStdU16String();
+    std::string why;
+    if (isBlankMacroName(typed))
+        why = notices_.programText(ProgramText::MacroNameBlank);
+    else if (nameTaken(typed, id))
+        why = formatText(notices_.programText(ProgramText::MacroNameTaken), {utf16ToUtf8(typed)});
+    if (why.empty()) return false;
+    macroList_->ReplaceItem(row, CListBoxEx::NoIcon, QString::fromStdU16String(previous), id);
+    showNotice(why);
+    return true;
+}
+
 void CDlgMacro::onListEdited(int listId, int row) {
     if (listId != kMacroListId || row < 0 || row >= macroList_->count()) return;
     MacroLibrary& library = macros_.library();
-    const auto slot = library.findMacroById(macroList_->itemData(row));
+    const uint32_t id = macroList_->itemData(row);
+    const auto slot = library.findMacroById(id);
+    const std::u16string previous =
+        slot ? library.slot(*slot).name()
+             : uniqueMacroName(newMacroName(notices_.chinese()),
+                               [&](std::u16string_view n) { return nameTaken(n, id); });
+    if (refuseName(row, previous)) return;
     // A macro without events is not in the library yet: it takes the name with its first save.
     if (!slot) return;
     MacroEntry renamed = library.slot(*slot);
@@ -386,11 +439,25 @@ void CDlgMacro::clearEvents() {
     rows_.clear();
     eventList_->clear();
     rememberedEventRow_ = -1;
+    updateMouseSteps();
 }
 
 void CDlgMacro::appendRow(const EventRow& row) {
     rows_.push_back(row);
     eventList_->AddItem(static_cast<uint32_t>(row.type()), qs(row.text), row.value());
+    updateMouseSteps();
+}
+
+void CDlgMacro::updateMouseSteps() {
+    // Counted on the record the rows would be stored as, which is what Apply sends.
+    std::vector<EventRow> rows = rows_;
+    const size_t before = rows.size();
+    mergeAdjacentDelays(rows);
+    releaseHeldKeys(rows);
+    const uint32_t steps = macroStepWords(buildMacroEntry(rows, before, "1", 0, u"").entry);
+    if (steps == mouseSteps_) return;
+    mouseSteps_ = steps;
+    update(kMouseStepsRect);
 }
 
 void CDlgMacro::showRows(int selected) {
@@ -405,17 +472,23 @@ void CDlgMacro::showRows(int selected) {
         programSelects_ = false;
     }
     eventList_->setUpdatesEnabled(true);
+    updateMouseSteps();
 }
 
 void CDlgMacro::saveSelectedMacro() {
-    if (rows_.empty()) return;
-    const size_t rowsBeforeMerge = rows_.size();
-    mergeAdjacentDelays(rows_);
-    if (rows_.size() != rowsBeforeMerge)
-        showRows(std::min(eventList_->currentSelection(), static_cast<int>(rows_.size()) - 1));
-    const int target = recording_ ? rememberedMacroRow_ : macroList_->currentSelection();
+    saveMacroAt(recording_ ? rememberedMacroRow_ : macroList_->currentSelection());
+}
+
+void CDlgMacro::saveMacroAt(int target) {
     if (target < 0 || target >= macroList_->count()) return;
     const uint32_t id = macroList_->itemData(target);
+    // A new macro enters the library with its first event; a stored one may become empty.
+    if (rows_.empty() && !macros_.library().findMacroById(id)) return;
+    const size_t rowsBeforeMerge = rows_.size();
+    mergeAdjacentDelays(rows_);
+    const size_t releasesAdded = releaseHeldKeys(rows_);
+    if (rows_.size() != rowsBeforeMerge || releasesAdded != 0)
+        showRows(std::min(eventList_->currentSelection(), static_cast<int>(rows_.size()) - 1));
     const BuiltMacro built = buildMacroEntry(rows_, rowsBeforeMerge, loopBox_->text().toStdString(),
                                              id, macroList_->itemText(target).toStdU16String());
     if (!macros_.storeMacro(built.entry)) {
@@ -426,12 +499,21 @@ void CDlgMacro::saveSelectedMacro() {
         return;
     }
     if (toldFull_ == id) toldFull_.reset();
-    if (built.truncated) {
-        if (toldCut_ != id) showNotice(notices_.programText(ProgramText::MacroCutToSlot));
-        toldCut_ = id;
-    } else if (toldCut_ == id) {
-        toldCut_.reset();
-    }
+    // Each of these is told once for a macro, and again after a save of it went through clean.
+    auto tell = [&](std::optional<uint32_t>& told, bool happened, const std::string& text) {
+        if (happened && told != id) showNotice(text);
+        if (happened)
+            told = id;
+        else if (told == id)
+            told.reset();
+    };
+    tell(toldCut_, built.truncated, notices_.programText(ProgramText::MacroCutToSlot));
+    tell(toldReleases_, releasesAdded != 0, notices_.programText(ProgramText::MacroReleasesAdded));
+    std::string noCode;
+    for (const uint32_t key : keysWithoutUsage(built.entry))
+        noCode += (noCode.empty() ? "" : ", ") + keyRow(EventRowType::KeyDown, key).text;
+    tell(toldNoCode_, !noCode.empty(),
+         formatText(notices_.programText(ProgramText::MacroKeysWithoutCode), {noCode}));
 }
 
 void CDlgMacro::onDeleteEvent() {
@@ -439,7 +521,9 @@ void CDlgMacro::onDeleteEvent() {
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;
     rows_.erase(rows_.begin() + row);
     eventList_->DeleteItem(row);
-    if (!rows_.empty()) saveSelectedMacro();
+    updateMouseSteps();
+    // Also when the last row went: the mouse must not keep playing what the list no longer shows.
+    saveSelectedMacro();
 }
 
 // ---- the event editor ----
@@ -568,17 +652,25 @@ void CDlgMacro::onRecord() {
 void CDlgMacro::stopRecordingAndSave() {
     if (!recording_) return;
     forwardingOff();
-    setRecordingButtonsEnabled(true);
+    const int target = rememberedMacroRow_;
     const bool reload = std::exchange(reloadWhenRecordingStops_, false);
-    const uint32_t recorded = macroList_->itemData(rememberedMacroRow_);
+    const uint32_t recorded = macroList_->itemData(target);
     // Storing a macro that z408ctl deleted during the recording would bring it back.
     const bool deletedMeanwhile =
         reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded);
-    if (!deletedMeanwhile) saveSelectedMacro();  // still recording: into the remembered row
+    // The caption and the buttons tell that the recording ended before any notice about it opens.
     recording_ = false;
     setRecordCaption();
-    // Told once the caption says the recording is over.
-    if (deletedMeanwhile) showNotice(notices_.programText(ProgramText::RecordedMacroDeleted));
+    setRecordingButtonsEnabled(true);
+    if (deletedMeanwhile) {
+        showNotice(notices_.programText(ProgramText::RecordedMacroDeleted));
+    } else if (rows_.empty()) {
+        // Nothing was recorded: the macro keeps its events, and the list shows them again.
+        loadMacroIntoList(target);
+    } else {
+        saveMacroAt(target);
+        if (recorder_.full()) showNotice(notices_.programText(ProgramText::MacroRecordingFull));
+    }
     if (!reload) return;
     // The changes made elsewhere meanwhile are shown now, with the recorded macro still chosen.
     libraryReloaded();
@@ -708,9 +800,14 @@ void CDlgMacro::showNotice(const std::string& text) {
 
 void CDlgMacro::paintEvent(QPaintEvent* event) {
     CSkinPage::paintEvent(event);
-    if (hook_ && hook_->seesDesktopKeys()) return;
     QPainter p(this);
     p.setFont(skinFont(12, QFont::Normal));
+    p.setPen(mouseSteps_ > kMacroImageMaxSteps ? kOverStepsText : kListText);
+    p.drawText(kMouseStepsRect, Qt::AlignRight | Qt::AlignVCenter,
+               QString::fromStdString(
+                   formatText(notices_.programText(ProgramText::MacroMouseSteps),
+                              {std::to_string(mouseSteps_), std::to_string(kMacroImageMaxSteps)})));
+    if (hook_ && hook_->seesDesktopKeys()) return;
     p.setPen(kListSelectedText);
     p.drawText(kWindowKeysNoteRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                QString::fromStdString(notices_.programText(ProgramText::MacroWindowKeysOnly)));

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "macros/macro_editing.h"
@@ -88,6 +89,8 @@ class CDlgMacro : public CSkinPage {
     MacroEventEditor& editor() const { return *editor_; }
     CPresetMenu* presetMenu() const { return presetMenu_; }
     QTimer& loopTimer() { return loopTimer_; }
+    // The mouse's steps the shown macro takes (shown under the event list; 254 fit).
+    uint32_t mouseSteps() const { return mouseSteps_; }
 
     // What the controls do (public so the tests drive the same paths as clicks).
     void onPresetButton();
@@ -123,6 +126,14 @@ class CDlgMacro : public CSkinPage {
     void loadMacroIntoList(int row);
     // Stores the event list into the macro of the recorded or selected row.
     void saveSelectedMacro();
+    // Stores the event list into the macro of `target`. An emptied list is stored too when the
+    // macro is in the library, so that a deleted last event does not stay in the mouse.
+    void saveMacroAt(int target);
+    // The name typed for `row` is refused (blank, or another macro has it): the person is told
+    // and the row shows `previous` again.
+    bool refuseName(int row, const std::u16string& previous);
+    // Whether a macro other than `id` (stored, or new in the list) is called `name`.
+    bool nameTaken(std::u16string_view name, uint32_t id) const;
     void stopRecordingAndSave();
     // Selects the macro-list row of `id`, when it is listed, as the page's own selection.
     void selectMacroRow(uint32_t id);
@@ -171,7 +182,10 @@ class CDlgMacro : public CSkinPage {
     std::vector<EventRow> rows_;
     // A macro the person was already told about (cut to a slot, or not stored for lack of room);
     // told again only after a save of it went through whole.
-    std::optional<uint32_t> toldCut_, toldFull_;
+    std::optional<uint32_t> toldCut_, toldFull_, toldReleases_, toldNoCode_;
+    // The mouse's steps the shown macro takes (painted under the event list).
+    uint32_t mouseSteps_ = 0;
+    void updateMouseSteps();
 
     CGDIBitmapBtn* presetButton_ = nullptr;
     CListBoxEx* macroList_ = nullptr;

@@ -1,5 +1,9 @@
 #include "upload/settings_uploader.h"
 
+#include "common/program_texts.h"
+#include "common/text.h"
+#include "device/macro_image.h"
+
 namespace z408 {
 namespace {
 
@@ -15,6 +19,14 @@ constexpr uint32_t kLightingModeSymphony = 5;
 
 std::string_view uploadErrorText(intptr_t index) {
     return index >= 0 && index < kUploadErrorCount ? kUploadErrorTexts[index] : std::string_view{};
+}
+
+std::string macroCutText(const MacroLibrary& library, uint32_t macroId, int64_t languageId) {
+    const auto slot = library.findMacroById(macroId);
+    if (!slot) return {};
+    const MacroEntry& macro = library.slot(*slot);
+    return formatText(programText(ProgramText::MacroCutInMouse, languageId),
+                      {utf16ToUtf8(macro.name()), std::to_string(macroStepWords(macro))});
 }
 
 SettingsUploader::SettingsUploader(CUSBDriver& driver, Clock& clock, MessageSink& sink,
@@ -85,8 +97,10 @@ std::optional<UploadError> SettingsUploader::sendProfile() {
             const std::optional<size_t> slot =
                 sources_.library.findSendableMacro(sources_.macroIds[b]);
             if (slot) {
-                const uint32_t length =
-                    driver_.WriteMacro(macroSlot, &sources_.library.slot(*slot));
+                const MacroEntry& macro = sources_.library.slot(*slot);
+                const uint32_t length = driver_.WriteMacro(macroSlot, &macro);
+                if (macroImageIsCut(macro))
+                    post(Msg::MacroCut, b, static_cast<intptr_t>(macro.id()));
                 clock_.sleepMs(kAfterMacroPauseMs);
                 code = macroBindingCode(macroSlot, length);
                 ++macroSlot;

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <thread>
 
@@ -33,6 +34,10 @@ enum class UploadError : int {
     DpiTable = 5,
 };
 inline constexpr int kUploadErrorCount = 6;
+
+// What Msg::MacroCut tells the person: the macro's name and the steps it needs (empty when the
+// macro is gone from the library by now).
+std::string macroCutText(const MacroLibrary& library, uint32_t macroId, int64_t languageId);
 
 // The text the user is shown for an error index (English in every language); empty when the
 // index is none of the six.

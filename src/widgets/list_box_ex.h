@@ -46,6 +46,9 @@ class CListBoxEx : public QListWidget {
     // Opens the rename edit over `index`; false when another rename edit is open anywhere.
     bool StartRename(int index);
     QLineEdit* renameEdit() const { return edit_; }
+    // Takes what was typed into an open rename edit as the item's text (listEdited), as leaving
+    // the edit would; nothing when none is open.
+    void CommitRename() { commitRename(); }
     int hotItem() const { return hot_; }
 
     // Painting state for the item delegate.

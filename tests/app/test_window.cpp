@@ -517,6 +517,33 @@ TEST_F(WindowTest, ApplyWithoutADeviceLinkSaysSoInsteadOfWaitingForever) {
     EXPECT_FALSE(window_->progressDialog().isVisible());
 }
 
+// A macro the upload sent only in part is named, with the steps it needs, once the upload ends.
+TEST_F(WindowTest, AMacroSentInPartIsToldWhenTheUploadEnds) {
+    start(false);
+    constexpr uint32_t kId = 0x15000077;
+    MacroEntry longOne = test::macroRecord(kId, {}, u"Long");
+    for (size_t i = 0; i < 300; ++i)
+        longOne.setEvent(i, i % 2 ? test::keyUp(0x41) : test::keyDown(0x41));
+    longOne.setEventCount(300);
+    ASSERT_TRUE(context_->macros().library().placeMacro(longOne));
+    QString shown;
+    onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<CDlgInfo*>(w)) {
+            shown = box->message();
+            box->accept();
+        } else {
+            w->close();
+        }
+    });
+    window_->sink().post(Msg::MacroCut, 3, kId);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(shown.isEmpty());  // not while the upload still runs
+    window_->sink().post(Msg::UploadDone, 0, 0);
+    ASSERT_TRUE(spinUntil([&] { return !shown.isEmpty(); }));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Long"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("300"))) << shown.toStdString();
+}
+
 TEST_F(WindowTest, AFailedUploadClosesTheProgressDialogAndShowsTheStep) {
     start(true);
     SimulatedMouseFaults faults;

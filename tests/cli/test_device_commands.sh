@@ -72,6 +72,35 @@ contains "report rate" "$tmp/mouse.state" "report_rate 8"
 python3 -c 'import sys; t=open(sys.argv[1],"rb").read(); sys.exit(0 if t[3*1600+4]==1 and t[4]==0 else 1)' "$data/Profile/ConfigInfo.cfg"
 check "profile 4 active in the table" 0 $?
 
+# A macro longer than the mouse plays (150 taps of A: 300 step words) reaches it cut after a
+# release, with a length that fits the key map's byte, and apply says that the mouse got a part.
+python3 - "$data/Macro.cfg" <<'PY'
+import struct, sys
+with open(sys.argv[1], "r+b") as f:
+    f.seek(499 * 4104 + 20)
+    f.write(struct.pack("<I", 300) + struct.pack("<2I", 0xC0000041, 0xE0000041) * 150)
+PY
+rm -f "$tmp/trace"
+"$ctl" apply --profile 4 --data-dir "$data" --no-pointer > "$tmp/out" 2> "$tmp/err"; check "apply long macro" 0 $?
+contains "long macro told" "$tmp/err" "button 4: The mouse got only the beginning of the macro"
+contains "long macro told" "$tmp/err" "it needs 300 steps"
+contains "long macro length" "$tmp/mouse.state" "key_map 01 00 f0 00 01 00 f1 00 01 00 f2 00 07 00 03 00 01 00 f3 00 09 00 01 ff"
+python3 - "$tmp/trace" <<'PY'
+import sys
+lines = [l.split() for l in open(sys.argv[1])]
+start = next(i for i, l in enumerate(lines) if l[1] == "F" and l[3:9] == ["13", "01", "01", "00", "02", "00"])
+image = bytes(int(b, 16) for l in lines[start + 1:start + 17] if l[1] == "O" for b in l[3:])
+assert len(image) == 512, len(image)
+words = [image[k:k + 2] for k in range(2, 512, 2)]
+used = words[:254]
+assert all(w != b"\0\0" for w in used) and words[254] == b"\0\0", "254 step words, then empty"
+held = set()
+for w in used:
+    (held.discard if w[0] & 0x80 else held.add)(w[1])
+assert not held, "keys left pressed: %s" % held
+PY
+check "long macro image releases every key" 0 $?
+
 # Each failing step: its text, exit 1, no file changed, nothing sent after it.
 run_failing() {  # fault, profile, expected text
     local before after

@@ -68,7 +68,7 @@ check "new from standard input" 0 $?
 run macro rename Copy Jump; check "rename" 0 $?
 run macro show Jump; check "renamed shows" 0 $?
 snapshot before
-for bad in "" "an overly long name for a macro" $'tab\there'; do
+for bad in "" "   " "an overly long name for a macro" $'tab\there' Reload; do
     run macro rename Jump "$bad"; check "rename to '$bad'" 2 $?
 done
 run macro rename Nothing X; check "rename unknown" 2 $?
@@ -85,6 +85,7 @@ bad_text "long line" "down $(printf 'x%.0s' $(seq 300))" "line 1: the line is lo
 bad_text "delay range" $'down A\ndelay 20000000\n' "line 2: delay 20000000 is above 16777215 ms"
 bad_text "loop range" $'loop 0\ndown A\n' "loop takes 1 to 65533"
 bad_text "binary" $'\x80\x81down' "not UTF-8"
+bad_text "never released" $'down L_Shift\ndown A\nup A\ndelay 5\n' "line 1: down L_Shift is never released (add 'up L_Shift')"
 run macro new Bad "$tmp/missing.txt"; check "missing file" 2 $?
 run macro import "$tmp/a.txt"; check "import without a name" 2 $?
 contains "import without a name" "$tmp/err" "names no macro"
@@ -93,8 +94,20 @@ unchanged "bad input" before
 "$ctl" macro new Bad "$tmp/bad.txt" --data-dir "$tmp/never" 2>/dev/null
 [ -e "$tmp/never" ] && fail "a bad text set up a data folder"
 
-# A name two macros share must be given by id.
-run macro new Jump "$tmp/a.txt"; check "second Jump" 0 $?
+# Macros are addressed by name, so a name another macro has is refused.
+run macro new Jump "$tmp/a.txt"; check "second Jump" 2 $?
+contains "second Jump" "$tmp/err" "is already named 'Jump'; choose another name"
+run macro rename Reload Jump; check "rename to a taken name" 2 $?
+unchanged "taken names" before
+# A library from before that rule may still hold a shared name: it must be given by id.
+run macro new Jump2 "$tmp/a.txt"; check "Jump2" 0 $?
+python3 - "$data/Macro.cfg" <<'PY'
+import sys
+t = bytearray(open(sys.argv[1], 'rb').read())
+at = t.find('Jump2'.encode('utf-16le'))
+t[at + 8:at + 10] = b'\0\0'
+open(sys.argv[1], 'wb').write(t)
+PY
 run macro delete Jump; check "ambiguous delete" 2 $?
 contains "ambiguous" "$tmp/err" "several macros are named 'Jump'"
 

@@ -1,6 +1,8 @@
 // The macro's device image: header, key steps, short and long delays, bounds.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "device/device_fixture.h"
 #include "device/macro_image.h"
 
@@ -46,7 +48,9 @@ TEST(MacroImage, StepsAndDelays) {
         {"no events", macro({}), {0x00, 0x01}},
         {"loop count 5", macro({}, 5), {0x00, 0x05}},
         {"single-key loop value", macro({}, 0xFFFE), {0xFF, 0xFE}},
-        {"loop count keeps its low 16 bits", macro({}, 0x12345), {0x23, 0x45}},
+        // A damaged file's count is sent as the macro page shows it.
+        {"loop count above 65533", macro({}, 0x12345), {0xFF, 0xFD}},
+        {"loop count 0", macro({}, 0), {0x00, 0x01}},
         {"press, 100 ms, release",
          macro({Down(0x41), Wait(100), Up(0x41)}),
          {0x00, 0x01, 0x0B, 0x04, 0x81, 0x04}},
@@ -114,37 +118,73 @@ TEST(MacroImage, UsageTable) {
     for (const auto& [vk, usage] : cases) EXPECT_EQ(macroUsage(vk), usage) << std::hex << vk;
 }
 
-// A full image: 255 step words end at byte 511; a long delay needs two free words.
-TEST(MacroImage, CutAtTheLastWholeStep) {
+MacroEntry repeated(std::initializer_list<uint32_t> head, std::initializer_list<uint32_t> body,
+                    size_t times, std::initializer_list<uint32_t> tail) {
     MacroEntry m = macro({});
-    m.setEventCount(300);
-    for (size_t i = 0; i < 300; ++i) m.setEvent(i, Down(0x41));
-    Encoded e = encode(m);
-    EXPECT_EQ(e.result, 256u);
-    EXPECT_EQ(e.image[510], 0x01);
-    EXPECT_EQ(e.image[511], 0x04);
+    size_t n = 0;
+    for (const uint32_t e : head) m.setEvent(n++, e);
+    for (size_t t = 0; t < times; ++t)
+        for (const uint32_t e : body) m.setEvent(n++, e);
+    for (const uint32_t e : tail) m.setEvent(n++, e);
+    m.setEventCount(static_cast<uint32_t>(n));
+    return m;
+}
 
-    // 254 key steps leave one word: a long delay no longer fits and ends the encoding, even
-    // though a later key step would fit.
-    m.setEventCount(256);
-    for (size_t i = 0; i < 254; ++i) m.setEvent(i, Down(0x41));
-    m.setEvent(254, Wait(5000));
-    m.setEvent(255, Down(0x42));
-    e = encode(m);
-    EXPECT_EQ(e.result, 255u);
-    EXPECT_EQ(e.image[510], 0);
-    EXPECT_EQ(e.image[511], 0);
+// A macro longer than the image is cut so that the length fits the key map's byte (at most 254
+// step words) and every key pressed in the image is released in it.
+TEST(MacroImage, ALongMacroIsCutWithEveryKeyReleased) {
+    struct Case {
+        const char* what;
+        MacroEntry m;
+        uint32_t needs;
+        Bytes lastWords;  // the last two step words written
+    };
+    const Case cases[] = {
+        {"150 taps of A",
+         repeated({}, {Down(0x41), Up(0x41)}, 150, {}),
+         300,
+         {0x01, 0x04, 0x81, 0x04}},
+        {"300 presses of A", repeated({}, {Down(0x41)}, 300, {}), 300, {0x01, 0x04, 0x81, 0x04}},
+        {"Shift held over 200 taps",
+         repeated({Down(0xA0)}, {Down(0x41), Up(0x41)}, 200, {Up(0xA0)}),
+         402,
+         {0x81, 0x04, 0x81, 0xE1}},
+        {"a long delay that no longer fits",
+         repeated({}, {Down(0x41)}, 253, {Wait(5000), Down(0x42)}),
+         256,
+         {0x01, 0x04, 0x81, 0x04}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(macroStepWords(c.m), c.needs) << c.what;
+        EXPECT_TRUE(macroImageIsCut(c.m)) << c.what;
+        const Encoded e = encode(c.m);
+        EXPECT_EQ(e.result, 255u) << c.what;
+        EXPECT_EQ(Bytes(e.image.begin() + 506, e.image.begin() + 510), c.lastWords) << c.what;
+        EXPECT_EQ(e.image[510], 0) << c.what;  // word 255 stays empty
+        EXPECT_EQ(e.image[511], 0) << c.what;
+        std::set<uint8_t> held;
+        for (size_t w = 1; w < e.result; ++w) {
+            const uint8_t control = e.image[2 * w], usage = e.image[2 * w + 1];
+            if (control == 0) continue;
+            if (control & 0x80)
+                held.erase(usage);
+            else
+                held.insert(usage);
+        }
+        EXPECT_TRUE(held.empty()) << c.what;
+    }
 
-    // 253 key steps leave two words: the long delay fills them.
-    m.setEventCount(255);
-    m.setEvent(253, Wait(5000));
-    m.setEvent(254, Down(0x42));
-    e = encode(m);
-    EXPECT_EQ(e.result, 256u);
-    EXPECT_EQ(e.image[508], 0x00);
-    EXPECT_EQ(e.image[509], 0x01);
-    EXPECT_EQ(e.image[510], 0x00);
-    EXPECT_EQ(e.image[511], 0xFA);  // 250 × 20 ms
+    // Exactly 254 step words fit whole; a lone press left at the end is the macro's own.
+    const MacroEntry full = repeated({}, {Down(0x41)}, 254, {});
+    EXPECT_FALSE(macroImageIsCut(full));
+    EXPECT_EQ(encode(full).result, 255u);
+    EXPECT_EQ(encode(full).image[508], 0x01);
+}
+
+TEST(MacroImage, KeysTheMouseHasNoUsageFor) {
+    EXPECT_EQ(keysWithoutUsage(macro({Down(0x7C), Wait(30), Up(0x7C), Down(0x41), Up(0x6C)})),
+              (std::vector<uint32_t>{0x7C, 0x6C}));
+    EXPECT_TRUE(keysWithoutUsage(macro({Down(0x5D), Up(0x5D), Down(0x01), Up(0x01)})).empty());
 }
 
 // A slot from a hostile Macro.cfg: counts and sizes that lie are bounded by the slot itself.
@@ -155,7 +195,7 @@ TEST(MacroImage, LyingCountsReadOnlyTheSlot) {
         m.setEventCount(count);
         m.setRecordSize(0xFFFFFFFF);
         const Encoded e = encode(m);
-        EXPECT_EQ(e.result, 256u) << count;
+        EXPECT_EQ(e.result, 255u) << count;
     }
     // Only delays: 1000 short delays after one key never pass 127 units nor the image.
     MacroEntry d = macro({});

@@ -43,6 +43,9 @@ TEST(EventRows, TextsAndValues) {
     const EventRow longPause = wait(0x1000005);
     EXPECT_EQ(longPause.value(), 5u);
     EXPECT_EQ(longPause.text, "16777221  ms");
+    // A key the name table has no name for shows its code rather than a blank row.
+    EXPECT_EQ(down(0x7C).text, "0x7C");
+    EXPECT_EQ(up(0x5D).text, "0x5D");
 }
 
 TEST(EventRows, LoadedFromAStoredMacroUpToAnUnknownKind) {
@@ -76,8 +79,8 @@ TEST(MergeAdjacentDelays, Cases) {
 
 TEST(LoopCount, ReadForSaving) {
     const std::pair<const char*, uint32_t> cases[] = {
-        {"5", 5},      {"65533", 65533}, {"65534", 65533}, {"70000", 65533}, {"99999999999", 65533},
-        {"-3", 65533}, {"0", 1},         {"", 1},          {"abc", 1},       {"12x", 1},
+        {"5", 5},     {"65533", 65533}, {"65534", 65533}, {"70000", 65533}, {"99999999999", 65533},
+        {"-3", 1},    {"0", 1},         {"", 1},          {"abc", 1},       {"12x", 1},
         {"0042", 42},
     };
     for (const auto& [text, want] : cases) EXPECT_EQ(loopCountOfText(text), want) << text;
@@ -95,9 +98,57 @@ TEST(LoopCount, TimerTidiesTheBox) {
         {"1", std::nullopt},
         {"65533", std::nullopt},
         {"4x", "1"},
-        {"-5", "65533"},
+        {"-5", "1"},  // a negative count is no count, not the largest one
+        {"-0", "1"},
     };
     for (const auto& [text, want] : cases) EXPECT_EQ(normalisedLoopText(text), want) << text;
+}
+
+// A damaged Macro.cfg may carry any loop count: the box shows the count the mouse is sent, and
+// merely showing it is no change of the macro (the box's tidy-up finds nothing to do).
+TEST(LoopCount, AStoredCountIsShownAsItIsPlayed) {
+    const std::pair<uint32_t, const char*> cases[] = {
+        {1, "1"}, {17, "17"},       {65533, "65533"},   {kLoopCountSingleKey, "1"},
+        {0, "1"}, {65535, "65533"}, {0x12345, "65533"}, {0xFFFFFFFF, "65533"},
+    };
+    for (const auto& [stored, shown] : cases) {
+        const MacroEntry m = test::macroRecord(1, {keyDown(kA), keyUp(kA)}, u"x", stored);
+        EXPECT_EQ(loopTextOfMacro(m), shown) << stored;
+        EXPECT_EQ(normalisedLoopText(loopTextOfMacro(m)), std::nullopt) << stored;
+        EXPECT_EQ(m.loopCount(), stored);  // the record itself is left as it is
+    }
+}
+
+TEST(ReleaseHeldKeys, EveryPressIsReleasedButALonePress) {
+    struct Case {
+        const char* what;
+        std::vector<EventRow> rows, released;
+    };
+    const Case cases[] = {
+        {"released already", {down(kA), up(kA)}, {down(kA), up(kA)}},
+        {"press and pause", {down(kA), wait(30)}, {down(kA), wait(30), up(kA)}},
+        {"latest press released first",
+         {down(kShift), down(kA), up(kB)},
+         {down(kShift), down(kA), up(kB), up(kA), up(kShift)}},
+        {"a second press of a held key", {down(kA), down(kA)}, {down(kA), down(kA), up(kA)}},
+        {"the single-key form", {down(kA)}, {down(kA)}},
+        {"a pause before a lone press", {wait(5), down(kA)}, {wait(5), down(kA)}},
+        {"no rows", {}, {}},
+        {"release only", {up(kA)}, {up(kA)}},
+    };
+    for (const Case& c : cases) {
+        std::vector<EventRow> rows = c.rows;
+        EXPECT_EQ(releaseHeldKeys(rows), c.released.size() - c.rows.size()) << c.what;
+        EXPECT_EQ(rows, c.released) << c.what;
+    }
+}
+
+TEST(BuildMacroEntry, AnEmptiedListIsStillAStorableRecord) {
+    // Deleting a macro's last row stores it empty rather than leaving its old events.
+    const BuiltMacro b = buildMacroEntry({}, 0, "1", 0x15000001, u"Emptied");
+    EXPECT_TRUE(b.entry.isStorable());
+    EXPECT_EQ(b.entry.recordSize(), kMacroEntrySize);
+    EXPECT_EQ(b.entry.eventCount(), 0u);
 }
 
 TEST(BuildMacroEntry, RecordFieldsAndLoopCount) {
@@ -264,17 +315,36 @@ TEST_F(Recorder, TheLastKeyOutlivesARecording) {
     EXPECT_EQ(feed(kA, 0), (std::vector<EventRow>{down(kA)}));  // no pause before the first key
 }
 
-TEST_F(Recorder, StopsAt999Keys) {
+// The recorder stops at 999 keys but always keeps room for the releases of the keys held down,
+// so the recording never ends with a press the mouse would hold for good.
+TEST_F(Recorder, StopsAt999KeysWithEveryPressReleased) {
     recorder.start();
-    size_t keys = 0;
+    std::vector<EventRow> rows;
+    // A, B down; A, B up; over and over: two keys are held at once.
     for (uint32_t i = 0; i < 1200; ++i) {
         clock.advance(3);
-        for (const EventRow& r : feed(0x41 + i % 2, (i / 2) % 2 ? kKeyFlagReleased : 0))
-            keys += r.isKey();
+        const auto more = feed(0x41 + i % 2, (i / 2) % 2 ? kKeyFlagReleased : 0);
+        rows.insert(rows.end(), more.begin(), more.end());
     }
-    EXPECT_EQ(keys, kMaxRecordedKeys);
-    EXPECT_EQ(recorder.recordedKeyCount(), kMaxRecordedKeys);
+    size_t keys = 0;
+    for (const EventRow& r : rows) keys += r.isKey();
+    EXPECT_LE(keys, kMaxRecordedKeys);
+    EXPECT_GE(keys, kMaxRecordedKeys - 1);
+    EXPECT_EQ(recorder.recordedKeyCount(), keys);
+    EXPECT_TRUE(recorder.full());
+    std::vector<EventRow> released = rows;
+    EXPECT_EQ(releaseHeldKeys(released), 0u);
     EXPECT_TRUE(feed(0x43, 0).empty());
+
+    // Shift held while the recording fills: its release still goes in after the limit.
+    recorder.start();
+    EXPECT_FALSE(recorder.full());
+    feed(kShift, 0, true);
+    for (uint32_t i = 0; recorder.recordedKeyCount() < kMaxRecordedKeys - 1 && i < 2000; ++i)
+        feed(i % 2 ? kA : kB, i % 4 < 2 ? 0 : kKeyFlagReleased, true);
+    EXPECT_TRUE(feed(0x43, 0, true).empty());  // a press would leave no room for its release
+    EXPECT_EQ(feed(kShift, kKeyFlagReleased, true), (std::vector<EventRow>{up(kShift)}));
+    EXPECT_LE(recorder.recordedKeyCount(), kMaxRecordedKeys);
 }
 
 }  // namespace

@@ -66,6 +66,32 @@ TEST(MacroLibrary, ReplacesByIdInPlaceAndTakesTheFirstFreeSlotOtherwise) {
     EXPECT_EQ(lib->findMacroById(kIdB), 1u);
 }
 
+// A damaged slot with a record size but tag 0 is listed as a macro: a new macro must not take
+// its place, or the listed one is overwritten.
+TEST(MacroLibrary, ANewMacroNeverTakesTheSlotOfAListedOne) {
+    auto lib = emptyLibrary();
+    lib->slot(0) = macroRecord(kIdA, {keyDown(0x41), keyUp(0x41)}, u"No tag");
+    lib->slot(0).setTag(0);
+    ASSERT_TRUE(lib->slot(0).isListed());
+    EXPECT_EQ(lib->firstFreeSlot(), 1u);
+    EXPECT_EQ(lib->placeMacro(macroRecord(kIdB, {keyDown(0x42)})), 1u);
+    EXPECT_EQ(lib->slot(0).name(), u"No tag");
+    // Stored again by its id, the listed slot is replaced in place with a proper tag.
+    EXPECT_EQ(lib->placeMacro(macroRecord(kIdA, {keyDown(0x43)})), 0u);
+    EXPECT_EQ(lib->slot(0).tag(), kMacroTagUsed);
+}
+
+TEST(MacroLibrary, NamesAreFoundAmongListedMacrosOfEveryGame) {
+    auto lib = emptyLibrary();
+    lib->slot(3) = macroRecord(kIdC, {keyDown(0x41)}, u"Jump");  // another game's macro
+    lib->slot(4) = macroRecord(kIdB, {keyDown(0x41)}, u"Run");
+    lib->slot(5).setName(u"Ghost");  // a free slot's leftover name is no macro's
+    EXPECT_EQ(lib->findListedByName(u"Jump", kIdA), 3u);
+    EXPECT_EQ(lib->findListedByName(u"Jump", kIdC), std::nullopt);  // its own name
+    EXPECT_EQ(lib->findListedByName(u"Ghost", kIdA), std::nullopt);
+    EXPECT_EQ(lib->findListedByName(u"run", kIdA), std::nullopt);
+}
+
 TEST(MacroLibrary, AFullLibraryRefusesNewIdsButStillReplaces) {
     auto lib = emptyLibrary();
     for (uint32_t i = 0; i < kMacroSlotCount; ++i)

@@ -8,6 +8,7 @@
 #include "common/binary.h"
 #include "common/file_io.h"
 #include "macro_fixtures.h"
+#include "macros/macro_editing.h"
 #include "macros/macro_store.h"
 #include "temp_dir.h"
 
@@ -253,6 +254,28 @@ TEST_F(MacroStoreTest, AHostileSlotIsReadBoundedAndStoredBackSafely) {
     ASSERT_TRUE(store.storeMacro(renamed));
     EXPECT_EQ(library->slot(499).rawEventCount(), kMaxMacroEvents);
     EXPECT_EQ(library->slot(499).name(), u"Fixed");
+}
+
+// tests/data/macros/damaged_slots.cfg, four slots of a damaged library: 0 "No tag" (a record
+// size, tag 0), 1 "Loop zero" (loop count 0), 2 "Loop max" (4294967295), 3 "F13 only" (a key
+// the mouse has no usage for).
+TEST_F(MacroStoreTest, ADamagedLibraryIsShownAsPlayedAndNoListedMacroIsOverwritten) {
+    std::vector<uint8_t> fixture;
+    ASSERT_TRUE(readFilePrefix(std::filesystem::path(Z408_TEST_DATA) / "macros/damaged_slots.cfg",
+                               kMacroLibrarySize, fixture));
+    writeMacroFile(fixture);
+    ASSERT_TRUE(store.loadMacroLibrary());
+    EXPECT_EQ(library->listPreset(21), (std::vector<size_t>{0, 1, 2, 3}));
+
+    const std::pair<size_t, const char*> loops[] = {{0, "1"}, {1, "1"}, {2, "65533"}, {3, "1"}};
+    for (const auto& [slot, shown] : loops)
+        EXPECT_EQ(loopTextOfMacro(library->slot(slot)), shown) << slot;
+    EXPECT_EQ(rowsOfMacro(library->slot(3)).rows[0].text, "0x7C");
+
+    ASSERT_TRUE(store.storeMacro(macroRecord(0x15000009, {keyDown(0x44), keyUp(0x44)}, u"New")));
+    EXPECT_EQ(library->findMacroById(0x15000009), 4u);
+    const std::vector<uint8_t> saved = readAll(store.path());
+    EXPECT_TRUE(std::equal(fixture.begin(), fixture.end(), saved.begin()));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // and read back to the same record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "macro_fixtures.h"
 #include "macros/macro_text.h"
 
@@ -39,13 +41,13 @@ TEST(MacroText, TextsBecomeTheRecordsThePageWouldStore) {
          {keyDown(0x41), delay(250), keyUp(0x41), keyDown(0x70), keyUp(0x70)},
          3},
         {"names with spaces",
-         "down Page Up\nup page up\ndown Left Button\nup NUM 1\n",
-         {keyDown(0x21), keyUp(0x21), keyDown(0x01), keyUp(0x61)},
+         "down Page Up\nup page up\ndown Left Button\nup left button\ndown NUM 1\nup NUM 1\n",
+         {keyDown(0x21), keyUp(0x21), keyDown(0x01), keyUp(0x01), keyDown(0x61), keyUp(0x61)},
          1},
         {"adjacent delays merge, capped at 327670",
          "down A\ndelay 200\ndelay 300\nup A\n"
-         "delay 300000\ndelay 300000\ndown B\n",
-         {keyDown(0x41), delay(500), keyUp(0x41), delay(327670), keyDown(0x42)},
+         "delay 300000\ndelay 300000\ndown B\nup B\n",
+         {keyDown(0x41), delay(500), keyUp(0x41), delay(327670), keyDown(0x42), keyUp(0x42)},
          1},
         {"a leading delay is dropped", "delay 40\ndown A\nup A\n", {keyDown(0x41), keyUp(0x41)}, 1},
         {"a lone press keeps the single-key marker",
@@ -91,6 +93,11 @@ TEST(MacroText, BadTextsAreRefusedNamingTheLine) {
         {std::string("down A\n\0", 8), 0, "NUL"},
         {"name \xff\xfe\ndown A\n", 0, "not UTF-8"},
         {std::string(kMacroTextMaxBytes + 1, '#'), 0, "larger than"},
+        // The mouse would hold a key that is never released: the press is named.
+        {"down A\ndelay 5\n", 1, "down A is never released (add 'up A')"},
+        {"down A\nup A\ndown A\nup B\n", 3, "down A is never released"},
+        {"down A\nup A\ndown 0x7C\n", 3, "down 0x7C is never released"},
+        {"name \u3000\ndown A\n", 1, "the name is only spaces"},
     };
     for (const Case& c : cases) {
         MacroTextError error;
@@ -101,6 +108,23 @@ TEST(MacroText, BadTextsAreRefusedNamingTheLine) {
     }
 }
 
+TEST(MacroNames, BlankNamesAndFreeDefaults) {
+    EXPECT_TRUE(isBlankMacroName(u""));
+    EXPECT_TRUE(isBlankMacroName(u"  \u3000 "));
+    EXPECT_FALSE(isBlankMacroName(u" a "));
+    EXPECT_EQ(macroNameProblem(u" "), "the name is only spaces");
+    EXPECT_EQ(macroNameProblem(u"Jump"), std::nullopt);
+
+    const std::vector<std::u16string> taken{u"New Macro", u"New Macro 2", u"abcdefghijklmnopqrst"};
+    auto isTaken = [&](std::u16string_view n) {
+        return std::find(taken.begin(), taken.end(), n) != taken.end();
+    };
+    EXPECT_EQ(uniqueMacroName(u"Other", isTaken), u"Other");
+    EXPECT_EQ(uniqueMacroName(u"New Macro", isTaken), u"New Macro 3");
+    // A number never makes a name longer than the 20 characters a name may have.
+    EXPECT_EQ(uniqueMacroName(u"abcdefghijklmnopqrst", isTaken), u"abcdefghijklmnopqr 2");
+}
+
 TEST(MacroText, StoredMacrosRoundTripThroughText) {
     const MacroEntry stored[] = {
         test::macroRecord(0x15000001, {keyDown(0x41), delay(50), keyUp(0x41)}, u"Jump", 5),
@@ -108,9 +132,10 @@ TEST(MacroText, StoredMacrosRoundTripThroughText) {
         // A code the key table does not name, and one whose low byte it names but not the rest.
         test::macroRecord(0x15000003, {keyDown(0xAD), keyUp(0x141), delay(0xFFFFFF), keyUp(0xAD)},
                           u"技能 Ω", 65533),
-        test::macroRecord(0x15000004,
-                          {keyDown(0x21), keyDown(0x6C), keyUp(0x6C), keyUp(0x21), keyDown(0x04)},
-                          u"Page", 1),
+        test::macroRecord(
+            0x15000004,
+            {keyDown(0x21), keyDown(0x6C), keyUp(0x6C), keyUp(0x21), keyDown(0x04), keyUp(0x04)},
+            u"Page", 1),
     };
     for (const MacroEntry& m : stored) {
         bool complete = false;
