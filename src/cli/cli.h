@@ -9,6 +9,7 @@
 
 #include "common/user_notices.h"
 #include "config/profile_settings.h"
+#include "config/profile_table.h"
 
 namespace z408::cli {
 
@@ -93,6 +94,25 @@ int applyProfile(std::string_view command, const std::filesystem::path& dir, int
 // Reads a profile file the way the program does (up to the record's size, magic required);
 // a message naming `command` and kExitBadInput when it is none.
 int readProfileFile(std::string_view command, const std::string& path, ProfileSettings& out);
+
+// The data folder (--data-dir's, else the default one) when it exists; otherwise a message
+// naming it, and kExitBadInput in `code`. The read commands use it: they never set a folder up.
+std::optional<std::filesystem::path> existingDataFolder(std::string_view command,
+                                                        const std::optional<std::string>& given,
+                                                        int& code);
+
+// A profile of the data folder as it is on disk, read without writing anything.
+struct StoredProfile {
+    ProfileTable table;
+    int entry = 0;  // 0..4
+    std::filesystem::path path;
+    ProfileSettings profile;
+    MacroIdList macroIds{};
+};
+// Profile `profileNumber` (1..5; 0 the active one, as the program finds it at start). A
+// missing or invalid profile file is an error naming it.
+bool readStoredProfile(std::string_view command, const std::filesystem::path& dir,
+                       int profileNumber, StoredProfile& out, int& code);
 
 // True while the window of this user runs (it holds its single-instance lock). The window keeps
 // the macros and profiles in memory and rewrites their files whole, so a change made under it
