@@ -45,6 +45,8 @@ class CommandRegistry {
 
   private:
     void printUsage(FILE* out) const;
+    // A first word that names no command: a group's subcommands, or the nearest commands.
+    int unknownCommand(const Args& args) const;
     std::vector<Command> commands_;
 };
 
