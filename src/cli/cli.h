@@ -32,6 +32,9 @@ struct Command {
     std::function<std::vector<std::string>(const Args& before)> complete = {};
 };
 
+// The first line of "__complete"'s answer where the shell is to offer files and folders too.
+inline constexpr const char* kFilesMarker = ":files";
+
 class CommandRegistry {
   public:
     void add(Command c) { commands_.push_back(std::move(c)); }

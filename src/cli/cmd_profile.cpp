@@ -273,6 +273,10 @@ int profileValidate(const Args& args) {
     ProfileSettings p;
     if (int rc = readProfileFile("profile validate", pos[0], p); rc != kExitOk) return rc;
     std::printf("%s is a valid profile\n", pos[0].c_str());
+    // The program loads it, but some values are none its pages can make: named, one a line.
+    const MacroIdList none{};
+    for (const ShownSetting& s : showProfile(p, none, std::nullopt).settings)
+        if (s.words.empty()) std::printf("note: %s\n", printable(s.note).c_str());
     return kExitOk;
 }
 
@@ -284,7 +288,23 @@ int readProfileFile(std::string_view cmd, const std::string& path, ProfileSettin
     const FileResult r = readFilePrefix(path, kProfileSize, bytes);
     if (!r) return fail(cmd, "cannot read " + path + ": " + r.describe(), kExitBadInput);
     out.assign(bytes);
-    if (!out.hasMagic()) return fail(cmd, formatText(kInvalidProfileText, {path}), kExitBadInput);
+    if (!out.hasMagic()) {
+        // The program's own words, then which field is wrong and what to do.
+        char detail[200];
+        if (bytes.size() < 4)
+            std::snprintf(detail, sizeof detail, "it has %zu bytes, too few for a profile's mark",
+                          bytes.size());
+        else
+            std::snprintf(detail, sizeof detail,
+                          "its mark (the first four bytes) is 0x%08" PRIX32
+                          " where a profile has 0x%08" PRIX32,
+                          out.magic(), kProfileMagic);
+        return fail(cmd,
+                    formatText(kInvalidProfileText, {path}) + " (" + detail +
+                        "); give a profile file, e.g. one 'z408ctl profile export' or 'z408ctl "
+                        "profile defaults' wrote",
+                    kExitBadInput);
+    }
     return kExitOk;
 }
 
@@ -306,7 +326,9 @@ void registerProfileCommands(CommandRegistry& registry) {
          "--json prints the same as JSON (see JSON OUTPUT in z408ctl(1)).",
          profileShow});
     registry.add({"profile validate", "FILE", "check that FILE is a profile",
-                  "Exit 0 when FILE is a profile the program accepts, 2 otherwise.",
+                  "Exit 0 when FILE is a profile the program accepts, 2 otherwise (the message\n"
+                  "names what is wrong). A 'note:' line names each value the program loads\n"
+                  "but its pages cannot make.",
                   profileValidate});
 }
 

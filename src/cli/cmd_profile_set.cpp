@@ -313,6 +313,11 @@ std::vector<std::string> completeProfileSet(const Args& given) {
     bool wantsMacro = false;
     std::vector<std::string> out = settingCompletions(words, wantsMacro);
     if (wantsMacro) out = macroCandidates(given);
+    // A sound, program, file or folder: the path is the shell's to complete.
+    if (words.size() == 3 && words[0] == "button" &&
+        (words[2] == "sound" || words[2] == "program" || words[2] == "file" ||
+         words[2] == "folder"))
+        return {kFilesMarker};
     return out;
 }
 
