@@ -53,6 +53,9 @@ class CommandRegistry {
     std::vector<Command> commands_;
 };
 
+// The JSON OUTPUT section of the manual page: every read command's keys and their meaning.
+void printJsonManual(FILE* out);
+
 // Notices go to stderr; questions are answered with Cancel, so nothing destructive happens
 // without an explicit command for it.
 // The file messages' texts come from the English language file beside the program when it has

@@ -191,6 +191,7 @@ void CommandRegistry::printManual(FILE* out) const {
         // The help keeps its lines: some of them are small tables.
         if (!c.help.empty()) std::fprintf(out, ".PP\n.nf\n%s\n.fi\n", roff(c.help).c_str());
     }
+    printJsonManual(out);
     std::fprintf(
         out,
         ".SH EXIT STATUS\n0 success, 1 the operation failed, 2 bad usage or an unreadable or\n"

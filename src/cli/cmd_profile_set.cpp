@@ -331,7 +331,7 @@ void registerProfileEditCommands(CommandRegistry& registry) {
         "told and shows the new values.";
     const std::string where =
         "The profile is the active one of the data folder (default ~/.local/share/TARVO/Z408,\n"
-        "or --data-dir DIR), or profile N with --profile N. " +
+        "or --data-dir DIR), or profile N with --profile N.\n" +
         applied;
     registry.add(
         {"profile set",

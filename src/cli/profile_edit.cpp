@@ -571,7 +571,8 @@ std::string_view settingsHelp() {
     return "settings:\n"
            "  button BUTTON FUNCTION   BUTTON: left, middle, right, forward, back, wheel-up,\n"
            "                           wheel-down (or 1 to 7). FUNCTION: default, disable,\n"
-           "                           key \"Ctrl + F\", macro ID|NAME, sound|program|file|folder\n"
+           "                           key \"Ctrl + F\" (Ctrl, Alt, Shift, Win or Super or\n"
+           "                           Meta, and a key), macro ID|NAME, sound|program|file|folder\n"
            "                           PATH, or a name of the basic list (\"Play/Pause\", \"Lock "
            "PC\")\n"
            "  dpi VALUE...             one to seven of 500 750 1000 1250 1500 2000 2500 3000\n"
@@ -587,7 +588,12 @@ std::string_view settingsHelp() {
            "  breathing-speed N        1 to 5\n"
            "  flow-speed N             colour flow's speed, 1 to 3\n"
            "  multicolour on|off       colour flow in colours 1 to 3\n"
-           "  colour single|1|2|3 #RRGGBB | preset N   a colour, or swatch N (0 to 25)\n"
+           "  colour single|1|2|3 COLOUR   #RRGGBB (quoted: the shell drops an unquoted '#'),\n"
+           "                           RRGGBB, a swatch's name or preset N (0 to 25); the\n"
+           "                           swatches: rose red orange yellow lime green forest\n"
+           "                           spring cyan sky azure blue ultramarine indigo violet\n"
+           "                           purple citron emerald pink brick crimson steel grass\n"
+           "                           slate iris cobalt\n"
            "  proximity on|off         proximity sensing";
 }
 
