@@ -1,4 +1,5 @@
 // z408ctl profile ...: default profiles, reading a profile in words, validating a file.
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <memory>
@@ -83,7 +84,17 @@ Shown showProfile(const ProfileSettings& p, const MacroIdList& ids,
                 break;
             }
     }
+    // A profile made under the Chinese interface has the Chinese built-in names: its lines are
+    // those profile set makes with that interface.
+    const auto notes = [](const std::vector<ShownSetting>& settings) {
+        return std::count_if(settings.begin(), settings.end(),
+                             [](const ShownSetting& s) { return s.words.empty(); });
+    };
     shown.settings = showSettings(p, ids, EditContext{check.get(), 2});
+    if (notes(shown.settings) > 0) {
+        auto chinese = showSettings(p, ids, EditContext{check.get(), 1});
+        if (notes(chinese) < notes(shown.settings)) shown.settings = std::move(chinese);
+    }
     return shown;
 }
 
