@@ -48,6 +48,13 @@ const EventName* eventName(uint32_t code) {
 
 constexpr WindowId kWatchWindow{1};
 
+// A key by the macro page's name, which a macro text takes back; the key list's otherwise.
+std::string keyLabel(uint32_t code) {
+    if (const std::string_view name = macroKeyName(code); !name.empty()) return std::string(name);
+    std::string name = keyName(code, UsKeyboardLayout::instance());
+    return name.empty() ? std::string(1, '?') : name;
+}
+
 // The window the hook reports to: one line per message. Button-downs and wheel steps arrive as
 // the hook's button events, keys through keyboard forwarding.
 class PrintingWindow final : public WindowSinks, public MessageSink {
@@ -59,8 +66,7 @@ class PrintingWindow final : public WindowSinks, public MessageSink {
         const auto code = static_cast<unsigned>(wParam);
         if (msg == Msg::HookEvent) {
             const auto flags = static_cast<unsigned>(lParam);
-            std::string name = keyName(code, UsKeyboardLayout::instance());
-            if (name.empty()) name = "?";
+            const std::string name = keyLabel(code);
             std::printf("key %s %s (0x%02x flags 0x%02x)\n", name.c_str(),
                         flags & kKeyFlagReleased ? "up" : "down", code, flags);
         } else if (msg == Msg::ButtonEvent) {
