@@ -70,6 +70,16 @@ int CommandRegistry::dispatch(int argc, char** argv) const {
             return kExitOk;
         }
     }
+    // A mistyped option that is near one of the command's: named, with the nearest.
+    const std::vector<std::string> options = synopsisOptions(best->synopsis);
+    for (const auto& a : rest) {
+        if (a.size() < 3 || a.compare(0, 2, "--") != 0) continue;
+        const std::string option = a.substr(0, a.find('='));
+        if (std::find(options.begin(), options.end(), option) != options.end()) continue;
+        const std::string hint = didYouMean(option, options);
+        if (!hint.empty())
+            return fail(best->name, "unknown option " + option + hint, kExitBadInput);
+    }
     return best->run(rest);
 }
 

@@ -130,6 +130,9 @@ bool windowIsRunning();
 // window does not run or when `force` is set.
 std::optional<int> refuseWhileWindowRuns(std::string_view command, bool force);
 
+// The options a synopsis names: "[--preset N | --into ID|NAME]" gives --preset and --into.
+std::vector<std::string> synopsisOptions(std::string_view synopsis);
+
 // The words of a command's name: "macro show" gives macro and show.
 std::vector<std::string> commandWords(std::string_view name);
 

@@ -80,6 +80,10 @@ std::string roff(std::string_view text) {
 
 }  // namespace
 
+std::vector<std::string> synopsisOptions(std::string_view synopsis) {
+    return optionsOf(synopsis);
+}
+
 std::vector<std::string> commandWords(std::string_view name) {
     std::vector<std::string> words;
     for (size_t p = 0, q; p <= name.size(); p = q + 1) {

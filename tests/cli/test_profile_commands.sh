@@ -83,6 +83,8 @@ contains "help profile show" "$tmp/out" "usage: z408ctl profile show"
 contains "typo" "$tmp/out" "did you mean show?"
 "$ctl" macor list > "$tmp/out" 2>&1; check "macor" 2 $?
 contains "typo" "$tmp/out" "did you mean macro?"
+"$ctl" profile show --actve > "$tmp/out" 2>&1; check "option typo" 2 $?
+contains "option typo" "$tmp/out" "unknown option --actve (did you mean --active?)"
 "$ctl" --version > "$tmp/out"; check "--version" 0 $?
 grep -qE '^z408ctl [0-9]+\.[0-9]+' "$tmp/out" || { echo "FAIL: --version: $(cat "$tmp/out")"; failures=$((failures + 1)); }
 
