@@ -88,5 +88,17 @@ contains "option typo" "$tmp/out" "unknown option --actve (did you mean --active
 "$ctl" --version > "$tmp/out"; check "--version" 0 $?
 grep -qE '^z408ctl [0-9]+\.[0-9]+' "$tmp/out" || { echo "FAIL: --version: $(cat "$tmp/out")"; failures=$((failures + 1)); }
 
+# The bash completion offers files only where a command takes one.
+completion=$(cd "$(dirname "$0")/../../src/cli" && pwd)/z408ctl.bash-completion
+bindir=$(cd "$bin" && pwd)
+touch "$tmp/pick.cfg"
+complete_words() {  # WORD...: the completions of the last word, one a line
+    (cd "$tmp" && PATH="$bindir:$PATH" bash -c 'source "$1"; shift; COMP_WORDS=("$@");
+        COMP_CWORD=$(($# - 1)); _z408ctl; printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@")
+}
+[ -z "$(complete_words z408ctl profile select "")" ] || { echo "FAIL: files offered after profile select"; failures=$((failures + 1)); }
+[ "$(complete_words z408ctl profile show pi)" = "pick.cfg" ] || { echo "FAIL: no file offered to profile show"; failures=$((failures + 1)); }
+[ "$(complete_words z408ctl profile set lighting colour-f)" = "colour-flow" ] || { echo "FAIL: no lighting mode completed"; failures=$((failures + 1)); }
+
 if [ "$failures" -ne 0 ]; then echo "$failures failure(s)"; exit 1; fi
 echo "profile commands: all checks passed"
