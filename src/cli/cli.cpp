@@ -4,14 +4,17 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 
+#include "cli/profile_edit.h"
 #include "common/directories.h"
 #include "common/instance_link.h"
+#include "common/program_version.h"
 #include "common/text.h"
 #include "i18n/language_file.h"
 #include "i18n/languages.h"
@@ -35,6 +38,15 @@ int CommandRegistry::dispatch(int argc, char** argv) const {
         printManual(out);
         return std::fclose(out) == 0 ? kExitOk : kExitFailed;
     }
+    if (!args.empty() && (args[0] == "--version" || args[0] == "-V")) {
+        std::printf("z408ctl %s\n", kProgramVersion);
+        return kExitOk;
+    }
+    // "help COMMAND..." is "COMMAND... --help".
+    if (!args.empty() && args[0] == "help" && args.size() > 1) {
+        args.erase(args.begin());
+        args.emplace_back("--help");
+    }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printUsage(args.empty() ? stderr : stdout);
         return args.empty() ? kExitBadInput : kExitOk;
@@ -48,11 +60,7 @@ int CommandRegistry::dispatch(int argc, char** argv) const {
         if (std::equal(words.begin(), words.end(), args.begin()))
             best = &c, bestWords = words.size();
     }
-    if (!best) {
-        std::fprintf(stderr, "z408ctl: unknown command '%s'\n\n", args[0].c_str());
-        printUsage(stderr);
-        return kExitBadInput;
-    }
+    if (!best) return unknownCommand(args);
     Args rest(args.begin() + static_cast<std::ptrdiff_t>(bestWords), args.end());
     for (const auto& a : rest) {
         if (a == "--help" || a == "-h") {
@@ -62,7 +70,52 @@ int CommandRegistry::dispatch(int argc, char** argv) const {
             return kExitOk;
         }
     }
+    // A mistyped option that is near one of the command's: named, with the nearest.
+    const std::vector<std::string> options = synopsisOptions(best->synopsis);
+    for (const auto& a : rest) {
+        if (a.size() < 3 || a.compare(0, 2, "--") != 0) continue;
+        const std::string option = a.substr(0, a.find('='));
+        if (std::find(options.begin(), options.end(), option) != options.end()) continue;
+        const std::string hint = didYouMean(option, options);
+        if (!hint.empty())
+            return fail(best->name, "unknown option " + option + hint, kExitBadInput);
+    }
     return best->run(rest);
+}
+
+int CommandRegistry::unknownCommand(const Args& args) const {
+    // A group's first word ("profile"): its subcommands, with the nearest to a mistyped one.
+    std::vector<const Command*> group;
+    for (const auto& c : commands_) {
+        const auto words = commandWords(c.name);
+        if (words.size() > 1 && words[0] == args[0]) group.push_back(&c);
+    }
+    const bool help = std::any_of(args.begin(), args.end(),
+                                  [](const std::string& a) { return a == "--help" || a == "-h"; });
+    if (!group.empty()) {
+        FILE* out = help ? stdout : stderr;
+        if (args.size() > 1 && !help) {
+            std::vector<std::string> names;
+            for (const Command* c : group) names.push_back(commandWords(c->name)[1]);
+            std::fprintf(stderr, "z408ctl: unknown command '%s %s'%s\n\n", args[0].c_str(),
+                         args[1].c_str(), didYouMean(args[1], names).c_str());
+        }
+        std::fprintf(out, "usage: z408ctl %s SUBCOMMAND [ARGS]\n\nsubcommands:\n", args[0].c_str());
+        for (const Command* c : group)
+            std::fprintf(out, "  %-18s %s\n", c->name.c_str(), c->summary.c_str());
+        std::fprintf(out, "\n'z408ctl %s SUBCOMMAND --help' tells more about one.\n",
+                     args[0].c_str());
+        return help ? kExitOk : kExitBadInput;
+    }
+    std::vector<std::string> names;
+    for (const auto& c : commands_) {
+        const auto words = commandWords(c.name);
+        if (std::find(names.begin(), names.end(), words[0]) == names.end())
+            names.push_back(words[0]);
+    }
+    std::fprintf(stderr, "z408ctl: unknown command '%s'%s\n'z408ctl --help' lists the commands.\n",
+                 args[0].c_str(), didYouMean(args[0], names).c_str());
+    return kExitBadInput;
 }
 
 void CommandRegistry::printUsage(FILE* out) const {
@@ -72,7 +125,8 @@ void CommandRegistry::printUsage(FILE* out) const {
     for (const auto& c : commands_)
         std::fprintf(out, "  %-18s %s\n", c.name.c_str(), c.summary.c_str());
     std::fprintf(out,
-                 "\n'z408ctl COMMAND --help' tells more about a command.\n"
+                 "\n'z408ctl COMMAND --help' or 'z408ctl help COMMAND' tells more about a "
+                 "command;\n'z408ctl --version' names the version.\n"
                  "Exit codes: 0 success, 1 the operation failed, 2 bad usage or input.\n");
 }
 
@@ -136,6 +190,14 @@ bool ArgScanner::value(std::string_view name, std::string& out) {
     return false;
 }
 
+namespace {
+// "-1" is a value, not an option.
+bool isNumber(std::string_view s) {
+    return s.size() > 1 && s[0] == '-' &&
+           std::all_of(s.begin() + 1, s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+}  // namespace
+
 bool ArgScanner::positionals(std::vector<std::string>& out, std::string& error) const {
     if (!error_.empty()) {
         error = error_;
@@ -144,7 +206,7 @@ bool ArgScanner::positionals(std::vector<std::string>& out, std::string& error) 
     out.clear();
     for (size_t i = 0; i < args_.size(); ++i) {
         if (used_[i]) continue;
-        if (args_[i].size() > 1 && args_[i][0] == '-') {
+        if (args_[i].size() > 1 && args_[i][0] == '-' && !isNumber(args_[i])) {
             error = "unknown option " + args_[i];
             return false;
         }

@@ -9,6 +9,7 @@
 
 #include "common/user_notices.h"
 #include "config/profile_settings.h"
+#include "config/profile_table.h"
 
 namespace z408::cli {
 
@@ -31,6 +32,9 @@ struct Command {
     std::function<std::vector<std::string>(const Args& before)> complete = {};
 };
 
+// The first line of "__complete"'s answer where the shell is to offer files and folders too.
+inline constexpr const char* kFilesMarker = ":files";
+
 class CommandRegistry {
   public:
     void add(Command c) { commands_.push_back(std::move(c)); }
@@ -44,8 +48,13 @@ class CommandRegistry {
 
   private:
     void printUsage(FILE* out) const;
+    // A first word that names no command: a group's subcommands, or the nearest commands.
+    int unknownCommand(const Args& args) const;
     std::vector<Command> commands_;
 };
+
+// The JSON OUTPUT section of the manual page: every read command's keys and their meaning.
+void printJsonManual(FILE* out);
 
 // Notices go to stderr; questions are answered with Cancel, so nothing destructive happens
 // without an explicit command for it.
@@ -94,6 +103,25 @@ int applyProfile(std::string_view command, const std::filesystem::path& dir, int
 // a message naming `command` and kExitBadInput when it is none.
 int readProfileFile(std::string_view command, const std::string& path, ProfileSettings& out);
 
+// The data folder (--data-dir's, else the default one) when it exists; otherwise a message
+// naming it, and kExitBadInput in `code`. The read commands use it: they never set a folder up.
+std::optional<std::filesystem::path> existingDataFolder(std::string_view command,
+                                                        const std::optional<std::string>& given,
+                                                        int& code);
+
+// A profile of the data folder as it is on disk, read without writing anything.
+struct StoredProfile {
+    ProfileTable table;
+    int entry = 0;  // 0..4
+    std::filesystem::path path;
+    ProfileSettings profile;
+    MacroIdList macroIds{};
+};
+// Profile `profileNumber` (1..5; 0 the active one, as the program finds it at start). A
+// missing or invalid profile file is an error naming it.
+bool readStoredProfile(std::string_view command, const std::filesystem::path& dir,
+                       int profileNumber, StoredProfile& out, int& code);
+
 // True while the window of this user runs (it holds its single-instance lock). The window keeps
 // the macros and profiles in memory and rewrites their files whole, so a change made under it
 // would be lost at its next save.
@@ -101,6 +129,9 @@ bool windowIsRunning();
 // The refusal of a command that would change files under the running window; nothing while the
 // window does not run or when `force` is set.
 std::optional<int> refuseWhileWindowRuns(std::string_view command, bool force);
+
+// The options a synopsis names: "[--preset N | --into ID|NAME]" gives --preset and --into.
+std::vector<std::string> synopsisOptions(std::string_view synopsis);
 
 // The words of a command's name: "macro show" gives macro and show.
 std::vector<std::string> commandWords(std::string_view name);

@@ -42,6 +42,27 @@ bool takesValue(std::string_view synopsis, std::string_view option) {
     return v < synopsis.size() && synopsis[v] >= 'A' && synopsis[v] <= 'Z';
 }
 
+// Whether the arguments of a synopsis ("FILE [--chinese]", "ID|NAME [FILE]") name a file or a
+// folder outside its options.
+bool positionalsTakeFiles(std::string_view synopsis) {
+    for (const std::string_view word : {"FILE", "DIR", "PATH"}) {
+        for (size_t p = synopsis.find(word); p != std::string_view::npos;
+             p = synopsis.find(word, p + 1)) {
+            // "--file FILE" is the option's value, not a positional.
+            const std::string_view before = synopsis.substr(0, p);
+            const size_t space = before.find_last_not_of(' ');
+            const size_t start = before.find_last_of(" [", space);
+            const std::string_view prev =
+                space == std::string_view::npos
+                    ? std::string_view()
+                    : before.substr(start == std::string_view::npos ? 0 : start + 1,
+                                    space - (start == std::string_view::npos ? 0 : start + 1) + 1);
+            if (!startsWith(prev, "--")) return true;
+        }
+    }
+    return false;
+}
+
 std::string roff(std::string_view text) {
     std::string out;
     bool lineStart = true;
@@ -59,6 +80,10 @@ std::string roff(std::string_view text) {
 }
 
 }  // namespace
+
+std::vector<std::string> synopsisOptions(std::string_view synopsis) {
+    return optionsOf(synopsis);
+}
 
 std::vector<std::string> commandWords(std::string_view name) {
     std::vector<std::string> words;
@@ -96,6 +121,7 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
     const std::string current = words.empty() ? std::string() : words.back();
     const Args before = words.empty() ? Args() : Args(words.begin(), words.end() - 1);
     std::vector<std::string> candidates;
+    bool filesToo = false;
     // The command the words so far name, the longest that matches.
     const Command* command = nullptr;
     size_t commandWordCount = 0;
@@ -124,17 +150,29 @@ void CommandRegistry::complete(const Args& words, FILE* out) const {
                 candidates = macroCandidates(given);
             else if (given.back() == "--source")
                 candidates = {"x11", "evdev"};
-            // Other values (folders, files) are the shell's to complete.
+            else if (given.back() == "--intercept")
+                candidates = {"left",    "right",    "middle",    "back",
+                              "forward", "wheel-up", "wheel-down"};
+            else if (given.back() == "--profile")
+                candidates = {"1", "2", "3", "4", "5"};
+            else if (given.back() != "--host")
+                filesToo = true;  // a FILE, a DIR: the shell's to complete
         } else if (startsWith(current, "-")) {
             candidates = optionsOf(command->synopsis);
             candidates.emplace_back("--help");
         } else if (command->complete) {
             candidates = command->complete(given);
+        } else {
+            // Files only where the command takes one; nothing after "profile select".
+            filesToo = positionalsTakeFiles(command->synopsis);
         }
     }
+    // The shell's completion adds files and folders where this line stands first.
+    if (filesToo || (!candidates.empty() && candidates.front() == kFilesMarker))
+        std::fprintf(out, "%s\n", kFilesMarker);
     std::vector<std::string> printed;
     for (const std::string& c : candidates) {
-        if (!startsWith(c, current)) continue;
+        if (c == kFilesMarker || !startsWith(c, current)) continue;
         if (std::find(printed.begin(), printed.end(), c) != printed.end()) continue;
         printed.push_back(c);
         std::fprintf(out, "%s\n", c.c_str());
@@ -160,6 +198,7 @@ void CommandRegistry::printManual(FILE* out) const {
         // The help keeps its lines: some of them are small tables.
         if (!c.help.empty()) std::fprintf(out, ".PP\n.nf\n%s\n.fi\n", roff(c.help).c_str());
     }
+    printJsonManual(out);
     std::fprintf(
         out,
         ".SH EXIT STATUS\n0 success, 1 the operation failed, 2 bad usage or an unreadable or\n"

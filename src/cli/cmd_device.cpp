@@ -2,6 +2,8 @@
 // and the firmware update check.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -9,6 +11,7 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/json_out.h"
 #include "common/clock.h"
 #include "common/directories.h"
 #include "common/message_queue.h"
@@ -57,10 +60,17 @@ bool openMouse(std::string_view command, OpenedMouse& mouse, int& exitCode) {
     return true;
 }
 
+// Opens the mouse without a word on failure: --json says it in its own terms.
+bool openMouseQuietly(OpenedMouse& mouse) {
+    mouse.transport = openMouseTransport(SystemClock::instance());
+    if (!mouse.transport) return false;
+    mouse.driver = std::make_unique<CUSBDriver>(*mouse.transport, SystemClock::instance());
+    return mouse.driver->Open();
+}
+
 // What the input hook's evdev source may do here (Wayland, no display): the mouse's input
 // devices and /dev/uinput, and for each thing missing its cause and fix.
-void printEvdevAccess() {
-    const desktop::EvdevAccess access = desktop::checkEvdevAccess();
+void printEvdevAccess(const desktop::EvdevAccess& access) {
     std::printf("input devices:");
     if (access.nodes.empty()) std::printf(" none");
     std::printf("\n");
@@ -72,55 +82,84 @@ void printEvdevAccess() {
         std::printf("input access: %s\n", p.text(2).c_str());
 }
 
+void addEvdevAccess(Json& doc, const desktop::EvdevAccess& access) {
+    Json nodes = Json::array();
+    for (const desktop::EvdevNode& node : access.nodes)
+        nodes.push(Json::object()
+                       .set("node", Json::string(node.devnode))
+                       .set("name", Json::string(node.name)));
+    Json problems = Json::array();
+    for (const desktop::EvdevProblem& p : access.problems) problems.push(Json::string(p.text(2)));
+    doc.set("inputDevices", std::move(nodes))
+        .set("inputDevicesReadable", Json::number(static_cast<uint64_t>(access.readableNodes)))
+        .set("uinputWritable", Json::boolean(access.uinputWritable))
+        .set("inputProblems", std::move(problems));
+}
+
 int status(const Args& args) {
     ArgScanner scan(args);
+    const bool json = scan.flag("--json");
     std::vector<std::string> rest;
     std::string error;
     if (!scan.positionals(rest, error) || !rest.empty())
         return fail("status", error.empty() ? "takes no arguments" : error, kExitBadInput);
     OpenedMouse mouse;
     int code = kExitOk;
-    // Every interface the search looked at, and why it was or was not taken.
-    const auto printInterfaces = [&] {
-        if (!mouse.transport) return;
-        const auto lines = transportInterfaceLines(*mouse.transport);
-        if (!lines.empty()) std::printf("interfaces:\n");
-        for (const std::string& line : lines) std::printf("  %s\n", line.c_str());
-    };
-    if (!openMouse("status", mouse, code)) {
-        std::printf("mouse: not found\n");
-        printInterfaces();
-        printEvdevAccess();
-        return code;
-    }
-    CUSBDriver* driver = mouse.driver.get();
+    // Without --json the reason the mouse was not found goes to stderr as it is found.
+    const bool found = json ? openMouseQuietly(mouse) : openMouse("status", mouse, code);
+    if (json && !found) code = kExitFailed;
+    std::vector<std::string> interfaces;
+    if (mouse.transport) interfaces = transportInterfaceLines(*mouse.transport);
+    const desktop::EvdevAccess access = desktop::checkEvdevAccess();
     uint32_t version = 0;
     // The support page shows the number in decimal, or nothing when the read failed or gave 0.
-    const bool haveVersion = driver->ReadFirmwareVersion(&version) && version != 0;
-    std::printf("mouse: found\n");
-    std::printf("location: %s\n", mouse.transport->location().c_str());
-    std::printf("report id: %u\n", unsigned{driver->ReportId()});
-    std::printf("report count: %u\n", unsigned{driver->ReportCount()});
-    std::printf("firmware version: %s\n", haveVersion ? std::to_string(version).c_str() : "");
-    printInterfaces();
-    printEvdevAccess();
-    return kExitOk;
+    const bool haveVersion = found && mouse.driver->ReadFirmwareVersion(&version) && version != 0;
+    if (json) {
+        Json doc = Json::document();
+        Json lines = Json::array();
+        for (const std::string& line : interfaces) lines.push(Json::string(line));
+        doc.set("found", Json::boolean(found))
+            .set("location", found ? Json::string(mouse.transport->location()) : Json::null())
+            .set("reportId",
+                 found ? Json::number(unsigned{mouse.driver->ReportId()}) : Json::null())
+            .set("reportCount",
+                 found ? Json::number(unsigned{mouse.driver->ReportCount()}) : Json::null())
+            .set("firmwareVersion", haveVersion ? Json::number(version) : Json::null())
+            .set("firmwareText", haveVersion
+                                     ? Json::string(firmwareVersionDisplay(std::to_string(version)))
+                                     : Json::null())
+            .set("interfaces", std::move(lines));
+        addEvdevAccess(doc, access);
+        doc.print();
+        return code;
+    }
+    if (!found) {
+        std::printf("mouse: not found\n");
+    } else {
+        std::printf("mouse: found\n");
+        std::printf("location: %s\n", mouse.transport->location().c_str());
+        std::printf("report id: %u\n", unsigned{mouse.driver->ReportId()});
+        std::printf("report count: %u\n", unsigned{mouse.driver->ReportCount()});
+        std::printf("firmware version: %s\n", haveVersion ? std::to_string(version).c_str() : "");
+    }
+    if (!interfaces.empty()) std::printf("interfaces:\n");
+    for (const std::string& line : interfaces) std::printf("  %s\n", line.c_str());
+    printEvdevAccess(access);
+    return code;
 }
 
-// Progress as a bar on a terminal, as plain percentages (one a line) otherwise.
+// Progress as a bar on a terminal; nothing when the output goes to a file or a pipe, where a
+// line per step would only bury the result.
 class ProgressPrinter {
   public:
     ProgressPrinter() : tty_(isatty(STDOUT_FILENO) == 1) {}
     void show(uintptr_t percent) {
+        if (!tty_) return;
         if (percent > 100) percent = 100;
-        if (tty_) {
-            constexpr size_t kWidth = 40;
-            const size_t filled = percent * kWidth / 100;
-            std::printf("\r[%s%s] %3u%%", std::string(filled, '#').c_str(),
-                        std::string(kWidth - filled, '.').c_str(), static_cast<unsigned>(percent));
-        } else {
-            std::printf("%u%%\n", static_cast<unsigned>(percent));
-        }
+        constexpr size_t kWidth = 40;
+        const size_t filled = percent * kWidth / 100;
+        std::printf("\r[%s%s] %3u%%", std::string(filled, '#').c_str(),
+                    std::string(kWidth - filled, '.').c_str(), static_cast<unsigned>(percent));
         std::fflush(stdout);
         open_ = true;
     }
@@ -259,15 +298,31 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
+// A host as --host and z408.ini give it: host, host:port or http://host:port, nothing else.
+bool plausibleHost(std::string_view host) {
+    if (const size_t scheme = host.find("://"); scheme != std::string_view::npos)
+        host.remove_prefix(scheme + 3);
+    while (!host.empty() && host.back() == '/') host.remove_suffix(1);
+    if (host.empty()) return false;
+    return std::all_of(host.begin(), host.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == ':' ||
+               c == '[' || c == ']' || c == '_';
+    });
+}
+
 int updateCheck(const Args& args) {
     constexpr std::string_view kName = "update check";
     ArgScanner scan(args);
+    const bool json = scan.flag("--json");
     std::string host;
     const bool haveHost = scan.value("--host", host);
     std::vector<std::string> rest;
     std::string error;
     if (!scan.positionals(rest, error) || !rest.empty())
         return fail(kName, error.empty() ? "takes no arguments" : error, kExitBadInput);
+    if (haveHost && !plausibleHost(host))
+        return fail(kName, "'" + host + "' is no host: give host, host:port or http://host:port",
+                    kExitBadInput);
     if (!haveHost) host = readProgramSettingsFile(programSettingsFile()).updateHost;
     const std::string url = updateDescriptionUrl(host);
     if (url.empty())
@@ -276,7 +331,7 @@ int updateCheck(const Args& args) {
                     "no update server is configured (set Host in the [Update] section of " +
                         (configDirectory() / kProgramSettingsFile).string() + ", or use --host)",
                     kExitFailed);
-    std::printf("description: %s\n", url.c_str());
+    if (!json) std::printf("description: %s\n", url.c_str());
     // The program keeps its copy in the data directory; a check from here leaves that one alone.
     ScratchFolder scratch;
     if (scratch.path().empty())
@@ -285,21 +340,46 @@ int updateCheck(const Args& args) {
     if (!desktop::CurlDownloader().fetch(url, file, {}, error))
         return fail(kName, "the description could not be downloaded: " + error, kExitFailed);
     const UpdateDescription d = readUpdateDescription(file);
+    // An empty or broken description names no version: saying the mouse is up to date would be
+    // a guess.
+    if (d.current == 0)
+        return fail(kName,
+                    "the update description at " + url +
+                        " names no firmware version (it is empty or not an update "
+                        "description); check the server or --host, or try again later",
+                    kExitFailed);
     const std::string newest = std::to_string(d.current);
-    std::printf("newest firmware: %s (%s)\n", newest.c_str(),
-                firmwareVersionDisplay(newest).c_str());
-    std::printf("image: %s\n", d.newFile.empty() ? "(none named)" : d.newFile.c_str());
+    if (!json) {
+        std::printf("newest firmware: %s (%s)\n", newest.c_str(),
+                    firmwareVersionDisplay(newest).c_str());
+        std::printf("image: %s\n", d.newFile.empty() ? "(none named)" : d.newFile.c_str());
+    }
 
     OpenedMouse mouse;
     int code = kExitOk;
     uint32_t version = 0;
-    if (!openMouse(kName, mouse, code)) {
+    const bool found = json ? openMouseQuietly(mouse) : openMouse(kName, mouse, code);
+    if (found && !mouse.driver->ReadFirmwareVersion(&version))
+        version = 0;  // a mouse that does not answer counts as version 0, as in the program
+    const std::string mine = std::to_string(version);
+    if (json) {
+        Json::document()
+            .set("description", Json::string(url))
+            .set("newestVersion", Json::number(d.current))
+            .set("newestText", Json::string(firmwareVersionDisplay(newest)))
+            .set("image", d.newFile.empty() ? Json::null() : Json::string(d.newFile))
+            .set("mouseFound", Json::boolean(found))
+            .set("mouseVersion", found ? Json::number(version) : Json::null())
+            .set("mouseText",
+                 found && version != 0 ? Json::string(firmwareVersionDisplay(mine)) : Json::null())
+            .set("newerAvailable", found ? Json::boolean(d.current > version) : Json::null())
+            .print();
+        return found ? kExitOk : kExitFailed;
+    }
+    if (!found) {
         std::printf("mouse firmware: (no mouse)\n");
         return code;
     }
-    // A mouse that does not answer counts as version 0, as in the program.
-    if (!mouse.driver->ReadFirmwareVersion(&version)) version = 0;
-    const std::string mine = std::to_string(version);
     std::printf("mouse firmware: %s (%s)\n", mine.c_str(),
                 version != 0 ? firmwareVersionDisplay(mine).c_str() : "Unknown");
     std::printf("%s\n", d.current > version ? "a newer firmware is available"
@@ -311,13 +391,14 @@ int updateCheck(const Args& args) {
 
 void registerDeviceCommands(CommandRegistry& registry) {
     registry.add(
-        {"status", "", "whether the mouse is found, and its firmware version",
+        {"status", "[--json]", "whether the mouse is found, and its firmware version",
          "Looks for the mouse as the program does and shows where it is, the report id and\n"
          "report count of its command channel and its firmware version (empty when the\n"
          "mouse does not tell), then every HID interface the search looked at and why it\n"
          "was or was not taken; then the mouse's input devices and /dev/uinput, which the\n"
          "input hook reads and writes on Wayland and without a display, and what to do\n"
-         "where access is missing. Exit 1 when no mouse is found.",
+         "where access is missing. Exit 1 when no mouse is found. --json prints the same\n"
+         "as JSON (see JSON OUTPUT in z408ctl(1)).",
          status});
     registry.add(
         {"apply", "[--profile N] [--data-dir DIR] [--no-pointer]",
@@ -325,19 +406,22 @@ void registerDeviceCommands(CommandRegistry& registry) {
          "Loads the profiles as the program does at start-up, selects profile N (1..5;\n"
          "default: the active one) and writes it into the mouse: macros, key map,\n"
          "lighting, proximity switch, DPI levels and report rate, and the pointer settings\n"
-         "of the desktop unless --no-pointer is given. On success the profile file and\n"
+         "of the desktop unless --no-pointer is given. A bar shows the progress on a\n"
+         "terminal. On success the profile file and\n"
          "the profile table are saved; on failure the failed step is shown, nothing is\n"
          "saved and the exit code is 1. DIR replaces the data folder\n"
          "(default ~/.local/share/TARVO/Z408).",
          apply});
     registry.add(
-        {"update check", "[--host HOST]", "ask the update server for the newest firmware",
+        {"update check", "[--host HOST] [--json]", "ask the update server for the newest firmware",
          "Downloads the update description from the server configured in z408.ini beside\n"
          "the program (or HOST: host, host:port or http://host:port; Z408_UPDATE_SERVER\n"
          "in the environment also replaces it), shows the newest firmware and its image,\n"
          "and compares it with the mouse's. Nothing is downloaded beyond the description\n"
          "and nothing is written beside the program. Exit 1 when no server is configured,\n"
-         "the description cannot be downloaded or no mouse is found.",
+         "the description cannot be downloaded or names no firmware version, or no mouse\n"
+         "is found; exit 2 for a HOST that is none. --json prints the same as JSON (see\n"
+         "JSON OUTPUT in z408ctl(1)).",
          updateCheck});
 }
 

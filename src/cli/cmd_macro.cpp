@@ -4,7 +4,11 @@
 #include <cstdio>
 #include <memory>
 
+#include <algorithm>
+
 #include "cli/cli.h"
+#include "cli/json_out.h"
+#include "cli/profile_edit.h"
 #include "common/clock.h"
 #include "common/directories.h"
 #include "common/file_io.h"
@@ -72,8 +76,24 @@ void printMacro(const MacroLibrary& library, size_t slot) {
     std::printf("\n");
 }
 
+std::string gameText(uint8_t preset);
+
+Json macroJson(const MacroLibrary& library, size_t slot) {
+    const MacroEntry& m = library.slot(slot);
+    const uint32_t loops = m.loopCount() == kLoopCountSingleKey ? 1 : m.loopCount();
+    return Json::object()
+        .set("id", Json::string(macroIdText(m.id())))
+        .set("name", Json::string(utf16ToUtf8(m.name())))
+        .set("game", Json::string(gameText(macroPreset(m.id()))))
+        .set("preset", Json::number(unsigned{macroPreset(m.id())}))
+        .set("slot", Json::number(static_cast<uint64_t>(slot)))
+        .set("events", Json::number(static_cast<uint64_t>(m.eventCount())))
+        .set("loops", Json::number(loops));
+}
+
 int macroList(const Args& args) {
     ArgScanner scan(args);
+    const bool json = scan.flag("--json");
     std::string dataDir;
     const bool haveDataDir = scan.value("--data-dir", dataDir);
     std::vector<std::string> pos;
@@ -81,29 +101,42 @@ int macroList(const Args& args) {
     if (!scan.positionals(pos, err)) return fail("macro list", err, kExitBadInput);
     if (!pos.empty()) return fail("macro list", "takes no arguments", kExitBadInput);
 
-    // The data directory as the program sets it up on its first start.
-    const std::filesystem::path dir =
-        haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
-    seedDataDirectory(programDirectory(), dir);
+    // What is on disk, read only: listing never sets a folder up.
+    int code = kExitOk;
+    const auto dir = existingDataFolder(
+        "macro list", haveDataDir ? std::optional<std::string>(dataDir) : std::nullopt, code);
+    if (!dir) return code;
     TerminalNotices notices;
     auto library = std::make_unique<MacroLibrary>();
-    MacroStore store(*library, dir, notices, SystemClock::instance());
+    MacroStore store(*library, *dir, notices, SystemClock::instance());
     if (!store.loadMacroLibrary()) return kExitBadInput;  // the reason is already on stderr
 
-    std::printf("Macros in %s\n", store.path().string().c_str());
+    Json list = Json::array();
+    if (!json) std::printf("Macros in %s\n", store.path().string().c_str());
     size_t macros = 0, games = 0;
     // Every preset byte a file may carry, so no listed macro is hidden; unknown ones come last.
     for (uint32_t preset = 1; preset <= 256; ++preset) {
         const uint8_t p = static_cast<uint8_t>(preset);  // 256 wraps to preset 0
         const auto slots = library->listPreset(p);
         if (slots.empty()) continue;
+        macros += slots.size();
+        ++games;
+        if (json) {
+            for (const size_t s : slots) list.push(macroJson(*library, s));
+            continue;
+        }
         if (findGamePreset(p))
             std::printf("\n%s (preset %u)\n", trimmed(gamePresetMenuText(p, false)).c_str(), p);
         else
             std::printf("\nunknown game (preset %u)\n", p);
         for (const size_t s : slots) printMacro(*library, s);
-        macros += slots.size();
-        ++games;
+    }
+    if (json) {
+        Json::document()
+            .set("file", Json::string(store.path().string()))
+            .set("macros", std::move(list))
+            .print();
+        return kExitOk;
     }
     if (macros == 0)
         std::printf("\nno macros\n");
@@ -120,9 +153,17 @@ struct MacroSession {
     std::unique_ptr<MacroLibrary> library = std::make_unique<MacroLibrary>();
     std::unique_ptr<MacroStore> store;
 
-    bool open(const std::optional<std::string>& dataDir) {
-        dir = dataDir ? std::filesystem::path(*dataDir) : dataDirectory();
-        seedDataDirectory(programDirectory(), dir);
+    // `readOnly`: the folder as it is, an error when it is missing, nothing set up.
+    bool open(const std::optional<std::string>& dataDir, std::string_view command = {},
+              int* code = nullptr) {
+        if (code) {
+            const auto existing = existingDataFolder(command, dataDir, *code);
+            if (!existing) return false;
+            dir = *existing;
+        } else {
+            dir = dataDir ? std::filesystem::path(*dataDir) : dataDirectory();
+            seedDataDirectory(programDirectory(), dir);
+        }
         store = std::make_unique<MacroStore>(*library, dir, notices, SystemClock::instance());
         return store->loadMacroLibrary();  // the reason is on stderr when it fails
     }
@@ -278,19 +319,30 @@ int macroShowOrExport(const Args& args, bool exporting) {
     const char* command = exporting ? "macro export" : "macro show";
     MacroArgs a;
     int code = kExitOk;
-    if (!scanMacroArgs(command, args, a, {}, code)) return code;
+    Args rest = args;
+    const auto jsonFlag = std::find(rest.begin(), rest.end(), "--json");
+    const bool json = !exporting && jsonFlag != rest.end();
+    if (json) rest.erase(jsonFlag);
+    if (!scanMacroArgs(command, rest, a, {}, code)) return code;
     const bool argsFit = exporting ? a.pos.size() == 1 || a.pos.size() == 2 : a.pos.size() == 1;
     if (!argsFit)
         return fail(command, exporting ? "expects ID|NAME [FILE]" : "expects ID|NAME",
                     kExitBadInput);
     MacroSession session;
-    if (!session.open(a.dataDir)) return kExitBadInput;
+    if (!session.open(a.dataDir, command, &code)) return code == kExitOk ? kExitBadInput : code;
     std::string err;
     const auto slot = findMacro(*session.library, a.pos[0], err);
     if (!slot) return fail(command, err, kExitBadInput);
     const MacroEntry& m = session.library->slot(*slot);
     bool complete = true;
     const std::string text = macroToText(m, &complete);
+    if (json) {
+        Json doc = Json::document();
+        Json entry = macroJson(*session.library, *slot);
+        entry.set("text", Json::string(text)).set("complete", Json::boolean(complete));
+        doc.set("macro", std::move(entry)).print();
+        return kExitOk;
+    }
     if (!complete)
         fail(command,
              "the macro holds an event of an unknown kind; the events after it are left out",
@@ -440,6 +492,35 @@ int macroRename(const Args& args) {
     return toldWindow(kExitOk);
 }
 
+// Which profiles and buttons use macro `id`: the table's macro ids of every profile, and the
+// buttons with the macro function in each profile file.
+std::string macroUsers(uint32_t id, const ProfileStore& profiles) {
+    std::string out;
+    for (int e = 0; e < kProfileCount; ++e) {
+        std::vector<std::string> buttons;
+        const MacroIdList ids = profiles.table().macroIds(e);
+        ProfileSettings p;
+        std::vector<uint8_t> bytes;
+        const bool read = e == profiles.activeEntry()
+                              ? (p = profiles.active(), true)
+                              : readFilePrefix(profiles.profilePath(e), kProfileSize, bytes) &&
+                                    (p.assign(bytes), p.hasMagic());
+        for (int b = 0; b < kButtonCount; ++b) {
+            const bool byTable = ids[static_cast<size_t>(b)] == id;
+            const bool byButton =
+                read && p.button(b).functionType() == fn::Macro && p.button(b).macroId() == id;
+            if (byTable || byButton) buttons.emplace_back(buttonWord(b));
+        }
+        if (buttons.empty()) continue;
+        if (!out.empty()) out += "; ";
+        out += "profile " + std::to_string(e + 1) + " (button";
+        if (buttons.size() > 1) out += "s";
+        for (size_t i = 0; i < buttons.size(); ++i) out += (i ? ", " : " ") + buttons[i];
+        out += ")";
+    }
+    return out.empty() ? "a profile" : out;
+}
+
 int macroDelete(const Args& args) {
     MacroArgs a;
     int code = kExitOk;
@@ -454,7 +535,10 @@ int macroDelete(const Args& args) {
     ProfileStore profiles(session.dir, session.notices);
     profiles.loadTableAndActiveProfile();
     if (isMacroInUse(id, profiles))
-        return fail("macro delete", "The macro is being applied and cannot be deleted!",
+        return fail("macro delete",
+                    "macro " + idText(id) + " is used by " + macroUsers(id, profiles) +
+                        "; give those buttons another function first (z408ctl profile set "
+                        "--profile N button BUTTON default)",
                     kExitFailed);
     session.store->deleteMacro(id);
     std::printf("deleted macro %s\n", idText(id).c_str());
@@ -476,14 +560,17 @@ std::vector<std::string> completeMacroArgument(const Args& given) {
 }  // namespace
 
 void registerMacroCommands(CommandRegistry& registry) {
-    registry.add({"macro list", "[--data-dir DIR]", "list the macros of Macro.cfg by game",
+    registry.add({"macro list", "[--data-dir DIR] [--json]", "list the macros of Macro.cfg by game",
                   "Lists every macro of Macro.cfg in the data folder (default\n"
-                  "~/.local/share/TARVO/Z408, set up as the program does at start), grouped by\n"
-                  "game, with its id, slot, number of events and loop count.",
+                  "~/.local/share/TARVO/Z408), grouped by game, with its id, slot, number of\n"
+                  "events and loop count. Nothing is written: a missing folder or Macro.cfg is\n"
+                  "an error (exit 2). --json prints the same as JSON (see JSON OUTPUT in\n"
+                  "z408ctl(1)).",
                   macroList});
-    registry.add({"macro show", "ID|NAME [--data-dir DIR]", "show one macro as text",
+    registry.add({"macro show", "ID|NAME [--data-dir DIR] [--json]", "show one macro as text",
                   "Prints the macro (by its id, e.g. 0x15A1B2C3, or its name) in the macro text\n"
-                  "format, after a comment line with its id, game, slot and number of events.",
+                  "format, after a comment line with its id, game, slot and number of events.\n"
+                  "--json prints the same as JSON (see JSON OUTPUT in z408ctl(1)).",
                   macroShow, completeMacroArgument});
     registry.add({"macro new", "NAME FILE [--preset N] [--data-dir DIR]",
                   "create a macro from a macro text",

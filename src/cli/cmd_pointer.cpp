@@ -5,6 +5,8 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/json_out.h"
+#include "cli/profile_edit.h"
 #include "desktop/desktop_pointer_settings.h"
 
 namespace z408::cli {
@@ -49,10 +51,50 @@ void printSummary(const std::vector<desktop::DesktopPointerSettings::BackendStat
     }
 }
 
+// The values in profile set's words: precision on/off, the wheel in lines or a screen.
+Json readingJson(const desktop::PointerReading& v) {
+    const auto number = [](const std::optional<int>& x) {
+        return x ? Json::number(*x) : Json::null();
+    };
+    return Json::object()
+        .set("speed", number(v.speed))
+        .set("precision", v.precision ? Json::string(*v.precision ? "on" : "off") : Json::null())
+        .set("wheel",
+             v.wheelLines ? Json::string(*v.wheelLines == -1 ? "screen" : "lines") : Json::null())
+        .set("wheelLines",
+             v.wheelLines && *v.wheelLines != -1 ? Json::number(*v.wheelLines) : Json::null());
+}
+
 int runShow(const Args& args) {
-    if (!args.empty()) return fail("pointer show", "takes no arguments", kExitBadInput);
+    ArgScanner scan(args);
+    const bool json = scan.flag("--json");
+    std::vector<std::string> rest;
+    std::string error;
+    if (!scan.positionals(rest, error) || !rest.empty())
+        return fail("pointer show", error.empty() ? "takes no arguments" : error, kExitBadInput);
     desktop::DesktopPointerSettings settings;
     const auto status = settings.status();
+    if (json) {
+        Json places = Json::array();
+        Json keptBy = Json::object();
+        for (const auto& s : status)
+            places.push(Json::object()
+                            .set("name", Json::string(s.name))
+                            .set("present", Json::boolean(s.present))
+                            .set("values", s.present ? readingJson(s.values) : Json::null()));
+        const std::pair<const char*, bool desktop::PointerFields::*> fields[] = {
+            {"speed", &desktop::PointerFields::speed},
+            {"precision", &desktop::PointerFields::precision},
+            {"wheel", &desktop::PointerFields::wheelLines}};
+        for (const auto& [key, field] : fields) {
+            Json names = Json::array();
+            for (const auto& s : status)
+                if (s.present && s.fields.*field) names.push(Json::string(s.name));
+            keptBy.set(key, std::move(names));
+        }
+        Json::document().set("places", std::move(places)).set("keptBy", std::move(keptBy)).print();
+        return kExitOk;
+    }
     for (const auto& s : status) {
         if (s.present)
             std::printf("%s: in use; %s\n", s.name.c_str(), describe(s.values, s.fields).c_str());
@@ -63,22 +105,14 @@ int runShow(const Args& args) {
     return kExitOk;
 }
 
-bool parseInt(const std::string& text, int& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || v < -1000000 || v > 1000000) return false;
-    out = static_cast<int>(v);
-    return true;
-}
-
 int runApply(const Args& args) {
-    int speed = 0, precision = 0, lines = 0;
-    if (args.size() != 3 || !parseInt(args[0], speed) || !parseInt(args[1], precision) ||
-        !parseInt(args[2], lines))
-        return fail("pointer apply", "expects SPEED PRECISION WHEEL_LINES (three integers)",
-                    kExitBadInput);
+    // The values as profile set takes them, and refused where it refuses them: a script that
+    // sets the pointer by hand gets what a profile would give.
+    std::string error;
+    const auto values = parsePointerValues(args, error);
+    if (!values) return fail("pointer apply", error, kExitBadInput);
     desktop::DesktopPointerSettings settings;
-    const bool any = settings.apply(speed, precision, lines);
+    const bool any = settings.apply(values->speed, values->precision, values->wheelLines);
     const auto status = settings.status();
     for (const auto& s : status)
         std::printf("%s: %s\n", s.name.c_str(),
@@ -93,21 +127,25 @@ int runApply(const Args& args) {
 }  // namespace
 
 void registerPointerCommands(CommandRegistry& registry) {
-    registry.add({"pointer show", "",
+    registry.add({"pointer show", "[--json]",
                   "show the desktop's pointer settings and which of them are in use",
                   "For each place the settings live (the X server's core pointer, the libinput\n"
                   "X driver's device properties, GNOME's, Cinnamon's and MATE's gsettings, Xfce's\n"
                   "xfconf, KDE's kcminputrc and kdeglobals): whether this desktop uses it, and\n"
                   "its speed (1-20, 10 neutral), enhance precision (0/1) and wheel lines\n"
                   "(-1 = one page). Then, for each value, which of them keep it, or that this\n"
-                  "desktop does not support it (wheel lines: only KDE has a setting).",
+                  "desktop does not support it (wheel lines: only KDE has a setting). --json\n"
+                  "prints the same as JSON, precision as on/off and the wheel as lines or\n"
+                  "screen (see JSON OUTPUT in z408ctl(1)).",
                   runShow});
-    registry.add({"pointer apply", "SPEED PRECISION WHEEL_LINES",
+    registry.add({"pointer apply", "SPEED on|off LINES|screen",
                   "set the pointer values as a profile upload does",
                   "Writes the three values into every pointer setting this desktop uses and tells\n"
-                  "which took them, and which values no setting of this desktop took. Speeds\n"
-                  "outside 1-20 are clamped; with precision 0 the X server's own acceleration is\n"
-                  "off (1/1), and it has no speed of its own then.",
+                  "which took them, and which values no setting of this desktop took. They are\n"
+                  "taken as profile set takes pointer-speed (1 to 20), precision (on or off) and\n"
+                  "wheel (1 to 30 lines, 'lines N', or screen); others are refused (exit 2).\n"
+                  "With precision off the X server's own acceleration is off (1/1), and it has\n"
+                  "no speed of its own then.",
                   runApply});
 }
 

@@ -1,206 +1,206 @@
 // z408ctl profile ...: default profiles, reading a profile in words, validating a file.
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
-#include <sstream>
+#include <memory>
 
 #include "cli/cli.h"
+#include "cli/json_out.h"
+#include "cli/profile_edit.h"
 #include "common/directories.h"
 #include "common/file_io.h"
 #include "common/text.h"
 #include "config/profile_store.h"
-#include "config/seeding.h"
 #include "functions/key_tables.h"
 #include "functions/keyboard_layout.h"
+#include "lighting/lighting_page_model.h"
+#include "macros/macro_library.h"
+#include "macros/macro_store.h"
 
 namespace z408::cli {
 namespace {
 
-constexpr const char* kButtonNames[kButtonCount] = {
-    "left button", "middle button", "right button", "forward button",
-    "back button", "wheel up",      "wheel down"};
-
-std::string hex32(uint32_t v) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%08" PRIX32, v);
-    return buf;
+int buttonOf(std::string_view word) {
+    for (int b = 0; b < kButtonCount; ++b)
+        if (buttonWord(b) == word) return b;
+    return 0;
 }
 
-// COLORREF 0x00BBGGRR as #RRGGBB.
-std::string colourText(uint32_t c) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "#%02X%02X%02X", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-    return buf;
-}
-
-std::string lightingModeName(uint32_t mode) {
-    switch (mode) {
-        case 1:
-            return "always on";
-        case 2:
-            return "breathing";
-        case 3:
-            return "ambient breathing";
-        case 4:
-            return "spectrum";
-        case 5:
-            return "symphony";
-        case 6:
-            return "off";
-        default:
-            return "unknown (light off)";
-    }
-}
-
-std::string jsonString(std::string_view s) {
-    std::string out = "\"";
-    for (const char ch : s) {
+// A name from a file, safe on a terminal: control characters shown as \uXXXX.
+std::string printable(std::string_view text) {
+    std::string out;
+    for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out.push_back(static_cast<char>(c));
-                }
+        if (c < 0x20 || c == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04X", c);
+            out += buf;
+        } else {
+            out += ch;
         }
     }
-    return out + "\"";
+    return out;
 }
 
-// What a button does, in words, with its parameters.
-struct ButtonDescription {
-    std::string function;  // catalogue name or kind
-    std::string detail;    // parameters
+// The macro library of a data folder, for the macros' names; none without a folder.
+std::unique_ptr<MacroLibrary> macrosOf(const std::optional<std::filesystem::path>& dir) {
+    auto library = std::make_unique<MacroLibrary>();
+    if (!dir || !readMacroLibraryFile(*dir, *library)) return nullptr;
+    return library;
+}
+
+std::optional<std::string> macroName(const MacroLibrary* macros, uint32_t id) {
+    if (!macros || id == 0) return std::nullopt;
+    const auto slot = macros->findMacroById(id);
+    if (!slot) return std::nullopt;
+    return utf16ToUtf8(macros->slot(*slot).name());
+}
+
+// What the profile holds, as `profile set` lines: the macros are found by id, so a button's
+// macro is shown even where the library lacks it.
+struct Shown {
+    std::vector<ShownSetting> settings;
+    std::unique_ptr<MacroLibrary> macros;
 };
 
-ButtonDescription describeButton(const ProfileSettings& p, int b) {
-    const auto btn = p.button(b);
-    const FunctionType f = btn.functionType();
-    const std::string display = utf16ToUtf8(btn.displayName());
-    switch (f) {
-        case fn::KeyCombination:
-            return {"key combination", comboText(btn.bindingCode(), UsKeyboardLayout::instance()) +
-                                           " (code " + hex32(btn.bindingCode()) + ")"};
-        case fn::Macro:
-            return {"macro", "\"" + display + "\" (macro id " + hex32(btn.macroId()) + ")"};
-        case fn::Software: {
-            const auto kind = softwareKindFromValue(btn.softwareKind());
-            return {kind ? std::string(softwareKindName(*kind))
-                         : "software function of unknown kind " + hex32(btn.softwareKind()),
-                    utf16ToUtf8(btn.path())};
-        }
-        default:
-            if (findFunction(f)) return {std::string(functionName(f, false)), {}};
-            return {"unknown function " + std::to_string(f), {}};
+Shown showProfile(const ProfileSettings& p, const MacroIdList& ids,
+                  const std::optional<std::filesystem::path>& dir) {
+    Shown shown;
+    shown.macros = macrosOf(dir);
+    // A macro missing from the library still reads back by its id: the setting needs only that
+    // the id is listed, so the profile's own macros are added to a copy for the check.
+    auto check = shown.macros ? std::make_unique<MacroLibrary>(*shown.macros)
+                              : std::make_unique<MacroLibrary>();
+    for (int b = 0; b < kButtonCount; ++b) {
+        const auto btn = p.button(b);
+        if (btn.functionType() != fn::Macro || check->findMacroById(btn.macroId())) continue;
+        for (size_t s = 0; s < MacroLibrary::size(); ++s)
+            if (check->slot(s).isFree()) {
+                MacroEntry m;
+                m.setTag(kMacroTagUsed);
+                m.setId(btn.macroId());
+                m.setName(btn.displayName());
+                check->slot(s) = m;
+                break;
+            }
     }
+    // A profile made under the Chinese interface has the Chinese built-in names: its lines are
+    // those profile set makes with that interface.
+    const auto notes = [](const std::vector<ShownSetting>& settings) {
+        return std::count_if(settings.begin(), settings.end(),
+                             [](const ShownSetting& s) { return s.words.empty(); });
+    };
+    shown.settings = showSettings(p, ids, EditContext{check.get(), 2});
+    if (notes(shown.settings) > 0) {
+        auto chinese = showSettings(p, ids, EditContext{check.get(), 1});
+        if (notes(chinese) < notes(shown.settings)) shown.settings = std::move(chinese);
+    }
+    return shown;
 }
 
-void printText(const ProfileSettings& p, const std::string& path, const MacroIdList* macroIds) {
-    std::printf("Profile file      %s\n\nButtons\n", path.c_str());
-    for (int b = 0; b < kButtonCount; ++b) {
-        const auto d = describeButton(p, b);
-        const auto btn = p.button(b);
-        char head[64];
-        std::snprintf(head, sizeof head, "  %-15s %3" PRIu32 "  ", kButtonNames[b],
-                      btn.functionType());
-        std::string line = head + d.function;
-        if (!d.detail.empty()) line += "  " + d.detail;
-        const std::string display = utf16ToUtf8(btn.displayName());
-        if (display != d.function && btn.functionType() != fn::Macro &&
-            btn.functionType() != fn::Software && btn.functionType() != fn::KeyCombination)
-            line += "  shown as \"" + display + "\"";
-        if (macroIds && (*macroIds)[static_cast<size_t>(b)] != 0)
-            line += "  [macro id " + hex32((*macroIds)[static_cast<size_t>(b)]) + "]";
+void printText(const ProfileSettings& p, const MacroIdList& ids, const std::string& where,
+               const std::optional<std::filesystem::path>& dir) {
+    const Shown shown = showProfile(p, ids, dir);
+    std::printf("# %s\n", printable(where).c_str());
+    for (const ShownSetting& s : shown.settings) {
+        if (s.words.empty()) {
+            std::printf("# %s (no setting makes it)\n", printable(s.note).c_str());
+            continue;
+        }
+        std::string line = shellWords(s.words);
+        if (s.words.size() == 4 && s.words[2] == "macro") {
+            const auto name =
+                macroName(shown.macros.get(), p.button(buttonOf(s.words[1])).macroId());
+            line += "  # " + (name ? "\"" + printable(*name) + "\"" : "not in the macro library");
+        }
         std::printf("%s\n", line.c_str());
     }
-    std::printf("\nDPI levels        ");
-    for (int i = 0; i < kDpiLevelCount; ++i)
-        std::printf("%s%" PRIu32, i ? ", " : "", p.dpiLevel(i));
-    const uint32_t hz = reportRateHz(p.reportRateCode());
-    std::printf("\nReport rate       ");
-    if (hz)
-        std::printf("%" PRIu32 " Hz\n", hz);
-    else
-        std::printf("unknown (code %" PRIu32 ")\n", p.reportRateCode());
-    std::printf("Pointer speed     %" PRIu32 " of 20\n", p.pointerSpeed());
-    std::printf("Precision         %s\n", p.enhancePrecision() ? "enhanced" : "off");
-    if (p.wheelLines() == -1)
-        std::printf("Wheel             one screen per notch\n");
-    else
-        std::printf("Wheel             %" PRId32 " lines per notch\n", p.wheelLines());
-    std::printf("Height slider     %" PRIu32 "\n", p.heightSlider());
-    std::printf("\nLighting          mode %" PRIu32 " (%s)\n", p.lightingMode(),
-                lightingModeName(p.lightingMode()).c_str());
-    std::printf("  always-on level %" PRIu32 ", breathing speed %" PRIu32
-                ", symphony speed %" PRIu32 ", symphony colours %s\n",
-                p.mode1Param(), p.mode2Param(), p.mode5Param(),
-                p.multicolourOption() ? "on" : "off");
-    for (int i = 0; i < 4; ++i) {
-        std::printf("  colour %d        %s  %s", i, colourText(p.colour(i)).c_str(),
-                    i < 3 ? "(multicolour)" : "(single)   ");
-        if (p.colourIsCustom(i))
-            std::printf("  custom\n");
-        else
-            std::printf("  preset %" PRIu32 "\n", p.presetIndex(i));
-    }
-    std::printf("Proximity sensing %s\n", p.proximitySensing() ? "on" : "off");
 }
 
-void printJson(const ProfileSettings& p, const std::string& path, const MacroIdList* macroIds) {
-    std::ostringstream o;
-    o << "{\n  \"path\": " << jsonString(path) << ",\n  \"buttons\": [\n";
-    for (int b = 0; b < kButtonCount; ++b) {
-        const auto btn = p.button(b);
-        const auto d = describeButton(p, b);
-        o << "    {\"button\": " << b << ", \"name\": " << jsonString(kButtonNames[b])
-          << ", \"functionType\": " << btn.functionType()
-          << ", \"function\": " << jsonString(d.function)
-          << ", \"displayName\": " << jsonString(utf16ToUtf8(btn.displayName()));
-        if (btn.functionType() == fn::KeyCombination)
-            o << ", \"bindingCode\": " << btn.bindingCode() << ", \"combination\": "
-              << jsonString(comboText(btn.bindingCode(), UsKeyboardLayout::instance()));
-        if (btn.functionType() == fn::Macro) o << ", \"macroId\": " << btn.macroId();
-        if (btn.functionType() == fn::Software)
-            o << ", \"softwareKind\": " << btn.softwareKind()
-              << ", \"path\": " << jsonString(utf16ToUtf8(btn.path()));
-        if (macroIds) o << ", \"macroIdListEntry\": " << (*macroIds)[static_cast<size_t>(b)];
-        o << "}" << (b + 1 < kButtonCount ? "," : "") << "\n";
+void printJson(const ProfileSettings& p, const MacroIdList& ids, const std::string& file,
+               int profileNumber, const std::optional<std::filesystem::path>& dir) {
+    const Shown shown = showProfile(p, ids, dir);
+    const auto wordsOf = [&](std::string_view setting, size_t nth = 0) -> const ShownSetting* {
+        for (const ShownSetting& s : shown.settings)
+            if (s.setting == setting && nth-- == 0) return &s;
+        return nullptr;
+    };
+    const auto value = [&](std::string_view setting, size_t at) {
+        const ShownSetting* s = wordsOf(setting);
+        return s && s->words.size() > at ? Json::string(s->words[at]) : Json::null();
+    };
+    const auto numberAt = [&](std::string_view setting, size_t at) {
+        const ShownSetting* s = wordsOf(setting);
+        return s && s->words.size() > at ? Json::number(std::stoi(s->words[at])) : Json::null();
+    };
+    Json doc = Json::document();
+    doc.set("file", Json::string(file));
+    doc.set("profile", profileNumber ? Json::number(profileNumber) : Json::null());
+    Json buttons = Json::array();
+    Json settings = Json::array();
+    Json notes = Json::array();
+    for (const ShownSetting& s : shown.settings) {
+        if (s.words.empty())
+            notes.push(Json::string(s.note));
+        else
+            settings.push(Json::string(shellWords(s.words)));
     }
-    o << "  ],\n  \"dpiLevels\": [";
-    for (int i = 0; i < kDpiLevelCount; ++i) o << (i ? ", " : "") << p.dpiLevel(i);
-    o << "],\n  \"reportRateCode\": " << p.reportRateCode()
-      << ",\n  \"reportRateHz\": " << reportRateHz(p.reportRateCode())
-      << ",\n  \"pointerSpeed\": " << p.pointerSpeed()
-      << ",\n  \"enhancePrecision\": " << (p.enhancePrecision() ? "true" : "false")
-      << ",\n  \"wheelLines\": " << p.wheelLines() << ",\n  \"heightSlider\": " << p.heightSlider()
-      << ",\n  \"lighting\": {\"mode\": " << p.lightingMode()
-      << ", \"modeName\": " << jsonString(lightingModeName(p.lightingMode()))
-      << ", \"mode1Param\": " << p.mode1Param() << ", \"mode2Param\": " << p.mode2Param()
-      << ", \"mode5Param\": " << p.mode5Param()
-      << ", \"multicolourOption\": " << p.multicolourOption() << ", \"colours\": [";
-    for (int i = 0; i < 4; ++i)
-        o << (i ? ", " : "") << "{\"rgb\": " << jsonString(colourText(p.colour(i)))
-          << ", \"custom\": " << (p.colourIsCustom(i) ? "true" : "false")
-          << ", \"presetIndex\": " << p.presetIndex(i) << "}";
-    o << "]},\n  \"proximitySensing\": " << (p.proximitySensing() ? "true" : "false") << "\n}\n";
-    std::fputs(o.str().c_str(), stdout);
+    for (int b = 0; b < kButtonCount; ++b) {
+        const ShownSetting& s = *wordsOf("button", static_cast<size_t>(b));
+        const auto btn = p.button(b);
+        const bool isMacro = btn.functionType() == fn::Macro;
+        const auto name = isMacro ? macroName(shown.macros.get(), btn.macroId()) : std::nullopt;
+        buttons.push(
+            Json::object()
+                .set("button", Json::string(buttonWord(b)))
+                .set("number", Json::number(b + 1))
+                .set("function", s.words.size() > 2 ? Json::string(s.words[2]) : Json::null())
+                .set("value", s.words.size() > 3 ? Json::string(s.words[3]) : Json::null())
+                .set("displayName", Json::string(utf16ToUtf8(btn.displayName())))
+                .set("macroId", isMacro ? Json::string(macroIdText(btn.macroId())) : Json::null())
+                .set("macroName", name ? Json::string(*name) : Json::null())
+                .set("tableMacroId",
+                     dir ? Json::string(macroIdText(ids[static_cast<size_t>(b)])) : Json::null())
+                .set("setting",
+                     s.words.empty() ? Json::null() : Json::string(shellWords(s.words))));
+    }
+    doc.set("buttons", std::move(buttons));
+    Json dpi = Json::array();
+    if (const ShownSetting* s = wordsOf("dpi"); s && !s->words.empty())
+        for (size_t i = 1; i < s->words.size(); ++i) dpi.push(Json::number(std::stoi(s->words[i])));
+    doc.set("dpi", std::move(dpi));
+    doc.set("reportRate", numberAt("report-rate", 1));
+    doc.set("pointerSpeed", numberAt("pointer-speed", 1));
+    doc.set("precision", value("precision", 1));
+    doc.set("wheel", value("wheel", 1));
+    doc.set("wheelLines", numberAt("wheel", 2));
+    doc.set("height", numberAt("height", 1));
+    doc.set("lighting", value("lighting", 1));
+    doc.set("level", numberAt("level", 1));
+    doc.set("breathingSpeed", numberAt("breathing-speed", 1));
+    doc.set("flowSpeed", numberAt("flow-speed", 1));
+    doc.set("multicolour", value("multicolour", 1));
+    Json colours = Json::array();
+    for (const int slot : {kSingleColourSlot, 0, 1, 2}) {
+        const bool custom = p.colourIsCustom(slot) != 0;
+        const std::string_view preset = presetColourName(static_cast<int>(p.presetIndex(slot)));
+        // The last line of the slot is the one that sets its colour.
+        const ShownSetting* last = nullptr;
+        for (const ShownSetting& s : shown.settings)
+            if (s.setting == "colour" && !s.words.empty() && s.words[1] == colourSlotWord(slot))
+                last = &s;
+        colours.push(Json::object()
+                         .set("colour", Json::string(colourSlotWord(slot)))
+                         .set("value", last ? Json::string(last->words[2]) : Json::null())
+                         .set("rgb", Json::string(colourHex(p.colour(slot))))
+                         .set("custom", Json::boolean(custom))
+                         .set("preset", preset.empty() ? Json::null() : Json::string(preset)));
+    }
+    doc.set("colours", std::move(colours));
+    doc.set("proximity", value("proximity", 1));
+    doc.set("settings", std::move(settings));
+    doc.set("notes", std::move(notes));
+    doc.print();
 }
 
 int profileDefaults(const Args& args) {
@@ -219,40 +219,59 @@ int profileDefaults(const Args& args) {
 }
 
 int profileShow(const Args& args) {
+    constexpr std::string_view kName = "profile show";
     ArgScanner scan(args);
     const bool json = scan.flag("--json");
     const bool active = scan.flag("--active");
-    std::string dataDir;
+    std::string dataDir, file, profile;
     const bool haveDataDir = scan.value("--data-dir", dataDir);
+    const bool haveFile = scan.value("--file", file);
+    const bool haveProfile = scan.value("--profile", profile);
     std::vector<std::string> pos;
     std::string err;
-    if (!scan.positionals(pos, err)) return fail("profile show", err, kExitBadInput);
-    if (active) {
-        if (!pos.empty()) return fail("profile show", "--active takes no FILE", kExitBadInput);
-        // The active profile of a data directory, seeded and loaded as the program does at
-        // start-up.
-        const std::filesystem::path dir =
-            haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
-        seedDataDirectory(programDirectory(), dir);
-        TerminalNotices notices;
-        ProfileStore store(dir, notices);
-        store.loadTableAndActiveProfile();
-        const auto path = store.profilePath(store.activeEntry()).string();
+    if (!scan.positionals(pos, err)) return fail(kName, err, kExitBadInput);
+    // FILE alone, or --file FILE, is a profile file of its own; otherwise a profile of the
+    // data folder: the active one, or --profile N.
+    if (pos.size() == 1 && !haveFile && !active && !haveProfile) file = pos[0], pos.clear();
+    const bool ofFile = !file.empty();
+    if (!pos.empty() || (ofFile && (active || haveProfile || haveDataDir)) ||
+        (active && haveProfile))
+        return fail(kName,
+                    "expects FILE (or --file FILE), or --active or --profile N with "
+                    "[--data-dir DIR]",
+                    kExitBadInput);
+    if (ofFile) {
+        ProfileSettings p;
+        if (int rc = readProfileFile(kName, file, p); rc != kExitOk) return rc;
+        const MacroIdList none{};
         if (json)
-            printJson(store.active(), path, &store.macroIdList());
+            printJson(p, none, file, 0, std::nullopt);
         else
-            printText(store.active(), path, &store.macroIdList());
+            printText(p, none, "profile file " + file, std::nullopt);
         return kExitOk;
     }
-    if (haveDataDir) return fail("profile show", "--data-dir goes with --active", kExitBadInput);
-    if (pos.size() != 1)
-        return fail("profile show", "expects one FILE (or --active)", kExitBadInput);
-    ProfileSettings p;
-    if (int rc = readProfileFile("profile show", pos[0], p); rc != kExitOk) return rc;
+    if (!active && !haveProfile)
+        return fail(kName, "expects FILE, --file FILE, --active or --profile N", kExitBadInput);
+    int number = 0;
+    if (haveProfile) {
+        if (profile.size() != 1 || profile[0] < '1' || profile[0] > '5')
+            return fail(kName, "--profile takes a number from 1 to 5, not '" + profile + "'",
+                        kExitBadInput);
+        number = profile[0] - '0';
+    }
+    int code = kExitOk;
+    const auto dir = existingDataFolder(
+        kName, haveDataDir ? std::optional<std::string>(dataDir) : std::nullopt, code);
+    if (!dir) return code;
+    StoredProfile stored;
+    if (!readStoredProfile(kName, *dir, number, stored, code)) return code;
     if (json)
-        printJson(p, pos[0], nullptr);
+        printJson(stored.profile, stored.macroIds, stored.path.string(), stored.entry + 1, dir);
     else
-        printText(p, pos[0], nullptr);
+        printText(stored.profile, stored.macroIds,
+                  "profile " + std::to_string(stored.entry + 1) + " of " + dir->string() +
+                      " (file " + stored.path.string() + ")",
+                  dir);
     return kExitOk;
 }
 
@@ -265,6 +284,10 @@ int profileValidate(const Args& args) {
     ProfileSettings p;
     if (int rc = readProfileFile("profile validate", pos[0], p); rc != kExitOk) return rc;
     std::printf("%s is a valid profile\n", pos[0].c_str());
+    // The program loads it, but some values are none its pages can make: named, one a line.
+    const MacroIdList none{};
+    for (const ShownSetting& s : showProfile(p, none, std::nullopt).settings)
+        if (s.words.empty()) std::printf("note: %s\n", printable(s.note).c_str());
     return kExitOk;
 }
 
@@ -276,7 +299,23 @@ int readProfileFile(std::string_view cmd, const std::string& path, ProfileSettin
     const FileResult r = readFilePrefix(path, kProfileSize, bytes);
     if (!r) return fail(cmd, "cannot read " + path + ": " + r.describe(), kExitBadInput);
     out.assign(bytes);
-    if (!out.hasMagic()) return fail(cmd, formatText(kInvalidProfileText, {path}), kExitBadInput);
+    if (!out.hasMagic()) {
+        // The program's own words, then which field is wrong and what to do.
+        char detail[200];
+        if (bytes.size() < 4)
+            std::snprintf(detail, sizeof detail, "it has %zu bytes, too few for a profile's mark",
+                          bytes.size());
+        else
+            std::snprintf(detail, sizeof detail,
+                          "its mark (the first four bytes) is 0x%08" PRIX32
+                          " where a profile has 0x%08" PRIX32,
+                          out.magic(), kProfileMagic);
+        return fail(cmd,
+                    formatText(kInvalidProfileText, {path}) + " (" + detail +
+                        "); give a profile file, e.g. one 'z408ctl profile export' or 'z408ctl "
+                        "profile defaults' wrote",
+                    kExitBadInput);
+    }
     return kExitOk;
 }
 
@@ -287,14 +326,20 @@ void registerProfileCommands(CommandRegistry& registry) {
                   "--chinese is given.",
                   profileDefaults});
     registry.add(
-        {"profile show", "FILE [--json] | --active [--data-dir DIR] [--json]",
-         "show a profile in words",
-         "Shows what each button does, the DPI levels, report rate, pointer settings and\n"
-         "lighting of the profile in FILE. --active shows the active profile of the data\n"
-         "folder (default ~/.local/share/TARVO/Z408), set up as the program does at start.",
+        {"profile show", "FILE | --file FILE | --active | --profile N [--data-dir DIR] [--json]",
+         "show a profile as the settings that make it",
+         "Shows the profile in FILE, or the active one or profile N of the data folder\n"
+         "(default ~/.local/share/TARVO/Z408), as 'profile set' lines: each button, the DPI\n"
+         "levels, report rate, pointer settings and lighting. Every line given back to\n"
+         "'z408ctl profile set' makes that setting again; what no setting can make (a\n"
+         "function or value only a damaged or foreign file holds) is a '#' line. Nothing is\n"
+         "written: a missing data folder or profile file is an error (exit 2).\n"
+         "--json prints the same as JSON (see JSON OUTPUT in z408ctl(1)).",
          profileShow});
     registry.add({"profile validate", "FILE", "check that FILE is a profile",
-                  "Exit 0 when FILE is a profile the program accepts, 2 otherwise.",
+                  "Exit 0 when FILE is a profile the program accepts, 2 otherwise (the message\n"
+                  "names what is wrong). A 'note:' line names each value the program loads\n"
+                  "but its pages cannot make.",
                   profileValidate});
 }
 

@@ -248,7 +248,9 @@ int profileSelect(const Args& args) {
     const CommonOptions& o = c.o;
     const std::vector<std::string>& pos = c.pos;
     if (o.profile != 0)
-        return fail(o.command, "takes the profile as N, not --profile", kExitBadInput);
+        return fail(o.command,
+                    "takes the profile as N, not --profile N: 'z408ctl profile select 2'",
+                    kExitBadInput);
     if (pos.size() != 1 || pos[0].size() != 1 || pos[0][0] < '1' || pos[0][0] > '5')
         return fail(o.command, "expects one profile number from 1 to 5", kExitBadInput);
     const int entry = pos[0][0] - '1';
@@ -311,21 +313,30 @@ std::vector<std::string> completeProfileSet(const Args& given) {
     bool wantsMacro = false;
     std::vector<std::string> out = settingCompletions(words, wantsMacro);
     if (wantsMacro) out = macroCandidates(given);
+    // A sound, program, file or folder: the path is the shell's to complete.
+    if (words.size() == 3 && words[0] == "button" &&
+        (words[2] == "sound" || words[2] == "program" || words[2] == "file" ||
+         words[2] == "folder"))
+        return {kFilesMarker};
     return out;
 }
 
 }  // namespace
 
 void registerProfileEditCommands(CommandRegistry& registry) {
+    const std::string applied =
+        "--apply then writes it into the mouse as the Apply button does (--no-pointer leaves\n"
+        "the desktop's pointer settings). While the window runs and holds unsaved changes of\n"
+        "that profile the command is refused unless --force is given; otherwise the window is\n"
+        "told and shows the new values.";
     const std::string where =
         "The profile is the active one of the data folder (default ~/.local/share/TARVO/Z408,\n"
-        "or --data-dir DIR), or profile N with --profile N. --apply then writes it into the\n"
-        "mouse as the Apply button does (--no-pointer leaves the desktop's pointer settings).\n"
-        "While the window runs and holds unsaved changes of that profile the command is refused\n"
-        "unless --force is given; otherwise the window is told and shows the new values.";
+        "or --data-dir DIR), or profile N with --profile N.\n" +
+        applied;
     registry.add(
         {"profile set",
-         "[--profile N | --file FILE] [--data-dir DIR] [--apply] [--force] SETTING VALUE...",
+         "[--profile N | --file FILE] [--data-dir DIR] [--apply [--no-pointer]] [--force] SETTING "
+         "VALUE...",
          "change one setting of a profile",
          "Changes one setting with the rules of the settings and lighting pages; a\n"
          "refused assignment prints the page's message and exits 1, an unknown setting or\n"
@@ -333,13 +344,15 @@ void registerProfileEditCommands(CommandRegistry& registry) {
          "profile file of its own instead.\n" +
              where + "\n\n" + std::string(settingsHelp()),
          profileSet, completeProfileSet});
-    registry.add({"profile select", "N [--data-dir DIR] [--apply] [--force]",
+    registry.add({"profile select", "N [--data-dir DIR] [--apply [--no-pointer]] [--force]",
                   "make profile N (1 to 5) the active one",
                   "Makes profile N active as its button in the window does (a missing or invalid\n"
-                  "profile file is refused) and keeps the choice in the profile table.\n" +
-                      where,
+                  "profile file is refused) and keeps the choice in the profile table of the data\n"
+                  "folder (default ~/.local/share/TARVO/Z408, or --data-dir DIR).\n" +
+                      applied,
                   profileSelect});
-    registry.add({"profile import", "FILE [--profile N] [--data-dir DIR] [--apply] [--force]",
+    registry.add({"profile import",
+                  "FILE [--profile N] [--data-dir DIR] [--apply [--no-pointer]] [--force]",
                   "replace a profile with a profile file",
                   "Replaces the profile with FILE when FILE is a profile, as the support page's\n"
                   "import does; the buttons' macros stay assigned as they were.\n" +

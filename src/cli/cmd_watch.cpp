@@ -16,12 +16,44 @@
 #include "desktop/evdev_hook_input.h"
 #include "desktop/input_source_choice.h"
 #include "desktop/x11_hook_input.h"
+#include "functions/key_tables.h"
+#include "functions/keyboard_layout.h"
 #include "shell/input_hook.h"
 
 namespace z408::cli {
 namespace {
 
+// The hook's button and wheel codes by the names profile set gives the buttons.
+struct EventName {
+    uint32_t code;
+    const char* word;    // as shown
+    const char* button;  // as --intercept takes it
+    bool wheel;
+};
+constexpr EventName kEventNames[] = {
+    {event_code::LeftDown, "left", "left", false},
+    {event_code::RightDown, "right", "right", false},
+    {event_code::MiddleDown, "middle", "middle", false},
+    {event_code::BackDown, "back", "back", false},
+    {event_code::ForwardDown, "forward", "forward", false},
+    {event_code::WheelUp, "up", "wheel-up", true},
+    {event_code::WheelDown, "down", "wheel-down", true},
+};
+
+const EventName* eventName(uint32_t code) {
+    for (const EventName& e : kEventNames)
+        if (e.code == code) return &e;
+    return nullptr;
+}
+
 constexpr WindowId kWatchWindow{1};
+
+// A key by the macro page's name, which a macro text takes back; the key list's otherwise.
+std::string keyLabel(uint32_t code) {
+    if (const std::string_view name = macroKeyName(code); !name.empty()) return std::string(name);
+    std::string name = keyName(code, UsKeyboardLayout::instance());
+    return name.empty() ? std::string(1, '?') : name;
+}
 
 // The window the hook reports to: one line per message. Button-downs and wheel steps arrive as
 // the hook's button events, keys through keyboard forwarding.
@@ -31,18 +63,31 @@ class PrintingWindow final : public WindowSinks, public MessageSink {
         return window == kWatchWindow ? this : nullptr;
     }
     void post(Msg msg, uintptr_t wParam, intptr_t lParam) override {
+        const auto code = static_cast<unsigned>(wParam);
         if (msg == Msg::HookEvent) {
-            std::printf("key 0x%02x flags 0x%02x\n", static_cast<unsigned>(wParam),
-                        static_cast<unsigned>(lParam));
+            const auto flags = static_cast<unsigned>(lParam);
+            const std::string name = keyLabel(code);
+            std::printf("key %s %s (0x%02x flags 0x%02x)\n", name.c_str(),
+                        flags & kKeyFlagReleased ? "up" : "down", code, flags);
         } else if (msg == Msg::ButtonEvent) {
-            const bool wheel = wParam == event_code::WheelUp || wParam == event_code::WheelDown;
-            std::printf("%s 0x%x\n", wheel ? "wheel" : "button", static_cast<unsigned>(wParam));
+            const EventName* e = eventName(code);
+            if (e && e->wheel)
+                std::printf("wheel %s (0x%x)\n", e->word, code);
+            else if (e)
+                std::printf("button %s down (0x%x)\n", e->word, code);
+            else
+                std::printf("button ? (0x%x)\n", code);
         }
         std::fflush(stdout);
     }
 };
 
 bool parseCode(const std::string& text, uint32_t& code) {
+    for (const EventName& e : kEventNames)
+        if (text == e.button) {
+            code = e.code;
+            return true;
+        }
     char* end = nullptr;
     const unsigned long v = std::strtoul(text.c_str(), &end, 0);
     if (text.empty() || *end != '\0' || v > 0xFFFFFFFFul) return false;
@@ -81,7 +126,8 @@ int runWatch(const Args& args) {
         if (!parseCode(value, code) || desktop::buttonOfEventCode(code) == 0)
             return fail("watch",
                         "'" + value +
-                            "' is not a mouse event code (0x201, 0x204, 0x207, 0x1020b, "
+                            "' is not a mouse button: give left, right, middle, back, forward, "
+                            "wheel-up, wheel-down or its code (0x201, 0x204, 0x207, 0x1020b, "
                             "0x2020b, 0x20a01, 0x20a00)",
                         kExitBadInput);
         codes.push_back(code);
@@ -175,15 +221,17 @@ int runWatch(const Args& args) {
 
 void registerWatchCommands(CommandRegistry& registry) {
     registry.add(
-        {"watch", "[--source SOURCE] [--intercept CODE]...",
+        {"watch", "[--source SOURCE] [--intercept BUTTON]...",
          "print every button, wheel and key event as the input hook sees it",
-         "One line per event: 'button 0x207', 'wheel 0x20a01', 'key 0x41 flags 0x00'\n"
-         "(key flags: 0x80 release, 0x01 extended key, 0x20 Alt held).\n"
+         "One line per event, its name and then its code: 'button middle down (0x207)',\n"
+         "'wheel up (0x20a01)', 'key A down (0x41 flags 0x00)' (key names as the macro\n"
+         "page writes them; flags: 0x80 release, 0x01 extended key, 0x20 Alt held).\n"
          "SOURCE is x11 or evdev. x11 reads the X server's input (every device, keys\n"
          "too); evdev reads the mouse's own input devices (its buttons and wheel only, no\n"
          "keys; follows it when it is unplugged and plugged in again). Without it: x11\n"
          "on an X11 session, evdev on Wayland or without a display.\n"
-         "--intercept CODE puts that mouse event on the hook's intercept list: other\n"
+         "--intercept BUTTON (left, right, middle, back, forward, wheel-up, wheel-down, or\n"
+         "its code) puts that mouse event on the hook's intercept list: other\n"
          "programs do not get it while this runs (never the left button, which the hook\n"
          "does not swallow). With evdev the mouse's device is then grabbed and its other\n"
          "events passed on through /dev/uinput. Runs until interrupted (Ctrl+C) or\n"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -28,6 +29,21 @@ constexpr std::string_view kModeWords[kLightingModeCount] = {
 
 constexpr std::string_view kSoftwareWords[kSoftwareKindCount] = {"sound", "program", "file",
                                                                  "folder"};
+
+// The lighting page's swatches have no names of their own; these follow their colours.
+constexpr std::string_view kPresetColourNames[kPresetColourCount] = {
+    "rose", "red",   "orange",  "yellow",      "lime",   "green",  "forest", "spring", "cyan",
+    "sky",  "azure", "blue",    "ultramarine", "indigo", "violet", "purple", "citron", "emerald",
+    "pink", "brick", "crimson", "steel",       "grass",  "slate",  "iris",   "cobalt"};
+
+constexpr std::string_view kSettingWords[] = {
+    "button",   "dpi",   "report-rate",     "pointer-speed", "precision",   "wheel",  "height",
+    "lighting", "level", "breathing-speed", "flow-speed",    "multicolour", "colour", "proximity"};
+
+template <typename Words>
+std::vector<std::string> wordList(const Words& words) {
+    return std::vector<std::string>(std::begin(words), std::end(words));
+}
 
 EditResult done() {
     return {EditStatus::Done, {}};
@@ -149,8 +165,10 @@ EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
         return bad("button takes a button and a function, e.g. 'button forward key \"Ctrl + F\"'");
     const auto b = buttonIndex(words[1]);
     if (!b)
-        return bad("unknown button '" + words[1] +
-                   "' (left, middle, right, forward, back, wheel-up, wheel-down)");
+        return bad("unknown button '" + words[1] + "'" +
+                   didYouMean(words[1], wordList(kButtonWords)) +
+                   "; the buttons are left, middle, right, forward, back, wheel-up, wheel-down "
+                   "(or 1 to 7)");
     PickerChoice choice;
     choice.button = *b;
     const std::string_view function = words[2];
@@ -170,14 +188,16 @@ EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
         choice.kind = fn::KeyCombination;
         choice.value = parseKeyCombination(rest);
         if (choice.value == 0)
-            return bad(
-                "'" + rest +
-                "' is no key combination (e.g. \"Ctrl + F\", \"Shift + Alt + F5\", \"Win\")");
+            return bad("'" + rest +
+                       "' is no key combination: write modifiers (Ctrl, Alt, Shift, Win) and one "
+                       "key joined by ' + ', e.g. \"Ctrl + F\", \"Shift + Alt + F5\", \"Win + L\"");
     } else if (sameWord(function, "macro")) {
         if (words.size() != 4) return bad("macro takes one macro id or name");
         if (!context.macros) return bad("no macro library to take the macro from");
         const auto id = findMacro(*context.macros, words[3]);
-        if (!id) return bad("no macro with the id or name '" + words[3] + "'");
+        if (!id)
+            return bad("no macro with the id or name '" + words[3] +
+                       "'; 'z408ctl macro list' shows the macros");
         fillMacroChoice(*id, choice);
     } else if (const auto kind =
                    std::find_if(std::begin(kSoftwareWords), std::end(kSoftwareWords),
@@ -189,8 +209,14 @@ EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
         const std::filesystem::path path = std::filesystem::absolute(words[3], ec);
         const bool folder = *kind == "folder";
         if (ec || !(folder ? std::filesystem::is_directory(path, ec)
-                           : std::filesystem::is_regular_file(path, ec)))
-            return bad(words[3] + " is no " + (folder ? "folder" : "file"));
+                           : std::filesystem::is_regular_file(path, ec))) {
+            const bool exists = std::filesystem::exists(path, ec);
+            return bad(path.string() +
+                       (!exists  ? " does not exist; give the path of an existing "
+                        : folder ? " is not a folder; give the path of a "
+                                 : " is not a file; give the path of a ") +
+                       (folder ? "folder" : "file"));
+        }
         SoftwareRows rows;
         const auto k = static_cast<size_t>(kind - std::begin(kSoftwareWords));
         rows.chosen[k] = true;
@@ -211,7 +237,13 @@ EditResult setButton(ProfileSettings& profile, MacroIdList& macroIds,
         const auto f = std::find_if(list.begin(), list.end(), [&](FunctionType t) {
             return sameWord(name, functionName(t, false)) || name == functionName(t, true);
         });
-        if (f == list.end()) return bad("unknown function '" + name + "'");
+        if (f == list.end()) {
+            std::vector<std::string> names = {"default", "disable", "key", "macro"};
+            for (const std::string_view w : kSoftwareWords) names.emplace_back(w);
+            for (const FunctionType t : list) names.emplace_back(functionName(t, false));
+            return bad("unknown function '" + name + "'" + didYouMean(name, names) +
+                       "; 'z408ctl profile set --help' lists the functions");
+        }
         choice.value = *f;
     }
     return assign(profile, macroIds, choice, context);
@@ -260,8 +292,9 @@ EditResult setLighting(ProfileSettings& profile, const std::vector<std::string>&
                 return done();
             }
         }
-        return bad("unknown lighting mode '" + words[1] +
-                   "' (steady, breathing, apm-breathing, spectrum, colour-flow, off)");
+        return bad("unknown lighting mode '" + words[1] + "'" +
+                   didYouMean(words[1], wordList(kModeWords)) +
+                   "; the modes are steady, breathing, apm-breathing, spectrum, colour-flow, off");
     }
     if (sameWord(setting, "multicolour") || sameWord(setting, "multicolor")) {
         const auto on = words.size() == 2 ? onOff(words[1]) : std::nullopt;
@@ -293,37 +326,77 @@ EditResult setLighting(ProfileSettings& profile, const std::vector<std::string>&
                        std::to_string(s.high) + ", not " + valueText(words));
         return done();
     }
-    return bad("unknown setting '" + words[0] + "'");
+    return bad("unknown setting '" + words[0] + "'" +
+               didYouMean(words[0], wordList(kSettingWords)) + "; the settings are " +
+               joined(wordList(kSettingWords), 0) +
+               " ('z408ctl profile set --help' tells their values)");
 }
 
-// colour single|1|2|3 #RRGGBB | preset N
+// A colour as a swatch's name or number, or as RRGGBB with or without its '#'.
+struct ColourValue {
+    int preset = -1;  // the swatch, or -1 for a mixed colour
+    uint32_t colour = 0;
+};
+
+std::optional<ColourValue> colourValue(std::string_view text) {
+    for (int i = 0; i < kPresetColourCount; ++i)
+        if (sameWord(text, kPresetColourNames[i])) return ColourValue{i, 0};
+    if (text.starts_with('#')) text.remove_prefix(1);
+    if (text.size() != 6 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isxdigit(static_cast<unsigned char>(c));
+        }))
+        return std::nullopt;
+    uint32_t rgb = 0;
+    std::from_chars(text.data(), text.data() + text.size(), rgb, 16);
+    return ColourValue{-1, colourRef(static_cast<uint8_t>(rgb >> 16),
+                                     static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb))};
+}
+
+std::string presetNames() {
+    return joined(wordList(kPresetColourNames), 0);
+}
+
+// colour single|1|2|3 #RRGGBB | RRGGBB | NAME | preset N|NAME
 EditResult setColour(ProfileSettings& profile, const std::vector<std::string>& words) {
+    // An unquoted #RRGGBB is a comment to the shell: the colour never arrives.
+    const std::string shellHint =
+        words.size() == 2 ? "; the shell drops an unquoted #RRGGBB as a comment: quote it "
+                            "('#FF8000') or leave out the '#'"
+                          : "";
     if (words.size() < 3 || words.size() > 4)
-        return bad("colour takes single, 1, 2 or 3 and then #RRGGBB or preset N");
+        return bad(
+            "colour takes single, 1, 2 or 3 and then #RRGGBB, RRGGBB, a swatch's name or "
+            "preset N" +
+            shellHint);
     int slot = -1;
     if (sameWord(words[1], "single"))
         slot = kSingleColourSlot;
     else if (const auto n = number(words[1], 1, kMulticolourSlots))
         slot = *n - 1;
-    if (slot < 0) return bad("unknown colour '" + words[1] + "' (single, 1, 2 or 3)");
-    if (words.size() == 4 || !words[2].starts_with('#')) {
-        if (words.size() == 4 && !sameWord(words[2], "preset"))
-            return bad("colour takes #RRGGBB or preset N, not '" + joined(words, 2) + "'");
-        const auto index = number(words.back(), 0, kPresetColourCount - 1);
-        if (!index) return bad("preset takes 0 to 25, not '" + words.back() + "'");
+    if (slot < 0)
+        return bad("unknown colour '" + words[1] + "'; the colours are single, 1, 2 and 3");
+    if (words.size() == 4) {
+        if (!sameWord(words[2], "preset"))
+            return bad("colour takes #RRGGBB, RRGGBB, a swatch's name or preset N, not '" +
+                       joined(words, 2) + "'");
+        auto index = number(words[3], 0, kPresetColourCount - 1);
+        if (const auto named = colourValue(words[3]); !index && named && named->preset >= 0)
+            index = named->preset;
+        if (!index)
+            return bad("preset takes 0 to 25 or a swatch's name (" + presetNames() + "), not '" +
+                       words[3] + "'");
         setPresetColour(profile, slot, *index);
         return done();
     }
-    const std::string_view hex = words[2];
-    uint32_t rgb = 0;
-    const auto [end, ec] = std::from_chars(hex.data() + 1, hex.data() + hex.size(), rgb, 16);
-    if (hex.size() != 7 || ec != std::errc() || end != hex.data() + hex.size() ||
-        !std::all_of(hex.begin() + 1, hex.end(),
-                     [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); }))
-        return bad("'" + words[2] + "' is no colour: write #RRGGBB, e.g. #FF8000");
-    setCustomColour(profile, slot,
-                    colourRef(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8),
-                              static_cast<uint8_t>(rgb)));
+    const auto value = colourValue(words[2]);
+    if (!value)
+        return bad("'" + words[2] + "' is no colour: write #RRGGBB or RRGGBB (e.g. FF8000), " +
+                   "preset N (0 to 25) or a swatch's name" +
+                   didYouMean(words[2], wordList(kPresetColourNames)) + " (" + presetNames() + ")");
+    if (value->preset >= 0)
+        setPresetColour(profile, slot, value->preset);
+    else
+        setCustomColour(profile, slot, value->colour);
     return done();
 }
 
@@ -349,10 +422,9 @@ uint32_t parseKeyCombination(std::string_view text) {
         std::string_view name;
         KeyCapture::Box box;
     };
-    constexpr Modifier kModifiers[] = {{"Ctrl", KeyCapture::Ctrl},
-                                       {"Alt", KeyCapture::Alt},
-                                       {"Shift", KeyCapture::Shift},
-                                       {"Win", KeyCapture::Win}};
+    constexpr Modifier kModifiers[] = {{"Ctrl", KeyCapture::Ctrl},   {"Alt", KeyCapture::Alt},
+                                       {"Shift", KeyCapture::Shift}, {"Win", KeyCapture::Win},
+                                       {"Super", KeyCapture::Win},   {"Meta", KeyCapture::Win}};
     KeyCapture capture;
     for (size_t i = 0; i < parts.size(); ++i) {
         const std::string_view part = parts[i];
@@ -499,7 +571,8 @@ std::string_view settingsHelp() {
     return "settings:\n"
            "  button BUTTON FUNCTION   BUTTON: left, middle, right, forward, back, wheel-up,\n"
            "                           wheel-down (or 1 to 7). FUNCTION: default, disable,\n"
-           "                           key \"Ctrl + F\", macro ID|NAME, sound|program|file|folder\n"
+           "                           key \"Ctrl + F\" (Ctrl, Alt, Shift, Win or Super or\n"
+           "                           Meta, and a key), macro ID|NAME, sound|program|file|folder\n"
            "                           PATH, or a name of the basic list (\"Play/Pause\", \"Lock "
            "PC\")\n"
            "  dpi VALUE...             one to seven of 500 750 1000 1250 1500 2000 2500 3000\n"
@@ -515,8 +588,267 @@ std::string_view settingsHelp() {
            "  breathing-speed N        1 to 5\n"
            "  flow-speed N             colour flow's speed, 1 to 3\n"
            "  multicolour on|off       colour flow in colours 1 to 3\n"
-           "  colour single|1|2|3 #RRGGBB | preset N   a colour, or swatch N (0 to 25)\n"
+           "  colour single|1|2|3 COLOUR   #RRGGBB (quoted: the shell drops an unquoted '#'),\n"
+           "                           RRGGBB, a swatch's name or preset N (0 to 25); the\n"
+           "                           swatches: rose red orange yellow lime green forest\n"
+           "                           spring cyan sky azure blue ultramarine indigo violet\n"
+           "                           purple citron emerald pink brick crimson steel grass\n"
+           "                           slate iris cobalt\n"
            "  proximity on|off         proximity sensing";
+}
+
+std::string_view buttonWord(int button) {
+    return button >= 0 && button < kButtonCount ? kButtonWords[button] : std::string_view();
+}
+
+std::string_view lightingModeWord(uint32_t mode) {
+    return mode >= 1 && mode <= kLightingModeCount ? kModeWords[mode - 1] : std::string_view();
+}
+
+std::string_view colourSlotWord(int slot) {
+    constexpr std::string_view kSlots[] = {"1", "2", "3", "single"};
+    return slot >= 0 && slot <= kSingleColourSlot ? kSlots[slot] : std::string_view();
+}
+
+std::string_view presetColourName(int index) {
+    return index >= 0 && index < kPresetColourCount ? kPresetColourNames[index]
+                                                    : std::string_view();
+}
+
+std::string colourHex(uint32_t c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "#%02X%02X%02X", redOf(c), greenOf(c), blueOf(c));
+    return buf;
+}
+
+std::string macroIdText(uint32_t id) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(id));
+    return buf;
+}
+
+namespace {
+
+// The words `profile set` takes for button `b` as the profile has it, before checking.
+std::vector<std::vector<std::string>> buttonCandidates(const ProfileSettings& profile, int b) {
+    const auto btn = profile.button(b);
+    const std::string button(kButtonWords[b]);
+    const FunctionType f = btn.functionType();
+    if (f == fn::KeyCombination)
+        return {
+            {"button", button, "key", comboText(btn.bindingCode(), UsKeyboardLayout::instance())}};
+    if (f == fn::Macro) return {{"button", button, "macro", macroIdText(btn.macroId())}};
+    if (f == fn::Software) {
+        const auto kind = softwareKindFromValue(btn.softwareKind());
+        if (!kind) return {};
+        const size_t k = (static_cast<uint32_t>(*kind) - 0xC0u) / 0x10u;
+        return {{"button", button, std::string(kSoftwareWords[k]), utf16ToUtf8(btn.path())}};
+    }
+    std::vector<std::vector<std::string>> out = {{"button", button, "default"},
+                                                 {"button", button, "disable"}};
+    if (const std::string_view name = functionName(f, false); !name.empty())
+        out.push_back({"button", button, std::string(name)});
+    return out;
+}
+
+std::string buttonNote(const ProfileSettings& profile, int b) {
+    const auto btn = profile.button(b);
+    const FunctionType f = btn.functionType();
+    std::string what =
+        f == fn::Software ? "software function of kind " + macroIdText(btn.softwareKind()) + " \"" +
+                                utf16ToUtf8(btn.path()) + "\""
+        : findFunction(f)
+            ? "function " + std::to_string(f) + " (" + std::string(functionName(f, false)) + ")"
+            : "unknown function " + std::to_string(f);
+    return "button " + std::string(kButtonWords[b]) + ": " + what + ", shown as \"" +
+           utf16ToUtf8(btn.displayName()) + "\"";
+}
+
+}  // namespace
+
+std::vector<ShownSetting> showSettings(const ProfileSettings& profile, const MacroIdList& macroIds,
+                                       const EditContext& context) {
+    std::vector<ShownSetting> out;
+    // A line is given only when applying it to the profile itself changes nothing.
+    const auto faithful = [&](const std::vector<std::string>& words) {
+        ProfileSettings copy = profile;
+        MacroIdList ids = macroIds;
+        return applySetting(copy, ids, words, context).status == EditStatus::Done &&
+               copy == profile && ids == macroIds;
+    };
+    const auto add = [&](std::vector<std::vector<std::string>> candidates, std::string note) {
+        const std::string setting = candidates.empty() ? "button" : candidates[0][0];
+        for (auto& words : candidates)
+            if (faithful(words)) {
+                out.push_back({setting, std::move(words), {}});
+                return;
+            }
+        out.push_back({setting, {}, std::move(note)});
+    };
+    const auto onOffWord = [](bool on) { return std::string(on ? "on" : "off"); };
+    const auto num = [](auto v) { return std::to_string(v); };
+
+    for (int b = 0; b < kButtonCount; ++b)
+        add(buttonCandidates(profile, b), buttonNote(profile, b));
+
+    std::vector<std::string> dpi = {"dpi"};
+    for (int i = 0; i < kDpiLevelCount; ++i)
+        if (profile.dpiLevel(i) != 0) dpi.push_back(num(profile.dpiLevel(i)));
+    std::string levels;
+    for (int i = 0; i < kDpiLevelCount; ++i) levels += (i ? " " : "") + num(profile.dpiLevel(i));
+    add({dpi}, "dpi: levels " + levels + ", which the page cannot make");
+    const uint32_t hz = reportRateHz(profile.reportRateCode());
+    add({{"report-rate", num(hz)}}, "report-rate: unknown code " + num(profile.reportRateCode()));
+    add({{"pointer-speed", num(profile.pointerSpeed())}},
+        "pointer-speed: " + num(profile.pointerSpeed()) + " is outside 1 to 20");
+    add({{"precision", onOffWord(profile.enhancePrecision() != 0)}},
+        "precision: stored value " + num(profile.enhancePrecision()) + " is neither on nor off");
+    if (profile.wheelLines() == -1)
+        add({{"wheel", "screen"}}, {});
+    else
+        add({{"wheel", "lines", num(profile.wheelLines())}},
+            "wheel: " + num(profile.wheelLines()) + " lines is outside 1 to 30");
+    add({{"height", num(profile.heightSlider())}},
+        "height: " + num(profile.heightSlider()) + " is outside 1 to 30");
+
+    // The lighting: the mode first, as the page selects it before its slider and colours.
+    add({{"lighting", std::string(lightingModeWord(profile.lightingMode()))}},
+        "lighting: unknown mode " + num(profile.lightingMode()) + " (the light is off)");
+    add({{"level", num(profile.mode1Param())}},
+        "level: stored value " + num(profile.mode1Param()) + " is outside 1 to 10");
+    add({{"breathing-speed", num(profile.mode2Param())}},
+        "breathing-speed: stored value " + num(profile.mode2Param()) + " is outside 1 to 5");
+    add({{"flow-speed", num(profile.mode5Param() / 2)}}, "flow-speed: stored value " +
+                                                             num(profile.mode5Param()) +
+                                                             " is none of the page's 2, 4 and 6");
+    add({{"multicolour", onOffWord(profile.multicolourOption() == 1)}},
+        "multicolour: stored value " + num(profile.multicolourOption()) +
+            " is neither on (1) nor off (0)");
+    const ProfileSettings defaults = ProfileSettings::defaults(false);
+    for (const int slot : {kSingleColourSlot, 0, 1, 2}) {
+        const std::string which(colourSlotWord(slot));
+        const uint32_t preset = profile.presetIndex(slot);
+        const std::string presetName(presetColourName(static_cast<int>(preset)));
+        const std::string note = "colour " + which + ": " + colourHex(profile.colour(slot)) +
+                                 " marked as swatch " + num(preset) + ", which is not its colour";
+        if (profile.colourIsCustom(slot) == 0) {
+            add({{"colour", which, presetName}}, note);
+            continue;
+        }
+        // A mixed colour keeps the swatch it was mixed from: named first, so that it is kept.
+        if (preset != defaults.presetIndex(slot)) {
+            if (!presetName.empty()) out.push_back({"colour", {"colour", which, presetName}, {}});
+        }
+        add({{"colour", which, colourHex(profile.colour(slot))}},
+            "colour " + which + ": " + colourHex(profile.colour(slot)) + " (custom)");
+    }
+    add({{"proximity", onOffWord(profile.proximitySensing() != 0)}},
+        "proximity: stored value " + num(profile.proximitySensing()) + " is neither on nor off");
+    return out;
+}
+
+std::string shellWords(const std::vector<std::string>& words) {
+    std::string out;
+    for (const std::string& w : words) {
+        if (!out.empty()) out += ' ';
+        const bool plain =
+            !w.empty() && w[0] != '#' && w[0] != '~' && std::all_of(w.begin(), w.end(), [](char c) {
+                return std::isalnum(static_cast<unsigned char>(c)) ||
+                       std::string_view("-_./,:+=@%").find(c) != std::string_view::npos;
+            });
+        if (plain) {
+            out += w;
+            continue;
+        }
+        out += '\'';
+        for (const char c : w) {
+            if (c == '\'')
+                out += "'\\''";
+            else
+                out += c;
+        }
+        out += '\'';
+    }
+    return out;
+}
+
+namespace {
+
+// Edits (insert, delete, replace, swap of neighbours) from a to b, letters in any case.
+size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (size_t i = 1; i <= a.size(); ++i)
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t cost = lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            if (i > 1 && j > 1 && lower(a[i - 1]) == lower(b[j - 2]) &&
+                lower(a[i - 2]) == lower(b[j - 1]))
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+}  // namespace
+
+std::vector<std::string> nearestWords(std::string_view word,
+                                      const std::vector<std::string>& candidates) {
+    // Words of a few letters are near only at one edit; longer ones at up to a third of them.
+    const size_t limit = std::max<size_t>(1, std::min<size_t>(3, word.size() / 3));
+    std::vector<std::pair<size_t, std::string>> near;
+    for (const std::string& c : candidates) {
+        const size_t d = editDistance(word, c);
+        const bool prefix = word.size() >= 3 && c.size() > word.size() &&
+                            sameWord(std::string_view(c).substr(0, word.size()), word);
+        if (d <= limit || prefix) near.emplace_back(prefix ? 0 : d, c);
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& x, const auto& y) { return x.first < y.first; });
+    std::vector<std::string> out;
+    for (auto& [d, c] : near)
+        if (std::find(out.begin(), out.end(), c) == out.end() && out.size() < 3)
+            out.push_back(std::move(c));
+    return out;
+}
+
+std::string didYouMean(std::string_view word, const std::vector<std::string>& candidates) {
+    const auto near = nearestWords(word, candidates);
+    if (near.empty()) return {};
+    std::string out = " (did you mean ";
+    for (size_t i = 0; i < near.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == near.size() ? " or " : ", ") + near[i];
+    return out + "?)";
+}
+
+std::optional<PointerValues> parsePointerValues(const std::vector<std::string>& words,
+                                                std::string& error) {
+    if (words.size() != 3 && !(words.size() == 4 && sameWord(words[2], "lines"))) {
+        error =
+            "expects SPEED PRECISION WHEEL: pointer-speed 1 to 20, precision on or off, "
+            "wheel lines 1 to 30 or screen (e.g. '10 on 3' or '10 off screen')";
+        return std::nullopt;
+    }
+    // Each value checked by the profile setting that holds it, with its message.
+    ProfileSettings profile = ProfileSettings::defaults(false);
+    MacroIdList ids{};
+    std::vector<std::vector<std::string>> settings = {{"pointer-speed", words[0]},
+                                                      {"precision", words[1]}};
+    if (words.size() == 4)
+        settings.push_back({"wheel", "lines", words[3]});
+    else if (sameWord(words[2], "screen"))
+        settings.push_back({"wheel", "screen"});
+    else
+        settings.push_back({"wheel", "lines", words[2]});
+    for (const auto& setting : settings) {
+        const EditResult r = applySetting(profile, ids, setting, EditContext{});
+        if (r.status != EditStatus::Done) {
+            error = r.message;
+            return std::nullopt;
+        }
+    }
+    return PointerValues{static_cast<int>(profile.pointerSpeed()),
+                         static_cast<int>(profile.enhancePrecision()), profile.wheelLines()};
 }
 
 }  // namespace z408::cli

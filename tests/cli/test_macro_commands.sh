@@ -79,9 +79,17 @@ contains "missing Macro.cfg" "$tmp/err" "$tmp/empty/Macro.cfg"
 "$ctl" macro list --help > "$tmp/out"; check "help" 0 $?
 contains "help" "$tmp/out" "usage: z408ctl macro list"
 
-# A data folder that does not exist yet is set up from the program's seed files first.
-"$ctl" macro list --data-dir "$tmp/new/Z408" > "$tmp/out" 2> "$tmp/err"; check "first run" 0 $?
-[ -f "$tmp/new/Z408/Macro.cfg" ] || { echo "FAIL: first run did not seed Macro.cfg"; failures=$((failures + 1)); }
+# Listing reads what is there: a folder that does not exist is named and not made, as is one
+# without Macro.cfg, and --json lists the same macros.
+for cmd in "macro list" "macro show 0x15000001" "stats show"; do
+    read -r -a words <<< "$cmd"
+    "$ctl" "${words[@]}" --data-dir "$tmp/new/Z408" > "$tmp/out" 2> "$tmp/err"; check "$cmd, no folder" 2 $?
+    contains "$cmd, no folder" "$tmp/err" "the data folder $tmp/new/Z408 does not exist"
+done
+[ -e "$tmp/new" ] && { echo "FAIL: a read command made the data folder"; failures=$((failures + 1)); }
+mkdir -p "$tmp/empty"
+"$ctl" macro list --data-dir "$tmp/empty" > "$tmp/out" 2> "$tmp/err"; check "no Macro.cfg" 2 $?
+[ -z "$(ls -A "$tmp/empty")" ] || { echo "FAIL: macro list wrote into a folder"; failures=$((failures + 1)); }
 
 [ "$failures" = 0 ] && echo "all macro command checks passed"
 exit "$failures"

@@ -121,7 +121,7 @@ open(path, 'wb').write(t)
 PY
 snapshot before
 run macro delete "$id"; check "delete in use" 1 $?
-contains "in use" "$tmp/err" "The macro is being applied and cannot be deleted!"
+contains "in use" "$tmp/err" "is used by profile 3 (button forward); give those buttons another function"
 unchanged "refused delete" before
 run macro delete Piped; check "delete" 0 $?
 run macro show Piped; check "deleted is gone" 2 $?

@@ -22,8 +22,8 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 # Two fresh data folders set up as at the first start: the pages' settings go into one, and
 # z408ctl, with the same macro library, makes them in the other.
 pages=$work/pages cli=$work/cli
-"$ctl" profile show --active --data-dir "$pages" > /dev/null; check "seed" 0 $?
-"$ctl" profile show --active --data-dir "$cli" > /dev/null; check "seed" 0 $?
+"$ctl" profile select 1 --data-dir "$pages" > /dev/null; check "seed" 0 $?
+"$ctl" profile select 1 --data-dir "$cli" > /dev/null; check "seed" 0 $?
 "$reference" data "$pages"; check "reference data" 0 $?
 "$reference" macros "$cli/Macro.cfg"; check "reference macros" 0 $?
 
@@ -37,10 +37,24 @@ done < <("$reference" words)
 same "profile file against the pages'" "$cli/Profile/Profile1.cfg" "$pages/Profile/Profile1.cfg"
 "$ctl" profile show --active --data-dir "$cli" --json > "$work/cli.json" 2> /dev/null
 "$ctl" profile show --active --data-dir "$pages" --json > "$work/pages.json" 2> /dev/null
-grep -o '"macroIdListEntry": [0-9]*' "$work/cli.json" > "$work/cli.ids"
-grep -o '"macroIdListEntry": [0-9]*' "$work/pages.json" > "$work/pages.ids"
+grep -o '"tableMacroId": "0x[0-9A-F]*"' "$work/cli.json" > "$work/cli.ids"
+grep -o '"tableMacroId": "0x[0-9A-F]*"' "$work/pages.json" > "$work/pages.ids"
 same "macro ids against the pages'" "$work/cli.ids" "$work/pages.ids"
-contains "macro id of the back button" "$work/cli.ids" '"macroIdListEntry": 42'
+contains "macro id of the back button" "$work/cli.ids" '"tableMacroId": "0x0000002A"'
+
+# What profile show prints is what profile set takes: every line of it, given back to profile
+# set on a default profile, makes the same file again.
+"$ctl" profile show --active --data-dir "$cli" > "$work/shown"; check "show every setting" 0 $?
+lacks "show every setting" "$work/shown" "no setting makes it"
+"$ctl" profile defaults "$work/again.cfg"
+n=0
+while IFS= read -r line; do
+    [[ $line == "#"* ]] && continue
+    eval "set_ --file \"\$work/again.cfg\" $line" 2> "$work/err"; check "set back: $line" 0 $?
+    n=$((n + 1))
+done < "$work/shown"
+[ "$n" -ge 20 ] || { echo "FAIL: only $n lines shown"; failures=$((failures + 1)); }
+same "profile made again from what show printed" "$work/again.cfg" "$cli/Profile/Profile1.cfg"
 
 # The shell's completion offers the settings, their words and the library's macros.
 "$ctl" __complete profile set --data-dir "$cli" "" > "$work/out"
@@ -73,12 +87,17 @@ bad=(
     "sensitivity 3" "dpi 800" "dpi 500 500" "report-rate 300" "pointer-speed 21" "height 0"
     "wheel lines 31" "level 11" "lighting disco" "colour single #12AB3" "colour 1 preset 26"
     "button thumb disable" "button forward Teleport" "button forward macro Nonesuch"
+    "colour 1" "repor-rate 250" "colour 1 scarlet"
 )
 for b in "${bad[@]}"; do
     read -r -a words <<< "$b"
     set_ "${words[@]}" 2> "$work/err"; check "bad input: $b" 2 $?
     [ -s "$work/err" ] || { echo "FAIL: no message for $b"; failures=$((failures + 1)); }
 done
+set_ repor-rate 250 2> "$work/err"
+contains "typo" "$work/err" "did you mean report-rate?"
+set_ colour 1 2> "$work/err"  # what the shell leaves of 'colour 1 #FF0000' 
+contains "unquoted #" "$work/err" "quote it ('#FF8000') or leave out the '#'"
 set_ 2> /dev/null; check "no setting" 2 $?
 set_ --profile 6 height 3 2> /dev/null; check "profile 6" 2 $?
 set_ --file "$work/x.cfg" --apply height 3 2> /dev/null; check "--file with --apply" 2 $?
@@ -89,11 +108,12 @@ set_ button wheel-up SNIPE 2> "$work/err"; check "sniper on the wheel refused" 1
 
 # Another profile by number, and a profile file of its own.
 set_ --profile 3 height 29; check "--profile 3" 0 $?
-"$ctl" profile show "$cli/Profile/Profile3.cfg" > "$work/out"; contains "profile 3" "$work/out" "Height slider     29"
+"$ctl" profile show "$cli/Profile/Profile3.cfg" > "$work/out"; contains "profile 3" "$work/out" "height 29"
+"$ctl" profile show --profile 3 --data-dir "$cli" > "$work/out"; contains "--profile 3" "$work/out" "height 29"
 same "active profile untouched" "$cli/Profile/Profile1.cfg" "$pages/Profile/Profile1.cfg"
 "$ctl" profile defaults "$work/own.cfg"
 "$ctl" profile set --file "$work/own.cfg" wheel screen; check "--file" 0 $?
-"$ctl" profile show "$work/own.cfg" > "$work/out"; contains "--file" "$work/out" "one screen per notch"
+"$ctl" profile show --file "$work/own.cfg" > "$work/out"; contains "--file" "$work/out" "wheel screen"
 head -c 100 /dev/zero > "$work/zero.cfg"
 "$ctl" profile set --file "$work/zero.cfg" height 3 2> "$work/err"; check "--file not a profile" 2 $?
 contains "--file not a profile" "$work/err" "is an invaild Profile!"

@@ -55,8 +55,7 @@ for _ in $(seq 50); do
 done
 [ -n "$port" ] || { echo "FAIL: the HTTP server did not start"; exit 1; }
 export Z408_SIMULATED_MOUSE="$tmp/mouse.state"  # reports firmware 12
-for case in "13:a newer firmware is available" "12:the mouse has the newest firmware" \
-    "0:the mouse has the newest firmware"; do
+for case in "13:a newer firmware is available" "12:the mouse has the newest firmware"; do
     current=${case%%:*}
     echo "<update><firmware><current>$current</current><newfile>http://x/fw.bin</newfile></firmware></update>" \
         >"$tmp/srv/software/z408/update.xml"
@@ -67,7 +66,18 @@ for case in "13:a newer firmware is available" "12:the mouse has the newest firm
 done
 Z408_UPDATE_SERVER="http://127.0.0.1:$port" "$ctl" update check >"$tmp/out" 2>&1
 check "update check, server from the environment" 0 $?
-contains "environment" "$tmp/out" "newest firmware: 0 (V 0.0.0)"
+contains "environment" "$tmp/out" "newest firmware: 12 (V 0.1.2)"
+# A description that names no version is no answer: an error, never "the newest firmware".
+for body in "" "garbage" "<update><firmware><current>0</current></firmware></update>"; do
+    printf '%s' "$body" >"$tmp/srv/software/z408/update.xml"
+    "$ctl" update check --host "127.0.0.1:$port" >"$tmp/out" 2>&1
+    check "update check, description '$body'" 1 $?
+    contains "description '$body'" "$tmp/out" "names no firmware version"
+    lacks "description '$body'" "$tmp/out" "the mouse has the newest firmware"
+done
+"$ctl" update check --host "not a host" >"$tmp/out" 2>&1
+check "update check, a host that is none" 2 $?
+contains "bad host" "$tmp/out" "give host, host:port or http://host:port"
 rm "$tmp/srv/software/z408/update.xml"
 "$ctl" update check --host "127.0.0.1:$port" >"$tmp/out" 2>&1
 check "update check, no description on the server" 1 $?

@@ -21,6 +21,9 @@ grep -q "watching (evdev)" "$work/nodisplay" || fail "no evdev source without a 
 # Bad codes and sources are bad usage.
 set +e; "$ctl" watch --intercept 0x41 2>/dev/null; rc=$?; set -e
 [ "$rc" = 2 ] || fail "a key code as --intercept gave exit code $rc"
+set +e; "$ctl" watch --intercept thumb 2>"$work/err"; rc=$?; set -e
+[ "$rc" = 2 ] || fail "an unknown button as --intercept gave exit code $rc"
+grep -q "give left, right, middle, back, forward" "$work/err" || fail "no list of buttons: $(cat "$work/err")"
 set +e; "$ctl" watch --source wayland 2>/dev/null; rc=$?; set -e
 [ "$rc" = 2 ] || fail "an unknown --source gave exit code $rc"
 [ "$("$ctl" __complete watch --source "")" = "x11
@@ -36,7 +39,7 @@ for _ in $(seq 100); do
 done
 grep -q "button 2," "$work/xev" || fail "xev never saw a click"
 # The left button on the list is printed but never swallowed: the hook's rule decides the grabs.
-"$ctl" watch --intercept 0x204 --intercept 0x201 --intercept 0x20a00 >"$work/watch" 2>"$work/watch.err" &
+"$ctl" watch --intercept right --intercept left --intercept 0x20a00 >"$work/watch" 2>"$work/watch.err" &
 watch=$!
 pids+=($watch)
 for _ in $(seq 400); do grep -q watching "$work/watch.err" 2>/dev/null && break; sleep 0.05; done
@@ -49,17 +52,17 @@ for _ in $(seq 400); do [ "$(wc -l <"$work/watch")" -ge 11 ] && break; sleep 0.0
 kill -INT "$watch"
 wait "$watch" || fail "watch did not end cleanly on SIGINT"
 
-expected='button 0x204
-button 0x201
-wheel 0x20a00
-wheel 0x20a01
-button 0x207
-key 0x41 flags 0x00
-key 0x41 flags 0x80
-key 0xa4 flags 0x20
-key 0x27 flags 0x21
-key 0xa4 flags 0x80
-key 0x27 flags 0x81'
+expected='button right down (0x204)
+button left down (0x201)
+wheel down (0x20a00)
+wheel up (0x20a01)
+button middle down (0x207)
+key A down (0x41 flags 0x00)
+key A up (0x41 flags 0x80)
+key L_Alt down (0xa4 flags 0x20)
+key RIGHT down (0x27 flags 0x21)
+key L_Alt up (0xa4 flags 0x80)
+key RIGHT up (0x27 flags 0x81)'
 [ "$(cat "$work/watch")" = "$expected" ] || fail "watch printed:
 $(cat "$work/watch")"
 

@@ -18,7 +18,7 @@ ctl="$build/bin/z408ctl"
 
 # The data folder seeded as the program does, with one macro of the player's own group.
 seed() {  # DATA_HOME
-    XDG_DATA_HOME="$1" "$ctl" profile show --active >/dev/null || fail "z408ctl could not seed $1"
+    XDG_DATA_HOME="$1" "$ctl" profile select 1 >/dev/null || fail "z408ctl could not seed $1"
     python3 - "$1/TARVO/Z408/Macro.cfg" <<'PY'
 import struct, sys
 with open(sys.argv[1], "r+b") as f:
@@ -154,17 +154,20 @@ errors = []
 def want(what, got, expected):
     if got != expected:
         errors.append(f"{what}: {got!r}, expected {expected!r}")
-want("DPI levels", p["dpiLevels"], [500, 7000, 0, 0, 0, 0, 0])
-want("report rate", p["reportRateCode"], 4)
-want("precision", p["enhancePrecision"], True)
-want("wheel lines", p["wheelLines"], 12)
+want("DPI levels", p["dpi"], [500, 7000])
+want("report rate", p["reportRate"], 250)
+want("precision", p["precision"], "on")
+want("wheel lines", (p["wheel"], p["wheelLines"]), ("lines", 12))
 if p["pointerSpeed"] < 18:
     errors.append(f"pointer speed {p['pointerSpeed']}, expected near 20")
-macro = 0x15000001
-buttons = [(b["functionType"], b["displayName"], b["macroIdListEntry"]) for b in p["buttons"]]
+macro = "0x15000001"
+none = "0x00000000"
+buttons = [(b["function"], b["value"], b["displayName"], b["tableMacroId"]) for b in p["buttons"]]
 want("buttons", buttons, [
-    (1, "Click", 0), (85, "Show desktop", 0), (19, "/usr/bin/env", 0), (5, "Ctrl + A", 0),
-    (6, "Reload", macro), (11, "Scroll up", 0), (22, "Scroll", 0)])
+    ("default", None, "Click", none), ("Show desktop", None, "Show desktop", none),
+    ("program", "/usr/bin/env", "/usr/bin/env", none), ("key", "Ctrl + A", "Ctrl + A", none),
+    ("macro", macro, "Reload", macro), ("default", None, "Scroll up", none),
+    ("default", None, "Scroll", none)])
 
 # The key map the mouse keeps, slot by slot (left 0, right 1, middle 2, back 4, forward 5).
 state = dict(line.split(" ", 1) for line in open(sys.argv[2]).read().splitlines() if " " in line)
