@@ -133,7 +133,6 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         s->thumb()->SetPlacement(1);
         s->SetRange(minimum, maximum);
         connect(s, &CPngHSliderBar::sliderMoved, this, &CDlgMainSet::sliderMoved);
-        s->thumb()->installEventFilter(this);
         return s;
     };
     speed_ = slider("speedSlider", kSpeedSliderId, kPointerSpeedMin, kPointerSpeedMax);
@@ -338,17 +337,6 @@ void CDlgMainSet::showHints(const QPoint& pos) {
 void CDlgMainSet::mouseMoveEvent(QMouseEvent* event) {
     CSkinPage::mouseMoveEvent(event);
     showHints(event->position().toPoint());
-}
-
-bool CDlgMainSet::eventFilter(QObject* watched, QEvent* event) {
-    // A slider's thumb keeps its pointer moves; the page still shows the slider's hint.
-    if (event->type() == QEvent::MouseMove) {
-        if (auto* w = qobject_cast<QWidget*>(watched)) {
-            const auto* move = static_cast<QMouseEvent*>(event);
-            showHints(w->mapTo(this, move->position().toPoint()));
-        }
-    }
-    return CSkinPage::eventFilter(watched, event);
 }
 
 }  // namespace z408

@@ -18,6 +18,7 @@
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 
 namespace z408 {
@@ -311,6 +312,28 @@ TEST_F(MainSetPageTest, HintsAndMarkersFollowThePointer) {
         hints.hints.clear();
         moveTo(c.pos);
         EXPECT_EQ(hints.hints, c.hints) << c.pos.x() << "," << c.pos.y();
+    }
+
+    // Over a slider the move goes to its bar or thumb, not to the page: the hint still shows.
+    struct SliderCase {
+        CPngHSliderBar* slider;
+        int hint;
+    } sliders[] = {{page().speedSlider(), 13}, {page().heightSlider(), 15}};
+    for (const auto& c : sliders) {
+        QWidget* thumb = c.slider->thumb();
+        const QRect bar = c.slider->geometry();
+        for (const QPoint pos : {thumb->mapTo(&page(), thumb->rect().center()),
+                                 QPoint(bar.right() - 3, bar.center().y())}) {
+            QWidget* under = page().childAt(pos);
+            ASSERT_TRUE(under == thumb || under == c.slider) << pos.x() << "," << pos.y();
+            hints.hints.clear();
+            const QPoint local = under->mapFrom(&page(), pos);
+            QMouseEvent e(QEvent::MouseMove, QPointF(local), under->mapToGlobal(QPointF(local)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(under, &e);
+            EXPECT_EQ(hints.hints, std::vector<int>{c.hint})
+                << (under == thumb ? "thumb " : "bar ") << pos.x() << "," << pos.y();
+        }
     }
 
     // Tab 1 spans 98..214: its marker lights only 17 px in from either side.
