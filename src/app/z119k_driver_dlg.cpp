@@ -75,6 +75,8 @@ constexpr int kPopupAboveBottom = 287;
 // The flag and the hint text sit inside the sunken frames of their fields.
 constexpr QMargins kFlagInset(2, 2, 2, 2);
 constexpr QMargins kHintInset(3, 2, 3, 2);
+// The hint's character cell: its box of 30 pixels holds two lines of it.
+constexpr int kHintFontHeight = 14;
 
 // The window's controls at their places in the skin layout, as the pages place theirs.
 struct MainLayout {
@@ -835,19 +837,14 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
         p.fillRect(event->rect(), QColor(24, 26, 31));
     }
     if (hint_.isEmpty()) return;
-    p.setFont(skinFont(14, QFont::Light));
+    p.setFont(skinFont(kHintFontHeight, QFont::Light));
     p.setPen(QColor(0xBE, 0xBE, 0xBE));
-    const QFontMetrics fm(p.font());
-    QString shown = hint_;
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    if (fm.boundingRect(hintRect_, flags, shown).height() > hintRect_.height()) {
-        while (!shown.isEmpty() &&
-               fm.boundingRect(hintRect_, flags, shown + QStringLiteral("…")).height() >
-                   hintRect_.height())
-            shown.chop(1);
-        shown += QStringLiteral("…");
-    }
-    p.drawText(hintRect_, flags, shown);
+    drawWrappedText(p, hintRect_, hint_, kHintFontHeight);
+}
+
+QStringList CZ119KDriverDlg::hintLines() const {
+    return wrappedLines(hint_, skinFont(kHintFontHeight, QFont::Light), hintRect_.width(),
+                        hintRect_.height() / kHintFontHeight);
 }
 
 bool CZ119KDriverDlg::eventFilter(QObject* watched, QEvent* event) {

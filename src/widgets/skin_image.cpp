@@ -1,10 +1,14 @@
 #include "widgets/skin_image.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace z408 {
 
@@ -98,6 +102,41 @@ QFont skinFont(int pixelHeight, int weight) {
     f.setPixelSize(std::max(1, (pixelHeight * 86 + 50) / 100));
     f.setWeight(static_cast<QFont::Weight>(weight));
     return f;
+}
+
+QStringList wrappedLines(const QString& text, const QFont& font, int width, int maxLines) {
+    QStringList lines;
+    if (text.isEmpty() || width <= 0 || maxLines <= 0) return lines;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    std::vector<int> starts;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        starts.push_back(line.textStart());
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    if (lines.size() > maxLines) {
+        // The last line shown takes the rest of the text, cut to the width with an ellipsis.
+        const QString rest = text.mid(starts[static_cast<size_t>(maxLines - 1)]).simplified();
+        lines = lines.mid(0, maxLines);
+        lines.last() = QFontMetrics(font).elidedText(rest, Qt::ElideRight, width);
+    }
+    return lines;
+}
+
+void drawWrappedText(QPainter& painter, const QRect& box, const QString& text, int lineHeight) {
+    if (lineHeight <= 0) return;
+    const QStringList lines =
+        wrappedLines(text, painter.font(), box.width(), std::max(1, box.height() / lineHeight));
+    const int top = box.top() + (box.height() - lineHeight * static_cast<int>(lines.size())) / 2;
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QRect(box.left(), top + i * lineHeight, box.width(), lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                         lines[i]);
 }
 
 }  // namespace z408

@@ -51,6 +51,8 @@
 #include "widgets/list_box_ex.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
+#include "widgets/png_h_slider.h"
+#include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -388,6 +390,29 @@ TEST_F(WindowTest, HoveringAControlShowsItsHintAndMovingOffClearsIt) {
             << window_->hintText().toStdString();
         QTest::mouseMove(window_.get(), QPoint(480, 40));
         EXPECT_TRUE(spinUntil([&] { return window_->hintText().isEmpty(); }, 2000));
+    }
+}
+
+// The pointer over a slider's bar or thumb shows the slider's hint, and a hint longer than a
+// line takes the hint line's second line whole.
+TEST_F(WindowTest, SlidersShowTheirHintsAndALongHintWrapsToTheSecondLine) {
+    start(false);
+    window_->showTab(1);
+    CDlgMainSet* page = window_->settingsPage();
+    const QString height = text(u"str_sheight");
+    ASSERT_GT(QFontMetrics(skinFont(14, QFont::Light)).horizontalAdvance(height), 233)
+        << "the test needs a hint longer than one line";
+    QWidget* const targets[] = {page->heightSlider(), page->heightSlider()->thumb()};
+    for (QWidget* target : targets) {
+        QTest::mouseMove(window_.get(), QPoint(480, 40));
+        ASSERT_TRUE(spinUntil([&] { return window_->hintText().isEmpty(); }, 2000));
+        QTest::mouseMove(target, target == targets[0] ? QPoint(target->width() - 4, 3)
+                                                      : target->rect().center());
+        ASSERT_TRUE(spinUntil([&] { return window_->hintText() == height; }, 2000))
+            << window_->hintText().toStdString();
+        const QStringList lines = window_->hintLines();
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.join(QLatin1Char(' ')), height);
     }
 }
 
