@@ -103,14 +103,12 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     const QImage& normal = normalImage();
     const QImage& down = downImage();
     const QImage& over = overImage();
-    // Swatches and the multicolour toggle can be switched off; they then fade into the page.
-    const QImage faded = dimmedImage(normal);
-
     // Two-state buttons: the page latches them from the profile, a click alone does not.
+    // Swatches and the multicolour toggle can be switched off; they then fade into the page.
     auto twoState = [&](std::string_view name) {
         auto* b = new CGDIBitmapBtn(this);
         b->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        b->SetBitmaps(rectOf(name), normal, over, down, faded);
+        b->SetBitmaps(rectOf(name), normal, over, down, normal);
         b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         return b;
     };

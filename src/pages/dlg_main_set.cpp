@@ -26,6 +26,7 @@ namespace {
 // The thumb stands out above and below the track.
 constexpr int kThumbOverhang = 4;
 const QColor kLineCountColour(21, 140, 185);
+const QColor kLineCountColourOff(70, 76, 86);
 constexpr int kLineCountFontHeight = 13;
 constexpr int kEditSideMargin = 2;  // what QLineEdit keeps free left and right of its text
 
@@ -153,6 +154,8 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     QPalette palette = lineCount_->palette();
     palette.setColor(QPalette::Text, kLineCountColour);
     lineCount_->setPalette(palette);
+    // Scrolling by screen disables the count: it must not look as if it took typing.
+    lineCount_->SetDisabledLook(kLineCountColourOff);
 
     const int tabsPressed = chineseLayout ? res::kButtonTabsChinese : res::kButtonTabsEnglish;
     for (int i = 0; i < kButtonCount; ++i) {

@@ -89,6 +89,46 @@ QImage dimmedImage(const QImage& normal) {
     return img;
 }
 
+QImage fadedLook(const QImage& look) {
+    if (look.isNull()) return look;
+    QImage img = look.convertToFormat(QImage::Format_ARGB32);
+    const int w = img.width(), h = img.height();
+    // The surroundings: per channel, the median of the edge pixels.
+    std::array<std::vector<int>, 3> edge;
+    auto take = [&](int x, int y) {
+        const QRgb p = img.pixel(x, y);
+        edge[0].push_back(qRed(p));
+        edge[1].push_back(qGreen(p));
+        edge[2].push_back(qBlue(p));
+    };
+    for (int x = 0; x < w; ++x) {
+        take(x, 0);
+        if (h > 1) take(x, h - 1);
+    }
+    for (int y = 1; y + 1 < h; ++y) {
+        take(0, y);
+        if (w > 1) take(w - 1, y);
+    }
+    std::array<int, 3> around{};
+    for (size_t c = 0; c < 3; ++c) {
+        auto mid = edge[c].begin() + static_cast<std::ptrdiff_t>(edge[c].size() / 2);
+        std::nth_element(edge[c].begin(), mid, edge[c].end());
+        around[c] = *mid;
+    }
+    // What is kept of each pixel's difference from its surroundings, in 256ths.
+    constexpr int kKept = 80;
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = row[x];
+            const auto fade = [&](int value, int to) { return to + (value - to) * kKept / 256; };
+            row[x] = qRgba(fade(qRed(p), around[0]), fade(qGreen(p), around[1]),
+                           fade(qBlue(p), around[2]), qAlpha(p));
+        }
+    }
+    return img;
+}
+
 QString skinPath(const QString& programDirectory, const QString& relative) {
     return programDirectory + QStringLiteral("/skins/") + relative;
 }

@@ -20,6 +20,10 @@ QImage loadResourceImage(int number);
 
 // The look of a control that cannot be used: the picture darkened.
 QImage dimmedImage(const QImage& normal);
+// A control's own look faded into its surroundings for when it cannot be used: every pixel is
+// drawn most of the way towards the colour around the control (the commonest colour of the
+// look's outer edge), so what stood out of the page recedes and no darker block appears.
+QImage fadedLook(const QImage& look);
 
 // "<programDirectory>/skins/<relative>".
 QString skinPath(const QString& programDirectory, const QString& relative);

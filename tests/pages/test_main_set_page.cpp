@@ -183,6 +183,11 @@ TEST_F(MainSetPageTest, RefreshShowsTheProfile) {
     EXPECT_FALSE(page().scrollLinesButton()->latched());
     EXPECT_EQ(page().lineCountEdit()->text(), QStringLiteral("1"));
     EXPECT_FALSE(page().lineCountEdit()->isEnabled());
+    // Disabled, the count and its arrows look so: dim text, faded arrows.
+    EXPECT_NE(page().lineCountEdit()->palette().color(QPalette::Disabled, QPalette::Text),
+              page().lineCountEdit()->palette().color(QPalette::Active, QPalette::Text));
+    EXPECT_EQ(page().lineUpButton()->currentLook(), CGDIBitmapBtn::LookKind::Disabled);
+    EXPECT_EQ(page().lineDownButton()->currentLook(), CGDIBitmapBtn::LookKind::Disabled);
     EXPECT_TRUE(page().precisionButton()->latched());
     EXPECT_EQ(page().speedSlider()->value(), 17);
     for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(page().buttonTab(b)->latched(), b == 4) << b;
