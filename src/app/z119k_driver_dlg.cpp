@@ -427,7 +427,7 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     refreshPages();
     if (outcome == BringUpOutcome::NotFound) {
         CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), InfoButtons::Ok,
-                     InfoCountdown::Closes, ctx_.chinese(), this);
+                     InfoCountdown::Closes, ctx_.chinese(), ctx_.language().languageId(), this);
         box.exec();
         requestExit();
         return;
@@ -817,7 +817,7 @@ void CZ119KDriverDlg::deviceRemoved(const QString& path) {
 
 void CZ119KDriverDlg::showPresenceBox(const QString& text) {
     CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::Closes, ctx_.chinese(),
-                 isVisible() ? this : nullptr);
+                 ctx_.language().languageId(), isVisible() ? this : nullptr);
     presenceBox_ = &box;
     box.exec();
     presenceBox_ = nullptr;

@@ -408,6 +408,9 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "無法監視滑鼠的輸入裝置（%s），因此不會統計點擊和滾輪，已指定功能的按鍵也不起作用。請重新"
      "啟動本程式；如果問題仍在，請確認 /sys 已掛載，且沒有沙箱阻止本程式使用 udev 的 netlink "
      "通訊端。"},
+    // InfoBoxCaption (one short word: the caption's place is 90 pixels wide)
+    {"提示", "Tips", "Info", "알림", "Hinweis", "Avviso", "Aviso", "Melding", "Aviso", "Сообщение",
+     "Повідомлення", "提示"},
 }};
 
 constexpr int64_t kEnglish = 2;

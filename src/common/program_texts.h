@@ -29,6 +29,7 @@ enum class ProgramText : int {
     EvdevGrabBusy,           // %s the mouse's event node, held by another program
     EvdevGrabFailed,         // %s the mouse's event node, %s the reason
     EvdevWatchFailed,        // %s the reason the mouse's hot-plug cannot be watched
+    InfoBoxCaption,          // the caption of the program's information box ("Tips")
     Count
 };
 
