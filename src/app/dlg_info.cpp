@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "common/program_texts.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
 
@@ -43,9 +44,10 @@ QRect workArea(const QWidget* parent) {
 }  // namespace
 
 CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, bool chinese,
-                   QWidget* parent)
+                   int64_t languageId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       text_(text),
+      caption_(QString::fromUtf8(programText(ProgramText::InfoBoxCaption, languageId))),
       twoButtons_(buttons == InfoButtons::OkCancel),
       countdownOn_(countdown == InfoCountdown::Closes),
       chinese_(chinese) {
@@ -124,8 +126,7 @@ void CDlgInfo::paintEvent(QPaintEvent*) {
     if (!background_.isNull()) p.drawImage(0, 0, background_);
     p.setFont(skinFont(14, QFont::Light));
     p.setPen(kTextColour);
-    p.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               chinese_ ? QStringLiteral("提示") : QStringLiteral("Tips"));
+    p.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
     // Word-wrapped from the text's first line down to the buttons; what does not fit ends in an
     // ellipsis.
     const QFontMetrics fm(p.font());

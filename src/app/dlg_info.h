@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QTimer>
+#include <cstdint>
 
 namespace z408 {
 
@@ -20,13 +21,17 @@ class CDlgInfo : public QDialog {
     static constexpr int kCountdownSeconds = 5;
     static constexpr int kCountdownTickMs = 1000;
 
+    // `chinese` picks the buttons' built-in Chinese or English captions; `languageId` (1..12)
+    // the language of the box's caption.
     CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, bool chinese,
-             QWidget* parent = nullptr);
+             int64_t languageId, QWidget* parent = nullptr);
 
     QString message() const { return text_; }
     // True when `text` fits the message area whole; a longer one is cut with an ellipsis.
     static bool messageFits(const QString& text);
     QString okCaption() const;
+    // The caption drawn at the top left ("Tips" in English).
+    QString caption() const { return caption_; }
     int remainingSeconds() const { return remaining_; }
     CGDIBitmapBtn* okButton() const { return ok_; }
     CGDIBitmapBtn* cancelButton() const { return cancel_; }
@@ -47,6 +52,7 @@ class CDlgInfo : public QDialog {
     QString okText(int seconds) const;
 
     QString text_;
+    QString caption_;
     bool twoButtons_;
     bool countdownOn_;
     bool chinese_;

@@ -80,6 +80,8 @@ constexpr int kPopupAboveBottom = 287;
 // The flag and the hint text sit inside the sunken frames of their fields.
 constexpr QMargins kFlagInset(2, 2, 2, 2);
 constexpr QMargins kHintInset(3, 2, 3, 2);
+// The hint's character cell: its box of 30 pixels holds two lines of it.
+constexpr int kHintFontHeight = 14;
 
 // The window's controls at their places in the skin layout, as the pages place theirs.
 struct MainLayout {
@@ -440,7 +442,7 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     refreshPages();
     if (outcome == BringUpOutcome::NotFound) {
         CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), InfoButtons::Ok,
-                     InfoCountdown::Closes, ctx_.chinese(), this);
+                     InfoCountdown::Closes, ctx_.chinese(), ctx_.language().languageId(), this);
         box.exec();
         requestExit();
         return;
@@ -848,7 +850,7 @@ void CZ119KDriverDlg::deviceRemoved(const QString& path) {
 
 void CZ119KDriverDlg::showPresenceBox(const QString& text) {
     CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::Closes, ctx_.chinese(),
-                 isVisible() ? this : nullptr);
+                 ctx_.language().languageId(), isVisible() ? this : nullptr);
     presenceBox_ = &box;
     box.exec();
     presenceBox_ = nullptr;
@@ -868,19 +870,14 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
         p.fillRect(event->rect(), QColor(24, 26, 31));
     }
     if (hint_.isEmpty()) return;
-    p.setFont(skinFont(14, QFont::Light));
+    p.setFont(skinFont(kHintFontHeight, QFont::Light));
     p.setPen(QColor(0xBE, 0xBE, 0xBE));
-    const QFontMetrics fm(p.font());
-    QString shown = hint_;
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    if (fm.boundingRect(hintRect_, flags, shown).height() > hintRect_.height()) {
-        while (!shown.isEmpty() &&
-               fm.boundingRect(hintRect_, flags, shown + QStringLiteral("…")).height() >
-                   hintRect_.height())
-            shown.chop(1);
-        shown += QStringLiteral("…");
-    }
-    p.drawText(hintRect_, flags, shown);
+    drawWrappedText(p, hintRect_, hint_, kHintFontHeight);
+}
+
+QStringList CZ119KDriverDlg::hintLines() const {
+    return wrappedLines(hint_, skinFont(kHintFontHeight, QFont::Light), hintRect_.width(),
+                        hintRect_.height() / kHintFontHeight);
 }
 
 bool CZ119KDriverDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 // icon. It owns the pages and the progress dialog and is the hub of the program's messages.
 #include <QImage>
 #include <QPointer>
+#include <QStringList>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
@@ -127,6 +128,8 @@ class CZ119KDriverDlg : public QWidget {
 
     int currentTab() const { return currentTab_; }
     QString hintText() const { return hint_; }
+    // The hint as the hint line shows it, line by line.
+    QStringList hintLines() const;
     CIrrButton* tabButton(int tab) const { return tabs_[static_cast<size_t>(tab - 1)]; }
     CIrrButton* profileButton(int profile) const {
         return profiles_[static_cast<size_t>(profile - 1)];

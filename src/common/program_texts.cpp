@@ -656,6 +656,9 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Другой макрос уже называется «%s»: выберите другое имя.",
      "Інший макрос уже називається «%s»: виберіть інше ім'я.",
      "已有另一個巨集名為「%s」：請換一個名稱。"},
+    // InfoBoxCaption (one short word: the caption's place is 90 pixels wide)
+    {"提示", "Tips", "Info", "알림", "Hinweis", "Avviso", "Aviso", "Melding", "Aviso", "Сообщение",
+     "Повідомлення", "提示"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -50,6 +50,7 @@ enum class ProgramText : int {
     MacroKeysWithoutCode,    // %s the keys of a macro the mouse has no code for
     MacroNameBlank,          // a macro name that is empty or only spaces was refused
     MacroNameTaken,          // %s a macro name that another macro already has
+    InfoBoxCaption,          // the caption of the program's information box ("Tips")
     Count
 };
 

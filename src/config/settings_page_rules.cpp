@@ -53,7 +53,9 @@ LineCount commitLineCount(std::string_view typed) {
 }
 
 int stepLineCount(int current, int step) {
-    return std::clamp(current + step, kMinScrollLines, kMaxScrollLines);
+    // A stored count may sit at either end of int: the sum must not wrap round to the other end.
+    const int64_t next = int64_t{current} + step;
+    return static_cast<int>(std::clamp<int64_t>(next, kMinScrollLines, kMaxScrollLines));
 }
 
 }  // namespace z408

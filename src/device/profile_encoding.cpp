@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "lighting/lighting_params.h"
+
 namespace z408 {
 namespace {
 
@@ -41,18 +43,19 @@ DpiTableBytes buildDpiTable(const ProfileSettings& profile) {
 }
 
 std::array<uint8_t, 3> ledEffectBytes(const ProfileSettings& p) {
-    const auto b = [](uint32_t v) { return static_cast<uint8_t>(v); };
+    const auto b = [](auto v) { return static_cast<uint8_t>(v); };
     switch (p.lightingMode()) {
+        // The level and speeds the page's sliders show, whatever a damaged profile stores.
         case 1:
-            return {1, b(p.mode1Param()), 1};
+            return {1, b(shownMode1Level(p)), 1};
         case 2:
-            return {2, b(p.mode2Param()), 1};
+            return {2, b(shownMode2Speed(p)), 1};
         case 3:
             return {3, 2, 3};
         case 4:
             return {4, 10, 2};
         case 5:
-            return {5, b(p.mode5Param()), b(p.multicolourOption())};
+            return {5, b(2 * shownMode5Position(p)), b(shownMulticolourOn(p) ? 1 : 0)};
         default:
             return {0, 0, 0};
     }

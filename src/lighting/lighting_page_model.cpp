@@ -1,18 +1,12 @@
 #include "lighting/lighting_page_model.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "lighting/colours.h"
+#include "lighting/lighting_params.h"
 
 namespace z408 {
 namespace {
-
-// Stored values are untrusted: a value too large for a position shows as one the sliders
-// treat as out of range (their minimum) instead of wrapping negative.
-int toPosition(uint32_t stored) {
-    return static_cast<int>(std::min<uint32_t>(stored, INT_MAX));
-}
 
 std::array<int, 3> channelsOf(uint32_t colour) {
     return {redOf(colour), greenOf(colour), blueOf(colour)};
@@ -24,7 +18,7 @@ void LightingPageModel::refresh(ProfileSettings& profile) {
     LightingPageView& v = view_;
     // The toggle is taken from the profile before the mode rules use it: after a profile switch
     // or a reset the toggle still shows the previous profile's state.
-    const bool multicolourOn = profile.multicolourOption() == 1;
+    const bool multicolourOn = shownMulticolourOn(profile);
     const uint32_t mode = profile.lightingMode();
     if (mode >= 1 && mode <= kLightingModeCount) {
         for (int m = 1; m <= kLightingModeCount; ++m)
@@ -65,10 +59,10 @@ void LightingPageModel::refresh(ProfileSettings& profile) {
         v.rgb = {0, 0, 0};
     }
 
-    v.proximityOn = profile.proximitySensing() != 0;
-    v.mode2Position = toPosition(profile.mode2Param());
-    v.mode1Position = toPosition(profile.mode1Param());
-    v.mode5Position = toPosition(profile.mode5Param() / 2);
+    v.proximityOn = shownProximityOn(profile);
+    v.mode2Position = shownMode2Speed(profile);
+    v.mode1Position = shownMode1Level(profile);
+    v.mode5Position = shownMode5Position(profile);
 
     if (editingSlot() && profile.colourIsCustom(editSlot_) == 0) {
         if (profile.presetIndex(editSlot_) >= static_cast<uint32_t>(kPresetColourCount))
@@ -119,17 +113,17 @@ void LightingPageModel::choosePreset(ProfileSettings& profile, int index) {
 bool LightingPageModel::sliderMoved(ProfileSettings& profile, int id, int position) {
     switch (static_cast<LightingSlider>(id)) {
         case LightingSlider::Mode1Level:
-            if (position < 1 || position > 10) return false;
+            if (position < kMode1LevelMin || position > kMode1LevelMax) return false;
             profile.setMode1Param(static_cast<uint32_t>(position));
             view_.mode1Position = position;
             return true;
         case LightingSlider::Mode2Speed:
-            if (position < 1 || position > 5) return false;
+            if (position < kMode2SpeedMin || position > kMode2SpeedMax) return false;
             profile.setMode2Param(static_cast<uint32_t>(position));
             view_.mode2Position = position;
             return true;
         case LightingSlider::Mode5Speed:
-            if (position < 1 || position > 3) return false;
+            if (position < kMode5SpeedMin || position > kMode5SpeedMax) return false;
             profile.setMode5Param(static_cast<uint32_t>(2 * position));
             view_.mode5Position = position;
             return true;
@@ -137,7 +131,8 @@ bool LightingPageModel::sliderMoved(ProfileSettings& profile, int id, int positi
         case LightingSlider::Green:
         case LightingSlider::Blue:
             // A channel beyond a byte would spill into its neighbour.
-            if (!editingSlot() || position < 0 || position > 255) return false;
+            if (!editingSlot() || position < kColourChannelMin || position > kColourChannelMax)
+                return false;
             setChannel(profile, id - static_cast<int>(LightingSlider::Red), position);
             return true;
     }

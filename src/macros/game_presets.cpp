@@ -30,8 +30,8 @@ constexpr std::array<GamePreset, kGamePresetCount> kTable = {{
     {18, "无冬之夜", "无冬之夜", "Neverwinter", "Neverwinter"},
     {19, "流亡黯道", "流亡黯道", "Path of Exile", "Path of Exile"},
     {20, "战争雷霆", "战争雷霆", "War Thunder", "War Thunder"},
-    // "Customisze" is the label the preset button has always shown.
-    {21, "玩家自定义", "玩家自定义", "Customize", "Customisze"},
+    // The button's label is stored nowhere: it shows the word without the old typo.
+    {21, "玩家自定义", "玩家自定义", "Customize", "Customize"},
 }};
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "lighting/colours.h"
+#include "lighting/lighting_params.h"
 #include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/bitmap_edit.h"
@@ -102,14 +103,12 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     const QImage& normal = normalImage();
     const QImage& down = downImage();
     const QImage& over = overImage();
-    // Swatches and the multicolour toggle can be switched off; they then fade into the page.
-    const QImage faded = dimmedImage(normal);
-
     // Two-state buttons: the page latches them from the profile, a click alone does not.
+    // Swatches and the multicolour toggle can be switched off; they then fade into the page.
     auto twoState = [&](std::string_view name) {
         auto* b = new CGDIBitmapBtn(this);
         b->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        b->SetBitmaps(rectOf(name), normal, over, down, faded);
+        b->SetBitmaps(rectOf(name), normal, over, down, normal);
         b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
         return b;
     };
@@ -182,15 +181,18 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
         connect(s, &CPngHSliderBar::sliderMoved, this, &CDlgLEDSet::sliderMoved);
         return s;
     };
-    mode1Slider_ = makeSlider("mode1Slider", LightingSlider::Mode1Level, 1, 10);
-    mode2Slider_ = makeSlider("mode2Slider", LightingSlider::Mode2Speed, 1, 5);
-    mode5Slider_ = makeSlider("mode5Slider", LightingSlider::Mode5Speed, 1, 3);
+    mode1Slider_ =
+        makeSlider("mode1Slider", LightingSlider::Mode1Level, kMode1LevelMin, kMode1LevelMax);
+    mode2Slider_ =
+        makeSlider("mode2Slider", LightingSlider::Mode2Speed, kMode2SpeedMin, kMode2SpeedMax);
+    mode5Slider_ =
+        makeSlider("mode5Slider", LightingSlider::Mode5Speed, kMode5SpeedMin, kMode5SpeedMax);
     const char* channels[3] = {"red", "green", "blue"};
     for (int c = 0; c < 3; ++c) {
         const std::string name = channels[c];
         rgbSliders_[static_cast<size_t>(c)] = makeSlider(
             name + "Slider", static_cast<LightingSlider>(static_cast<int>(LightingSlider::Red) + c),
-            0, 255);
+            kColourChannelMin, kColourChannelMax);
         // Display only: the values follow the sliders and the wheel.
         const QRect r = rectOf(name + "Value").adjusted(3, 1, -3, -1);
         auto* box = new CBitmapEdit(this, 13);

@@ -27,6 +27,7 @@ namespace {
 // The thumb stands out above and below the track.
 constexpr int kThumbOverhang = 4;
 const QColor kLineCountColour(21, 140, 185);
+const QColor kLineCountColourOff(70, 76, 86);
 constexpr int kLineCountFontHeight = 13;
 constexpr int kEditSideMargin = 2;  // what QLineEdit keeps free left and right of its text
 
@@ -134,7 +135,6 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         s->thumb()->SetPlacement(1);
         s->SetRange(minimum, maximum);
         connect(s, &CPngHSliderBar::sliderMoved, this, &CDlgMainSet::sliderMoved);
-        s->thumb()->installEventFilter(this);
         return s;
     };
     speed_ = slider("speedSlider", kSpeedSliderId, kPointerSpeedMin, kPointerSpeedMax);
@@ -155,6 +155,8 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     QPalette palette = lineCount_->palette();
     palette.setColor(QPalette::Text, kLineCountColour);
     lineCount_->setPalette(palette);
+    // Scrolling by screen disables the count: it must not look as if it took typing.
+    lineCount_->SetDisabledLook(kLineCountColourOff);
 
     const int tabsPressed = chineseLayout ? res::kButtonTabsChinese : res::kButtonTabsEnglish;
     for (int i = 0; i < kButtonCount; ++i) {
@@ -344,17 +346,6 @@ void CDlgMainSet::showHints(const QPoint& pos) {
 void CDlgMainSet::mouseMoveEvent(QMouseEvent* event) {
     CSkinPage::mouseMoveEvent(event);
     showHints(event->position().toPoint());
-}
-
-bool CDlgMainSet::eventFilter(QObject* watched, QEvent* event) {
-    // A slider's thumb keeps its pointer moves; the page still shows the slider's hint.
-    if (event->type() == QEvent::MouseMove) {
-        if (auto* w = qobject_cast<QWidget*>(watched)) {
-            const auto* move = static_cast<QMouseEvent*>(event);
-            showHints(w->mapTo(this, move->position().toPoint()));
-        }
-    }
-    return CSkinPage::eventFilter(watched, event);
 }
 
 }  // namespace z408

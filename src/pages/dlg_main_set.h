@@ -96,7 +96,6 @@ class CDlgMainSet : public CSkinPage {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls(const QString& programDirectory, bool chineseLayout);

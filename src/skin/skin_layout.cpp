@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "config/settings_page_rules.h"
 #include "lighting/colours.h"
+#include "lighting/lighting_params.h"
 
 namespace z408::skin {
 
@@ -14,6 +16,14 @@ Control c(std::string name, Look look, Rect r, std::string caption = {}) {
     out.look = look;
     out.rect = r;
     out.caption = std::move(caption);
+    return out;
+}
+
+// A slider's groove, with the values its thumb stops at for the tick marks.
+Control track(std::string name, Rect r, int firstStop, int lastStop) {
+    Control out = c(std::move(name), Look::Track, r);
+    out.firstStop = firstStop;
+    out.lastStop = lastStop;
     return out;
 }
 
@@ -106,11 +116,11 @@ PageSkin mainSettings(Pick t) {
                                "3000", "3250", "3500", "4000", "5000", "6000", "7000"};
     for (int i = 0; i < 14; ++i)
         v.push_back(c("dpi" + std::to_string(i), Look::Chip, dpi[i], dpiText[i]));
-    v.push_back(c("speedSlider", Look::Track, {104, 167, 293, 179}));
+    v.push_back(track("speedSlider", {104, 167, 293, 179}, kPointerSpeedMin, kPointerSpeedMax));
     v.push_back(c("speedSlow", Look::Text, {60, 164, 100, 182}, t("Slow", "慢")));
     v.push_back(c("speedFast", Look::Text, {298, 164, 350, 182}, t("Fast", "快")));
     v.push_back(c("precision", Look::Check, {68, 203, 178, 219}, t("Precision", "提高精度")));
-    v.push_back(c("heightSlider", Look::Track, {422, 167, 624, 179}));
+    v.push_back(track("heightSlider", {422, 167, 624, 179}, kHeightSliderMin, kHeightSliderMax));
     v.push_back(c("heightLow", Look::Text, {378, 164, 418, 182}, t("Low", "低")));
     v.push_back(c("heightHigh", Look::Text, {629, 164, 686, 182}, t("High", "高")));
     const Rect rate[4] = {
@@ -181,11 +191,11 @@ PageSkin lighting(Pick t) {
     v.push_back(c("mode3", Look::Toggle, {36, 90, 226, 116}));
     v.push_back(c("mode6", Look::Toggle, {36, 128, 226, 154}));
     v.push_back(c("mode2", Look::Toggle, {244, 52, 434, 78}));
-    v.push_back(c("mode2Slider", Look::Track, {456, 59, 676, 71}));
+    v.push_back(track("mode2Slider", {456, 59, 676, 71}, kMode2SpeedMin, kMode2SpeedMax));
     v.push_back(c("mode1", Look::Toggle, {244, 90, 434, 116}));
-    v.push_back(c("mode1Slider", Look::Track, {456, 97, 676, 109}));
+    v.push_back(track("mode1Slider", {456, 97, 676, 109}, kMode1LevelMin, kMode1LevelMax));
     v.push_back(c("mode5", Look::Toggle, {244, 128, 434, 154}));
-    v.push_back(c("mode5Slider", Look::Track, {456, 135, 676, 147}));
+    v.push_back(track("mode5Slider", {456, 135, 676, 147}, kMode5SpeedMin, kMode5SpeedMax));
     v.push_back(c("multicolour", Look::Check, {244, 170, 434, 190}, t("Multicolour", "多彩")));
     v.push_back(c("multicolour1", Look::ColourWell, {456, 166, 492, 194}));
     v.push_back(c("multicolour2", Look::ColourWell, {500, 166, 536, 194}));
@@ -223,7 +233,8 @@ PageSkin lighting(Pick t) {
         int y = 272 + 42 * i;
         v.push_back(
             c(std::string(names[i]) + "Name", Look::Text, {480, y - 4, 496, y + 16}, chan[i]));
-        v.push_back(c(std::string(names[i]) + "Slider", Look::Track, {502, y, 700, y + 12}));
+        v.push_back(track(std::string(names[i]) + "Slider", {502, y, 700, y + 12},
+                          kColourChannelMin, kColourChannelMax));
         v.push_back(c(std::string(names[i]) + "Value", Look::Field, {710, y - 4, 756, y + 16}));
     }
     v.push_back(c("colourWheel", Look::ColourWheel, {771, 264, 891, 383}));
@@ -256,10 +267,12 @@ PageSkin macroPage(Pick t) {
     v.push_back(c("loopLabel", Look::Text, {648, 85, 846, 104}, t("Loop count", "循环次数")));
     v.push_back(c("loopCount", Look::Field, {852, 87, 892, 102}));
     v.push_back(c("mousePicture", Look::MouseBody, {700, 140, 840, 300}));
-    v.push_back(c("mouseLeft", Look::Chip, t(Rect{715, 185, 740, 207}, Rect{718, 213, 745, 257})));
+    // The three buttons sit on the picture's buttons, above the line where they meet the palm
+    // (y 220); the Chinese ones are taller, as their layout had them.
+    v.push_back(c("mouseLeft", Look::Chip, t(Rect{715, 185, 740, 207}, Rect{718, 172, 745, 216})));
     v.push_back(
-        c("mouseMiddle", Look::Chip, t(Rect{756, 166, 780, 189}, Rect{754, 205, 782, 256})));
-    v.push_back(c("mouseRight", Look::Chip, t(Rect{802, 186, 825, 209}, Rect{791, 213, 823, 257})));
+        c("mouseMiddle", Look::Chip, t(Rect{756, 166, 780, 189}, Rect{754, 165, 782, 216})));
+    v.push_back(c("mouseRight", Look::Chip, t(Rect{802, 186, 825, 209}, Rect{791, 172, 823, 216})));
     // The event editor's controls are hidden until used: the normal image shows only their place.
     v.push_back(c("editorTitle", Look::Text, {646, 292, 904, 312}, t("EVENT EDITOR", "编辑事件")));
     const size_t firstEditor = v.size();
@@ -500,6 +513,28 @@ PageSkin pageSkin(std::string_view id, Layout layout) {
     if (id == "info2") return infoBox(t, true);
     if (id == "progress") return progress(t);
     return {};
+}
+
+std::vector<TrackTick> trackTicks(const Control& track) {
+    std::vector<TrackTick> ticks;
+    const int span = track.lastStop - track.firstStop;
+    const int room = track.rect.width() - kSliderThumbWidth;
+    if (track.look != Look::Track || span <= 0 || room <= 0) return ticks;
+    auto xOf = [&](int value) {
+        return track.rect.left + room * (value - track.firstStop) / span + kSliderThumbWidth / 2;
+    };
+    int step = 1;
+    for (int k : {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500}) {
+        step = k;
+        if (room * k >= kMinTickGap * span) break;
+    }
+    for (int value = track.firstStop; value < track.lastStop; value += step) {
+        // A stop just short of the last one would crowd its mark.
+        if (value != track.firstStop && xOf(track.lastStop) - xOf(value) < kMinTickGap) break;
+        ticks.push_back({xOf(value), value, value == track.firstStop});
+    }
+    ticks.push_back({xOf(track.lastStop), track.lastStop, true});
+    return ticks;
 }
 
 const Control* findControl(const PageSkin& page, std::string_view name) {

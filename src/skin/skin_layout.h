@@ -55,6 +55,8 @@ struct Control {
     std::string caption;  // text the image itself carries; empty when the widget draws its own
     unsigned colour = 0;  // 0x00RRGGBB for Swatch
     bool hiddenUntilUsed = false;  // the normal image shows only the empty place
+    // Track: the values its slider's thumb stops at, first to last (equal: no tick marks).
+    int firstStop = 0, lastStop = 0;
 };
 
 enum class Layout { English, Chinese };
@@ -89,5 +91,22 @@ inline constexpr int kProgressWidth = 330, kProgressHeight = 76;
 inline constexpr int kTrophyWidth = 298, kTrophyHeight = 451;
 inline constexpr int kScrollCell = 12;  // scroll-bar skin cell: bitmap 9 × 3 cells
 inline constexpr int kPresetItemWidth = 302, kPresetItemHeight = 24;
+// The slider thumb (skins/Slider.png); its tip is in the middle of its width.
+inline constexpr int kSliderThumbWidth = 14, kSliderThumbHeight = 20;
+
+// A tick mark under a slider's groove, at page column x.
+struct TrackTick {
+    int x = 0;
+    int value = 0;     // the stop it marks
+    bool end = false;  // the first or the last stop: drawn longer
+    friend bool operator==(const TrackTick&, const TrackTick&) = default;
+};
+// Keeps tick marks apart enough to be told apart.
+inline constexpr int kMinTickGap = 4;
+// The tick marks of a Track control: under the thumb's tip at every stop while they are at least
+// kMinTickGap apart, else at every 2nd, 5th, 10th, 20th, 25th, 50th... stop; the last stop is
+// always marked. The thumb rests at left + (width - thumb width) × (value - first) / (last -
+// first), as the slider places it. None for a control without stops.
+std::vector<TrackTick> trackTicks(const Control& track);
 
 }  // namespace z408::skin

@@ -3,6 +3,7 @@
 #include "common/program_texts.h"
 #include "common/text.h"
 #include "device/macro_image.h"
+#include "lighting/lighting_params.h"
 
 namespace z408 {
 namespace {
@@ -125,12 +126,13 @@ std::optional<UploadError> SettingsUploader::sendProfile() {
     if (!driver_.WriteLedColour(profile.colour(3))) return UploadError::LedColour;
     const auto effect = ledEffectBytes(profile);
     if (!driver_.WriteLedEffect(effect[0], effect[1], effect[2])) return UploadError::LedEffect;
-    if (profile.lightingMode() == kLightingModeSymphony && profile.multicolourOption() == 1) {
+    if (profile.lightingMode() == kLightingModeSymphony && shownMulticolourOn(profile)) {
         if (!driver_.WriteLedColours(ledColoursPayload(profile))) return UploadError::LedColours;
     }
     post(Msg::UploadProgress, 70, 0);
 
-    if (!driver_.WriteProximity(profile.proximitySensing() == 1, profile.lightingMode()))
+    // The switch as the lighting page shows it, whatever value a damaged profile stores.
+    if (!driver_.WriteProximity(shownProximityOn(profile), profile.lightingMode()))
         return UploadError::Proximity;
     post(Msg::UploadProgress, 75, 0);
 

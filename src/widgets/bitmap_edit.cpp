@@ -25,6 +25,23 @@ void CBitmapEdit::SetBackground(int x, int y, int width, int height, const QImag
     else
         pal.setBrush(QPalette::Base, QBrush(QPixmap::fromImage(background_)));
     setPalette(pal);
+    applyDisabledLook();
+    update();
+}
+
+void CBitmapEdit::SetDisabledLook(const QColor& textColour) {
+    disabledText_ = textColour;
+    applyDisabledLook();
+}
+
+void CBitmapEdit::applyDisabledLook() {
+    if (!disabledText_) return;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Disabled, QPalette::Text, *disabledText_);
+    if (!background_.isNull())
+        pal.setBrush(QPalette::Disabled, QPalette::Base,
+                     QBrush(QPixmap::fromImage(fadedLook(background_))));
+    setPalette(pal);
     update();
 }
 

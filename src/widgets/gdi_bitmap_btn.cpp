@@ -16,6 +16,10 @@ QPixmap cut(const QImage& page, const QRect& rect) {
     return QPixmap::fromImage(page.copy(rect));
 }
 
+QPixmap faded(const QImage& look) {
+    return look.isNull() ? QPixmap() : QPixmap::fromImage(fadedLook(look));
+}
+
 // Sends a pointer move to `target` at `pos`, as if the pointer had moved over it directly.
 void forwardMove(QWidget* target, const QPointF& pos, const QPointF& global,
                  Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
@@ -37,7 +41,8 @@ void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QI
     normal_ = cut(normal, rect);
     hover_ = cut(hover, rect);
     pressed_ = cut(pressed, rect);
-    disabled_ = cut(disabled, rect);
+    disabled_ = disabled.isNull() ? QPixmap() : faded(disabled.copy(rect));
+    disabledLatched_ = pressed.isNull() ? QPixmap() : faded(pressed.copy(rect));
     altNormal_ = altNormal ? cut(*altNormal, rect) : QPixmap();
     altPressed_ = altPressed ? cut(*altPressed, rect) : QPixmap();
     setGeometry(rect);
@@ -49,7 +54,8 @@ void CGDIBitmapBtn::SetLooks(const QImage& normal, const QImage& hover, const QI
     normal_ = QPixmap::fromImage(normal);
     hover_ = QPixmap::fromImage(hover);
     pressed_ = QPixmap::fromImage(pressed);
-    disabled_ = QPixmap::fromImage(disabled);
+    disabled_ = faded(disabled);
+    disabledLatched_ = faded(pressed);
     altNormal_ = altPressed_ = QPixmap();
     update();
 }
@@ -113,10 +119,12 @@ void CGDIBitmapBtn::setLatched(bool on) {
 }
 
 CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const {
+    // A button that cannot be used looks so whatever else holds: on or off, it stays faded.
+    if (!isEnabled())
+        return checkMode_ && latched_ ? LookKind::DisabledLatched : LookKind::Disabled;
     if (checkMode_ && latched_) return useAltPressed_ ? LookKind::AltPressed : LookKind::Pressed;
     if (!checkMode_ && isDown()) return LookKind::Pressed;
     if (hovering_ && hoverLooks_) return LookKind::Hover;
-    if (!isEnabled()) return LookKind::Disabled;
     return useAltNormal_ ? LookKind::AltNormal : LookKind::Normal;
 }
 
@@ -128,6 +136,7 @@ QColor CGDIBitmapBtn::currentTextColor() const {
         case LookKind::Hover:
             return textHover_;
         case LookKind::Disabled:
+        case LookKind::DisabledLatched:
             return kDisabledText;
         default:
             return textNormal_;
@@ -142,6 +151,8 @@ const QPixmap& CGDIBitmapBtn::pixmapFor(LookKind kind) const {
             return pressed_;
         case LookKind::Disabled:
             return disabled_;
+        case LookKind::DisabledLatched:
+            return disabledLatched_;
         case LookKind::AltNormal:
             return altNormal_.isNull() ? normal_ : altNormal_;
         case LookKind::AltPressed:

@@ -20,11 +20,21 @@ class CGDIBitmapBtn : public QAbstractButton {
     Q_PROPERTY(int userValue READ userValue WRITE setUserValue)
 
   public:
-    enum class LookKind { Normal, Hover, Pressed, Disabled, AltNormal, AltPressed };
+    // DisabledLatched: a disabled two-state button that is on (its pressed look, faded).
+    enum class LookKind {
+        Normal,
+        Hover,
+        Pressed,
+        Disabled,
+        AltNormal,
+        AltPressed,
+        DisabledLatched
+    };
 
     explicit CGDIBitmapBtn(QWidget* parent = nullptr);
 
-    // Cuts each given page image at `rect` (page coordinates) and places the button there.
+    // Cuts each given page image at `rect` (page coordinates) and places the button there. The
+    // disabled looks are the disabled and pressed cuts faded into their surroundings.
     void SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover,
                     const QImage& pressed, const QImage& disabled,
                     const QImage* altNormal = nullptr, const QImage* altPressed = nullptr);
@@ -80,7 +90,7 @@ class CGDIBitmapBtn : public QAbstractButton {
     const QPixmap& pixmapFor(LookKind kind) const;
     QRect captionArea(const QFont& font) const;
 
-    QPixmap normal_, hover_, pressed_, disabled_, altNormal_, altPressed_;
+    QPixmap normal_, hover_, pressed_, disabled_, disabledLatched_, altNormal_, altPressed_;
     bool checkMode_ = false, latched_ = false, toggleOnClick_ = false, hoverLooks_ = true;
     bool useAltNormal_ = false, useAltPressed_ = false, largeFont_ = false, notify_ = false;
     bool hovering_ = false;

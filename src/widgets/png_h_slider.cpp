@@ -11,6 +11,8 @@ namespace z408 {
 
 CPngHSlider::CPngHSlider(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Moves over the thumb go on to the bar and its owner (for the hint) unless they drag it.
+    setMouseTracking(true);
 }
 
 bool CPngHSlider::LoadImage(const QString& path) {
@@ -92,7 +94,10 @@ void CPngHSlider::mousePressEvent(QMouseEvent* event) {
 }
 
 void CPngHSlider::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_ || !isEnabled()) return;
+    if (!dragging_ || !isEnabled()) {
+        event->ignore();
+        return;
+    }
     const int dx = event->position().toPoint().x() - pressX_;
     if (endLock_ && ((dx > 0 && value_ >= max_) || (dx < 0 && value_ <= min_))) return;
     const int left = std::clamp(x() + dx, trackLeft_, std::max(trackLeft_, trackRight_ - width()));

@@ -11,6 +11,9 @@ namespace z408 {
 
 CPngHSliderBar::CPngHSliderBar(QWidget* owner) : QWidget(owner), thumb_(new CPngHSlider(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Pointer moves without a button reach the bar, which leaves them to its owner: the page
+    // shows the slider's hint while the pointer is over it.
+    setMouseTracking(true);
     connect(thumb_, &CPngHSlider::moved, this, &CPngHSliderBar::report);
 }
 

@@ -1,10 +1,14 @@
 #include "widgets/skin_image.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace z408 {
 
@@ -85,6 +89,46 @@ QImage dimmedImage(const QImage& normal) {
     return img;
 }
 
+QImage fadedLook(const QImage& look) {
+    if (look.isNull()) return look;
+    QImage img = look.convertToFormat(QImage::Format_ARGB32);
+    const int w = img.width(), h = img.height();
+    // The surroundings: per channel, the median of the edge pixels.
+    std::array<std::vector<int>, 3> edge;
+    auto take = [&](int x, int y) {
+        const QRgb p = img.pixel(x, y);
+        edge[0].push_back(qRed(p));
+        edge[1].push_back(qGreen(p));
+        edge[2].push_back(qBlue(p));
+    };
+    for (int x = 0; x < w; ++x) {
+        take(x, 0);
+        if (h > 1) take(x, h - 1);
+    }
+    for (int y = 1; y + 1 < h; ++y) {
+        take(0, y);
+        if (w > 1) take(w - 1, y);
+    }
+    std::array<int, 3> around{};
+    for (size_t c = 0; c < 3; ++c) {
+        auto mid = edge[c].begin() + static_cast<std::ptrdiff_t>(edge[c].size() / 2);
+        std::nth_element(edge[c].begin(), mid, edge[c].end());
+        around[c] = *mid;
+    }
+    // What is kept of each pixel's difference from its surroundings, in 256ths.
+    constexpr int kKept = 80;
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb p = row[x];
+            const auto fade = [&](int value, int to) { return to + (value - to) * kKept / 256; };
+            row[x] = qRgba(fade(qRed(p), around[0]), fade(qGreen(p), around[1]),
+                           fade(qBlue(p), around[2]), qAlpha(p));
+        }
+    }
+    return img;
+}
+
 QString skinPath(const QString& programDirectory, const QString& relative) {
     return programDirectory + QStringLiteral("/skins/") + relative;
 }
@@ -98,6 +142,41 @@ QFont skinFont(int pixelHeight, int weight) {
     f.setPixelSize(std::max(1, (pixelHeight * 86 + 50) / 100));
     f.setWeight(static_cast<QFont::Weight>(weight));
     return f;
+}
+
+QStringList wrappedLines(const QString& text, const QFont& font, int width, int maxLines) {
+    QStringList lines;
+    if (text.isEmpty() || width <= 0 || maxLines <= 0) return lines;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    std::vector<int> starts;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        starts.push_back(line.textStart());
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    if (lines.size() > maxLines) {
+        // The last line shown takes the rest of the text, cut to the width with an ellipsis.
+        const QString rest = text.mid(starts[static_cast<size_t>(maxLines - 1)]).simplified();
+        lines = lines.mid(0, maxLines);
+        lines.last() = QFontMetrics(font).elidedText(rest, Qt::ElideRight, width);
+    }
+    return lines;
+}
+
+void drawWrappedText(QPainter& painter, const QRect& box, const QString& text, int lineHeight) {
+    if (lineHeight <= 0) return;
+    const QStringList lines =
+        wrappedLines(text, painter.font(), box.width(), std::max(1, box.height() / lineHeight));
+    const int top = box.top() + (box.height() - lineHeight * static_cast<int>(lines.size())) / 2;
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QRect(box.left(), top + i * lineHeight, box.width(), lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                         lines[i]);
 }
 
 }  // namespace z408

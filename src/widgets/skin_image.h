@@ -3,7 +3,11 @@
 // the interface font.
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <QStringList>
+
+class QPainter;
 
 namespace z408 {
 
@@ -16,6 +20,10 @@ QImage loadResourceImage(int number);
 
 // The look of a control that cannot be used: the picture darkened.
 QImage dimmedImage(const QImage& normal);
+// A control's own look faded into its surroundings for when it cannot be used: every pixel is
+// drawn most of the way towards the colour around the control (the commonest colour of the
+// look's outer edge), so what stood out of the page recedes and no darker block appears.
+QImage fadedLook(const QImage& look);
 
 // "<programDirectory>/skins/<relative>".
 QString skinPath(const QString& programDirectory, const QString& relative);
@@ -23,5 +31,12 @@ QString skinPath(const QString& programDirectory, const QString& relative);
 // The interface font: Noto Sans with CJK and DejaVu fall-backs, for a character cell of
 // `pixelHeight` pixels.
 QFont skinFont(int pixelHeight, int weight);
+
+// `text` word-wrapped to `width` pixels in `font` (anywhere inside a word only where a word is
+// wider than a line), at most `maxLines` lines; when it needs more, the last line ends in "…".
+QStringList wrappedLines(const QString& text, const QFont& font, int width, int maxLines);
+// Draws `text` word-wrapped in `box`, one line every `lineHeight` pixels (the character cell, as
+// the skins were laid out), the lines centred vertically; what does not fit ends in "…".
+void drawWrappedText(QPainter& painter, const QRect& box, const QString& text, int lineHeight);
 
 }  // namespace z408

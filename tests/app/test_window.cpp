@@ -52,6 +52,8 @@
 #include "widgets/list_box_ex.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/png_h_progress_bar.h"
+#include "widgets/png_h_slider.h"
+#include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -123,7 +125,7 @@ TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
     };
     for (const InfoCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CDlgInfo box(QStringLiteral("Message"), c.buttons, InfoCountdown::None, false);
+        CDlgInfo box(QStringLiteral("Message"), c.buttons, InfoCountdown::None, false, 2);
         box.setResult(-1);
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
@@ -134,21 +136,44 @@ TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
 }
 
 TEST(CDlgInfo, ButtonsSitWhereTheFormPutsThem) {
-    CDlgInfo one(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, false);
+    CDlgInfo one(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, false, 2);
     EXPECT_EQ(one.cancelButton(), nullptr);
     EXPECT_EQ(one.okButton()->geometry(), QRect(240, 127, 66, 32));
     EXPECT_EQ(one.closeButton()->geometry(), QRect(300, 0, 29, 29));
-    CDlgInfo two(QStringLiteral("x"), InfoButtons::OkCancel, InfoCountdown::None, true);
+    CDlgInfo two(QStringLiteral("x"), InfoButtons::OkCancel, InfoCountdown::None, true, 1);
     EXPECT_EQ(two.okButton()->geometry(), QRect(178, 127, 66, 32));
     EXPECT_EQ(two.cancelButton()->geometry(), QRect(245, 127, 66, 32));
     EXPECT_EQ(two.okCaption(), QStringLiteral("确定"));
     EXPECT_EQ(two.cancelButton()->text(), QStringLiteral("取消"));
 }
 
+// The caption follows the interface language, not only Chinese and English.
+TEST(CDlgInfo, CaptionFollowsTheLanguage) {
+    struct Case {
+        bool chinese;
+        int64_t language;
+        QString caption;
+    } cases[] = {
+        {true, 1, QStringLiteral("提示")},        {false, 2, QStringLiteral("Tips")},
+        {false, 10, QStringLiteral("Сообщение")}, {false, 5, QStringLiteral("Hinweis")},
+        {false, 0, QStringLiteral("Tips")},  // no language read yet
+    };
+    for (const auto& c : cases) {
+        CDlgInfo box(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, c.chinese,
+                     c.language);
+        EXPECT_EQ(box.caption(), c.caption) << c.language;
+    }
+    const QFontMetrics fm(skinFont(14, QFont::Light));
+    for (int64_t id = 1; id <= kProgramTextLanguages; ++id) {  // the caption's place: 90 pixels
+        CDlgInfo box(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, id == 1, id);
+        EXPECT_LE(fm.horizontalAdvance(box.caption()), 90) << id;
+    }
+}
+
 TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
     for (bool chinese : {false, true}) {
         CDlgInfo box(QStringLiteral("The Z408 gaming mouse is found."), InfoButtons::Ok,
-                     InfoCountdown::Closes, chinese);
+                     InfoCountdown::Closes, chinese, chinese ? 1 : 2);
         box.countdownTimer().stop();  // ticked by hand below
         box.show();
         const QString ok = chinese ? QStringLiteral("确定") : QStringLiteral("OK");
@@ -166,12 +191,12 @@ TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
 
 TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
     {
-        CDlgInfo box(QStringLiteral("gone"), InfoButtons::Ok, InfoCountdown::Closes, false);
+        CDlgInfo box(QStringLiteral("gone"), InfoButtons::Ok, InfoCountdown::Closes, false, 2);
         box.countdownTimer().setInterval(5);
         EXPECT_EQ(box.exec(), QDialog::Rejected);
     }
     {
-        CDlgInfo box(QStringLiteral("found"), InfoButtons::Ok, InfoCountdown::Closes, false);
+        CDlgInfo box(QStringLiteral("found"), InfoButtons::Ok, InfoCountdown::Closes, false, 2);
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
         EXPECT_FALSE(box.countdownTimer().isActive());
@@ -390,6 +415,29 @@ TEST_F(WindowTest, HoveringAControlShowsItsHintAndMovingOffClearsIt) {
             << window_->hintText().toStdString();
         QTest::mouseMove(window_.get(), QPoint(480, 40));
         EXPECT_TRUE(spinUntil([&] { return window_->hintText().isEmpty(); }, 2000));
+    }
+}
+
+// The pointer over a slider's bar or thumb shows the slider's hint, and a hint longer than a
+// line takes the hint line's second line whole.
+TEST_F(WindowTest, SlidersShowTheirHintsAndALongHintWrapsToTheSecondLine) {
+    start(false);
+    window_->showTab(1);
+    CDlgMainSet* page = window_->settingsPage();
+    const QString height = text(u"str_sheight");
+    ASSERT_GT(QFontMetrics(skinFont(14, QFont::Light)).horizontalAdvance(height), 233)
+        << "the test needs a hint longer than one line";
+    QWidget* const targets[] = {page->heightSlider(), page->heightSlider()->thumb()};
+    for (QWidget* target : targets) {
+        QTest::mouseMove(window_.get(), QPoint(480, 40));
+        ASSERT_TRUE(spinUntil([&] { return window_->hintText().isEmpty(); }, 2000));
+        QTest::mouseMove(target, target == targets[0] ? QPoint(target->width() - 4, 3)
+                                                      : target->rect().center());
+        ASSERT_TRUE(spinUntil([&] { return window_->hintText() == height; }, 2000))
+            << window_->hintText().toStdString();
+        const QStringList lines = window_->hintLines();
+        ASSERT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.join(QLatin1Char(' ')), height);
     }
 }
 

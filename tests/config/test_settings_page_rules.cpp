@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "config/settings_page_rules.h"
 
 namespace z408 {
@@ -73,10 +75,26 @@ TEST(SettingsPageRules, LineCountCommit) {
         EXPECT_EQ(r.value, c.value) << c.typed;
         EXPECT_EQ(r.text, c.shown) << c.typed;
     }
-    EXPECT_EQ(stepLineCount(30, 1), 30);
-    EXPECT_EQ(stepLineCount(29, 1), 30);
-    EXPECT_EQ(stepLineCount(1, -1), 1);
-    EXPECT_EQ(stepLineCount(500, -1), 30);  // a hostile stored count comes back into range
+}
+
+TEST(SettingsPageRules, LineCountSteps) {
+    struct Case {
+        int current, step, after;
+    } cases[] = {
+        {30, 1, 30},
+        {29, 1, 30},
+        {1, -1, 1},
+        {2, -1, 1},
+        {500, -1, 30},  // a hostile stored count comes back into range
+        // Stored counts at the ends of int: the step must not wrap round to the other end.
+        {INT_MAX, 1, 30},
+        {INT_MAX, -1, 30},
+        {INT_MIN, -1, 1},
+        {INT_MIN, 1, 1},
+        {-2, 1, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(stepLineCount(c.current, c.step), c.after) << c.current << " " << c.step;
 }
 
 }  // namespace

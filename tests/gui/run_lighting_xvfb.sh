@@ -3,8 +3,10 @@
 # mode 1 a preset swatch becomes the single colour; with mode 5 and the multicolour toggle on,
 # swatches and the colour wheel set colours 1 to 3; proximity off; Apply. The simulated mouse's
 # trace must hold the colour, effect, multicolour and proximity reports of those settings, and the
-# profile file the colours, preset indexes and custom flags. The page is photographed in every
-# mode, in English and, from an installation laid out for Chinese, in Chinese.
+# profile file the colours, preset indexes and custom flags. A profile file holding a level and a
+# speed out of the sliders' ranges must reach the mouse as the sliders show them, the file keeping
+# its values. The page is photographed in every mode, in English and, from an installation laid
+# out for Chinese, in Chinese.
 #   tests/gui/run_lighting_xvfb.sh [BUILD_DIR] [SCREENSHOT_DIR]
 set -euo pipefail
 GUI_TOOLS="xdotool import convert od" GUI_DISPLAY_FROM=400
@@ -120,6 +122,31 @@ mode 6
 apply
 expect_feature 03 "01 03 b0" "proximity with the light off"
 expect_feature 0d "01 0d 01 00 00 00" "effect (light off)"
+stop
+
+# A profile holding a level and a speed no slider can show (a damaged or hand-edited file): the
+# sliders show the nearest position and the mouse gets that same one; the file keeps its values
+# until a slider is moved.
+put_u32() {  # OFFSET VALUE, little-endian into the profile
+    local v=$2
+    printf "\\x$(printf %02x $((v & 255)))\\x$(printf %02x $((v >> 8 & 255)))\\x$(printf %02x $((v >> 16 & 255)))\\x$(printf %02x $((v >> 24 & 255)))" |
+        dd of="$profile" bs=1 seek="$1" conv=notrunc status=none
+}
+put_u32 22168 1    # mode 1
+put_u32 22236 300  # its level: 300 (0x2c in a byte)
+put_u32 22240 0    # the speed of mode 2: 0
+start "$build/bin" "$work/data"
+click 290 100
+shoot "lighting-en-damaged-level"
+apply
+expect_feature 0d "01 0d 01 01 0a 01" "effect (level 300 shown and sent as 10)"
+mode 2
+shoot "lighting-en-damaged-speed"
+apply
+expect_feature 0d "01 0d 01 02 01 01" "effect (speed 0 shown and sent as 1)"
+[ "$(u32 22236) $(u32 22240)" = "300 0" ] ||
+    fail "level and speed '$(u32 22236) $(u32 22240)' were rewritten without a slider move"
+echo "ok: the damaged level and speed stay stored as 300 and 0"
 stop
 
 # A copy of the program laid out for Chinese, with Chinese chosen in the language popup.

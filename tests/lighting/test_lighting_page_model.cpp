@@ -4,6 +4,7 @@
 
 #include "lighting/colours.h"
 #include "lighting/lighting_page_model.h"
+#include "lighting/lighting_params.h"
 
 namespace z408 {
 namespace {
@@ -197,15 +198,63 @@ TEST_F(LightingModelTest, SpeedAndLevelSlidersStoreTheirPositions) {
          {std::pair{kMode1, 0}, {kMode1, 11}, {kMode2, 6}, {kMode5, 4}, {kMode5, 0}, {999, 1}})
         EXPECT_FALSE(model.sliderMoved(profile, id, position)) << id << " " << position;
     EXPECT_EQ(profile, before);
+}
 
-    // The stored speed is halved for the slider: an odd value shows the lower step.
-    profile.setMode5Param(5);
+// A profile from a file may hold any value. The sliders show the nearest position in range, the
+// view says the same, and the profile keeps what it stores until a slider is moved.
+TEST_F(LightingModelTest, StoredValuesOutOfRangeShowTheNearestPositionAndStayStored) {
+    struct Case {
+        const char* what;
+        uint32_t mode1, mode2, mode5;
+        int level, speed2, position5;
+    } cases[] = {
+        {"in range", 7, 4, 6, 7, 4, 3},
+        {"above the ranges", 300, 9, 100, 10, 5, 3},
+        {"zero", 0, 0, 0, 1, 1, 1},
+        {"the largest stored value", 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 10, 5, 3},
+        {"just past the ends", 11, 6, 8, 10, 5, 3},
+        // The stored speed is halved for the slider: an odd value shows the lower step.
+        {"odd mode 5 speed", 1, 1, 5, 1, 1, 2},
+        {"mode 5 speed 1", 1, 1, 1, 1, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        profile = ProfileSettings::defaults(false);
+        profile.setMode1Param(c.mode1);
+        profile.setMode2Param(c.mode2);
+        profile.setMode5Param(c.mode5);
+        const ProfileSettings stored = profile;
+        refresh();
+        EXPECT_EQ(view().mode1Position, c.level);
+        EXPECT_EQ(view().mode2Position, c.speed2);
+        EXPECT_EQ(view().mode5Position, c.position5);
+        EXPECT_EQ(shownMode1Level(profile), c.level);
+        EXPECT_EQ(shownMode2Speed(profile), c.speed2);
+        EXPECT_EQ(shownMode5Position(profile), c.position5);
+        EXPECT_EQ(profile, stored);
+    }
+    // Moving the slider is what replaces the stored value.
+    profile.setMode1Param(300);
     refresh();
-    EXPECT_EQ(view().mode5Position, 2);
-    // A value too large for a position does not wrap into a negative one.
-    profile.setMode1Param(0xFFFFFFFF);
-    refresh();
-    EXPECT_GT(view().mode1Position, 10);
+    EXPECT_TRUE(model.sliderMoved(profile, kMode1, 9));
+    EXPECT_EQ(profile.mode1Param(), 9u);
+}
+
+TEST_F(LightingModelTest, SwitchesShowOnOnlyForTheValuesTheMouseIsSentAsOn) {
+    struct Case {
+        uint32_t stored;
+        bool multicolourOn, proximityOn;
+    } cases[] = {{0, false, false}, {1, true, true}, {2, false, true}, {0xFFFFFFFF, false, true}};
+    for (const auto& c : cases) {
+        profile.setLightingMode(5);
+        profile.setMulticolourOption(c.stored);
+        profile.setProximitySensing(c.stored);
+        refresh();
+        EXPECT_EQ(view().multicolourOn, c.multicolourOn) << c.stored;
+        EXPECT_EQ(view().proximityOn, c.proximityOn) << c.stored;
+        EXPECT_EQ(shownMulticolourOn(profile), c.multicolourOn) << c.stored;
+        EXPECT_EQ(shownProximityOn(profile), c.proximityOn) << c.stored;
+    }
 }
 
 TEST_F(LightingModelTest, PresetIndexBeyondTheTableIsResetForTheEditedPresetColourOnly) {

@@ -252,7 +252,7 @@ TEST(GamePresets, TwentyOnePresetsInOrderWithTheirVariantTexts) {
     EXPECT_EQ(gamePresetLabel(5, true), "军团要塞 2");
     EXPECT_EQ(gamePresetMenuText(5, true), "军团要塞2");
     EXPECT_EQ(gamePresetMenuText(21, false), "Customize");
-    EXPECT_EQ(gamePresetLabel(21, false), "Customisze");
+    EXPECT_EQ(gamePresetLabel(21, false), "Customize");
     // The picker's game list: labels, but Chinese Dota 2 with the menu's trailing space.
     EXPECT_EQ(gamePresetPickerText(13, true), "远古遗迹守卫2（Dota 2） ");
     EXPECT_EQ(gamePresetLabel(13, true), "远古遗迹守卫2（Dota 2）");

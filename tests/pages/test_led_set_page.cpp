@@ -136,6 +136,15 @@ TEST_F(LedSetPageTest, ClicksAndSlidersReachTheProfileAndTheControlsFollow) {
     EXPECT_EQ(profile().colour(2), colourRef(36, 0, 248));
     EXPECT_EQ(page->multicolourButton(2)->color(), QColor(36, 0, 248));
     EXPECT_EQ(profile().colour(0), 0xFFu);
+    const QImage toggleOn = page->multicolourToggle()->grab().toImage();
+
+    // Mode 1 disables the toggle: ticked, it shows its ticked look faded, not the live one.
+    QTest::mouseClick(page->modeButton(1), Qt::LeftButton);
+    EXPECT_FALSE(page->multicolourToggle()->isEnabled());
+    EXPECT_EQ(page->multicolourToggle()->currentLook(), CGDIBitmapBtn::LookKind::DisabledLatched);
+    EXPECT_NE(page->multicolourToggle()->grab().toImage(), toggleOn);
+    QTest::mouseClick(page->modeButton(5), Qt::LeftButton);
+    EXPECT_EQ(page->multicolourToggle()->grab().toImage(), toggleOn);
 
     QTest::mouseClick(page->proximityButton(false), Qt::LeftButton);
     EXPECT_EQ(profile().proximitySensing(), 0u);

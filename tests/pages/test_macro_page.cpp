@@ -133,7 +133,7 @@ TEST_F(MacroPageTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(page->recordButton()->geometry(), QRect(QPoint(783, 22), QPoint(898, 52)));
     EXPECT_EQ(page->loopBox()->geometry(), QRect(QPoint(852, 87), QPoint(891, 101)));
     EXPECT_EQ(page->mouseButton(1)->geometry(), QRect(QPoint(715, 185), QPoint(739, 206)));
-    EXPECT_EQ(page->presetButton()->shownCaption(), QStringLiteral("Customisze"));
+    EXPECT_EQ(page->presetButton()->shownCaption(), QStringLiteral("Customize"));
     EXPECT_EQ(page->recordButton()->shownCaption(), QStringLiteral("Start Record"));
     EXPECT_EQ(page->loopBox()->text(), QStringLiteral("1"));
     EXPECT_EQ(page->loopBox()->maxLength(), 5);

@@ -18,6 +18,7 @@
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 
 namespace z408 {
@@ -182,6 +183,11 @@ TEST_F(MainSetPageTest, RefreshShowsTheProfile) {
     EXPECT_FALSE(page().scrollLinesButton()->latched());
     EXPECT_EQ(page().lineCountEdit()->text(), QStringLiteral("1"));
     EXPECT_FALSE(page().lineCountEdit()->isEnabled());
+    // Disabled, the count and its arrows look so: dim text, faded arrows.
+    EXPECT_NE(page().lineCountEdit()->palette().color(QPalette::Disabled, QPalette::Text),
+              page().lineCountEdit()->palette().color(QPalette::Active, QPalette::Text));
+    EXPECT_EQ(page().lineUpButton()->currentLook(), CGDIBitmapBtn::LookKind::Disabled);
+    EXPECT_EQ(page().lineDownButton()->currentLook(), CGDIBitmapBtn::LookKind::Disabled);
     EXPECT_TRUE(page().precisionButton()->latched());
     EXPECT_EQ(page().speedSlider()->value(), 17);
     for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(page().buttonTab(b)->latched(), b == 4) << b;
@@ -371,6 +377,28 @@ TEST_F(MainSetPageTest, HintsAndMarkersFollowThePointer) {
         hints.hints.clear();
         moveTo(c.pos);
         EXPECT_EQ(hints.hints, c.hints) << c.pos.x() << "," << c.pos.y();
+    }
+
+    // Over a slider the move goes to its bar or thumb, not to the page: the hint still shows.
+    struct SliderCase {
+        CPngHSliderBar* slider;
+        int hint;
+    } sliders[] = {{page().speedSlider(), 13}, {page().heightSlider(), 15}};
+    for (const auto& c : sliders) {
+        QWidget* thumb = c.slider->thumb();
+        const QRect bar = c.slider->geometry();
+        for (const QPoint pos : {thumb->mapTo(&page(), thumb->rect().center()),
+                                 QPoint(bar.right() - 3, bar.center().y())}) {
+            QWidget* under = page().childAt(pos);
+            ASSERT_TRUE(under == thumb || under == c.slider) << pos.x() << "," << pos.y();
+            hints.hints.clear();
+            const QPoint local = under->mapFrom(&page(), pos);
+            QMouseEvent e(QEvent::MouseMove, QPointF(local), under->mapToGlobal(QPointF(local)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(under, &e);
+            EXPECT_EQ(hints.hints, std::vector<int>{c.hint})
+                << (under == thumb ? "thumb " : "bar ") << pos.x() << "," << pos.y();
+        }
     }
 
     // Tab 1 spans 98..214: its marker lights only 17 px in from either side.

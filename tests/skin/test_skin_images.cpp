@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QImage>
 #include <QSettings>
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "skin/skin_layout.h"
@@ -91,6 +93,79 @@ TEST(SkinLayout, SwatchesFollowTheColumnRule) {
     EXPECT_EQ(s25zh->rect.bottom, 289 + 41 * 3);
 }
 
+// The macro page's on-screen mouse buttons sit on the picture's buttons: inside the picture,
+// above the line at half its height where the buttons meet the palm, apart from each other.
+TEST(SkinLayout, MacroPageMouseButtonsSitAboveThePalm) {
+    for (Layout layout : {Layout::English, Layout::Chinese}) {
+        const PageSkin page = pageSkin("macro", layout);
+        const Control* picture = findControl(page, "mousePicture");
+        ASSERT_TRUE(picture);
+        const int palm = picture->rect.top + picture->rect.height() / 2;
+        int right = picture->rect.left;
+        for (const char* name : {"mouseLeft", "mouseMiddle", "mouseRight"}) {
+            SCOPED_TRACE(testing::Message() << (layout == Layout::Chinese ? "zh " : "en ") << name);
+            const Control* b = findControl(page, name);
+            ASSERT_TRUE(b);
+            EXPECT_GT(b->rect.top, picture->rect.top);
+            EXPECT_LT(b->rect.bottom, palm);
+            EXPECT_GT(b->rect.left, right);  // left to right, none over another
+            right = b->rect.right;
+        }
+        EXPECT_LT(right, picture->rect.right);
+    }
+}
+
+// Each slider's tick marks stand under the thumb's tip at the stops it rests on: as many as the
+// stops where they fit, thinned out where they would crowd, always both ends.
+TEST(SkinLayout, SliderTicksMarkTheStopsOfTheirRange) {
+    struct Case {
+        const char* page;
+        const char* track;
+        int first, last;
+        size_t ticks;
+        int stride;  // stops between neighbouring ticks, the last pair excepted
+    } cases[] = {
+        {"lighting", "mode1Slider", 1, 10, 10, 1},
+        {"lighting", "mode2Slider", 1, 5, 5, 1},
+        {"lighting", "mode5Slider", 1, 3, 3, 1},
+        {"settings", "speedSlider", 1, 20, 20, 1},
+        {"settings", "heightSlider", 1, 30, 30, 1},
+        // 198 pixels cannot show 256 stops: every tenth, then 255.
+        {"lighting", "redSlider", 0, 255, 27, 10},
+    };
+    for (Layout layout : {Layout::English, Layout::Chinese}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.page << " " << c.track);
+            const PageSkin page = pageSkin(c.page, layout);
+            const Control* t = findControl(page, c.track);
+            ASSERT_TRUE(t);
+            EXPECT_EQ(t->firstStop, c.first);
+            EXPECT_EQ(t->lastStop, c.last);
+            const std::vector<TrackTick> ticks = trackTicks(*t);
+            ASSERT_EQ(ticks.size(), c.ticks);
+            const int room = t->rect.width() - kSliderThumbWidth;
+            EXPECT_EQ(ticks.front(),
+                      (TrackTick{t->rect.left + kSliderThumbWidth / 2, c.first, true}));
+            EXPECT_EQ(ticks.back(),
+                      (TrackTick{t->rect.left + room + kSliderThumbWidth / 2, c.last, true}));
+            for (size_t i = 1; i < ticks.size(); ++i) {
+                EXPECT_GE(ticks[i].x - ticks[i - 1].x, kMinTickGap) << i;
+                if (i + 1 < ticks.size()) {
+                    EXPECT_EQ(ticks[i].value - ticks[i - 1].value, c.stride) << i;
+                    EXPECT_FALSE(ticks[i].end) << i;
+                }
+                // Where the thumb's tip is when the slider shows that value.
+                const int thumbLeft =
+                    t->rect.left + room * (ticks[i].value - c.first) / (c.last - c.first);
+                EXPECT_EQ(ticks[i].x, thumbLeft + kSliderThumbWidth / 2) << i;
+            }
+        }
+    }
+    // Controls without stops have no ticks.
+    const PageSkin settings = pageSkin("settings", Layout::English);
+    EXPECT_TRUE(trackTicks(*findControl(settings, "dpi0")).empty());
+}
+
 TEST(SkinImages, EveryPageTripletExistsAtItsSizeWithEveryControlDrawn) {
     for (const PageSkin& page : pageSkins(installedLayout())) {
         QImage images[3];
@@ -156,6 +231,62 @@ TEST(SkinImages, SliderThumbHasACutCornerAndNoBlackInside) {
             EXPECT_FALSE(qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) == 0) << x << "," << y;
         }
     EXPECT_GT(opaque, thumb.width() * thumb.height() / 2);
+}
+
+// The page image draws the ticks of the layout: on a 1..5 groove five marks, under the stops.
+TEST(SkinImages, SliderTicksAreDrawnAtTheirStops) {
+    const PageSkin page = pageSkin("lighting", installedLayout());
+    const QImage normal = load(page.files[0]);
+    ASSERT_FALSE(normal.isNull());
+    for (const char* name : {"mode2Slider", "mode5Slider", "mode1Slider"}) {
+        const Control* t = findControl(page, name);
+        ASSERT_TRUE(t);
+        const int y = t->rect.bottom + 2;
+        // Columns lighter than the panel below the groove: runs of them are the marks.
+        std::vector<int> marks;
+        bool inMark = false;
+        for (int x = t->rect.left; x < t->rect.right; ++x) {
+            const bool light = qGreen(normal.pixel(x, y)) > 60;
+            if (light && !inMark) marks.push_back(x);
+            inMark = light;
+        }
+        const std::vector<TrackTick> ticks = trackTicks(*t);
+        ASSERT_EQ(marks.size(), ticks.size()) << name;
+        for (size_t i = 0; i < ticks.size(); ++i)
+            EXPECT_NEAR(marks[i], ticks[i].x, 1) << name << " " << i;
+    }
+}
+
+// The preset menu opens over the dark macro page: its items are dark too, and the text colours
+// the page gives them (list grey normal, accent blue pressed, white on the hover blue) stand out.
+TEST(SkinImages, PresetMenuItemsAreDarkAndTheirTextsStandOut) {
+    // Relative luminance and contrast ratio as the accessibility guidelines define them.
+    auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    auto luminance = [&](QColor c) {
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    auto contrast = [&](QColor a, QColor b) {
+        const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+        return std::max(la, lb) / std::min(la, lb);
+    };
+    const struct {
+        const char* file;
+        QColor text;
+        bool dark;
+    } items[] = {{"MenuNorL.BMP", QColor(83, 97, 103), true},
+                 {"MenuDownL.BMP", QColor(21, 140, 185), true},
+                 {"MenuOverL.BMP", QColor(255, 255, 255), false}};
+    for (const auto& item : items) {
+        const QImage img(kSkins + QStringLiteral("Menu/") + QLatin1String(item.file));
+        ASSERT_FALSE(img.isNull()) << item.file;
+        const QColor middle(img.pixel(img.width() / 2, img.height() / 2));
+        if (item.dark) {
+            EXPECT_LT(luminance(middle), 0.05) << item.file;
+        }
+        EXPECT_GT(contrast(middle, item.text), 2.5) << item.file;
+    }
 }
 
 TEST(SkinImages, OtherFilesThePagesLoad) {

@@ -13,6 +13,7 @@
 #include "common/message_queue.h"
 #include "device/device_fixture.h"
 #include "device/macro_image.h"
+#include "lighting/lighting_page_model.h"
 #include "upload/settings_uploader.h"
 
 namespace z408 {
@@ -216,6 +217,45 @@ TEST_F(UploaderTest, SoftwareFunctionsAreInterceptedExceptTheLeftButton) {
     EXPECT_FALSE(intercepts.contains(0x207));
 }
 
+// A damaged profile (values from a file no slider can set) reaches the mouse as the lighting
+// page shows it: the level at its nearest end, a switch that shows on is sent on, and one that
+// shows off sends no multicolour data.
+TEST_F(UploaderTest, DamagedLightingValuesAreSentAsShown) {
+    struct Case {
+        uint32_t mode, param, multicolour, proximity;
+        Bytes effect, proximityReport;
+        bool multicolourData;
+    } cases[] = {
+        {1, 300, 0, 2, {1, 0x0D, 0x01, 0x01, 0x0A, 0x01}, {1, 0x03, 0xA0}, false},
+        {2, 0, 0, 0, {1, 0x0D, 0x01, 0x02, 0x01, 0x01}, {1, 0x03, 0xB0}, false},
+        {5, 7, 2, 1, {1, 0x0D, 0x01, 0x05, 0x06}, {1, 0x03, 0xA0}, false},  // e3 0: trimmed
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " value " << c.param);
+        const size_t earlier = features().size();
+        profile.setLightingMode(c.mode);
+        profile.setMode1Param(c.param);
+        profile.setMode2Param(c.param);
+        profile.setMode5Param(c.param);
+        profile.setMulticolourOption(c.multicolour);
+        profile.setProximitySensing(c.proximity);
+        ASSERT_EQ(upload().back().msg, Msg::UploadDone);
+        std::vector<Bytes> effects, proximity;
+        bool coloursSeen = false;
+        const auto sent = features();
+        for (size_t i = earlier; i < sent.size(); ++i) {
+            const Bytes b = trimmed(sent[i].bytes);
+            if (b.size() < 2) continue;
+            if (b[1] == 0x0D) effects.push_back(b);
+            if (b[1] == 0x03) proximity.push_back(b);
+            if (b[1] == 0x09) coloursSeen = true;
+        }
+        EXPECT_EQ(effects, std::vector<Bytes>{c.effect});
+        EXPECT_EQ(proximity, std::vector<Bytes>{c.proximityReport});
+        EXPECT_EQ(coloursSeen, c.multicolourData);
+    }
+}
+
 TEST_F(UploaderTest, LightingCommands) {
     profile.setLightingMode(5);
     profile.setMulticolourOption(1);
@@ -240,14 +280,53 @@ TEST_F(UploaderTest, LightingCommands) {
     };
     ProfileSettings p = ProfileSettings::defaults(false);
     p.setMode1Param(7);
-    p.setMode2Param(9);
+    p.setMode2Param(4);
     p.setMode5Param(2);
     p.setMulticolourOption(1);
     for (const Case& c :
-         {Case{1, {1, 7, 1}}, Case{2, {2, 9, 1}}, Case{3, {3, 2, 3}}, Case{4, {4, 10, 2}},
+         {Case{1, {1, 7, 1}}, Case{2, {2, 4, 1}}, Case{3, {3, 2, 3}}, Case{4, {4, 10, 2}},
           Case{5, {5, 2, 1}}, Case{6, {0, 0, 0}}, Case{0, {0, 0, 0}}, Case{9, {0, 0, 0}}}) {
         p.setLightingMode(c.mode);
         EXPECT_EQ(ledEffectBytes(p), c.effect) << "mode " << c.mode;
+    }
+}
+
+// A damaged profile's level, speeds and multicolour switch reach the mouse as the lighting page
+// shows them, never as the raw stored bytes.
+TEST(UploadTables, LedEffectSendsWhatThePageShows) {
+    struct Case {
+        const char* what;
+        uint32_t mode, param, multicolour;
+        std::array<uint8_t, 3> effect;
+    } cases[] = {
+        {"level 300 (byte 0x2c) shows and sends 10", 1, 300, 0, {1, 10, 1}},
+        {"level 0 shows and sends 1", 1, 0, 0, {1, 1, 1}},
+        {"speed 0 shows and sends 1", 2, 0, 0, {2, 1, 1}},
+        {"speed 9 shows and sends 5", 2, 9, 0, {2, 5, 1}},
+        {"mode 5 speed 5 shows step 2: speed 4", 5, 5, 1, {5, 4, 1}},
+        {"mode 5 speed 0 shows step 1: speed 2", 5, 0, 0, {5, 2, 0}},
+        {"mode 5 speed 256 shows step 3: speed 6", 5, 256, 0, {5, 6, 0}},
+        {"multicolour 2 shows off and is sent off", 5, 6, 2, {5, 6, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ProfileSettings p = ProfileSettings::defaults(false);
+        p.setLightingMode(c.mode);
+        p.setMode1Param(c.param);
+        p.setMode2Param(c.param);
+        p.setMode5Param(c.param);
+        p.setMulticolourOption(c.multicolour);
+        EXPECT_EQ(ledEffectBytes(p), c.effect);
+        LightingPageModel page;
+        page.refresh(p);
+        const LightingPageView& v = page.view();
+        const int shown = c.mode == 1   ? v.mode1Position
+                          : c.mode == 2 ? v.mode2Position
+                                        : 2 * v.mode5Position;
+        EXPECT_EQ(ledEffectBytes(p)[1], shown);
+        if (c.mode == 5) {
+            EXPECT_EQ(ledEffectBytes(p)[2], v.multicolourOn ? 1 : 0);
+        }
     }
 }
 

@@ -70,5 +70,42 @@ TEST(CBitmapEdit, DrawsOverItsPieceOfTheBackground) {
     EXPECT_EQ(edit->grab().toImage().pixel(1, 1), bg.pixel(51, 31));
 }
 
+// A field that cannot take typing looks so: its text dims and its background fades into the
+// page; it comes back whole when enabled again. Without the disabled look it stays as it was.
+TEST(CBitmapEdit, DisabledFieldLooksDisabled) {
+    QWidget page;
+    const QColor panel(30, 32, 37), frame(120, 128, 140), text(21, 140, 185), dim(70, 76, 86);
+    QImage bg = test::solidImage({200, 100}, panel);
+    for (int x = 50; x < 74; ++x) bg.setPixel(x, 30, frame.rgb());  // the field's top edge
+    auto* field = new CBitmapEdit(&page, 13);
+    field->setGeometry(50, 30, 24, 22);
+    field->SetBackground(50, 30, 24, 22, bg);
+    QPalette pal = field->palette();
+    pal.setColor(QPalette::Text, text);
+    field->setPalette(pal);
+    field->SetDisabledLook(dim);
+    field->setText(QStringLiteral("7"));
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    const QImage live = field->grab().toImage();
+    field->setEnabled(false);
+    const QImage off = field->grab().toImage();
+    EXPECT_EQ(field->palette().color(QPalette::Disabled, QPalette::Text), dim);
+    EXPECT_EQ(field->palette().color(QPalette::Active, QPalette::Text), text);
+    EXPECT_EQ(QColor(live.pixel(10, 0)), frame);
+    EXPECT_LT(QColor(off.pixel(10, 0)).green(), frame.green());  // the edge recedes
+    EXPECT_EQ(QColor(off.pixel(21, 19)), panel);                 // the inside stays the page's
+    EXPECT_NE(live, off);
+    field->setEnabled(true);
+    EXPECT_EQ(field->grab().toImage(), live);
+
+    auto* display = new CBitmapEdit(&page, 13);  // a display-only box keeps its look
+    display->setGeometry(100, 30, 24, 22);
+    display->SetBackground(100, 30, 24, 22, bg);
+    const QImage shown = display->grab().toImage();
+    display->setEnabled(false);
+    EXPECT_EQ(display->grab().toImage(), shown);
+}
+
 }  // namespace
 }  // namespace z408

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
+#include <tuple>
 
 #include "widget_test_support.h"
 
@@ -81,6 +82,62 @@ TEST_F(Fixture, ChoosesItsLookByStateFirstMatchWins) {
     EXPECT_EQ(button->currentLook(), Look::Pressed);
     button->setUseAltPressed(true);
     EXPECT_EQ(shown(), kAltPressed);
+}
+
+// A disabled button looks disabled whatever else holds: latched (a ticked toggle) it shows its
+// pressed look faded, never the live one; hovering changes nothing.
+TEST_F(Fixture, DisabledWinsOverLatchedAndHovering) {
+    button->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+    struct Case {
+        bool latched, hovered;
+        Look look;
+        QColor colour;
+    } cases[] = {
+        {false, false, Look::Disabled, kDisabled},
+        {true, false, Look::DisabledLatched, kPressed},  // a solid look fades to itself
+        {true, true, Look::DisabledLatched, kPressed},
+        {false, true, Look::Disabled, kDisabled},
+    };
+    for (const auto& c : cases) {
+        button->setLatched(c.latched);
+        button->setEnabled(true);
+        if (c.hovered) test::moveTo(button, QPoint(5, 5));
+        button->setEnabled(false);
+        EXPECT_EQ(button->currentLook(), c.look) << c.latched << c.hovered;
+        EXPECT_EQ(shown(), c.colour) << c.latched << c.hovered;
+        EXPECT_EQ(button->currentTextColor(), QColor(38, 42, 39));
+        test::moveTo(&page, QPoint(190, 90));
+    }
+}
+
+// The disabled look is the control's own picture faded into what surrounds it: the surroundings
+// stay as they are (no darker block), the mark on it recedes, in the off and in the on look.
+TEST(CGDIBitmapBtnLooks, DisabledLooksFadeIntoTheirSurroundings) {
+    const QColor panel(34, 37, 43), mark(250, 214, 96);
+    QImage normal = solidImage(kPage, panel);
+    QImage pressed = solidImage(kPage, panel);
+    for (int y = kRect.top() + 6; y < kRect.top() + 18; ++y)
+        for (int x = kRect.left() + 4; x < kRect.left() + 16; ++x)
+            pressed.setPixel(x, y, mark.rgb());
+    MoveRecorder page;
+    page.resize(kPage);
+    auto* b = new CGDIBitmapBtn(&page);
+    b->SetBitmaps(kRect, normal, normal, pressed, normal);
+    b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+    b->setLatched(true);
+    const QImage live = b->grab().toImage();
+    b->setEnabled(false);
+    const QImage off = b->grab().toImage();
+    EXPECT_EQ(QColor(off.pixel(0, 0)), panel);  // the edge is the page's colour still
+    const QColor faded(off.pixel(8, 10));
+    EXPECT_EQ(QColor(live.pixel(8, 10)), mark);
+    for (auto [got, from, to] : {std::tuple{faded.red(), panel.red(), mark.red()},
+                                 {faded.green(), panel.green(), mark.green()},
+                                 {faded.blue(), panel.blue(), mark.blue()}}) {
+        // About a third of the mark's difference from the panel is left.
+        EXPECT_GT(got, from + (to - from) / 5);
+        EXPECT_LT(got, from + (to - from) / 2);
+    }
 }
 
 TEST_F(Fixture, ToggleOnClickAlternatesLatchedOnEveryPress) {

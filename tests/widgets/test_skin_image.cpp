@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
 #include <QFile>
+#include <QFontMetrics>
 #include <QTemporaryDir>
 
 #include "widget_test_support.h"
@@ -75,6 +76,44 @@ TEST(LoadSkinImage, DamagedOrMissingFilesGiveNoImage) {
     ASSERT_TRUE(test::positionImage({9, 4}).save(png));
     EXPECT_EQ(LoadSkinImage(png).convertToFormat(QImage::Format_RGB32),
               test::positionImage({9, 4}));
+}
+
+// The hint line's box is 233 × 30: two lines of its 14-pixel cell, word-wrapped.
+TEST(WrappedLines, WrapAtWordsAndCutOnlyWhatDoesNotFit) {
+    const QFont font = skinFont(14, QFont::Light);
+    const QFontMetrics fm(font);
+    const QString twoLines =
+        QStringLiteral("Lift-off distance: how high the mouse can be lifted and still track.");
+    const QString tooLong = twoLines + QLatin1Char(' ') + twoLines + QLatin1Char(' ') + twoLines;
+    const QString chinese = QStringLiteral("自定义颜色已开启：先选择颜色一、二或三，再选取颜色。");
+    struct Case {
+        const char* what;
+        QString text;
+        int lines;
+        bool cut;
+    } cases[] = {
+        {"short", QStringLiteral("Report rate"), 1, false},
+        {"two lines", twoLines, 2, false},
+        {"three lines' worth", tooLong, 2, true},
+        {"Chinese without spaces", chinese, 2, false},
+        {"one word wider than the box", QString(60, QLatin1Char('W')), 2, true},
+        {"empty", QString(), 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QStringList lines = wrappedLines(c.text, font, 233, 2);
+        ASSERT_EQ(lines.size(), c.lines);
+        for (const QString& line : lines)
+            EXPECT_LE(fm.horizontalAdvance(line), 233) << line.toStdString();
+        if (c.lines == 0) continue;
+        EXPECT_EQ(lines.last().endsWith(QStringLiteral("…")), c.cut);
+        if (!c.cut) {
+            const QString gap = c.text.contains(QLatin1Char(' ')) ? QStringLiteral(" ") : QString();
+            EXPECT_EQ(lines.join(gap), c.text);
+        }
+    }
+    EXPECT_GT(fm.horizontalAdvance(twoLines), 233);  // the case is a real wrap
+    EXPECT_EQ(wrappedLines(twoLines, font, 233, 1).size(), 1);
 }
 
 }  // namespace

@@ -114,6 +114,39 @@ TEST_F(Bar, DisabledBarAndUnsetTrackIgnoreClicks) {
     EXPECT_EQ(moved.count(), 0);
 }
 
+// The owner shows a hint while the pointer is over the slider: a move without a button over the
+// bar or its thumb must reach it, in its own coordinates; a drag stays with the thumb.
+TEST(CPngHSliderBar, PointerMovesOverBarAndThumbReachTheOwner) {
+    test::MoveRecorder owner;
+    owner.resize(400, 100);
+    auto* bar = new CPngHSliderBar(&owner);
+    bar->Create(thumbImage(), 100, 40, 300, 56, &owner, 2560);
+    bar->SetRange(1, 10);
+    bar->SetTrackRect(100, 40, 300, 56);
+    bar->SetPos(5);
+    CPngHSlider* thumb = bar->thumb();
+    auto move = [](QWidget* w, QPoint local, Qt::MouseButtons buttons) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(local), w->mapToGlobal(QPointF(local)),
+                      Qt::NoButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    };
+    move(bar, QPoint(190, 8), Qt::NoButton);
+    move(thumb, QPoint(5, 8), Qt::NoButton);
+    ASSERT_EQ(owner.moves.size(), 2u);
+    EXPECT_EQ(owner.moves[0], QPoint(290, 48));
+    EXPECT_EQ(owner.moves[1], thumb->mapTo(&owner, QPoint(5, 8)));
+    bar->Enable(false);  // a disabled slider keeps its hint
+    move(bar, QPoint(20, 8), Qt::NoButton);
+    EXPECT_EQ(owner.moves.size(), 3u);
+    bar->Enable(true);
+
+    QTest::mousePress(thumb, Qt::LeftButton, {}, QPoint(5, 8));
+    owner.moves.clear();
+    move(thumb, QPoint(25, 8), Qt::LeftButton);
+    EXPECT_TRUE(owner.moves.empty());
+    QTest::mouseRelease(thumb, Qt::LeftButton, {}, QPoint(25, 8));
+}
+
 TEST(CPngHSlider, ShapeCutsTheTopLeftPixelsColour) {
     CPngHSlider thumb;
     thumb.SetImage(thumbImage());

@@ -77,8 +77,8 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
                              images_[0]);
             s->SetTrackRect(c.rect.left, c.rect.top - 4, c.rect.right, c.rect.bottom + 4);
             s->thumb()->SetPlacement(1);
-            s->SetRange(1, 10);
-            s->SetPos(1);
+            s->SetRange(c.firstStop, c.lastStop);
+            s->SetPos(c.firstStop);
             w = s;
             break;
         }

@@ -32,7 +32,8 @@ void drawPanel(QPainter& p, const QRectF& r) {
     p.drawLine(QPointF(b.left() + 6, b.top() + 1.5), QPointF(b.right() - 6, b.top() + 1.5));
 }
 
-void drawTrack(QPainter& p, const QRectF& r) {
+void drawTrack(QPainter& p, const Control& c) {
+    const QRectF r = rf(c.rect);
     QRectF groove(r.left(), r.center().y() - 3, r.width(), 6);
     p.setPen(QPen(QColor(58, 62, 70), 1));
     p.setBrush(QColor(9, 10, 12));
@@ -43,11 +44,12 @@ void drawTrack(QPainter& p, const QRectF& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawRoundedRect(groove.adjusted(2, 2, -2, -2), 1, 1);
-    // Tick marks under the groove help judge the position.
+    // A tick under each place the thumb's tip can rest on; the ends are longer.
     p.setPen(QPen(QColor(90, 96, 108), 1));
-    for (int i = 0; i <= 10; ++i) {
-        double x = r.left() + 3 + (r.width() - 6) * i / 10.0;
-        double len = (i % 5 == 0) ? 3 : 1.5;
+    for (const skin::TrackTick& tick : skin::trackTicks(c)) {
+        // The tip sits between two pixel columns: the mark covers both.
+        const double x = tick.x;
+        const double len = tick.end ? 3 : 1.5;
         p.drawLine(QPointF(x, r.bottom() + 1), QPointF(x, r.bottom() + 1 + len));
     }
 }
@@ -549,7 +551,7 @@ constexpr std::array kLookPainters{
     LookPainter{Look::Tab, &withState<drawTab>},
     LookPainter{Look::QuadTab, &drawQuad},
     LookPainter{Look::Field, &inRect<drawField>},
-    LookPainter{Look::Track, &inRect<drawTrack>},
+    LookPainter{Look::Track, &sameInEveryState<drawTrack>},
     LookPainter{Look::ListFrame, &sameInEveryState<drawListFrame>},
     LookPainter{Look::Swatch, &withState<drawSwatch>},
     LookPainter{Look::ColourWell, &drawColourWell},

@@ -9,7 +9,7 @@
 namespace z408::skingen {
 
 QImage renderSliderThumb() {
-    QImage img(14, 20, QImage::Format_ARGB32);
+    QImage img(skin::kSliderThumbWidth, skin::kSliderThumbHeight, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -132,8 +132,8 @@ QImage renderListIcon(int kind, bool selected) {
 }
 
 QImage renderPresetItem(State s, bool hasSub) {
-    // A light list, like the language popup: the menu's text colours are dark grey (normal),
-    // white (hover) and the accent blue (pressed).
+    // Dark like the macro list it opens over: the menu's text colours are the lists' grey
+    // (normal), white (hover, on the accent blue) and the accent blue (pressed, on near black).
     QImage img(skin::kPresetItemWidth, skin::kPresetItemHeight, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -143,14 +143,14 @@ QImage renderPresetItem(State s, bool hasSub) {
         g.setColorAt(0, QColor(30, 160, 214));
         g.setColorAt(1, QColor(21, 124, 170));
     } else if (s == State::Down) {
-        g.setColorAt(0, QColor(250, 251, 253));
-        g.setColorAt(1, QColor(234, 239, 245));
+        g.setColorAt(0, QColor(14, 15, 18));
+        g.setColorAt(1, QColor(10, 11, 13));
     } else {
-        g.setColorAt(0, QColor(236, 239, 243));
-        g.setColorAt(1, QColor(218, 223, 230));
+        g.setColorAt(0, QColor(30, 32, 37));
+        g.setColorAt(1, QColor(22, 24, 28));
     }
     p.fillRect(r, g);
-    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), QColor(190, 197, 206));
+    p.fillRect(QRectF(0, r.height() - 1, r.width(), 1), QColor(44, 48, 55));
     p.fillRect(QRectF(0, 0, 1, r.height()), QColor(0, 147, 209));
     p.fillRect(QRectF(r.width() - 1, 0, 1, r.height()), QColor(0, 147, 209));
     if (s == State::Down) p.fillRect(QRectF(1, 0, 3, r.height()), QColor(0, 147, 209));
