@@ -113,7 +113,8 @@ ButtonDescription describeButton(const ProfileSettings& p, int b) {
 }
 
 void printText(const ProfileSettings& p, const std::string& path, const MacroIdList* macroIds) {
-    std::printf("Profile file      %s\n\nButtons\n", path.c_str());
+    // Names and paths come from the file: printed without their control characters.
+    std::printf("Profile file      %s\n\nButtons\n", terminalSafe(path).c_str());
     for (int b = 0; b < kButtonCount; ++b) {
         const auto d = describeButton(p, b);
         const auto btn = p.button(b);
@@ -128,7 +129,7 @@ void printText(const ProfileSettings& p, const std::string& path, const MacroIdL
             line += "  shown as \"" + display + "\"";
         if (macroIds && (*macroIds)[static_cast<size_t>(b)] != 0)
             line += "  [macro id " + hex32((*macroIds)[static_cast<size_t>(b)]) + "]";
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", terminalSafe(line).c_str());
     }
     std::printf("\nDPI levels        ");
     for (int i = 0; i < kDpiLevelCount; ++i)
