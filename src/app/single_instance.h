@@ -2,15 +2,16 @@
 // One program per user: the first start holds a lock and listens on a local socket in a folder
 // only its user can enter; a later start connects, asks the first to show its window, and ends.
 // Both ends check that the other side runs as the same user before they believe it.
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
 #include "common/instance_link.h"
 
 class QLocalSocket;
+class QSocketNotifier;
 
 namespace z408 {
 
@@ -33,6 +34,9 @@ class SingleInstance : public QObject {
     // when neither can be had.
     static QString privateFolder();
 
+    // A peer that has not sent its request within this time is hung up on (default 5 s).
+    void setIdleTimeoutMs(int ms) { idleTimeoutMs_ = ms; }
+
     // Answers z408ctl's question whether the window holds unsaved edits of an entry.
     void setUnsavedEditsQuery(std::function<bool(int entry)> query) {
         unsavedEdits_ = std::move(query);
@@ -47,14 +51,32 @@ class SingleInstance : public QObject {
     void macrosChanged();
 
   private:
+    bool listen();
+    void acceptPending();
+    void takePeer(int fd);
     bool wakeTheFirst();
     void answer(QLocalSocket& socket, const std::optional<InstanceRequest>& request);
+    // Runs the requests gathered so far, one at a time. A request may open a message box whose
+    // loop takes the next requests: they are only gathered then, so boxes never nest and a flood
+    // of requests is merged into one of each kind.
+    void runPending();
+    void schedulePending();
 
     QString key_;
     QString socketPath_;
     int lockFd_ = -1;
-    QLocalServer server_;
+    int listenFd_ = -1;
+    QSocketNotifier* listenNotifier_ = nullptr;
+    // Accepting again after the system refused (no free descriptors): the socket stays.
+    QTimer acceptRetry_;
+    int peers_ = 0;
+    int idleTimeoutMs_ = 5000;
     std::function<bool(int)> unsavedEdits_;
+    bool pendingShow_ = false;
+    bool pendingMacros_ = false;
+    unsigned pendingEntries_ = 0;  // bit e: entry e changed on disk
+    bool running_ = false;
+    bool scheduled_ = false;
 };
 
 }  // namespace z408

@@ -12,6 +12,7 @@
 #include <iterator>
 
 #include "cli/profile_edit.h"
+#include "common/clock.h"
 #include "common/directories.h"
 #include "common/instance_link.h"
 #include "common/program_version.h"
@@ -219,6 +220,18 @@ int fail(std::string_view command, std::string_view message, int code) {
     std::fprintf(stderr, "z408ctl %.*s: %.*s\n", static_cast<int>(command.size()), command.data(),
                  static_cast<int>(message.size()), message.data());
     return code;
+}
+
+bool lockDataFolder(std::string_view command, const std::filesystem::path& dir,
+                    DataFolderLock& lock, int& code) {
+    // A folder where no lock can be made (read-only, missing) is left to the command, which
+    // reports what it cannot read or write.
+    if (!isBusy(lock.acquire(dir, SystemClock::instance()))) return true;
+    code = fail(command,
+                "another program is changing the files of " + dir.string() +
+                    "; nothing was changed, try again",
+                kExitFailed);
+    return false;
 }
 
 bool windowIsRunning() {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/data_folder_lock.h"
 #include "common/user_notices.h"
 #include "config/profile_settings.h"
 #include "config/profile_table.h"
@@ -92,6 +93,12 @@ class ArgScanner {
 
 // Prints "z408ctl NAME: message" to stderr and returns the code.
 int fail(std::string_view command, std::string_view message, int code);
+
+// Takes the writers lock of the data folder `dir` (set up already) before a change is read and
+// written, waiting a while for another writer. False with a message naming `command` (and
+// `code` set) when another writer holds on.
+bool lockDataFolder(std::string_view command, const std::filesystem::path& dir,
+                    DataFolderLock& lock, int& code);
 
 // The Apply button: profile `profileNumber` (1..5; 0 the active one) of the data directory `dir`
 // written into the mouse, the pointer settings applied unless `noPointer`, and the profile and

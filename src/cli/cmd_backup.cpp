@@ -5,6 +5,8 @@
 #include "common/directories.h"
 #include "common/file_io.h"
 #include "config/backup_archive.h"
+#include "config/seeding.h"
+#include "macros/macro_entry.h"
 
 namespace z408::cli {
 namespace {
@@ -68,7 +70,13 @@ int restore(const Args& args) {
     const auto files = decodeBackup(archive, error);
     if (!files)
         return fail("restore", a.file + ": " + error + "; nothing was changed", kExitBadInput);
+    // Checked as the loaders will read them, before any file is replaced.
+    if (const auto problem = backupContentProblem(*files, kMacroLibrarySize))
+        return fail("restore", a.file + ": " + *problem + "; nothing was changed", kExitBadInput);
     if (const auto refused = refuseWhileWindowRuns("restore", a.force)) return *refused;
+    seedDataDirectory(programDirectory(), a.dir);
+    DataFolderLock lock;
+    if (!lockDataFolder("restore", a.dir, lock, code)) return code;
     std::string failedName;
     if (const FileResult r = restoreBackupFiles(a.dir, *files, failedName); !r)
         return fail("restore",

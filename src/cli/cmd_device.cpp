@@ -15,6 +15,7 @@
 #include "common/clock.h"
 #include "common/directories.h"
 #include "common/message_queue.h"
+#include "common/text.h"
 #include "config/profile_store.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
@@ -28,6 +29,7 @@
 #include "shell/intercept_list.h"
 #include "shell/pointer_settings.h"
 #include "update/program_settings.h"
+#include "update/update_checker.h"
 #include "update/update_description.h"
 #include "upload/settings_uploader.h"
 
@@ -331,13 +333,16 @@ int updateCheck(const Args& args) {
                     "no update server is configured (set Host in the [Update] section of " +
                         (configDirectory() / kProgramSettingsFile).string() + ", or use --host)",
                     kExitFailed);
-    if (!json) std::printf("description: %s\n", url.c_str());
+    if (!json) std::printf("description: %s\n", terminalSafe(url).c_str());
     // The program keeps its copy in the data directory; a check from here leaves that one alone.
     ScratchFolder scratch;
     if (scratch.path().empty())
         return fail(kName, "no temporary folder could be made", kExitFailed);
     const std::filesystem::path file = scratch.path() / "update.xml";
-    if (!desktop::CurlDownloader().fetch(url, file, {}, error))
+    // As long as the window waits for the server, not the downloader's general limit.
+    desktop::DownloadLimits limits;
+    limits.connectTimeoutMs = limits.totalTimeoutMs = UpdateChecker::kTimeoutMs;
+    if (!desktop::CurlDownloader(limits).fetch(url, file, {}, error))
         return fail(kName, "the description could not be downloaded: " + error, kExitFailed);
     const UpdateDescription d = readUpdateDescription(file);
     // An empty or broken description names no version: saying the mouse is up to date would be
@@ -352,7 +357,12 @@ int updateCheck(const Args& args) {
     if (!json) {
         std::printf("newest firmware: %s (%s)\n", newest.c_str(),
                     firmwareVersionDisplay(newest).c_str());
-        std::printf("image: %s\n", d.newFile.empty() ? "(none named)" : d.newFile.c_str());
+        // The server's text is shown without its control characters.
+        std::printf("image: %s%s\n",
+                    d.newFile.empty() ? "(none named)" : terminalSafe(d.newFile).c_str(),
+                    d.newFile.empty() || sameHttpHost(d.newFile, url)
+                        ? ""
+                        : " (not on the update server: the program will not fetch it)");
     }
 
     OpenedMouse mouse;

@@ -146,12 +146,15 @@ int macroList(const Args& args) {
     return kExitOk;
 }
 
-// The data directory and its macro library, loaded as the program does at start-up.
+// The data directory and its macro library, loaded as the program does at start-up, under the
+// data folder's lock: another writer's new macro is read before this one is stored beside it.
 struct MacroSession {
     std::filesystem::path dir;
     TerminalNotices notices;
+    DataFolderLock lock;
     std::unique_ptr<MacroLibrary> library = std::make_unique<MacroLibrary>();
     std::unique_ptr<MacroStore> store;
+    int failure = kExitBadInput;  // the exit code when open() failed
 
     // `readOnly`: the folder as it is, an error when it is missing, nothing set up.
     bool open(const std::optional<std::string>& dataDir, std::string_view command = {},
@@ -163,6 +166,8 @@ struct MacroSession {
         } else {
             dir = dataDir ? std::filesystem::path(*dataDir) : dataDirectory();
             seedDataDirectory(programDirectory(), dir);
+            // Readers need no lock: every file is replaced whole, by rename.
+            if (!lockDataFolder("macro", dir, lock, failure)) return false;
         }
         store = std::make_unique<MacroStore>(*library, dir, notices, SystemClock::instance());
         return store->loadMacroLibrary();  // the reason is on stderr when it fails
@@ -410,8 +415,9 @@ int storeText(std::string_view command, MacroSession& session, const MacroText& 
 int toldWindow(int code) {
     if (code != kExitOk) return code;
     std::string reply;
-    if (callRunningInstance({InstanceRequestKind::MacrosChanged, 0}, reply) ==
-        InstanceCall::NoAnswer)
+    const InstanceCall call = callRunningInstance({InstanceRequestKind::MacrosChanged, 0}, reply);
+    // A window that holds its lock without a socket to hear on did not read the change either.
+    if (call == InstanceCall::NoAnswer || (call == InstanceCall::NotRunning && windowIsRunning()))
         std::fprintf(stderr,
                      "z408ctl: the running window did not confirm that it read Macro.cfg "
                      "again; close it without changing a macro, or the change is lost\n");
@@ -432,7 +438,7 @@ int macroNew(const Args& args) {
     const auto parsed = readParsedText("macro new", a.pos[1], code);
     if (!parsed) return code;
     MacroSession session;
-    if (!session.open(a.dataDir)) return kExitBadInput;
+    if (!session.open(a.dataDir)) return session.failure;
     return toldWindow(storeText("macro new", session, *parsed, a.pos[1], name, std::nullopt, *p));
 }
 
@@ -462,7 +468,7 @@ int macroImport(const Args& args) {
                     a.pos[0] + ": the text names no macro (add a name line or --name)",
                     kExitBadInput);
     MacroSession session;
-    if (!session.open(a.dataDir)) return kExitBadInput;
+    if (!session.open(a.dataDir)) return session.failure;
     return toldWindow(storeText("macro import", session, *parsed, a.pos[0], newName, into, *p));
 }
 
@@ -475,7 +481,7 @@ int macroRename(const Args& args) {
     if (const auto problem = macroNameProblem(name))
         return fail("macro rename", *problem, kExitBadInput);
     MacroSession session;
-    if (!session.open(a.dataDir)) return kExitBadInput;
+    if (!session.open(a.dataDir)) return session.failure;
     std::string err;
     const auto slot = findMacro(*session.library, a.pos[0], err);
     if (!slot) return fail("macro rename", err, kExitBadInput);
@@ -527,7 +533,7 @@ int macroDelete(const Args& args) {
     if (!scanMacroArgs("macro delete", args, a, {}, code)) return code;
     if (a.pos.size() != 1) return fail("macro delete", "expects ID|NAME", kExitBadInput);
     MacroSession session;
-    if (!session.open(a.dataDir)) return kExitBadInput;
+    if (!session.open(a.dataDir)) return session.failure;
     std::string err;
     const auto slot = findMacro(*session.library, a.pos[0], err);
     if (!slot) return fail("macro delete", err, kExitBadInput);

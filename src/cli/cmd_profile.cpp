@@ -26,22 +26,6 @@ int buttonOf(std::string_view word) {
     return 0;
 }
 
-// A name from a file, safe on a terminal: control characters shown as \uXXXX.
-std::string printable(std::string_view text) {
-    std::string out;
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04X", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
-
 // The macro library of a data folder, for the macros' names; none without a folder.
 std::unique_ptr<MacroLibrary> macrosOf(const std::optional<std::filesystem::path>& dir) {
     auto library = std::make_unique<MacroLibrary>();
@@ -101,17 +85,17 @@ Shown showProfile(const ProfileSettings& p, const MacroIdList& ids,
 void printText(const ProfileSettings& p, const MacroIdList& ids, const std::string& where,
                const std::optional<std::filesystem::path>& dir) {
     const Shown shown = showProfile(p, ids, dir);
-    std::printf("# %s\n", printable(where).c_str());
+    std::printf("# %s\n", terminalSafe(where).c_str());
     for (const ShownSetting& s : shown.settings) {
         if (s.words.empty()) {
-            std::printf("# %s (no setting makes it)\n", printable(s.note).c_str());
+            std::printf("# %s (no setting makes it)\n", terminalSafe(s.note).c_str());
             continue;
         }
         std::string line = shellWords(s.words);
         if (s.words.size() == 4 && s.words[2] == "macro") {
             const auto name =
                 macroName(shown.macros.get(), p.button(buttonOf(s.words[1])).macroId());
-            line += "  # " + (name ? "\"" + printable(*name) + "\"" : "not in the macro library");
+            line += "  # " + (name ? "\"" + terminalSafe(*name) + "\"" : "not in the macro library");
         }
         std::printf("%s\n", line.c_str());
     }
@@ -287,7 +271,7 @@ int profileValidate(const Args& args) {
     // The program loads it, but some values are none its pages can make: named, one a line.
     const MacroIdList none{};
     for (const ShownSetting& s : showProfile(p, none, std::nullopt).settings)
-        if (s.words.empty()) std::printf("note: %s\n", printable(s.note).c_str());
+        if (s.words.empty()) std::printf("note: %s\n", terminalSafe(s.note).c_str());
     return kExitOk;
 }
 

@@ -51,9 +51,13 @@ bool scanCommon(ArgScanner& scan, CommonOptions& o, bool withApply, int& code) {
     return true;
 }
 
-// The data directory set up and its profiles loaded as at the program's start.
-std::unique_ptr<ProfileStore> openStore(const std::filesystem::path& dir, UserNotices& notices) {
+// The data directory set up, locked for the change, and its profiles loaded as at the program's
+// start: read under the lock, so another writer's change is seen and kept.
+std::unique_ptr<ProfileStore> openStore(const CommonOptions& o, UserNotices& notices,
+                                        DataFolderLock& lock, int& code) {
+    const std::filesystem::path& dir = o.dataDir;
     seedDataDirectory(programDirectory(), dir);
+    if (!lockDataFolder(o.command, dir, lock, code)) return nullptr;
     auto store = std::make_unique<ProfileStore>(dir, notices);
     store->loadTableAndActiveProfile();
     return store;
@@ -66,7 +70,10 @@ bool windowAllowsChange(const CommonOptions& o, int entry, int& code) {
     std::string reply;
     switch (callRunningInstance({InstanceRequestKind::UnsavedEdits, entry}, reply)) {
         case InstanceCall::NotRunning:
-            return true;
+            // A window that holds its lock but cannot be reached (its socket lost) still writes
+            // its copy back at its next Apply: not the same as no window at all.
+            if (!windowIsRunning()) return true;
+            break;
         case InstanceCall::Answered:
             if (reply == kReplySaved) return true;
             if (reply == kReplyUnsaved) {
@@ -92,8 +99,10 @@ bool windowAllowsChange(const CommonOptions& o, int entry, int& code) {
 // Tells the running window that entry `entry` or the table changed on disk.
 void tellWindow(int entry) {
     std::string reply;
-    if (callRunningInstance({InstanceRequestKind::ProfilesChanged, entry}, reply) ==
-        InstanceCall::NoAnswer)
+    const InstanceCall call =
+        callRunningInstance({InstanceRequestKind::ProfilesChanged, entry}, reply);
+    // A window that holds its lock without a socket to hear on did not read the change either.
+    if (call == InstanceCall::NoAnswer || (call == InstanceCall::NotRunning && windowIsRunning()))
         std::fprintf(stderr,
                      "z408ctl: the running window did not confirm that it read the "
                      "change; it shows it after a profile switch\n");
@@ -126,12 +135,12 @@ bool loadEntry(ProfileStore& store, int entry, ProfileSettings& profile, MacroId
 // Writes the entry's profile file and the table with its macro ids, as a successful Apply does.
 bool saveEntry(ProfileStore& store, int entry, const ProfileSettings& profile,
                const MacroIdList& ids, const std::string& command, int& code) {
-    store.table().setMacroIds(entry, ids);
-    const auto profilePath = store.profilePath(entry);
-    FileResult r = writeFileAtomic(profilePath, profile.image());
-    if (r) r = writeFileAtomic(store.tablePath(), store.table().image());
-    if (!r) {
-        code = fail(command, "cannot write the profile: " + r.describe(), kExitFailed);
+    std::filesystem::path failedFile;
+    if (const FileResult r = store.writeEntry(entry, profile, ids, failedFile); !r) {
+        code = fail(
+            command,
+            "cannot write " + failedFile.string() + ": " + r.describe() + "; nothing was changed",
+            kExitFailed);
         return false;
     }
     if (entry == store.activeEntry()) {
@@ -154,6 +163,7 @@ struct EntryCommand {
     CommonOptions o;
     std::vector<std::string> pos;
     TerminalNotices notices;
+    DataFolderLock lock;
     std::unique_ptr<ProfileStore> store;
     int entry = 0;
     ProfileSettings profile;
@@ -178,7 +188,8 @@ bool scanEntryCommand(ArgScanner& scan, EntryCommand& c, bool withApply, int cou
 
 // The data folder set up, and the profile of the active entry or of --profile N loaded.
 bool loadEntryCommand(EntryCommand& c, int& code) {
-    c.store = openStore(c.o.dataDir, c.notices);
+    c.store = openStore(c.o, c.notices, c.lock, code);
+    if (!c.store) return false;
     c.entry = c.o.profile ? c.o.profile - 1 : c.store->activeEntry();
     return loadEntry(*c.store, c.entry, c.profile, c.ids, c.o.command, code);
 }
@@ -255,7 +266,8 @@ int profileSelect(const Args& args) {
         return fail(o.command, "expects one profile number from 1 to 5", kExitBadInput);
     const int entry = pos[0][0] - '1';
 
-    const auto store = openStore(o.dataDir, c.notices);
+    const auto store = openStore(o, c.notices, c.lock, code);
+    if (!store) return code;
     // The profile being left is the one whose unsaved edits the window would drop.
     if (!windowAllowsChange(o, store->activeEntry(), code)) return code;
     // As the profile buttons: an invalid profile file is not taken. A missing one is made with

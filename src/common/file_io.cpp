@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace z408 {
 namespace {
@@ -67,16 +68,30 @@ std::string FileResult::describe() const {
 
 namespace {
 
+// Paths under which special files (pipes, terminals, devices) are read on purpose.
+bool isSpecialFileName(const std::filesystem::path& path) {
+    const std::string p = path.string();
+    return p.starts_with("/dev/") || p.starts_with("/proc/");
+}
+
 // Reads up to `maxBytes`; with `refuseLonger` a file holding more is an error (EFBIG), and one
 // whose size already says so is refused unread.
 FileResult readFileUpTo(const std::filesystem::path& path, size_t maxBytes, bool refuseLonger,
                         std::vector<uint8_t>& out) {
     out.clear();
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking in open: a FIFO put in place of a data file would wait for a writer forever.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return fileResultFromErrno(errno);
     struct stat st {};
     const bool statted = ::fstat(fd.get(), &st) == 0;
     if (statted && S_ISDIR(st.st_mode)) return fileResultFromErrno(EISDIR);
+    if (statted && !S_ISREG(st.st_mode)) {
+        // Only a special file named as one (standard input, /dev/fd/N) is read, and then as
+        // any reader of a pipe would: waiting for its data.
+        if (!isSpecialFileName(path)) return fileResultFromErrno(ENOTSUP);
+        const int flags = ::fcntl(fd.get(), F_GETFL);
+        if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+    }
     if (refuseLonger) {
         if (statted && S_ISREG(st.st_mode) && static_cast<uintmax_t>(st.st_size) > maxBytes)
             return fileResultFromErrno(EFBIG);
@@ -123,14 +138,59 @@ FileResult readWholeFile(const std::filesystem::path& path, size_t maxBytes,
     return readFileUpTo(path, maxBytes, true, out);
 }
 
+namespace {
+
+// The process's umask, read without changing it (umask() can only be read by setting it, which
+// would race with other threads creating files).
+mode_t currentUmask() {
+    std::vector<uint8_t> status;
+    if (readFilePrefix("/proc/self/status", 4096, status)) {
+        const std::string_view text(reinterpret_cast<const char*>(status.data()), status.size());
+        const size_t at = text.find("\nUmask:");
+        if (at != std::string_view::npos) {
+            mode_t mask = 0;
+            size_t i = at + 7;
+            while (i < text.size() && (text[i] == '\t' || text[i] == ' ')) ++i;
+            const size_t start = i;
+            while (i < text.size() && text[i] >= '0' && text[i] <= '7' && i - start < 4)
+                mask = static_cast<mode_t>(mask * 8 + static_cast<mode_t>(text[i++] - '0'));
+            if (i > start) return mask & 0777;
+        }
+    }
+    return 022;
+}
+
+// The mode a file written at `path` gets.
+mode_t replacementMode(const std::filesystem::path& path) {
+    // The file keeps the rights its owner gave it (a macro library made private stays private);
+    // a new file gets what the umask allows, as any file the user creates.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    return 0666 & ~currentUmask();
+}
+
+}  // namespace
+
 FileResult writeFileStaged(const std::filesystem::path& path, std::span<const uint8_t> bytes,
                            std::string& temporary) {
+    temporary.clear();
+    // Only a file (or a link, which the rename replaces) is replaced: a FIFO, a socket or a
+    // device in its place is somebody's and would be destroyed by the rename.
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode) &&
+        !S_ISLNK(existing.st_mode))
+        return fileResultFromErrno(S_ISDIR(existing.st_mode) ? EISDIR : ENOTSUP);
+    // A file its owner made read-only is not replaced behind the mark's back, as writing it in
+    // place would not be.
+    if (S_ISREG(existing.st_mode) && ::access(path.c_str(), W_OK) != 0 && errno == EACCES)
+        return fileResultFromErrno(EACCES);
+    const mode_t mode = replacementMode(path);
     std::string tmpl = path.string() + ".XXXXXX";
     Fd fd(::mkstemp(tmpl.data()));
     temporary.clear();
     if (fd.get() < 0) return fileResultFromErrno(errno);
-    // mkstemp creates 0600; data files are ordinary user files.
-    ::fchmod(fd.get(), 0644);
+    // mkstemp creates 0600.
+    ::fchmod(fd.get(), mode);
     const auto fail = [&](int err) {
         ::unlink(tmpl.c_str());
         return fileResultFromErrno(err);

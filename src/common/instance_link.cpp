@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 namespace z408 {
 namespace {
@@ -41,24 +42,28 @@ std::string instanceFolder(bool create) {
     const std::string runtime = environment("XDG_RUNTIME_DIR");
     if (!runtime.empty() && runtime[0] == '/' && isPrivateFolder(runtime)) return runtime;
     // No usable runtime folder: one of our own in the home, never a shared place like /tmp
-    // where another user could make the folder first.
-    std::string state = environment("XDG_STATE_HOME");
-    if (state.empty() || state[0] != '/') {
-        const std::string home = environment("HOME");
-        if (home.empty()) return {};
-        state = home + "/.local/state";
+    // where another user could make the folder first. A state directory set to a shared place
+    // where another user made the folder already gives way to the one in the home.
+    const std::string home = environment("HOME");
+    std::vector<std::string> states;
+    if (const std::string state = environment("XDG_STATE_HOME"); !state.empty() && state[0] == '/')
+        states.push_back(state);
+    if (!home.empty() && home[0] == '/') states.push_back(home + "/.local/state");
+    for (const std::string& state : states) {
+        const std::string folder = state + "/z408";
+        if (create) {
+            std::error_code ec;
+            std::filesystem::create_directories(state, ec);
+            ::mkdir(folder.c_str(), 0700);
+            // Our own folder made open by someone's umask is closed again; anyone else's is not
+            // used.
+            struct stat st {};
+            if (::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
+                ::chmod(folder.c_str(), 0700);
+        }
+        if (isPrivateFolder(folder)) return folder;
     }
-    const std::string folder = state + "/z408";
-    if (create) {
-        std::error_code ec;
-        std::filesystem::create_directories(state, ec);
-        ::mkdir(folder.c_str(), 0700);
-        // Our own folder made open by someone's umask is closed again; anyone else's is not used.
-        struct stat st {};
-        if (::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
-            ::chmod(folder.c_str(), 0700);
-    }
-    return isPrivateFolder(folder) ? folder : std::string();
+    return {};
 }
 
 bool peerIsThisUser(int fd) {

@@ -12,8 +12,9 @@ namespace z408 {
 inline constexpr const char* kInstanceKey = "Z408Driver.exe";
 
 // The folder for the socket: $XDG_RUNTIME_DIR when it is the user's own and closed to others,
-// else z408 under the user's state directory (made and closed to others when `create` is set).
-// Empty when neither can be had.
+// else z408 under the user's state directory (made and closed to others when `create` is set),
+// or under ~/.local/state when the state directory's one is another user's. Empty when none can
+// be had.
 std::string instanceFolder(bool create);
 
 // True when the other end of the connected local socket `fd` runs as this process's user.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 #include "common/binary.h"
 
@@ -193,6 +194,28 @@ bool containsNoCase(std::string_view text, std::string_view needle) {
     const auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
                                 [&](char a, char b) { return upper(a) == upper(b); });
     return it != text.end() || needle.empty();
+}
+
+std::string terminalSafe(std::u16string_view text) {
+    std::string out;
+    size_t runStart = 0;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char16_t c = i < text.size() ? text[i] : u' ';
+        const bool control = c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+        const bool bidi = (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+        if (i < text.size() && !control && !bidi) continue;
+        out += utf16ToUtf8(text.substr(runStart, i - runStart));
+        runStart = i + 1;
+        if (i == text.size()) break;
+        char buf[8];
+        std::snprintf(buf, sizeof buf, c < 0x80 ? "\\x%02X" : "\\u%04X", static_cast<unsigned>(c));
+        out += buf;
+    }
+    return out;
+}
+
+std::string terminalSafe(std::string_view utf8) {
+    return terminalSafe(utf8ToUtf16(utf8));
 }
 
 }  // namespace z408

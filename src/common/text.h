@@ -31,4 +31,10 @@ std::string formatText(std::string_view format, std::initializer_list<std::strin
 // hardware ids spell their hex digits either way). An empty needle is always found.
 bool containsNoCase(std::string_view text, std::string_view needle);
 
+// Text from a file or a server made safe to print on a terminal: control characters (C0, DEL,
+// C1) and the bidirectional overrides become \xHH or \uHHHH, invalid UTF-8 becomes U+FFFD, so
+// no escape sequence of the text reaches the terminal.
+std::string terminalSafe(std::string_view utf8);
+std::string terminalSafe(std::u16string_view text);
+
 }  // namespace z408

@@ -6,7 +6,12 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "common/file_set.h"
+#include "config/profile_settings.h"
+#include "config/profile_table.h"
 #include "config/seeding.h"
+#include "i18n/language_choice.h"
+#include "stats/statistics.h"
 
 namespace z408 {
 namespace {
@@ -153,51 +158,43 @@ FileResult collectBackupFiles(const std::filesystem::path& dataDirectory,
     return {};
 }
 
+std::optional<std::string> backupContentProblem(const std::vector<BackupFile>& files,
+                                                size_t macroLibraryBytes) {
+    for (const BackupFile& f : files) {
+        const std::string_view name = f.name;
+        const bool profile = name.starts_with("Profile/Profile");
+        const size_t limit = name == "Macro.cfg"                ? macroLibraryBytes
+                             : name == "Sts.cfg"                ? kStatisticsSize
+                             : name == kLanguageChoiceFile      ? size_t{4}
+                             : name == "Profile/ConfigInfo.cfg" ? kTableSize
+                             : profile                          ? kProfileSize
+                                                                : size_t{0};
+        // The program never writes an empty data file, nor one longer than its record.
+        if (f.bytes.empty()) return f.name + " is empty";
+        if (f.bytes.size() > limit)
+            return f.name + " holds " + std::to_string(f.bytes.size()) + " bytes, more than the " +
+                   std::to_string(limit) + " of its record";
+        if (profile) {
+            ProfileSettings p;
+            p.assign(f.bytes);
+            if (!p.hasMagic()) return f.name + " is not a profile";
+        }
+    }
+    return std::nullopt;
+}
+
 FileResult restoreBackupFiles(const std::filesystem::path& dataDirectory,
                               const std::vector<BackupFile>& files, std::string& failedName) {
-    struct Staged {
-        std::filesystem::path target;
-        std::string temporary;
-        std::optional<std::vector<uint8_t>> previous;  // nothing when the file did not exist
-    };
-    std::vector<Staged> staged;
-    const auto dropTemporaries = [&] {
-        for (const Staged& s : staged)
-            if (!s.temporary.empty()) ::unlink(s.temporary.c_str());
-    };
-    // Everything that can fail for want of space or rights happens before the first rename.
+    std::vector<FileReplacement> replacements;
     for (const BackupFile& f : files) {
-        failedName = f.name;
-        Staged s{dataDirectory / f.name, {}, std::nullopt};
         std::error_code ec;
-        std::filesystem::create_directories(s.target.parent_path(), ec);
-        std::vector<uint8_t> old;
-        if (const FileResult r = readFilePrefix(s.target, kBackupMaxFileBytes + 1, old); r)
-            s.previous = std::move(old);
-        else if (r.error != FileError::NotFound) {
-            dropTemporaries();
-            return r;
-        }
-        const FileResult r = writeFileStaged(s.target, f.bytes, s.temporary);
-        if (!r) {
-            dropTemporaries();
-            return r;
-        }
-        staged.push_back(std::move(s));
+        std::filesystem::create_directories((dataDirectory / f.name).parent_path(), ec);
+        replacements.push_back({dataDirectory / f.name, f.bytes});
     }
-    for (size_t i = 0; i < staged.size(); ++i) {
-        failedName = files[i].name;
-        if (const FileResult r = commitStagedFile(staged[i].temporary, staged[i].target); !r) {
-            // Put back what was already replaced, newest first; drop what was not yet used.
-            for (size_t j = i; j-- > 0;) {
-                if (staged[j].previous)
-                    writeFileAtomic(staged[j].target, *staged[j].previous);
-                else
-                    ::unlink(staged[j].target.c_str());
-            }
-            for (size_t j = i; j < staged.size(); ++j) ::unlink(staged[j].temporary.c_str());
-            return r;
-        }
+    size_t failed = 0;
+    if (const FileResult r = replaceFilesTogether(dataDirectory, replacements, failed); !r) {
+        failedName = failed < files.size() ? files[failed].name : kReplacementJournal;
+        return r;
     }
     failedName.clear();
     return {};

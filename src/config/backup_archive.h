@@ -43,9 +43,15 @@ FileResult collectBackupFiles(const std::filesystem::path& dataDirectory,
                               std::vector<BackupFile>& out, std::vector<std::string>& missing,
                               std::string& failedName);
 
-// Writes every file into `dataDirectory` (creating its folders), all or nothing: all new
-// contents are written and synced beside their files first, then renamed into place; should a
-// rename fail, the files already replaced get their previous contents back.
+// Whether the files of an archive are what the program's loaders take: none empty, none longer
+// than its record (the library at most `macroLibraryBytes`), every profile with its magic. The
+// first problem, naming the file, or nothing.
+std::optional<std::string> backupContentProblem(const std::vector<BackupFile>& files,
+                                                size_t macroLibraryBytes);
+
+// Writes every file into `dataDirectory` (creating its folders), all or nothing, even across a
+// kill (see common/file_set.h); should a rename fail, the files already replaced get their
+// previous contents back. The caller holds the data folder's lock.
 FileResult restoreBackupFiles(const std::filesystem::path& dataDirectory,
                               const std::vector<BackupFile>& files, std::string& failedName);
 

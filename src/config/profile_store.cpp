@@ -1,7 +1,10 @@
 #include "config/profile_store.h"
 
+#include "common/clock.h"
+#include "common/data_folder_lock.h"
 #include "common/file_messages.h"
 #include "common/program_texts.h"
+#include "common/file_set.h"
 #include "common/text.h"
 
 namespace z408 {
@@ -137,16 +140,45 @@ void ProfileStore::refreshOtherEntries() {
     }
 }
 
+FileResult ProfileStore::writeEntry(int entry, const ProfileSettings& profile,
+                                    const MacroIdList& ids, std::filesystem::path& failedFile) {
+    DataFolderLock lock;
+    failedFile = dataDirectory_;
+    // A folder where no lock can be made is left to the writes to report.
+    if (FileResult r = lock.acquire(dataDirectory_, SystemClock::instance()); isBusy(r)) return r;
+    // Read under the lock: the other entries' macro ids as the last writer left them, not as
+    // this program read them at its start.
+    ProfileTable table = table_;
+    std::vector<uint8_t> bytes;
+    if (readFilePrefix(tablePath(), kTableSize, bytes) && bytes.size() == kTableSize) {
+        ProfileTable onDisk;
+        onDisk.assign(bytes);
+        for (int e = 0; e < kProfileCount; ++e)
+            if (e != entry) {
+                table.setEntryMagic(e, onDisk.entryMagic(e));
+                table.setMacroIds(e, onDisk.macroIds(e));
+            }
+    }
+    table.setMacroIds(entry, ids);
+    const auto profileImage = profile.image();
+    const auto tableImage = table.image();
+    // The profile names its macros by the ids in the table: both change, or neither.
+    const FileReplacement files[] = {{profilePath(entry), profileImage}, {tablePath(), tableImage}};
+    size_t failed = 0;
+    if (FileResult r = replaceFilesTogether(dataDirectory_, files, failed); !r) {
+        if (failed < std::size(files)) failedFile = files[failed].target;
+        return r;
+    }
+    table_ = table;
+    return {};
+}
+
 bool ProfileStore::saveAfterUpload() {
-    // Writing back the other entries as read at start-up would undo what z408ctl stored there.
-    refreshOtherEntries();
+    std::filesystem::path failedFile;
+    const FileResult r = writeEntry(activeEntry_, active_, macroIds_, failedFile);
+    // The working ids are the entry's even when the files could not take them.
     table_.setMacroIds(activeEntry_, macroIds_);
-    const auto profile = profilePath(activeEntry_);
-    const bool profileSaved =
-        reportSaveFailure(notices_, profile, writeFileAtomic(profile, active_.image()));
-    const bool tableSaved =
-        reportSaveFailure(notices_, tablePath(), writeFileAtomic(tablePath(), table_.image()));
-    return profileSaved && tableSaved;
+    return reportSaveFailure(notices_, failedFile, r);
 }
 
 bool ProfileStore::unsavedEdits(int entry) const {

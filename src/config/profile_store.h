@@ -65,6 +65,12 @@ class ProfileStore {
     // when a file could not be written (reported to the user).
     bool saveAfterUpload();
 
+    // Writes entry `entry`'s profile file and the table with `ids` as its macro ids, together and
+    // under the data folder's lock; the table in memory follows on success. On failure neither
+    // file changed and `failedFile` names the one that failed (the folder when it was busy).
+    FileResult writeEntry(int entry, const ProfileSettings& profile, const MacroIdList& ids,
+                          std::filesystem::path& failedFile);
+
     // Whether memory holds edits of entry `entry` that its files lack: only the active entry can,
     // when its profile or macro ids differ from the profile file and the table on disk.
     bool unsavedEdits(int entry) const;

@@ -16,9 +16,10 @@ inline constexpr const char* kSeedFiles[] = {
     "Profile/Profile5.cfg",
 };
 
-// First run: when the data directory does not exist, creates it with its Profile folder and
-// copies the seed files into it, never overwriting. An existing data directory is left alone even
-// when files are missing (their loaders deal with that). Returns true when this was a first run.
+// First run: when the data directory does not exist, creates it (closed to others) with its
+// Profile folder and copies the seed files into it, never overwriting. In an existing data
+// directory missing files are left to their loaders; a change of several files that a kill
+// interrupted is completed and stale temporaries are removed. Returns true on a first run.
 bool seedDataDirectory(const std::filesystem::path& programDirectory,
                        const std::filesystem::path& dataDirectory);
 

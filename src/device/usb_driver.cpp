@@ -16,8 +16,10 @@ bool CUSBDriver::Open() {
     transport_.close();
     if (!transport_.open()) return false;
     const uint16_t count = transport_.reportCount();
-    if (count == 0 || count > kMaxReportCount) {
-        // The feature buffers hold 255 bytes; a longer report could not be framed.
+    if (count < kMinReportCount || count > kMaxReportCount) {
+        // The feature buffers hold 255 bytes; a longer report could not be framed. A shorter one
+        // than a command and its value carries commands without their values: every write
+        // would succeed while no setting reached the mouse.
         transport_.close();
         return false;
     }

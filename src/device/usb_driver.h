@@ -39,6 +39,9 @@ inline constexpr uint8_t kProximityOn = 0xA0;
 inline constexpr uint8_t kProximityOff = 0xB0;
 inline constexpr uint32_t kLightingModeOff = 6;
 
+// The shortest feature report that carries a command byte and its first value.
+inline constexpr uint16_t kMinReportCount = 2;
+
 // Every operation returns true on success and never throws. The transport calls are serialised
 // by a mutex so that a removal (Close on the interface thread) can meet an upload safely; the
 // pauses are taken outside it.
@@ -49,8 +52,8 @@ class CUSBDriver {
     CUSBDriver(const CUSBDriver&) = delete;
     CUSBDriver& operator=(const CUSBDriver&) = delete;
 
-    // Closes first, then finds and opens the mouse. A device whose report count is 0 or does not
-    // fit the 255-byte buffers is refused.
+    // Closes first, then finds and opens the mouse. A device whose report count is below
+    // kMinReportCount or does not fit the 255-byte buffers is refused.
     bool Open();
     void Close();
     bool IsOpen() const;

@@ -1,5 +1,6 @@
 #include "macros/macro_store.h"
 
+#include "common/data_folder_lock.h"
 #include "common/file_io.h"
 #include "common/file_messages.h"
 #include "common/text.h"
@@ -44,6 +45,11 @@ bool MacroStore::loadMacroLibrary() {
 bool MacroStore::saveMacroLibrary() {
     const auto file = path();
     const auto image = library_.image();
+    // Another writer (z408ctl) in the middle of its change finishes first. A folder where no
+    // lock can be made is left to the write below to report.
+    DataFolderLock lock;
+    if (const FileResult r = lock.acquire(dataDirectory_, clock_); isBusy(r))
+        return reportSaveFailure(notices_, file, r);
     std::error_code ec;
     const bool exists = std::filesystem::exists(file, ec);
     if (exists) {

@@ -1,5 +1,6 @@
 #include "macros/macro_text.h"
 
+#include <cstdint>
 #include <cstdio>
 
 #include "common/text.h"
@@ -32,7 +33,9 @@ std::optional<uint64_t> decimal(std::string_view s) {
     uint64_t v = 0;
     for (const char c : s) {
         if (c < '0' || c > '9') return std::nullopt;
-        v = v * 10 + static_cast<uint64_t>(c - '0');
+        const auto digit = static_cast<uint64_t>(c - '0');
+        // Twenty digits can pass 2^64: held at the top instead of wrapping to a small number.
+        v = v > (UINT64_MAX - digit) / 10 ? UINT64_MAX : v * 10 + digit;
     }
     return v;
 }

@@ -1,6 +1,10 @@
 #include "update/update_checker.h"
 
+#include <vector>
+
+#include "common/file_io.h"
 #include "common/text.h"
+#include "update/sha256.h"
 #include "update/update_description.h"
 
 namespace z408 {
@@ -14,6 +18,45 @@ constexpr const char* kLatestEnglish = "Firmware is the latest version.";
 constexpr const char* kFirmwareDownloadFailed = "New-version firmware download failed.";
 
 }  // namespace
+
+namespace {
+
+// Far above any firmware image, as the downloader's own limit.
+constexpr size_t kMaxImageBytes = 64u << 20;
+
+bool imageMatches(const std::filesystem::path& file, const std::string& expectedHex) {
+    std::vector<uint8_t> bytes;
+    return readWholeFile(file, kMaxImageBytes, bytes) && sha256Hex(bytes) == expectedHex;
+}
+
+}  // namespace
+
+std::string httpHost(std::string_view url) {
+    const auto lower = [](std::string_view s) {
+        std::string out(s);
+        for (char& c : out)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return out;
+    };
+    const size_t sep = url.find("://");
+    if (sep == std::string_view::npos) return {};
+    const std::string scheme = lower(url.substr(0, sep));
+    if (scheme != "http" && scheme != "https") return {};
+    std::string_view authority = url.substr(sep + 3);
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    // An address naming a user is not the server's own; the port may differ (http and https).
+    if (authority.find('@') != std::string_view::npos || authority.empty()) return {};
+    if (authority.front() == '[')
+        authority = authority.substr(0, authority.find(']') + 1);
+    else
+        authority = authority.substr(0, authority.find(':'));
+    return lower(authority);
+}
+
+bool sameHttpHost(std::string_view a, std::string_view b) {
+    const std::string host = httpHost(a);
+    return !host.empty() && host == httpHost(b);
+}
 
 UpdateChecker::UpdateChecker(const std::filesystem::path& dataDirectory, std::string descriptionUrl,
                              UpdateDownloader& downloader, UserNotices& notices,
@@ -76,7 +119,14 @@ bool UpdateChecker::checkForUpdate() {
     if (readUpdateDescription(descriptionFile_).current > deviceVersion()) {
         const bool ok =
             notices_.info(notices_.chinese() ? kNewVersionChinese : kNewVersionEnglish, true);
-        if (ok) actions_.startFirmwareBurner();
+        if (ok)
+            actions_.startFirmwareBurner();
+        else {
+            // Declined: the next click asks the server again, so a description the server has
+            // since replaced (or one that was wrong) does not answer every later check.
+            std::error_code ec;
+            std::filesystem::remove(descriptionFile_, ec);
+        }
         std::lock_guard lock(mutex_);
         idle_ = true;
         return ok;
@@ -142,6 +192,7 @@ void UpdateChecker::offerUpdate(std::stop_token stop) {
     {
         std::lock_guard lock(mutex_);
         newFirmwareUrl_ = d.newFile;
+        newFirmwareSha256_ = d.imageSha256;
     }
     if (d.current > deviceVersion()) {
         if (notices_.info(notices_.chinese() ? kNewVersionChinese : kNewVersionEnglish, true) &&
@@ -159,7 +210,20 @@ bool UpdateChecker::downloadFirmware(std::stop_token stop) {
     const auto last = url.find_last_not_of(" \t\r\n");
     url = first == std::string::npos ? std::string() : url.substr(first, last - first + 1);
     std::string error;
-    if (!url.empty() && downloader_.download(url, firmwareFile_, stop, error)) return true;
+    // The image only from the host that served the description: a description cannot send the
+    // program to fetch from any address it names.
+    if (!url.empty() && sameHttpHost(url, descriptionUrl_) &&
+        downloader_.download(url, firmwareFile_, stop, error)) {
+        std::string expected;
+        {
+            std::lock_guard lock(mutex_);
+            expected = newFirmwareSha256_;
+        }
+        if (expected.empty() || imageMatches(firmwareFile_, expected)) return true;
+        // Not the image the description names: never handed to the burner.
+        std::error_code ec;
+        std::filesystem::remove(firmwareFile_, ec);
+    }
     if (!stop.stop_requested()) notices_.info(kFirmwareDownloadFailed);
     return false;
 }

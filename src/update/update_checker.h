@@ -9,12 +9,19 @@
 #include <filesystem>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "common/user_notices.h"
 #include "update/update_downloader.h"
 
 namespace z408 {
+
+// The lower-case host (without its port) of an http or https address; empty for anything else, and
+// for an address that names a user.
+std::string httpHost(std::string_view url);
+// Whether two addresses name the same server.
+bool sameHttpHost(std::string_view a, std::string_view b);
 
 // What the window does for the check.
 class UpdateActions {
@@ -84,6 +91,7 @@ class UpdateChecker {
     std::condition_variable_any wake_;
     std::string deviceVersionText_;
     std::string newFirmwareUrl_;
+    std::string newFirmwareSha256_;  // empty: the description carries no checksum
     bool idle_ = true;
     bool pending_ = false;      // a check waits for the worker
     uint64_t requestGen_ = 0;   // the latest check asked for

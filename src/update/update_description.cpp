@@ -47,8 +47,19 @@ UpdateDescription parseUpdateDescription(std::string_view xml) {
     XmlDocument doc;
     doc.LoadBytes(std::span(reinterpret_cast<const uint8_t*>(xml.data()), xml.size()));
     UpdateDescription d;
-    d.current = integerValueOfText(utf16ToUtf8(LookUpText(doc, u"firmware", u"current")));
+    // The mouse's numbers are never negative: a negative "current" would compare as a number
+    // near 2^32 and force the offer on every check. It counts as absent.
+    const std::string current = utf16ToUtf8(LookUpText(doc, u"firmware", u"current"));
+    const uint32_t value = integerValueOfText(current);
+    d.current = static_cast<int32_t>(value) < 0 ? 0 : value;
     d.newFile = utf16ToUtf8(LookUpText(doc, u"firmware", u"newfile"));
+    std::string sum = utf16ToUtf8(LookUpText(doc, u"firmware", u"sha256"));
+    const auto first = sum.find_first_not_of(" \t\r\n");
+    const auto last = sum.find_last_not_of(" \t\r\n");
+    sum = first == std::string::npos ? std::string() : sum.substr(first, last - first + 1);
+    for (char& c : sum)
+        if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
+    d.imageSha256 = std::move(sum);
     return d;
 }
 

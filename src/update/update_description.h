@@ -11,6 +11,9 @@ namespace z408 {
 struct UpdateDescription {
     uint32_t current = 0;  // the newest firmware version (tens × 10 + units); 0 when absent
     std::string newFile;   // the full address of the firmware image; empty when absent
+    // The image's SHA-256 from the optional "sha256" element, lower-case hex; empty when absent
+    // (older descriptions). Anything but 64 hex digits is kept as given and matches no image.
+    std::string imageSha256;
 };
 
 // Loads the description; a missing, unreadable or broken file gives version 0 and no address.

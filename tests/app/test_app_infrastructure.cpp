@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include "app/cross_thread_notices.h"
 #include "app/hint_texts.h"
 #include "app/single_instance.h"
+#include "no_free_descriptors.h"
 #include "temp_dir.h"
 #include "widgets/message_event.h"
 
@@ -25,10 +28,10 @@ namespace fs = std::filesystem;
 
 // Runs the event loop until `done` or about two seconds passed.
 template <typename Pred>
-bool spinUntil(Pred done) {
+bool spinUntil(Pred done, int limitMs = 2000) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < 2000)
+    while (!done() && t.elapsed() < limitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return done();
 }
@@ -135,8 +138,13 @@ class SingleInstanceTest : public ::testing::Test {
     void TearDown() override {
         unsetenv("XDG_RUNTIME_DIR");
         unsetenv("XDG_STATE_HOME");
+        if (home_saved_.empty())
+            unsetenv("HOME");
+        else
+            setenv("HOME", home_saved_.c_str(), 1);
     }
-    test::TempDir runtime_, state_;
+    test::TempDir runtime_, state_, home_;
+    std::string home_saved_ = std::getenv("HOME") ? std::getenv("HOME") : "";
 };
 
 TEST_F(SingleInstanceTest, SecondStartWakesTheFirstAndGivesWay) {
@@ -179,6 +187,13 @@ TEST_F(SingleInstanceTest, TheSocketLivesOnlyInAPrivateFolder) {
          },
          fallback},
         {"no runtime folder", [] { unsetenv("XDG_RUNTIME_DIR"); }, fallback},
+        {"state folder taken by another user (here a link to elsewhere)",
+         [this, &fallback] {
+             unsetenv("XDG_RUNTIME_DIR");
+             setenv("HOME", home_.path().c_str(), 1);
+             fs::create_directory_symlink(runtime_.path(), fallback);
+         },
+         home_ / ".local/state/z408"},
         {"own fallback folder left open",
          [&fallback] {
              unsetenv("XDG_RUNTIME_DIR");
@@ -216,6 +231,132 @@ TEST_F(SingleInstanceTest, ASocketLeftByACrashIsReplaced) {
         [] { EXPECT_FALSE(SingleInstance(QStringLiteral("Z408Driver.exe")).claim()); });
     EXPECT_TRUE(spinUntil([&] { return wakes == 1; }));
     second.join();
+}
+
+// A request that opens a box runs the box's loop, which takes the next requests: they are
+// answered at once and merged, but run only after the box, never inside it.
+TEST_F(SingleInstanceTest, AFloodOfRequestsNeverNestsTheirHandling) {
+    SingleInstance first(QStringLiteral("Z408Driver.exe"));
+    ASSERT_TRUE(first.claim());
+    constexpr int kRequests = 300;
+    std::atomic<int> answered{0};
+    std::atomic<bool> sent{false};
+    int depth = 0, deepest = 0, reloads = 0, macroReloads = 0;
+    const auto aBox = [&] {
+        deepest = std::max(deepest, ++depth);
+        // The first box stays open while the whole flood arrives.
+        if (reloads + macroReloads == 1) spinUntil([&] { return sent.load(); }, 60000);
+        --depth;
+    };
+    QObject::connect(&first, &SingleInstance::profilesChanged, [&](int) {
+        ++reloads;
+        aBox();
+    });
+    QObject::connect(&first, &SingleInstance::macrosChanged, [&] {
+        ++macroReloads;
+        aBox();
+    });
+    std::thread flood([&] {
+        for (int i = 0; i < kRequests; ++i) {
+            std::string reply;
+            const InstanceRequest r =
+                i % 2 ? InstanceRequest{InstanceRequestKind::MacrosChanged, 0}
+                      : InstanceRequest{InstanceRequestKind::ProfilesChanged, i % 10 == 0 ? 0 : 3};
+            if (callRunningInstance(r, reply) == InstanceCall::Answered && reply == kReplyDone)
+                ++answered;
+        }
+        sent = true;
+    });
+    EXPECT_TRUE(spinUntil([&] { return sent.load(); }, 60000));
+    flood.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(answered.load(), kRequests);
+    EXPECT_EQ(deepest, 1);
+    // The first request, then what gathered meanwhile: entries 0 and 3 and the library, once
+    // each (plus at most one of each that arrived before the first box opened).
+    EXPECT_GE(reloads + macroReloads, 3);
+    EXPECT_LE(reloads + macroReloads, 6);
+
+    // Still answering afterwards.
+    std::string reply;
+    std::atomic<bool> done{false};
+    std::thread later([&] {
+        EXPECT_EQ(callRunningInstance({InstanceRequestKind::UnsavedEdits, 1}, reply),
+                  InstanceCall::Answered);
+        done = true;
+    });
+    spinUntil([&] { return done.load(); });
+    later.join();
+    EXPECT_EQ(reply, kReplySaved);
+}
+
+// A connection made and a request sent, as z408ctl does, from this thread: a UNIX socket's
+// connect completes into the listen backlog without the window's accept.
+int sendRequest(const fs::path& socket, const char* line) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, socket.c_str(), sizeof addr.sun_path - 1);
+    if (fd < 0 || ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+        if (fd >= 0) ::close(fd);
+        return -1;
+    }
+    if (*line) (void)!::send(fd, line, std::strlen(line), MSG_NOSIGNAL);
+    return fd;
+}
+
+// What has arrived on `fd` so far, without waiting; "EOF" once the window hung up.
+std::string received(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 0) <= 0) return {};
+    char buf[64];
+    const ssize_t n = ::recv(fd, buf, sizeof buf, MSG_PEEK);
+    return n == 0 ? "EOF" : n < 0 ? "" : std::string(buf, static_cast<size_t>(n));
+}
+
+// With every descriptor taken the window cannot accept: it keeps its socket and listens on, and
+// the waiting request is answered once descriptors are free again.
+TEST_F(SingleInstanceTest, TheSocketSurvivesRunningOutOfDescriptors) {
+    SingleInstance first(QStringLiteral("Z408Driver.exe"));
+    ASSERT_TRUE(first.claim());
+    const fs::path socket = first.socketPath().toStdString();
+    const int waiting = sendRequest(socket, "edits 2\n");
+    ASSERT_GE(waiting, 0);
+    {
+        test::NoFreeDescriptors exhausted;
+        ASSERT_TRUE(exhausted.active());
+        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        EXPECT_TRUE(received(waiting).empty());
+        EXPECT_TRUE(fs::exists(socket));
+    }
+    EXPECT_TRUE(spinUntil([&] { return !received(waiting).empty(); }));
+    EXPECT_EQ(received(waiting), "saved\n");
+    ::close(waiting);
+    const int later = sendRequest(socket, "edits 0\n");
+    ASSERT_GE(later, 0);
+    EXPECT_TRUE(spinUntil([&] { return !received(later).empty(); }));
+    EXPECT_EQ(received(later), "saved\n");
+    ::close(later);
+}
+
+// A peer that connects and says nothing is hung up on after the idle time; one that asks is
+// still answered meanwhile.
+TEST_F(SingleInstanceTest, IdlePeersAreHungUpOn) {
+    SingleInstance first(QStringLiteral("Z408Driver.exe"));
+    first.setIdleTimeoutMs(50);
+    ASSERT_TRUE(first.claim());
+    const fs::path socket = first.socketPath().toStdString();
+    std::vector<int> silent;
+    // Fewer than the listen backlog: the connects must not wait for this thread to accept.
+    for (int i = 0; i < 10; ++i) silent.push_back(sendRequest(socket, ""));
+    const int asking = sendRequest(socket, "edits 1\n");
+    EXPECT_TRUE(spinUntil([&] {
+        return std::all_of(silent.begin(), silent.end(),
+                           [](int fd) { return fd >= 0 && received(fd) == "EOF"; });
+    }));
+    EXPECT_EQ(received(asking), "saved\n");
+    for (int fd : silent) ::close(fd);
+    ::close(asking);
 }
 
 TEST(HintTexts, NumbersNameTheirLanguageKeys) {

@@ -6,7 +6,7 @@ ctl=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 source "$(dirname "$0")/checks.sh"
-fingerprint() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
+fingerprint() { (cd "$1" && find . -type f ! -name z408.lock -print0 | sort -z | xargs -0 sha256sum); }
 
 data=$tmp/data
 export Z408_SIMULATED_MOUSE=$tmp/mouse.state

@@ -57,5 +57,24 @@ TEST(Text, FormatTextSubstitutesInOrderAndKeepsOtherPercents) {
     EXPECT_EQ(formatText("%s %s", {"only"}), "only ");
 }
 
+// What a file or a server hands over reaches the terminal without its escape sequences.
+TEST(Text, TerminalSafeEscapesControlsAndOverrides) {
+    const struct {
+        std::string in;
+        std::string out;
+    } cases[] = {
+        {"/home/u/Profile 1.cfg", "/home/u/Profile 1.cfg"},
+        {"fw\x1b[2J\x1b]0;owned\x07.bin", "fw\\x1B[2J\\x1B]0;owned\\x07.bin"},
+        {"a\tb\r\nc\x7f", "a\\x09b\\x0D\\x0Ac\\x7F"},
+        {"\xc2\x9b"
+         "31m",
+         "\\u009B31m"},                                     // C1 CSI
+        {"evil\xe2\x80\xaetxt.exe", "evil\\u202Etxt.exe"},  // right-to-left override
+        {"\xff", "\xef\xbf\xbd"},                           // invalid UTF-8: U+FFFD
+        {"技能 Ω", "技能 Ω"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(terminalSafe(c.in), c.out) << c.in;
+}
+
 }  // namespace
 }  // namespace z408

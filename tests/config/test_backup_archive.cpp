@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "config/backup_archive.h"
+#include "config/profile_settings.h"
+#include "config/profile_table.h"
 #include "temp_dir.h"
 
 namespace z408 {
@@ -151,6 +153,40 @@ TEST(BackupArchive, ARestoreThatCannotWriteEveryFileChangesNone) {
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
         entries += !e.is_directory();
     EXPECT_EQ(entries, 2u);  // no temporary left behind
+}
+
+// An archive whose checksum is right may still hold files the loaders would refuse or misread:
+// refused before anything is replaced.
+TEST(BackupArchive, ContentsAreCheckedAsTheLoadersReadThem) {
+    ProfileSettings valid = ProfileSettings::defaults(false);
+    const std::vector<uint8_t> profile(valid.image().begin(), valid.image().end());
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        const char* problem;  // nullptr: accepted
+    } cases[] = {
+        {"Profile/Profile2.cfg", profile, nullptr},
+        {"Sts.cfg", std::vector<uint8_t>(24, 1), nullptr},
+        {"Language.cfg", {2, 0, 0, 0}, nullptr},
+        {"Macro.cfg", std::vector<uint8_t>(100, 0), nullptr},
+        {"Profile/Profile1.cfg", std::vector<uint8_t>(kProfileSize, 0), "is not a profile"},
+        {"Profile/Profile3.cfg", {0x80, 0x02}, "is not a profile"},
+        {"Sts.cfg", std::vector<uint8_t>(16u << 20, 0), "more than the 24 of its record"},
+        {"Macro.cfg", std::vector<uint8_t>(101, 0), "more than the 100"},
+        {"Profile/ConfigInfo.cfg", std::vector<uint8_t>(kTableSize + 1, 0), "more than"},
+        {"Language.cfg", {}, "is empty"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto problem = backupContentProblem({{c.name, c.bytes}}, 100);
+        if (!c.problem) {
+            EXPECT_FALSE(problem) << *problem;
+            continue;
+        }
+        ASSERT_TRUE(problem);
+        EXPECT_NE(problem->find(c.name), std::string::npos) << *problem;
+        EXPECT_NE(problem->find(c.problem), std::string::npos) << *problem;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "common/file_io.h"
+#include "common/file_set.h"
 #include "common/text.h"
 #include "config/profile_store.h"
 #include "temp_dir.h"
@@ -233,7 +234,8 @@ TEST_F(ProfileStoreTest, SaveFailureIsReported) {
     notices.shown.clear();
     std::filesystem::remove_all(dir / "Profile");
     EXPECT_FALSE(store.saveAfterUpload());
-    ASSERT_EQ(notices.shown.size(), 2u);  // the profile and the table
+    // The profile and the table are written together: the first failure stops both.
+    ASSERT_EQ(notices.shown.size(), 1u);
     EXPECT_EQ(notices.shown[0].text, "Failed to open " + store.profilePath(0).string());
 }
 
@@ -280,6 +282,27 @@ TEST_F(ProfileStoreTest, UnsavedEditsAreWhatTheActiveEntryHoldsBeyondItsFiles) {
     // The file changed under the program (z408ctl wrote it): memory no longer matches.
     writeProfile(1, 5);
     EXPECT_TRUE(store.unsavedEdits(1));
+}
+
+// Two writers of one folder (the window's Apply and z408ctl on another profile): each keeps
+// what the other stored for its own entry, and the profile with its table change together.
+TEST_F(ProfileStoreTest, WritersKeepEachOthersEntries) {
+    writeTable({{0, 1}});
+    for (int e = 0; e < 5; ++e) writeProfile(e, 3);
+    store.loadTableAndActiveProfile();
+    ProfileStore other(dir.path(), notices);
+    other.loadTableAndActiveProfile();
+    MacroIdList ids{};
+    ids[2] = 0x15000077;
+    std::filesystem::path failedFile;
+    ASSERT_TRUE(other.writeEntry(3, ProfileSettings::defaults(false), ids, failedFile));
+    store.macroIdList()[1] = 0x15000042;
+    ASSERT_TRUE(store.saveAfterUpload());
+    ProfileTable stored;
+    stored.assign(readAll(store.tablePath()));
+    EXPECT_EQ(stored.macroIds(3)[2], 0x15000077u);
+    EXPECT_EQ(stored.macroIds(0)[1], 0x15000042u);
+    EXPECT_FALSE(std::filesystem::exists(dir / kReplacementJournal));
 }
 
 }  // namespace

@@ -238,7 +238,8 @@ TEST(UsbDriver, ReportLengthFollowsTheReportCount) {
 }
 
 TEST(UsbDriver, DevicesWhoseReportsDoNotFitAreRefused) {
-    for (const uint16_t count : {uint16_t{0}, uint16_t{255}, uint16_t{300}}) {
+    // 1: the command byte alone, never its value; the upload would report success for nothing.
+    for (const uint16_t count : {uint16_t{0}, uint16_t{1}, uint16_t{255}, uint16_t{300}}) {
         SimulatedMouseState st;
         st.reportCount = count;
         SimulatedDevice d(st);

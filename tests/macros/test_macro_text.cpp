@@ -83,6 +83,9 @@ TEST(MacroText, BadTextsAreRefusedNamingTheLine) {
         {"down A\ndelay 99999999999999999999999\n", 2, "delay needs milliseconds"},
         {"loop 0\ndown A\n", 1, "loop takes 1 to 65533"},
         {"loop 65534\ndown A\n", 1, "loop takes 1 to 65533"},
+        // Twenty digits past 2^64 would wrap to a small, valid-looking number.
+        {"loop 18446744073709551617\ndown A\n", 1, "loop takes 1 to 65533"},
+        {"down A\ndelay 18446744073709551716\n", 2, "above 16777215"},
         {"loop 2\nloop 3\ndown A\n", 2, "a second loop line"},
         {"press A\n", 1, "unknown word 'press'"},
         {"name " + std::string(21, 'x') + "\ndown A\n", 1, "longer than 20 characters"},

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <fstream>
 #include <mutex>
+#include <span>
 #include <thread>
 
 #include "desktop/child_process.h"
@@ -15,6 +17,7 @@
 #include "shared_notices.h"
 #include "temp_dir.h"
 #include "update/program_settings.h"
+#include "update/sha256.h"
 #include "update/update_checker.h"
 #include "update/update_description.h"
 
@@ -55,6 +58,10 @@ TEST(UpdateDescription, ReadsCurrentAndNewFileUnderFirmware) {
          "current></firmware></r>",
          5, ""},
         {"<r><other><current>7</current></other></r>", 0, ""},
+        // a negative version would compare as one near 2^32: newer than any mouse
+        {"<r><firmware><current>-1</current></firmware></r>", 0, ""},
+        {"<r><firmware><current>-99999999999</current></firmware></r>", 0, ""},
+        {"<r><firmware><current>99999999999</current></firmware></r>", 0x7FFFFFFFu, ""},
         {"<r><firmware><current><b>7</b></current></firmware></r>", 0, ""},  // not plain text
         {"<r><firmware><current>4</current><newfile><![CDATA[http://x/a&b]]></newfile>"
          "</firmware></r>",
@@ -237,11 +244,11 @@ class UpdateCheckTest : public DownloadTest {
         DownloadTest::SetUp();
         writeText(server_->file("fw/TarvoGameDevice.bin"), "FIRMWARE");
     }
-    void publish(const std::string& current,
-                 const std::string& newfile = "/fw/TarvoGameDevice.bin") {
+    void publish(const std::string& current, const std::string& newfile = "/fw/TarvoGameDevice.bin",
+                 const std::string& extra = "") {
         writeText(server_->file("software/z408/update.xml"),
                   "<update><firmware><current>" + current + "</current><newfile>" +
-                      server_->url(newfile) + "</newfile></firmware></update>");
+                      server_->url(newfile) + "</newfile>" + extra + "</firmware></update>");
     }
     std::unique_ptr<UpdateChecker> checker(const std::string& path = "/software/z408/update.xml") {
         auto c = std::make_unique<UpdateChecker>(dir_.path(), server_->url(path), downloader_,
@@ -298,6 +305,14 @@ TEST_F(UpdateCheckTest, NewerVersionAskedAndAcceptedDownloadsImageAndStartsBurne
     EXPECT_EQ(actions_.timerStarts, 1);
     EXPECT_EQ(texts().back(), "游戏鼠标固件有更新,是否更新到最新版本? [Cancel]");
     EXPECT_TRUE(c->idle());
+
+    // Declined, the stored description answers no more: the next click asks the server, whose
+    // newer answer counts.
+    publish("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitIdle(*c);
+    EXPECT_EQ(downloader_.finished, downloads + 1);
+    EXPECT_EQ(texts().back(), "固件已经是最新版本.");
 }
 
 TEST_F(UpdateCheckTest, DeclinedOfferLeavesTheImageAlone) {
@@ -437,6 +452,95 @@ TEST_F(UpdateCheckTest, FailedImageDownloadIsReported) {
     EXPECT_EQ(texts(),
               (std::vector<std::string>{kQuestion, "New-version firmware download failed."}));
     EXPECT_EQ(actions_.burnerStarts, 0);
+}
+
+// Where the description carries the image's checksum, only that image goes to the burner; a
+// description without one (older servers) still works.
+TEST_F(UpdateCheckTest, TheImageMustMatchTheChecksumOfItsDescription) {
+    const std::string image = "FIRMWARE";
+    const std::string sum =
+        sha256Hex(std::span(reinterpret_cast<const uint8_t*>(image.data()), image.size()));
+    std::string upper = sum;
+    for (char& ch : upper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    const struct {
+        const char* name;
+        std::string element;
+        bool burned;
+    } cases[] = {
+        {"matching", "<sha256>" + sum + "</sha256>", true},
+        {"matching, upper case and spaced", "<sha256>\n  " + upper + "\n</sha256>", true},
+        {"no checksum", "", true},
+        {"another image's", "<sha256>" + std::string(64, 'a') + "</sha256>", false},
+        {"not a checksum", "<sha256>xyz</sha256>", false},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::TempDir dataDir;
+        const int burned = actions_.burnerStarts;
+        UpdateChecker c(dataDir.path(), server_->url("/software/z408/update.xml"), downloader_,
+                        notices_, actions_);
+        c.startThread();
+        publish("13", "/fw/TarvoGameDevice.bin", k.element);
+        notices_.reply = true;
+        c.setDeviceFirmwareVersionText("12");
+        ASSERT_TRUE(c.checkForUpdate());
+        waitIdle(c);
+        EXPECT_EQ(actions_.burnerStarts - burned, k.burned ? 1 : 0);
+        EXPECT_EQ(std::filesystem::exists(c.firmwareFile()), k.burned);
+        if (!k.burned) {
+            EXPECT_EQ(texts().back(), "New-version firmware download failed.");
+        }
+    }
+}
+
+TEST(Sha256, KnownDigests) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+        {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+        // 56 bytes: the length no longer fits the last block
+        {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+         "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+        {std::string(1000000, 'a'),
+         "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+    };
+    for (const auto& [text, digest] : cases)
+        EXPECT_EQ(sha256Hex(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size())),
+                  digest)
+            << text.size();
+}
+
+// The image comes only from the host that served the description.
+TEST_F(UpdateCheckTest, AnImageElsewhereIsNotFetched) {
+    writeText(server_->file("software/z408/update.xml"),
+              "<update><firmware><current>13</current><newfile>http://localhost:" +
+                  server_->url("").substr(server_->url("").rfind(':') + 1) +
+                  "/fw/TarvoGameDevice.bin</newfile></firmware></update>");
+    auto c = checker();
+    c->setDeviceFirmwareVersionText("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitIdle(*c);
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{kQuestion, "New-version firmware download failed."}));
+    EXPECT_FALSE(std::filesystem::exists(c->firmwareFile()));
+    EXPECT_EQ(actions_.burnerStarts, 0);
+}
+
+TEST(UpdateCheck, SameHostIsTheServersOwn) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"http://Update.Example/software/z408/update.xml", "https://update.example:8443/f.bin",
+         true},
+        {"http://[::1]:80/u.xml", "http://[::1]:81/f.bin", true},
+        {"http://update.example/u.xml", "http://update.example.evil/f.bin", false},
+        {"http://update.example/u.xml", "http://update.example@evil/f.bin", false},
+        {"http://update.example/u.xml", "file:///etc/passwd", false},
+        {"http://update.example/u.xml", "ftp://update.example/f.bin", false},
+        {"http://update.example/u.xml", "", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sameHttpHost(c.b, c.a), c.same) << c.a << " " << c.b;
 }
 
 TEST_F(UpdateCheckTest, StoppingAbandonsADownloadInProgress) {
