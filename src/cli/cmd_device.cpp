@@ -12,12 +12,15 @@
 #include "common/clock.h"
 #include "common/directories.h"
 #include "common/message_queue.h"
+#include "common/program_texts.h"
+#include "common/text.h"
 #include "config/profile_store.h"
 #include "config/seeding.h"
 #include "desktop/curl_downloader.h"
 #include "desktop/evdev_access.h"
 #include "device/mouse_transport.h"
 #include "device/usb_driver.h"
+#include "i18n/languages.h"
 #include "macros/macro_library.h"
 #include "macros/macro_store.h"
 #include "platform/hidraw_backend.h"
@@ -87,7 +90,17 @@ int status(const Args& args) {
         for (const std::string& line : lines) std::printf("  %s\n", line.c_str());
     };
     if (!openMouse("status", mouse, code)) {
-        std::printf("mouse: not found\n");
+        const std::string refused = mouse.transport ? mouse.transport->refusedNode() : "";
+        if (refused.empty()) {
+            std::printf("mouse: not found\n");
+        } else {
+            // The same words as the window's box: present, which node, and the fix.
+            std::printf("mouse: present, no access to %s\n", refused.c_str());
+            std::printf(
+                "fix: %s\n",
+                formatText(programText(ProgramText::MouseNoAccess, kLanguageEnglish), {refused})
+                    .c_str());
+        }
         printInterfaces();
         printEvdevAccess();
         return code;

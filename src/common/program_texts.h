@@ -29,6 +29,9 @@ enum class ProgramText : int {
     EvdevGrabBusy,           // %s the mouse's event node, held by another program
     EvdevGrabFailed,         // %s the mouse's event node, %s the reason
     EvdevWatchFailed,        // %s the reason the mouse's hot-plug cannot be watched
+    MouseSearching,          // the hint line while the mouse is searched at start-up
+    MouseNoAccess,           // %s the mouse's node that cannot be opened; the fix follows
+    StartAtLogin,            // the tray menu's switch of the autostart entry
     Count
 };
 
