@@ -184,7 +184,7 @@ launch z408-hidden "$sim"
 for _ in $(seq 300); do shown "$app" && break; sleep 0.1; done
 sleep 10
 hiddenShown=no
-xdotool search --onlyvisible --pid "$app" --name '^Tarvo Z408 Gaming Mouse Driver$' >/dev/null 2>&1 &&
+xdotool search --all --onlyvisible --pid "$app" --name '^Tarvo Z408 Gaming Mouse Driver$' >/dev/null 2>&1 &&
     hiddenShown=yes
 c=$(cpu_ns "$app")
 w=$(wakeups "$app")

@@ -116,12 +116,14 @@ if command -v trayer >/dev/null; then
     trayer --edge top --align right --widthtype pixel --width 120 --heighttype pixel --height 28 \
         --transparent false --SetDockType true >/dev/null 2>&1 &
     pids+=($!)
+    # The tray must be up before the start: without one the window is shown on purpose.
+    for _ in $(seq 100); do xdotool search --name '^panel$' >/dev/null 2>&1 && break; sleep 0.1; done
     sleep 1
     "$z408" --hidden >"$work/z408.log" 2>&1 &
     main=$!
     pids+=($main)
     sleep 4
-    xdotool search --onlyvisible --pid "$main" --name "$title" >/dev/null 2>&1 &&
+    xdotool search --all --onlyvisible --pid "$main" --name "$title" >/dev/null 2>&1 &&
         fail "--hidden with a tray showed the window"
     stop
     echo "ok: --hidden with a tray starts in the tray"
