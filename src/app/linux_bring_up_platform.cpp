@@ -8,11 +8,15 @@
 namespace z408 {
 
 bool LinuxBringUpPlatform::bootloaderPresent() {
-    return z408::bootloaderPresent();
+    return driver_.WaitsInBootloader() || z408::bootloaderPresent();
 }
 
 bool LinuxBringUpPlatform::openDevice() {
     return driver_.Open();
+}
+
+std::string LinuxBringUpPlatform::refusedNode() {
+    return driver_.RefusedNode();
 }
 
 void LinuxBringUpPlatform::startFirmwareTool(bool chinese) {

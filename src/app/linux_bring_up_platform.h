@@ -19,6 +19,7 @@ class LinuxBringUpPlatform final : public BringUpPlatform {
 
     bool bootloaderPresent() override;
     bool openDevice() override;
+    std::string refusedNode() override;
     void startFirmwareTool(bool chinese) override;
 
   private:

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QThread>
@@ -29,6 +30,7 @@
 #include "common/resource_numbers.h"
 #include "common/text.h"
 #include "config/seeding.h"
+#include "desktop/autostart.h"
 #include "desktop/curl_downloader.h"
 #include "desktop/x11_cursor_source.h"
 #include "desktop/x11_keyboard_layout.h"
@@ -69,6 +71,7 @@ void returnFreedMemory() {
 constexpr const char* kWindowTitle = "Tarvo Z408 Gaming Mouse Driver";
 constexpr int kCommandConfig = 0x6000;
 constexpr int kCommandExit = 0x6001;
+constexpr int kCommandAutostart = 0x6002;
 constexpr int kBalloonMs = 5000;
 constexpr int kProgramUpdaterDelayMs = 3000;
 // How often, and how many times, an exit waits for the loops of closed dialogs to return.
@@ -198,6 +201,8 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
             std::fprintf(stderr, "z408: %s\n",
                          ctx_.notices().programText(ProgramText::NoProgramUpdater).c_str());
     });
+    bringUpTimer_.setSingleShot(true);
+    connect(&bringUpTimer_, &QTimer::timeout, this, &CZ119KDriverDlg::bringUpStep);
     hookWindows_.add(kWindowId, &sink_);
 }
 
@@ -407,12 +412,23 @@ void CZ119KDriverDlg::handOverToFirmwareBurner() {
 void CZ119KDriverDlg::createTrayIcon() {
     trayMenu_ = new CXPMenu(this);
     trayMenu_->AddItem(res::kMenuIconConfig, QStringLiteral("Config"), kCommandConfig);
+    // The switch of the login start has no icon: its column shows the tick.
+    autostartItem_ = trayMenu_->AddItem(QImage(), QString(), kCommandAutostart);
+    autostartItem_->setCheckable(true);
     trayMenu_->AddItem(res::kMenuIconExit, QStringLiteral("Exit"), kCommandExit);
+    // The entry may have been switched by z408ctl or the desktop since: read it as the menu opens.
+    connect(trayMenu_, &QMenu::aboutToShow, this, [this] {
+        autostartItem_->setText(
+            QString::fromStdString(ctx_.notices().programText(ProgramText::StartAtLogin)));
+        autostartItem_->setChecked(desktop::autostartEnabled());
+    });
     connect(trayMenu_, &CXPMenu::commandChosen, this, [this](int command) {
         if (command == kCommandConfig) {
             showFromTray();
         } else if (command == kCommandExit) {
             requestExit();
+        } else if (command == kCommandAutostart) {
+            setStartAtLogin(autostartItem_->isChecked());
         }
     });
     tray_ = new QSystemTrayIcon(windowIcon(), this);
@@ -428,13 +444,39 @@ void CZ119KDriverDlg::createTrayIcon() {
                            QSystemTrayIcon::Information, kBalloonMs);
 }
 
-void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
+void CZ119KDriverDlg::bringUp(BringUpPlatform& platform, bool shown) {
     if (!ctx_.driver()) {
         // No way to the mouse at all: the window is still shown, without workers.
-        show();
+        if (shown) show();
         return;
     }
-    const BringUpOutcome outcome = bringUpDevice(platform, ctx_.clock(), ctx_.chinese());
+    // The window comes first, filled from the active profile; the search's pauses are spent in
+    // the event loop, so it paints and answers while the mouse is looked for.
+    search_ = std::make_unique<BringUpSearch>(platform, ctx_.chinese());
+    if (shown) {
+        show();
+        raise();
+        activateWindow();
+    }
+    update(hintRect_);
+    bringUpTimer_.start(0);
+}
+
+void CZ119KDriverDlg::bringUpStep() {
+    if (!search_ || exitRequested_) return;
+    if (const auto pause = search_->step()) {
+        const int ms = static_cast<int>(*pause);
+        bringUpTimer_.start(bringUpPauseMs_ >= 0 && ms > 0 ? bringUpPauseMs_ : ms);
+        return;
+    }
+    const BringUpOutcome outcome = *search_->outcome();
+    const std::string refused = search_->refusedNode();
+    search_.reset();
+    update(hintRect_);
+    bringUpFinished(outcome, refused);
+}
+
+void CZ119KDriverDlg::bringUpFinished(BringUpOutcome outcome, const std::string& refusedNode) {
     if (outcome == BringUpOutcome::FirmwareTool) {
         requestExit();
         return;
@@ -442,7 +484,23 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     refreshPages();
     if (outcome == BringUpOutcome::NotFound) {
         CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), InfoButtons::Ok,
-                     InfoCountdown::Closes, ctx_.chinese(), ctx_.language().languageId(), this);
+                     InfoCountdown::Closes, ctx_.chinese(), ctx_.language().languageId(),
+                     isVisible() ? this : nullptr);
+        bringUpBox_ = &box;
+        box.exec();
+        requestExit();
+        return;
+    }
+    if (outcome == BringUpOutcome::NoAccess) {
+        // The fix takes commands the person must read and copy: a box that stays until closed,
+        // with selectable text, rather than the five-second one.
+        const std::string text =
+            formatText(ctx_.notices().programText(ProgramText::MouseNoAccess), {refusedNode});
+        QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kWindowTitle),
+                        QString::fromStdString(text), QMessageBox::Ok,
+                        isVisible() ? this : nullptr);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+        bringUpBox_ = &box;
         box.exec();
         requestExit();
         return;
@@ -450,11 +508,12 @@ void CZ119KDriverDlg::bringUp(BringUpPlatform& platform) {
     ctx_.startUploader(sink_);
     if (updateChecker_) updateChecker_->startThread();
     readFirmwareVersion();
-    show();
-    raise();
-    activateWindow();
     installHooks();
     programUpdaterTimer_.start();
+    if (uploadAfterSearch_) {
+        uploadAfterSearch_ = false;
+        requestUpload();
+    }
 }
 
 void CZ119KDriverDlg::setInputHook(InputHook* hook, std::function<void()> interceptsChanged) {
@@ -607,6 +666,13 @@ void CZ119KDriverDlg::setHint(int number) {
     update(hintRect_);
 }
 
+QString CZ119KDriverDlg::hintText() const {
+    // A control's hint wins while the pointer is on it; otherwise the search says it runs.
+    if (hint_.isEmpty() && search_)
+        return QString::fromStdString(ctx_.notices().programText(ProgramText::MouseSearching));
+    return hint_;
+}
+
 void CZ119KDriverDlg::pointerMovedTo(const QPoint& pos) {
     if (!hint_.isEmpty()) {
         hint_.clear();
@@ -731,6 +797,11 @@ void CZ119KDriverDlg::restoreDefaults() {
 }
 
 void CZ119KDriverDlg::requestUpload() {
+    if (search_) {
+        // The mouse is still being looked for: the upload follows when it is found.
+        uploadAfterSearch_ = true;
+        return;
+    }
     SettingsUploader* uploader = ctx_.uploader();
     if (!uploader) {
         // Without a link to the mouse no upload can end: say so instead of a progress window
@@ -775,6 +846,14 @@ void CZ119KDriverDlg::showFromTray() {
     activateWindow();
 }
 
+void CZ119KDriverDlg::setStartAtLogin(bool on) {
+    std::string error;
+    const bool done = on ? desktop::enableAutostart(desktop::installedProgram(), error)
+                         : desktop::disableAutostart(error);
+    if (!done) ctx_.notices().info(error);
+    if (autostartItem_) autostartItem_->setChecked(desktop::autostartEnabled());
+}
+
 bool CZ119KDriverDlg::trayUsable() const {
     return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
 }
@@ -817,6 +896,8 @@ void CZ119KDriverDlg::shutdown() {
     }
     removeHooks();
     programUpdaterTimer_.stop();
+    bringUpTimer_.stop();
+    search_.reset();
     // The update worker goes first: it asks through this window and acts through the support
     // page. A question it is waiting on is answered "no".
     if (workerNotices_) workerNotices_->cancel();
@@ -841,10 +922,13 @@ void CZ119KDriverDlg::shutdown() {
 }
 
 void CZ119KDriverDlg::deviceArrived(const QString& path) {
+    // While the start-up search runs, its next attempt finds the mouse.
+    if (search_) return;
     session_.arrived(path.toStdString());
 }
 
 void CZ119KDriverDlg::deviceRemoved(const QString& path) {
+    if (search_) return;
     session_.removed(path.toStdString());
 }
 
@@ -869,14 +953,15 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
     } else {
         p.fillRect(event->rect(), QColor(24, 26, 31));
     }
-    if (hint_.isEmpty()) return;
+    const QString shown = hintText();
+    if (shown.isEmpty()) return;
     p.setFont(skinFont(kHintFontHeight, QFont::Light));
     p.setPen(QColor(0xBE, 0xBE, 0xBE));
-    drawWrappedText(p, hintRect_, hint_, kHintFontHeight);
+    drawWrappedText(p, hintRect_, shown, kHintFontHeight);
 }
 
 QStringList CZ119KDriverDlg::hintLines() const {
-    return wrappedLines(hint_, skinFont(kHintFontHeight, QFont::Light), hintRect_.width(),
+    return wrappedLines(hintText(), skinFont(kHintFontHeight, QFont::Light), hintRect_.width(),
                         hintRect_.height() / kHintFontHeight);
 }
 

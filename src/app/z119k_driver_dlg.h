@@ -26,6 +26,7 @@
 #include "widgets/menu_ex_a.h"
 #include "widgets/message_event.h"
 
+class QAction;
 class QLabel;
 
 namespace z408 {
@@ -69,8 +70,16 @@ class CZ119KDriverDlg : public QWidget {
 
     // Start-up up to the language choice (files, skins, controls, pages, tray, profiles).
     void initialise();
-    // The device half of start-up: bootloader test, mouse search, worker, showing the window.
-    void bringUp(BringUpPlatform& platform);
+    // The device half of start-up: the window is shown first (unless `shown` is false: a start
+    // hidden in the tray), then the bootloader test and the mouse search run from the event
+    // loop, and their end starts the workers or ends the program. `platform` must outlive it.
+    void bringUp(BringUpPlatform& platform, bool shown = true);
+    // While the start-up search for the mouse runs (the hint line says so; Apply waits for it).
+    bool searchingMouse() const { return search_ != nullptr; }
+    // Tests: every pause of the search this long instead of its own length (negative: its own).
+    void setBringUpPauseMs(int ms) { bringUpPauseMs_ = ms; }
+    // The box that says the mouse is missing or closed to us, while it is open (tests close it).
+    QWidget* bringUpBox() const { return bringUpBox_; }
 
     // The hook's number for this window.
     static constexpr WindowId kWindowId = WindowId{1};
@@ -109,6 +118,11 @@ class CZ119KDriverDlg : public QWidget {
     void trayActivated();
     // The tray's menu at the pointer.
     void openTrayMenu();
+    // Whether a hidden window can be found again through the tray.
+    bool canHideToTray() const { return trayUsable(); }
+    // The tray menu's switch: writes or removes the autostart entry.
+    void setStartAtLogin(bool on);
+    QAction* startAtLoginItem() const { return autostartItem_; }
     // Lets go of the page images and caches a hidden window does not need.
     void releaseWhileHidden();
     QString backgroundPath() const;
@@ -127,7 +141,8 @@ class CZ119KDriverDlg : public QWidget {
     void deviceRemoved(const QString& path);
 
     int currentTab() const { return currentTab_; }
-    QString hintText() const { return hint_; }
+    // What the hint line shows.
+    QString hintText() const;
     // The hint as the hint line shows it, line by line.
     QStringList hintLines() const;
     CIrrButton* tabButton(int tab) const { return tabs_[static_cast<size_t>(tab - 1)]; }
@@ -203,6 +218,9 @@ class CZ119KDriverDlg : public QWidget {
     // Runs the function picker for a settings-page button; nothing when left without a choice.
     std::optional<PickerChoice> runPicker(int button, const QString& currentFunction);
     void handOverToFirmwareBurner();
+    // One step of the start-up search, and what follows its end.
+    void bringUpStep();
+    void bringUpFinished(BringUpOutcome outcome, const std::string& refusedNode);
 
     AppContext& ctx_;
     QtMessageSink sink_;
@@ -236,6 +254,7 @@ class CZ119KDriverDlg : public QWidget {
     std::unique_ptr<CDlgProgress> progress_;
     QSystemTrayIcon* tray_ = nullptr;
     CXPMenu* trayMenu_ = nullptr;
+    QAction* autostartItem_ = nullptr;
     QPointer<CMenuExA> languagePopup_;
     QString hint_;
     QRect hintRect_;
@@ -258,6 +277,11 @@ class CZ119KDriverDlg : public QWidget {
     bool exitRequested_ = false;
     int mainLoopLevel_ = 0;
     int exitRetries_ = 0;
+    std::unique_ptr<BringUpSearch> search_;
+    QTimer bringUpTimer_;
+    QPointer<QWidget> bringUpBox_;
+    bool uploadAfterSearch_ = false;  // Apply was pressed while the mouse was searched
+    int bringUpPauseMs_ = -1;
 };
 
 }  // namespace z408

@@ -156,5 +156,6 @@ void registerWatchCommands(CommandRegistry& registry);
 void registerPointerCommands(CommandRegistry& registry);
 void registerStatsCommands(CommandRegistry& registry);
 void registerBackupCommands(CommandRegistry& registry);
+void registerAutostartCommands(CommandRegistry& registry);
 
 }  // namespace z408::cli

@@ -15,6 +15,7 @@
 #include "common/clock.h"
 #include "common/directories.h"
 #include "common/message_queue.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "config/profile_store.h"
 #include "config/seeding.h"
@@ -110,6 +111,8 @@ int status(const Args& args) {
     // Without --json the reason the mouse was not found goes to stderr as it is found.
     const bool found = json ? openMouseQuietly(mouse) : openMouse("status", mouse, code);
     if (json && !found) code = kExitFailed;
+    // A mouse that is there but whose node this user may not open: named, with the fix.
+    const std::string refused = !found && mouse.transport ? mouse.transport->refusedNode() : "";
     std::vector<std::string> interfaces;
     if (mouse.transport) interfaces = transportInterfaceLines(*mouse.transport);
     const desktop::EvdevAccess access = desktop::checkEvdevAccess();

@@ -67,6 +67,7 @@ constexpr JsonKey kJsonKeys[] = {
     {"status", "reportCount", "the report count of its command channel, or null"},
     {"status", "firmwareVersion", "the firmware version as a number (12), or null"},
     {"status", "firmwareText", "the same as the window shows it (V 0.1.2), or null"},
+    {"status", "noAccessNode", "the node of a mouse that is there but may not be opened, or null"},
     {"status", "interfaces", "each HID interface looked at and why it was or was not taken"},
     {"status", "inputDevices", "the mouse's input event devices"},
     {"status", "inputDevices[].node", "its device node"},

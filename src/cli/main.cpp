@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     z408::cli::registerPointerCommands(registry);
     z408::cli::registerStatsCommands(registry);
     z408::cli::registerBackupCommands(registry);
+    z408::cli::registerAutostartCommands(registry);
     return registry.dispatch(argc, argv);
 }

@@ -659,6 +659,59 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     // InfoBoxCaption (one short word: the caption's place is 90 pixels wide)
     {"提示", "Tips", "Info", "알림", "Hinweis", "Avviso", "Aviso", "Melding", "Aviso", "Сообщение",
      "Повідомлення", "提示"},
+    // MouseSearching
+    {"正在查找Z408游戏鼠标…", "Looking for the Z408 gaming mouse…",
+     "Recherche de la souris de jeu Z408…", "Z408 게이밍 마우스를 찾는 중…",
+     "Die Z408-Gaming-Maus wird gesucht…", "Ricerca del mouse da gioco Z408…",
+     "Buscando el ratón para juegos Z408…", "Zoeken naar de Z408-gamingmuis…",
+     "A procurar o rato para jogos Z408…", "Поиск игровой мыши Z408…", "Пошук ігрової миші Z408…",
+     "正在尋找Z408遊戲滑鼠…"},
+    // MouseNoAccess
+    {"Z408游戏鼠标已连接，但无法打开 %s（没有权限，或被其他程序占用）。请把 udev 规则 "
+     "70-z408.rules 复制到 /etc/udev/rules.d/，运行 sudo udevadm control --reload-rules && sudo "
+     "udevadm trigger，然后重新插入鼠标。",
+     "The Z408 gaming mouse is connected, but %s cannot be opened (no permission, or another "
+     "program holds it). Copy the udev rule 70-z408.rules to /etc/udev/rules.d/, run "
+     "sudo udevadm control --reload-rules && sudo udevadm trigger, then plug the mouse in again.",
+     "La souris de jeu Z408 est branchée, mais %s ne peut pas être ouvert (pas d'autorisation, "
+     "ou un autre programme le tient). Copiez la règle udev 70-z408.rules dans "
+     "/etc/udev/rules.d/, lancez sudo udevadm control --reload-rules && sudo udevadm trigger, puis "
+     "rebranchez la souris.",
+     "Z408 게이밍 마우스가 연결되어 있지만 %s을(를) 열 수 없습니다(권한 없음 또는 다른 프로그램이 "
+     "사용 중). udev 규칙 70-z408.rules를 /etc/udev/rules.d/에 복사하고 sudo udevadm control "
+     "--reload-rules && sudo udevadm trigger를 실행한 "
+     "다음 마우스를 다시 연결하십시오.",
+     "Die Z408-Gaming-Maus ist angeschlossen, aber %s lässt sich nicht öffnen (keine "
+     "Berechtigung, oder ein anderes Programm hält es). Kopieren Sie die udev-Regel "
+     "70-z408.rules nach /etc/udev/rules.d/, führen Sie sudo udevadm control --reload-rules && "
+     "sudo udevadm trigger aus und stecken Sie die Maus neu "
+     "ein.",
+     "Il mouse da gioco Z408 è collegato, ma %s non si può aprire (nessun permesso, o un altro "
+     "programma lo tiene). Copiare la regola udev 70-z408.rules in /etc/udev/rules.d/, eseguire "
+     "sudo udevadm control --reload-rules && sudo udevadm trigger, poi ricollegare il mouse.",
+     "El ratón para juegos Z408 está conectado, pero %s no se puede abrir (sin permiso, u otro "
+     "programa lo tiene). Copie la regla udev 70-z408.rules en /etc/udev/rules.d/, ejecute "
+     "sudo udevadm control --reload-rules && sudo udevadm trigger y vuelva a conectar el ratón.",
+     "De Z408-gamingmuis is aangesloten, maar %s kan niet worden geopend (geen toestemming, of "
+     "een ander programma houdt het vast). Kopieer de udev-regel 70-z408.rules naar "
+     "/etc/udev/rules.d/, voer sudo udevadm control --reload-rules && sudo udevadm trigger uit en "
+     "sluit de muis opnieuw aan.",
+     "O rato para jogos Z408 está ligado, mas %s não pode ser aberto (sem permissão, ou outro "
+     "programa o ocupa). Copie a regra udev 70-z408.rules para /etc/udev/rules.d/, execute "
+     "sudo udevadm control --reload-rules && sudo udevadm trigger e volte a ligar o rato.",
+     "Игровая мышь Z408 подключена, но %s не открывается (нет прав, или его занимает другая "
+     "программа). Скопируйте правило udev 70-z408.rules в /etc/udev/rules.d/, выполните "
+     "sudo udevadm control --reload-rules && sudo udevadm trigger и подключите мышь заново.",
+     "Ігрову мишу Z408 під'єднано, але %s не відкривається (немає прав, або його тримає інша "
+     "програма). Скопіюйте правило udev 70-z408.rules до /etc/udev/rules.d/, виконайте "
+     "sudo udevadm control --reload-rules && sudo udevadm trigger і під'єднайте мишу знову.",
+     "Z408遊戲滑鼠已連接，但無法開啟 %s（沒有權限，或被其他程式佔用）。請把 udev 規則 "
+     "70-z408.rules 複製到 /etc/udev/rules.d/，執行 sudo udevadm control --reload-rules && sudo "
+     "udevadm trigger，然後重新插入滑鼠。"},
+    // StartAtLogin
+    {"登录时启动", "Start at login", "Lancer à la connexion", "로그인 시 시작",
+     "Beim Anmelden starten", "Avvia all'accesso", "Iniciar al entrar", "Starten bij aanmelden",
+     "Iniciar ao entrar", "Запускать при входе", "Запускати під час входу", "登入時啟動"},
 }};
 
 constexpr int64_t kEnglish = 2;

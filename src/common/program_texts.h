@@ -51,6 +51,9 @@ enum class ProgramText : int {
     MacroNameBlank,          // a macro name that is empty or only spaces was refused
     MacroNameTaken,          // %s a macro name that another macro already has
     InfoBoxCaption,          // the caption of the program's information box ("Tips")
+    MouseSearching,          // the hint line while the mouse is searched at start-up
+    MouseNoAccess,           // %s the mouse's node that cannot be opened; the fix follows
+    StartAtLogin,            // the tray menu's switch of the autostart entry
     Count
 };
 

@@ -58,6 +58,15 @@ class HidTransport {
         std::lock_guard lock(mutex_);
         return lastError_;
     }
+    // After a failed open(): the node of a mouse that is present but could not be opened (no
+    // permission, or held by another program); empty when no mouse was there.
+    std::string refusedNode() const {
+        std::lock_guard lock(mutex_);
+        return refusedNode_;
+    }
+    // Whether the mouse shows itself only in its firmware-update mode. The real one is found
+    // through udev (the bootloader test); only the simulated mouse answers here.
+    virtual bool waitsInBootloader() const { return false; }
 
   protected:
     // One operation at a time: implementations hold it for their own state too, so that a
@@ -69,6 +78,7 @@ class HidTransport {
     uint16_t reportCount_ = 0;
     std::string location_;
     std::string lastError_;
+    std::string refusedNode_;
 };
 
 }  // namespace z408

@@ -157,11 +157,16 @@ bool SimulatedMouseFaults::parse(std::string_view spec, SimulatedMouseFaults& ou
         uint32_t n = 0;
         if (tok == "unplug") {
             f.unplugged = true;
+        } else if (tok == "denied") {
+            f.denied = true;
+        } else if (tok == "bootloader") {
+            f.bootloader = true;
         } else if ((tok[0] == 'F' || tok[0] == 'O') && parseNumber(tok.substr(1), 0xFFFFFFFF, n) &&
                    n > 0) {
             (tok[0] == 'F' ? f.failFeature : f.failOutput) = n;
         } else {
-            error = "unknown fault '" + std::string(tok) + "' (use F<n>, O<n> or unplug)";
+            error = "unknown fault '" + std::string(tok) +
+                    "' (use F<n>, O<n>, unplug, denied or bootloader)";
             return false;
         }
         if (end == spec.size()) break;
@@ -205,6 +210,11 @@ std::unique_ptr<SimulatedMouse> SimulatedMouse::fromEnvironment(Clock& clock) {
     auto mouse = std::make_unique<SimulatedMouse>(clock, state, trace ? trace : "", faults);
     if (!faultsOk) mouse->configError_ = std::string(kSimulatedMouseFailEnv) + ": " + error;
     return mouse;
+}
+
+bool SimulatedMouse::waitsInBootloader() const {
+    std::lock_guard lock(mutex_);
+    return faults_.bootloader;
 }
 
 void SimulatedMouse::setFaults(const SimulatedMouseFaults& faults) {
@@ -269,12 +279,21 @@ bool SimulatedMouse::open() {
     if (open_) saveState();
     open_ = false;
     lastError_.clear();
+    refusedNode_.clear();
     if (!configError_.empty()) {
         lastError_ = configError_;
         return false;
     }
-    if (faults_.unplugged) {
-        lastError_ = "the simulated mouse is unplugged";
+    if (faults_.unplugged || faults_.bootloader) {
+        lastError_ = faults_.bootloader ? "the simulated mouse waits in its bootloader"
+                                        : "the simulated mouse is unplugged";
+        return false;
+    }
+    if (faults_.denied) {
+        // Plays a mouse whose node exists but is closed to this user; the state file stands in
+        // for the node.
+        refusedNode_ = stateFile_.empty() ? std::string("simulated mouse") : stateFile_.string();
+        lastError_ = "permission denied on " + refusedNode_;
         return false;
     }
     if (!stateFile_.empty() && !loadState()) return false;

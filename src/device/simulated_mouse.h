@@ -48,7 +48,10 @@ struct SimulatedMouseFaults {
     uint32_t failOutput = 0;
     uint32_t stallOutput = 0;  // that output report is never taken: the wait runs out, it fails
     bool unplugged = false;
-    // "F3", "O2", "unplug", several separated by commas. False with a message for anything else.
+    bool denied = false;      // present, but its node may not be opened
+    bool bootloader = false;  // waits in its bootloader: absent as a mouse
+    // "F3", "O2", "unplug", "denied", "bootloader", several separated by commas. False with a
+    // message for anything else.
     static bool parse(std::string_view spec, SimulatedMouseFaults& out, std::string& error);
 };
 
@@ -73,6 +76,7 @@ class SimulatedMouse final : public HidTransport {
 
     bool open() override;
     void close() override;
+    bool waitsInBootloader() const override;
     bool sendFeature(std::span<const uint8_t> report) override;
     bool readFeature(std::span<uint8_t> report) override;
     bool writeOutput(std::span<const uint8_t, kOutputReportSize> report,

@@ -57,6 +57,9 @@ class CUSBDriver {
     bool Open();
     void Close();
     bool IsOpen() const;
+    // After a failed Open(): the node of a present mouse that could not be opened, or empty.
+    std::string RefusedNode() const { return transport_.refusedNode(); }
+    bool WaitsInBootloader() const { return transport_.waitsInBootloader(); }
     uint8_t ReportId() const;
     uint16_t ReportCount() const;
 

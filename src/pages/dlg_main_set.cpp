@@ -70,8 +70,19 @@ CDlgMainSet::CDlgMainSet(const QString& programDirectory, bool chineseLayout,
     connect(&lineCommitTimer_, &QTimer::timeout, this, [this] {
         if (scrollLines_->latched()) commitScrollLines();
     });
-    markerTimer_.start();
     lineCommitTimer_.start();
+}
+
+void CDlgMainSet::enterEvent(QEnterEvent* event) {
+    CSkinPage::enterEvent(event);
+    markerTimer_.start();
+}
+
+void CDlgMainSet::leaveEvent(QEvent* event) {
+    CSkinPage::leaveEvent(event);
+    markerTimer_.stop();
+    // The pointer is off the page: its last tick puts out the marker it lit.
+    updateMarkers(mapFromGlobal(QCursor::pos()), window()->isActiveWindow());
 }
 
 void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLayout) {

@@ -95,6 +95,10 @@ class CDlgMainSet : public CSkinPage {
     QTimer& markerTimer() { return markerTimer_; }
 
   protected:
+    // The marker timer runs only while the pointer is over the page: elsewhere no marker can
+    // light, and an idle program should not wake five times a second to find that out.
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:

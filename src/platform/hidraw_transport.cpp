@@ -280,6 +280,7 @@ bool HidrawTransport::open() {
     closeLocked();
     candidates_.clear();
     lastError_.clear();
+    refusedNode_.clear();
     std::vector<ListedInterface> listed;
     if (!listHidrawInterfaces(listed, lastError_)) return false;
     for (const ListedInterface& li : listed) {
@@ -293,7 +294,16 @@ bool HidrawTransport::open() {
         }
         candidates_.push_back(std::move(c));
     }
-    if (!open_) lastError_ = failureSummary(candidates_);
+    if (!open_) {
+        lastError_ = failureSummary(candidates_);
+        // The mouse is there but closed to us: the window tells the fix instead of "not found".
+        for (const HidrawCandidate& c : candidates_) {
+            if (c.verdict == Verdict::PermissionDenied || c.verdict == Verdict::OpenFailed) {
+                refusedNode_ = c.devnode;
+                break;
+            }
+        }
+    }
     return open_;
 }
 

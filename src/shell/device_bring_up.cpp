@@ -8,26 +8,45 @@ std::string_view toString(BringUpOutcome outcome) {
             return "firmware tool";
         case BringUpOutcome::NotFound:
             return "not found";
+        case BringUpOutcome::NoAccess:
+            return "no access";
         case BringUpOutcome::Found:
             return "found";
     }
     return "?";
 }
 
-BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chinese) {
+std::optional<uint32_t> BringUpSearch::step() {
+    if (outcome_) return std::nullopt;
     // The pauses lie between the checks and between the attempts: none after the last one.
-    for (int check = 0; check < kBootloaderChecks; ++check) {
-        if (check > 0) clock.sleepMs(kBootloaderCheckPauseMs);
-        if (platform.bootloaderPresent()) {
-            platform.startFirmwareTool(chinese);
-            return BringUpOutcome::FirmwareTool;
+    if (checks_ < kBootloaderChecks) {
+        ++checks_;
+        if (platform_.bootloaderPresent()) {
+            platform_.startFirmwareTool(chinese_);
+            outcome_ = BringUpOutcome::FirmwareTool;
+            return std::nullopt;
         }
+        // The first attempt follows the last check at once.
+        return checks_ < kBootloaderChecks ? kBootloaderCheckPauseMs : 0;
     }
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-        if (attempt > 0) clock.sleepMs(kOpenAttemptPauseMs);
-        if (platform.openDevice()) return BringUpOutcome::Found;
+    ++attempts_;
+    if (platform_.openDevice()) {
+        refusedNode_.clear();
+        outcome_ = BringUpOutcome::Found;
+        return std::nullopt;
     }
-    return BringUpOutcome::NotFound;
+    // Only the last attempt counts: a rule that udev applies while we search lets us in.
+    refusedNode_ = platform_.refusedNode();
+    if (attempts_ < kOpenAttempts) return kOpenAttemptPauseMs;
+    outcome_ = refusedNode_.empty() ? BringUpOutcome::NotFound : BringUpOutcome::NoAccess;
+    return std::nullopt;
+}
+
+BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chinese) {
+    BringUpSearch search(platform, chinese);
+    while (const auto pause = search.step())
+        if (*pause > 0) clock.sleepMs(*pause);
+    return *search.outcome();
 }
 
 std::string_view mouseFoundText(bool chinese) {

@@ -15,10 +15,16 @@ CursorSampler::CursorSampler(CursorSource& source, MessageSink& sink,
 void CursorSampler::run(std::stop_token stop) {
     std::mutex mutex;
     std::condition_variable_any wake;  // only a stop request wakes it early
+    bool posted = false;
+    CursorPoint last;
     while (!stop.stop_requested()) {
         int x = 0, y = 0;
-        if (source_.position(x, y)) {
-            point_.store({x, y});
+        // A pointer at rest adds nothing to the travel: the owner is only woken for a move, so
+        // an idle program's window thread sleeps through the samples.
+        if (source_.position(x, y) && (!posted || x != last.x || y != last.y)) {
+            last = {x, y};
+            posted = true;
+            point_.store(last);
             sink_.post(Msg::CursorSample, 0, 0);
         }
         std::unique_lock lock(mutex);

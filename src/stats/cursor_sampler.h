@@ -1,6 +1,7 @@
 #pragma once
 // Reads the pointer position on a thread of its own at a fixed interval, keeps the latest
-// reading and tells the owner through a posted Msg::CursorSample, which reads it with latest().
+// reading and tells the owner through a posted Msg::CursorSample, which reads it with latest();
+// a reading equal to the last one told is not told again.
 // Destroying the sampler stops and joins the thread at once, even in the middle of a pause.
 #include <atomic>
 #include <chrono>

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 
 #include "widgets/skin_image.h"
 
@@ -13,13 +14,27 @@ namespace {
 const QColor kSelectedFill(177, 185, 207), kSelectedFrame(49, 106, 197), kFill(219, 216, 209);
 const QColor kSelectedText(0, 60, 145), kText(0, 0, 0);
 
+QFont itemFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(12);  // a 14-pixel character cell
+    font.setWeight(QFont::Medium);
+    return font;
+}
+
 class XPMenuStyle : public QProxyStyle {
   public:
     XPMenuStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
 
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
-        if (type == CT_MenuItem) return QSize(75, 22);
+        if (type == CT_MenuItem) {
+            // 75 wide, or wider for a text that would not fit beside the icon column.
+            const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+            const int text = item ? QFontMetrics(itemFont()).horizontalAdvance(item->text) : 0;
+            return QSize(std::max(75, 25 + 8 + text + 8), 22);
+        }
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }
 
@@ -59,12 +74,14 @@ class XPMenuStyle : public QProxyStyle {
             p->fillRect(QRect(r.left() + 25, r.top(), r.width() - 25, r.height()), kFill);
             if (!icon.isNull()) p->drawPixmap(iconAt, icon);
         }
-        QFont font(QStringLiteral("Arial"));
-        font.setFamilies(
-            {QStringLiteral("Arial"), QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
-        font.setPixelSize(12);  // a 14-pixel character cell
-        font.setWeight(QFont::Medium);
-        p->setFont(font);
+        // A switch item shows its state in the icon column.
+        if (icon.isNull() && item->checkType == QStyleOptionMenuItem::NonExclusive &&
+            item->checked) {
+            p->setPen(QPen(selected ? kSelectedText : kText, 2));
+            const QPoint c = iconAt + QPoint(8, 8);
+            p->drawPolyline(QPolygon({c + QPoint(-5, 0), c + QPoint(-2, 4), c + QPoint(5, -4)}));
+        }
+        p->setFont(itemFont());
         p->setPen(selected ? kSelectedText : kText);
         const QRect textRect(r.left() + 25 + 8, r.top(), r.width() - 33, r.height());
         p->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,

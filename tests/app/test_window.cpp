@@ -18,6 +18,7 @@
 #include "app/app_context.h"
 #include "app/dlg_info.h"
 #include "app/dlg_progress.h"
+#include "app/linux_bring_up_platform.h"
 #include "app/program_endings.h"
 #include "app/termination_signals.h"
 #include "app/z119k_driver_dlg.h"
@@ -728,9 +729,81 @@ TEST_F(WindowTest, BringUpStartsTheWorkerAndShowsTheWindowOrEndsTheProgram) {
     platform.driver = context_->driver();
     platform.bootloader = true;
     window_->bringUp(platform);
+    // The window comes first; the bootloader then hands over and the program ends.
+    EXPECT_TRUE(window_->isVisible());
+    ASSERT_TRUE(spinUntil([&] { return finished_; }));
     EXPECT_EQ(platform.toolStarts, 1);
-    EXPECT_TRUE(finished_);
-    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(context_->uploader(), nullptr);
+}
+
+// The window is on screen and usable while the mouse is searched: the hint line says so, and
+// Apply waits for the search and uploads once the mouse is found.
+TEST_F(WindowTest, WindowComesFirstAndApplyWaitsForTheSearch) {
+    start(true);
+    context_->stopDevice();
+    window_->hide();
+    ScriptedPlatform platform;
+    platform.driver = context_->driver();
+    platform.mousePresent = false;
+    window_->setBringUpPauseMs(1);
+    window_->bringUp(platform);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(window_->searchingMouse());
+    EXPECT_EQ(window_->hintText().toStdString(),
+              programText(ProgramText::MouseSearching, context_->notices().languageId()));
+    QCoreApplication::processEvents();
+    window_->apply();  // no "cannot be found" box: it waits
+    const size_t before = mouse_->reports().size();
+    platform.mousePresent = true;  // plugged in during the search
+    ASSERT_TRUE(spinUntil([&] { return !window_->searchingMouse(); }));
+    EXPECT_TRUE(window_->hintText().isEmpty());
+    ASSERT_NE(context_->uploader(), nullptr);
+    EXPECT_TRUE(spinUntil([&] { return mouse_->reports().size() > before + 10; }));
+    EXPECT_FALSE(finished_);
+    window_->requestExit();
+}
+
+// A mouse that is there but closed to us is not "cannot be found": the box names the node and
+// the fix, in the interface language; no mouse at all gives the five-second box. Either ends.
+TEST_F(WindowTest, SearchEndsWithTheBoxThatSaysWhy) {
+    for (const bool denied : {true, false}) {
+        SCOPED_TRACE(denied ? "denied" : "absent");
+        finished_ = false;
+        start(true);
+        context_->stopDevice();
+        window_->hide();
+        mouse_->setFaults(denied ? SimulatedMouseFaults{.denied = true}
+                                 : SimulatedMouseFaults{.unplugged = true});
+        LinuxBringUpPlatform platform(*context_->driver(), programDir_);
+        window_->setBringUpPauseMs(1);
+        // The box runs its own loop inside the search's last step: it is answered from a timer.
+        QString text;
+        bool counting = false;
+        onNextModal([&](QWidget* w) {
+            EXPECT_EQ(w, window_->bringUpBox());
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                text = box->text();
+                box->accept();
+            } else if (auto* info = qobject_cast<CDlgInfo*>(w)) {
+                text = info->message();
+                counting = info->countdownTimer().isActive();
+                info->reject();
+            }
+        });
+        window_->bringUp(platform);
+        ASSERT_TRUE(spinUntil([&] { return finished_; }, 10000));
+        EXPECT_EQ(counting, !denied);  // only "cannot be found" closes by itself
+        if (denied) {
+            EXPECT_TRUE(text.contains(QStringLiteral("simulated mouse"))) << text.toStdString();
+            EXPECT_TRUE(text.contains(QStringLiteral("70-z408.rules"))) << text.toStdString();
+            EXPECT_TRUE(text.contains(QStringLiteral("udevadm trigger"))) << text.toStdString();
+        } else {
+            EXPECT_EQ(text, QString::fromUtf8(mouseMissingText(context_->chinese())));
+        }
+        ASSERT_TRUE(spinUntil([&] { return finished_; }));
+        window_.reset();
+        context_.reset();
+    }
 }
 
 TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
@@ -746,6 +819,7 @@ TEST_F(WindowTest, BringUpWithTheMouseShowsTheWindowWithItsWorker) {
     platform.driver = context_->driver();
     window_->bringUp(platform);
     EXPECT_TRUE(window_->isVisible());
+    ASSERT_TRUE(spinUntil([&] { return !window_->searchingMouse(); }));
     ASSERT_NE(context_->uploader(), nullptr);
     EXPECT_EQ(window_->supportPage()->deviceFirmwareVersionText(),
               QString::number(SimulatedMouseState{}.firmwareVersion));
@@ -1040,6 +1114,7 @@ TEST_F(WindowTest, UpdateButtonAsksDownloadsTheImageAndHandsOverToTheBurner) {
         platform.driver = context_->driver();
         window_->programUpdaterTimer().setInterval(10);
         window_->bringUp(platform);
+        ASSERT_TRUE(spinUntil([&] { return !window_->searchingMouse(); }));
         ASSERT_NE(window_->updateChecker(), nullptr);
         CDlgSupport* support = window_->supportPage();
         EXPECT_EQ(support->deviceFirmwareVersionText(), QStringLiteral("12"));

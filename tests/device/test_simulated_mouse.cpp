@@ -121,6 +121,8 @@ TEST(SimulatedMouse, FaultSwitches) {
         {"F3", true, {.failFeature = 3}},
         {"O2", true, {.failOutput = 2}},
         {"unplug", true, {.unplugged = true}},
+        {"denied", true, {.denied = true}},
+        {"bootloader", true, {.bootloader = true}},
         {"F3,O12", true, {.failFeature = 3, .failOutput = 12}},
         {"", true, {}},
         {"F0", false, {}},
@@ -137,6 +139,8 @@ TEST(SimulatedMouse, FaultSwitches) {
             EXPECT_EQ(f.failFeature, c.faults.failFeature) << c.spec;
             EXPECT_EQ(f.failOutput, c.faults.failOutput) << c.spec;
             EXPECT_EQ(f.unplugged, c.faults.unplugged) << c.spec;
+            EXPECT_EQ(f.denied, c.faults.denied) << c.spec;
+            EXPECT_EQ(f.bootloader, c.faults.bootloader) << c.spec;
         } else {
             EXPECT_FALSE(error.empty()) << c.spec;
         }
@@ -154,6 +158,23 @@ TEST(SimulatedMouse, ChosenThroughTheEnvironment) {
     ASSERT_NE(t, nullptr);
     EXPECT_FALSE(t->open());
     EXPECT_EQ(t->lastError(), "the simulated mouse is unplugged");
+    EXPECT_EQ(t->refusedNode(), "");  // absent: nothing to name
+
+    // Present but closed to us: the node is named, and a later open forgets it again.
+    ::setenv(kSimulatedMouseFailEnv, "denied", 1);
+    t = openMouseTransport();
+    EXPECT_FALSE(t->open());
+    EXPECT_EQ(t->refusedNode(), (dir / "mouse").string());
+    EXPECT_NE(t->lastError().find("permission denied"), std::string::npos);
+    EXPECT_FALSE(t->waitsInBootloader());
+    static_cast<SimulatedMouse&>(*t).setFaults({.bootloader = true});
+    EXPECT_FALSE(t->open());
+    EXPECT_TRUE(t->waitsInBootloader());
+    EXPECT_EQ(t->refusedNode(), "");
+    static_cast<SimulatedMouse&>(*t).setFaults({});
+    EXPECT_TRUE(t->open());
+    EXPECT_EQ(t->refusedNode(), "");
+    t->close();
 
     ::setenv(kSimulatedMouseFailEnv, "Q7", 1);
     t = openMouseTransport();

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <limits>
 #include <thread>
 #include <vector>
 
 #include "common/file_io.h"
+#include "stats/cursor_sampler.h"
 #include "stats/motion_cursor.h"
 #include "stats/statistics.h"
 
@@ -66,6 +69,36 @@ TEST(MotionCursor, MovesFromTwoThreadsAllArrive) {
     b.join();
     EXPECT_EQ(position.x(), 60000);
     EXPECT_EQ(position.y(), -60000);
+}
+
+// The sampling thread wakes the page only when the pointer has moved: at rest nothing is posted
+// after the first reading, and the travel the page adds up is the same.
+TEST(CursorSampler, TellsTheOwnerOnlyOfMoves) {
+    struct Source : CursorSource {
+        std::atomic<int> x{5}, reads{0};
+        bool position(int& ox, int& oy) override {
+            ox = x.load();
+            oy = 7;
+            ++reads;
+            return true;
+        }
+    } source;
+    struct Sink : MessageSink {
+        std::atomic<int> posts{0};
+        void post(Msg, uintptr_t, intptr_t) override { ++posts; }
+    } sink;
+    const auto waitReads = [&](int n) {
+        for (int i = 0; i < 5000 && source.reads.load() < n; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    };
+    CursorSampler sampler(source, sink, std::chrono::milliseconds(1));
+    waitReads(5);
+    EXPECT_EQ(sink.posts.load(), 1);  // the starting point only
+    source.x = 9;
+    waitReads(source.reads.load() + 5);
+    EXPECT_EQ(sink.posts.load(), 2);
+    EXPECT_EQ(sampler.latest().x, 9);
+    EXPECT_EQ(sampler.latest().y, 7);
 }
 
 }  // namespace
