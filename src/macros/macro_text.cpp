@@ -206,8 +206,15 @@ std::string macroToText(const MacroEntry& macro, bool* complete) {
     const std::u16string name = macro.name();
     bool printable = true;
     for (const char16_t c : name) printable = printable && !isControl(c);
-    if (!name.empty() && printable) out += "name " + utf16ToUtf8(name) + "\n";
-    if (!printable) out += "# the name holds control characters and is left out\n";
+    // A name import would refuse stays a comment, so that every text written here imports again
+    // (a slot holds 39 units, the page and import take 20).
+    const bool fits = name.size() <= kMacroNameMaxChars;
+    if (!name.empty() && printable && fits) out += "name " + utf16ToUtf8(name) + "\n";
+    if (!printable)
+        out += "# the name holds control characters and is left out\n";
+    else if (!fits)
+        out += "# the name is longer than " + std::to_string(kMacroNameMaxChars) +
+               " characters and is left out: " + utf16ToUtf8(name) + "\n";
     out += "loop " + std::to_string(loopCountOfText(loopTextOfMacro(macro))) + "\n";
     const LoadedRows loaded = rowsOfMacro(macro);
     for (const EventRow& row : loaded.rows) {

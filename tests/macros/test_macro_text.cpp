@@ -171,6 +171,21 @@ TEST(MacroText, WritingAHostileRecordStaysReadable) {
     EXPECT_TRUE(parseMacroText(text, error)) << error.message;
 }
 
+TEST(MacroText, ANameImportWouldRefuseIsWrittenAsAComment) {
+    // A slot holds 39 units of name, import takes 20: the text must still import.
+    const MacroEntry m =
+        test::macroRecord(0x1500000A, {keyDown(0x41), keyUp(0x41)}, std::u16string(30, u'L'), 1);
+    const std::string text = macroToText(m);
+    EXPECT_NE(text.find("# the name is longer than 20 characters and is left out: " +
+                        std::string(30, 'L') + "\n"),
+              std::string::npos)
+        << text;
+    MacroTextError error;
+    const auto parsed = parseMacroText(text, error);
+    ASSERT_TRUE(parsed) << error.message;
+    EXPECT_FALSE(parsed->name);
+}
+
 TEST(MacroText, AListLongerThanASlotIsCutWithEveryKeyReleased) {
     std::string text = "down L_Shift\n";
     for (int i = 0; i < 600; ++i) text += "down A\nup A\n";
