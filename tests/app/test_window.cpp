@@ -774,7 +774,7 @@ TEST_F(WindowTest, SearchEndsWithTheBoxThatSaysWhy) {
         window_->hide();
         mouse_->setFaults(denied ? SimulatedMouseFaults{.denied = true}
                                  : SimulatedMouseFaults{.unplugged = true});
-        LinuxBringUpPlatform platform(*context_->driver(), programDir_);
+        LinuxBringUpPlatform platform(*context_->driver(), programDir_, context_->notices());
         window_->setBringUpPauseMs(1);
         // The box runs its own loop inside the search's last step: it is answered from a timer.
         QString text;
