@@ -95,7 +95,8 @@ void printText(const ProfileSettings& p, const MacroIdList& ids, const std::stri
         if (s.words.size() == 4 && s.words[2] == "macro") {
             const auto name =
                 macroName(shown.macros.get(), p.button(buttonOf(s.words[1])).macroId());
-            line += "  # " + (name ? "\"" + terminalSafe(*name) + "\"" : "not in the macro library");
+            line +=
+                "  # " + (name ? "\"" + terminalSafe(*name) + "\"" : "not in the macro library");
         }
         std::printf("%s\n", line.c_str());
     }

@@ -43,17 +43,17 @@ enum class ProgramText : int {
     ButtonBack,
     ButtonWheelUp,
     ButtonWheelDown,
-    MacroCutInMouse,         // %s the macro's name, %s the steps it needs: the mouse got a part
-    MacroMouseSteps,         // %s the steps a macro takes in the mouse, %s the most it plays
-    MacroRecordingFull,      // the recorder took its 999 keys and dropped the rest
-    MacroReleasesAdded,      // releases were added for keys a macro pressed and never released
-    MacroKeysWithoutCode,    // %s the keys of a macro the mouse has no code for
-    MacroNameBlank,          // a macro name that is empty or only spaces was refused
-    MacroNameTaken,          // %s a macro name that another macro already has
-    InfoBoxCaption,          // the caption of the program's information box ("Tips")
-    MouseSearching,          // the hint line while the mouse is searched at start-up
-    MouseNoAccess,           // %s the mouse's node that cannot be opened; the fix follows
-    StartAtLogin,            // the tray menu's switch of the autostart entry
+    MacroCutInMouse,       // %s the macro's name, %s the steps it needs: the mouse got a part
+    MacroMouseSteps,       // %s the steps a macro takes in the mouse, %s the most it plays
+    MacroRecordingFull,    // the recorder took its 999 keys and dropped the rest
+    MacroReleasesAdded,    // releases were added for keys a macro pressed and never released
+    MacroKeysWithoutCode,  // %s the keys of a macro the mouse has no code for
+    MacroNameBlank,        // a macro name that is empty or only spaces was refused
+    MacroNameTaken,        // %s a macro name that another macro already has
+    InfoBoxCaption,        // the caption of the program's information box ("Tips")
+    MouseSearching,        // the hint line while the mouse is searched at start-up
+    MouseNoAccess,         // %s the mouse's node that cannot be opened; the fix follows
+    StartAtLogin,          // the tray menu's switch of the autostart entry
     Count
 };
 

@@ -3,8 +3,8 @@
 #include "common/clock.h"
 #include "common/data_folder_lock.h"
 #include "common/file_messages.h"
-#include "common/program_texts.h"
 #include "common/file_set.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 
 namespace z408 {
