@@ -1,5 +1,8 @@
 #include "app/app_context.h"
 
+#include "common/directories.h"
+#include "update/program_settings.h"
+
 namespace z408 {
 
 AppContext::AppContext(std::filesystem::path programDirectory, std::filesystem::path dataDirectory,
@@ -31,6 +34,11 @@ void AppContext::stopDevice() {
     if (driver_) driver_->Close();
     // The worker's destructor asks it to end and joins it.
     uploader_.reset();
+}
+
+std::filesystem::path AppContext::programSettingsFile() const {
+    if (programDirectory_ == z408::programDirectory()) return z408::programSettingsFile();
+    return programDirectory_ / kProgramSettingsFile;
 }
 
 }  // namespace z408

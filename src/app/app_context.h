@@ -30,6 +30,9 @@ class AppContext {
 
     const std::filesystem::path& programDirectory() const { return programDirectory_; }
     const std::filesystem::path& dataDirectory() const { return dataDirectory_; }
+    // z408.ini as this program reads it: the person's or the system's copy for the installed
+    // program folder, else the one beside the program folder it was given.
+    std::filesystem::path programSettingsFile() const;
     Clock& clock() { return clock_; }
     LanguageContext& language() { return language_; }
     DialogNotices& notices() { return notices_; }

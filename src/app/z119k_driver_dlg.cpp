@@ -372,7 +372,7 @@ void CZ119KDriverDlg::createPages() {
 }
 
 void CZ119KDriverDlg::createUpdateCheck() {
-    const ProgramSettings settings = readProgramSettingsFile(programSettingsFile());
+    const ProgramSettings settings = readProgramSettingsFile(ctx_.programSettingsFile());
     support_->setWebAddress(QString::fromStdString(settings.webSite));
     // The burner takes over the mouse: it is started from this thread, then the program ends.
     connect(support_, &CDlgSupport::firmwareBurnerRequested, this,

@@ -133,13 +133,20 @@ int status(const Args& args) {
             .set("firmwareText", haveVersion
                                      ? Json::string(firmwareVersionDisplay(std::to_string(version)))
                                      : Json::null())
+            .set("noAccessNode", refused.empty() ? Json::null() : Json::string(refused))
             .set("interfaces", std::move(lines));
         addEvdevAccess(doc, access);
         doc.print();
         return code;
     }
-    if (!found) {
+    if (!found && refused.empty()) {
         std::printf("mouse: not found\n");
+    } else if (!found) {
+        // The same words as the window's box: present, which node, and the fix.
+        std::printf("mouse: present, no access to %s\n", refused.c_str());
+        std::printf("fix: %s\n",
+                    formatText(programText(ProgramText::MouseNoAccess, kLanguageEnglish), {refused})
+                        .c_str());
     } else {
         std::printf("mouse: found\n");
         std::printf("location: %s\n", mouse.transport->location().c_str());

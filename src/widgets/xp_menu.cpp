@@ -30,10 +30,11 @@ class XPMenuStyle : public QProxyStyle {
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
         if (type == CT_MenuItem) {
-            // 75 wide, or wider for a text that would not fit beside the icon column.
+            // 75 wide, or wider for a text that would not fit beside the icon column (the text
+            // starts 33 pixels in; 4 more keep it off the edge).
             const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
             const int text = item ? QFontMetrics(itemFont()).horizontalAdvance(item->text) : 0;
-            return QSize(std::max(75, 25 + 8 + text + 8), 22);
+            return QSize(std::max(75, 33 + text + 4), 22);
         }
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }

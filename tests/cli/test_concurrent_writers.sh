@@ -13,7 +13,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 export Z408_SIMULATED_MOUSE=$work/mouse.state
 unset Z408_SIMULATED_MOUSE_TRACE Z408_SIMULATED_MOUSE_FAIL
 data=$work/data
-"$ctl" profile show --active --data-dir "$data" >/dev/null; check "seed" 0 $?
+"$ctl" profile select 1 --data-dir "$data" >/dev/null; check "seed" 0 $?
 printf 'down A\nup A\n' >"$work/m.txt"
 for name in M4 M5; do
     "$ctl" macro new $name "$work/m.txt" --data-dir "$data" >/dev/null; check "macro $name" 0 $?

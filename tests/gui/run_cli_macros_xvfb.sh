@@ -72,9 +72,9 @@ b = open(sys.argv[1], "rb").read()
 print(" ".join("%08x" % v for v in struct.unpack_from("<7I", b, (int(sys.argv[2]) - 1) * 1600 + 1572)))' \
         "$data/Profile/ConfigInfo.cfg" "$1"
 }
-button_type() {  # PROFILE-FILE BUTTON: the button's function type
+button_type() {  # PROFILE-FILE BUTTON: the button's setting, as profile set takes it
     "$ctl" profile show "$1" --json |
-        python3 -c 'import json, sys; print(json.load(sys.stdin)["buttons"][int(sys.argv[1])]["functionType"])' "$2"
+        python3 -c 'import json, sys; print(json.load(sys.stdin)["buttons"][int(sys.argv[1])]["setting"])' "$2"
 }
 # Whether macro-list row i shows any text: brighter pixels than the list's background.
 row_has_text() {  # SHOT ROW
@@ -85,7 +85,7 @@ row_has_text() {  # SHOT ROW
 }
 TAB_SETTINGS="114 100" TAB_MACRO="468 100" DELETE_MACRO="123 554" RECORD="856 165"
 
-"$ctl" profile show --active >/dev/null 2>&1 || fail "z408ctl could not seed the data folder"
+"$ctl" profile select 1 >/dev/null 2>&1 || fail "z408ctl could not seed the data folder"
 printf 'down A\nup A\n' >"$work/a.txt"
 "$ctl" macro new Small "$work/a.txt" >/dev/null || fail "macro new Small"
 small=$(macros | awk '$1 == "Small" {print $2}')

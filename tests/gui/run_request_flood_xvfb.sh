@@ -11,7 +11,7 @@ source "$(dirname "$0")/xvfb_session.sh"
 export XDG_RUNTIME_DIR="$work" Z408_SIMULATED_MOUSE="$work/mouse.state"
 export XDG_DATA_HOME="$work/data"
 ctl="$build/bin/z408ctl"
-"$ctl" profile show --active >/dev/null 2>&1 || fail "z408ctl could not seed the data folder"
+"$ctl" profile select 1 >/dev/null 2>&1 || fail "z408ctl could not seed the data folder"
 start "$build/bin" "$work/data"
 windows() { xdotool search --onlyvisible --pid "$main" 2>/dev/null | wc -l; }
 alone=$(windows)
