@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The evdev source's pass-on path while it holds the mouse: events read off the node, filtered
 // frame by frame and written to the re-emitting device. A pipe pair stands in for the node and
 // the uinput device (this kernel may have neither), and a thread of its own runs the source's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The input hook's path from an X event to the delivered callback: the decoding cost per event
 // (with a count of heap allocations), the latency from an XTest event to the callback under an
 // X server, and what a grab (an intercepted button) adds to it. Starts its own Xvfb when DISPLAY

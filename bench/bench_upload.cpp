@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Upload time against the simulated mouse in real time, beside the protocol's floor: the sum of
 // the pauses the upload must take, measured by running the same upload on virtual time.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Loading a language file and a 1 MB document with the program's reader and with pugixml, on the
 // same bytes in memory. After the run the ratios of the two are printed.
 #include <benchmark/benchmark.h>

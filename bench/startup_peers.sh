@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408 beside the Linux mouse tools a user would pick instead (ckb-next, piper, solaar), in one
 # run: one Xvfb with a tray (trayer) and a D-Bus session, every program as the same unprivileged
 # user (nobody), no device of theirs attached.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Start-up time, idle CPU and memory of z408 with the simulated mouse, under a private Xvfb with
 # a tray (trayer).
 #   bench/window_startup.sh [BUILD_DIR] [RUNS]

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Style by tools, not review: `format` rewrites every C++ file of the project with the committed
 # .clang-format, `format-check` fails on any file that `format` would change (CI runs it first).
 set(_z408_format_globs)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Common compile settings for every project target: warnings, sanitizers.
 add_library(z408_build_options INTERFACE)
 target_compile_options(z408_build_options INTERFACE

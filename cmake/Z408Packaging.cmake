@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Packages made by CPack from the installed tree: a .deb always, an .rpm where rpmbuild is there.
 #   cmake -S . -B build-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DZ408_PACKAGE=ON \
 #         -DCMAKE_INSTALL_PREFIX=/usr

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The archive `z408ctl restore` reads. The input's first byte chooses whether the rest is taken
 // as it is or with its checksum made right, so that the fuzzer reaches past the checksum. Checks:
 // a refused archive says why; an accepted one names only data files, each once and within the

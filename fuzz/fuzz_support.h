@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Shared by the file-loader fuzz targets: a scratch folder on a memory file system (the loaders
 // read real files, and their writes sync), the input written as a file there, and a check that

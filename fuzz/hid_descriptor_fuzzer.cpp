@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Feeds arbitrary bytes to the HID report descriptor parser. Besides the sanitizers' findings it
 // checks what the transport relies on: the error offset lies inside the input and every field
 // lies inside its report.

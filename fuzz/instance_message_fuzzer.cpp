@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // What arrives on the running window's local socket: the bytes as sent, cut into lines the way
 // the window reads them, every line also cut short at each length (a sender that stops or a read
 // that ends early). Checks: a request is one of the four with its entry within 0..4, and what the

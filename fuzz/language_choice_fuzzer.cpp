@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Language.cfg, the stored interface language. Checks: the id is the file's bytes over the
 // default 1 (a short file keeps the default's high bytes); an id outside the twelve languages
 // finds none rather than a table entry past the end; the id written back reads the same.

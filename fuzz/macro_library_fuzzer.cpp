@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Macro.cfg loaded at start-up (the input is the file's start; the slots it does not reach are
 // free), its macros listed and exported as text, stored again, and the file written back. Checks:
 // the library is the file's bytes; every count, name and index stays within its slot; storing a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // A macro's text as `z408ctl macro new` and `macro import` read it. Checks: a refused text names
 // a line that exists and says why; an accepted one has its name, loop count and steps within
 // their fields and builds a record a slot can hold; that record exported as text (as `macro

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // A profile file (Profile1.cfg … Profile5.cfg, or one being imported) loaded the way the program
 // loads it, then shown by the pages' rules and encoded for the mouse. Checks: a file without the
 // magic is refused with a message; a loaded profile is the file's bytes (a short file zero-filled);

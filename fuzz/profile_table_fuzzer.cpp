@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The profile table (Profile/ConfigInfo.cfg) at start-up, with the five profile files on disk (the
 // input's first byte says which of them are valid). Checks: the active entry is one of the five
 // and its profile file loads; the working macro ids are the active entry's; every path is the

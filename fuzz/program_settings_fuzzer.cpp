@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408.ini beside the program (the update server and the support site) and the installation
 // language's skins/languagetype.ini, both read by the same INI reader. Checks: a value is one
 // line with no white space around it; the update address built from the host is empty exactly

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Runs a fuzz target's checks over the inputs in the folders (or files) named on the command line,
 // without libFuzzer: the ordinary build's tests replay every seed and every kept finding, so a
 // loader change that breaks one fails the test suite, not only a fuzzing run.

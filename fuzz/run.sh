@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer, coverage over
 # every library they use) and runs each for a while.
 # usage: fuzz/run.sh [SECONDS] [TARGET...]   (default 60 s, every target; `fuzz/run.sh list` names them)

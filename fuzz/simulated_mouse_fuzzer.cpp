@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The simulated mouse's state file, read when the mouse is opened, and the fault list of its
 // environment variable. Checks: a damaged file leaves the mouse closed with a message naming the
 // line, and the file as it was; an accepted one is the mouse's state, and the state written back

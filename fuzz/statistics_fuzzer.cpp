@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Sts.cfg loaded the way the statistics page and `z408ctl stats` load it. Checks: the counters are
 // the file's first 24 bytes (missing bytes zero); the trophy level, the level bar and the travel
 // text stay within what the page draws; the file written back loads to the same counters.

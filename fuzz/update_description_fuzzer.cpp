@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The update description as the server sends it, loaded from the downloaded file. Checks: the file
 // and the same bytes in memory give the same description; the version reads back from its own
 // decimal text and shows as a version; the image address is whole UTF-8 text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // libFuzzer target: any bytes loaded as a document, then every element visited through the
 // position operations and its text fetched, the way the language loader does.
 #include <cstddef>

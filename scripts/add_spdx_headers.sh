@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Adds the SPDX copyright and licence header to every tracked source file that has none, in the
 # comment style of its kind, after a "#!" line or an XML declaration. Files that cannot carry a
 # comment (data files, fixtures, generated-format templates) are covered by .reuse/dep5 instead.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 """Checks that every folder under src/ includes only folders below it in the README's layering.
 
     scripts/check_layering.py [ROOT]

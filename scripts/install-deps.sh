@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Installs every Debian package the project needs to build, run and test.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Makes the package from a build configured with -DZ408_PACKAGE=ON -DCMAKE_INSTALL_PREFIX=/usr and
 # checks it as a distribution would: lintian (no errors, no warnings that are not overridden with
 # a reason), the AppStream metadata and the desktop entry validated, installed with apt,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Lowers this process's descriptor limit to the lowest free descriptor for its lifetime, so the
 // next open(), socket() or eventfd() fails with EMFILE: the way to make a resource failure

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // main() of the tests that drive windows: a QApplication on Qt's offscreen platform, so no
 // display server is needed.
 #include <gtest/gtest.h>

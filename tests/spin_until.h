@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Runs the Qt event loop until a condition holds, for tests that wait on posted events or on a
 // worker thread. The limit only keeps a broken test from hanging; nothing is timed by it.

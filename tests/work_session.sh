@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Sourced by the test scripts: a work folder removed at exit with every process started into
 # `pids`, and `fail`, which shows the logs the run left in the work folder.
 work=$(mktemp -d)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The state the whole program shares: directories, interface language, profiles, macro library,
 // intercept list and the way to the mouse. Created once by main() and handed by reference to the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Lets a worker thread ask the user through the window's notices: the box is shown by the
 // user-interface thread while the worker waits for the answer. On the user-interface thread it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The four computer-side button functions on this desktop (sound, program, file, folder).
 #include "desktop/desktop_launcher.h"

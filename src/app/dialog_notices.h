@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The logic libraries' messages to the user, shown as the program's information box (or a plain
 // message box with its caption) over the main window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The program's message box: a text with OK (and optionally Cancel), optionally closing itself
 // after a five-second countdown shown on the OK button. OK accepts; Cancel, × and the end of the

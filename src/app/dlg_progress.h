@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The progress window of a settings upload: a bar fed by the uploader's progress messages and a
 // waiting text. The user cannot close it; it closes itself half a second after 100, or at once

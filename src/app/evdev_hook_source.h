@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The input hook's source from the mouse's own event nodes inside the program, for sessions
 // where X11 sees nothing of the desktop's input (Wayland, no display): button and wheel events

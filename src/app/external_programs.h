@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The two programs the configurator hands over to, both in the helper folder (only developer
 // builds carry them): the firmware burner (FWUpdate/TarvoFlash.exe, given "1" for Chinese texts or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The bring-up's view of this computer: the bootloader test through udev, the mouse through the
 // device link, and the firmware tool started from the helper folder (or, where it is not

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408: the configurator's window. One instance per user; a second start shows the first one's
 // window and ends.
 #include <QApplication>

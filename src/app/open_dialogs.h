@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Every dialog, menu and popup the program has open, whoever opened it: the window closes them
 // all before it ends, so that no modal loop is still running over a page being destroyed.

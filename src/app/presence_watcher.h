@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The mouse's USB interfaces arriving and leaving, from udev, delivered on the user-interface
 // thread through the event loop.

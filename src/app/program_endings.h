@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The ways the program is told to end from outside the window (SIGTERM, SIGINT, SIGHUP, the
 // desktop session), each wired to the window's one exit path.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // One program per user: the first start holds a lock and listens on a local socket in a folder
 // only its user can enter; a later start connects, asks the first to show its window, and ends.

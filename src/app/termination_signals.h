@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // SIGTERM, SIGINT and SIGHUP turned into a signal on the user-interface thread, so the program
 // shuts down in order (tray icon, pages, device link, workers) instead of dying mid-write.

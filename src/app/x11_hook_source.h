@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The input hook's platform source on X11 inside the program: every button, wheel and key event
 // of the desktop, handed to the hook on the user-interface thread in the order it happened, and

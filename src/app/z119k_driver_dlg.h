@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The program's one top-level window: a frameless skinned window with five tabs and their pages,
 // five profile buttons, Apply, the language button, minimise and close, a hint line and a tray

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // z408ctl: commands, their help, and how they talk to the user on a terminal.
 #include <filesystem>

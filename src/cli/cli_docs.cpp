@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The two views of the command table besides --help: shell completion (asked at completion time,
 // so it always knows the commands, options and macros there are) and the manual page (generated
 // at build time, so it never drifts from --help).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl autostart on|off|status: the entry that starts the program hidden in the tray at login,
 // the same switch as the tray menu's.
 #include <cstdio>

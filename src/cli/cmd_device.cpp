@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl status, apply and update check: the mouse as the program finds it, the Apply button,
 // and the firmware update check.
 #include <unistd.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl lang ...: checking a language file the way the program reads it.
 #include <cstdio>
 #include <string>

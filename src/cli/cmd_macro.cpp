@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl macro ...: the macros of Macro.cfg, by game; showing, creating, renaming, deleting,
 // importing and exporting one as text, with the rules of the macro page.
 #include <cinttypes>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl pointer ...: the desktop's pointer speed, acceleration and wheel lines, as the
 // profile's pointer values set them.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl profile ...: default profiles, reading a profile in words, validating a file.
 #include <algorithm>
 #include <cinttypes>

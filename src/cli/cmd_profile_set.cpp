@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl profile set, select, import and export: the profiles changed as the window changes
 // them. A running window is asked first whether it holds unsaved edits of the profile (they
 // would be lost or would overwrite the change at its next Apply) and told afterwards, so that it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl stats show: the click, wheel and travel counters of Sts.cfg and the trophy level.
 #include <cstdio>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // z408ctl watch: every button, wheel and key event as the program's input hook sees it, with
 // chosen mouse events swallowed while it runs. The events go through the program's own hook and
 // platform sources (X11, or the mouse's own event nodes), so what this prints and swallows is

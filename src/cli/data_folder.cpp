@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Reading the data folder without changing it: the read commands show what is there and never
 // set a folder up, so that a mistyped --data-dir is told rather than filled with default files.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The JSON that z408ctl's read commands print with --json: values built in order and written
 // with two-space indentation, so that the output reads the same from run to run.

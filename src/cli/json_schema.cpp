@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The keys of the read commands' --json output, as the manual page documents them. The table
 // test reads them back from the page and compares them with what each command prints.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // z408ctl profile set: one setting of the settings and lighting pages, given as words, made to a
 // profile through the same operations the pages use. No terminal and no files here, so the

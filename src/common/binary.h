@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Little-endian field access on byte images. Records stay byte arrays; these helpers read and
 // write one field at a time so nothing depends on struct layout or host byte order.

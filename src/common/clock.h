@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Time as an input: every protocol pause and timer goes through a Clock so tests can run on
 // virtual time.

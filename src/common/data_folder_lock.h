@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The data folder's writers lock. The window and z408ctl both read, change and write the same
 // files; each writer holds this lock from its read to its last write, so a second writer reads

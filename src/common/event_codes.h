@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Input event codes: how the input hook names button and wheel events when it reports,
 // intercepts and counts them, and the mouse message numbers they are made from.

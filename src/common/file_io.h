@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // File access with the failure causes the program reports to the user, and atomic replacement:
 // every file the program writes goes through a temporary file, fsync and rename, so a crash or a

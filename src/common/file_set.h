@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Several files of the data folder replaced together, all or nothing even across a kill: every
 // new content is written to a temporary file first, then a journal naming the temporaries is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The running window's local socket, seen from both ends: where it lives, the one-line requests
 // it takes (a second start asking it to show itself, z408ctl asking about unsaved edits and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A MessageSink that keeps the posted messages in order for one reader: the command-line tool,
 // tests and benchmarks stand in for the window's message loop with it.

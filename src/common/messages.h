@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The program's window-message numbers. Workers never touch windows: they post one of these with
 // two parameters through a MessageSink, and the window dispatches on the number.

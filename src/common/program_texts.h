@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Messages the program itself adds (failures of its own files, notices of its own), in each of
 // the twelve interface languages. The language files carry only the fixed set of interface

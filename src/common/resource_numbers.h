@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Numbers of the built-in bitmaps (":/res/<number>.<ext>"). The skin generator draws each picture
 // under its number and the windows load it by the same number, so both take them from here.

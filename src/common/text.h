@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Text conversions. The program's texts are UTF-8 std::string; records keep UTF-16LE fields of a
 // fixed number of units, which are bounded and terminated on every read.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // How the logic libraries talk to the user. The window shows these as its dialogs; z408ctl prints
 // them. The libraries also read the interface language through this: its texts ("str_msg2" ...)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The whole configuration in one file: the data directory's profiles, profile table, macros,
 // statistics and language choice, for `z408ctl backup` and `z408ctl restore`.

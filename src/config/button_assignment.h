@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Giving a button the function the picker chose: the rules that may refuse it, then the fields
 // each kind of function fills in the button's record and the button's entry of the MacroIdList.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // One profile: the seven button functions, DPI levels, report rate, lighting, proximity switch
 // and pointer settings. Memory and file share one 22252-byte little-endian image; the record is

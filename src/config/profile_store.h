@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The five profiles on disk: the table, the active profile, switching, saving after an upload,
 // default re-creation, import and export.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The profile table ("Profile/ConfigInfo.cfg"): five 1600-byte entries saying which profile is
 // active, where its file is and which macro each of its buttons uses.

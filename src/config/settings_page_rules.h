@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The main settings page's rules, without its widgets: which DPI values are chosen and the
 // levels they make, the report-rate choices, and how the typed line count becomes a value.

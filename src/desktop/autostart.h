@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Starting the program at login: an XDG autostart entry in the user's autostart folder that starts
 // it hidden in the tray. Written and removed by the tray menu's switch and `z408ctl autostart`.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Downloads through libcurl: connect and total time-outs, redirects followed, a size limit, and
 // the file replaced atomically only when the whole body arrived with a success status.

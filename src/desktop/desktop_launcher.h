@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The four things a button can make the computer do itself: play a sound, start a program, open
 // a file, open a folder. Sounds play through libcanberra; programs start directly; files and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The profile's three pointer values made real on a Linux desktop. The X server's core pointer
 // control reaches every driver that leaves acceleration to the server; the libinput X driver

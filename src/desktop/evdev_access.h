@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Whether this user may use the mouse's own input event nodes: read them (every event of the
 // source) and write /dev/uinput (needed to take buttons from other programs while passing the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The rules of the evdev source, apart from the kernel: how the mouse node's events become the
 // hook's events and relative motion, and which of them are kept from other programs while the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The input hook's platform source where X11 cannot see the desktop's input (a Wayland session,
 // no display at all): the mouse's own input event nodes, read on a thread of the source's own

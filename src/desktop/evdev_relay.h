@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // One event node's path from the events read off it to the device that passes them on: events
 // gathered into frames, each frame filtered, and what other programs may see written to the

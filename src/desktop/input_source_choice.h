@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Which platform source feeds the input hook: X11 where the session is X11 (RECORD sees every
 // program's input there), the mouse's own event nodes on a Wayland session or without a display.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // X keysyms and keycodes turned into Windows virtual-key codes, the program's key vocabulary
 // (macros store them, the key tables convert them). The table is built once per keyboard map so

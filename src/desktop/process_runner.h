@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Starting other programs without a shell: one that we wait for (with its output), and one that
 // runs on its own after we return.

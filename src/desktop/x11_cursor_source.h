@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The pointer position on the X server's root window, on a connection of its own that is opened
 // on the first reading, so by the sampling thread that makes every reading. Without an X server

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Connections to the X server shared by the desktop services: opening with a message that says
 // why it failed, and catching protocol errors of one request instead of Xlib's default of

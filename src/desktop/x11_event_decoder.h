@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Turns the raw core events XRecord delivers into the input hook's events: keycodes through the
 // keycode table, with Num Lock and the Alt keys tracked from the stream itself (a recorded event

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The input hook's platform source on X11, shared by the program and z408ctl: every button,
 // wheel and key event of the desktop in the hook's vocabulary, and the buttons the hook swallows

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Every button, wheel and key event of the X server, observed through the RECORD extension on a
 // connection and thread of its own, and the swallowing of chosen mouse events through passive

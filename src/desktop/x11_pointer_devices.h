@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The X server's pointer devices and their properties (XInput 2): where a pointer driver keeps
 // the settings it honours, such as the libinput driver's acceleration profile and speed. Behind

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The way to the mouse's vendor HID interface. Two implementations: the hidraw backend for the
 // real device and the simulated mouse. The command set (CUSBDriver) builds on these primitives;

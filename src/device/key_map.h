@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The mouse's 64-byte key map: 16 four-byte binding codes, which slot each button owns, and the
 // code each button function turns into.

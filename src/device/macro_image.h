@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The compact image a macro takes in the mouse's memory: a header word with the loop count and
 // up to 255 two-byte step words (key steps, long delays, empty steps).

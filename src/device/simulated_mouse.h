@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A model of the mouse's side of the protocol: it accepts every command, decodes it into the state
 // the mouse keeps, answers the firmware version, records every report with its time, and can be

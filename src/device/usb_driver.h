@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The command set of the mouse on top of a HidTransport: framing of feature and output reports,
 // the protocol's pauses (through a Clock) and the result of every command.

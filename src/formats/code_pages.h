@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Encoding names and the conversion of 8-bit text to UTF-16. Names map to Windows code-page
 // numbers, which are what XML declarations of the program's data files have always meant; the

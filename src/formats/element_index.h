@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The element records of a parsed document. Records live in pages of 65536 that are never
 // reallocated, so a record keeps its address while the index grows; an index number's high 16

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Reading keys of INI files: the installation language beside the skins and the program's own
 // settings both keep theirs in this format.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A tolerant XML reader for the program's small data files (language files, the update
 // description). The whole file becomes one UTF-16 string with an index of its elements; markup

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Reads one markup unit of an XML text: a tag, text, white space, a comment and so on. The
 // reader never fails: malformed markup is a unit of type Error that says what is wrong.

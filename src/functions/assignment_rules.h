@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Which assignments the settings page refuses: the mouse must keep a left click, and the wheel
 // cannot take the sniper function.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Keys: Windows virtual-key codes (the program's key vocabulary, stored in macros) and HID
 // keyboard usages (what the mouse sends), the names under which keys are shown, and the layout

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The function picker's rules without its windows: what each page turns its state into when OK
 // is pressed, the basic list, and the key-combination page's key capture.

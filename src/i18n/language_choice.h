@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The stored language choice ("Language.cfg" in the data directory: the LanguageId as a 4-byte
 // little-endian integer) and the installation language ("skins/languagetype.ini").

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The interface language of the running program: the texts, the flag that picks the built-in
 // Chinese or English texts, the layout flag of the installation, and the switch between

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Language files: an XML document whose root (any name) holds a "config" element with one
 // element per key, each found as LookUpText (formats/xml_document.h) finds it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The user-interface texts that a language file can change: 114 texts, each under a key that is
 // also the element name in the file. Empty until a language file is loaded.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Lighting colours as the profile stores them: COLORREF values 0x00BBGGRR (red in the low byte),
 // and the 26 preset colours of the lighting page's swatches.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The rules of the lighting page, without its widgets: which controls are selected and enabled
 // for the active profile's lighting, and what each click, slider move and colour-wheel pick

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The lighting sliders' ranges and the positions they show for a stored profile. A profile read
 // from a file may hold any value; the page shows the nearest position in range and the mouse is

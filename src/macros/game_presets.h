@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The games macros are grouped under: presets 1..20 are game titles, 21 the player's own group.
 // The preset menu shows the menu texts, the preset button the label texts; trailing spaces are

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The macro page's event list as data, and the rules that edit it and turn it into a library
 // record: merging delays, building the record, inserting and modifying key and delay rows, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // One macro slot: 4104 bytes, identical in memory and in Macro.cfg. Kept as its byte image;
 // every value read from it is bounded before use (a file may carry any bytes).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The 500-slot macro library mirrored by Macro.cfg. Slots are not ordered; a slot is free when
 // its tag is 0.

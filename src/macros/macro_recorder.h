@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // What a recording makes of the key events it is fed: a key row per press and release, and
 // before each key after the first the pause since the previous one, measured on the injected

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Macro.cfg in the data directory: the library's 500 slots back to back (2052000 bytes, no
 // header). Every change goes to memory first, then the whole file is rewritten.

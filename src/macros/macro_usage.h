@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Whether a macro may be deleted: a macro is in use while any profile refers to it.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The lighting page: the six lighting modes with their level and speed sliders, mode 5's
 // multicolour toggle and its three colours, the single colour, 26 preset swatches, red, green and

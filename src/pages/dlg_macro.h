@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The macro page: macros grouped by game preset, the events of the selected macro as an editable
 // list, recording from the keyboard and the on-screen mouse buttons, and the loop count. Every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The main settings page (tab 1): the fourteen DPI values of which one to seven make the DPI
 // levels, pointer speed and precision, the lift-off slider, the report rate, wheel scrolling by

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The statistics page: click, wheel and pointer-travel counters kept in "Sts.cfg", drawn onto
 // the page, and the trophy level they earn (the large trophy picture, thirteen small trophies and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The support page: the program's and the mouse's version, the firmware update check, the
 // maker's web site, profile import and export, and restoring the default settings. It also

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A key event of one of our own windows in the input hook's terms (virtual-key code and
 // low-level key flags), for pages that must take keys from their own window when the system-wide

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The macro page's event editor: the key choice with its key box and OK button, and the delay
 // choice with its delay box and OK button. All six are hidden until Insert or Modify opens them;

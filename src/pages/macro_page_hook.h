@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // What the macro page needs of the system-wide input hook: key events sent to the page while it
 // records or captures a key for its editor, and nothing sent once it is done.

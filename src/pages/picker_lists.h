@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The lists of the picker's basic and macro pages: owner-drawn, dark, with skinned scroll bars,
 // placed at their control in the page's skin layout.

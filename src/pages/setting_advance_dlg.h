@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The picker's advanced page: four rows that let a button make the computer play a sound, start
 // a program, open a file or open a folder. Each row has a choice button, a field showing the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The picker's basic page: one list of the 24 ready-made functions (mouse buttons, media keys,
 // desktop shortcuts, sniper and fire), labelled in the language active when the page is made.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The function picker: the modal window in which the user chooses a new function for one mouse
 // button. Four pages (key combination, macro, basic list, advanced) share one place under their

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The picker's macro page: the 21 games on the left, the macros of the chosen game on the right.
 // It opens on the player's own group with its last macro chosen.

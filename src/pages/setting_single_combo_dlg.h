@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The picker's key-combination page: one key, taken from the system-wide input hook while the
 // page is shown, and four modifier boxes (Ctrl, Alt, Shift, Win) that a click or a press of the

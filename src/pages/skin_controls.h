@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Builds a page's controls at their places in the page's skin layout, each cut from the page's
 // three images, so a widget always sits exactly on its picture.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // What every page of the main window is built on: a child window of the pages rectangle that
 // draws its normal skin image. The pressed and hover images, which the page's controls are cut

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // How the mouse and its bootloader are recognised: their USB ids, the path and hardware-id texts
 // built from a device's ids, and the case-insensitive match on them.

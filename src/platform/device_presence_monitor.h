@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Arrival and removal of the mouse, from udev's device events. The monitor owns a non-blocking
 // descriptor that becomes readable when events wait, so an event loop (a QSocketNotifier, poll)

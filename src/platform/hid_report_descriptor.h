@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Our own HID report descriptor parser. It turns the raw descriptor a hidraw node hands out into
 // the list of report fields ("capabilities") a HID class driver would offer, so the transport can

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Plugs the hidraw transport into the device link's factory, and lets front ends show what the
 // search for the mouse saw.

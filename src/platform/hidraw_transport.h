@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The mouse through Linux hidraw: found with libudev by the ids of its HID device, recognised by
 // the command feature value in its report descriptor, used through two descriptors (read,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The device half of start-up: hand over to the firmware tool when the mouse waits in its
 // bootloader, otherwise search the mouse. The window does the rest (workers, hooks, showing).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The mouse coming and going while the program runs. An arrival of the mouse opens it (retried
 // while it settles) and says that it was found; its removal ends the program after saying so.

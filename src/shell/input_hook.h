@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The system-wide input hook's rules: which button and wheel events are reported, forwarded to a
 // recording window, or taken away from other programs because the computer runs the button's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The button events the computer takes over: filled by the settings upload (on its thread), read
 // by the input hook for every event (on the user-interface thread). Each entry is one atomic

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The three pointer values of a profile that belong to the computer, not the mouse: enhanced
 // pointer precision, pointer speed and wheel scroll lines. The desktop backends implement

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // What the main window does with a button event the input hook reports: count it, then run the
 // button's computer-side function (sound, program, file, folder) when it has one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The desktop services behind the four functions the computer runs for a button: play a sound,
 // start a program, open a file, open a folder. Results are not examined: a missing file gives no

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The windows the input hook may post to, by number: the main window for its whole life, and
 // windows such as the function picker's key page while they are open.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The skin images' source table: every page image and built-in bitmap with its size and the
 // controls drawn on it (rectangle or quadrilateral, look, caption carried by the image). The

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Reads the pointer position on a thread of its own at a fixed interval, keeps the latest
 // reading and tells the owner through a posted Msg::CursorSample, which reads it with latest();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Where the pointer-travel counter reads the pointer position from: the X server on the desktop,
 // a scripted source in the tests.

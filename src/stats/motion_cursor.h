@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Pointer travel where the pointer's position cannot be read (a Wayland session shows X11
 // clients nothing of it): a virtual pointer moved by the mouse's own relative motion, sampled by

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Click, wheel and pointer-travel counters ("Sts.cfg": six little-endian 32-bit counters) and
 // the trophy levels they earn.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The program's own settings, kept in "z408.ini" (shipped in /etc/z408 or with the program's data,
 // overridden per user in ~/.config/z408): where updates come from and which web site the support

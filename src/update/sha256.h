@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // SHA-256 of a byte string, for checking a downloaded firmware image against the checksum its
 // description carries.

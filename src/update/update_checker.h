@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The firmware update check: the update button's quick answer from the description on disk,
 // and a worker thread that downloads a fresh description, compares versions and offers the

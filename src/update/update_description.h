@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The update description the maker's server publishes: the newest firmware version and the
 // address of its image, under a "firmware" element of any root.

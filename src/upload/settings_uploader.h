@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The one worker that writes the active profile into the mouse: it sleeps until asked, then sends
 // macros and key map, lighting, proximity switch, DPI table and report rate in a fixed order,

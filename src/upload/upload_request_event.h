@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A manual-reset event: set by the main window to ask for an upload, reset by the uploader when it
 // starts one. Waiting also ends when the waiting thread is asked to stop.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A colour swatch button: filled with its colour, optionally framed in a colour that tells its
 // state (current, pressed, hovered, normal).

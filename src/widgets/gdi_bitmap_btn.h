@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A rectangular button whose looks are cut out of page-sized skin images at its own rectangle.
 // Reports clicks through clicked(), presses and releases through skinMouse (with notification

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A button of any shape: its window is the bounding box of a polygon in the parent's
 // coordinates, shaped to the polygon. Its looks are page-sized bitmaps of which the part under

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // An owner-drawn list with optional small icons and in-place renaming. Item data carries the
 // icon kind in its top byte and the caller's value in the low 24 bits. A selection the user makes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A skinned popup menu: items of 22 pixels with a small icon and a text, separators, a hot item
 // under the pointer. Choosing an item emits itemChosen with the item's data; the owner closes the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The language popup: the twelve languages with their menu icons, each item's data its
 // language number 1 … 12, which itemChosen carries.

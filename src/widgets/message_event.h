@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A numbered window message carried as a Qt event, and the MessageSink that posts it. Widgets
 // and workers post (msg, wParam, lParam); each window dispatches on the number in event().

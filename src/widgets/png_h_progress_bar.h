@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A horizontal bar that fills from the left in proportion to its value. Unless read-only it can
 // be dragged; the value under the pointer at release is reported with progressDragged.

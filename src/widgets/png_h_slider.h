@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The movable thumb of a CPngHSliderBar: a small window shaped like its PNG image that moves
 // along a track in its parent's coordinates and can be dragged.

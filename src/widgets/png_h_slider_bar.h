@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A horizontal slider: a track window painted from a piece of the page image, with a movable
 // CPngHSlider thumb. Clicking the track jumps to the value under the pointer; both clicks and

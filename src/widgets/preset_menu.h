@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The macro page's game-preset menu: a popup column of skinned items (normal, hover and pressed
 // item images) under the preset button. Choosing an item emits presetChosen with the item's id;

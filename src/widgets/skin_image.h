@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Loading skin images from the program's "skins" folder and the numbered built-in bitmaps, and
 // the interface font.

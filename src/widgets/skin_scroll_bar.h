@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A scroll bar drawn from a skin bitmap of 9 × 3 square cells (columns: vertical first arrow,
 // second arrow, track, thumb, then the same four for horizontal bars; rows: normal, hover,

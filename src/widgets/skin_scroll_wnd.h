@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Replaces the scroll bars of a scroll area (a list) by skinned ones that mirror its range, page
 // and position; UnskinWndScroll gives the area plain bars again.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Moves a frameless top-level window while the left button is held on its surface, as a
 // caption would: the window manager's own move where there is one, else by following the pointer.

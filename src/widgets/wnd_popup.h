@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A borderless popup drawn from an optional PNG background (a stretchable frame with 32-pixel
 // corners) with per-pixel alpha, or as a blue-framed white box. Subclasses draw their texts and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // An owner-drawn menu with 16 × 16 icons (the tray menu): every item measures 75 × 22; the
 // selected item is framed and filled light blue-grey with blue text.

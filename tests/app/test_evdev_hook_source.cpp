@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The program's evdev source of the input hook, played by a thread standing in for the source's
 // reader: button and wheel events reach the statistics page through the hook and the main
 // window's handler on the user-interface thread, the mouse's motion becomes pointer travel, and

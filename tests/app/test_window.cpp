@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The window, its dialogs and their reactions, on Qt's offscreen platform with the simulated mouse.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The program's X11 source of the input hook under a private Xvfb: events reach the hook on the
 // user-interface thread, and a button another program holds is told to the person once.
 #include <gtest/gtest.h>

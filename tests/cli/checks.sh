@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Sourced by the z408ctl test scripts: checks that count their failures into `failures`.
 failures=0
 check() {  # description, expected exit code, actual exit code

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Every setting of the settings and lighting pages made twice: as z408ctl profile set's words,
 // and as the pages make it (their clicks, sliders, picker choices and lighting commands through

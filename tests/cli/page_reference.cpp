@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // For the CLI test script: the settings of every_setting.h as z408ctl's words (one setting a
 // line, words separated by tabs), the macro library they use, and a data folder whose active
 // profile the pages made from the default profile with them, as the window saves it at Apply

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Two writers of one data folder started together, as a user's scripts do: both changes are
 # there afterwards, or one was refused with a message; never one lost while both said they made
 # it. The pairs: two new macros; profile set on two profiles; profile set beside an Apply.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl status and apply against the simulated mouse: uploads, saved files, the six failed
 # steps (each leaving every file as it was), and the trace the mouse keeps.
 set -u

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # The --json of every read command against the keys z408ctl(1) documents for it: each command's
 # output, for a data folder, a file of its own, a macro, the simulated mouse and a local update
 # server, has exactly the documented keys, null standing for what does not apply.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl macro list as a user runs it, on good and on hostile Macro.cfg files.
 set -u
 ctl=$1

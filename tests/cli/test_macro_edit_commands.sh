@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl macro show/new/import/export/rename/delete and backup/restore as a user runs them, on a
 # fresh data folder: text round trips, refusals with exit codes, files left as they were on bad
 # input, restore refused while the window runs and macro changes told to it.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl pointer under a private Xvfb: what the X server holds afterwards (read with xset), and
 # what each desktop is told, through stand-ins of its settings tool; the summary names what this
 # desktop does not support.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl profile commands as a user runs them: exit codes, messages, and readable output.
 set -u
 ctl=$1

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl profile set, select, import and export as a user runs them: every setting made on a
 # fresh data folder and applied to the simulated mouse gives the profile file, the mouse's
 # reports and its state that the pages give for the same settings; bad input and refusals change

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl stats show and update check as a user runs them: counters from Sts.cfg files of every
 # shape, and the update check against a local HTTP server with the simulated mouse.
 set -u

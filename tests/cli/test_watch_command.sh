@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl watch under a private Xvfb: real XTest events are printed, intercepted buttons reach no
 # other client (xev on the root window stands in for every other program).
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The configuration archive: what it reads back, what it refuses, and restoring all or nothing.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Real helper processes of the desktop tests (an X server, an HTTP server), stopped and reaped
 // when the test ends.

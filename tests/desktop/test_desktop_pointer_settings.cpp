@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Pointer settings: the X server's core pointer control under a private Xvfb, GNOME's gsettings
 // through its keyfile backend, and KDE's configuration files, each in a temporary folder.
 #include <gtest/gtest.h>

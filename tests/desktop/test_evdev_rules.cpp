@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The evdev source's rules without a kernel: conversion of node events to the hook's events,
 // what is swallowed and re-emitted while the node is grabbed (and written, frame by frame), the
 // access problems' words.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Keycode tables of layouts other than US, and the decoding of raw core events.
 #include <X11/keysym.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Starting programs and opening files and folders (with a stand-in xdg-open that records what it
 // was asked), and key names through the X keyboard layout under a private Xvfb.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The X11 input source against a real X server (Xvfb) driven through XTest.
 // gtest before Xlib: Xlib's macros (None, Bool, Status) break gtest's templates.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The pieces most device tests share: the simulated mouse on virtual time behind a driver, a
 // recording fake of the desktop's pointer settings, macro events, and helpers to read back what

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The macro's device image: header, key steps, short and long delays, bounds.
 #include <gtest/gtest.h>
 

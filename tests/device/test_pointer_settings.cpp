@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The profile's three pointer values as the desktop gets them.
 #include <gtest/gtest.h>
 

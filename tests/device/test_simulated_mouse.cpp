@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The simulated mouse: what it keeps between runs, its trace lines and its fault switches.
 #include <gtest/gtest.h>
 

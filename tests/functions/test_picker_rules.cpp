@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // What each page of the function picker turns its state into, and the key-combination page's
 // capture of keys and modifier boxes.
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl changing macros and profiles while the real z408 runs under a private Xvfb with the
 # simulated mouse: a macro another profile was just given cannot be deleted in the window, and
 # Apply keeps that profile's macro id in the table; a profile switch while the function picker is

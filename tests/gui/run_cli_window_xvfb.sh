@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # z408ctl changing the profiles while the real z408 runs under a private Xvfb: the window shows
 # each change at once (the settings page's report rate, the lighting page's mode, a switch to
 # another profile), refuses to let z408ctl overwrite edits it has not applied unless --force is

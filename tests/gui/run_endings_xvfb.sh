@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Ends the real z408 by a signal while one of its modal dialogs is open: the dialogs close, the
 # program shuts down in order (statistics saved) and exits 0, instead of aborting with a double
 # free. Under a private Xvfb with the simulated mouse on a fresh data directory.

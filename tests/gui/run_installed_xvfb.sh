@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # The installed program (a package or `cmake --install`) under a private Xvfb with the simulated
 # mouse: it finds its data under share/z408, seeds a fresh data folder, says that it has no
 # program updater instead of starting one, writes nothing under the prefix, and ends cleanly.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Drives the lighting page of the real z408 under a private Xvfb with the simulated mouse. With
 # mode 1 a preset swatch becomes the single colour; with mode 5 and the multicolour toggle on,
 # swatches and the colour wheel set colours 1 to 3; proximity off; Apply. The simulated mouse's

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Drives the macro page of the real z408 under a private Xvfb with the simulated mouse: a new
 # macro is named, recorded from a key held through XTest, edited row by row and given a loop
 # count, each step checked in Macro.cfg; a profile that uses it refuses its deletion, and Apply

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Drives the statistics and support pages of the real z408 under a private Xvfb with the
 # simulated mouse: clicks and wheel turns made with XTest are counted and kept in Sts.cfg, a
 # profile exported through the file dialog and imported again, restoring the defaults uploads

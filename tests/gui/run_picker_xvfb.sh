@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # The function picker's key page on a private Xvfb: keys typed with XTest reach it through the
 # X11 input hook, and from its own window when there is no hook. Leaves a screenshot of the
 # page with the captured combination in the screenshot folder.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # The running z408 flooded with 300 requests on its socket while a file it reloads is missing:
 # each reload would open a box, and no request may be handled inside another's box. The window
 # lives, at most one box is open at a time, and it answers a later request. Photographed with

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Drives the settings page of the real z408 under a private Xvfb with the simulated mouse, by
 # clicking at the page's rectangles with XTest: DPI levels (the seven-level and one-level rules),
 # report rate, precision, pointer speed and the typed line count; a basic-list function, a key

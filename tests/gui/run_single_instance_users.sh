@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Two users on one machine: neither can take the other's single-instance socket, nor reach it to
 # drive the other's window. The real z408 runs as root and as "nobody", offscreen, each with the
 # simulated mouse, its own data and its own runtime folder.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Start-up as a person meets it, under a private Xvfb: the program's own command line without a
 # display; the window on screen while the mouse is searched, then the box and the end, for no
 # mouse and for a mouse whose node cannot be opened; the bootloader handing over to the firmware

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # The real z408 in a Wayland session: a private headless weston with XWayland, the window shown
 # through XWayland with the simulated mouse, the input hook on the mouse's own event nodes rather
 # than X11 (which sees no Wayland input), the window photographed in English and in Chinese, and

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Drives the real z408 under a private Xvfb with an XEmbed tray (trayer) and the simulated mouse
 # on a fresh data directory: a screenshot of each tab, Apply reaching the mouse and saving the
 # profile, a second start waking the first, and "Exit" from the tray menu.

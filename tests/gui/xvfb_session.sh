@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Sourced by the GUI scripts: the build and screenshot folders from the arguments, a work folder
 # removed at exit with every process started into `pids`, `fail` (work_session.sh), a private
 # Xvfb on a free display, and starting, photographing and ending z408 (also from a copy laid out

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The language files that ship with the program, checked as the program reads them.
 #include <gtest/gtest.h>
 

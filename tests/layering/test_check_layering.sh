@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # scripts/check_layering.py on small trees: an include going up or sideways is named with its
 # file and line, an exception allows it, a stale exception and an undrawn folder fail, and a
 # README without the drawing is unusable input rather than a pass.

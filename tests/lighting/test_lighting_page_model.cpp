@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The lighting page's rules over a profile: what the controls show in each mode, what the
 // commands and slider moves write, and the colour wheel's hit area.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The macro page's editing rules and the recorder, from tables of cases without a display.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Macros as text: what a text becomes, what is refused and where, and stored macros written out
 // and read back to the same record.
 #include <gtest/gtest.h>

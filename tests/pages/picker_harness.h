@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // What a function picker under test needs: English texts from the build's program directory, a
 // macro library, a hook over the given input source with the main window in its directory, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The lighting page on Qt's offscreen platform, against the skins and language files of the
 // build's program directory: its widgets at their places with their language texts, clicks and
 // slider moves reaching the profile, the colour wheel and its cursor, and the hover hints.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The macro page on Qt's offscreen platform, against the skins and language files of the build's
 // program directory, with a virtual clock and a hook that only notes what the page asks of it.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The main settings page on Qt's offscreen platform, against the skins and language files of the
 // build's program directory, with a stand-in for the function picker: its controls and what
 // they store, the refresh from the profile, the typed line count, the picker round trip with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The function picker on Qt's offscreen platform, against the skins and language files of the
 // build's program directory: its tabs and pages, what OK, default, the disable box and close
 // give, the key page fed by the input hook or by the picker's own key events, and the forwarding

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The function picker's key page on a real X server (run by tests/gui/run_picker_xvfb.sh under
 // Xvfb): keys typed on the desktop reach it through the X11 input hook, and without a hook they
 // come from the picker's own window; either way each key counts once.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The support page on Qt's offscreen platform, against the skins and language files of the
 // build's program directory: its widgets, versions, profile import and export, restoring the
 // defaults, the update button with a real update check, and the hover hints.

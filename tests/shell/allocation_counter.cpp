@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Replaces every global operator new and delete of the test binary: all allocations go through
 // malloc and free (so sanitizers see matching pairs), and those of a counting thread are counted.
 #include "allocation_counter.h"

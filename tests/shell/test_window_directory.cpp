@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The directory the input hook finds its windows in: a window that comes and goes (the picker's
 // key page) receives the forwarded keys only while it is entered.
 #include <gtest/gtest.h>

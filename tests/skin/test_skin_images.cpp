@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The generated skin images: every file the program loads exists at its size, and every control
 // of the layout table is drawn at its rectangle.
 #include <gtest/gtest.h>

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 """A local HTTP server for the download tests: files from a folder, plus /slow/<path> (answers
 after DELAY seconds) and /redirect/<path> (302 to /<path>). Prints its port, then serves until
 terminated."""

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The update description, the download and the update check against a real HTTP server on
 // 127.0.0.1 (tests/update/http_server.py, started and stopped by the tests).
 #include <gtest/gtest.h>

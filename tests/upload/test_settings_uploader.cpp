@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The upload worker: order, bytes and pauses of a whole upload, the key map it builds, macros,
 // intercepted buttons, pointer settings, progress and outcome, and its thread's life.
 #include <gtest/gtest.h>

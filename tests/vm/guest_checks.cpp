@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Runs inside the qemu guest, as root, with the kernel's uhid, HID core, hidraw, evdev and
 // uinput: our real HidrawTransport, DevicePresenceMonitor, z408ctl and the window (z408, with no
 // display) against virtual Z408s.

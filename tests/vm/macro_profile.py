@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Gives profile 4 of a seeded data folder a macro on its fourth button (a 3-step macro in the
 # library's last slot, referenced from the profile table) and report rate 8, so an upload of it
 # carries a macro command and its 16-report run.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Boots Debian's kernel in qemu with a busybox initramfs, shares the host's root read-only and
 # runs the project's guest checks (tests/vm/guest_checks.cpp) against the kernel's uhid, HID core
 # and hidraw. The kernel package is fetched at run time with apt-get download (the current

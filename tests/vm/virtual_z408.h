@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A Z408 made with the kernel's uhid: the kernel sees a USB HID device with the given ids and
 // report descriptor, and every report our side sends reaches this object through the real HID

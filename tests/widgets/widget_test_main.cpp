@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Widget tests run on Qt's offscreen platform: no display server is needed.
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Helpers shared by the widget tests: a sink that records posted messages, solid page images
 // and a parent that records the pointer moves it receives.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Stands in for the firmware burner, which this build does not ship: it tells the user that the
 // mouse's firmware was not changed and where the downloaded image lies. Arguments: "1" for
 // Chinese texts, anything else for English; then the downloaded image's path, when there is one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Writes the seed data files into the folder given as the only argument.
 #include <cstdio>
 #include <filesystem>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Renders every page with real skin widgets on it, the dialogs, the menus, the flags and the
 // trophies to PNG files, offscreen, for review.
 //   z408_skingallery [program-dir] [output-dir]     (defaults: the build's bin/, /tmp/z408-gallery)

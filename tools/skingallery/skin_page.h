@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // A preview page for the gallery: paints one skin image and carries the skin widgets built from
 // the layout table, so the result shows how a page looks with real widgets on it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Page images: the background of each kind of page and every control of the layout table in
 // the look it names.
 #include <QConicalGradient>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The flags of the language menu and the language indicator, one design per language id.
 #include <QLinearGradient>
 #include <QPainterPath>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The small images: slider thumb, scroll-bar cells, list and menu icons, the preset menu's
 // items, the popup background and the tray icon.
 #include <QLinearGradient>

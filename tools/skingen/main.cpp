@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Build-time generator of the skin images beside the program and of the numbered built-in
 // bitmaps, all drawn from the layout table.
 //   z408_skingen <program-dir> <resource-dir> <languagetype.ini>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // The palette and the drawing pieces every skin painter shares: captions fitted to their box,
 // the button surface, fields and stars.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 // Draws skin images from the layout table in the product's dark style. The painters are split by
 // what they draw: pages and their controls (control_painter), trophies, flags and the small
