@@ -44,4 +44,9 @@ std::filesystem::path AppContext::programSettingsFile() const {
     return programDirectory_ / kProgramSettingsFile;
 }
 
+std::filesystem::path AppContext::helperDirectory() const {
+    if (programDirectory_ == z408::programDirectory()) return z408::helperDirectory();
+    return programDirectory_;
+}
+
 }  // namespace z408

@@ -36,6 +36,9 @@ class AppContext {
     // z408.ini as this program reads it: the person's or the system's copy for the installed
     // program folder, else the one beside the program folder it was given.
     std::filesystem::path programSettingsFile() const;
+    // Where the stand-in helpers are looked for: beside the binaries for the installed program
+    // folder, else in the program folder it was given.
+    std::filesystem::path helperDirectory() const;
     Clock& clock() { return clock_; }
     LanguageContext& language() { return language_; }
     DialogNotices& notices() { return notices_; }

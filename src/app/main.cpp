@@ -180,8 +180,8 @@ int main(int argc, char** argv) {
     if (!shown) window.releaseWhileHidden();
     std::unique_ptr<LinuxBringUpPlatform> platform;
     if (context->driver()) {
-        platform = std::make_unique<LinuxBringUpPlatform>(*context->driver(), helperDirectory(),
-                                                          context->notices());
+        platform = std::make_unique<LinuxBringUpPlatform>(
+            *context->driver(), context->helperDirectory(), context->notices());
         window.bringUp(*platform, shown);
     } else if (shown) {
         window.show();

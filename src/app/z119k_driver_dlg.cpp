@@ -200,7 +200,7 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
     connect(&programUpdaterTimer_, &QTimer::timeout, this, [this] {
         // A packaged program is updated by the distribution: it carries no updater, and
         // says so on the terminal rather than in a box at every start.
-        if (startProgramUpdater(helperDirectory()) == HelperStart::NotInstalled)
+        if (startProgramUpdater(ctx_.helperDirectory()) == HelperStart::NotInstalled)
             std::fprintf(stderr, "z408: %s\n",
                          ctx_.notices().programText(ProgramText::NoProgramUpdater).c_str());
     });
@@ -403,7 +403,7 @@ void CZ119KDriverDlg::handOverToFirmwareBurner() {
     std::error_code ec;
     if (updateChecker_ && std::filesystem::exists(updateChecker_->firmwareFile(), ec))
         image = updateChecker_->firmwareFile();
-    if (startFirmwareBurner(helperDirectory(), ctx_.chinese(), image) ==
+    if (startFirmwareBurner(ctx_.helperDirectory(), ctx_.chinese(), image) ==
         HelperStart::NotInstalled) {
         // Nothing takes the mouse over, so the program stays.
         ctx_.notices().info(ctx_.notices().programText(ProgramText::NoFirmwareBurner));
