@@ -92,7 +92,10 @@ std::u16string uniqueMacroName(std::u16string_view base,
                                const std::function<bool(std::u16string_view)>& taken) {
     if (!taken(base)) return std::u16string(base);
     for (unsigned n = 2;; ++n) {
-        const std::u16string suffix = utf8ToUtf16(" " + std::to_string(n));
+        // Appended, not built with operator+: GCC 12 at -O3 reports a false -Wrestrict there.
+        std::string digits = " ";
+        digits += std::to_string(n);
+        const std::u16string suffix = utf8ToUtf16(digits);
         const size_t room =
             kMacroNameMaxChars > suffix.size() ? kMacroNameMaxChars - suffix.size() : 0;
         std::u16string name(base.substr(0, room));
