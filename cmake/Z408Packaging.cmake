@@ -81,9 +81,17 @@ set(CPACK_RPM_PACKAGE_LICENSE "GPL-2.0-or-later")
 set(CPACK_RPM_PACKAGE_GROUP "Applications/System")
 set(CPACK_RPM_PACKAGE_AUTOREQ ON)
 set(CPACK_RPM_PACKAGE_RELOCATABLE OFF)
-set(CPACK_RPM_DEBUGINFO_PACKAGE ON)
-# The debug sources' folder name must be no longer than the source tree's path: a short one.
-set(CPACK_RPM_BUILD_SOURCE_DIRS_PREFIX /src/z408)
+# rpm rewrites the source tree's path in the debug symbols to a folder name that must be
+# clearly shorter than that path (seen: 17 characters work, 12 do not); from a source tree at a
+# shorter path the .rpm comes without its debuginfo package rather than not at all.
+string(LENGTH "${CMAKE_SOURCE_DIR}" _z408_source_path_length)
+if(_z408_source_path_length GREATER 16)
+    set(CPACK_RPM_DEBUGINFO_PACKAGE ON)
+    set(CPACK_RPM_BUILD_SOURCE_DIRS_PREFIX /src/z408)
+else()
+    message(STATUS "rpm: no debuginfo package from a source tree at a path this short")
+    set(CPACK_RPM_DEBUGINFO_PACKAGE OFF)
+endif()
 set(CPACK_RPM_POST_INSTALL_SCRIPT_FILE ${CMAKE_BINARY_DIR}/packaging/postinst)
 set(CPACK_RPM_POST_UNINSTALL_SCRIPT_FILE ${CMAKE_BINARY_DIR}/packaging/postrm)
 set(CPACK_RPM_USER_FILELIST "%config(noreplace) ${Z408_SETTINGS_INSTALL_DIR}/z408.ini")
