@@ -29,7 +29,7 @@ std::filesystem::path homeDirectory() {
     return home;
 }
 
-// An XDG base folder: the variable when it holds an absolute path (the specification says to
+// An XDG base folder: the variable when it holds an absolute path (XDG's base-directory rules
 // ignore relative ones), else the fallback under the home folder.
 std::filesystem::path xdgDirectory(const char* variable, const char* fallback) {
     if (const char* xdg = std::getenv(variable); xdg && *xdg == '/') return xdg;

@@ -80,7 +80,8 @@ TEST(Directories, ConfigDirectoryFollowsXdg) {
     const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
     ::setenv("XDG_CONFIG_HOME", "/x/config", 1);
     EXPECT_EQ(configDirectory(), fs::path("/x/config/z408"));
-    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // ignored, as the XDG specification says
+    ::setenv("XDG_CONFIG_HOME", "relative",
+             1);  // ignored: XDG's base-directory rules take only absolute paths
     ::setenv("HOME", "/x/home", 1);
     EXPECT_EQ(configDirectory(), fs::path("/x/home/.config/z408"));
     ::setenv("HOME", home.c_str(), 1);

@@ -27,9 +27,9 @@ std::string execLine(const std::string& entry) {
     return entry.substr(at + 6, end - at - 6);
 }
 
-// The Exec line after the file's string escapes and the quoting rules of the desktop entry
-// specification: a path with spaces, quotes or percent signs comes back whole.
-TEST(Autostart, ExecLineQuotesThePathAsTheEntrySpecificationSays) {
+// The Exec line after the file's string escapes and the quoting rules of desktop entries: a path
+// with spaces, quotes or percent signs comes back whole.
+TEST(Autostart, ExecLineQuotesThePathAsDesktopEntriesRequire) {
     struct Case {
         const char* path;
         const char* exec;
