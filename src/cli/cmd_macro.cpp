@@ -501,33 +501,20 @@ int macroRename(const Args& args) {
     return toldWindow(kExitOk);
 }
 
-// Which profiles and buttons use macro `id`: the table's macro ids of every profile, and the
-// buttons with the macro function in each profile file.
-std::string macroUsers(uint32_t id, const ProfileStore& profiles) {
+// The profiles and buttons that use a macro, in words: "profile 5 (button middle)".
+std::string usersText(const std::vector<MacroUser>& users) {
     std::string out;
-    for (int e = 0; e < kProfileCount; ++e) {
-        std::vector<std::string> buttons;
-        const MacroIdList ids = profiles.table().macroIds(e);
-        ProfileSettings p;
-        std::vector<uint8_t> bytes;
-        const bool read = e == profiles.activeEntry()
-                              ? (p = profiles.active(), true)
-                              : readFilePrefix(profiles.profilePath(e), kProfileSize, bytes) &&
-                                    (p.assign(bytes), p.hasMagic());
-        for (int b = 0; b < kButtonCount; ++b) {
-            const bool byTable = ids[static_cast<size_t>(b)] == id;
-            const bool byButton =
-                read && p.button(b).functionType() == fn::Macro && p.button(b).macroId() == id;
-            if (byTable || byButton) buttons.emplace_back(buttonWord(b));
-        }
-        if (buttons.empty()) continue;
+    for (const MacroUser& user : users) {
         if (!out.empty()) out += "; ";
-        out += "profile " + std::to_string(e + 1) + " (button";
-        if (buttons.size() > 1) out += "s";
-        for (size_t i = 0; i < buttons.size(); ++i) out += (i ? ", " : " ") + buttons[i];
+        out += "profile " + std::to_string(user.entry + 1) + " (button";
+        if (user.buttons.size() > 1) out += "s";
+        for (size_t i = 0; i < user.buttons.size(); ++i) {
+            out += i ? ", " : " ";
+            out += buttonWord(user.buttons[i]);
+        }
         out += ")";
     }
-    return out.empty() ? "a profile" : out;
+    return out;
 }
 
 int macroDelete(const Args& args) {
@@ -543,9 +530,9 @@ int macroDelete(const Args& args) {
     const uint32_t id = session.library->slot(*slot).id();
     ProfileStore profiles(session.dir, session.notices);
     profiles.loadTableAndActiveProfile();
-    if (isMacroInUse(id, profiles))
+    if (const std::vector<MacroUser> users = macroUsers(id, profiles); !users.empty())
         return fail("macro delete",
-                    "macro " + idText(id) + " is used by " + macroUsers(id, profiles) +
+                    "macro " + idText(id) + " is used by " + usersText(users) +
                         "; give those buttons another function first (z408ctl profile set "
                         "--profile N button BUTTON default)",
                     kExitFailed);

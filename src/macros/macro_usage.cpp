@@ -4,6 +4,7 @@
 #include "macros/macro_usage.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "common/program_texts.h"
 #include "common/text.h"
@@ -29,16 +30,30 @@ bool isMacroInUse(uint32_t id, const ProfileTable& table, const ProfileSettings&
     return buttonUsesMacro(active, id);
 }
 
-bool isMacroInUse(uint32_t id, const ProfileStore& profiles) {
-    if (isMacroInUse(id, profiles.storedTable(), profiles.active())) return true;
-    const MacroIdList& working = profiles.macroIdList();
-    if (std::find(working.begin(), working.end(), id) != working.end()) return true;
+std::vector<MacroUser> macroUsers(uint32_t id, const ProfileStore& profiles) {
+    const ProfileTable stored = profiles.storedTable();
+    std::vector<MacroUser> users;
     for (int entry = 0; entry < kProfileCount; ++entry) {
-        if (entry == profiles.activeEntry()) continue;
-        const auto stored = profiles.storedProfile(entry);
-        if (stored && buttonUsesMacro(*stored, id)) return true;
+        const bool active = entry == profiles.activeEntry();
+        const MacroIdList ids = stored.macroIds(entry);
+        const std::optional<ProfileSettings> profile =
+            active ? std::optional<ProfileSettings>(profiles.active())
+                   : profiles.storedProfile(entry);
+        MacroUser user{entry, {}};
+        for (int b = 0; b < kButtonCount; ++b) {
+            const auto i = static_cast<size_t>(b);
+            const bool byId = ids[i] == id || (active && profiles.macroIdList()[i] == id);
+            const bool byButton = profile && profile->button(b).functionType() == fn::Macro &&
+                                  profile->button(b).macroId() == id;
+            if (byId || byButton) user.buttons.push_back(b);
+        }
+        if (!user.buttons.empty()) users.push_back(std::move(user));
     }
-    return false;
+    return users;
+}
+
+bool isMacroInUse(uint32_t id, const ProfileStore& profiles) {
+    return !macroUsers(id, profiles).empty();
 }
 
 std::vector<int> buttonsWithoutTheirMacro(const ProfileSettings& profile, const MacroIdList& ids,

@@ -18,9 +18,19 @@ namespace z408 {
 // of the active profile has the macro function with this id.
 bool isMacroInUse(uint32_t id, const ProfileTable& table, const ProfileSettings& active);
 
-// The same test over every profile as it stands now: the table and the other profiles' files as
-// stored on disk (another program may have changed them since they were read), and the active
-// profile with its working ids as held in memory.
+// A profile entry (0..4) and its buttons (0..6) that use a macro.
+struct MacroUser {
+    int entry = 0;
+    std::vector<int> buttons;
+};
+
+// Who uses the macro over every profile as it stands now: the table and the other profiles' files
+// as stored on disk (another program may have changed them since they were read), and the active
+// profile with its working ids as held in memory. A button counts by its entry's macro id or by
+// having the macro function with this id.
+std::vector<MacroUser> macroUsers(uint32_t id, const ProfileStore& profiles);
+
+// Whether anything above uses the macro.
 bool isMacroInUse(uint32_t id, const ProfileStore& profiles);
 
 // The buttons (0..6) of `profile` that have the macro function while the macro their id names is
