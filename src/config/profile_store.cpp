@@ -103,7 +103,7 @@ bool ProfileStore::selectProfile(int entry) {
         return false;
     }
     // Before the switch: the chosen entry's ids are taken as stored now, not as first read.
-    refreshOtherEntries();
+    table_ = otherEntriesAsStored(table_, activeEntry_);
     activeEntry_ = entry;
     macroIds_ = table_.macroIds(entry);
     for (int e = 0; e < kProfileCount; ++e) table_.setActiveFlag(e, e == entry ? 1 : 0);
@@ -134,13 +134,17 @@ std::optional<ProfileSettings> ProfileStore::storedProfile(int entry) const {
     return stored;
 }
 
-void ProfileStore::refreshOtherEntries() {
-    const ProfileTable stored = storedTable();
+ProfileTable ProfileStore::otherEntriesAsStored(ProfileTable table, int keep) const {
+    std::vector<uint8_t> bytes;
+    if (!readFilePrefix(tablePath(), kTableSize, bytes) || bytes.size() != kTableSize) return table;
+    ProfileTable onDisk;
+    onDisk.assign(bytes);
     for (int e = 0; e < kProfileCount; ++e) {
-        if (e == activeEntry_) continue;
-        table_.setEntryMagic(e, stored.entryMagic(e));
-        table_.setMacroIds(e, stored.macroIds(e));
+        if (e == keep) continue;
+        table.setEntryMagic(e, onDisk.entryMagic(e));
+        table.setMacroIds(e, onDisk.macroIds(e));
     }
+    return table;
 }
 
 FileResult ProfileStore::writeEntry(int entry, const ProfileSettings& profile,
@@ -151,17 +155,7 @@ FileResult ProfileStore::writeEntry(int entry, const ProfileSettings& profile,
     if (FileResult r = lock.acquire(dataDirectory_, SystemClock::instance()); isBusy(r)) return r;
     // Read under the lock: the other entries' macro ids as the last writer left them, not as
     // this program read them at its start.
-    ProfileTable table = table_;
-    std::vector<uint8_t> bytes;
-    if (readFilePrefix(tablePath(), kTableSize, bytes) && bytes.size() == kTableSize) {
-        ProfileTable onDisk;
-        onDisk.assign(bytes);
-        for (int e = 0; e < kProfileCount; ++e)
-            if (e != entry) {
-                table.setEntryMagic(e, onDisk.entryMagic(e));
-                table.setMacroIds(e, onDisk.macroIds(e));
-            }
-    }
+    ProfileTable table = otherEntriesAsStored(table_, entry);
     table.setMacroIds(entry, ids);
     const auto profileImage = profile.image();
     const auto tableImage = table.image();

@@ -83,9 +83,10 @@ class ProfileStore {
     FileResult exportProfile(const std::filesystem::path& path) const;
 
   private:
-    // Takes the other entries' magic and macro ids from the table on disk; the active flags and
-    // the active entry's ids stay this window's.
-    void refreshOtherEntries();
+    // `table` with the entries other than `keep` (their magic and macro ids) as the file holds
+    // them now; the active flags and `keep`'s ids stay as given. Unchanged where the file cannot
+    // be read whole.
+    ProfileTable otherEntriesAsStored(ProfileTable table, int keep) const;
 
     std::filesystem::path dataDirectory_;
     UserNotices& notices_;
