@@ -3,17 +3,14 @@
 
 #include "app/app_context.h"
 
-#include "common/directories.h"
-#include "update/program_settings.h"
-
 namespace z408 {
 
-AppContext::AppContext(std::filesystem::path programDirectory, std::filesystem::path dataDirectory,
-                       Clock& clock, std::unique_ptr<HidTransport> transport)
-    : programDirectory_(std::move(programDirectory)),
+AppContext::AppContext(ProgramFolders program, std::filesystem::path dataDirectory, Clock& clock,
+                       std::unique_ptr<HidTransport> transport)
+    : program_(std::move(program)),
       dataDirectory_(std::move(dataDirectory)),
       clock_(clock),
-      language_(programDirectory_, dataDirectory_),
+      language_(program_.data, dataDirectory_),
       notices_(language_),
       profiles_(dataDirectory_, notices_),
       macroStore_(macroLibrary_, dataDirectory_, notices_, clock_),
@@ -37,16 +34,6 @@ void AppContext::stopDevice() {
     if (driver_) driver_->Close();
     // The worker's destructor asks it to end and joins it.
     uploader_.reset();
-}
-
-std::filesystem::path AppContext::programSettingsFile() const {
-    if (programDirectory_ == z408::programDirectory()) return z408::programSettingsFile();
-    return programDirectory_ / kProgramSettingsFile;
-}
-
-std::filesystem::path AppContext::helperDirectory() const {
-    if (programDirectory_ == z408::programDirectory()) return z408::helperDirectory();
-    return programDirectory_;
 }
 
 }  // namespace z408

@@ -10,6 +10,7 @@
 
 #include "app/dialog_notices.h"
 #include "common/clock.h"
+#include "common/directories.h"
 #include "config/profile_store.h"
 #include "device/hid_transport.h"
 #include "device/usb_driver.h"
@@ -25,20 +26,18 @@ namespace z408 {
 class AppContext {
   public:
     // `transport` may be null: the program then runs without a device link.
-    AppContext(std::filesystem::path programDirectory, std::filesystem::path dataDirectory,
-               Clock& clock, std::unique_ptr<HidTransport> transport);
+    AppContext(ProgramFolders program, std::filesystem::path dataDirectory, Clock& clock,
+               std::unique_ptr<HidTransport> transport);
     ~AppContext();
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-    const std::filesystem::path& programDirectory() const { return programDirectory_; }
+    const std::filesystem::path& programDirectory() const { return program_.data; }
     const std::filesystem::path& dataDirectory() const { return dataDirectory_; }
-    // z408.ini as this program reads it: the person's or the system's copy for the installed
-    // program folder, else the one beside the program folder it was given.
-    std::filesystem::path programSettingsFile() const;
-    // Where the stand-in helpers are looked for: beside the binaries for the installed program
-    // folder, else in the program folder it was given.
-    std::filesystem::path helperDirectory() const;
+    // z408.ini as this program reads it.
+    const std::filesystem::path& programSettingsFile() const { return program_.settings; }
+    // Where the stand-in helpers are looked for.
+    const std::filesystem::path& helperDirectory() const { return program_.helpers; }
     Clock& clock() { return clock_; }
     LanguageContext& language() { return language_; }
     DialogNotices& notices() { return notices_; }
@@ -57,7 +56,7 @@ class AppContext {
     void stopDevice();
 
   private:
-    std::filesystem::path programDirectory_;
+    ProgramFolders program_;
     std::filesystem::path dataDirectory_;
     Clock& clock_;
     LanguageContext language_;

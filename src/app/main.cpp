@@ -113,9 +113,9 @@ int main(int argc, char** argv) {
 
     installHidrawTransport();
     desktop::installDesktopPointerSettings();
-    auto context =
-        std::make_unique<AppContext>(programDirectory(), dataDirectory(), SystemClock::instance(),
-                                     openMouseTransport(SystemClock::instance()));
+    auto context = std::make_unique<AppContext>(ProgramFolders::installed(), dataDirectory(),
+                                                SystemClock::instance(),
+                                                openMouseTransport(SystemClock::instance()));
     // The Chinese texts first, so that texts exist before the language choice is read.
     context->language().LoadLanguageFile("Language/sc.xml");
 

@@ -92,4 +92,12 @@ std::filesystem::path programSettingsFile() {
     return layout::programSettingsFile(executableDirectory(), configDirectory(), "/etc");
 }
 
+ProgramFolders ProgramFolders::installed() {
+    return {programDirectory(), helperDirectory(), programSettingsFile()};
+}
+
+ProgramFolders ProgramFolders::inOneFolder(const std::filesystem::path& folder) {
+    return {folder, folder, folder / kSettingsFile};
+}
+
 }  // namespace z408

@@ -29,6 +29,18 @@ std::filesystem::path configDirectory();
 // one, else the shipped one (/etc/z408 for a /usr installation, the data folder otherwise).
 std::filesystem::path programSettingsFile();
 
+// The read-only places of one installation, as the program uses them together.
+struct ProgramFolders {
+    std::filesystem::path data;      // programDirectory()
+    std::filesystem::path helpers;   // helperDirectory()
+    std::filesystem::path settings;  // programSettingsFile()
+
+    // This installation's, found from the running executable.
+    static ProgramFolders installed();
+    // Everything in one folder, as a build tree holds it (tests use a folder of their own).
+    static ProgramFolders inOneFolder(const std::filesystem::path& folder);
+};
+
 // The same choices, computed from given folders so that they can be tried without installing.
 namespace layout {
 std::filesystem::path programDirectory(const std::filesystem::path& executableDirectory);

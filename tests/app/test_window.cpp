@@ -303,8 +303,8 @@ class WindowTest : public ::testing::Test {
             mouse_ = sim.get();
             transport = std::move(sim);
         }
-        context_ = std::make_unique<AppContext>(programDir_, data_, SystemClock::instance(),
-                                                std::move(transport));
+        context_ = std::make_unique<AppContext>(ProgramFolders::inOneFolder(programDir_), data_,
+                                                SystemClock::instance(), std::move(transport));
         context_->language().LoadLanguageFile("Language/sc.xml");
         window_ = std::make_unique<CZ119KDriverDlg>(*context_);
         QObject::connect(window_.get(), &CZ119KDriverDlg::finished, [this] { finished_ = true; });
