@@ -194,6 +194,28 @@ bool ArgScanner::value(std::string_view name, std::string& out) {
     return false;
 }
 
+std::optional<std::string> dataDirOption(ArgScanner& scan) {
+    std::string dir;
+    if (!scan.value("--data-dir", dir)) return std::nullopt;
+    return dir;
+}
+
+std::filesystem::path dataFolder(const std::optional<std::string>& given) {
+    return given ? std::filesystem::path(*given) : dataDirectory();
+}
+
+bool profileOption(ArgScanner& scan, std::string_view command, int& number, int& code) {
+    std::string text;
+    if (!scan.value("--profile", text)) return true;
+    if (text.size() != 1 || text[0] < '1' || text[0] > '5') {
+        code = fail(command, "--profile takes a number from 1 to 5, not '" + text + "'",
+                    kExitBadInput);
+        return false;
+    }
+    number = text[0] - '0';
+    return true;
+}
+
 namespace {
 // "-1" is a value, not an option.
 bool isNumber(std::string_view s) {

@@ -94,6 +94,14 @@ class ArgScanner {
     std::string error_;
 };
 
+// --data-dir DIR, when given.
+std::optional<std::string> dataDirOption(ArgScanner& scan);
+// The folder --data-dir named, else the default data folder.
+std::filesystem::path dataFolder(const std::optional<std::string>& given);
+// --profile N: `number` set to N (1 to 5) when given, left as it is when absent. False with a
+// message naming `command` (and `code` set) when N is no profile number.
+bool profileOption(ArgScanner& scan, std::string_view command, int& number, int& code);
+
 // Prints "z408ctl NAME: message" to stderr and returns the code.
 int fail(std::string_view command, std::string_view message, int code);
 

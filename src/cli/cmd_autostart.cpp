@@ -39,7 +39,7 @@ int runAutostart(const Args& args) {
 }  // namespace
 
 void registerAutostartCommands(CommandRegistry& registry) {
-    registry.add({"autostart", "on|off|status", "Start the program hidden in the tray at login",
+    registry.add({"autostart", "on|off|status", "start the program hidden in the tray at login",
                   "on writes the XDG autostart entry z408.desktop to $XDG_CONFIG_HOME/autostart\n"
                   "(by default ~/.config/autostart), starting the z408 beside this z408ctl with\n"
                   "--hidden; off removes it; status tells whether it is there. The tray menu's\n"

@@ -22,8 +22,7 @@ struct DirArgs {
 
 bool scanDirArgs(std::string_view command, const Args& args, DirArgs& out, int& code) {
     ArgScanner scan(args);
-    std::string dataDir;
-    const bool haveDataDir = scan.value("--data-dir", dataDir);
+    const auto dataDir = dataDirOption(scan);
     out.force = scan.flag("--force");
     std::vector<std::string> pos;
     std::string err;
@@ -32,7 +31,7 @@ bool scanDirArgs(std::string_view command, const Args& args, DirArgs& out, int& 
         return false;
     }
     out.file = pos[0];
-    out.dir = haveDataDir ? std::filesystem::path(dataDir) : dataDirectory();
+    out.dir = dataFolder(dataDir);
     return true;
 }
 

@@ -191,9 +191,10 @@ class ProgressPrinter {
 
 int apply(const Args& args) {
     ArgScanner scan(args);
-    std::string profileText, dataDir;
-    const bool haveProfile = scan.value("--profile", profileText);
-    const bool haveDataDir = scan.value("--data-dir", dataDir);
+    int profileNumber = 0;
+    int code = kExitOk;
+    if (!profileOption(scan, "apply", profileNumber, code)) return code;
+    const auto dataDir = dataDirOption(scan);
     const bool noPointer = scan.flag("--no-pointer");
     std::vector<std::string> rest;
     std::string error;
@@ -201,15 +202,7 @@ int apply(const Args& args) {
     if (!scan.positionals(rest, error) || !rest.empty())
         return fail("apply", error.empty() ? "unexpected argument '" + rest[0] + "'" : error,
                     kExitBadInput);
-    int profileNumber = 0;
-    if (haveProfile) {
-        if (profileText.size() != 1 || profileText[0] < '1' || profileText[0] > '5')
-            return fail("apply", "--profile takes a number from 1 to 5", kExitBadInput);
-        profileNumber = profileText[0] - '0';
-    }
-
-    return applyProfile("apply", haveDataDir ? std::filesystem::path(dataDir) : dataDirectory(),
-                        profileNumber, noPointer);
+    return applyProfile("apply", dataFolder(dataDir), profileNumber, noPointer);
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ int runCheck(const Args& args) {
 
 void registerLangCommands(CommandRegistry& registry) {
     registry.add(
-        {"lang check", "FILE", "Check a language file and print its texts",
+        {"lang check", "FILE", "check a language file and print its texts",
          "Loads FILE as the program loads a language file and prints, in order:\n"
          "  result: the reader's summary and its first error\n"
          "  KEY<TAB>TEXT for each of the 114 keys (\\\\, \\t, \\r, \\n escaped)\n"

@@ -97,8 +97,7 @@ Json macroJson(const MacroLibrary& library, size_t slot) {
 int macroList(const Args& args) {
     ArgScanner scan(args);
     const bool json = scan.flag("--json");
-    std::string dataDir;
-    const bool haveDataDir = scan.value("--data-dir", dataDir);
+    const auto dataDir = dataDirOption(scan);
     std::vector<std::string> pos;
     std::string err;
     if (!scan.positionals(pos, err)) return fail("macro list", err, kExitBadInput);
@@ -106,8 +105,7 @@ int macroList(const Args& args) {
 
     // What is on disk, read only: listing never sets a folder up.
     int code = kExitOk;
-    const auto dir = existingDataFolder(
-        "macro list", haveDataDir ? std::optional<std::string>(dataDir) : std::nullopt, code);
+    const auto dir = existingDataFolder("macro list", dataDir, code);
     if (!dir) return code;
     TerminalNotices notices;
     auto library = std::make_unique<MacroLibrary>();
@@ -167,7 +165,7 @@ struct MacroSession {
             if (!existing) return false;
             dir = *existing;
         } else {
-            dir = dataDir ? std::filesystem::path(*dataDir) : dataDirectory();
+            dir = dataFolder(dataDir);
             seedDataDirectory(programDirectory(), dir);
             // Readers need no lock: every file is replaced whole, by rename.
             if (!lockDataFolder("macro", dir, lock, failure)) return false;
@@ -311,8 +309,8 @@ bool scanMacroArgs(
     std::initializer_list<std::pair<std::string_view, std::optional<std::string>*>> values,
     int& code) {
     ArgScanner scan(args);
+    out.dataDir = dataDirOption(scan);
     std::string v;
-    if (scan.value("--data-dir", v)) out.dataDir = v;
     for (const auto& [name, target] : values)
         if (scan.value(name, v)) *target = v;
     std::string err;

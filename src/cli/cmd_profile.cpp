@@ -218,10 +218,13 @@ int profileShow(const Args& args) {
     ArgScanner scan(args);
     const bool json = scan.flag("--json");
     const bool active = scan.flag("--active");
-    std::string dataDir, file, profile;
-    const bool haveDataDir = scan.value("--data-dir", dataDir);
+    int number = 0;  // the active profile unless --profile N
+    int code = kExitOk;
+    if (!profileOption(scan, kName, number, code)) return code;
+    const bool haveProfile = number != 0;
+    const auto dataDir = dataDirOption(scan);
+    std::string file;
     const bool haveFile = scan.value("--file", file);
-    const bool haveProfile = scan.value("--profile", profile);
     std::vector<std::string> pos;
     std::string err;
     if (!scan.positionals(pos, err)) return fail(kName, err, kExitBadInput);
@@ -229,8 +232,7 @@ int profileShow(const Args& args) {
     // data folder: the active one, or --profile N.
     if (pos.size() == 1 && !haveFile && !active && !haveProfile) file = pos[0], pos.clear();
     const bool ofFile = !file.empty();
-    if (!pos.empty() || (ofFile && (active || haveProfile || haveDataDir)) ||
-        (active && haveProfile))
+    if (!pos.empty() || (ofFile && (active || haveProfile || dataDir)) || (active && haveProfile))
         return fail(kName,
                     "expects FILE (or --file FILE), or --active or --profile N with "
                     "[--data-dir DIR]",
@@ -247,16 +249,7 @@ int profileShow(const Args& args) {
     }
     if (!active && !haveProfile)
         return fail(kName, "expects FILE, --file FILE, --active or --profile N", kExitBadInput);
-    int number = 0;
-    if (haveProfile) {
-        if (profile.size() != 1 || profile[0] < '1' || profile[0] > '5')
-            return fail(kName, "--profile takes a number from 1 to 5, not '" + profile + "'",
-                        kExitBadInput);
-        number = profile[0] - '0';
-    }
-    int code = kExitOk;
-    const auto dir = existingDataFolder(
-        kName, haveDataDir ? std::optional<std::string>(dataDir) : std::nullopt, code);
+    const auto dir = existingDataFolder(kName, dataDir, code);
     if (!dir) return code;
     StoredProfile stored;
     if (!readStoredProfile(kName, *dir, number, stored, code)) return code;

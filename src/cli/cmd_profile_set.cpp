@@ -36,16 +36,8 @@ struct CommonOptions {
 
 // Scans --data-dir, --profile N and, where `withApply`, --apply, --force and --no-pointer.
 bool scanCommon(ArgScanner& scan, CommonOptions& o, bool withApply, int& code) {
-    std::string dir, profile;
-    const bool haveDir = scan.value("--data-dir", dir);
-    o.dataDir = haveDir ? std::filesystem::path(dir) : dataDirectory();
-    if (scan.value("--profile", profile)) {
-        if (profile.size() != 1 || profile[0] < '1' || profile[0] > '5') {
-            code = fail(o.command, "--profile takes a number from 1 to 5", kExitBadInput);
-            return false;
-        }
-        o.profile = profile[0] - '0';
-    }
+    o.dataDir = dataFolder(dataDirOption(scan));
+    if (!profileOption(scan, o.command, o.profile, code)) return false;
     if (withApply) {
         o.apply = scan.flag("--apply");
         o.force = scan.flag("--force");

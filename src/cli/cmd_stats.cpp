@@ -18,16 +18,14 @@ int statsShow(const Args& args) {
     constexpr std::string_view kName = "stats show";
     ArgScanner scan(args);
     const bool json = scan.flag("--json");
-    std::string dataDir;
-    const bool haveDataDir = scan.value("--data-dir", dataDir);
+    const auto dataDir = dataDirOption(scan);
     std::vector<std::string> rest;
     std::string error;
     if (!scan.positionals(rest, error) || !rest.empty())
         return fail(kName, error.empty() ? "takes no arguments" : error, kExitBadInput);
     // What is on disk, read only: a folder the program never set up is no folder of zeros.
     int code = kExitOk;
-    const auto dir = existingDataFolder(
-        kName, haveDataDir ? std::optional<std::string>(dataDir) : std::nullopt, code);
+    const auto dir = existingDataFolder(kName, dataDir, code);
     if (!dir) return code;
     TerminalNotices notices;
     Statistics statistics(notices);

@@ -15,7 +15,7 @@ namespace z408::cli {
 std::optional<std::filesystem::path> existingDataFolder(std::string_view command,
                                                         const std::optional<std::string>& given,
                                                         int& code) {
-    const std::filesystem::path dir = given ? std::filesystem::path(*given) : dataDirectory();
+    const std::filesystem::path dir = dataFolder(given);
     std::error_code ec;
     if (std::filesystem::is_directory(dir, ec)) return dir;
     code = fail(command,
