@@ -222,8 +222,11 @@ void CZ119KDriverDlg::initialise() {
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     ctx_.notices().setParentWindow(this);
     ctx_.macros().loadMacroLibrary();
-    createControls();
-    createPages();
+    {
+        const SkinImageCache pictures;
+        createControls();
+        createPages();
+    }
     createTrayIcon();
     ctx_.profiles().loadTableAndActiveProfile();
     refreshPages();  // also without a mouse, when no bring-up refreshes them
@@ -315,6 +318,9 @@ void CZ119KDriverDlg::createControls() {
 void CZ119KDriverDlg::setApplyLooks() {
     // The Apply button's pictures carry its caption, so they follow the built-in text language.
     const int base = ctx_.chinese() ? res::kApplyChinese : res::kApplyEnglish;
+    // Three page-sized pictures to decode: not again for the language the button shows already.
+    if (base == applyLooks_) return;
+    applyLooks_ = base;
     const QImage normal = loadResourceImage(base);
     apply_->SetImages(normal, loadResourceImage(base + 2), loadResourceImage(base + 1),
                       dimmedImage(normal));

@@ -229,6 +229,7 @@ class CZ119KDriverDlg : public QWidget {
     QtMessageSink sink_;
     QImage normal_;  // the background; let go while hidden in the tray
     bool hasBackground_ = false;
+    int applyLooks_ = 0;  // the resource of the Apply button's pictures set, 0 before
     CGDIBitmapBtn* minimise_ = nullptr;
     CGDIBitmapBtn* close_ = nullptr;
     CGDIBitmapBtn* language_ = nullptr;

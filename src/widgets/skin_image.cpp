@@ -60,9 +60,9 @@ bool decodeRgb24Bitmap(const QByteArray& file, QImage& out) {
     return true;
 }
 
-}  // namespace
+thread_local SkinImageCache* activeCache = nullptr;
 
-QImage LoadSkinImage(const QString& path) {
+QImage readSkinImage(const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();
@@ -73,6 +73,26 @@ QImage LoadSkinImage(const QString& path) {
     // A format that needs its file name (or a file that cannot be read) goes the general way.
     QImage img;
     if (!img.load(path)) return {};
+    return img;
+}
+
+}  // namespace
+
+SkinImageCache::SkinImageCache() : active_(activeCache == nullptr) {
+    if (active_) activeCache = this;
+}
+
+SkinImageCache::~SkinImageCache() {
+    if (active_) activeCache = nullptr;
+}
+
+QImage LoadSkinImage(const QString& path) {
+    if (!activeCache) return readSkinImage(path);
+    // Images are shared until written to: a control that paints on its copy detaches from it.
+    const auto found = activeCache->images_.constFind(path);
+    if (found != activeCache->images_.constEnd()) return *found;
+    QImage img = readSkinImage(path);
+    activeCache->images_.insert(path, img);
     return img;
 }
 

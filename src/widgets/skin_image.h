@@ -5,6 +5,7 @@
 // Loading skin images from the program's "skins" folder and the numbered built-in bitmaps, and
 // the interface font.
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -20,6 +21,22 @@ QImage LoadSkinImage(const QString& path);
 
 // The built-in bitmap or PNG of a resource number (":/res/<n>.png" or ".bmp"); null when absent.
 QImage loadResourceImage(int number);
+
+// While one lives, the images its thread reads through LoadSkinImage are kept and handed out
+// again: the window's controls are cut from a few page-sized pictures, which would otherwise be
+// decoded again for every control. Held only while the window is built; an inner one adds nothing.
+class SkinImageCache {
+  public:
+    SkinImageCache();
+    ~SkinImageCache();
+    SkinImageCache(const SkinImageCache&) = delete;
+    SkinImageCache& operator=(const SkinImageCache&) = delete;
+
+  private:
+    friend QImage LoadSkinImage(const QString& path);
+    QHash<QString, QImage> images_;
+    bool active_ = false;
+};
 
 // The look of a control that cannot be used: the picture darkened.
 QImage dimmedImage(const QImage& normal);

@@ -81,6 +81,28 @@ TEST(LoadSkinImage, DamagedOrMissingFilesGiveNoImage) {
               test::positionImage({9, 4}));
 }
 
+// While the window is built a picture is decoded once and shared; a control painting on its
+// copy leaves the others' alone, and once the cache is gone the file is read afresh.
+TEST(SkinImageCache, DecodesEachPictureOnceWhileItLives) {
+    QTemporaryDir dir;
+    const QString path =
+        writeFile(dir, QStringLiteral("page.bmp"), bmpOf(test::positionImage({8, 6})));
+    {
+        const SkinImageCache cache;
+        QImage first;
+        {
+            const SkinImageCache inner;  // adds nothing, and its end does not end the outer one
+            first = LoadSkinImage(path);
+        }
+        EXPECT_EQ(LoadSkinImage(path).cacheKey(), first.cacheKey());
+        first.setPixel(0, 0, qRgb(1, 2, 3));
+        EXPECT_EQ(LoadSkinImage(path), test::positionImage({8, 6}));
+    }
+    QFile::remove(path);
+    writeFile(dir, QStringLiteral("page.bmp"), bmpOf(test::positionImage({4, 4})));
+    EXPECT_EQ(LoadSkinImage(path), test::positionImage({4, 4}));
+}
+
 // The hint line's box is 233 × 30: two lines of its 14-pixel cell, word-wrapped.
 TEST(WrappedLines, WrapAtWordsAndCutOnlyWhatDoesNotFit) {
     const QFont font = skinFont(14, QFont::Light);
