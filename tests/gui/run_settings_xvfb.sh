@@ -115,11 +115,13 @@ picker "${tab_advanced[@]}"
 sleep 0.3
 shoot "picker-advanced-en"
 picker_page 311 70   # browse, program row
-wait_window '.'
+# The file dialog (Qt's own, titled "Open"); typed into once it is there, so no key is lost.
+wait_window '^Open$'
 sleep 0.5
 xdotool type --delay 10 "/usr/bin/env"
 xdotool key Return
-sleep 0.6
+gone_window '^Open$'
+sleep 0.3
 shoot "picker-advanced-chosen-en"
 close_picker "${ok[@]}"
 # The left button is the only left click: giving it "Close window" is refused.
