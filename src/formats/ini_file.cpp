@@ -12,7 +12,10 @@ namespace z408 {
 namespace {
 
 std::string_view trim(std::string_view s) {
-    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    // Every white space character: a host or address with a form feed around it names nothing.
+    const auto space = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    };
     while (!s.empty() && space(s.front())) s.remove_prefix(1);
     while (!s.empty() && space(s.back())) s.remove_suffix(1);
     return s;

@@ -22,6 +22,7 @@ TEST(IniFile, ReadsStringsByTheUsualRules) {
         {"[Update]\nHost=example.net\n", "example.net"},
         {"[update]\r\n  host =  a b ; kept \r\n", "a b ; kept"},
         {"[Update]\nHost=\n", ""},
+        {"[Update]\nHost=\f\v x.\fy \f\n", "x.\fy"},
         {"[Update]\nHost=first\nHost=second\n", "first"},
         {"; Host=no\n[Other]\nHost=no\n[Update]\n#Host=no\nPort=1\n", std::nullopt},
         {"[Update\nHost=x\n", std::nullopt},  // an unclosed header opens no section
