@@ -36,10 +36,14 @@ void checkSlot(const MacroLibrary& library, size_t i) {
     const auto parsed = parseMacroText(text, error);
     FUZZ_CHECK(parsed || !error.message.empty());
     // Exported whole, it imports again unless the macro as a whole is one import refuses (no
-    // events, only delays); no line the export wrote is refused.
-    if (complete && !parsed)
+    // events, only delays, a key pressed and never released: the file may hold such a macro,
+    // the mouse must not get it); no line the export wrote is refused.
+    const bool refusedWhole =
+        error.message.starts_with("the text has") ||
+        error.message.find(" is never released (add 'up ") != std::string::npos;
+    if (complete && !parsed && !refusedWhole)
         std::fprintf(stderr, "%s\nline %zu: %s\n", text.c_str(), error.line, error.message.c_str());
-    if (complete) FUZZ_CHECK(parsed || error.message.starts_with("the text has"));
+    if (complete) FUZZ_CHECK(parsed || refusedWhole);
 }
 
 }  // namespace
