@@ -223,7 +223,14 @@ std::string macroToText(const MacroEntry& macro, bool* complete) {
                " characters and is left out: " + utf16ToUtf8(name) + "\n";
     out += "loop " + std::to_string(loopCountOfText(loopTextOfMacro(macro))) + "\n";
     const LoadedRows loaded = rowsOfMacro(macro);
+    bool leftOut = false;
     for (const EventRow& row : loaded.rows) {
+        // Code 0 names no key: import would refuse the line, so it stays a comment.
+        if (row.isKey() && row.value() == 0) {
+            out += "# a key event without a key (code 0) is left out\n";
+            leftOut = true;
+            continue;
+        }
         switch (row.type()) {
             case EventRowType::KeyDown:
                 out += "down " + keyText(row.value()) + "\n";
@@ -237,7 +244,7 @@ std::string macroToText(const MacroEntry& macro, bool* complete) {
         }
     }
     if (!loaded.valid) out += "# stopped at an event of an unknown kind\n";
-    if (complete) *complete = loaded.valid;
+    if (complete) *complete = loaded.valid && !leftOut;
     return out;
 }
 

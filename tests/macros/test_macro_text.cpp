@@ -172,6 +172,16 @@ TEST(MacroText, WritingAHostileRecordStaysReadable) {
     EXPECT_NE(text.find("loop 1\ndown A\n# stopped"), std::string::npos) << text;
     MacroTextError error;
     EXPECT_TRUE(parseMacroText(text, error)) << error.message;
+
+    // A key event of code 0 names no key: a comment, and the text says it is not whole.
+    const MacroEntry noKey =
+        test::macroRecord(0x1500000B, {keyDown(0x41), keyUp(0), keyUp(0x41)}, u"No key", 1);
+    const std::string noKeyText = macroToText(noKey, &complete);
+    EXPECT_FALSE(complete);
+    EXPECT_NE(noKeyText.find("down A\n# a key event without a key (code 0) is left out\nup A\n"),
+              std::string::npos)
+        << noKeyText;
+    EXPECT_TRUE(parseMacroText(noKeyText, error)) << error.message;
 }
 
 TEST(MacroText, ANameImportWouldRefuseIsWrittenAsAComment) {
