@@ -11,6 +11,7 @@
 
 #include "widgets/png_h_progress_bar.h"
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -95,9 +96,10 @@ void CDlgProgress::paintEvent(QPaintEvent*) {
     QFont f = skinFont(11, QFont::Normal);
     p.setFont(f);
     p.setPen(QColor(0x80, 0x80, 0x80));
-    p.drawText(kTextRect, Qt::AlignLeft | Qt::AlignTop,
-               chinese_ ? QStringLiteral("更新进行中，请稍候...")
-                        : QStringLiteral("Updating is in progress, please wait…"));
+    p.drawText(kTextRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+               fitLine(chinese_ ? QStringLiteral("更新进行中，请稍候...")
+                                : QStringLiteral("Updating is in progress, please wait…"),
+                       p, kTextRect.width()));
 }
 
 void CDlgProgress::keyPressEvent(QKeyEvent* event) {

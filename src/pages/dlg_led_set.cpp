@@ -19,6 +19,7 @@
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -414,7 +415,7 @@ void CDlgLEDSet::paintEvent(QPaintEvent* event) {
     p.setFont(skinFont(15, QFont::Normal));
     p.setPen(kCaptionColour);
     p.drawText(singleColourCaption_, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               languageText(language_, kSingleColourKey));
+               fitLine(languageText(language_, kSingleColourKey), p, singleColourCaption_.width()));
 
     // The preview: the edited colour with its name and value, or the empty well.
     const std::optional<uint32_t> colour = model_.editedColour(profiles_.active());
@@ -436,8 +437,12 @@ void CDlgLEDSet::paintEvent(QPaintEvent* event) {
     const int luma = (299 * fill.red() + 587 * fill.green() + 114 * fill.blue()) / 1000;
     p.setPen(luma > 140 ? QColor(20, 20, 24) : QColor(245, 245, 250));
     p.setFont(skinFont(14, QFont::Normal));
-    p.drawText(area.adjusted(8, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               name);
+    // The name keeps clear of the value at the right.
+    const QRectF textArea = area.adjusted(8, 0, -8, 0);
+    const int nameRoom =
+        static_cast<int>(textArea.width()) - p.fontMetrics().horizontalAdvance(value) - 6;
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               fitLine(name, p, nameRoom));
     p.drawText(area.adjusted(8, 0, -8, 0), Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
                value);
 }

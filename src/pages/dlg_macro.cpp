@@ -33,6 +33,7 @@
 #include "widgets/preset_menu.h"
 #include "widgets/skin_image.h"
 #include "widgets/skin_scroll_wnd.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -806,14 +807,23 @@ void CDlgMacro::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setFont(skinFont(12, QFont::Normal));
     p.setPen(mouseSteps_ > kMacroImageMaxSteps ? kOverStepsText : kListText);
-    p.drawText(kMouseStepsRect, Qt::AlignRight | Qt::AlignVCenter,
-               QString::fromStdString(
-                   formatText(notices_.programText(ProgramText::MacroMouseSteps),
-                              {std::to_string(mouseSteps_), std::to_string(kMacroImageMaxSteps)})));
+    p.drawText(kMouseStepsRect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
+               fitLine(QString::fromStdString(formatText(
+                           notices_.programText(ProgramText::MacroMouseSteps),
+                           {std::to_string(mouseSteps_), std::to_string(kMacroImageMaxSteps)})),
+                       p, kMouseStepsRect.width()));
     if (hook_ && hook_->seesDesktopKeys()) return;
     p.setPen(kListSelectedText);
-    p.drawText(kWindowKeysNoteRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               QString::fromStdString(notices_.programText(ProgramText::MacroWindowKeysOnly)));
+    const QString note =
+        QString::fromStdString(notices_.programText(ProgramText::MacroWindowKeysOnly));
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    const QRect needed = p.fontMetrics().boundingRect(kWindowKeysNoteRect, flags, note);
+    noteOverflow(note,
+                 std::max(needed.height(), needed.width() > kWindowKeysNoteRect.width()
+                                               ? kWindowKeysNoteRect.height() + 1
+                                               : 0),
+                 kWindowKeysNoteRect.height(), this);
+    p.drawText(kWindowKeysNoteRect, flags, note);
 }
 
 void CDlgMacro::mousePressEvent(QMouseEvent* event) {

@@ -16,6 +16,7 @@
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -169,8 +170,7 @@ void CSetting_AdvanceDlg::paintEvent(QPaintEvent* event) {
     p.setFont(skinFont(kTextCell, QFont::Light));
     p.setPen(kLabelColour);
     for (const RowSpec& row : kRows) {
-        const QString label = p.fontMetrics().elidedText(text(texts_, row.labelKey), Qt::ElideRight,
-                                                         row.label.width());
+        const QString label = fitLine(text(texts_, row.labelKey), p, row.label.width());
         p.drawText(row.label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, label);
     }
 }

@@ -18,6 +18,7 @@
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -44,7 +45,7 @@ const QColor kTabText(83, 97, 103);
 constexpr int kTextCell = 14;
 
 void drawLine(QPainter& p, const QRect& r, const QString& text, Qt::Alignment align) {
-    const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
+    const QString shown = fitLine(text, p, r.width());
     p.drawText(r, static_cast<int>(align | Qt::AlignVCenter | Qt::TextSingleLine), shown);
 }
 

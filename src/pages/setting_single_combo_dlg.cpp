@@ -11,6 +11,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/message_event.h"
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -123,7 +124,7 @@ void CSetting_SingleComboDlg::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setFont(skinFont(kTextCell, QFont::Light));
     p.setPen(kKeyColour);
-    const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, kKeyText.width());
+    const QString shown = fitLine(text, p, kKeyText.width());
     p.drawText(kKeyText, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
 }
 

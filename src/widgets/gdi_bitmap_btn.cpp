@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 
@@ -200,8 +201,7 @@ QRect CGDIBitmapBtn::captionArea(const QFont& font) const {
 
 QString CGDIBitmapBtn::shownCaption() const {
     const QFont font = skinFont(largeFont_ ? 20 : 14, QFont::Light);
-    return QFontMetrics(font).elidedText(text(), Qt::ElideRight,
-                                         std::max(0, captionArea(font).width()));
+    return fitLine(text(), font, std::max(0, captionArea(font).width()), this);
 }
 
 void CGDIBitmapBtn::mouseMoveEvent(QMouseEvent* event) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 
@@ -110,6 +111,11 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     const QFont font = skinFont(14, QFont::Light);
     p.setFont(font);
     p.setPen(colour);
+    // Drawn whole where the page image puts it; a caption running out of the box is reported.
+    const int advance = QFontMetrics(font).horizontalAdvance(text());
+    const int over =
+        std::max(0, box_.left() - x) + std::max(0, x + advance - box_.left() - box_.width());
+    noteOverflow(text(), box_.width() + over, box_.width(), this);
     p.drawText(QPoint(x, y + QFontMetrics(font).ascent()) - box_.topLeft(), text());
 }
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 
@@ -71,9 +72,8 @@ class ListBoxExDelegate : public QStyledItemDelegate {
         p->setPen(colour);
         p->setFont(list_->font());
         const QRect textRect(textLeft, r.top(), r.right() - textLeft, r.height());
-        const QString text = QFontMetrics(list_->font())
-                                 .elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
-                                             textRect.width());
+        const QString text =
+            fitLine(index.data(Qt::DisplayRole).toString(), list_->font(), textRect.width(), list_);
         p->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         p->restore();
     }

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 
@@ -68,7 +69,7 @@ void CMenuEx::drawTexts(QPainter& p) const {
         p.setPen(i == hot_ ? kHotText : kText);
         const QRect textRect(item.rect.left() + 30, item.rect.top(), 82, item.rect.height());
         p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   p.fontMetrics().elidedText(item.text, Qt::ElideRight, textRect.width()));
+                   fitLine(item.text, p.font(), textRect.width(), this));
     }
 }
 

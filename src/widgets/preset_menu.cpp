@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 
@@ -54,7 +55,7 @@ void CPresetMenu::paintEvent(QPaintEvent*) {
         p.setPen(text_[state]);
         const QRect textRect = r.adjusted(12, 0, -20, 0);
         p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                   p.fontMetrics().elidedText(items_[i].text, Qt::ElideRight, textRect.width()));
+                   fitLine(items_[i].text, p.font(), textRect.width(), this));
     }
 }
 

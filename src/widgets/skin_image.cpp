@@ -2,14 +2,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -193,8 +196,14 @@ QStringList wrappedLines(const QString& text, const QFont& font, int width, int 
 
 void drawWrappedText(QPainter& painter, const QRect& box, const QString& text, int lineHeight) {
     if (lineHeight <= 0) return;
+    const int room = std::max(1, box.height() / lineHeight);
+    const QStringList all =
+        wrappedLines(text, painter.font(), box.width(), std::numeric_limits<int>::max());
+    if (all.size() > room)
+        noteOverflow(text, static_cast<int>(all.size()) * lineHeight, room * lineHeight,
+                     dynamic_cast<const QWidget*>(painter.device()));
     const QStringList lines =
-        wrappedLines(text, painter.font(), box.width(), std::max(1, box.height() / lineHeight));
+        all.size() > room ? wrappedLines(text, painter.font(), box.width(), room) : all;
     const int top = box.top() + (box.height() - lineHeight * static_cast<int>(lines.size())) / 2;
     for (int i = 0; i < lines.size(); ++i)
         painter.drawText(QRect(box.left(), top + i * lineHeight, box.width(), lineHeight),

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 
@@ -89,7 +90,7 @@ class XPMenuStyle : public QProxyStyle {
         p->setPen(selected ? kSelectedText : kText);
         const QRect textRect(r.left() + 25 + 8, r.top(), r.width() - 33, r.height());
         p->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    p->fontMetrics().elidedText(item->text, Qt::ElideRight, textRect.width()));
+                    fitLine(item->text, p->font(), textRect.width(), widget));
         p->restore();
     }
 };
