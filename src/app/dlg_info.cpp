@@ -8,10 +8,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
+#include <limits>
 
 #include "common/program_texts.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
+#include "widgets/text_fit.h"
 
 namespace z408 {
 namespace {
@@ -29,13 +32,31 @@ const QRect kMessageRect(QPoint(90, 73), QPoint(305, 91));
 constexpr int kMessageBottom = 124;  // just above the buttons
 const QRect kMessageArea(kMessageRect.left(), kMessageRect.top(), kMessageRect.width(),
                          kMessageBottom - kMessageRect.top());
-constexpr int kMessageFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 const QColor kTextColour(0x53, 0x61, 0x67);  // 0x00676153 as red, green, blue
 const QColor kCaptionActive(0xFF, 0xFF, 0xFF);
 
 QRect exclusive(const QRect& r) {
     return QRect(r.topLeft(), r.bottomRight() - QPoint(1, 1));
+}
+
+// One line of the message: the font's line spacing.
+int lineStep() {
+    return QFontMetrics(skinFont(14, QFont::Light)).lineSpacing();
+}
+
+// The form's image made `growth` pixels taller: the row just above the buttons is repeated, so
+// the frame and the panel go on and the buttons' strip moves down whole.
+QImage grown(const QImage& form, int growth) {
+    if (form.isNull() || growth <= 0) return form;
+    QImage out(form.width(), form.height() + growth, form.format());
+    QPainter p(&out);
+    p.drawImage(QPoint(0, 0), form, QRect(0, 0, form.width(), kMessageBottom));
+    const QImage row = form.copy(0, kMessageBottom - 1, form.width(), 1);
+    for (int y = 0; y < growth; ++y) p.drawImage(QPoint(0, kMessageBottom + y), row);
+    p.drawImage(QPoint(0, kMessageBottom + growth), form,
+                QRect(0, kMessageBottom, form.width(), form.height() - kMessageBottom));
+    return out;
 }
 
 // The work area of the screen the box appears on.
@@ -57,15 +78,21 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
     setWindowTitle(QStringLiteral("TarvoZ408InfoDlg"));
     setModal(true);
     const int* looks = twoButtons_ ? kTwoButtonLooks : kOneButtonLooks;
-    background_ = loadResourceImage(looks[0]);
+    const QImage form = loadResourceImage(looks[0]);
     const QImage pressed = loadResourceImage(looks[1]);
     const QImage hover = loadResourceImage(looks[2]);
-    setFixedSize(background_.isNull() ? QSize(330, 170) : background_.size());
+    const QSize formSize = form.isNull() ? QSize(330, 170) : form.size();
+    const QRect area = workArea(parent);
+    // A long notice makes the box taller rather than losing its end, within the screen.
+    growth_ = std::min(growthFor(text), std::max(0, area.height() - formSize.height()));
+    background_ = grown(form, growth_);
+    setFixedSize(formSize + QSize(0, growth_));
 
     auto makeButton = [&](const QRect& rect, const QString& caption) {
         auto* b = new CGDIBitmapBtn(this);
         const QRect r = exclusive(rect);
-        b->SetBitmaps(r, background_, hover, pressed, background_);
+        b->SetBitmaps(r, form, hover, pressed, form);
+        if (r.top() >= kMessageBottom) b->move(r.topLeft() + QPoint(0, growth_));
         b->SetText(caption);
         b->SetTextColors(kTextColour, kCaptionActive, kCaptionActive);
         return b;
@@ -80,7 +107,6 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
         connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     }
 
-    const QRect area = workArea(parent);
     if (countdownOn_) {
         remaining_ = kCountdownSeconds;
         ok_->SetText(okText(remaining_));
@@ -119,9 +145,42 @@ void CDlgInfo::done(int result) {
     QDialog::done(result);
 }
 
+QStringList CDlgInfo::messageLines(const QString& text) {
+    const QFont font = skinFont(14, QFont::Light);
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        const QStringList wrapped =
+            wrappedLines(paragraph, font, kMessageArea.width(), std::numeric_limits<int>::max());
+        if (wrapped.isEmpty())
+            lines << QString();
+        else
+            lines << wrapped;
+    }
+    return lines;
+}
+
+int CDlgInfo::growthFor(const QString& text) {
+    const int needed = static_cast<int>(messageLines(text).size()) * lineStep();
+    return std::clamp(needed - kMessageArea.height(), 0, kMaxGrowth);
+}
+
 bool CDlgInfo::messageFits(const QString& text) {
-    const QFontMetrics fm(skinFont(14, QFont::Light));
-    return fm.boundingRect(kMessageArea, kMessageFlags, text).height() <= kMessageArea.height();
+    return static_cast<int>(messageLines(text).size()) * lineStep() <=
+           kMessageArea.height() + kMaxGrowth;
+}
+
+QStringList CDlgInfo::shownLines() const {
+    QStringList lines = messageLines(text_);
+    const int room = std::max(1, (kMessageArea.height() + growth_) / lineStep());
+    if (lines.size() > room) {
+        noteOverflow(text_, static_cast<int>(lines.size()) * lineStep(), room * lineStep(), this);
+        // The last line that has room takes the rest, cut with an ellipsis.
+        QStringList rest = lines.mid(room - 1);
+        lines = lines.mid(0, room - 1);
+        lines << QFontMetrics(skinFont(14, QFont::Light))
+                     .elidedText(rest.join(QLatin1Char(' ')), Qt::ElideRight, kMessageArea.width());
+    }
+    return lines;
 }
 
 void CDlgInfo::paintEvent(QPaintEvent*) {
@@ -129,19 +188,15 @@ void CDlgInfo::paintEvent(QPaintEvent*) {
     if (!background_.isNull()) p.drawImage(0, 0, background_);
     p.setFont(skinFont(14, QFont::Light));
     p.setPen(kTextColour);
-    p.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
-    // Word-wrapped from the text's first line down to the buttons; what does not fit ends in an
-    // ellipsis.
-    const QFontMetrics fm(p.font());
-    QString shown = text_;
-    if (!messageFits(shown)) {
-        while (!shown.isEmpty() &&
-               fm.boundingRect(kMessageArea, kMessageFlags, shown + QStringLiteral("…")).height() >
-                   kMessageArea.height())
-            shown.chop(1);
-        shown += QStringLiteral("…");
-    }
-    p.drawText(kMessageArea, kMessageFlags, shown);
+    p.drawText(kTitleRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               fitLine(caption_, p, kTitleRect.width()));
+    // From the text's first line down to the buttons, which the box moved down as far as the
+    // text needs.
+    const QStringList lines = shownLines();
+    for (int i = 0; i < lines.size(); ++i)
+        p.drawText(QRect(kMessageArea.left(), kMessageArea.top() + i * lineStep(),
+                         kMessageArea.width(), lineStep()),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, lines[i]);
 }
 
 void CDlgInfo::keyPressEvent(QKeyEvent* event) {

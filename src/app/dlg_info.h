@@ -7,6 +7,7 @@
 // countdown reject.
 #include <QDialog>
 #include <QImage>
+#include <QStringList>
 #include <QTimer>
 #include <cstdint>
 
@@ -30,8 +31,17 @@ class CDlgInfo : public QDialog {
              int64_t languageId, QWidget* parent = nullptr);
 
     QString message() const { return text_; }
-    // True when `text` fits the message area whole; a longer one is cut with an ellipsis.
+    // The message's lines as painted: word-wrapped (inside a word only where a word is wider
+    // than the area) at the line breaks of `text` and the message area's width.
+    static QStringList messageLines(const QString& text);
+    // How many pixels the box grows downwards so that `text` is read whole: 0 for up to three
+    // lines, at most kMaxGrowth (a longer text is cut there with an ellipsis).
+    static int growthFor(const QString& text);
+    // True when `text` is shown whole, the box grown as far as needed.
     static bool messageFits(const QString& text);
+    // Lines as painted, the last one cut with an ellipsis when even the grown box is too short.
+    QStringList shownLines() const;
+    static constexpr int kMaxGrowth = 300;
     QString okCaption() const;
     // The caption drawn at the top left ("Tips" in English).
     QString caption() const { return caption_; }
@@ -60,7 +70,8 @@ class CDlgInfo : public QDialog {
     bool countdownOn_;
     bool chinese_;
     int remaining_ = 0;
-    QImage background_;
+    QImage background_;  // the form's image, stretched downwards by growth_
+    int growth_ = 0;
     CGDIBitmapBtn* close_ = nullptr;
     CGDIBitmapBtn* ok_ = nullptr;
     CGDIBitmapBtn* cancel_ = nullptr;
