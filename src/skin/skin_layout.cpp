@@ -281,12 +281,14 @@ PageSkin macroPage(Pick t) {
     const size_t firstEditor = v.size();
     v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357}),
                   t("Key", "按键")));
-    v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 823, 358}, Rect{666, 365, 821, 379})));
-    v.push_back(c("keyOk", Look::Button, t(Rect{852, 340, 892, 358}, Rect{852, 362, 892, 383})));
+    // The OK buttons carry the key/delay caption of the language: room for the longest one
+    // ("Задержка"), taken from the boxes, which hold one character or four digits.
+    v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 810, 358}, Rect{666, 365, 808, 379})));
+    v.push_back(c("keyOk", Look::Button, t(Rect{818, 340, 892, 358}, Rect{818, 362, 892, 383})));
     v.push_back(c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405}),
                   t("Delay", "延时")));
-    v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 823, 407}, Rect{666, 415, 821, 428})));
-    v.push_back(c("delayOk", Look::Button, t(Rect{852, 389, 892, 407}, Rect{852, 412, 892, 434})));
+    v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 810, 407}, Rect{666, 415, 808, 428})));
+    v.push_back(c("delayOk", Look::Button, t(Rect{818, 389, 892, 407}, Rect{818, 412, 892, 434})));
     for (size_t i = firstEditor; i < v.size(); ++i) v[i].hiddenUntilUsed = true;
     return p;
 }
@@ -428,8 +430,8 @@ PageSkin pickerMacro(Pick) {
                kPickerPageWidth,
                kPickerPageHeight,
                {}};
-    p.controls.push_back(c("games", Look::ListFrame, {1, 1, 184, 168}));
-    p.controls.push_back(c("macros", Look::ListFrame, {188, 1, 369, 168}));
+    p.controls.push_back(c("games", Look::ListFrame, {1, 1, 192, 168}));
+    p.controls.push_back(c("macros", Look::ListFrame, {196, 1, 369, 168}));
     return p;
 }
 
