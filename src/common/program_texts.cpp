@@ -143,27 +143,19 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "У макросі більше 1000 подій, які може зберігати макрос. Збережено лише початок, з "
      "відпусканням клавіш, що були натиснуті в місці обрізання.",
      "此巨集超過一個巨集可保存的 1000 個事件，只儲存了前面的部分，並補上了仍按住按鍵的放開。"},
-    // MacroWindowKeysOnly
+    // MacroWindowKeysOnly (short: two lines beside the loop count on the macro page)
     {"未能监听整个桌面的按键：只录制在本窗口中按下的键。",
      "Keys of the whole desktop cannot be watched here: only keys typed into this window are "
      "recorded.",
-     "Les touches de tout le bureau ne peuvent pas être suivies ici : seules les touches tapées "
-     "dans cette fenêtre sont enregistrées.",
+     "Seules les touches tapées dans cette fenêtre sont enregistrées, pas celles du bureau.",
      "여기서는 데스크톱 전체의 키를 감시할 수 없습니다. 이 창에 입력한 키만 기록됩니다.",
-     "Tasten des ganzen Desktops können hier nicht beobachtet werden: Nur in diesem Fenster "
-     "getippte Tasten werden aufgenommen.",
-     "Qui non è possibile osservare i tasti di tutto il desktop: vengono registrati solo i tasti "
-     "digitati in questa finestra.",
-     "Aquí no se pueden vigilar las teclas de todo el escritorio: solo se graban las teclas "
-     "pulsadas en esta ventana.",
-     "Toetsen van het hele bureaublad kunnen hier niet worden gevolgd: alleen toetsen die in dit "
-     "venster worden getypt, worden opgenomen.",
-     "Aqui não é possível acompanhar as teclas de todo o ambiente de trabalho: só são gravadas as "
-     "teclas premidas nesta janela.",
-     "Здесь нельзя отслеживать клавиши всего рабочего стола: записываются только клавиши, "
-     "нажатые в этом окне.",
-     "Тут не можна відстежувати клавіші всього робочого столу: записуються лише клавіші, "
-     "натиснуті в цьому вікні.",
+     "Nur in diesem Fenster getippte Tasten werden aufgenommen, nicht die des Desktops.",
+     "Vengono registrati solo i tasti digitati in questa finestra, non quelli del desktop.",
+     "Solo se graban las teclas pulsadas en esta ventana, no las del escritorio.",
+     "Alleen in dit venster getypte toetsen worden opgenomen, niet die van het bureaublad.",
+     "Só são gravadas as teclas premidas nesta janela, não as do ambiente de trabalho.",
+     "Записываются только клавиши, нажатые в этом окне, а не на всём рабочем столе.",
+     "Записуються лише клавіші, натиснуті в цьому вікні, а не на всьому робочому столі.",
      "無法監聽整個桌面的按鍵：只錄製在本視窗中按下的鍵。"},
     // PathTooLong
     {"路径超过 259 个字符，无法指定给按键。请选择路径较短的文件或文件夹。",
