@@ -14,6 +14,9 @@
 #include <QKeyEvent>
 #include <QTemporaryDir>
 
+#include "app/dlg_info.h"
+#include "common/program_texts.h"
+#include "common/text.h"
 #include "common/user_notices.h"
 #include "functions/keyboard_layout.h"
 #include "i18n/language_context.h"
@@ -381,6 +384,45 @@ void sheets() {
 
 }  // namespace
 
+// The macro page's event editor and the notices of a macro cut short or not saved, in English,
+// German and Russian: the editor's buttons carry the language's texts, the box the whole notice.
+void editorAndNotices() {
+    const std::pair<int, const char*> languages[] = {{2, "en"}, {5, "de"}, {10, "ru"}};
+    for (const auto& [id, tag] : languages) {
+        QTemporaryDir dataDir;
+        LanguageContext language(g_programDir.toStdString(), dataDir.path().toStdString());
+        RecordingNotices notices;
+        language.ApplyInstallationLanguage();
+        language.ApplyLanguage(LanguageRequest::AtStartup, id, false, notices);
+        auto text = [&](std::u16string_view key) {
+            return QString::fromStdU16String(language.strings().text(key));
+        };
+        auto w = mainWindow(3, QString());
+        SkinPage& page = *placePage(*w, "macro");
+        for (const char* n : {"keyChoice", "keyBox", "keyOk", "delayChoice", "delayBox", "delayOk"})
+            if (QWidget* c = page.control(QString::fromLatin1(n))) c->show();
+        latch(page, {"keyChoice"});
+        caption(page, "keyOk", text(u"str_macro_msg6"));
+        caption(page, "delayOk", text(u"str_macro_msg7"));
+        w->show();
+        QCoreApplication::processEvents();
+        const QRect editor(page.pos() + QPoint(630, 300), QSize(280, 140));
+        saveImage(w->grab(editor).toImage().scaled(editor.size() * 2),
+                  QStringLiteral("editor_%1.png").arg(QLatin1String(tag)));
+        const std::pair<ProgramText, const char*> shown[] = {
+            {ProgramText::MacroCutInMouse, "cut_in_mouse"},
+            {ProgramText::MacroLibraryFull, "library_full"},
+            {ProgramText::MacroCutToSlot, "cut_to_slot"}};
+        for (const auto& [t, name] : shown) {
+            const QString notice = QString::fromStdString(
+                formatText(programText(t, id), {"Rocket Jump Combo 12", "1998"}));
+            CDlgInfo box(notice, InfoButtons::Ok, InfoCountdown::None, false, id);
+            save(box,
+                 QStringLiteral("notice_%1_%2.png").arg(QLatin1String(name), QLatin1String(tag)));
+        }
+    }
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -423,6 +465,7 @@ int main(int argc, char** argv) {
     infoBox(false, QStringLiteral("The mouse cannot be found."),
             QStringLiteral("dialog_info_timed.png"));
     progressDialog();
+    editorAndNotices();
     menus();
     sheets();
     return 0;

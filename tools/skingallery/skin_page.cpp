@@ -38,6 +38,9 @@ SkinPage::SkinPage(const skin::PageSkin& page, const QString& programDir, QWidge
 void SkinPage::build(const skin::Control& c, const QString& programDir) {
     const QString name = QString::fromStdString(c.name);
     const QRect r = toQRect(c.rect);
+    // As on the pages: a control the normal image leaves out takes its normal look from the
+    // hover image.
+    const QImage& normal = c.hiddenUntilUsed ? images_[2] : images_[0];
     QWidget* w = nullptr;
     switch (c.look) {
         case Look::Button:
@@ -54,7 +57,7 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
         case Look::TrophyStage:
         case Look::LevelBar: {
             auto* b = new CGDIBitmapBtn(this);
-            b->SetBitmaps(r, images_[0], images_[2], images_[1], images_[0]);
+            b->SetBitmaps(r, normal, images_[2], images_[1], normal);
             const bool twoState =
                 c.look != Look::Button && c.look != Look::Arrow && c.look != Look::Glyph;
             b->setCheckMode(twoState ? CGDIBitmapBtn::CheckMode::Latch
@@ -88,7 +91,7 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
         case Look::Field: {
             auto* e = new CBitmapEdit(this, 13);
             e->setGeometry(r.adjusted(3, 1, -3, -1));
-            e->SetBackground(r.left() + 3, r.top() + 1, r.width() - 6, r.height() - 2, images_[0]);
+            e->SetBackground(r.left() + 3, r.top() + 1, r.width() - 6, r.height() - 2, normal);
             e->setAlignment(Qt::AlignCenter);
             QPalette pal = e->palette();
             pal.setColor(QPalette::Text, QColor(21, 140, 185));
