@@ -182,6 +182,8 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     p.setFont(font);
     p.setPen(currentTextColor());
     QRect r = captionArea(font);
+    // The caption is drawn unclipped: one taller than the button runs over its edges.
+    noteOverflow(text(), r.height(), height(), this);
     if (captionRect_ && (look == LookKind::Pressed || look == LookKind::AltPressed))
         r.translate(1, 1);
     p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
