@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -119,6 +120,7 @@ void CGDIBitmapBtn::setLatched(bool on) {
     if (latched_ == on) return;
     latched_ = on;
     update();
+    notifyCheckedChanged(this);
 }
 
 CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -56,6 +57,7 @@ void CIrrButton::setLatched(bool on) {
     if (latched_ == on) return;
     latched_ = on;
     update();
+    notifyCheckedChanged(this);
 }
 
 void CIrrButton::setCheckMode(bool on) {

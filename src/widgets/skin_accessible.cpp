@@ -1,0 +1,410 @@
+// SPDX-FileCopyrightText: 2026 The Z408 configurator developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "widgets/skin_accessible.h"
+
+#include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QListWidget>
+#include <QPointer>
+#include <QWidget>
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
+#include "widgets/color_btn.h"
+#include "widgets/gdi_bitmap_btn.h"
+#include "widgets/irr_button.h"
+#include "widgets/list_box_ex.h"
+#include "widgets/png_h_slider.h"
+#include "widgets/png_h_slider_bar.h"
+
+namespace z408 {
+namespace {
+
+constexpr const char* kKindProperty = "z408AccessibleKind";
+constexpr const char* kSharedTipProperty = "z408ToolTipShared";
+
+// Whether a skinned button is on: the bitmap buttons latch, a colour swatch is the current one.
+bool isOn(const QWidget* w) {
+    if (const auto* b = qobject_cast<const CGDIBitmapBtn*>(w)) return b->latched();
+    if (const auto* b = qobject_cast<const CIrrButton*>(w)) return b->latched();
+    if (const auto* b = qobject_cast<const CColorBtn*>(w)) return b->current();
+    return false;
+}
+
+bool twoState(const QWidget* w) {
+    if (const auto* b = qobject_cast<const CGDIBitmapBtn*>(w)) return b->checkMode();
+    if (const auto* b = qobject_cast<const CIrrButton*>(w)) return b->checkMode();
+    return false;
+}
+
+QString nameOf(const QWidget* w) {
+    if (!w->accessibleName().isEmpty()) return w->accessibleName();
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty())
+        return b->text();
+    return w->toolTip();
+}
+
+QString descriptionOf(const QWidget* w) {
+    if (!w->accessibleDescription().isEmpty()) return w->accessibleDescription();
+    if (w->property(kSharedTipProperty).toBool()) return {};
+    const QString tip = w->toolTip();
+    return tip == nameOf(w) ? QString() : tip;
+}
+
+class SkinButtonAccessible : public QAccessibleWidget {
+  public:
+    explicit SkinButtonAccessible(QWidget* w) : QAccessibleWidget(w, skinRole(w)) {}
+
+    QAccessible::Role role() const override { return skinRole(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+            case QAccessible::Name:
+                return nameOf(widget());
+            case QAccessible::Description:
+                return descriptionOf(widget());
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        switch (accessibleKind(widget())) {
+            case AccessibleKind::Picture:
+                break;
+            case AccessibleKind::PageTab:
+                s.selectable = true;
+                s.selected = isOn(widget());
+                break;
+            case AccessibleKind::CheckBox:
+            case AccessibleKind::RadioButton:
+                s.checkable = true;
+                s.checked = isOn(widget());
+                break;
+            case AccessibleKind::Automatic:
+            case AccessibleKind::PushButton:
+                if (skinRole(widget()) == QAccessible::CheckBox) {
+                    s.checkable = true;
+                    s.checked = isOn(widget());
+                }
+                break;
+        }
+        if (const auto* b = qobject_cast<const QAbstractButton*>(widget()); b && b->isDown())
+            s.pressed = true;
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names;
+        if (widget()->isEnabled() && role() != QAccessible::Graphic)
+            names << (role() == QAccessible::CheckBox ? toggleAction() : pressAction());
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction() && action != toggleAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(widget());
+        if (!button || !button->isEnabled() || role() == QAccessible::Graphic) return;
+        // A press from a screen reader is the pointer's click, with the press and release a
+        // page listens for on buttons that tell them.
+        auto* bitmap = qobject_cast<CGDIBitmapBtn*>(button);
+        const bool notify = bitmap && bitmap->notifiesPresses();
+        if (notify) emit bitmap->skinMouse(513);
+        if (notify) emit bitmap->skinMouse(514);
+        button->click();
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+class SkinSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit SkinSliderAccessible(CPngHSliderBar* bar)
+        : QAccessibleWidget(bar, QAccessible::Slider) {}
+
+    CPngHSliderBar* bar() const { return static_cast<CPngHSliderBar*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    // The thumb is part of the slider, not a control of its own.
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+            case QAccessible::Name:
+                return nameOf(widget());
+            case QAccessible::Description:
+                return descriptionOf(widget());
+            case QAccessible::Value:
+                return QString::number(bar()->value());
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+
+    QVariant currentValue() const override { return bar()->value(); }
+    QVariant minimumValue() const override { return bar()->thumb()->minimum(); }
+    QVariant maximumValue() const override { return bar()->thumb()->maximum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+    void setCurrentValue(const QVariant& value) override {
+        if (!bar()->isEnabled()) return;
+        const int v =
+            std::clamp(value.toInt(), bar()->thumb()->minimum(), bar()->thumb()->maximum());
+        if (v == bar()->value()) return;
+        bar()->SetPos(v);
+        // Set through the screen reader as by a drag: the page hears of it the same way.
+        emit bar()->sliderMoved(v, bar()->id());
+    }
+
+    QStringList actionNames() const override {
+        QStringList names;
+        if (bar()->isEnabled()) names << increaseAction() << decreaseAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == increaseAction())
+            setCurrentValue(bar()->value() + 1);
+        else if (action == decreaseAction())
+            setCurrentValue(bar()->value() - 1);
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    SkinListItemAccessible(CListBoxEx* list, int row) : list_(list), row_(row) {}
+
+    bool isValid() const override { return item() != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        const CListBoxEx* l = list_.data();
+        return l && l->window() ? l->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        CListBoxEx* l = list_.data();
+        return l ? QAccessible::queryAccessibleInterface(l) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        const QListWidgetItem* it = item();
+        if (!it || t != QAccessible::Name) return {};
+        // A row may read differently from how it shows (a macro event says what happens).
+        const QString spoken = it->data(Qt::AccessibleTextRole).toString();
+        return spoken.isEmpty() ? it->text() : spoken;
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override {
+        const CListBoxEx* l = list_.data();
+        QListWidgetItem* it = item();
+        if (!l || !it) return {};
+        const QRect r = l->visualItemRect(it);
+        return QRect(l->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        const CListBoxEx* l = list_.data();
+        QListWidgetItem* it = item();
+        if (!l || !it) {
+            s.invalid = true;
+            return s;
+        }
+        s.selectable = true;
+        s.focusable = true;
+        s.selected = it->isSelected();
+        s.focused = l->hasFocus() && l->currentRow() == row_;
+        s.disabled = !l->isEnabled();
+        // A row is seen only while its list is on screen and the row lies in the list's view:
+        // the rows of a list on a hidden page are not showing.
+        const QRect r = l->visualItemRect(it);
+        s.invisible = !l->isVisible() || !l->viewport()->rect().intersects(r);
+        s.offscreen = s.invisible;
+        return s;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override {
+        const CListBoxEx* l = list_.data();
+        return l && l->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    // Choosing a row from a screen reader is the person's choice, as a click is.
+    void doAction(const QString& action) override {
+        CListBoxEx* l = list_.data();
+        if (action != pressAction() || !l || !item() || !l->isEnabled()) return;
+        l->setCurrentRow(row_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QListWidgetItem* item() const {
+        const CListBoxEx* l = list_.data();
+        return l ? l->item(row_) : nullptr;
+    }
+
+    QPointer<CListBoxEx> list_;
+    int row_;
+};
+
+class SkinListAccessible : public QAccessibleWidget {
+  public:
+    explicit SkinListAccessible(CListBoxEx* list) : QAccessibleWidget(list, QAccessible::List) {}
+    ~SkinListAccessible() override {
+        for (QAccessible::Id id : items_)
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    CListBoxEx* list() const { return static_cast<CListBoxEx*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+            case QAccessible::Name:
+                return nameOf(widget());
+            case QAccessible::Description:
+                return descriptionOf(widget());
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+
+    // The rows, then the rename field while one is open.
+    int childCount() const override { return list()->count() + (list()->renameEdit() ? 1 : 0); }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0) return nullptr;
+        if (index >= list()->count()) {
+            QLineEdit* edit = list()->renameEdit();
+            return index == list()->count() && edit ? QAccessible::queryAccessibleInterface(edit)
+                                                    : nullptr;
+        }
+        if (static_cast<size_t>(index) >= items_.size())
+            items_.resize(static_cast<size_t>(index) + 1, 0);
+        QAccessible::Id& id = items_[static_cast<size_t>(index)];
+        if (id == 0 || !QAccessible::accessibleInterface(id))
+            id =
+                QAccessible::registerAccessibleInterface(new SkinListItemAccessible(list(), index));
+        return QAccessible::accessibleInterface(id);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child) return -1;
+        if (child->object() && child->object() == list()->renameEdit()) return list()->count();
+        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+        const auto it = std::find(items_.begin(), items_.end(), id);
+        if (it == items_.end()) return -1;
+        const int index = static_cast<int>(it - items_.begin());
+        return index < list()->count() ? index : -1;
+    }
+
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint local = list()->viewport()->mapFromGlobal(QPoint(x, y));
+        const int row = list()->row(list()->itemAt(local));
+        return row >= 0 ? child(row) : nullptr;
+    }
+
+    QAccessibleInterface* focusChild() const override {
+        if (!list()->hasFocus() || list()->currentRow() < 0) return nullptr;
+        return child(list()->currentRow());
+    }
+
+  private:
+    mutable std::vector<QAccessible::Id> items_;
+};
+
+QAccessibleInterface* skinFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    if (qobject_cast<CGDIBitmapBtn*>(w) || qobject_cast<CIrrButton*>(w) ||
+        qobject_cast<CColorBtn*>(w))
+        return new SkinButtonAccessible(w);
+    if (auto* bar = qobject_cast<CPngHSliderBar*>(w)) return new SkinSliderAccessible(bar);
+    if (auto* list = qobject_cast<CListBoxEx*>(w)) return new SkinListAccessible(list);
+    return nullptr;
+}
+
+}  // namespace
+
+void installSkinAccessibility() {
+    static std::once_flag once;
+    std::call_once(once, [] { QAccessible::installFactory(skinFactory); });
+}
+
+void setAccessibleKind(QWidget* widget, AccessibleKind kind) {
+    widget->setProperty(kKindProperty, static_cast<int>(kind));
+}
+
+AccessibleKind accessibleKind(const QWidget* widget) {
+    const QVariant v = widget->property(kKindProperty);
+    return v.isValid() ? static_cast<AccessibleKind>(v.toInt()) : AccessibleKind::Automatic;
+}
+
+void setDescribedByToolTip(QWidget* widget, bool described) {
+    widget->setProperty(kSharedTipProperty, !described);
+}
+
+void notifyCheckedChanged(QWidget* widget) {
+    if (!QAccessible::isActive()) return;
+    QAccessible::State changed;
+    if (accessibleKind(widget) == AccessibleKind::PageTab)
+        changed.selected = true;
+    else
+        changed.checked = true;
+    QAccessibleStateChangeEvent event(widget, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void notifyValueChanged(QWidget* widget, int value) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(widget, value);
+    QAccessible::updateAccessibility(&event);
+}
+
+QAccessible::Role skinRole(const QWidget* widget) {
+    switch (accessibleKind(widget)) {
+        case AccessibleKind::PushButton:
+            return QAccessible::PushButton;
+        case AccessibleKind::CheckBox:
+            return QAccessible::CheckBox;
+        case AccessibleKind::RadioButton:
+            return QAccessible::RadioButton;
+        case AccessibleKind::PageTab:
+            return QAccessible::PageTab;
+        case AccessibleKind::Picture:
+            return QAccessible::Graphic;
+        case AccessibleKind::Automatic:
+            break;
+    }
+    if (qobject_cast<const CPngHSliderBar*>(widget)) return QAccessible::Slider;
+    if (qobject_cast<const CListBoxEx*>(widget)) return QAccessible::List;
+    return twoState(widget) ? QAccessible::CheckBox : QAccessible::PushButton;
+}
+
+}  // namespace z408
