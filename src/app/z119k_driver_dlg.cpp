@@ -673,7 +673,7 @@ void CZ119KDriverDlg::setTooltips() {
     apply_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessApply, id)));
     setDescribedByToolTip(apply_, false);
     minimise_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessMinimise, id)));
-    close_->setAccessibleName(qs(s.text(u"str_close")));
+    close_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessClose, id)));
     language_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessLanguage, id)));
     mainSet_->refreshTooltips();
     stats_->refreshTooltips();

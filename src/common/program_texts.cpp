@@ -780,6 +780,9 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"延迟 %s 毫秒", "Delay %s ms", "Délai %s ms", "지연 %s ms", "Pause %s ms", "Ritardo %s ms",
      "Retardo %s ms", "Vertraging %s ms", "Atraso %s ms", "Задержка %s мс", "Затримка %s мс",
      "延遲 %s 毫秒"},
+    // AccessClose
+    {"关闭", "Close", "Fermer", "닫기", "Schließen", "Chiudi", "Cerrar", "Sluiten", "Fechar",
+     "Закрыть", "Закрити", "關閉"},
 }};
 
 constexpr int64_t kEnglish = 2;

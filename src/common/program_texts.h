@@ -78,6 +78,7 @@ enum class ProgramText : int {
     MacroEventPress,      // %s the key: a macro event that presses it
     MacroEventRelease,    // %s the key: a macro event that releases it
     MacroEventDelay,      // %s the milliseconds of a macro's pause
+    AccessClose,          // the close buttons of the window, the picker and the information box
     Count
 };
 

@@ -16,6 +16,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/list_box_ex.h"
+#include "widgets/png_h_progress_bar.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 
@@ -186,6 +187,32 @@ class SkinSliderAccessible : public QAccessibleWidget, public QAccessibleValueIn
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
+// The progress of an upload: read, never set.
+class SkinProgressAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit SkinProgressAccessible(CPngHProgressBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+    CPngHProgressBar* bar() const { return static_cast<CPngHProgressBar*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return QString::number(bar()->value());
+        if (t == QAccessible::Name) return nameOf(widget());
+        return QAccessibleWidget::text(t);
+    }
+
+    QVariant currentValue() const override { return bar()->value(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumStepSize() const override { return 1; }
+    void setCurrentValue(const QVariant&) override {}
+};
+
 class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
     SkinListItemAccessible(CListBoxEx* list, int row) : list_(list), row_(row) {}
@@ -346,6 +373,7 @@ QAccessibleInterface* skinFactory(const QString&, QObject* object) {
         qobject_cast<CColorBtn*>(w))
         return new SkinButtonAccessible(w);
     if (auto* bar = qobject_cast<CPngHSliderBar*>(w)) return new SkinSliderAccessible(bar);
+    if (auto* bar = qobject_cast<CPngHProgressBar*>(w)) return new SkinProgressAccessible(bar);
     if (auto* list = qobject_cast<CListBoxEx*>(w)) return new SkinListAccessible(list);
     return nullptr;
 }
