@@ -112,13 +112,21 @@ class SkinButtonAccessible : public QAccessibleWidget {
         }
         auto* button = qobject_cast<QAbstractButton*>(widget());
         if (!button || !button->isEnabled() || role() == QAccessible::Graphic) return;
-        // A press from a screen reader is the pointer's click, with the press and release a
-        // page listens for on buttons that tell them.
-        auto* bitmap = qobject_cast<CGDIBitmapBtn*>(button);
-        const bool notify = bitmap && bitmap->notifiesPresses();
-        if (notify) emit bitmap->skinMouse(513);
-        if (notify) emit bitmap->skinMouse(514);
-        button->click();
+        // From the event loop, as Qt's own buttons do: what the press opens (a dialog with its
+        // own loop) must not hold the screen reader's call until it closes.
+        QMetaObject::invokeMethod(
+            button,
+            [button] {
+                if (!button->isEnabled()) return;
+                // The pointer's click, with the press and release a page listens for on
+                // buttons that tell them.
+                auto* bitmap = qobject_cast<CGDIBitmapBtn*>(button);
+                const bool notify = bitmap && bitmap->notifiesPresses();
+                if (notify) emit bitmap->skinMouse(513);
+                if (notify) emit bitmap->skinMouse(514);
+                button->click();
+            },
+            Qt::QueuedConnection);
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
