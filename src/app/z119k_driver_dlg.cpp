@@ -291,6 +291,7 @@ void CZ119KDriverDlg::createControls() {
                             languageRect.top() + languageRect.height() - kPopupAboveBottom);
         menu->Create(this, mapToGlobal(anchor));
         languagePopup_ = menu;
+        setAccessiblePopup(language_, menu);
         menu->show();
     });
 

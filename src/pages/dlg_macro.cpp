@@ -296,6 +296,7 @@ void CDlgMacro::onPresetButton() {
     const QColor colours[3] = {kListText, Qt::white, kListSelectedText};
     presetMenu_ = new CPresetMenu(this);
     presetMenu_->setAttribute(Qt::WA_DeleteOnClose);
+    setAccessiblePopup(presetButton_, presetMenu_);
     connect(presetMenu_, &CPresetMenu::presetChosen, this, &CDlgMacro::onPresetChosen,
             Qt::QueuedConnection);
     const QPoint at = mapToGlobal(presetButton_->geometry().bottomLeft() + QPoint(1, 2));

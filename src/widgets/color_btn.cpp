@@ -37,6 +37,7 @@ void CColorBtn::setDrawBorder(bool on) {
 
 void CColorBtn::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
+    notifyTextsChanged(this);
 }
 
 QColor CColorBtn::borderColor() const {

@@ -67,6 +67,7 @@ void CGDIBitmapBtn::SetLooks(const QImage& normal, const QImage& hover, const QI
 void CGDIBitmapBtn::SetText(const QString& text) {
     setText(text);
     update();
+    notifyTextsChanged(this);
 }
 
 void CGDIBitmapBtn::SetTextColors(const QColor& normal, const QColor& hover,
@@ -85,6 +86,7 @@ void CGDIBitmapBtn::setCheckMode(CheckMode mode) {
 
 void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
+    notifyTextsChanged(this);
 }
 
 void CGDIBitmapBtn::setCaptionRect(std::optional<QRect> rect) {

@@ -51,6 +51,7 @@ void CIrrButton::SetImages(const QImage& normal, const QImage& hover, const QIma
 
 void CIrrButton::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
+    notifyTextsChanged(this);
 }
 
 void CIrrButton::setLatched(bool on) {

@@ -16,15 +16,29 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/list_box_ex.h"
+#include "widgets/menu_ex.h"
 #include "widgets/png_h_progress_bar.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
+#include "widgets/preset_menu.h"
 
 namespace z408 {
 namespace {
 
 constexpr const char* kKindProperty = "z408AccessibleKind";
 constexpr const char* kSharedTipProperty = "z408ToolTipShared";
+constexpr const char* kPopupProperty = "z408AccessiblePopup";
+constexpr const char* kPopupOwnerProperty = "z408AccessiblePopupOwner";
+
+// The widget a link property names, while it lives.
+QWidget* linked(const QWidget* w, const char* property) {
+    return qobject_cast<QWidget*>(w->property(property).value<QPointer<QObject>>().data());
+}
+
+QWidget* openPopup(const QWidget* button) {
+    QWidget* popup = linked(button, kPopupProperty);
+    return popup && popup->isVisible() ? popup : nullptr;
+}
 
 // Whether a skinned button is on: the bitmap buttons latch, a colour swatch is the current one.
 bool isOn(const QWidget* w) {
@@ -130,6 +144,16 @@ class SkinButtonAccessible : public QAccessibleWidget {
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    int childCount() const override { return openPopup(widget()) ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        QWidget* popup = openPopup(widget());
+        return index == 0 && popup ? QAccessible::queryAccessibleInterface(popup) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        QWidget* popup = openPopup(widget());
+        return c && popup && c->object() == popup ? 0 : -1;
+    }
 };
 
 class SkinSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -193,6 +217,33 @@ class SkinSliderAccessible : public QAccessibleWidget, public QAccessibleValueIn
     }
 
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+// Rows made on demand and kept, one interface a row, so that a screen reader finds the same
+// object again; they are let go with their widget's interface.
+class RowCache {
+  public:
+    ~RowCache() {
+        for (QAccessible::Id id : ids_)
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+    template <typename Make>
+    QAccessibleInterface* row(int index, Make make) {
+        if (static_cast<size_t>(index) >= ids_.size())
+            ids_.resize(static_cast<size_t>(index) + 1, 0);
+        QAccessible::Id& id = ids_[static_cast<size_t>(index)];
+        if (id == 0 || !QAccessible::accessibleInterface(id))
+            id = QAccessible::registerAccessibleInterface(make());
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOf(const QAccessibleInterface* child) const {
+        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+        const auto it = std::find(ids_.begin(), ids_.end(), id);
+        return it == ids_.end() ? -1 : static_cast<int>(it - ids_.begin());
+    }
+
+  private:
+    std::vector<QAccessible::Id> ids_;
 };
 
 // The progress of an upload: read, never set.
@@ -312,10 +363,6 @@ class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleAc
 class SkinListAccessible : public QAccessibleWidget {
   public:
     explicit SkinListAccessible(CListBoxEx* list) : QAccessibleWidget(list, QAccessible::List) {}
-    ~SkinListAccessible() override {
-        for (QAccessible::Id id : items_)
-            if (id != 0) QAccessible::deleteAccessibleInterface(id);
-    }
 
     CListBoxEx* list() const { return static_cast<CListBoxEx*>(widget()); }
 
@@ -340,22 +387,13 @@ class SkinListAccessible : public QAccessibleWidget {
             return index == list()->count() && edit ? QAccessible::queryAccessibleInterface(edit)
                                                     : nullptr;
         }
-        if (static_cast<size_t>(index) >= items_.size())
-            items_.resize(static_cast<size_t>(index) + 1, 0);
-        QAccessible::Id& id = items_[static_cast<size_t>(index)];
-        if (id == 0 || !QAccessible::accessibleInterface(id))
-            id =
-                QAccessible::registerAccessibleInterface(new SkinListItemAccessible(list(), index));
-        return QAccessible::accessibleInterface(id);
+        return rows_.row(index, [&] { return new SkinListItemAccessible(list(), index); });
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (!child) return -1;
         if (child->object() && child->object() == list()->renameEdit()) return list()->count();
-        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
-        const auto it = std::find(items_.begin(), items_.end(), id);
-        if (it == items_.end()) return -1;
-        const int index = static_cast<int>(it - items_.begin());
+        const int index = rows_.indexOf(child);
         return index < list()->count() ? index : -1;
     }
 
@@ -371,7 +409,150 @@ class SkinListAccessible : public QAccessibleWidget {
     }
 
   private:
-    mutable std::vector<QAccessible::Id> items_;
+    mutable RowCache rows_;
+};
+
+// The rows of the skinned popup menus (the language menu, the game presets), which paint their
+// items themselves.
+int menuRowCount(const QWidget* menu) {
+    if (const auto* m = qobject_cast<const CMenuEx*>(menu))
+        return static_cast<int>(m->items().size());
+    if (const auto* m = qobject_cast<const CPresetMenu*>(menu))
+        return static_cast<int>(m->items().size());
+    return 0;
+}
+
+bool menuRowIsSeparator(const QWidget* menu, int row) {
+    const auto* m = qobject_cast<const CMenuEx*>(menu);
+    return m && m->items()[row].separator;
+}
+
+QString menuRowText(const QWidget* menu, int row) {
+    if (const auto* m = qobject_cast<const CMenuEx*>(menu)) return m->items()[row].text;
+    if (const auto* m = qobject_cast<const CPresetMenu*>(menu)) return m->items()[row].text;
+    return {};
+}
+
+QRect menuRowRect(const QWidget* menu, int row) {
+    if (const auto* m = qobject_cast<const CMenuEx*>(menu)) return m->items()[row].rect;
+    const int rows = menuRowCount(menu);
+    if (rows == 0) return {};
+    const int h = menu->height() / rows;
+    return QRect(0, row * h, menu->width(), h);
+}
+
+// Chosen as a click on the row chooses it; from the event loop, since the owner closes the
+// menu when it hears of the choice.
+void chooseMenuRow(QWidget* menu, int row) {
+    QPointer<QWidget> guard(menu);
+    QMetaObject::invokeMethod(
+        menu,
+        [guard, row] {
+            if (!guard || row >= menuRowCount(guard)) return;
+            if (auto* m = qobject_cast<CMenuEx*>(guard.data())) {
+                if (!m->items()[row].separator) emit m->itemChosen(m->items()[row].data);
+            } else if (auto* p = qobject_cast<CPresetMenu*>(guard.data())) {
+                emit p->presetChosen(p->items()[row].id);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+class SkinMenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    SkinMenuItemAccessible(QWidget* menu, int row) : menu_(menu), row_(row) {}
+
+    bool isValid() const override {
+        const QWidget* m = menu_.data();
+        return m && row_ < menuRowCount(m);
+    }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        const QWidget* m = menu_.data();
+        return m ? m->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        QWidget* m = menu_.data();
+        return m ? QAccessible::queryAccessibleInterface(m) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        const QWidget* m = menu_.data();
+        return m && t == QAccessible::Name && isValid() ? menuRowText(m, row_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QWidget* m = menu_.data();
+        if (!m || !isValid()) return {};
+        const QRect r = menuRowRect(m, row_);
+        return QRect(m->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override {
+        const QWidget* m = menu_.data();
+        return m && isValid() && menuRowIsSeparator(m, row_) ? QAccessible::Separator
+                                                             : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        const QWidget* m = menu_.data();
+        if (!m || !isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s.invisible = !m->isVisible();
+        const QVariant hot = m->property("hotItem");
+        s.focused = s.hotTracked = hot.isValid() && hot.toInt() == row_;
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+    QStringList actionNames() const override {
+        return role() == QAccessible::MenuItem ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& action) override {
+        QWidget* m = menu_.data();
+        if (m && action == pressAction() && role() == QAccessible::MenuItem) chooseMenuRow(m, row_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  private:
+    QPointer<QWidget> menu_;
+    int row_;
+};
+
+class SkinMenuAccessible : public QAccessibleWidget {
+  public:
+    explicit SkinMenuAccessible(QWidget* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+    QAccessibleInterface* parent() const override {
+        if (QWidget* owner = linked(widget(), kPopupOwnerProperty))
+            return QAccessible::queryAccessibleInterface(owner);
+        return QAccessibleWidget::parent();
+    }
+    int childCount() const override { return menuRowCount(widget()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) return nullptr;
+        return rows_.row(index, [&] { return new SkinMenuItemAccessible(widget(), index); });
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        const int i = c ? rows_.indexOf(c) : -1;
+        return i < childCount() ? i : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
+        for (int i = 0; i < childCount(); ++i)
+            if (menuRowRect(widget(), i).contains(local)) return child(i);
+        return nullptr;
+    }
+
+  private:
+    mutable RowCache rows_;
 };
 
 QAccessibleInterface* skinFactory(const QString&, QObject* object) {
@@ -383,6 +564,8 @@ QAccessibleInterface* skinFactory(const QString&, QObject* object) {
     if (auto* bar = qobject_cast<CPngHSliderBar*>(w)) return new SkinSliderAccessible(bar);
     if (auto* bar = qobject_cast<CPngHProgressBar*>(w)) return new SkinProgressAccessible(bar);
     if (auto* list = qobject_cast<CListBoxEx*>(w)) return new SkinListAccessible(list);
+    if (qobject_cast<CMenuEx*>(w) || qobject_cast<CPresetMenu*>(w))
+        return new SkinMenuAccessible(w);
     return nullptr;
 }
 
@@ -415,6 +598,22 @@ void notifyCheckedChanged(QWidget* widget) {
         changed.checked = true;
     QAccessibleStateChangeEvent event(widget, changed);
     QAccessible::updateAccessibility(&event);
+}
+
+void setAccessiblePopup(QWidget* button, QWidget* popup) {
+    button->setProperty(kPopupProperty, QVariant::fromValue(QPointer<QObject>(popup)));
+    popup->setProperty(kPopupOwnerProperty, QVariant::fromValue(QPointer<QObject>(button)));
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent event(button, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
+void notifyTextsChanged(QWidget* widget) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent name(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+    QAccessibleEvent description(widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
 }
 
 void notifyValueChanged(QWidget* widget, int value) {

@@ -37,8 +37,17 @@ AccessibleKind accessibleKind(const QWidget* widget);
 // what the name already says better).
 void setDescribedByToolTip(QWidget* widget, bool described);
 
+// The popup menu `button` has opened: while it shows it is the button's child in the accessible
+// tree, as Qt shows a tool button's menu (a popup window is no child of the application there,
+// so a screen reader would find its items nowhere else).
+void setAccessiblePopup(QWidget* button, QWidget* popup);
+
 // Tells assistive tools that a skinned two-state control turned on or off.
 void notifyCheckedChanged(QWidget* widget);
+
+// Tells assistive tools that a caption or tooltip changed: the name or description they read
+// from it (after a language switch, say) is new.
+void notifyTextsChanged(QWidget* widget);
 
 // Tells assistive tools that a slider's value changed (set by the program or dragged).
 void notifyValueChanged(QWidget* widget, int value);

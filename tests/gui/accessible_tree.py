@@ -8,7 +8,9 @@
 # button) and an information box (the support page's "restore defaults" question, answered
 # Cancel). Prints each tree it walked, one object a line (role, name, states, value), and fails
 # when a showing object one can press, move or type into has no name, or reads as a plain area.
-#   accessible_tree.py PID
+#   accessible_tree.py PID [PROGRAM_DIR]
+# With the program directory it also switches to German through the language menu's items and
+# checks that the names follow.
 # Run with Debian's /usr/bin/python3, which has the pyatspi bindings.
 import sys
 import time
@@ -145,6 +147,20 @@ def find_all(acc, test):
     return found
 
 
+def open_popup(button):
+    button.clearCache()
+    popup = button.getChildAtIndex(0) if button.childCount else None
+    return popup if popup is not None and popup.getRole() == pyatspi.ROLE_POPUP_MENU else None
+
+
+def german_texts(program_dir):
+    """The German language file's texts, by key."""
+    import xml.etree.ElementTree as ElementTree
+
+    config = ElementTree.parse(f"{program_dir}/Language/ger.xml").getroot().find("config")
+    return {e.tag: (e.text or "") for e in config}
+
+
 def application(pid):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.get_process_id() == pid:
@@ -236,6 +252,35 @@ def main():
     )
     press(cancel, "Cancel")
     wait_for("the information box to close", lambda: len(windows(app)) == 1)
+
+    # The language menu, through its own items: the names follow the language at once.
+    german = german_texts(sys.argv[2]) if len(sys.argv) > 2 else None
+    if german:
+        apply_button = find(window, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Apply")
+        language = wait_for(
+            "the language button",
+            lambda: find(window, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Language"),
+        )
+        press(language, "the language button")
+        # A popup is no child of the application: the button that opened it holds it.
+        menu = wait_for("the language menu", lambda: open_popup(language))
+        print(f"== language menu: {describe(menu)}")
+        walk(menu, "language menu")
+        item = wait_for(
+            "the German item",
+            lambda: find(menu, lambda c: c.getRole() == pyatspi.ROLE_MENU_ITEM and c.name == "German"),
+        )
+        press(item, "the German item")
+        wait_for("the language menu to close", lambda: open_popup(language) is None)
+        wait_for(
+            "tab 1 named in German",
+            lambda: tabs[0].name == german["str_main"] and tabs[4].name == german["str_about"],
+        )
+        wait_for("Apply named anew", lambda: apply_button.name not in ("", "Apply"))
+        print(f"== in German: tab 1 '{tabs[0].name}', Apply '{apply_button.name}'")
+        press(tabs[0], "tab 1")
+        wait_for("tab 1 selected", lambda: tabs[0].getState().contains(pyatspi.STATE_SELECTED))
+        walk(window, "page 1 in German")
 
     if faults:
         print("FAIL: what a screen reader cannot use:")

@@ -29,7 +29,7 @@ XDG_DATA_HOME="$work/data" "$build/bin/z408" >"$work/z408.log" 2>&1 &
 main=$!
 pids+=($main)
 
-timeout 120 /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" "$main" ||
+timeout 120 /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" "$main" "$build/bin" ||
     fail "the accessible tree check failed"
 
 kill -TERM "$main"
