@@ -68,11 +68,10 @@ QString descriptionOf(const QWidget* w) {
     return tip == nameOf(w) ? QString() : tip;
 }
 
-class SkinButtonAccessible : public QAccessibleWidget {
+// A skinned widget's name and description, by the rules above.
+class SkinWidgetAccessible : public QAccessibleWidget {
   public:
-    explicit SkinButtonAccessible(QWidget* w) : QAccessibleWidget(w, skinRole(w)) {}
-
-    QAccessible::Role role() const override { return skinRole(widget()); }
+    using QAccessibleWidget::QAccessibleWidget;
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
@@ -84,6 +83,13 @@ class SkinButtonAccessible : public QAccessibleWidget {
                 return QAccessibleWidget::text(t);
         }
     }
+};
+
+class SkinButtonAccessible : public SkinWidgetAccessible {
+  public:
+    explicit SkinButtonAccessible(QWidget* w) : SkinWidgetAccessible(w, skinRole(w)) {}
+
+    QAccessible::Role role() const override { return skinRole(widget()); }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -156,45 +162,58 @@ class SkinButtonAccessible : public QAccessibleWidget {
     }
 };
 
-class SkinSliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
-  public:
-    explicit SkinSliderAccessible(CPngHSliderBar* bar)
-        : QAccessibleWidget(bar, QAccessible::Slider) {}
+int lowest(const CPngHSliderBar* bar) {
+    return bar->thumb()->minimum();
+}
+int highest(const CPngHSliderBar* bar) {
+    return bar->thumb()->maximum();
+}
+int lowest(const CPngHProgressBar* bar) {
+    return bar->minimum();
+}
+int highest(const CPngHProgressBar* bar) {
+    return bar->maximum();
+}
 
-    CPngHSliderBar* bar() const { return static_cast<CPngHSliderBar*>(widget()); }
+// A bar with a value in a range: read here; the slider also takes values.
+template <typename Bar>
+class SkinValueAccessible : public SkinWidgetAccessible, public QAccessibleValueInterface {
+  public:
+    SkinValueAccessible(Bar* bar, QAccessible::Role role) : SkinWidgetAccessible(bar, role) {}
+
+    Bar* bar() const { return static_cast<Bar*>(widget()); }
 
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
 
-    // The thumb is part of the slider, not a control of its own.
+    // The slider's thumb is part of it, not a control of its own.
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 
     QString text(QAccessible::Text t) const override {
-        switch (t) {
-            case QAccessible::Name:
-                return nameOf(widget());
-            case QAccessible::Description:
-                return descriptionOf(widget());
-            case QAccessible::Value:
-                return QString::number(bar()->value());
-            default:
-                return QAccessibleWidget::text(t);
-        }
+        return t == QAccessible::Value ? QString::number(bar()->value())
+                                       : SkinWidgetAccessible::text(t);
     }
 
     QVariant currentValue() const override { return bar()->value(); }
-    QVariant minimumValue() const override { return bar()->thumb()->minimum(); }
-    QVariant maximumValue() const override { return bar()->thumb()->maximum(); }
+    QVariant minimumValue() const override { return lowest(bar()); }
+    QVariant maximumValue() const override { return highest(bar()); }
     QVariant minimumStepSize() const override { return 1; }
+    // The progress of an upload is read, never set.
+    void setCurrentValue(const QVariant&) override {}
+};
+
+class SkinSliderAccessible : public SkinValueAccessible<CPngHSliderBar> {
+  public:
+    explicit SkinSliderAccessible(CPngHSliderBar* bar)
+        : SkinValueAccessible(bar, QAccessible::Slider) {}
 
     void setCurrentValue(const QVariant& value) override {
         if (!bar()->isEnabled()) return;
-        const int v =
-            std::clamp(value.toInt(), bar()->thumb()->minimum(), bar()->thumb()->maximum());
+        const int v = std::clamp(value.toInt(), lowest(bar()), highest(bar()));
         if (v == bar()->value()) return;
         bar()->SetPos(v);
         // Set through the screen reader as by a drag: the page hears of it the same way.
@@ -246,51 +265,48 @@ class RowCache {
     std::vector<QAccessible::Id> ids_;
 };
 
-// The progress of an upload: read, never set.
-class SkinProgressAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+// A row a widget paints itself (a list's item, a menu's item): it has no widget of its own, so
+// it answers for its place, its window and its parent through the widget that holds it.
+class SkinRowAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
   public:
-    explicit SkinProgressAccessible(CPngHProgressBar* bar)
-        : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+    SkinRowAccessible(QWidget* owner, int row) : owner_(owner), row_(row) {}
 
-    CPngHProgressBar* bar() const { return static_cast<CPngHProgressBar*>(widget()); }
-
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return QString::number(bar()->value());
-        if (t == QAccessible::Name) return nameOf(widget());
-        return QAccessibleWidget::text(t);
-    }
-
-    QVariant currentValue() const override { return bar()->value(); }
-    QVariant minimumValue() const override { return bar()->minimum(); }
-    QVariant maximumValue() const override { return bar()->maximum(); }
-    QVariant minimumStepSize() const override { return 1; }
-    void setCurrentValue(const QVariant&) override {}
-};
-
-class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
-  public:
-    SkinListItemAccessible(CListBoxEx* list, int row) : list_(list), row_(row) {}
-
-    bool isValid() const override { return item() != nullptr; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override {
-        const CListBoxEx* l = list_.data();
-        return l && l->window() ? l->window()->windowHandle() : nullptr;
+        const QWidget* o = owner_.data();
+        return o && o->window() ? o->window()->windowHandle() : nullptr;
     }
     QAccessibleInterface* parent() const override {
-        CListBoxEx* l = list_.data();
-        return l ? QAccessible::queryAccessibleInterface(l) : nullptr;
+        QWidget* o = owner_.data();
+        return o ? QAccessible::queryAccessibleInterface(o) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+  protected:
+    QWidget* owner() const { return owner_.data(); }
+    int row() const { return row_; }
+
+  private:
+    QPointer<QWidget> owner_;
+    int row_;
+};
+
+class SkinListItemAccessible : public SkinRowAccessible {
+  public:
+    SkinListItemAccessible(CListBoxEx* list, int row) : SkinRowAccessible(list, row) {}
+
+    bool isValid() const override { return item() != nullptr; }
 
     QString text(QAccessible::Text t) const override {
         const QListWidgetItem* it = item();
@@ -299,10 +315,9 @@ class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleAc
         const QString spoken = it->data(Qt::AccessibleTextRole).toString();
         return spoken.isEmpty() ? it->text() : spoken;
     }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QRect rect() const override {
-        const CListBoxEx* l = list_.data();
+        const CListBoxEx* l = list();
         QListWidgetItem* it = item();
         if (!l || !it) return {};
         const QRect r = l->visualItemRect(it);
@@ -313,7 +328,7 @@ class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleAc
 
     QAccessible::State state() const override {
         QAccessible::State s;
-        const CListBoxEx* l = list_.data();
+        const CListBoxEx* l = list();
         QListWidgetItem* it = item();
         if (!l || !it) {
             s.invalid = true;
@@ -322,7 +337,7 @@ class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleAc
         s.selectable = true;
         s.focusable = true;
         s.selected = it->isSelected();
-        s.focused = l->hasFocus() && l->currentRow() == row_;
+        s.focused = l->hasFocus() && l->currentRow() == row();
         s.disabled = !l->isEnabled();
         // A row is seen only while its list is on screen and the row lies in the list's view:
         // the rows of a list on a hidden page are not showing.
@@ -332,50 +347,30 @@ class SkinListItemAccessible : public QAccessibleInterface, public QAccessibleAc
         return s;
     }
 
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ActionInterface)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
-    }
-
     QStringList actionNames() const override {
-        const CListBoxEx* l = list_.data();
+        const CListBoxEx* l = list();
         return l && l->isEnabled() ? QStringList{pressAction()} : QStringList{};
     }
     // Choosing a row from a screen reader is the person's choice, as a click is.
     void doAction(const QString& action) override {
-        CListBoxEx* l = list_.data();
+        CListBoxEx* l = list();
         if (action != pressAction() || !l || !item() || !l->isEnabled()) return;
-        l->setCurrentRow(row_);
+        l->setCurrentRow(row());
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   private:
+    CListBoxEx* list() const { return static_cast<CListBoxEx*>(owner()); }
     QListWidgetItem* item() const {
-        const CListBoxEx* l = list_.data();
-        return l ? l->item(row_) : nullptr;
+        const CListBoxEx* l = list();
+        return l ? l->item(row()) : nullptr;
     }
-
-    QPointer<CListBoxEx> list_;
-    int row_;
 };
 
-class SkinListAccessible : public QAccessibleWidget {
+class SkinListAccessible : public SkinWidgetAccessible {
   public:
-    explicit SkinListAccessible(CListBoxEx* list) : QAccessibleWidget(list, QAccessible::List) {}
+    explicit SkinListAccessible(CListBoxEx* list) : SkinWidgetAccessible(list, QAccessible::List) {}
 
     CListBoxEx* list() const { return static_cast<CListBoxEx*>(widget()); }
-
-    QString text(QAccessible::Text t) const override {
-        switch (t) {
-            case QAccessible::Name:
-                return nameOf(widget());
-            case QAccessible::Description:
-                return descriptionOf(widget());
-            default:
-                return QAccessibleWidget::text(t);
-        }
-    }
 
     // The rows, then the rename field while one is open.
     int childCount() const override { return list()->count() + (list()->renameEdit() ? 1 : 0); }
@@ -458,73 +453,46 @@ void chooseMenuRow(QWidget* menu, int row) {
         Qt::QueuedConnection);
 }
 
-class SkinMenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class SkinMenuItemAccessible : public SkinRowAccessible {
   public:
-    SkinMenuItemAccessible(QWidget* menu, int row) : menu_(menu), row_(row) {}
+    SkinMenuItemAccessible(QWidget* menu, int row) : SkinRowAccessible(menu, row) {}
 
     bool isValid() const override {
-        const QWidget* m = menu_.data();
-        return m && row_ < menuRowCount(m);
+        const QWidget* m = owner();
+        return m && row() < menuRowCount(m);
     }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        const QWidget* m = menu_.data();
-        return m ? m->windowHandle() : nullptr;
-    }
-    QAccessibleInterface* parent() const override {
-        QWidget* m = menu_.data();
-        return m ? QAccessible::queryAccessibleInterface(m) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
-        const QWidget* m = menu_.data();
-        return m && t == QAccessible::Name && isValid() ? menuRowText(m, row_) : QString();
+        return t == QAccessible::Name && isValid() ? menuRowText(owner(), row()) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        const QWidget* m = menu_.data();
-        if (!m || !isValid()) return {};
-        const QRect r = menuRowRect(m, row_);
+        const QWidget* m = owner();
+        if (!m || row() >= menuRowCount(m)) return {};
+        const QRect r = menuRowRect(m, row());
         return QRect(m->mapToGlobal(r.topLeft()), r.size());
     }
     QAccessible::Role role() const override {
-        const QWidget* m = menu_.data();
-        return m && isValid() && menuRowIsSeparator(m, row_) ? QAccessible::Separator
-                                                             : QAccessible::MenuItem;
+        return isValid() && menuRowIsSeparator(owner(), row()) ? QAccessible::Separator
+                                                               : QAccessible::MenuItem;
     }
     QAccessible::State state() const override {
         QAccessible::State s;
-        const QWidget* m = menu_.data();
-        if (!m || !isValid()) {
+        const QWidget* m = owner();
+        if (!m || row() >= menuRowCount(m)) {
             s.invalid = true;
             return s;
         }
         s.invisible = !m->isVisible();
         const QVariant hot = m->property("hotItem");
-        s.focused = s.hotTracked = hot.isValid() && hot.toInt() == row_;
+        s.focused = s.hotTracked = hot.isValid() && hot.toInt() == row();
         return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ActionInterface)
-            return static_cast<QAccessibleActionInterface*>(this);
-        return nullptr;
     }
     QStringList actionNames() const override {
         return role() == QAccessible::MenuItem ? QStringList{pressAction()} : QStringList{};
     }
     void doAction(const QString& action) override {
-        QWidget* m = menu_.data();
-        if (m && action == pressAction() && role() == QAccessible::MenuItem) chooseMenuRow(m, row_);
+        if (action == pressAction() && isValid() && role() == QAccessible::MenuItem)
+            chooseMenuRow(owner(), row());
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-  private:
-    QPointer<QWidget> menu_;
-    int row_;
 };
 
 class SkinMenuAccessible : public QAccessibleWidget {
@@ -562,7 +530,8 @@ QAccessibleInterface* skinFactory(const QString&, QObject* object) {
         qobject_cast<CColorBtn*>(w))
         return new SkinButtonAccessible(w);
     if (auto* bar = qobject_cast<CPngHSliderBar*>(w)) return new SkinSliderAccessible(bar);
-    if (auto* bar = qobject_cast<CPngHProgressBar*>(w)) return new SkinProgressAccessible(bar);
+    if (auto* bar = qobject_cast<CPngHProgressBar*>(w))
+        return new SkinValueAccessible<CPngHProgressBar>(bar, QAccessible::ProgressBar);
     if (auto* list = qobject_cast<CListBoxEx*>(w)) return new SkinListAccessible(list);
     if (qobject_cast<CMenuEx*>(w) || qobject_cast<CPresetMenu*>(w))
         return new SkinMenuAccessible(w);

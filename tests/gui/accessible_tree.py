@@ -153,6 +153,19 @@ def open_popup(button):
     return popup if popup is not None and popup.getRole() == pyatspi.ROLE_POPUP_MENU else None
 
 
+def push_button(under, name, what):
+    """The showing push button called `name` under `under`, once it is there."""
+    return wait_for(
+        what,
+        lambda: find(under, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == name),
+    )
+
+
+def dialog(app, what):
+    """The window besides the main one that a press opened."""
+    return wait_for(what, lambda: next((w for w in windows(app) if w.name != WINDOW_TITLE), None))
+
+
 def german_texts(program_dir):
     """The German language file's texts, by key."""
     import xml.etree.ElementTree as ElementTree
@@ -205,10 +218,7 @@ def main():
     )
     print(f"== opening the picker through '{button_tab.name}'")
     press(button_tab, "the button tab")
-    picker = wait_for(
-        "the picker",
-        lambda: next((w for w in windows(app) if w.name != WINDOW_TITLE), None),
-    )
+    picker = dialog(app, "the picker")
     picker_tabs = wait_for(
         "the picker's four tabs",
         lambda: (lambda t: t if len(t) == 4 else None)(
@@ -222,13 +232,7 @@ def main():
         )
         print(f"== picker page {n}: {tab.name}")
         walk(picker, f"picker page {n}")
-    close = wait_for(
-        "the picker's close button",
-        lambda: find(
-            picker,
-            lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Close",
-        ),
-    )
+    close = push_button(picker, "Close", "the picker's close button")
     press(close, "the picker's close button")
     wait_for("the picker to close", lambda: len(windows(app)) == 1)
 
@@ -240,27 +244,18 @@ def main():
         lambda: find(window, lambda c: c.name == "Restore default settings"),
     )
     press(restore, "the restore button")
-    box = wait_for(
-        "the information box",
-        lambda: next((w for w in windows(app) if w.name != WINDOW_TITLE), None),
-    )
+    box = dialog(app, "the information box")
     print(f"== information box: {describe(box)}")
     walk(box, "information box")
-    cancel = wait_for(
-        "the box's Cancel button",
-        lambda: find(box, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Cancel"),
-    )
+    cancel = push_button(box, "Cancel", "the box's Cancel button")
     press(cancel, "Cancel")
     wait_for("the information box to close", lambda: len(windows(app)) == 1)
 
     # The language menu, through its own items: the names follow the language at once.
     german = german_texts(sys.argv[2]) if len(sys.argv) > 2 else None
     if german:
-        apply_button = find(window, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Apply")
-        language = wait_for(
-            "the language button",
-            lambda: find(window, lambda c: c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name == "Language"),
-        )
+        apply_button = push_button(window, "Apply", "the Apply button")
+        language = push_button(window, "Language", "the language button")
         press(language, "the language button")
         # A popup is no child of the application: the button that opened it holds it.
         menu = wait_for("the language menu", lambda: open_popup(language))
@@ -268,7 +263,9 @@ def main():
         walk(menu, "language menu")
         item = wait_for(
             "the German item",
-            lambda: find(menu, lambda c: c.getRole() == pyatspi.ROLE_MENU_ITEM and c.name == "German"),
+            lambda: find(
+                menu, lambda c: c.getRole() == pyatspi.ROLE_MENU_ITEM and c.name == "German"
+            ),
         )
         press(item, "the German item")
         wait_for("the language menu to close", lambda: open_popup(language) is None)
