@@ -22,6 +22,8 @@ packages=(
   weston xwayland
   # helpers of the tests
   python3 xxd
+  # the accessibility bus and pyatspi, for the screen-reader check (run_accessibility_xvfb.sh)
+  at-spi2-core dbus-x11 python3-pyatspi gir1.2-atspi-2.0
   # the qemu guest with the kernel's HID stack (tests/vm)
   qemu-system-x86 busybox-static cpio xz-utils
   # packaging and its checks (cpack, scripts/package_check.sh, reuse lint in CI); qt6-svg-dev

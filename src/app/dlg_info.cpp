@@ -101,6 +101,11 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
     ok_ = makeButton(twoButtons_ ? kOkRectTwo : kOkRectOne, okText(0));
     connect(close_, &QAbstractButton::clicked, this, &QDialog::reject);
     connect(ok_, &QAbstractButton::clicked, this, &QDialog::accept);
+    // The caption and the message are painted: a screen reader reads them as the box's name
+    // and description, and the cross by what it does.
+    setAccessibleName(caption_);
+    setAccessibleDescription(text_);
+    close_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessClose, languageId)));
     if (twoButtons_) {
         cancel_ =
             makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));

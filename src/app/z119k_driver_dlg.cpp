@@ -30,6 +30,7 @@
 #include "app/open_dialogs.h"
 #include "common/directories.h"
 #include "common/file_io.h"
+#include "common/program_texts.h"
 #include "common/resource_numbers.h"
 #include "common/text.h"
 #include "config/seeding.h"
@@ -57,6 +58,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/menu_ex_a.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/xp_menu.h"
 
@@ -189,6 +191,8 @@ CZ119KDriverDlg::CZ119KDriverDlg(AppContext& context, QWidget* parent)
       sink_(this),
       sessionActions_(std::make_unique<SessionActions>(*this)),
       session_(*sessionActions_) {
+    // Before any control exists, so a screen reader never meets one described by Qt's defaults.
+    installSkinAccessibility();
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     setFixedSize(skin::kMainWidth, skin::kMainHeight);
     setMouseTracking(true);
@@ -287,6 +291,7 @@ void CZ119KDriverDlg::createControls() {
                             languageRect.top() + languageRect.height() - kPopupAboveBottom);
         menu->Create(this, mapToGlobal(anchor));
         languagePopup_ = menu;
+        setAccessiblePopup(language_, menu);
         menu->show();
     });
 
@@ -300,12 +305,15 @@ void CZ119KDriverDlg::createControls() {
     for (int i = 0; i < kTabCount; ++i) {
         CIrrButton* b = irregular("tab" + std::to_string(i + 1));
         b->setCheckMode(true);
+        setAccessibleKind(b, AccessibleKind::PageTab);
         connect(b, &QAbstractButton::clicked, this, [this, i] { showTab(i + 1); });
         tabs_[static_cast<size_t>(i)] = b;
     }
     for (int i = 0; i < kProfileCount; ++i) {
         CIrrButton* b = irregular("profile" + std::to_string(i + 1));
         b->setCheckMode(true);
+        // One profile is the active one.
+        setAccessibleKind(b, AccessibleKind::RadioButton);
         connect(b, &QAbstractButton::clicked, this, [this, i] { selectProfile(i + 1); });
         profiles_[static_cast<size_t>(i)] = b;
     }
@@ -661,6 +669,13 @@ void CZ119KDriverDlg::setTooltips() {
         profiles_[i]->SetTooltip(qs(s.text(kProfileTips[i])), true);
     }
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
+    // The tooltip says "OK"; what the button does is written on it.
+    const int64_t id = ctx_.language().languageId();
+    apply_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessApply, id)));
+    setDescribedByToolTip(apply_, false);
+    minimise_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessMinimise, id)));
+    close_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessClose, id)));
+    language_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessLanguage, id)));
     mainSet_->refreshTooltips();
     stats_->refreshTooltips();
     support_->refreshTooltips();

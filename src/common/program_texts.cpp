@@ -707,6 +707,74 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"登录时启动", "Start at login", "Lancer à la connexion", "로그인 시 시작",
      "Beim Anmelden starten", "Avvia all'accesso", "Iniciar al entrar", "Starten bij aanmelden",
      "Iniciar ao entrar", "Запускать при входе", "Запускати під час входу", "登入時啟動"},
+    // AccessApply
+    {"应用", "Apply", "Appliquer", "적용", "Übernehmen", "Applica", "Aplicar", "Toepassen",
+     "Aplicar", "Применить", "Застосувати", "套用"},
+    // AccessMinimise
+    {"最小化", "Minimise", "Réduire", "최소화", "Minimieren", "Riduci a icona", "Minimizar",
+     "Minimaliseren", "Minimizar", "Свернуть", "Згорнути", "最小化"},
+    // AccessLanguage
+    {"语言", "Language", "Langue", "언어", "Sprache", "Lingua", "Idioma", "Taal", "Idioma", "Язык",
+     "Мова", "語言"},
+    // AccessNamedValue
+    {"%s：%s", "%s: %s", "%s : %s", "%s: %s", "%s: %s", "%s: %s", "%s: %s", "%s: %s", "%s: %s",
+     "%s: %s", "%s: %s", "%s：%s"},
+    // AccessPointerSpeed
+    {"指针速度", "Pointer speed", "Vitesse du pointeur", "포인터 속도", "Zeigergeschwindigkeit",
+     "Velocità del puntatore", "Velocidad del puntero", "Aanwijzersnelheid",
+     "Velocidade do ponteiro", "Скорость указателя", "Швидкість вказівника", "指標速度"},
+    // AccessLiftOff
+    {"抬起高度", "Lift-off distance", "Distance de levée", "리프트오프 거리", "Abhebehöhe",
+     "Distanza di sollevamento", "Distancia de elevación", "Optilafstand", "Distância de elevação",
+     "Высота отрыва", "Висота відриву", "抬起高度"},
+    // AccessLineCount
+    {"每格滚动行数", "Lines per notch", "Lignes par cran", "눈금당 줄 수", "Zeilen pro Raste",
+     "Righe per scatto", "Líneas por muesca", "Regels per klik", "Linhas por entalhe",
+     "Строк за щелчок", "Рядків за клацання", "每格捲動行數"},
+    // AccessMoreLines
+    {"增加行数", "More lines", "Plus de lignes", "줄 수 늘리기", "Mehr Zeilen", "Più righe",
+     "Más líneas", "Meer regels", "Mais linhas", "Больше строк", "Більше рядків", "增加行數"},
+    // AccessFewerLines
+    {"减少行数", "Fewer lines", "Moins de lignes", "줄 수 줄이기", "Weniger Zeilen", "Meno righe",
+     "Menos líneas", "Minder regels", "Menos linhas", "Меньше строк", "Менше рядків", "減少行數"},
+    // AccessSpeed
+    {"速度", "Speed", "Vitesse", "속도", "Geschwindigkeit", "Velocità", "Velocidad", "Snelheid",
+     "Velocidade", "Скорость", "Швидкість", "速度"},
+    // AccessBrightness
+    {"亮度", "Brightness", "Luminosité", "밝기", "Helligkeit", "Luminosità", "Brillo", "Helderheid",
+     "Brilho", "Яркость", "Яскравість", "亮度"},
+    // AccessRed
+    {"红", "Red", "Rouge", "빨강", "Rot", "Rosso", "Rojo", "Rood", "Vermelho", "Красный",
+     "Червоний", "紅"},
+    // AccessGreen
+    {"绿", "Green", "Vert", "초록", "Grün", "Verde", "Verde", "Groen", "Verde", "Зелёный",
+     "Зелений", "綠"},
+    // AccessBlue
+    {"蓝", "Blue", "Bleu", "파랑", "Blau", "Blu", "Azul", "Blauw", "Azul", "Синий", "Синій", "藍"},
+    // AccessColour
+    {"颜色 %s", "Colour %s", "Couleur %s", "색상 %s", "Farbe %s", "Colore %s", "Color %s",
+     "Kleur %s", "Cor %s", "Цвет %s", "Колір %s", "顏色 %s"},
+    // AccessCustomColours
+    {"自定义颜色", "Custom colours", "Couleurs personnalisées", "사용자 지정 색상", "Eigene Farben",
+     "Colori personalizzati", "Colores personalizados", "Eigen kleuren", "Cores personalizadas",
+     "Свои цвета", "Власні кольори", "自訂顏色"},
+    // AccessProximity
+    {"接近感应", "Proximity sensing", "Détection de proximité", "근접 감지", "Annäherungssensor",
+     "Rilevamento di prossimità", "Detección de proximidad", "Nabijheidsdetectie",
+     "Deteção de proximidade", "Датчик приближения", "Датчик наближення", "接近感應"},
+    // MacroEventPress
+    {"按下 %s", "Press %s", "Appui %s", "%s 누름", "Drücken %s", "Premi %s", "Pulsar %s",
+     "Indrukken %s", "Premir %s", "Нажатие %s", "Натискання %s", "按下 %s"},
+    // MacroEventRelease
+    {"松开 %s", "Release %s", "Relâchement %s", "%s 뗌", "Loslassen %s", "Rilascia %s", "Soltar %s",
+     "Loslaten %s", "Soltar %s", "Отпускание %s", "Відпускання %s", "放開 %s"},
+    // MacroEventDelay
+    {"延迟 %s 毫秒", "Delay %s ms", "Délai %s ms", "지연 %s ms", "Pause %s ms", "Ritardo %s ms",
+     "Retardo %s ms", "Vertraging %s ms", "Atraso %s ms", "Задержка %s мс", "Затримка %s мс",
+     "延遲 %s 毫秒"},
+    // AccessClose
+    {"关闭", "Close", "Fermer", "닫기", "Schließen", "Chiudi", "Cerrar", "Sluiten", "Fechar",
+     "Закрыть", "Закрити", "關閉"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -57,6 +57,28 @@ enum class ProgramText : int {
     MouseSearching,        // the hint line while the mouse is searched at start-up
     MouseNoAccess,         // %s the mouse's node that cannot be opened; the fix follows
     StartAtLogin,          // the tray menu's switch of the autostart entry
+    // What a screen reader reads for the controls and the macro events.
+    AccessApply,          // the window's Apply button, read by a screen reader
+    AccessMinimise,       // the window's minimise button
+    AccessLanguage,       // the window's language button
+    AccessNamedValue,     // %s what a control is, %s its value or function
+    AccessPointerSpeed,   // the pointer speed slider
+    AccessLiftOff,        // the lift-off distance slider
+    AccessLineCount,      // the wheel's lines per notch field
+    AccessMoreLines,      // the button that adds a line per notch
+    AccessFewerLines,     // the button that takes a line per notch away
+    AccessSpeed,          // a lighting effect's speed slider
+    AccessBrightness,     // the steady light's brightness slider
+    AccessRed,            // the red slider and its value
+    AccessGreen,          // the green slider and its value
+    AccessBlue,           // the blue slider and its value
+    AccessColour,         // %s a preset colour's number (its #RRGGBB follows)
+    AccessCustomColours,  // the switch of Color flow's own three colours
+    AccessProximity,      // the proximity sensing pair (On, Off follows)
+    MacroEventPress,      // %s the key: a macro event that presses it
+    MacroEventRelease,    // %s the key: a macro event that releases it
+    MacroEventDelay,      // %s the milliseconds of a macro's pause
+    AccessClose,          // the close buttons of the window, the picker and the information box
     Count
 };
 

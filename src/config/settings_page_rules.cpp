@@ -61,4 +61,14 @@ int stepLineCount(int current, int step) {
     return static_cast<int>(std::clamp<int64_t>(next, kMinScrollLines, kMaxScrollLines));
 }
 
+std::string dpiChoiceName(int index) {
+    if (index < 0 || index >= kDpiChoiceCount) return {};
+    return "DPI " + std::to_string(kDpiChoices[static_cast<size_t>(index)]);
+}
+
+std::string reportRateName(int index) {
+    if (index < 0 || index >= kReportRateChoiceCount) return {};
+    return std::to_string(kReportRateChoices[static_cast<size_t>(index)].hz) + " Hz";
+}
+
 }  // namespace z408

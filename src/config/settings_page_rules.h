@@ -21,6 +21,11 @@ inline constexpr std::array<uint32_t, kDpiChoiceCount> kDpiChoices = {
 // Which of the fourteen DPI buttons are on.
 using DpiSelection = std::array<bool, kDpiChoiceCount>;
 
+// What a DPI button and a report rate button are called: "DPI 1250", "500 Hz" (units every
+// language writes alike). Empty for an index out of range.
+std::string dpiChoiceName(int index);
+std::string reportRateName(int index);
+
 // Every button whose value is one of the levels is on (a level of 0, or a value the page does
 // not offer, turns on nothing).
 DpiSelection dpiSelectionFromLevels(const std::array<uint32_t, kDpiLevelCount>& levels);

@@ -4,7 +4,10 @@
 #include "lighting/lighting_page_model.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "common/program_texts.h"
+#include "common/text.h"
 #include "lighting/colours.h"
 #include "lighting/lighting_params.h"
 
@@ -191,6 +194,20 @@ bool insideEllipse(int left, int top, int right, int bottom, int x, int y) {
     // Pixel centres against the ellipse through the rectangle's edges.
     const double dx = (x + 0.5 - (left + a)) / a, dy = (y + 0.5 - (top + b)) / b;
     return dx * dx + dy * dy <= 1.0;
+}
+
+std::string colourHexText(uint32_t colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", redOf(colour), greenOf(colour),
+                  blueOf(colour));
+    return text;
+}
+
+std::string presetColourName(int index, int64_t languageId) {
+    if (index < 0 || index >= kPresetColourCount) return {};
+    const std::string number = std::to_string(index + 1);
+    return formatText(programText(ProgramText::AccessColour, languageId), {number}) + " " +
+           colourHexText(kPresetColourTable[static_cast<size_t>(index)]);
 }
 
 }  // namespace z408

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "config/profile_settings.h"
 
@@ -89,6 +90,12 @@ class LightingPageModel {
 bool setPresetColour(ProfileSettings& profile, int slot, int index);
 // What the sliders and the colour wheel write: a mixed colour (0x00BBGGRR), marked custom.
 void setCustomColour(ProfileSettings& profile, int slot, uint32_t colour);
+
+// A colour (0x00BBGGRR) as "#RRGGBB", the way screen readers are told it.
+std::string colourHexText(uint32_t colour);
+// What preset swatch `index` (0..25) is called in language `languageId`: "Colour 3 #00FF00",
+// numbered from 1. Empty for an index outside the table.
+std::string presetColourName(int index, int64_t languageId);
 
 // Whether (x, y) lies inside the ellipse of the rectangle (right and bottom outside): the colour
 // wheel's hit area.

@@ -8,6 +8,8 @@
 #include <limits>
 #include <span>
 
+#include "common/program_texts.h"
+#include "common/text.h"
 #include "functions/key_tables.h"
 
 namespace z408 {
@@ -64,6 +66,22 @@ std::vector<uint32_t> cutToSlot(const std::vector<uint32_t>& events) {
 }
 
 }  // namespace
+
+std::string spokenEventRow(const EventRow& row, int64_t languageId) {
+    switch (row.type()) {
+        case EventRowType::KeyDown:
+            return formatText(programText(ProgramText::MacroEventPress, languageId), {row.text});
+        case EventRowType::KeyUp:
+            return formatText(programText(ProgramText::MacroEventRelease, languageId), {row.text});
+        case EventRowType::Delay: {
+            // The number the row shows, which may go beyond the 24 bits of its value.
+            const std::string_view shown = row.text;
+            const std::string ms(shown.substr(0, shown.find(' ')));
+            return formatText(programText(ProgramText::MacroEventDelay, languageId), {ms});
+        }
+    }
+    return row.text;
+}
 
 std::string delayText(uint64_t ms) {
     char text[32];

@@ -35,6 +35,9 @@ struct EventRow {
 
 // "%d  ms" (two spaces): the text of a delay row.
 std::string delayText(uint64_t ms);
+// What a screen reader says for a row in language `languageId`: "Press A", "Release A",
+// "Delay 250 ms", the key named as the list shows it; a row of another kind reads as shown.
+std::string spokenEventRow(const EventRow& row, int64_t languageId);
 // A key row named by the macro key table (a key the table has no name for shows its code, 0xHH,
 // so that no row is blank); a delay row of `ms` (value kept to 24 bits, the text
 // shows the whole number).

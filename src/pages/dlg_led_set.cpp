@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "common/program_texts.h"
+#include "common/text.h"
 #include "config/profile_store.h"
 #include "i18n/language_context.h"
 #include "lighting/colours.h"
@@ -18,6 +20,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -118,6 +121,7 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     };
     for (int m = 1; m <= kLightingModeCount; ++m) {
         CGDIBitmapBtn* b = twoState(kModes[static_cast<size_t>(m - 1)].layoutName);
+        setAccessibleKind(b, AccessibleKind::RadioButton);  // one mode lights the mouse
         // The caption stays clear of the lamp at the right end of the button.
         b->setCaptionRect(QRect(0, 0, b->width() - 18, b->height()));
         connect(b, &QAbstractButton::clicked, this, [this, m] {
@@ -129,6 +133,7 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     proximityOn_ = twoState("proximityOn");
     proximityOff_ = twoState("proximityOff");
     for (CGDIBitmapBtn* b : {proximityOn_, proximityOff_}) {
+        setAccessibleKind(b, AccessibleKind::RadioButton);
         b->setCaptionRect(QRect(0, 0, b->width() - 18, b->height()));
         connect(b, &QAbstractButton::clicked, this, [this, b] {
             model_.setProximity(profile(), b == proximityOn_);
@@ -142,6 +147,8 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     });
     for (int k = 0; k < kSwatchCount; ++k) {
         CGDIBitmapBtn* b = twoState("swatch" + std::to_string(k));
+        // The swatch in use is the one on.
+        setAccessibleKind(b, AccessibleKind::RadioButton);
         connect(b, &QAbstractButton::clicked, this, [this, k] {
             model_.choosePreset(profile(), k);
             showView();
@@ -157,6 +164,9 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     };
     for (int i = 0; i < kMulticolourSlots; ++i) {
         CColorBtn* b = colourButton("multicolour" + std::to_string(i + 1));
+        // The well being edited is the current one.
+        setAccessibleKind(b, AccessibleKind::RadioButton);
+        setDescribedByToolTip(b, false);
         connect(b, &QAbstractButton::clicked, this, [this, i] {
             model_.chooseMulticolourColour(profile(), i);
             showView();
@@ -165,6 +175,8 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     }
     // Shows the colour of modes 1 and 2; it has no command of its own.
     singleColour_ = colourButton("singleColour");
+    setAccessibleKind(singleColour_, AccessibleKind::Picture);
+    setDescribedByToolTip(singleColour_, false);
     // Its caption follows the language, so the page writes it beside the well, within the
     // column of mode buttons above it.
     const QRect well = rectOf("singleColour");
@@ -223,7 +235,57 @@ void CDlgLEDSet::refreshTexts() {
         multicolourColours_[static_cast<size_t>(i)]->SetTooltip(
             languageText(language_, kMulticolourKeys[static_cast<size_t>(i)]), true);
     singleColour_->SetTooltip(languageText(language_, kSingleColourKey), true);
+    nameControls();
     update();
+}
+
+void CDlgLEDSet::nameControls() {
+    const int64_t id = language_.languageId();
+    auto program = [id](ProgramText t) { return QString::fromUtf8(programText(t, id)); };
+    const std::string proximity(programText(ProgramText::AccessProximity, id));
+    for (CGDIBitmapBtn* b : {proximityOn_, proximityOff_}) {
+        b->setAccessibleName(QString::fromStdString(formatText(
+            programText(ProgramText::AccessNamedValue, id), {proximity, b->text().toStdString()})));
+        b->setAccessibleDescription(languageText(language_, u"str_proximity_sensing"));
+    }
+    multicolour_->setAccessibleName(program(ProgramText::AccessCustomColours));
+    multicolour_->setAccessibleDescription(languageText(language_, u"str_led_changeClolor"));
+    for (int k = 0; k < kSwatchCount; ++k) {
+        swatches_[static_cast<size_t>(k)]->setAccessibleName(
+            QString::fromStdString(presetColourName(k, id)));
+        setDescribedByToolTip(swatches_[static_cast<size_t>(k)], false);
+    }
+    const std::array<std::pair<CPngHSliderBar*, const char16_t*>, 3> effectSliders{{
+        {mode1Slider_, u"str_led_brightness"},
+        {mode2Slider_, u"str_breath_speed"},
+        {mode5Slider_, u"str_led_symphonySpeed"},
+    }};
+    for (const auto& [slider, description] : effectSliders) {
+        slider->setAccessibleName(program(slider == mode1Slider_ ? ProgramText::AccessBrightness
+                                                                 : ProgramText::AccessSpeed));
+        slider->setAccessibleDescription(languageText(language_, description));
+    }
+    constexpr std::array<ProgramText, 3> channels{ProgramText::AccessRed, ProgramText::AccessGreen,
+                                                  ProgramText::AccessBlue};
+    for (size_t c = 0; c < channels.size(); ++c) {
+        rgbSliders_[c]->setAccessibleName(program(channels[c]));
+        valueBoxes_[c]->setAccessibleName(program(channels[c]));
+    }
+    nameColourWells();
+}
+
+void CDlgLEDSet::nameColourWells() {
+    // "Color 1 #FF0000": the well and the colour it holds now.
+    auto name = [this](CColorBtn* well) {
+        const QColor c = well->color();
+        const uint32_t colour =
+            colourRef(static_cast<uint8_t>(c.red()), static_cast<uint8_t>(c.green()),
+                      static_cast<uint8_t>(c.blue()));
+        well->setAccessibleName(well->toolTip() + QLatin1Char(' ') +
+                                QString::fromStdString(colourHexText(colour)));
+    };
+    for (CColorBtn* well : multicolourColours_) name(well);
+    name(singleColour_);
 }
 
 void CDlgLEDSet::refreshLightingPage() {
@@ -267,6 +329,7 @@ void CDlgLEDSet::showView() {
         box->setPalette(pal);
         box->setText(QString::asprintf("%d", v.rgb[c]));
     }
+    nameColourWells();
     // The preview, the selection ring of the edited well and the caption are painted here.
     update();
 }

@@ -61,6 +61,9 @@ class CDlgLEDSet : public CSkinPage {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    // What a screen reader calls the controls, in the current language.
+    void nameControls();
+    void nameColourWells();
     void createControls(const QString& programDirectory, bool chineseLayout);
     // Brings every widget up to the model's view.
     void showView();

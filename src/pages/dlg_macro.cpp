@@ -9,8 +9,10 @@
 #include <QPainter>
 #include <cstdio>
 #include <cstdlib>
+#include <tuple>
 #include <utility>
 
+#include "common/program_texts.h"
 #include "common/resource_numbers.h"
 #include "common/text.h"
 #include "common/user_notices.h"
@@ -31,6 +33,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/list_box_ex.h"
 #include "widgets/preset_menu.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/skin_scroll_wnd.h"
 #include "widgets/text_fit.h"
@@ -224,8 +227,44 @@ void CDlgMacro::refreshTexts() {
         mouseButtons_[i]->SetTooltip(text(mouseKeys[i]), true);
     editor_->setCaptions(text(u"str_macro_msg6"), text(u"str_macro_msg7"));
     setRecordCaption();
+    nameControls();
     update(kWindowKeysNoteRect);
     update(kMouseStepsRect);
+}
+
+void CDlgMacro::nameControls() {
+    const int64_t id = language_.languageId();
+    auto text = [&](std::u16string_view key) {
+        return QString::fromStdU16String(language_.strings().text(key));
+    };
+    // The signs painted on the small buttons say nothing to a screen reader: their tooltips do.
+    for (CGDIBitmapBtn* b : {newMacro_, deleteMacro_, insert_, deleteEvent_, modify_}) {
+        b->setAccessibleName(b->toolTip());
+        setDescribedByToolTip(b, false);
+    }
+    presetButton_->setAccessibleDescription(text(u"str_macro_choose"));
+    macroList_->setAccessibleName(text(u"str_marco_list"));
+    eventList_->setAccessibleName(text(u"str_key_list"));
+    loopBox_->setAccessibleName(text(u"str_macro_loop"));
+    const QString ok = text(u"str_ok");
+    const std::string_view named = programText(ProgramText::AccessNamedValue, id);
+    for (const auto& [box, okButton, key] :
+         {std::tuple{editor_->keyBox(), editor_->keyOk(), u"str_macro_msg6"},
+          std::tuple{editor_->delayBox(), editor_->delayOk(), u"str_macro_msg7"}}) {
+        box->setAccessibleName(text(key));
+        okButton->setAccessibleName(
+            QString::fromStdString(formatText(named, {text(key).toStdString(), ok.toStdString()})));
+    }
+    speakEvents();
+}
+
+void CDlgMacro::speakEvents() {
+    // An event reads as what it does ("Press A", "Release A"), not only as the key it names.
+    const int64_t id = language_.languageId();
+    for (int i = 0; i < eventList_->count() && i < static_cast<int>(rows_.size()); ++i)
+        eventList_->item(i)->setData(
+            Qt::AccessibleTextRole,
+            QString::fromStdString(spokenEventRow(rows_[static_cast<size_t>(i)], id)));
 }
 
 CGDIBitmapBtn* CDlgMacro::mouseButton(int code) const {
@@ -258,6 +297,7 @@ void CDlgMacro::onPresetButton() {
     const QColor colours[3] = {kListText, Qt::white, kListSelectedText};
     presetMenu_ = new CPresetMenu(this);
     presetMenu_->setAttribute(Qt::WA_DeleteOnClose);
+    setAccessiblePopup(presetButton_, presetMenu_);
     connect(presetMenu_, &CPresetMenu::presetChosen, this, &CDlgMacro::onPresetChosen,
             Qt::QueuedConnection);
     const QPoint at = mapToGlobal(presetButton_->geometry().bottomLeft() + QPoint(1, 2));
@@ -449,6 +489,7 @@ void CDlgMacro::clearEvents() {
 void CDlgMacro::appendRow(const EventRow& row) {
     rows_.push_back(row);
     eventList_->AddItem(static_cast<uint32_t>(row.type()), qs(row.text), row.value());
+    speakEvents();
     updateMouseSteps();
 }
 
@@ -469,6 +510,7 @@ void CDlgMacro::showRows(int selected) {
     eventList_->clear();
     for (const EventRow& row : rows_)
         eventList_->AddItem(static_cast<uint32_t>(row.type()), qs(row.text), row.value());
+    speakEvents();
     // Adding selected the last row; another selection is the page's own, not the person's.
     if (selected >= 0 && selected < eventList_->count() - 1) {
         programSelects_ = true;

@@ -119,6 +119,9 @@ class CDlgMacro : public CSkinPage {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // What a screen reader calls the controls and the events, in the current language.
+    void nameControls();
+    void speakEvents();
     void createControls();
     void onListSelected(int listId, int row);
     void onListEdited(int listId, int row);

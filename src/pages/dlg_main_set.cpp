@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
+#include "common/program_texts.h"
 #include "common/resource_numbers.h"
 #include "common/text.h"
 #include "common/user_notices.h"
@@ -22,6 +23,7 @@
 #include "widgets/irr_button.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -105,6 +107,9 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
 
     for (int i = 0; i < kDpiChoiceCount; ++i) {
         dpi_[static_cast<size_t>(i)] = button("dpi" + std::to_string(i), true);
+        // Each reads its own value; the shared tooltip would repeat after every one.
+        dpi_[static_cast<size_t>(i)]->setAccessibleName(QString::fromStdString(dpiChoiceName(i)));
+        setDescribedByToolTip(dpi_[static_cast<size_t>(i)], false);
         connect(dpi_[static_cast<size_t>(i)], &QAbstractButton::clicked, this,
                 [this, i] { clickDpi(i); });
     }
@@ -112,12 +117,20 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
     connect(precision_, &QAbstractButton::clicked, this, &CDlgMainSet::clickPrecision);
     for (int i = 0; i < kReportRateChoiceCount; ++i) {
         rates_[static_cast<size_t>(i)] = button("rate" + std::to_string(i), true);
+        // One rate is in force: a radio group, each named by its rate.
+        setAccessibleKind(rates_[static_cast<size_t>(i)], AccessibleKind::RadioButton);
+        rates_[static_cast<size_t>(i)]->setAccessibleName(
+            QString::fromStdString(reportRateName(i)));
+        setDescribedByToolTip(rates_[static_cast<size_t>(i)], false);
         connect(rates_[static_cast<size_t>(i)], &QAbstractButton::clicked, this,
                 [this, i] { clickReportRate(i); });
     }
     scrollLines_ = button("scrollLines", true);
     connect(scrollLines_, &QAbstractButton::clicked, this, &CDlgMainSet::clickScrollLines);
     scrollScreen_ = button("scrollScreen", true);
+    // By lines or by screen: one of the two.
+    setAccessibleKind(scrollLines_, AccessibleKind::RadioButton);
+    setAccessibleKind(scrollScreen_, AccessibleKind::RadioButton);
     connect(scrollScreen_, &QAbstractButton::clicked, this, &CDlgMainSet::clickScrollScreen);
     lineUp_ = button("lineUp", false);
     connect(lineUp_, &QAbstractButton::clicked, this, [this] { stepLines(1); });
@@ -127,6 +140,7 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         CGDIBitmapBtn* m = button("marker" + std::to_string(i), true);
         m->setHoverLooksEnabled(false);
         m->setAttribute(Qt::WA_TransparentForMouseEvents);  // a picture, lit by the page
+        setAccessibleKind(m, AccessibleKind::Picture);
         markers_[static_cast<size_t>(i)] = m;
     }
     for (size_t i = 0; i < sectionLabels_.size(); ++i)
@@ -180,6 +194,9 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
         // Normal, pressed (the selected look), hover, disabled.
         tab->SetBitmaps(tabsPressed + 1, tabsPressed + 2, tabsPressed, tabsPressed + 1);
         tab->setCheckMode(true);
+        // Latched only shows that the function differs from the default: pressing opens the
+        // picker.
+        setAccessibleKind(tab, AccessibleKind::PushButton);
         // The picker runs its own loop: open it once the press has been handled.
         connect(
             tab, &QAbstractButton::clicked, this, [this, i] { openPicker(i); },
@@ -197,6 +214,27 @@ void CDlgMainSet::refreshTooltips() {
     for (CGDIBitmapBtn* b : rates_) b->SetTooltip(rate, true);
     scrollLines_->SetTooltip(languageText(language_, u"str_rollerColumn"), true);
     scrollScreen_->SetTooltip(languageText(language_, u"str_rollerScreen"), true);
+
+    const int64_t id = language_.languageId();
+    auto program = [id](ProgramText t) { return QString::fromUtf8(programText(t, id)); };
+    lineUp_->setAccessibleName(program(ProgramText::AccessMoreLines));
+    lineDown_->setAccessibleName(program(ProgramText::AccessFewerLines));
+    lineCount_->setAccessibleName(program(ProgramText::AccessLineCount));
+    speed_->setAccessibleName(program(ProgramText::AccessPointerSpeed));
+    speed_->setAccessibleDescription(languageText(language_, u"str_mouseSpeed"));
+    height_->setAccessibleName(program(ProgramText::AccessLiftOff));
+    height_->setAccessibleDescription(languageText(language_, u"str_sheight"));
+    for (int b = 0; b < kButtonCount; ++b) nameTab(b);
+}
+
+void CDlgMainSet::nameTab(int button) {
+    // "Forward button: Ctrl + F": the button, then its function as the tab shows it.
+    const int64_t id = language_.languageId();
+    const auto which = static_cast<ProgramText>(static_cast<int>(ProgramText::ButtonLeft) + button);
+    const std::string function = utf16ToUtf8(currentFunctionName(
+        profiles_.active(), profiles_.macroIdList(), macros_, button, language_.languageId()));
+    tabs_[static_cast<size_t>(button)]->setAccessibleName(QString::fromStdString(formatText(
+        programText(ProgramText::AccessNamedValue, id), {programText(which, id), function})));
 }
 
 void CDlgMainSet::refreshFromProfile() {
@@ -293,6 +331,7 @@ void CDlgMainSet::showLineCount() {
 
 void CDlgMainSet::showTabLook(int button) {
     tabs_[static_cast<size_t>(button)]->setLatched(differsFromDefault(profiles_.active(), button));
+    nameTab(button);
 }
 
 void CDlgMainSet::openPicker(int button) {

@@ -109,6 +109,8 @@ class CDlgMainSet : public CSkinPage {
     void setScrollByLines(bool byLines);
     void showLineCount();
     void showTabLook(int button);
+    // The screen reader's name of a button tab: the button and its function.
+    void nameTab(int button);
     // Posts the hint of every control within a pixel of `pos` (page coordinates).
     void showHints(const QPoint& pos);
 

@@ -11,6 +11,7 @@
 #include "pages/skin_controls.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -92,6 +93,7 @@ void CDlgSts::createControls() {
     auto makeLamp = [&](std::string_view name) {
         CGDIBitmapBtn* b = make(name);
         b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+        setAccessibleKind(b, AccessibleKind::Picture);
         return b;
     };
     trophy_ = makeLamp("trophy");

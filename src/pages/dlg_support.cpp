@@ -20,6 +20,7 @@
 #include "skin/skin_layout.h"
 #include "update/update_description.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -78,6 +79,9 @@ CDlgSupport::CDlgSupport(const QString& programDirectory, bool chineseLayout,
     releaseStateImages();
     widget(DriverVersion)->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
     widget(FirmwareVersion)->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+    // The version lamps show, they take no presses.
+    setAccessibleKind(widget(DriverVersion), AccessibleKind::Picture);
+    setAccessibleKind(widget(FirmwareVersion), AccessibleKind::Picture);
     refreshTooltips();
 
     connect(widget(Update), &QAbstractButton::clicked, this, &CDlgSupport::onUpdate);
@@ -98,10 +102,26 @@ void CDlgSupport::refreshTooltips() {
         if (kWidgets[i].tooltipKey)
             widgets_[i]->SetTooltip(
                 QString::fromStdU16String(language_.strings().text(kWidgets[i].tooltipKey)), true);
+    nameVersions();
+}
+
+void CDlgSupport::nameVersions() {
+    // The versions are painted beside the lamps: a screen reader reads them as the lamps' names.
+    auto text = [this](std::u16string_view key) {
+        return QString::fromStdU16String(language_.strings().text(key));
+    };
+    widget(DriverVersion)
+        ->setAccessibleName(text(u"str_driver_version") + QLatin1Char(' ') +
+                            QString::fromLatin1(kProgramVersionText));
+    widget(FirmwareVersion)
+        ->setAccessibleName(
+            text(u"str_firmware_version") + QLatin1Char(' ') +
+            QString::fromStdString(firmwareVersionDisplay(firmwareText_.toStdString())));
 }
 
 void CDlgSupport::setDeviceFirmwareVersionText(const QString& text) {
     firmwareText_ = text;
+    nameVersions();
     if (checker_) checker_->setDeviceFirmwareVersionText(text.toStdString());
     update();
 }

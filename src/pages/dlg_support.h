@@ -85,6 +85,7 @@ class CDlgSupport : public CSkinPage, public UpdateActions {
     virtual bool startProgram(const std::vector<std::string>& argv);
 
   private:
+    void nameVersions();
     void onUpdate();
     void onWebSite();
     void onImport();

@@ -7,6 +7,7 @@
 #include "pages/skin_page.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/skin_accessible.h"
 
 namespace z408 {
 namespace {
@@ -23,8 +24,10 @@ MacroEventEditor::MacroEventEditor(CSkinPage& page, bool chineseLayout) : QObjec
     delayOk_ = controls.button("delayOk");
     // The page picks the choice itself: a click reports, the page ticks. Their pictures carry
     // their captions.
-    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_})
+    for (CGDIBitmapBtn* choice : {keyChoice_, delayChoice_}) {
         choice->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+        setAccessibleKind(choice, AccessibleKind::RadioButton);  // a key or a delay
+    }
     // The key box shows the captured key's name ("Left Button" is one): it is long enough for
     // every name, and read-only, since typing into it would only garble the name.
     keyBox_ = controls.edit("keyBox", kKeyNameChars);

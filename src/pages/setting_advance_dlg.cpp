@@ -15,6 +15,7 @@
 #include "i18n/language_strings.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -58,12 +59,15 @@ CSetting_AdvanceDlg::CSetting_AdvanceDlg(const QString& programDirectory, bool c
         const std::string n = std::to_string(k);
         auto* choice = make("choice" + n);
         choice->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+        setAccessibleKind(choice, AccessibleKind::RadioButton);  // one kind of program to run
         choice->setUserValue(static_cast<int>(softwareValue(k)));
         connect(choice, &QAbstractButton::clicked, this, [this, k] { chooseRow(k); });
         auto* path = make("path" + n);
         // A single click does nothing; a double click browses.
         path->installEventFilter(this);
         path->setHoverLooksEnabled(false);
+        // Shows the chosen path; the browse button beside it chooses.
+        setAccessibleKind(path, AccessibleKind::Picture);
         path->SetTextColors(QColor(189, 189, 200), QColor(189, 189, 200), QColor(189, 189, 200));
         auto* browser = make("browse" + n);
         connect(browser, &QAbstractButton::clicked, this, [this, k] { browse(k); });
@@ -84,6 +88,14 @@ void CSetting_AdvanceDlg::setTooltips() {
     for (CGDIBitmapBtn* b : browses_) {
         b->SetText(text(texts_, kBrowseKey));
         b->SetTooltip(text(texts_, kBrowseKey), true);
+    }
+    // The rows' captions are painted beside their boxes: the boxes carry them for screen readers,
+    // and a browse button says which row it chooses for.
+    for (size_t k = 0; k < kRows.size(); ++k) {
+        const QString row = text(texts_, kRows[k].labelKey);
+        choices_[k]->setAccessibleName(row);
+        browses_[k]->setAccessibleName(text(texts_, kBrowseKey) + QStringLiteral(" (") + row +
+                                       QLatin1Char(')'));
     }
     update();
 }

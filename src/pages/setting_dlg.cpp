@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "common/program_texts.h"
 #include "i18n/language_context.h"
 #include "pages/setting_advance_dlg.h"
 #include "pages/setting_base_dlg.h"
@@ -17,6 +18,7 @@
 #include "shell/window_directory.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -83,6 +85,7 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     for (size_t i = 0; i < kTabs.size(); ++i) {
         auto* t = make(kTabs[i].layoutName);
         t->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+        setAccessibleKind(t, AccessibleKind::PageTab);
         t->SetTextColors(kTabText, Qt::white, Qt::white);
         const auto page = static_cast<PickerPage>(i + 1);
         connect(t, &QAbstractButton::clicked, this, [this, page] { showPage(page); });
@@ -139,6 +142,8 @@ void CSettingDlg::refreshTexts() {
     default_->SetTooltip(t(u"str_default_setting"), true);
     ok_->SetText(t(u"str_ok"));
     ok_->SetTooltip(t(u"str_ok"), true);
+    close_->setAccessibleName(
+        QString::fromUtf8(programText(ProgramText::AccessClose, context_.language.languageId())));
     advanced_->setTooltips();
     update();
 }

@@ -19,6 +19,9 @@ namespace {
 // In KeyCapture::Box order.
 constexpr std::array<const char*, KeyCapture::kBoxCount> kBoxNames = {"ctrl", "alt", "shift",
                                                                       "win"};
+// What the modifier boxes are called, as keyboards print them.
+constexpr std::array<const char*, KeyCapture::kBoxCount> kBoxCaptions = {"Ctrl", "Alt", "Shift",
+                                                                         "Win"};
 const QRect kKeyArea(QPoint(168, 77), QPoint(325, 99));
 const QRect kKeyText(QPoint(170, 77), QPoint(325, 99));
 const QColor kKeyColour(23, 148, 195);
@@ -40,6 +43,7 @@ CSetting_SingleComboDlg::CSetting_SingleComboDlg(const QString& programDirectory
         auto* box =
             makeSkinButton(this, layout, kBoxNames[b], normalImage(), downImage(), overImage());
         box->setCheckMode(CGDIBitmapBtn::CheckMode::Toggle);
+        box->setAccessibleName(QString::fromLatin1(kBoxCaptions[b]));
         connect(box, &QAbstractButton::clicked, this, [this, b, box] {
             capture_.setBox(static_cast<KeyCapture::Box>(b), box->latched());
         });

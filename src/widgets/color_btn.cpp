@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/skin_accessible.h"
+
 namespace z408 {
 
 CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
@@ -22,8 +24,10 @@ void CColorBtn::setColor(const QColor& c) {
 }
 
 void CColorBtn::setCurrent(bool on) {
+    if (current_ == on) return;
     current_ = on;
     update();
+    notifyCheckedChanged(this);
 }
 
 void CColorBtn::setDrawBorder(bool on) {
@@ -33,6 +37,7 @@ void CColorBtn::setDrawBorder(bool on) {
 
 void CColorBtn::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
+    notifyTextsChanged(this);
 }
 
 QColor CColorBtn::borderColor() const {

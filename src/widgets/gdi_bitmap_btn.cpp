@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -67,6 +68,7 @@ void CGDIBitmapBtn::SetLooks(const QImage& normal, const QImage& hover, const QI
 void CGDIBitmapBtn::SetText(const QString& text) {
     setText(text);
     update();
+    notifyTextsChanged(this);
 }
 
 void CGDIBitmapBtn::SetTextColors(const QColor& normal, const QColor& hover,
@@ -85,6 +87,7 @@ void CGDIBitmapBtn::setCheckMode(CheckMode mode) {
 
 void CGDIBitmapBtn::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
+    notifyTextsChanged(this);
 }
 
 void CGDIBitmapBtn::setCaptionRect(std::optional<QRect> rect) {
@@ -120,6 +123,7 @@ void CGDIBitmapBtn::setLatched(bool on) {
     if (latched_ == on) return;
     latched_ = on;
     update();
+    notifyCheckedChanged(this);
 }
 
 CGDIBitmapBtn::LookKind CGDIBitmapBtn::currentLook() const {

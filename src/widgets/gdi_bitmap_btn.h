@@ -57,6 +57,7 @@ class CGDIBitmapBtn : public QAbstractButton {
     void setUseAltPressed(bool on);
     void setLargeFont(bool on);
     void setNotifyPresses(bool on);
+    bool notifiesPresses() const { return notify_; }
 
     bool latched() const { return latched_; }
     void setLatched(bool on);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -51,12 +52,14 @@ void CIrrButton::SetImages(const QImage& normal, const QImage& hover, const QIma
 
 void CIrrButton::SetTooltip(const QString& text, bool active) {
     setToolTip(active ? text : QString());
+    notifyTextsChanged(this);
 }
 
 void CIrrButton::setLatched(bool on) {
     if (latched_ == on) return;
     latched_ = on;
     update();
+    notifyCheckedChanged(this);
 }
 
 void CIrrButton::setCheckMode(bool on) {

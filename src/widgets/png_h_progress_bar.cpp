@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/skin_accessible.h"
+
 namespace z408 {
 
 CPngHProgressBar::CPngHProgressBar(QWidget* owner) : QWidget(owner), owner_(owner) {
@@ -39,8 +41,10 @@ void CPngHProgressBar::SetRange(int minimum, int maximum) {
 }
 
 void CPngHProgressBar::SetPos(int value) {
+    const int before = value_;
     value_ = (value < min_ || value > max_) ? min_ : value;
     repaint();
+    if (value_ != before) notifyValueChanged(this, value_);
 }
 
 int CPngHProgressBar::fillWidth() const {

@@ -29,6 +29,8 @@ class CPngHProgressBar : public QWidget {
     void SetDraggable(bool on) { draggable_ = on; }
 
     int value() const { return value_; }
+    int minimum() const { return min_; }
+    int maximum() const { return max_; }
     bool readOnly() const { return readOnly_; }
     bool dragging() const { return dragging_; }
     // Width in pixels of the filled part.

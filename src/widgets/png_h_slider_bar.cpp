@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "widgets/png_h_slider.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -56,8 +57,10 @@ void CPngHSliderBar::SetTrackRect(int left, int top, int right, int bottom) {
 }
 
 void CPngHSliderBar::SetPos(int value) {
+    const int before = thumb_->value();
     thumb_->SetPos(value);
     update();
+    if (thumb_->value() != before) notifyValueChanged(this, thumb_->value());
 }
 
 int CPngHSliderBar::value() const {
@@ -96,6 +99,7 @@ void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {
 }
 
 void CPngHSliderBar::report(int value) {
+    notifyValueChanged(this, value);
     emit sliderMoved(value, id_);
 }
 

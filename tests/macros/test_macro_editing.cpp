@@ -35,6 +35,29 @@ std::vector<uint32_t> eventsOf(const MacroEntry& m) {
     return out;
 }
 
+// A screen reader hears what an event does, press and release told apart, in the chosen language;
+// a delay longer than the row's 24-bit value reads the whole number the row shows.
+TEST(EventRows, SpokenAsWhatTheyDo) {
+    constexpr int64_t kEnglish = 2, kGerman = 5, kRussian = 10;
+    const struct {
+        EventRow row;
+        int64_t language;
+        std::string spoken;
+    } cases[] = {
+        {down(kA), kEnglish, "Press A"},
+        {up(kA), kEnglish, "Release A"},
+        {wait(250), kEnglish, "Delay 250 ms"},
+        {wait(20000000), kEnglish, "Delay 20000000 ms"},
+        {up(kShift), kGerman, "Loslassen " + up(kShift).text},
+        {wait(250), kRussian, "Задержка 250 мс"},
+        {EventRow{0x05000001u, "?"}, kEnglish, "?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row.text);
+        EXPECT_EQ(spokenEventRow(c.row, c.language), c.spoken);
+    }
+}
+
 TEST(EventRows, TextsAndValues) {
     EXPECT_EQ(down(kA).data, 0x03000041u);
     EXPECT_EQ(up(kA).data, 0x02000041u);
