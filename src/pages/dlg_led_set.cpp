@@ -16,6 +16,7 @@
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_image.h"
@@ -164,6 +165,7 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     }
     // Shows the colour of modes 1 and 2; it has no command of its own.
     singleColour_ = colourButton("singleColour");
+    singleColour_->setFocusPolicy(Qt::NoFocus);
     // Its caption follows the language, so the page writes it beside the well, within the
     // column of mode buttons above it.
     const QRect well = rectOf("singleColour");
@@ -209,6 +211,11 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     for (const auto& [name, hint] : kLabels) labels_.emplace_back(rectOf(name), hint);
     wheel_ = rectOf("colourWheel");
     preview_ = rectOf("currentColour");
+    // The arrows choose among the modes and the two proximity settings, as a click would; among
+    // the swatches they only move, and Space takes the colour.
+    makeKeyRow({modes_.begin(), modes_.end()}, 1, true);
+    makeKeyRow({proximityOn_, proximityOff_}, 2, true);
+    makeKeyRow({swatches_.begin(), swatches_.end()}, kSwatchCount, false);
     releaseStateImages();  // every control holds its own cut now
 }
 

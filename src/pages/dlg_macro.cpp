@@ -29,6 +29,7 @@
 #include "pages/skin_controls.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/list_box_ex.h"
 #include "widgets/preset_menu.h"
 #include "widgets/skin_image.h"
@@ -143,7 +144,8 @@ void CDlgMacro::createControls() {
         list->SetItemHeight(kListRowHeight);
         list->SetBackgroundColour(kListBackground, kListSelectedBackground);
         list->SetTextColours(kListText, kListSelectedText);
-        list->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the lists, a click leaves the focus where it was.
+        list->setFocusPolicy(Qt::TabFocus);
         list->viewport()->installEventFilter(this);  // hints over the list
         SkinWndScroll(list, scrollSkin);
         connect(list, &CListBoxEx::listSelected, this, &CDlgMacro::onListSelected);
@@ -643,8 +645,10 @@ void CDlgMacro::onRecord() {
     recordedMacroWasStored_ =
         macros_.library().findMacroById(macroList_->itemData(rememberedMacroRow_)).has_value();
     recording_ = true;
-    // The keys recorded also reach the focused widget: none of the page's boxes may take them.
+    // The keys recorded also reach the focused widget: none of the page's boxes may take them,
+    // and the keyboard's navigation lets them be.
     if (QWidget* focused = focusWidget()) focused->clearFocus();
+    KeyboardFocus::setListeningWindow(window());
     setRecordCaption();
     setRecordingButtonsEnabled(false);
     clearEvents();
@@ -663,6 +667,7 @@ void CDlgMacro::stopRecordingAndSave() {
         reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded);
     // The caption and the buttons tell that the recording ended before any notice about it opens.
     recording_ = false;
+    KeyboardFocus::setListeningWindow(nullptr);
     setRecordCaption();
     setRecordingButtonsEnabled(true);
     if (deletedMeanwhile) {

@@ -92,6 +92,7 @@ void CDlgSts::createControls() {
     auto makeLamp = [&](std::string_view name) {
         CGDIBitmapBtn* b = make(name);
         b->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+        b->setFocusPolicy(Qt::NoFocus);  // nothing to press
         return b;
     };
     trophy_ = makeLamp("trophy");

@@ -78,6 +78,9 @@ CDlgSupport::CDlgSupport(const QString& programDirectory, bool chineseLayout,
     releaseStateImages();
     widget(DriverVersion)->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
     widget(FirmwareVersion)->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
+    // The two version lamps only show: nothing for Tab to stop at.
+    widget(DriverVersion)->setFocusPolicy(Qt::NoFocus);
+    widget(FirmwareVersion)->setFocusPolicy(Qt::NoFocus);
     refreshTooltips();
 
     connect(widget(Update), &QAbstractButton::clicked, this, &CDlgSupport::onUpdate);

@@ -8,6 +8,7 @@
 
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -81,6 +82,10 @@ void CSkinPage::releaseImages() {
 void CSkinPage::setVisible(bool visible) {
     if (!visible) releaseImages();
     QWidget::setVisible(visible);
+}
+
+QList<QWidget*> CSkinPage::tabChain() const {
+    return readingOrderOf(this);
 }
 
 void CSkinPage::paintEvent(QPaintEvent* event) {

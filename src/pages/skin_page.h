@@ -9,6 +9,7 @@
 // the tray, through releaseImages()) lets its normal image go too and reads it again when next
 // drawn. Enter, Escape and Space are discarded on every page.
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -57,6 +58,8 @@ class CSkinPage : public QWidget {
     QString skinId() const { return skinId_; }
     // Hiding a page (another tab is shown) lets its images go.
     void setVisible(bool visible) override;
+    // The page's controls in the order Tab visits them; by default line by line from the top.
+    virtual QList<QWidget*> tabChain() const;
 
   signals:
     // The pointer is over something with a hint: the window's hint line shows hint `number`.

@@ -5,15 +5,21 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "widgets/keyboard_focus.h"
 
 namespace z408 {
 
 CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus; a well that only shows a colour turns
+    // this off.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    KeyboardFocus::install();
 }
 
 void CColorBtn::setColor(const QColor& c) {
@@ -58,6 +64,7 @@ void CColorBtn::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, rect());
 }
 
 void CColorBtn::mouseMoveEvent(QMouseEvent* event) {
@@ -82,9 +89,32 @@ void CColorBtn::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+void CColorBtn::focusInEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
 void CColorBtn::focusOutEvent(QFocusEvent* event) {
     setHovering(false);
+    update();
     QAbstractButton::focusOutEvent(event);
+}
+
+void CColorBtn::keyPressEvent(QKeyEvent* event) {
+    if (nav::activates(chordOf(*event))) {
+        if (!event->isAutoRepeat() && isEnabled()) click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void CColorBtn::keyReleaseEvent(QKeyEvent* event) {
+    if (nav::activates(chordOf(*event))) {
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
 }
 
 void CColorBtn::setHovering(bool on) {

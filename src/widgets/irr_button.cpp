@@ -3,9 +3,11 @@
 
 #include "widgets/irr_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -16,7 +18,9 @@ const QColor kNormalText(189, 189, 200), kHoverText(255, 255, 255), kPressedText
 
 CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus: the pointer works as it always did.
+    setFocusPolicy(Qt::TabFocus);
+    KeyboardFocus::install();
 }
 
 void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* parent) {
@@ -24,7 +28,8 @@ void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* par
     // The polygon's edge pixels belong to the shape, as a filled Windows region's would.
     box_ = shape.boundingRect();
     centre_ = box_.center();
-    shape_ = QRegion(shape.translated(-box_.topLeft()), Qt::WindingFill);
+    outline_ = shape.translated(-box_.topLeft());
+    shape_ = QRegion(outline_, Qt::WindingFill);
     setGeometry(box_);
     setMask(shape_);
     setText(text);
@@ -102,6 +107,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     // disabled profile buttons do not look clickable.
     if (checkMode_ && !isEnabled()) p.setOpacity(kDisabledOpacity);
     if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_.translated(-imageOrigin_));
+    if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, outline_);
     if (text().isEmpty()) return;
     // The caption is anchored at the box centre in page coordinates, as on the page image.
     const qsizetype len = text().size();
@@ -142,6 +148,42 @@ void CIrrButton::mouseReleaseEvent(QMouseEvent* event) {
     setHovering(hitTest(event->position().toPoint()));
     emit released();
     update();
+}
+
+void CIrrButton::pressFromKeyboard() {
+    if (!isEnabled()) return;
+    press();
+    setDown(false);
+    emit released();
+    update();
+}
+
+void CIrrButton::keyPressEvent(QKeyEvent* event) {
+    if (nav::activates(chordOf(*event))) {
+        if (!event->isAutoRepeat()) pressFromKeyboard();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void CIrrButton::keyReleaseEvent(QKeyEvent* event) {
+    // The press did the work; the release must not click a second time.
+    if (nav::activates(chordOf(*event))) {
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
+}
+
+void CIrrButton::focusInEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void CIrrButton::focusOutEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 void CIrrButton::leaveEvent(QEvent* event) {
