@@ -648,7 +648,7 @@ void CDlgMacro::onRecord() {
     // The keys recorded also reach the focused widget: none of the page's boxes may take them,
     // and the keyboard's navigation lets them be.
     if (QWidget* focused = focusWidget()) focused->clearFocus();
-    KeyboardFocus::setListeningWindow(window());
+    KeyboardFocus::setListeningWindow(window(), true);
     setRecordCaption();
     setRecordingButtonsEnabled(false);
     clearEvents();
@@ -667,7 +667,7 @@ void CDlgMacro::stopRecordingAndSave() {
         reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded);
     // The caption and the buttons tell that the recording ended before any notice about it opens.
     recording_ = false;
-    KeyboardFocus::setListeningWindow(nullptr);
+    KeyboardFocus::setListeningWindow(nullptr, false);
     setRecordCaption();
     setRecordingButtonsEnabled(true);
     if (deletedMeanwhile) {

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "common/messages.h"
@@ -52,6 +53,10 @@ class CSetting_SingleComboDlg : public CSkinPage {
     // The key as the page shows it.
     QString keyText() const;
 
+  signals:
+    // A key other than a modifier was let go: the combination is whole.
+    void combinationTyped();
+
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -63,6 +68,9 @@ class CSetting_SingleComboDlg : public CSkinPage {
 
     const KeyboardLayout& keyboardLayout_;
     KeyCapture capture_;
+    // Keys pressed while the page listened. The release of a key pressed before (the Space or
+    // Enter that opened the picker or its key page) is no answer and is dropped.
+    std::set<uint32_t> held_;
     std::array<CGDIBitmapBtn*, KeyCapture::kBoxCount> boxes_{};
     std::unique_ptr<QtMessageSink> sink_;
     KeySource source_;

@@ -21,6 +21,7 @@ namespace {
 
 bool keyboardLeads_ = false;
 QPointer<QWidget> listeningWindow_;
+bool takeNavigationKeys_ = false;
 
 constexpr qreal kMarkPen = 1.5;
 constexpr qreal kMarkRadius = 3.0;
@@ -53,14 +54,8 @@ class LeadWatcher : public QObject {
                 if (!w || !nav::isNavigationKey(c)) break;
                 // A recording in that window hears the keys through the desktop's hook: here
                 // they must neither move the focus nor press what holds it.
-                if (KeyboardFocus::listening(w->window())) return true;
+                if (KeyboardFocus::listening(w->window())) return takeNavigationKeys_;
                 if (event->type() == QEvent::KeyPress) KeyboardFocus::setKeyboardLeads(true);
-                break;
-            }
-            case QEvent::FocusIn: {
-                const Qt::FocusReason r = static_cast<QFocusEvent*>(event)->reason();
-                if (r == Qt::TabFocusReason || r == Qt::BacktabFocusReason)
-                    KeyboardFocus::setKeyboardLeads(true);
                 break;
             }
             default:
@@ -181,8 +176,9 @@ void KeyboardFocus::paintMarkIfShown(QWidget* widget) {
     paintMark(p, widget->rect());
 }
 
-void KeyboardFocus::setListeningWindow(QWidget* window) {
+void KeyboardFocus::setListeningWindow(QWidget* window, bool takeNavigationKeys) {
     listeningWindow_ = window;
+    takeNavigationKeys_ = takeNavigationKeys;
 }
 
 bool KeyboardFocus::listening(const QWidget* window) {

@@ -42,9 +42,11 @@ class KeyboardFocus {
     static void paintMark(QPainter& painter, const QPolygon& shape);
     // Draws the mark over `widget` when it is shown: the last step of a skin widget's paint.
     static void paintMarkIfShown(QWidget* widget);
-    // While a recording or a key capture listens in `window`, the navigation keys typed there are
-    // its own: the navigation lets them pass untouched. Null: nothing listens.
-    static void setListeningWindow(QWidget* window);
+    // While a recording or a key capture listens in `window`, the keys typed there are its own:
+    // they do not make the keyboard lead, and with `takeNavigationKeys` the navigation keys are
+    // taken away before any control sees them (a recording that hears them through the desktop's
+    // hook); without, the listener takes them itself. Null: nothing listens.
+    static void setListeningWindow(QWidget* window, bool takeNavigationKeys);
     static bool listening(const QWidget* window);
 };
 

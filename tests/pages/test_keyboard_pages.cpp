@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Z408 configurator developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// The settings page worked from the keyboard alone, on Qt's offscreen platform: the order Tab
-// walks, the focus mark that only the keyboard shows, and Space, Enter and the arrows storing
-// into the profile exactly what the same clicks store.
+// The settings page and the function picker worked from the keyboard alone, on Qt's offscreen
+// platform: the order Tab walks, the focus mark that only the keyboard shows, Space, Enter and
+// the arrows storing into the profile exactly what the same clicks store, and the picker's key
+// capture, which keeps every key until a keyboard user's combination is whole.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,9 +13,13 @@
 
 #include "common/user_notices.h"
 #include "config/profile_store.h"
+#include "functions/key_tables.h"
 #include "i18n/language_context.h"
 #include "macros/macro_library.h"
 #include "pages/dlg_main_set.h"
+#include "pages/picker_harness.h"
+#include "pages/setting_single_combo_dlg.h"
+#include "shell/hook_fakes.h"
 #include "temp_dir.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
@@ -199,6 +204,87 @@ TEST_F(KeyboardPageTest, ArrowsMoveInRowsAndSliders) {
     key(Qt::Key_Escape);
     EXPECT_TRUE(page->isVisible());
     EXPECT_EQ(stored(), now);
+}
+
+class KeyboardPickerTest : public ::testing::Test,
+                           public test::PickerHarness<test::FakeInputSource> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(language.LoadLanguageFile("Language/en.xml"));
+        ASSERT_TRUE(hook.install(test::kMainWindow));
+        hook.setForwarding(HookInputs::Neither);
+    }
+    void TearDown() override { KeyboardFocus::setKeyboardLeads(false); }
+
+    // Opened without a hook, so the picker's own key events are the capture's.
+    std::unique_ptr<CSettingDlg> open(bool byKeyboard) {
+        KeyboardFocus::setKeyboardLeads(byKeyboard);
+        auto picker = std::make_unique<CSettingDlg>(context(false), 3, QStringLiteral("Forward"));
+        picker->show();
+        picker->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(picker.get()));
+        return picker;
+    }
+    static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        if (!target) target = QApplication::activeWindow();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, k, mods);
+    }
+};
+
+TEST_F(KeyboardPickerTest, KeyboardUserTypesACombinationThenConfirmsWithSpace) {
+    auto picker = open(true);
+    CSetting_SingleComboDlg* combo = picker->comboPage();
+    // Tab, an arrow and Space are keys for the capture while it listens: nothing moves.
+    key(Qt::Key_Tab);
+    EXPECT_EQ(combo->keyText(), QStringLiteral("Tab"));
+    EXPECT_EQ(QApplication::focusWidget(), picker->okButton());  // a whole combination
+    // Listening again from the key page's tab; Ctrl+A is typed as a person does.
+    picker->tab(PickerPage::KeyCombination)->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Space);
+    key(Qt::Key_A, Qt::ControlModifier);  // Ctrl down, A down and up, Ctrl up
+    EXPECT_EQ(combo->keyText(), QStringLiteral("A"));
+    EXPECT_TRUE(combo->box(KeyCapture::Ctrl)->latched());
+    ASSERT_EQ(QApplication::focusWidget(), picker->okButton());
+    EXPECT_TRUE(KeyboardFocus::markShown(picker->okButton()));
+    key(Qt::Key_Space);
+    EXPECT_EQ(picker->result(), QDialog::Accepted);
+    EXPECT_EQ(picker->choice().value, makeComboCode(modifier::Ctrl, 0x04));
+}
+
+TEST_F(KeyboardPickerTest, PointerUserKeepsCapturingNavigationKeys) {
+    auto picker = open(false);
+    CSetting_SingleComboDlg* combo = picker->comboPage();
+    for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return}) {
+        key(k);
+        EXPECT_TRUE(picker->isVisible());
+        EXPECT_NE(QApplication::focusWidget(), picker->okButton());
+    }
+    EXPECT_EQ(combo->keyText(), QStringLiteral("Enter"));
+    EXPECT_FALSE(KeyboardFocus::keyboardLeads());
+}
+
+TEST_F(KeyboardPickerTest, CtrlTabSwitchesPagesOnceTheCaptureIsDone) {
+    auto picker = open(true);
+    key(Qt::Key_B);  // the capture ends with this whole "combination"
+    key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(picker->currentPage(), PickerPage::Macro);
+    EXPECT_EQ(QApplication::focusWidget(), picker->tab(PickerPage::Macro));
+    // Back over the key page, which shows without listening on the way.
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(picker->currentPage(), PickerPage::KeyCombination);
+    key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(picker->currentPage(), PickerPage::Advanced);
+    EXPECT_EQ(picker->comboPage()->keyText(), QStringLiteral("B"));
+    // Tab walks on from the tab into the page; Escape closes nothing.
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(picker->isVisible());
+    key(Qt::Key_Right);
+    EXPECT_EQ(QApplication::focusWidget(), picker->tab(PickerPage::Advanced));
+    key(Qt::Key_Left);
+    key(Qt::Key_Space);
+    EXPECT_EQ(picker->currentPage(), PickerPage::Basic);
 }
 
 }  // namespace
