@@ -391,6 +391,8 @@ void CZ119KDriverDlg::createPages() {
     makeKeyRow({tabs_.begin(), tabs_.end()}, kTabCount, false);
     makeKeyRow({profiles_.begin(), profiles_.end()}, kProfileCount, false);
     showTab(1);
+    // The keyboard starts at the first page tab (unmarked until a key is pressed).
+    tabs_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void CZ119KDriverDlg::createUpdateCheck() {
@@ -1027,7 +1029,10 @@ void CZ119KDriverDlg::keyPressEvent(QKeyEvent* event) {
         case nav::WindowAction::PreviousPage: {
             const int tab = nav::cyclePage(currentTab_, kTabCount,
                                            command.action == nav::WindowAction::NextPage ? 1 : -1);
-            if (tabButton(tab)->isEnabled()) showTab(tab);
+            if (!tabButton(tab)->isEnabled()) return;
+            showTab(tab);
+            // The walk goes on from the page's tab, into the page just shown.
+            tabButton(tab)->setFocus(Qt::TabFocusReason);
             return;
         }
         case nav::WindowAction::Profile:

@@ -213,9 +213,10 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     preview_ = rectOf("currentColour");
     // The arrows choose among the modes and the two proximity settings, as a click would; among
     // the swatches they only move, and Space takes the colour.
-    makeKeyRow({modes_.begin(), modes_.end()}, 1, true);
+    makeKeyRow({modes_.begin(), modes_.end()}, 2, true);
     makeKeyRow({proximityOn_, proximityOff_}, 2, true);
-    makeKeyRow({swatches_.begin(), swatches_.end()}, kSwatchCount, false);
+    constexpr int kSwatchesPerLine = 7;
+    makeKeyRow({swatches_.begin(), swatches_.end()}, kSwatchesPerLine, false);
     releaseStateImages();  // every control holds its own cut now
 }
 

@@ -172,6 +172,12 @@ void CSettingDlg::showPage(PickerPage page) {
         pages_[i]->setVisible(i == index(page));
     }
     listenForKeys(page == PickerPage::KeyCombination);
+    if (page == PickerPage::KeyCombination && KeyboardFocus::keyboardLeads()) {
+        constexpr uint32_t kEnterKey = 0x0D, kSpaceKey = 0x20;
+        const nav::Key k = KeyboardFocus::lastActivationKey();
+        if (k == nav::Key::Enter || k == nav::Key::Space)
+            combo_->ignoreStartingKey(k == nav::Key::Enter ? kEnterKey : kSpaceKey);
+    }
     if (!context_.hook) return;
     if (page == PickerPage::KeyCombination && context_.windows) {
         context_.hook->setTarget(kKeyPageWindowId);

@@ -104,6 +104,11 @@ void CSetting_SingleComboDlg::hookStayedSilent() {
 
 void CSetting_SingleComboDlg::applyKey(uint32_t key, uint32_t flags) {
     constexpr uint32_t kReleased = 0x80;
+    if (startingKey_ != 0) {
+        const bool starting = key == startingKey_;
+        if (!starting || (flags & kReleased)) startingKey_ = 0;
+        if (starting) return;
+    }
     if (!(flags & kReleased))
         held_.insert(key);
     else if (held_.erase(key) == 0)

@@ -45,6 +45,10 @@ class CSetting_SingleComboDlg : public CSkinPage {
     void ownKeyEvent(const QKeyEvent& event);
 
     void fillChoice(PickerChoice& choice) const { capture_.fillChoice(choice); }
+    // The key (a hook key code) that opened the picker or started the capture from the
+    // keyboard: the desktop's hook may report it late, after the capture began, and it is no
+    // answer. Its events are dropped until it is let go or another key comes.
+    void ignoreStartingKey(uint32_t key) { startingKey_ = key; }
 
     const KeyCapture& capture() const { return capture_; }
     CGDIBitmapBtn* box(KeyCapture::Box b) const { return boxes_[static_cast<size_t>(b)]; }
@@ -71,6 +75,7 @@ class CSetting_SingleComboDlg : public CSkinPage {
     // Keys pressed while the page listened. The release of a key pressed before (the Space or
     // Enter that opened the picker or its key page) is no answer and is dropped.
     std::set<uint32_t> held_;
+    uint32_t startingKey_ = 0;
     std::array<CGDIBitmapBtn*, KeyCapture::kBoxCount> boxes_{};
     std::unique_ptr<QtMessageSink> sink_;
     KeySource source_;

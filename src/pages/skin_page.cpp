@@ -52,6 +52,8 @@ CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, boo
     overPath_ = paths[2];
     setAttribute(Qt::WA_OpaquePaintEvent, hasNormal_);
     resize(page.width, page.height);
+    for (const skin::Control& c : page.controls)
+        if (c.look == skin::Look::Panel) panels_.push_back(c.rect);
 }
 
 const QImage& CSkinPage::normalImage() const {
@@ -85,7 +87,7 @@ void CSkinPage::setVisible(bool visible) {
 }
 
 QList<QWidget*> CSkinPage::tabChain() const {
-    return readingOrderOf(this);
+    return readingOrderOf(this, panels_);
 }
 
 void CSkinPage::paintEvent(QPaintEvent* event) {

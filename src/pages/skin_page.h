@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include <string_view>
 
@@ -73,7 +74,8 @@ class CSkinPage : public QWidget {
   private:
     QString skinId_;
     QString normalPath_, downPath_, overPath_;
-    bool hasNormal_ = false;  // the normal image was read once: worth reading again
+    bool hasNormal_ = false;          // the normal image was read once: worth reading again
+    std::vector<skin::Rect> panels_;  // the page's panels, which group its controls for Tab
     mutable QImage normal_;
     QImage down_, over_;
 };

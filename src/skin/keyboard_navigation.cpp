@@ -131,4 +131,39 @@ std::vector<size_t> readingOrder(const std::vector<skin::Rect>& rects) {
     return out;
 }
 
+std::vector<size_t> readingOrder(const std::vector<skin::Rect>& rects,
+                                 const std::vector<skin::Rect>& groups) {
+    auto contains = [](const skin::Rect& g, const skin::Rect& r) {
+        const int x = r.left + r.width() / 2, y = r.top + r.height() / 2;
+        return x >= g.left && x < g.right && y >= g.top && y < g.bottom;
+    };
+    // Each unit: a group with its members, or one control on its own.
+    std::vector<skin::Rect> unitRects;
+    std::vector<std::vector<size_t>> members;
+    std::vector<int> unitOfGroup(groups.size(), -1);
+    for (size_t i = 0; i < rects.size(); ++i) {
+        size_t g = 0;
+        while (g < groups.size() && !contains(groups[g], rects[i])) ++g;
+        if (g == groups.size()) {
+            unitRects.push_back(rects[i]);
+            members.push_back({i});
+            continue;
+        }
+        if (unitOfGroup[g] < 0) {
+            unitOfGroup[g] = static_cast<int>(unitRects.size());
+            unitRects.push_back(groups[g]);
+            members.emplace_back();
+        }
+        members[static_cast<size_t>(unitOfGroup[g])].push_back(i);
+    }
+    std::vector<size_t> out;
+    out.reserve(rects.size());
+    for (size_t u : readingOrder(unitRects)) {
+        std::vector<skin::Rect> inside;
+        for (size_t i : members[u]) inside.push_back(rects[i]);
+        for (size_t k : readingOrder(inside)) out.push_back(members[u][k]);
+    }
+    return out;
+}
+
 }  // namespace z408::nav

@@ -70,4 +70,10 @@ int sliderTarget(int value, int minimum, int maximum, Key key);
 // to right. A control belongs to the line whose first control's vertical middle it spans.
 std::vector<size_t> readingOrder(const std::vector<skin::Rect>& rects);
 
+// The same by groups: a control whose middle lies in one of `groups` (a page's panels) is visited
+// with the rest of that group, the groups and the controls outside any taking turns in reading
+// order of their own rectangles.
+std::vector<size_t> readingOrder(const std::vector<skin::Rect>& rects,
+                                 const std::vector<skin::Rect>& groups);
+
 }  // namespace z408::nav

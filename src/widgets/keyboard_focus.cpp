@@ -22,6 +22,7 @@ namespace {
 bool keyboardLeads_ = false;
 QPointer<QWidget> listeningWindow_;
 bool takeNavigationKeys_ = false;
+nav::Key lastActivation_ = nav::Key::Other;
 
 constexpr qreal kMarkPen = 1.5;
 constexpr qreal kMarkRadius = 3.0;
@@ -55,7 +56,9 @@ class LeadWatcher : public QObject {
                 // A recording in that window hears the keys through the desktop's hook: here
                 // they must neither move the focus nor press what holds it.
                 if (KeyboardFocus::listening(w->window())) return takeNavigationKeys_;
-                if (event->type() == QEvent::KeyPress) KeyboardFocus::setKeyboardLeads(true);
+                if (event->type() != QEvent::KeyPress) break;
+                KeyboardFocus::setKeyboardLeads(true);
+                if (nav::activates(c)) lastActivation_ = c.key;
                 break;
             }
             default:
@@ -146,6 +149,10 @@ bool KeyboardFocus::keyboardLeads() {
     return keyboardLeads_;
 }
 
+nav::Key KeyboardFocus::lastActivationKey() {
+    return lastActivation_;
+}
+
 void KeyboardFocus::paintMark(QPainter& p, const QRect& rect) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -194,7 +201,7 @@ void chainTabOrder(const QList<QWidget*>& widgets) {
     }
 }
 
-QList<QWidget*> readingOrderOf(const QWidget* container) {
+QList<QWidget*> readingOrderOf(const QWidget* container, const std::vector<skin::Rect>& panels) {
     QList<QWidget*> controls;
     std::vector<skin::Rect> rects;
     for (QWidget* w : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -204,7 +211,8 @@ QList<QWidget*> readingOrderOf(const QWidget* container) {
         rects.push_back({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()});
     }
     QList<QWidget*> out;
-    for (size_t i : nav::readingOrder(rects)) out.append(controls[static_cast<qsizetype>(i)]);
+    for (size_t i : nav::readingOrder(rects, panels))
+        out.append(controls[static_cast<qsizetype>(i)]);
     return out;
 }
 
@@ -217,6 +225,15 @@ class KeyRow : public QObject {
           columns_(columns),
           selectOnMove_(selectOnMove),
           buttons_(std::move(buttons)) {
+        // Lines from the top, left to right, whatever order the page made them in.
+        std::vector<skin::Rect> rects;
+        for (const QAbstractButton* b : buttons_) {
+            const QRect g = b->geometry();
+            rects.push_back({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()});
+        }
+        std::vector<QAbstractButton*> ordered;
+        for (size_t i : nav::readingOrder(rects)) ordered.push_back(buttons_[i]);
+        buttons_ = std::move(ordered);
         for (QAbstractButton* b : buttons_) b->installEventFilter(this);
     }
 

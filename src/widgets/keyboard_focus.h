@@ -35,6 +35,8 @@ class KeyboardFocus {
     // The keyboard leads (a navigation key was pressed) or stops leading (a pointer press).
     static void setKeyboardLeads(bool on);
     static bool keyboardLeads();
+    // The last key that pressed a control (Space or Enter; Other before any).
+    static nav::Key lastActivationKey();
     // Draws the focus mark just inside `rect`.
     static void paintMark(QPainter& painter, const QRect& rect);
     // Draws the mark along the edge of `shape`, a button clipped to that shape: the half outside
@@ -54,10 +56,13 @@ class KeyboardFocus {
 void chainTabOrder(const QList<QWidget*>& widgets);
 
 // The controls of `container` that Tab reaches (its direct children with Tab focus), in reading
-// order: line by line from the top, left to right (nav::readingOrder).
-QList<QWidget*> readingOrderOf(const QWidget* container);
+// order: line by line from the top, left to right, panel by panel (`panels` in the container's
+// coordinates; nav::readingOrder).
+QList<QWidget*> readingOrderOf(const QWidget* container,
+                               const std::vector<skin::Rect>& panels = {});
 
-// Arrows, Home and End move the focus through `buttons` laid out `columns` to a line; with
+// Arrows, Home and End move the focus through `buttons` laid out `columns` to a line (taken in
+// reading order of their places, whatever order they are given in); with
 // `selectOnMove` the button reached is also pressed, as in a row of which one is chosen (report
 // rate, lighting mode). The object lives as long as the first button.
 void makeKeyRow(const std::vector<QAbstractButton*>& buttons, int columns, bool selectOnMove);

@@ -128,5 +128,20 @@ TEST(KeyboardNavigation, ReadingOrderLinesThenLeftToRight) {
     EXPECT_TRUE(readingOrder({}).empty());
 }
 
+TEST(KeyboardNavigation, ReadingOrderGroupByGroup) {
+    // Two panels side by side, the right one shorter, and a button below both: the left panel is
+    // walked whole before the right one, although their first lines are level.
+    const std::vector<skin::Rect> panels = {{0, 0, 100, 200}, {110, 0, 200, 80}};
+    const std::vector<skin::Rect> rects = {
+        {120, 10, 190, 30},  // 0: right panel
+        {10, 10, 90, 30},    // 1: left panel, line 1
+        {10, 50, 90, 70},    // 2: left panel, line 2
+        {10, 210, 90, 230},  // 3: below, in no panel
+        {120, 40, 190, 60},  // 4: right panel, line 2
+    };
+    EXPECT_EQ(readingOrder(rects, panels), (std::vector<size_t>{1, 2, 0, 4, 3}));
+    EXPECT_EQ(readingOrder(rects, {}), readingOrder(rects));
+}
+
 }  // namespace
 }  // namespace z408::nav
