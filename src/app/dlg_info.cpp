@@ -11,6 +11,7 @@
 
 #include "common/program_texts.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -79,6 +80,10 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
             makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));
         connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     }
+    // OK holds the focus, so Enter still accepts and Space presses OK; Tab goes on to Cancel
+    // and the close button.
+    chainTabOrder({ok_, cancel_, close_});
+    ok_->setFocus(Qt::OtherFocusReason);
 
     const QRect area = workArea(parent);
     if (countdownOn_) {
