@@ -645,10 +645,8 @@ void CDlgMacro::onRecord() {
     recordedMacroWasStored_ =
         macros_.library().findMacroById(macroList_->itemData(rememberedMacroRow_)).has_value();
     recording_ = true;
-    // The keys recorded also reach the focused widget: none of the page's boxes may take them,
-    // and the keyboard's navigation lets them be.
+    // The keys recorded also reach the focused widget: none of the page's boxes may take them.
     if (QWidget* focused = focusWidget()) focused->clearFocus();
-    KeyboardFocus::setListeningWindow(window(), true);
     setRecordCaption();
     setRecordingButtonsEnabled(false);
     clearEvents();
@@ -667,7 +665,6 @@ void CDlgMacro::stopRecordingAndSave() {
         reload && recordedMacroWasStored_ && !macros_.library().findMacroById(recorded);
     // The caption and the buttons tell that the recording ended before any notice about it opens.
     recording_ = false;
-    KeyboardFocus::setListeningWindow(nullptr, false);
     setRecordCaption();
     setRecordingButtonsEnabled(true);
     if (deletedMeanwhile) {
@@ -727,6 +724,8 @@ void CDlgMacro::onSkinMouse(CGDIBitmapBtn* button, int wParam) {
 // ---- the hook ----
 
 void CDlgMacro::forwardKeys() {
+    // A recording or a key editor hears every key: the keyboard's navigation lets them be.
+    KeyboardFocus::setListeningWindow(window(), true);
     if (hook_ && hook_->seesDesktopKeys()) {
         hook_->forwardKeysToPage();
         return;
@@ -736,6 +735,7 @@ void CDlgMacro::forwardKeys() {
 }
 
 void CDlgMacro::forwardingOff() {
+    if (KeyboardFocus::listening(window())) KeyboardFocus::setListeningWindow(nullptr, false);
     if (hook_) hook_->forwardingOff();
     if (windowKeys_) qApp->removeEventFilter(this);
     windowKeys_ = false;
