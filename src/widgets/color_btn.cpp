@@ -101,20 +101,15 @@ void CColorBtn::focusOutEvent(QFocusEvent* event) {
 }
 
 void CColorBtn::keyPressEvent(QKeyEvent* event) {
-    if (nav::activates(chordOf(*event))) {
-        if (!event->isAutoRepeat() && isEnabled()) click();
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
+    if (!takeActivationKey(*event, [this] {
+            if (isEnabled()) click();
+        }))
+        QAbstractButton::keyPressEvent(event);
 }
 
 void CColorBtn::keyReleaseEvent(QKeyEvent* event) {
-    if (nav::activates(chordOf(*event))) {
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
+    // The press did the work; the release must not click a second time.
+    if (!takeActivationKey(*event, {})) QAbstractButton::keyReleaseEvent(event);
 }
 
 void CColorBtn::setHovering(bool on) {

@@ -285,21 +285,13 @@ void CGDIBitmapBtn::pressFromKeyboard() {
 }
 
 void CGDIBitmapBtn::keyPressEvent(QKeyEvent* event) {
-    if (nav::activates(chordOf(*event))) {
-        if (!event->isAutoRepeat()) pressFromKeyboard();
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
+    if (!takeActivationKey(*event, [this] { pressFromKeyboard(); }))
+        QAbstractButton::keyPressEvent(event);
 }
 
 void CGDIBitmapBtn::keyReleaseEvent(QKeyEvent* event) {
     // The press did the work; the release must not click a second time.
-    if (nav::activates(chordOf(*event))) {
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
+    if (!takeActivationKey(*event, {})) QAbstractButton::keyReleaseEvent(event);
 }
 
 void CGDIBitmapBtn::changeEvent(QEvent* event) {

@@ -159,21 +159,13 @@ void CIrrButton::pressFromKeyboard() {
 }
 
 void CIrrButton::keyPressEvent(QKeyEvent* event) {
-    if (nav::activates(chordOf(*event))) {
-        if (!event->isAutoRepeat()) pressFromKeyboard();
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
+    if (!takeActivationKey(*event, [this] { pressFromKeyboard(); }))
+        QAbstractButton::keyPressEvent(event);
 }
 
 void CIrrButton::keyReleaseEvent(QKeyEvent* event) {
     // The press did the work; the release must not click a second time.
-    if (nav::activates(chordOf(*event))) {
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyReleaseEvent(event);
+    if (!takeActivationKey(*event, {})) QAbstractButton::keyReleaseEvent(event);
 }
 
 void CIrrButton::focusInEvent(QFocusEvent* event) {

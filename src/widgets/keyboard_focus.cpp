@@ -276,6 +276,13 @@ void makeKeyRow(const std::vector<QAbstractButton*>& buttons, int columns, bool 
     new KeyRow(buttons, columns, selectOnMove);
 }
 
+bool takeActivationKey(QKeyEvent& event, const std::function<void()>& press) {
+    if (!nav::activates(chordOf(event))) return false;
+    if (event.type() == QEvent::KeyPress && !event.isAutoRepeat()) press();
+    event.accept();
+    return true;
+}
+
 void pressFromKeyboard(QAbstractButton* button) {
     if (!button || !button->isEnabled()) return;
     if (auto* b = qobject_cast<CGDIBitmapBtn*>(button)) {

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "skin/keyboard_navigation.h"
@@ -69,5 +70,9 @@ void makeKeyRow(const std::vector<QAbstractButton*>& buttons, int columns, bool 
 
 // Presses `button` from the keyboard as a click would, in the skin buttons' own way.
 void pressFromKeyboard(QAbstractButton* button);
+
+// A skin button's key press or release: Space and Enter run `press` once, on the press (not on
+// the release or a repeat), and are taken. False for other keys, which the button passes on.
+bool takeActivationKey(QKeyEvent& event, const std::function<void()>& press);
 
 }  // namespace z408
