@@ -13,6 +13,7 @@
 
 #include "common/program_texts.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -111,6 +112,10 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
             makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));
         connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     }
+    // OK holds the focus, so Enter still accepts and Space presses OK; Tab goes on to Cancel
+    // and the close button.
+    chainTabOrder({ok_, cancel_, close_});
+    ok_->setFocus(Qt::OtherFocusReason);
 
     if (countdownOn_) {
         remaining_ = kCountdownSeconds;

@@ -57,6 +57,7 @@
 #include "upload/settings_uploader.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
@@ -385,7 +386,21 @@ void CZ119KDriverDlg::createPages() {
     macro_->fillForPreset(kCustomGamePreset);
     createUpdateCheck();
     progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
+    // Tab goes through the page tabs, the shown page, then the bottom line (language, profiles,
+    // Apply) and the window's own two buttons; a hidden page's controls are passed over.
+    // The window heads the chain, so the first Tab lands on the first page tab.
+    QList<QWidget*> chain{this};
+    chain.append(QList<QWidget*>(tabs_.begin(), tabs_.end()));
+    for (CSkinPage* page : pages_) chain.append(page->tabChain());
+    chain << language_;
+    chain.append(QList<QWidget*>(profiles_.begin(), profiles_.end()));
+    chain << apply_ << minimise_ << close_;
+    chainTabOrder(chain);
+    makeKeyRow({tabs_.begin(), tabs_.end()}, kTabCount, false);
+    makeKeyRow({profiles_.begin(), profiles_.end()}, kProfileCount, false);
     showTab(1);
+    // The keyboard starts at the first page tab (unmarked until a key is pressed).
+    tabs_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void CZ119KDriverDlg::createUpdateCheck() {
@@ -1022,6 +1037,25 @@ void CZ119KDriverDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CZ119KDriverDlg::keyPressEvent(QKeyEvent* event) {
+    // Pages and profiles from the keyboard, as a click on their tab or button.
+    const nav::WindowCommand command = nav::windowCommand(chordOf(*event), kProfileCount);
+    switch (command.action) {
+        case nav::WindowAction::NextPage:
+        case nav::WindowAction::PreviousPage: {
+            const int tab = nav::cyclePage(currentTab_, kTabCount,
+                                           command.action == nav::WindowAction::NextPage ? 1 : -1);
+            if (!tabButton(tab)->isEnabled()) return;
+            showTab(tab);
+            // The walk goes on from the page's tab, into the page just shown.
+            tabButton(tab)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        case nav::WindowAction::Profile:
+            if (profileButton(command.profile)->isEnabled()) selectProfile(command.profile);
+            return;
+        case nav::WindowAction::None:
+            break;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

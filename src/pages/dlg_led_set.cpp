@@ -18,6 +18,7 @@
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_accessible.h"
@@ -222,6 +223,12 @@ void CDlgLEDSet::createControls(const QString& programDirectory, bool chineseLay
     for (const auto& [name, hint] : kLabels) labels_.emplace_back(rectOf(name), hint);
     wheel_ = rectOf("colourWheel");
     preview_ = rectOf("currentColour");
+    // The arrows choose among the modes and the two proximity settings, as a click would; among
+    // the swatches they only move, and Space takes the colour.
+    makeKeyRow({modes_.begin(), modes_.end()}, 2, true);
+    makeKeyRow({proximityOn_, proximityOff_}, 2, true);
+    constexpr int kSwatchesPerLine = 7;
+    makeKeyRow({swatches_.begin(), swatches_.end()}, kSwatchesPerLine, false);
     releaseStateImages();  // every control holds its own cut now
 }
 

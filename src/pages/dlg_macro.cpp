@@ -31,6 +31,7 @@
 #include "pages/skin_controls.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/list_box_ex.h"
 #include "widgets/preset_menu.h"
 #include "widgets/skin_accessible.h"
@@ -147,7 +148,8 @@ void CDlgMacro::createControls() {
         list->SetItemHeight(kListRowHeight);
         list->SetBackgroundColour(kListBackground, kListSelectedBackground);
         list->SetTextColours(kListText, kListSelectedText);
-        list->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the lists, a click leaves the focus where it was.
+        list->setFocusPolicy(Qt::TabFocus);
         list->viewport()->installEventFilter(this);  // hints over the list
         SkinWndScroll(list, scrollSkin);
         connect(list, &CListBoxEx::listSelected, this, &CDlgMacro::onListSelected);
@@ -765,6 +767,8 @@ void CDlgMacro::onSkinMouse(CGDIBitmapBtn* button, int wParam) {
 // ---- the hook ----
 
 void CDlgMacro::forwardKeys() {
+    // A recording or a key editor hears every key: the keyboard's navigation lets them be.
+    KeyboardFocus::setListeningWindow(window(), true);
     if (hook_ && hook_->seesDesktopKeys()) {
         hook_->forwardKeysToPage();
         return;
@@ -774,6 +778,7 @@ void CDlgMacro::forwardKeys() {
 }
 
 void CDlgMacro::forwardingOff() {
+    if (KeyboardFocus::listening(window())) KeyboardFocus::setListeningWindow(nullptr, false);
     if (hook_) hook_->forwardingOff();
     if (windowKeys_) qApp->removeEventFilter(this);
     windowKeys_ = false;

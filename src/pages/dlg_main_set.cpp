@@ -21,6 +21,7 @@
 #include "widgets/bitmap_edit.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
 #include "widgets/skin_accessible.h"
@@ -203,7 +204,22 @@ void CDlgMainSet::createControls(const QString& programDirectory, bool chineseLa
             Qt::QueuedConnection);
         tabs_[static_cast<size_t>(i)] = tab;
     }
+    // The arrows walk the DPI choices (two lines of seven, each turned on or off by Space as by
+    // a click) and the button tabs; in the report rates and the wheel's two ways they choose.
+    makeKeyRow({dpi_.begin(), dpi_.end()}, kDpiChoiceCount / 2, false);
+    makeKeyRow({rates_.begin(), rates_.end()}, kReportRateChoiceCount, true);
+    makeKeyRow({scrollLines_, scrollScreen_}, 1, true);
+    makeKeyRow({tabs_.begin(), tabs_.end()}, kButtonCount, false);
     releaseStateImages();  // every control holds its own cut now
+}
+
+QList<QWidget*> CDlgMainSet::tabChain() const {
+    QList<QWidget*> chain(dpi_.begin(), dpi_.end());
+    chain << speed_ << precision_ << height_;
+    chain.append(QList<QWidget*>(rates_.begin(), rates_.end()));
+    chain << scrollLines_ << lineCount_ << lineUp_ << lineDown_ << scrollScreen_;
+    chain.append(QList<QWidget*>(tabs_.begin(), tabs_.end()));
+    return chain;
 }
 
 void CDlgMainSet::refreshTooltips() {

@@ -96,6 +96,9 @@ class CDlgMainSet : public CSkinPage {
     int lineCount() const { return lineCountValue_; }
     QTimer& lineCommitTimer() { return lineCommitTimer_; }
     QTimer& markerTimer() { return markerTimer_; }
+    // Section by section: the DPI choices, pointer speed and precision, lift-off, report rate,
+    // wheel scrolling, then the button tabs.
+    QList<QWidget*> tabChain() const override;
 
   protected:
     // The marker timer runs only while the pointer is over the page: elsewhere no marker can

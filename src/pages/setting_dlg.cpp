@@ -3,6 +3,7 @@
 
 #include "pages/setting_dlg.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_accessible.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -116,6 +118,15 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
         p->hide();
     }
     if (hookAvailable) context_.windows->add(kKeyPageWindowId, &combo_->hookSink());
+    connect(combo_, &CSetting_SingleComboDlg::combinationTyped, this,
+            &CSettingDlg::endCaptureForKeyboard);
+
+    // Tab: the page tabs, the shown page, then the disable box, Default, OK and close.
+    QList<QWidget*> chain(tabs_.begin(), tabs_.end());
+    for (CSkinPage* p : pages_) chain.append(p->tabChain());
+    chain << disable_ << default_ << ok_ << close_;
+    chainTabOrder(chain);
+    makeKeyRow({tabs_.begin(), tabs_.end()}, kPickerPageCount, false);
 
     // Keys are looked at before any control of the picker sees them.
     installEventFilter(this);
@@ -127,6 +138,7 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
 
 CSettingDlg::~CSettingDlg() {
     stopForwarding();
+    listenForKeys(false);
     if (context_.windows) context_.windows->remove(kKeyPageWindowId, &combo_->hookSink());
 }
 
@@ -156,12 +168,21 @@ void CSettingDlg::showPage(PickerPage page) {
     if (disabled()) {
         for (CGDIBitmapBtn* t : tabs_) t->setLatched(false);
         for (CSkinPage* p : pages_) p->hide();
+        listenForKeys(false);
         return;
     }
     current_ = page;
+    captureEnded_ = false;
     for (size_t i = 0; i < pages_.size(); ++i) {
         tabs_[i]->setLatched(i == index(page));
         pages_[i]->setVisible(i == index(page));
+    }
+    listenForKeys(page == PickerPage::KeyCombination);
+    if (page == PickerPage::KeyCombination && KeyboardFocus::keyboardLeads()) {
+        constexpr uint32_t kEnterKey = 0x0D, kSpaceKey = 0x20;
+        const nav::Key k = KeyboardFocus::lastActivationKey();
+        if (k == nav::Key::Enter || k == nav::Key::Space)
+            combo_->ignoreStartingKey(k == nav::Key::Enter ? kEnterKey : kSpaceKey);
     }
     if (!context_.hook) return;
     if (page == PickerPage::KeyCombination && context_.windows) {
@@ -208,6 +229,7 @@ void CSettingDlg::finish() {
 void CSettingDlg::done(int result) {
     // Every way out, the window manager's close included, ends the key forwarding.
     stopForwarding();
+    listenForKeys(false);
     QDialog::done(result);
 }
 
@@ -215,19 +237,62 @@ void CSettingDlg::stopForwarding() {
     if (context_.hook) context_.hook->setForwarding(HookInputs::Neither);
 }
 
-bool CSettingDlg::keyEvent(QKeyEvent* event) {
+bool CSettingDlg::capturing() const {
+    return !disabled() && !combo_->isHidden() && !captureEnded_;
+}
+
+void CSettingDlg::listenForKeys(bool on) {
+    // The keys the capture takes are its own, not the keyboard's navigation.
+    if (on)
+        KeyboardFocus::setListeningWindow(this, false);
+    else if (KeyboardFocus::listening(this))
+        KeyboardFocus::setListeningWindow(nullptr, false);
+}
+
+void CSettingDlg::endCaptureForKeyboard() {
+    // Someone using the pointer goes on changing the key until OK is clicked, as always.
+    if (!capturing() || !KeyboardFocus::keyboardLeads()) return;
+    pauseCapture();
+    ok_->setFocus(Qt::TabFocusReason);
+}
+
+void CSettingDlg::pauseCapture() {
+    captureEnded_ = true;
+    listenForKeys(false);
+    stopForwarding();
+}
+
+bool CSettingDlg::keyEvent(QObject* watched, QKeyEvent* event) {
     // While the key page is shown every key is the user's answer to it and nothing else; the
     // event is taken at its first receiver, so it is counted once.
-    if (!disabled() && !combo_->isHidden()) {
+    if (capturing()) {
         combo_->ownKeyEvent(*event);
         return true;
     }
+    const nav::Chord chord = chordOf(*event);
+    const nav::WindowCommand command = nav::windowCommand(chord, 0);
+    if (command.action != nav::WindowAction::None) {
+        if (event->type() == QEvent::KeyPress && !disabled()) {
+            const int step = command.action == nav::WindowAction::NextPage ? 1 : -1;
+            const auto next = static_cast<PickerPage>(
+                nav::cyclePage(static_cast<int>(current_), kPickerPageCount, step));
+            showPage(next);
+            // Passing the key page on the way to another must not start a capture there: Space
+            // or Enter on its tab does.
+            if (next == PickerPage::KeyCombination) pauseCapture();
+            tab(next)->setFocus(Qt::TabFocusReason);
+        }
+        return true;
+    }
+    // Space and Enter press the focused control; Escape and stray Enters close nothing.
+    if (nav::activates(chord) && watched != this && watched == QApplication::focusWidget())
+        return false;
     return isDiscardedKey(event);
 }
 
 bool CSettingDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-        return keyEvent(static_cast<QKeyEvent*>(event));
+        return keyEvent(watched, static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
 }
 

@@ -108,7 +108,15 @@ class CSettingDlg : public QDialog {
     void stopForwarding();
     // Ends the run: Accepted when something was chosen.
     void finish();
-    bool keyEvent(QKeyEvent* event);
+    bool keyEvent(QObject* watched, QKeyEvent* event);
+    // The key page is shown and takes every key.
+    bool capturing() const;
+    // A combination typed by someone working with the keyboard: the capture stops listening
+    // and the focus goes to OK, so that Tab, Space and Enter work the picker again.
+    void endCaptureForKeyboard();
+    void listenForKeys(bool on);
+    // The key page stays shown but stops listening.
+    void pauseCapture();
 
     PickerContext context_;
     QString currentFunction_;
@@ -125,6 +133,8 @@ class CSettingDlg : public QDialog {
     CGDIBitmapBtn* disable_ = nullptr;
     CGDIBitmapBtn* default_ = nullptr;
     CGDIBitmapBtn* ok_ = nullptr;
+    // The keyboard ended the capture; showing the key page again restarts it.
+    bool captureEnded_ = false;
     WindowDrag drag_{*this};
 };
 

@@ -108,12 +108,23 @@ void CSetting_SingleComboDlg::hookStayedSilent() {
 }
 
 void CSetting_SingleComboDlg::applyKey(uint32_t key, uint32_t flags) {
+    constexpr uint32_t kReleased = 0x80;
+    if (startingKey_ != 0) {
+        const bool starting = key == startingKey_;
+        if (!starting || (flags & kReleased)) startingKey_ = 0;
+        if (starting) return;
+    }
+    if (!(flags & kReleased))
+        held_.insert(key);
+    else if (held_.erase(key) == 0)
+        return;
     if (capture_.keyEvent(key, flags)) {
         update(kKeyArea);
-        return;
+    } else {
+        for (size_t b = 0; b < boxes_.size(); ++b)
+            boxes_[b]->setLatched(capture_.boxOn(static_cast<KeyCapture::Box>(b)));
     }
-    for (size_t b = 0; b < boxes_.size(); ++b)
-        boxes_[b]->setLatched(capture_.boxOn(static_cast<KeyCapture::Box>(b)));
+    if ((flags & kReleased) && !KeyCapture::boxOfKey(key)) emit combinationTyped();
 }
 
 QString CSetting_SingleComboDlg::keyText() const {

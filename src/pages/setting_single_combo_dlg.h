@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "common/messages.h"
@@ -44,6 +45,10 @@ class CSetting_SingleComboDlg : public CSkinPage {
     void ownKeyEvent(const QKeyEvent& event);
 
     void fillChoice(PickerChoice& choice) const { capture_.fillChoice(choice); }
+    // The key (a hook key code) that opened the picker or started the capture from the
+    // keyboard: the desktop's hook may report it late, after the capture began, and it is no
+    // answer. Its events are dropped until it is let go or another key comes.
+    void ignoreStartingKey(uint32_t key) { startingKey_ = key; }
 
     const KeyCapture& capture() const { return capture_; }
     CGDIBitmapBtn* box(KeyCapture::Box b) const { return boxes_[static_cast<size_t>(b)]; }
@@ -51,6 +56,10 @@ class CSetting_SingleComboDlg : public CSkinPage {
     QTimer& hookWaitTimer() { return hookWait_; }
     // The key as the page shows it.
     QString keyText() const;
+
+  signals:
+    // A key other than a modifier was let go: the combination is whole.
+    void combinationTyped();
 
   protected:
     bool event(QEvent* event) override;
@@ -63,6 +72,10 @@ class CSetting_SingleComboDlg : public CSkinPage {
 
     const KeyboardLayout& keyboardLayout_;
     KeyCapture capture_;
+    // Keys pressed while the page listened. The release of a key pressed before (the Space or
+    // Enter that opened the picker or its key page) is no answer and is dropped.
+    std::set<uint32_t> held_;
+    uint32_t startingKey_ = 0;
     std::array<CGDIBitmapBtn*, KeyCapture::kBoxCount> boxes_{};
     std::unique_ptr<QtMessageSink> sink_;
     KeySource source_;

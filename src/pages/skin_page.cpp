@@ -8,6 +8,7 @@
 
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -51,6 +52,8 @@ CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, boo
     overPath_ = paths[2];
     setAttribute(Qt::WA_OpaquePaintEvent, hasNormal_);
     resize(page.width, page.height);
+    for (const skin::Control& c : page.controls)
+        if (c.look == skin::Look::Panel) panels_.push_back(c.rect);
 }
 
 const QImage& CSkinPage::normalImage() const {
@@ -81,6 +84,10 @@ void CSkinPage::releaseImages() {
 void CSkinPage::setVisible(bool visible) {
     if (!visible) releaseImages();
     QWidget::setVisible(visible);
+}
+
+QList<QWidget*> CSkinPage::tabChain() const {
+    return readingOrderOf(this, panels_);
 }
 
 void CSkinPage::paintEvent(QPaintEvent* event) {

@@ -9,9 +9,11 @@
 // the tray, through releaseImages()) lets its normal image go too and reads it again when next
 // drawn. Enter, Escape and Space are discarded on every page.
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include <string_view>
 
@@ -57,6 +59,8 @@ class CSkinPage : public QWidget {
     QString skinId() const { return skinId_; }
     // Hiding a page (another tab is shown) lets its images go.
     void setVisible(bool visible) override;
+    // The page's controls in the order Tab visits them; by default line by line from the top.
+    virtual QList<QWidget*> tabChain() const;
 
   signals:
     // The pointer is over something with a hint: the window's hint line shows hint `number`.
@@ -70,7 +74,8 @@ class CSkinPage : public QWidget {
   private:
     QString skinId_;
     QString normalPath_, downPath_, overPath_;
-    bool hasNormal_ = false;  // the normal image was read once: worth reading again
+    bool hasNormal_ = false;          // the normal image was read once: worth reading again
+    std::vector<skin::Rect> panels_;  // the page's panels, which group its controls for Tab
     mutable QImage normal_;
     QImage down_, over_;
 };

@@ -5,6 +5,7 @@
 
 #include <QPalette>
 
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -13,7 +14,9 @@ CBitmapEdit::CBitmapEdit(QWidget* parent, int fontHeight) : QLineEdit(parent) {
     setMaxLength(256);
     setFont(skinFont(fontHeight, QFont::Medium));
     setFrame(false);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the field and leaves it again.
+    setFocusPolicy(Qt::StrongFocus);
+    KeyboardFocus::install();
     QPalette pal = palette();
     pal.setColor(QPalette::Text, QColor(88, 95, 103));
     pal.setColor(QPalette::Base, Qt::transparent);
@@ -50,6 +53,21 @@ void CBitmapEdit::applyDisabledLook() {
 
 QSize CBitmapEdit::sizeHint() const {
     return background_.isNull() ? QLineEdit::sizeHint() : background_.size();
+}
+
+void CBitmapEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    KeyboardFocus::paintMarkIfShown(this);
+}
+
+void CBitmapEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    update();
+}
+
+void CBitmapEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    update();
 }
 
 }  // namespace z408

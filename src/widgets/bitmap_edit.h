@@ -24,6 +24,11 @@ class CBitmapEdit : public QLineEdit {
     QImage background() const { return background_; }
     QSize sizeHint() const override;
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
   private:
     void applyDisabledLook();
 

@@ -5,17 +5,22 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "widgets/skin_accessible.h"
+#include "widgets/keyboard_focus.h"
 
 namespace z408 {
 
 CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus; a well that only shows a colour turns
+    // this off.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    KeyboardFocus::install();
 }
 
 void CColorBtn::setColor(const QColor& c) {
@@ -63,6 +68,7 @@ void CColorBtn::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, rect());
 }
 
 void CColorBtn::mouseMoveEvent(QMouseEvent* event) {
@@ -87,9 +93,27 @@ void CColorBtn::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+void CColorBtn::focusInEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
 void CColorBtn::focusOutEvent(QFocusEvent* event) {
     setHovering(false);
+    update();
     QAbstractButton::focusOutEvent(event);
+}
+
+void CColorBtn::keyPressEvent(QKeyEvent* event) {
+    if (!takeActivationKey(*event, [this] {
+            if (isEnabled()) click();
+        }))
+        QAbstractButton::keyPressEvent(event);
+}
+
+void CColorBtn::keyReleaseEvent(QKeyEvent* event) {
+    // The press did the work; the release must not click a second time.
+    if (!takeActivationKey(*event, {})) QAbstractButton::keyReleaseEvent(event);
 }
 
 void CColorBtn::setHovering(bool on) {

@@ -4,10 +4,12 @@
 #include "widgets/gdi_bitmap_btn.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "widgets/skin_accessible.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -36,8 +38,11 @@ void forwardMove(QWidget* target, const QPointF& pos, const QPointF& global,
 
 CGDIBitmapBtn::CGDIBitmapBtn(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus: the pointer works as it always did.
+    // Buttons that are only pictures (lamps, markers) turn this off.
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    KeyboardFocus::install();
 }
 
 void CGDIBitmapBtn::SetBitmaps(const QRect& rect, const QImage& normal, const QImage& hover,
@@ -177,6 +182,11 @@ QSize CGDIBitmapBtn::sizeHint() const {
 
 void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    paintLook(p);
+    if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, rect());
+}
+
+void CGDIBitmapBtn::paintLook(QPainter& p) {
     const LookKind look = currentLook();
     const QPixmap& pix = pixmapFor(look);
     if (!pix.isNull()) p.drawPixmap(0, 0, pix);
@@ -254,9 +264,40 @@ void CGDIBitmapBtn::leaveEvent(QEvent* event) {
     QAbstractButton::leaveEvent(event);
 }
 
+void CGDIBitmapBtn::focusInEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
 void CGDIBitmapBtn::focusOutEvent(QFocusEvent* event) {
     setHovering(false);
+    update();
     QAbstractButton::focusOutEvent(event);
+}
+
+void CGDIBitmapBtn::pressFromKeyboard() {
+    if (!isEnabled()) return;
+    if (toggleOnClick_) {
+        latched_ = !latched_;
+        update();
+    }
+    if (notify_) emit skinMouse(513);
+    setDown(true);
+    emit pressed();
+    if (notify_) emit skinMouse(514);
+    setDown(false);
+    emit released();
+    emit clicked(isChecked());
+}
+
+void CGDIBitmapBtn::keyPressEvent(QKeyEvent* event) {
+    if (!takeActivationKey(*event, [this] { pressFromKeyboard(); }))
+        QAbstractButton::keyPressEvent(event);
+}
+
+void CGDIBitmapBtn::keyReleaseEvent(QKeyEvent* event) {
+    // The press did the work; the release must not click a second time.
+    if (!takeActivationKey(*event, {})) QAbstractButton::keyReleaseEvent(event);
 }
 
 void CGDIBitmapBtn::changeEvent(QEvent* event) {

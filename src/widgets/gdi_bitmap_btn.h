@@ -75,6 +75,10 @@ class CGDIBitmapBtn : public QAbstractButton {
 
     QSize sizeHint() const override;
 
+    // Space or Enter on the focused button: the same presses, releases and clicks, in the same
+    // order, as a click of the pointer.
+    void pressFromKeyboard();
+
   signals:
     // 513 on left press, 514 on release (the mouse-button message numbers), with notification on.
     void skinMouse(int wParam);
@@ -86,11 +90,15 @@ class CGDIBitmapBtn : public QAbstractButton {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
     void setHovering(bool on);
+    void paintLook(QPainter& p);
     const QPixmap& pixmapFor(LookKind kind) const;
     QRect captionArea(const QFont& font) const;
 

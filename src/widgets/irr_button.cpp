@@ -3,10 +3,12 @@
 
 #include "widgets/irr_button.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "widgets/skin_accessible.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -18,7 +20,9 @@ const QColor kNormalText(189, 189, 200), kHoverText(255, 255, 255), kPressedText
 
 CIrrButton::CIrrButton(QWidget* parent) : QAbstractButton(parent) {
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus: the pointer works as it always did.
+    setFocusPolicy(Qt::TabFocus);
+    KeyboardFocus::install();
 }
 
 void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* parent) {
@@ -26,7 +30,8 @@ void CIrrButton::Create(const QString& text, const QPolygon& shape, QWidget* par
     // The polygon's edge pixels belong to the shape, as a filled Windows region's would.
     box_ = shape.boundingRect();
     centre_ = box_.center();
-    shape_ = QRegion(shape.translated(-box_.topLeft()), Qt::WindingFill);
+    outline_ = shape.translated(-box_.topLeft());
+    shape_ = QRegion(outline_, Qt::WindingFill);
     setGeometry(box_);
     setMask(shape_);
     setText(text);
@@ -106,6 +111,7 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     // disabled profile buttons do not look clickable.
     if (checkMode_ && !isEnabled()) p.setOpacity(kDisabledOpacity);
     if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_.translated(-imageOrigin_));
+    if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, outline_);
     if (text().isEmpty()) return;
     // The caption is anchored at the box centre in page coordinates, as on the page image.
     const qsizetype len = text().size();
@@ -151,6 +157,34 @@ void CIrrButton::mouseReleaseEvent(QMouseEvent* event) {
     setHovering(hitTest(event->position().toPoint()));
     emit released();
     update();
+}
+
+void CIrrButton::pressFromKeyboard() {
+    if (!isEnabled()) return;
+    press();
+    setDown(false);
+    emit released();
+    update();
+}
+
+void CIrrButton::keyPressEvent(QKeyEvent* event) {
+    if (!takeActivationKey(*event, [this] { pressFromKeyboard(); }))
+        QAbstractButton::keyPressEvent(event);
+}
+
+void CIrrButton::keyReleaseEvent(QKeyEvent* event) {
+    // The press did the work; the release must not click a second time.
+    if (!takeActivationKey(*event, {})) QAbstractButton::keyReleaseEvent(event);
+}
+
+void CIrrButton::focusInEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void CIrrButton::focusOutEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 void CIrrButton::leaveEvent(QEvent* event) {

@@ -45,6 +45,9 @@ class CIrrButton : public QAbstractButton {
     LookKind currentLook() const;
     QSize sizeHint() const override;
 
+    // Space or Enter on the focused button: pressed and released as by the pointer.
+    void pressFromKeyboard();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -52,6 +55,10 @@ class CIrrButton : public QAbstractButton {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
 
@@ -60,6 +67,7 @@ class CIrrButton : public QAbstractButton {
     void press();
 
     QRegion shape_;                               // in own coordinates
+    QPolygon outline_;                            // the shape's edge, in own coordinates
     QRect box_;                                   // in parent coordinates
     QPoint centre_;                               // in parent coordinates
     QImage normal_, pressed_, hover_, disabled_;  // cut at imageOrigin_

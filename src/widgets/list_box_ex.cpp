@@ -11,6 +11,7 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -99,6 +100,7 @@ CListBoxEx::CListBoxEx(QWidget* parent) : QListWidget(parent) {
     selectedBackground_ = palette().color(QPalette::Highlight);
     programDir_ = QCoreApplication::applicationDirPath();
     applyPalette();
+    KeyboardFocus::install();
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (quiet_) return;
         emit listSelected(controlId_, row);
@@ -294,6 +296,25 @@ bool CListBoxEx::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QListWidget::eventFilter(watched, event);
+}
+
+void CListBoxEx::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    // The list draws in its viewport; the mark goes round the viewport's whole area.
+    if (KeyboardFocus::markShown(this)) {
+        QPainter p(viewport());
+        KeyboardFocus::paintMark(p, viewport()->rect());
+    }
+}
+
+void CListBoxEx::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void CListBoxEx::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 void CListBoxEx::mouseDoubleClickEvent(QMouseEvent* event) {

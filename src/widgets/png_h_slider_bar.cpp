@@ -3,10 +3,12 @@
 
 #include "widgets/png_h_slider_bar.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/keyboard_focus.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
@@ -18,6 +20,9 @@ CPngHSliderBar::CPngHSliderBar(QWidget* owner) : QWidget(owner), thumb_(new CPng
     // Pointer moves without a button reach the bar, which leaves them to its owner: the page
     // shows the slider's hint while the pointer is over it.
     setMouseTracking(true);
+    // Tab reaches it, a click does not take the focus: the pointer works as it always did.
+    setFocusPolicy(Qt::TabFocus);
+    KeyboardFocus::install();
     connect(thumb_, &CPngHSlider::moved, this, &CPngHSliderBar::report);
 }
 
@@ -85,6 +90,35 @@ int CPngHSliderBar::valueAt(int d, int trackWidth, int minimum, int maximum) {
 void CPngHSliderBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (!background_.isNull()) p.drawImage(rect(), background_);
+    if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, rect());
+}
+
+void CPngHSliderBar::keyPressEvent(QKeyEvent* event) {
+    const nav::Chord c = chordOf(*event);
+    const int value = thumb_->value();
+    const int target = nav::sliderTarget(value, min_, max_, c.key);
+    const bool sliderKey = c.key == nav::Key::Left || c.key == nav::Key::Right ||
+                           c.key == nav::Key::Up || c.key == nav::Key::Down ||
+                           c.key == nav::Key::PageUp || c.key == nav::Key::PageDown ||
+                           c.key == nav::Key::Home || c.key == nav::Key::End;
+    if (!sliderKey || c.ctrl || c.alt || !isEnabled()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (target == value) return;
+    SetPos(target);
+    report(target);
+}
+
+void CPngHSliderBar::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void CPngHSliderBar::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void CPngHSliderBar::mousePressEvent(QMouseEvent* event) {

@@ -547,6 +547,8 @@ void installSkinAccessibility() {
 
 void setAccessibleKind(QWidget* widget, AccessibleKind kind) {
     widget->setProperty(kKindProperty, static_cast<int>(kind));
+    // What only shows has nothing for Tab to stop at either.
+    if (kind == AccessibleKind::Picture) widget->setFocusPolicy(Qt::NoFocus);
 }
 
 AccessibleKind accessibleKind(const QWidget* widget) {

@@ -24,7 +24,7 @@ enum class AccessibleKind {
     CheckBox,     // on or off by itself (several of a group may be on)
     RadioButton,  // one of a group is on
     PageTab,      // shows a page of the window or the picker; on: the page shown
-    Picture,      // shows something, takes no presses
+    Picture,      // shows something; takes no presses and no keyboard focus
 };
 
 // Installs the interfaces (once; later calls do nothing). Call before the first skinned widget is

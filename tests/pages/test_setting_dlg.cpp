@@ -22,6 +22,7 @@
 #include "shell/hook_fakes.h"
 #include "spin_until.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/list_box_ex.h"
 
 namespace z408 {
@@ -48,6 +49,8 @@ class PickerTest : public ::testing::Test, public test::PickerHarness<test::Fake
         library.slot(12) = macro(21, 300, u"Own last");
         ASSERT_TRUE(hook.install(test::kMainWindow));
         hook.setForwarding(HookInputs::Neither);
+        // Opened by a click unless a test says otherwise.
+        KeyboardFocus::setKeyboardLeads(false);
     }
 
     std::unique_ptr<CSettingDlg> open(int button, bool withHook = true, QWidget* parent = nullptr) {

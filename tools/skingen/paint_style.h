@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "skin/skin_layout.h"
+#include "skin/skin_palette.h"
 #include "skin_painter.h"
 
 namespace z408::skingen {
@@ -20,7 +21,8 @@ namespace z408::skingen {
 // caption colours are the program's shared button colours.
 inline const QColor kBgTop(31, 33, 38), kBgBottom(16, 17, 20);
 inline const QColor kPanelTop(30, 32, 37), kPanelBottom(22, 24, 28), kPanelBorder(52, 56, 64);
-inline const QColor kAccent(0, 147, 209), kAccentDeep(21, 110, 150), kAccentGlow(60, 200, 255);
+inline const QColor kAccent(0, 147, 209), kAccentDeep(21, 110, 150),
+    kAccentGlow(QRgb{skin::kAccentGlow});
 inline const QColor kGoldTop(250, 214, 96), kGoldBottom(214, 160, 22), kGoldEdge(255, 228, 140);
 inline const QColor kTextNormal(189, 189, 200), kTextHover(255, 255, 255), kTextPressed(38, 29, 5);
 inline const QColor kTextDim(128, 134, 146), kLabel(224, 226, 234);
