@@ -57,6 +57,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/irr_button.h"
 #include "widgets/menu_ex_a.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 #include "widgets/xp_menu.h"
 
@@ -648,7 +649,8 @@ void CZ119KDriverDlg::applyLanguage(LanguageRequest request, int32_t languageId)
     if (sw.handled) {
         setApplyLooks();
         progress_->setChinese(ctx_.chinese());
-        // Texts the pages paint, and the hint shown now, follow at once.
+        // Texts the window and the pages paint, and the hint shown now, follow at once.
+        update();
         for (CSkinPage* page : pages_) page->update();
         if (hintNumber_ != 0) setHint(hintNumber_);
     }
@@ -961,6 +963,12 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
         p.drawImage(event->rect(), normal_, event->rect());
     } else {
         p.fillRect(event->rect(), QColor(24, 26, 31));
+    }
+    {
+        const skin::PageSkin window = skin::pageSkin(
+            "main", ctx_.language().ChineseLayoutFlag() != 0 ? skin::Layout::Chinese
+                                                             : skin::Layout::English);
+        paintLanguageCaptions(p, window, ctx_.language().languageId(), event->rect());
     }
     const QString shown = hintText();
     if (shown.isEmpty()) return;

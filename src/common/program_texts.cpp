@@ -715,6 +715,208 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"登录时启动", "Start at login", "Lancer à la connexion", "로그인 시 시작",
      "Beim Anmelden starten", "Avvia all'accesso", "Iniciar al entrar", "Starten bij aanmelden",
      "Iniciar ao entrar", "Запускать при входе", "Запускати під час входу", "登入時啟動"},
+    // CaptionAppName
+    {"游戏鼠标驱动程序", "Gaming Mouse Driver", "Pilote de souris gaming", "게이밍 마우스 드라이버",
+     "Gaming-Maus-Treiber", "Driver mouse da gioco", "Controlador de ratón gaming",
+     "Gamingmuis-driver", "Controlador do rato gaming", "Драйвер игровой мыши",
+     "Драйвер ігрової миші", "遊戲滑鼠驅動程式"},
+    // CaptionButtonMap
+    {"按键分布", "Button map", "Boutons", "버튼 배치", "Tastenbelegung", "Mappa pulsanti",
+     "Mapa de botones", "Knoppen", "Mapa de botões", "Кнопки мыши", "Кнопки миші", "按鍵分佈"},
+    // CaptionSlow
+    {"慢", "Slow", "Lent", "느리게", "Langsam", "Lento", "Lenta", "Traag", "Lento", "Медленно",
+     "Повільно", "慢"},
+    // CaptionFast
+    {"快", "Fast", "Rapide", "빠르게", "Schnell", "Veloce", "Rápida", "Snel", "Rápido", "Быстро",
+     "Швидко", "快"},
+    // CaptionPrecision
+    {"提高精度", "Precision", "Précision", "정확도 향상", "Präzision", "Precisione", "Precisión",
+     "Precisie", "Precisão", "Точность", "Точність", "提高精度"},
+    // CaptionLow
+    {"低", "Low", "Basse", "낮게", "Niedrig", "Bassa", "Baja", "Laag", "Baixa", "Низко", "Низько",
+     "低"},
+    // CaptionHigh
+    {"高", "High", "Haute", "높게", "Hoch", "Alta", "Alta", "Hoog", "Alta", "Высоко", "Високо",
+     "高"},
+    // CaptionReportsPerSecond
+    {"每秒回报次数 (Hz)", "Reports per second (Hz)", "Rapports par seconde (Hz)",
+     "초당 보고 횟수 (Hz)", "Abfragen pro Sekunde (Hz)", "Rapporti al secondo (Hz)",
+     "Informes por segundo (Hz)", "Rapporten per seconde (Hz)", "Relatórios por segundo (Hz)",
+     "Опросов в секунду (Гц)", "Опитувань за секунду (Гц)", "每秒回報次數 (Hz)"},
+    // CaptionScrollLines
+    {"按行滚动", "Scroll by lines", "Par lignes", "줄 단위", "Zeilenweise", "Per righe",
+     "Por líneas", "Per regel", "Por linhas", "По строкам", "По рядках", "按行捲動"},
+    // CaptionScrollScreen
+    {"按页滚动", "Scroll one screen", "Par écran", "화면 단위", "Seitenweise", "Per schermata",
+     "Por pantalla", "Per scherm", "Por ecrã", "По экранам", "По екранах", "按頁捲動"},
+    // CaptionLinesPerNotch
+    {"每格行数", "Lines per notch", "Lignes par cran", "칸당 줄 수", "Zeilen pro Raste",
+     "Righe per scatto", "Líneas por paso", "Regels per klik", "Linhas por passo",
+     "Строк за щелчок", "Рядків за крок", "每格行數"},
+    // CaptionDpiLevels
+    {"DPI 设置", "DPI levels", "Niveaux DPI", "DPI 단계", "DPI-Stufen", "Livelli DPI",
+     "Niveles de DPI", "DPI-standen", "Níveis de DPI", "Уровни DPI", "Рівні DPI", "DPI 設定"},
+    // CaptionPointerSpeed
+    {"指针速度", "Pointer speed", "Vitesse du pointeur", "포인터 속도", "Zeigergeschwindigkeit",
+     "Velocità puntatore", "Velocidad del puntero", "Aanwijzersnelheid", "Velocidade do ponteiro",
+     "Скорость указателя", "Швидкість вказівника", "指標速度"},
+    // CaptionLiftOff
+    {"传感器高度", "Lift-off height", "Distance de levée", "리프트 오프 거리", "Abhebehöhe",
+     "Sollevamento", "Distancia de elevación", "Optilafstand", "Distância de elevação",
+     "Высота отрыва", "Висота відриву", "感測器高度"},
+    // CaptionReportRate
+    {"回报率", "Report rate", "Taux d’interrogation", "폴링 레이트", "Abfragerate",
+     "Frequenza di polling", "Tasa de sondeo", "Pollingrate", "Taxa de sondagem", "Частота опроса",
+     "Частота опитування", "回報率"},
+    // CaptionWheelScrolling
+    {"滚轮滚动", "Wheel scrolling", "Défilement", "휠 스크롤", "Mausrad", "Scorrimento rotella",
+     "Desplazamiento", "Scrollwiel", "Deslocamento", "Прокрутка колеса", "Прокручування коліщатка",
+     "滾輪捲動"},
+    // CaptionButtons
+    {"按键设置", "Buttons", "Boutons", "버튼", "Tasten", "Pulsanti", "Botones", "Knoppen", "Botões",
+     "Кнопки", "Кнопки", "按鍵設定"},
+    // CaptionBacklight
+    {"背光模式", "Backlight", "Rétroéclairage", "백라이트", "Beleuchtung", "Retroilluminazione",
+     "Retroiluminación", "Verlichting", "Retroiluminação", "Подсветка", "Підсвічування",
+     "背光模式"},
+    // CaptionMulticolour
+    {"多彩", "Multicolour", "Multicolore", "멀티컬러", "Mehrfarbig", "Multicolore", "Multicolor",
+     "Meerkleurig", "Multicor", "Многоцветный", "Багатоколірний", "多彩"},
+    // CaptionProximity
+    {"接近感应", "Proximity sensing", "Proximité", "근접 감지", "Annäherungssensor", "Prossimità",
+     "Proximidad", "Nabijheid", "Proximidade", "Датчик приближения", "Датчик наближення",
+     "接近感應"},
+    // CaptionCurrentColour
+    {"当前颜色", "Current colour", "Couleur actuelle", "현재 색상", "Aktuelle Farbe",
+     "Colore attuale", "Color actual", "Huidige kleur", "Cor atual", "Текущий цвет",
+     "Поточний колір", "目前顏色"},
+    // CaptionColour
+    {"颜色设置", "Colour", "Couleur", "색상", "Farbe", "Colore", "Color", "Kleur", "Cor", "Цвет",
+     "Колір", "顏色設定"},
+    // CaptionPresetColours
+    {"预设颜色", "Preset colours", "Couleurs prédéfinies", "기본 색상", "Farbvorlagen",
+     "Colori predefiniti", "Colores predefinidos", "Vaste kleuren", "Cores predefinidas",
+     "Готовые цвета", "Готові кольори", "預設顏色"},
+    // CaptionCustomColour
+    {"自定义颜色", "Custom colour", "Couleur personnalisée", "사용자 색상", "Eigene Farbe",
+     "Colore personalizzato", "Color personalizado", "Eigen kleur", "Cor personalizada",
+     "Свой цвет", "Власний колір", "自訂顏色"},
+    // CaptionGame
+    {"游戏", "Game", "Jeu", "게임", "Spiel", "Gioco", "Juego", "Spel", "Jogo", "Игра", "Гра",
+     "遊戲"},
+    // CaptionEvents
+    {"按键列表", "Events", "Événements", "이벤트", "Ereignisse", "Eventi", "Eventos",
+     "Gebeurtenissen", "Eventos", "События", "Події", "按鍵列表"},
+    // CaptionLoopCount
+    {"循环次数", "Loop count", "Répétitions", "반복 횟수", "Wiederholungen", "Ripetizioni",
+     "Repeticiones", "Herhalingen", "Repetições", "Повторы", "Повтори", "循環次數"},
+    // CaptionEventEditor
+    {"编辑事件", "EVENT EDITOR", "ÉDITER L’ÉVÉNEMENT", "이벤트 편집", "EREIGNIS BEARBEITEN",
+     "MODIFICA EVENTO", "EDITAR EVENTO", "GEBEURTENIS BEWERKEN", "EDITAR EVENTO",
+     "ИЗМЕНИТЬ СОБЫТИЕ", "ЗМІНИТИ ПОДІЮ", "編輯事件"},
+    // CaptionKey
+    {"按键", "Key", "Touche", "키", "Taste", "Tasto", "Tecla", "Toets", "Tecla", "Клавиша",
+     "Клавіша", "按鍵"},
+    // CaptionDelay
+    {"延时", "Delay", "Délai", "지연", "Pause", "Ritardo", "Retardo", "Pauze", "Atraso", "Задержка",
+     "Затримка", "延時"},
+    // CaptionStatistics
+    {"统计数据", "Statistics", "Statistiques", "통계", "Statistik", "Statistiche", "Estadísticas",
+     "Statistieken", "Estatísticas", "Статистика", "Статистика", "統計資料"},
+    // CaptionClicks
+    {"点击次数", "CLICKS", "CLICS", "클릭", "KLICKS", "CLIC", "CLICS", "KLIKKEN", "CLIQUES",
+     "НАЖАТИЯ", "НАТИСКАННЯ", "點擊次數"},
+    // CaptionLeft
+    {"左键", "Left", "Gauche", "왼쪽", "Links", "Sinistro", "Izquierdo", "Links", "Esquerdo",
+     "Левая", "Ліва", "左鍵"},
+    // CaptionMiddle
+    {"中键", "Middle", "Milieu", "가운데", "Mitte", "Centrale", "Central", "Midden", "Meio",
+     "Средняя", "Середня", "中鍵"},
+    // CaptionRight
+    {"右键", "Right", "Droit", "오른쪽", "Rechts", "Destro", "Derecho", "Rechts", "Direito",
+     "Правая", "Права", "右鍵"},
+    // CaptionTotal
+    {"合计", "Total", "Total", "합계", "Gesamt", "Totale", "Total", "Totaal", "Total", "Всего",
+     "Усього", "合計"},
+    // CaptionForward
+    {"向前", "Forward", "Avant", "앞으로", "Vorwärts", "Avanti", "Adelante", "Vooruit", "Frente",
+     "Вперёд", "Вперед", "向前"},
+    // CaptionBackward
+    {"向后", "Backward", "Arrière", "뒤로", "Rückwärts", "Indietro", "Atrás", "Achteruit", "Trás",
+     "Назад", "Назад", "向後"},
+    // CaptionDistance
+    {"移动距离", "Distance", "Distance", "이동 거리", "Strecke", "Distanza", "Distancia", "Afstand",
+     "Distância", "Путь", "Відстань", "移動距離"},
+    // CaptionWheel
+    {"滚轮", "WHEEL", "MOLETTE", "휠", "MAUSRAD", "ROTELLA", "RUEDA", "SCROLLWIEL", "RODA",
+     "КОЛЕСО", "КОЛІЩАТКО", "滾輪"},
+    // CaptionPointer
+    {"指针", "POINTER", "POINTEUR", "포인터", "ZEIGER", "PUNTATORE", "PUNTERO", "AANWIJZER",
+     "PONTEIRO", "УКАЗАТЕЛЬ", "ВКАЗІВНИК", "指標"},
+    // CaptionTravelUnit
+    {"万像素", "10k px", "10k px", "만 픽셀", "10k px", "10k px", "10k px", "10k px", "10k px",
+     "10k px", "10k px", "萬像素"},
+    // CaptionTrophyLevel
+    {"奖杯等级", "Trophy level", "Niveau du trophée", "트로피 등급", "Pokalstufe", "Livello trofeo",
+     "Nivel de trofeo", "Trofeeniveau", "Nível do troféu", "Уровень трофея", "Рівень трофея",
+     "獎盃等級"},
+    // CaptionAbout
+    {"关于", "About", "À propos", "정보", "Info", "Informazioni", "Acerca de", "Over", "Sobre",
+     "О программе", "Про програму", "關於"},
+    // CaptionProduct
+    {"Tarvo Z408 游戏鼠标", "Tarvo Z408 Gaming Mouse", "Souris gaming Tarvo Z408",
+     "Tarvo Z408 게이밍 마우스", "Tarvo Z408 Gaming-Maus", "Mouse da gioco Tarvo Z408",
+     "Ratón gaming Tarvo Z408", "Tarvo Z408 gamingmuis", "Rato gaming Tarvo Z408",
+     "Игровая мышь Tarvo Z408", "Ігрова миша Tarvo Z408", "Tarvo Z408 遊戲滑鼠"},
+    // CaptionDriverVersion
+    {"驱动版本", "Driver version", "Version du pilote", "드라이버 버전", "Treiberversion",
+     "Versione driver", "Versión del controlador", "Driverversie", "Versão do controlador",
+     "Версия драйвера", "Версія драйвера", "驅動版本"},
+    // CaptionFirmwareVersion
+    {"固件版本", "Firmware version", "Version du firmware", "펌웨어 버전", "Firmwareversion",
+     "Versione firmware", "Versión del firmware", "Firmwareversie", "Versão do firmware",
+     "Версия прошивки", "Версія прошивки", "韌體版本"},
+    // CaptionOnline
+    {"在线服务", "Online", "En ligne", "온라인", "Online", "Online", "En línea", "Online", "Online",
+     "Онлайн", "Онлайн", "線上服務"},
+    // CaptionCheckFirmware
+    {"检查鼠标固件更新", "Check the mouse firmware", "Vérifier le firmware de la souris",
+     "마우스 펌웨어 확인", "Maus-Firmware prüfen", "Controlla il firmware del mouse",
+     "Comprobar el firmware del ratón", "Muisfirmware controleren", "Verificar o firmware do rato",
+     "Проверить прошивку мыши", "Перевірити прошивку миші", "檢查滑鼠韌體更新"},
+    // CaptionVisitWebsite
+    {"访问 Tarvo 网站", "Visit the Tarvo website", "Visiter le site Tarvo", "Tarvo 웹사이트 방문",
+     "Tarvo-Website besuchen", "Visita il sito Tarvo", "Visitar el sitio de Tarvo",
+     "Naar de Tarvo-website", "Visitar o site da Tarvo", "Перейти на сайт Tarvo",
+     "Перейти на сайт Tarvo", "造訪 Tarvo 網站"},
+    // CaptionProfileFile
+    {"配置文件", "Profile file", "Fichier de profil", "프로필 파일", "Profildatei",
+     "File del profilo", "Archivo de perfil", "Profielbestand", "Ficheiro de perfil",
+     "Файл профиля", "Файл профілю", "設定檔"},
+    // CaptionFactorySettings
+    {"出厂设置", "Factory settings", "Réglages d’usine", "공장 설정", "Werkseinstellungen",
+     "Impostazioni di fabbrica", "Ajustes de fábrica", "Fabrieksinstellingen",
+     "Definições de fábrica", "Заводские настройки", "Заводські налаштування", "出廠設定"},
+    // CaptionRestoreDefaults
+    {"恢复默认设置", "Restore the defaults", "Rétablir les valeurs par défaut", "기본값으로 복원",
+     "Standardwerte wiederherstellen", "Ripristina i valori predefiniti",
+     "Restablecer los valores predeterminados", "Standaardwaarden herstellen",
+     "Repor as predefinições", "Вернуть исходные настройки", "Повернути типові налаштування",
+     "恢復預設設定"},
+    // CaptionRunOnComputer
+    {"由电脑执行的功能", "Run on this computer", "Exécuter sur cet ordinateur",
+     "이 컴퓨터에서 실행", "Auf diesem Computer ausführen", "Esegui su questo computer",
+     "Ejecutar en este equipo", "Op deze computer uitvoeren", "Executar neste computador",
+     "Выполнить на этом компьютере", "Виконати на цьому комп’ютері", "由電腦執行的功能"},
+    // CaptionModifiers
+    {"组合键", "Modifiers", "Modificateurs", "보조 키", "Zusatztasten", "Modificatori",
+     "Modificadores", "Speciale toetsen", "Modificadores", "Модификаторы", "Модифікатори",
+     "組合鍵"},
+    // CaptionPressAKey
+    {"请在键盘上按下按键", "Press a key on the keyboard", "Appuyez sur une touche",
+     "키보드에서 키를 누르세요", "Eine Taste drücken", "Premi un tasto", "Pulse una tecla",
+     "Druk op een toets", "Prima uma tecla", "Нажмите клавишу", "Натисніть клавішу",
+     "請在鍵盤上按下按鍵"},
 }};
 
 constexpr int64_t kEnglish = 2;

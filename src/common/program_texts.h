@@ -57,6 +57,63 @@ enum class ProgramText : int {
     MouseSearching,        // the hint line while the mouse is searched at start-up
     MouseNoAccess,         // %s the mouse's node that cannot be opened; the fix follows
     StartAtLogin,          // the tray menu's switch of the autostart entry
+    // Texts the pages draw over their skin images, by the skin control that carries them.
+    CaptionAppName,  // the window's title line beside the product name
+    CaptionButtonMap,
+    CaptionSlow,  // the ends of the pointer-speed slider
+    CaptionFast,
+    CaptionPrecision,
+    CaptionLow,  // the ends of the lift-off slider
+    CaptionHigh,
+    CaptionReportsPerSecond,
+    CaptionScrollLines,  // the wheel's two ways of scrolling
+    CaptionScrollScreen,
+    CaptionLinesPerNotch,
+    CaptionDpiLevels,  // the settings page's sections
+    CaptionPointerSpeed,
+    CaptionLiftOff,
+    CaptionReportRate,
+    CaptionWheelScrolling,
+    CaptionButtons,
+    CaptionBacklight,  // the lighting page's sections
+    CaptionMulticolour,
+    CaptionProximity,
+    CaptionCurrentColour,
+    CaptionColour,
+    CaptionPresetColours,
+    CaptionCustomColour,
+    CaptionGame,  // the macro page and its event editor
+    CaptionEvents,
+    CaptionLoopCount,
+    CaptionEventEditor,  // upper case where the script has it: drawn as a heading
+    CaptionKey,          // also the key title of the picker's combination page
+    CaptionDelay,
+    CaptionStatistics,  // the statistics page
+    CaptionClicks,
+    CaptionLeft,
+    CaptionMiddle,
+    CaptionRight,
+    CaptionTotal,
+    CaptionForward,
+    CaptionBackward,
+    CaptionDistance,
+    CaptionWheel,
+    CaptionPointer,
+    CaptionTravelUnit,  // the unit of the pointer's travel: ten thousand pixels
+    CaptionTrophyLevel,
+    CaptionAbout,  // the support page
+    CaptionProduct,
+    CaptionDriverVersion,
+    CaptionFirmwareVersion,
+    CaptionOnline,
+    CaptionCheckFirmware,
+    CaptionVisitWebsite,
+    CaptionProfileFile,
+    CaptionFactorySettings,
+    CaptionRestoreDefaults,
+    CaptionRunOnComputer,  // the function picker's pages
+    CaptionModifiers,
+    CaptionPressAKey,
     Count
 };
 

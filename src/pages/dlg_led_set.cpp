@@ -88,6 +88,7 @@ CDlgLEDSet::CDlgLEDSet(const QString& programDirectory, bool chineseLayout,
     setObjectName(QStringLiteral("CDlgLEDSet"));
     setMouseTracking(true);  // hints and the wheel's cursor follow the pointer
     createControls(programDirectory, chineseLayout);
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     refreshTexts();
     showView();
 }

@@ -65,6 +65,7 @@ CDlgMainSet::CDlgMainSet(const QString& programDirectory, bool chineseLayout,
     setObjectName(QStringLiteral("CDlgMainSet"));
     setMouseTracking(true);  // hints follow the pointer without a button held
     createControls(programDirectory, chineseLayout);
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     refreshTooltips();
     markerTimer_.setInterval(kMarkerIntervalMs);
     connect(&markerTimer_, &QTimer::timeout, this,

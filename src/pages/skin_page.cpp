@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "i18n/languages.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -40,9 +42,15 @@ std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& prog
 
 CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
                      QWidget* parent)
-    : QWidget(parent), skinId_(skinId) {
-    const skin::PageSkin page = skin::pageSkin(
-        skinId.toStdString(), chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
+    : QWidget(parent),
+      skinId_(skinId),
+      layout_(skin::pageSkin(skinId.toStdString(),
+                             chineseLayout ? skin::Layout::Chinese : skin::Layout::English)) {
+    const skin::PageSkin& page = layout_;
+    // Until the page is told the interface language, its texts follow the installation's.
+    languageId_ = [chineseLayout]() -> int64_t {
+        return chineseLayout ? kLanguageSimplifiedChinese : kLanguageEnglish;
+    };
     const std::array<QString, 3> paths = skinImagePaths(skinId, programDirectory, chineseLayout);
     normalPath_ = paths[0];
     normal_ = LoadSkinImage(normalPath_);
@@ -83,10 +91,27 @@ void CSkinPage::setVisible(bool visible) {
     QWidget::setVisible(visible);
 }
 
+void CSkinPage::setCaptionLanguage(std::function<int64_t()> languageId) {
+    languageId_ = std::move(languageId);
+    for (const skin::Control& c : layout_.controls) {
+        // A text under a button cut from the images is drawn by the button, over its picture.
+        if (c.text == ProgramText::Count) continue;
+        const QString name = QString::fromStdString(c.name);
+        if (auto* b = findChild<CGDIBitmapBtn*>(name, Qt::FindDirectChildrenOnly))
+            b->SetSkinCaption(c, [this, c] { return captionText(c, captionLanguage()); });
+    }
+    update();
+}
+
+int64_t CSkinPage::captionLanguage() const {
+    return languageId_();
+}
+
 void CSkinPage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QImage& normal = normalImage();
     if (!normal.isNull()) p.drawImage(event->rect(), normal, event->rect());
+    paintLanguageCaptions(p, layout_, captionLanguage(), event->rect());
 }
 
 void CSkinPage::keyPressEvent(QKeyEvent* event) {

@@ -12,7 +12,8 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-
+#include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "skin/skin_layout.h"
@@ -57,6 +58,12 @@ class CSkinPage : public QWidget {
     QString skinId() const { return skinId_; }
     // Hiding a page (another tab is shown) lets its images go.
     void setVisible(bool visible) override;
+    // The language the page's skin texts are drawn in, asked at every paint so that a switch
+    // shows at the next update. Call once the page's controls exist: the check boxes and choices
+    // among them draw their texts too.
+    void setCaptionLanguage(std::function<int64_t()> languageId);
+    int64_t captionLanguage() const;
+    const skin::PageSkin& layout() const { return layout_; }
 
   signals:
     // The pointer is over something with a hint: the window's hint line shows hint `number`.
@@ -69,6 +76,8 @@ class CSkinPage : public QWidget {
 
   private:
     QString skinId_;
+    skin::PageSkin layout_;
+    std::function<int64_t()> languageId_;
     QString normalPath_, downPath_, overPath_;
     bool hasNormal_ = false;  // the normal image was read once: worth reading again
     mutable QImage normal_;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -175,6 +176,17 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     const LookKind look = currentLook();
     const QPixmap& pix = pixmapFor(look);
     if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+    if (skinCaptionText_) {
+        const CaptionState state = look == LookKind::Pressed || look == LookKind::AltPressed ||
+                                           look == LookKind::DisabledLatched
+                                       ? CaptionState::Down
+                                   : look == LookKind::Hover ? CaptionState::Over
+                                                             : CaptionState::Normal;
+        // The control's place is in page coordinates, like the images the looks were cut from.
+        p.translate(-skinCaptionControl_.rect.left, -skinCaptionControl_.rect.top);
+        paintCaption(p, skinCaptionControl_, skinCaptionText_(), state);
+        p.resetTransform();
+    }
     if (text().isEmpty()) return;
 
     const QFont font = skinFont(largeFont_ ? 20 : 14, QFont::Light);
@@ -185,6 +197,12 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
         r.translate(1, 1);
     p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                shownCaption());
+}
+
+void CGDIBitmapBtn::SetSkinCaption(const skin::Control& control, std::function<QString()> text) {
+    skinCaptionControl_ = control;
+    skinCaptionText_ = std::move(text);
+    update();
 }
 
 QRect CGDIBitmapBtn::captionArea(const QFont& font) const {
