@@ -103,6 +103,11 @@ struct MainLayout {
         const skin::Control* c = skin::findControl(skin_, name);
         return c ? toQPolygon(c->quad) : QPolygon();
     }
+    const skin::Control& control(std::string_view name) const {
+        static const skin::Control none;
+        const skin::Control* c = skin::findControl(skin_, name);
+        return c ? *c : none;
+    }
 
   private:
     skin::PageSkin skin_;
@@ -312,12 +317,27 @@ void CZ119KDriverDlg::createControls() {
     }
     apply_ = irregular("apply");
     setApplyLooks();
+    // The buttons' texts are drawn over their pictures in the language of the moment.
+    auto textOf = [this](const skin::Control& c) {
+        return [this, c] { return captionText(c, ctx_.language().languageId()); };
+    };
+    language_->SetSkinCaption(layout.control("language"), textOf(layout.control("language")));
+    for (int i = 0; i < kTabCount; ++i) {
+        const skin::Control& c = layout.control("tab" + std::to_string(i + 1));
+        tabs_[static_cast<size_t>(i)]->SetSkinCaption(c, textOf(c));
+    }
+    for (int i = 0; i < kProfileCount; ++i) {
+        const skin::Control& c = layout.control("profile" + std::to_string(i + 1));
+        profiles_[static_cast<size_t>(i)]->SetSkinCaption(c, textOf(c));
+    }
+    apply_->SetSkinCaption(layout.control("apply"), textOf(layout.control("apply")));
     // Apply runs a modal dialog: let the press finish first so the button does not stay down.
     connect(apply_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::apply, Qt::QueuedConnection);
 }
 
 void CZ119KDriverDlg::setApplyLooks() {
-    // The Apply button's pictures carry its caption, so they follow the built-in text language.
+    // The Apply button has pictures for each built-in text language (its caption is drawn over
+    // them).
     const int base = ctx_.chinese() ? res::kApplyChinese : res::kApplyEnglish;
     // Three page-sized pictures to decode: not again for the language the button shows already.
     if (base == applyLooks_) return;

@@ -536,11 +536,10 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Botón atrás", "Terugknop", "Botão recuar", "Кнопка «Назад»", "Кнопка «Назад»", "後退鍵"},
     // ButtonWheelUp
     {"滚轮向上", "Wheel up", "Molette vers le haut", "휠 위로", "Rad nach oben", "Rotella su",
-     "Rueda arriba", "Wiel omhoog", "Roda para cima", "Колесо вверх", "Коліщатко вгору",
-     "滾輪向上"},
+     "Rueda arriba", "Wiel omhoog", "Roda para cima", "Колесо вверх", "Колесо вгору", "滾輪向上"},
     // ButtonWheelDown
     {"滚轮向下", "Wheel down", "Molette vers le bas", "휠 아래로", "Rad nach unten", "Rotella giù",
-     "Rueda abajo", "Wiel omlaag", "Roda para baixo", "Колесо вниз", "Коліщатко вниз", "滾輪向下"},
+     "Rueda abajo", "Wiel omlaag", "Roda para baixo", "Колесо вниз", "Колесо вниз", "滾輪向下"},
     // MacroCutInMouse
     {"鼠标只收到了宏“%s”的前面部分：它需要 %s 步，而鼠标最多播放 254 "
      "步。截断处仍按住的按键已松开。",
@@ -917,6 +916,57 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "키보드에서 키를 누르세요", "Eine Taste drücken", "Premi un tasto", "Pulse una tecla",
      "Druk op een toets", "Prima uma tecla", "Нажмите клавишу", "Натисніть клавішу",
      "請在鍵盤上按下按鍵"},
+    // CaptionTabSettings
+    {"主设置", "Settings", "Réglages", "설정", "Einstellungen", "Impostazioni", "Ajustes",
+     "Instellingen", "Definições", "Настройки", "Налаштування", "主設定"},
+    // CaptionTabLighting
+    {"灯光设置", "Lighting", "Éclairage", "조명", "Beleuchtung", "Illuminazione", "Iluminación",
+     "Verlichting", "Iluminação", "Подсветка", "Підсвічування", "燈光設定"},
+    // CaptionTabMacros
+    {"宏管理", "Macros", "Macros", "매크로", "Makros", "Macro", "Macros", "Macro's", "Macros",
+     "Макросы", "Макроси", "巨集管理"},
+    // CaptionTabStatistics
+    {"统计", "Statistics", "Statistiques", "통계", "Statistik", "Statistiche", "Estadísticas",
+     "Statistieken", "Estatísticas", "Статистика", "Статистика", "統計"},
+    // CaptionTabSupport
+    {"支持", "Support", "Assistance", "지원", "Support", "Supporto", "Soporte", "Ondersteuning",
+     "Suporte", "Поддержка", "Підтримка", "支援"},
+    // CaptionProfile
+    {"配置 %s", "Profile %s", "Profil %s", "프로필 %s", "Profil %s", "Profilo %s", "Perfil %s",
+     "Profiel %s", "Perfil %s", "Профиль %s", "Профіль %s", "配置 %s"},
+    // CaptionApply
+    {"应用", "Apply", "Appliquer", "적용", "Übernehmen", "Applica", "Aplicar", "Toepassen",
+     "Aplicar", "Применить", "Застосувати", "套用"},
+    // CaptionLanguage
+    {"语言", "Lang", "Lang.", "언어", "Spr.", "Ling.", "Idio.", "Taal", "Idio.", "Язык", "Мова",
+     "語言"},
+    // CaptionButtonForward
+    {"前进键", "Forward", "Avant", "앞으로", "Vorwärts", "Avanti", "Adelante", "Vooruit", "Frente",
+     "Вперёд", "Вперед", "前進鍵"},
+    // CaptionButtonBack
+    {"后退键", "Back", "Arrière", "뒤로", "Zurück", "Indietro", "Atrás", "Terug", "Trás", "Назад",
+     "Назад", "後退鍵"},
+    // CaptionWheelUp
+    {"滚轮上", "Wheel up", "Molette haut", "휠 위로", "Rad hoch", "Rotella su", "Rueda arriba",
+     "Wiel omhoog", "Roda cima", "Колесо вверх", "Колесо вгору", "滾輪上"},
+    // CaptionWheelDown
+    {"滚轮下", "Wheel down", "Molette bas", "휠 아래로", "Rad runter", "Rotella giù", "Rueda abajo",
+     "Wiel omlaag", "Roda baixo", "Колесо вниз", "Колесо вниз", "滾輪下"},
+    // CaptionUpdate
+    {"检查更新", "Update", "Vérifier", "업데이트", "Prüfen", "Aggiorna", "Actualizar", "Bijwerken",
+     "Atualizar", "Обновить", "Оновити", "檢查更新"},
+    // CaptionWebsite
+    {"官方网站", "Website", "Site web", "웹사이트", "Website", "Sito web", "Sitio web", "Website",
+     "Site", "Сайт", "Сайт", "官方網站"},
+    // CaptionImport
+    {"导入", "Import", "Importer", "가져오기", "Importieren", "Importa", "Importar", "Importeren",
+     "Importar", "Импорт", "Імпорт", "匯入"},
+    // CaptionExport
+    {"导出", "Export", "Exporter", "내보내기", "Exportieren", "Esporta", "Exportar", "Exporteren",
+     "Exportar", "Экспорт", "Експорт", "匯出"},
+    // CaptionRestore
+    {"恢复", "Restore", "Rétablir", "복원", "Rücksetzen", "Ripristina", "Restablecer", "Herstellen",
+     "Repor", "Сбросить", "Скинути", "恢復"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -114,6 +114,24 @@ enum class ProgramText : int {
     CaptionRunOnComputer,  // the function picker's pages
     CaptionModifiers,
     CaptionPressAKey,
+    CaptionTabSettings,  // the window's page tabs, profile buttons and its other buttons
+    CaptionTabLighting,
+    CaptionTabMacros,
+    CaptionTabStatistics,
+    CaptionTabSupport,
+    CaptionProfile,  // %s the profile's number
+    CaptionApply,
+    CaptionLanguage,  // short: the button is as narrow as the flag above it  // the button that
+                      // opens the language list
+    CaptionButtonForward,  // the settings page's button tabs (left, middle and right as above)
+    CaptionButtonBack,
+    CaptionWheelUp,
+    CaptionWheelDown,
+    CaptionUpdate,  // the support page's buttons
+    CaptionWebsite,
+    CaptionImport,
+    CaptionExport,
+    CaptionRestore,
     Count
 };
 

@@ -9,6 +9,7 @@
 #include "i18n/languages.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
+#include "widgets/irr_button.h"
 #include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 
@@ -97,8 +98,11 @@ void CSkinPage::setCaptionLanguage(std::function<int64_t()> languageId) {
         // A text under a button cut from the images is drawn by the button, over its picture.
         if (c.text == ProgramText::Count) continue;
         const QString name = QString::fromStdString(c.name);
+        auto text = [this, c] { return captionText(c, captionLanguage()); };
         if (auto* b = findChild<CGDIBitmapBtn*>(name, Qt::FindDirectChildrenOnly))
-            b->SetSkinCaption(c, [this, c] { return captionText(c, captionLanguage()); });
+            b->SetSkinCaption(c, text);
+        else if (auto* q = findChild<CIrrButton*>(name, Qt::FindDirectChildrenOnly))
+            q->SetSkinCaption(c, text);
     }
     update();
 }

@@ -37,12 +37,14 @@ Control track(std::string name, Rect r, int firstStop, int lastStop) {
     return out;
 }
 
-Control quad(std::string name, std::array<Point, 4> q, std::string caption) {
+Control quad(std::string name, std::array<Point, 4> q, ProgramText text,
+             std::string textArgument = {}) {
     Control out;
     out.name = std::move(name);
     out.look = Look::QuadTab;
     out.quad = q;
-    out.caption = std::move(caption);
+    out.text = text;
+    out.textArgument = std::move(textArgument);
     Rect b{q[0].x, q[0].y, q[0].x, q[0].y};
     for (const Point& p : q) {
         b.left = std::min(b.left, p.x);
@@ -61,15 +63,17 @@ struct Pick {
     Rect operator()(Rect en, Rect cn) const { return zh ? cn : en; }
 };
 
-PageSkin mainWindow(Pick t) {
+PageSkin mainWindow(Pick) {
     PageSkin p{
         "main", {"Main_Normal.bmp", "Main_Down.bmp", "Main_Over.bmp"}, kMainWidth, kMainHeight, {}};
     auto& v = p.controls;
     v.push_back(c("logo", Look::Logo, {22, 6, 520, 46}, ProgramText::CaptionAppName));
     v.push_back(c("minimise", Look::Glyph, {887, 2, 921, 33}, "min"));
     v.push_back(c("close", Look::Glyph, {922, 2, 956, 33}, "close"));
-    const char* tabsEn[] = {"Settings", "Lighting", "Macros", "Statistics", "Support"};
-    const char* tabsZh[] = {"主设置", "灯光设置", "宏管理", "统计", "支持"};
+    const ProgramText tabTexts[] = {ProgramText::CaptionTabSettings,
+                                    ProgramText::CaptionTabLighting, ProgramText::CaptionTabMacros,
+                                    ProgramText::CaptionTabStatistics,
+                                    ProgramText::CaptionTabSupport};
     const std::array<std::array<Point, 4>, 5> tabs = {{
         {{{30, 85}, {189, 85}, {210, 121}, {30, 121}}},
         {{{193, 85}, {375, 85}, {396, 121}, {214, 121}}},
@@ -78,11 +82,10 @@ PageSkin mainWindow(Pick t) {
         {{{747, 85}, {928, 85}, {928, 121}, {768, 121}}},
     }};
     for (int i = 0; i < 5; ++i)
-        v.push_back(quad("tab" + std::to_string(i + 1), tabs[static_cast<size_t>(i)],
-                         t(tabsEn[i], tabsZh[i])));
+        v.push_back(quad("tab" + std::to_string(i + 1), tabs[static_cast<size_t>(i)], tabTexts[i]));
     v.push_back(c("pages", Look::Panel, {15, 128, 940, 580}));
     v.push_back(c("flag", Look::Field, {17, 590, 57, 617}));
-    v.push_back(c("language", Look::Button, {15, 617, 57, 635}, t("Lang", "语言")));
+    v.push_back(c("language", Look::Button, {15, 617, 57, 635}, ProgramText::CaptionLanguage));
     v.push_back(c("hint", Look::Field, {64, 596, 303, 630}));
     const std::array<std::array<Point, 4>, 5> profiles = {{
         {{{342, 608}, {435, 608}, {414, 635}, {321, 635}}},
@@ -94,10 +97,10 @@ PageSkin mainWindow(Pick t) {
     for (int i = 0; i < 5; ++i) {
         std::string n = std::to_string(i + 1);
         v.push_back(
-            quad("profile" + n, profiles[static_cast<size_t>(i)], t("Profile ", "配置 ") + n));
+            quad("profile" + n, profiles[static_cast<size_t>(i)], ProgramText::CaptionProfile, n));
     }
-    v.push_back(
-        quad("apply", {{{841, 591}, {940, 591}, {940, 632}, {806, 632}}}, t("Apply", "应用")));
+    v.push_back(quad("apply", {{{841, 591}, {940, 591}, {940, 632}, {806, 632}}},
+                     ProgramText::CaptionApply));
     return p;
 }
 
@@ -174,12 +177,12 @@ PageSkin mainSettings(Pick t) {
         {{{481, 408}, {581, 408}, {549, 441}, {449, 441}}},
         {{{586, 408}, {692, 408}, {660, 441}, {554, 441}}},
     }};
-    const char* namesEn[7] = {"Left", "Middle",   "Right",     "Forward",
-                              "Back", "Wheel up", "Wheel down"};
-    const char* namesZh[7] = {"左键", "中键", "右键", "前进键", "后退键", "滚轮上", "滚轮下"};
+    const ProgramText names[7] = {ProgramText::CaptionLeft,       ProgramText::CaptionMiddle,
+                                  ProgramText::CaptionRight,      ProgramText::CaptionButtonForward,
+                                  ProgramText::CaptionButtonBack, ProgramText::CaptionWheelUp,
+                                  ProgramText::CaptionWheelDown};
     for (int i = 0; i < 7; ++i)
-        v.push_back(quad("button" + std::to_string(i), tabs[static_cast<size_t>(i)],
-                         t(namesEn[i], namesZh[i])));
+        v.push_back(quad("button" + std::to_string(i), tabs[static_cast<size_t>(i)], names[i]));
     return p;
 }
 
@@ -341,7 +344,7 @@ PageSkin statistics(Pick t) {
     return p;
 }
 
-PageSkin support(Pick t) {
+PageSkin support(Pick) {
     PageSkin p{"support",
                {"support_normal.bmp", "support_down.bmp", "support_over.bmp"},
                kPageWidth,
@@ -361,18 +364,18 @@ PageSkin support(Pick t) {
     v.push_back(c("labelOnline", Look::Label, {30, 238, 400, 262}, ProgramText::CaptionOnline));
     v.push_back(
         c("updateText", Look::Text, {30, 268, 398, 290}, ProgramText::CaptionCheckFirmware));
-    v.push_back(c("update", Look::Button, {405, 264, 520, 293}, t("Update", "检查更新")));
+    v.push_back(c("update", Look::Button, {405, 264, 520, 293}, ProgramText::CaptionUpdate));
     v.push_back(c("webText", Look::Text, {540, 268, 704, 290}, ProgramText::CaptionVisitWebsite));
-    v.push_back(c("web", Look::Button, {711, 264, 826, 293}, t("Website", "官方网站")));
+    v.push_back(c("web", Look::Button, {711, 264, 826, 293}, ProgramText::CaptionWebsite));
     v.push_back(
         c("labelProfile", Look::Label, {30, 346, 480, 370}, ProgramText::CaptionProfileFile));
-    v.push_back(c("import", Look::Button, {134, 389, 224, 420}, t("Import", "导入")));
-    v.push_back(c("export", Look::Button, {234, 389, 324, 420}, t("Export", "导出")));
+    v.push_back(c("import", Look::Button, {134, 389, 224, 420}, ProgramText::CaptionImport));
+    v.push_back(c("export", Look::Button, {234, 389, 324, 420}, ProgramText::CaptionExport));
     v.push_back(
         c("labelReset", Look::Label, {522, 346, 900, 370}, ProgramText::CaptionFactorySettings));
     v.push_back(
         c("resetText", Look::Text, {522, 392, 778, 414}, ProgramText::CaptionRestoreDefaults));
-    v.push_back(c("restore", Look::Button, {785, 388, 873, 417}, t("Restore", "恢复")));
+    v.push_back(c("restore", Look::Button, {785, 388, 873, 417}, ProgramText::CaptionRestore));
     return p;
 }
 

@@ -61,6 +61,7 @@ struct Control {
     // A language text the program draws over the image in the current language (the image keeps
     // only the decoration around it); Count: none.
     ProgramText text = ProgramText::Count;
+    std::string textArgument;      // put in for the %s of `text`
     unsigned colour = 0;           // 0x00RRGGBB for Swatch
     bool hiddenUntilUsed = false;  // the normal image shows only the empty place
     // Track: the values its slider's thumb stops at, first to last (equal: no tick marks).

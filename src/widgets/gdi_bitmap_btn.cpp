@@ -177,15 +177,22 @@ void CGDIBitmapBtn::paintEvent(QPaintEvent*) {
     const QPixmap& pix = pixmapFor(look);
     if (!pix.isNull()) p.drawPixmap(0, 0, pix);
     if (skinCaptionText_) {
-        const CaptionState state = look == LookKind::Pressed || look == LookKind::AltPressed ||
-                                           look == LookKind::DisabledLatched
-                                       ? CaptionState::Down
-                                   : look == LookKind::Hover ? CaptionState::Over
-                                                             : CaptionState::Normal;
+        CaptionState state = look == LookKind::Pressed || look == LookKind::AltPressed ||
+                                     look == LookKind::DisabledLatched
+                                 ? CaptionState::Down
+                             : look == LookKind::Hover ? CaptionState::Over
+                                                       : CaptionState::Normal;
+        // A control shown only while in use rests on its hover look (SkinControls).
+        if (state == CaptionState::Normal && skinCaptionControl_.hiddenUntilUsed)
+            state = CaptionState::Over;
+        // The disabled looks are faded into their surroundings: so is the text.
+        if (look == LookKind::Disabled || look == LookKind::DisabledLatched)
+            p.setOpacity(kFadedLookKept / 256.0);
         // The control's place is in page coordinates, like the images the looks were cut from.
         p.translate(-skinCaptionControl_.rect.left, -skinCaptionControl_.rect.top);
         paintCaption(p, skinCaptionControl_, skinCaptionText_(), state);
         p.resetTransform();
+        p.setOpacity(1);
     }
     if (text().isEmpty()) return;
 

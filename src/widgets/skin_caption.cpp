@@ -19,6 +19,8 @@ const QColor kHeadingText(21, 160, 210);
 const QColor kHeadingRule(52, 56, 64);
 const QColor kTaglineText(128, 134, 146);
 const QColor kChoiceNormal(189, 189, 200), kChoiceOver(255, 255, 255), kChoiceDown(250, 220, 120);
+// The program's shared button colours.
+const QColor kButtonNormal(189, 189, 200), kButtonOver(255, 255, 255), kButtonDown(38, 29, 5);
 constexpr double kHeadingPx = 11, kHeadingSpacing = 1.5, kRuleGap = 8;
 
 QRectF rectOf(const skin::Rect& r) {
@@ -96,6 +98,20 @@ CaptionStyle captionStyle(const skin::Control& c, const QString& text, CaptionSt
             return fitted(QRectF(x, r.top() - 2, r.right() - x, r.height() + 4), text,
                           std::min(13.0, r.height() + 1), QFont::Normal, colour, left);
         }
+        case skin::Look::Button:
+        case skin::Look::QuadTab: {
+            const QColor colour = state == CaptionState::Over   ? kButtonOver
+                                  : state == CaptionState::Down ? kButtonDown
+                                                                : kButtonNormal;
+            if (c.look == skin::Look::Button)
+                return fitted(r, text, 14, QFont::DemiBold, colour, Qt::AlignCenter);
+            // Centred on the middle of the slanted shape, not of its bounding box.
+            double cx = 0;
+            for (const skin::Point& pt : c.quad) cx += pt.x;
+            const QRectF box(cx / 4 - r.width() / 2 + 6, r.top(), r.width() - 12, r.height());
+            return fitted(box, text, std::min(15.0, r.height() * 0.5), QFont::DemiBold, colour,
+                          Qt::AlignCenter);
+        }
         case skin::Look::Logo: {
             const double x = logoCaptionLeft(r);
             return fitted(QRectF(x, r.top(), r.right() - x, r.height()), text, 14, QFont::Normal,
@@ -142,18 +158,19 @@ void paintCaption(QPainter& p, const skin::Control& c, const QString& text, Capt
 }
 
 QString captionText(const skin::Control& c, int64_t languageId) {
-    if (c.text != ProgramText::Count) return QString::fromUtf8(programText(c.text, languageId));
+    if (c.text != ProgramText::Count) {
+        QString text = QString::fromUtf8(programText(c.text, languageId));
+        return text.replace(QStringLiteral("%s"), QString::fromStdString(c.textArgument));
+    }
     return QString::fromStdString(c.caption);
-}
-
-bool isStaticCaption(const skin::Control& c) {
-    return c.look == skin::Look::Label || c.look == skin::Look::Text || c.look == skin::Look::Logo;
 }
 
 void paintLanguageCaptions(QPainter& p, const skin::PageSkin& page, int64_t languageId,
                            const QRect& area) {
     for (const skin::Control& c : page.controls) {
-        if (c.text == ProgramText::Count || !isStaticCaption(c)) continue;
+        // The page's normal image showed every control's text but those of controls shown only
+        // while in use; buttons draw theirs again over their own pictures.
+        if (c.text == ProgramText::Count || c.hiddenUntilUsed) continue;
         const QRect r(c.rect.left, c.rect.top, c.rect.width(), c.rect.height());
         // Texts may reach a few pixels above and below their rectangle.
         if (!area.intersects(r.adjusted(-2, -4, 2, 4))) continue;

@@ -47,14 +47,11 @@ void paintCaption(QPainter& p, const skin::Control& c, const QString& text, Capt
 // image carries.
 QString captionText(const skin::Control& c, int64_t languageId);
 
-// Draws every language text of the page's static controls (labels, texts, the logo) that lies in
-// `area`, in language `languageId`; controls that are buttons draw their own.
+// Draws every language text of the page's controls that lies in `area`, in language `languageId`,
+// as the page's normal image showed them: buttons cut from the images draw theirs over it in
+// their state (a translucent disabled button lets this one show through, as it did the image's).
 void paintLanguageCaptions(QPainter& p, const skin::PageSkin& page, int64_t languageId,
                            const QRect& area);
-
-// Whether control `c` is drawn by the page itself (it stays the same in every state) rather than
-// by a button cut from the images.
-bool isStaticCaption(const skin::Control& c);
 
 // Where the logo's tagline starts: after the product name drawn in `brand`.
 QFont logoBrandFont();

@@ -149,15 +149,7 @@ QPainterPath quadPath(const Control& c) {
 void drawQuad(QPainter& p, const Control& c, State s, bool light) {
     QPainterPath path = quadPath(c);
     fillButton(p, path, rf(c.rect), s, light);
-    double cx = 0, cy = 0;
-    for (const auto& pt : c.quad) {
-        cx += pt.x;
-        cy += pt.y;
-    }
-    QRectF box = rf(c.rect);
-    QRectF tr(cx / 4 - box.width() / 2 + 6, box.top(), box.width() - 12, box.height());
-    drawCaption(p, tr, QString::fromStdString(c.caption), captionColour(s),
-                std::min(15.0, box.height() * 0.5));
+    paintCaption(p, c, QString::fromStdString(c.caption), captionState(s));
 }
 
 void drawTab(QPainter& p, const Control& c, State s) {
@@ -480,7 +472,7 @@ void drawButton(QPainter& p, const Control& c, State s, bool light) {
         p.setBrush(s == State::Down ? QColor(150, 20, 20) : QColor(226, 52, 52));
         p.drawEllipse(QPointF(r.left() + 13, r.center().y()), 4.5, 4.5);
     } else {
-        drawCaption(p, r, QString::fromStdString(c.caption), captionColour(s), 14);
+        paintCaption(p, c, QString::fromStdString(c.caption), captionState(s));
     }
 }
 
