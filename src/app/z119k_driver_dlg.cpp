@@ -60,6 +60,7 @@
 #include "widgets/keyboard_focus.h"
 #include "widgets/menu_ex_a.h"
 #include "widgets/skin_accessible.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 #include "widgets/xp_menu.h"
 
@@ -104,6 +105,11 @@ struct MainLayout {
     QPolygon quad(std::string_view name) const {
         const skin::Control* c = skin::findControl(skin_, name);
         return c ? toQPolygon(c->quad) : QPolygon();
+    }
+    const skin::Control& control(std::string_view name) const {
+        static const skin::Control none;
+        const skin::Control* c = skin::findControl(skin_, name);
+        return c ? *c : none;
     }
 
   private:
@@ -320,12 +326,27 @@ void CZ119KDriverDlg::createControls() {
     }
     apply_ = irregular("apply");
     setApplyLooks();
+    // The buttons' texts are drawn over their pictures in the language of the moment.
+    auto textOf = [this](const skin::Control& c) {
+        return [this, c] { return captionText(c, ctx_.language().languageId()); };
+    };
+    language_->SetSkinCaption(layout.control("language"), textOf(layout.control("language")));
+    for (int i = 0; i < kTabCount; ++i) {
+        const skin::Control& c = layout.control("tab" + std::to_string(i + 1));
+        tabs_[static_cast<size_t>(i)]->SetSkinCaption(c, textOf(c));
+    }
+    for (int i = 0; i < kProfileCount; ++i) {
+        const skin::Control& c = layout.control("profile" + std::to_string(i + 1));
+        profiles_[static_cast<size_t>(i)]->SetSkinCaption(c, textOf(c));
+    }
+    apply_->SetSkinCaption(layout.control("apply"), textOf(layout.control("apply")));
     // Apply runs a modal dialog: let the press finish first so the button does not stay down.
     connect(apply_, &QAbstractButton::clicked, this, &CZ119KDriverDlg::apply, Qt::QueuedConnection);
 }
 
 void CZ119KDriverDlg::setApplyLooks() {
-    // The Apply button's pictures carry its caption, so they follow the built-in text language.
+    // The Apply button has pictures for each built-in text language (its caption is drawn over
+    // them).
     const int base = ctx_.chinese() ? res::kApplyChinese : res::kApplyEnglish;
     // Three page-sized pictures to decode: not again for the language the button shows already.
     if (base == applyLooks_) return;
@@ -671,7 +692,8 @@ void CZ119KDriverDlg::applyLanguage(LanguageRequest request, int32_t languageId)
     if (sw.handled) {
         setApplyLooks();
         progress_->setChinese(ctx_.chinese());
-        // Texts the pages paint, and the hint shown now, follow at once.
+        // Texts the window and the pages paint, and the hint shown now, follow at once.
+        update();
         for (CSkinPage* page : pages_) page->update();
         if (hintNumber_ != 0) setHint(hintNumber_);
     }
@@ -686,7 +708,7 @@ void CZ119KDriverDlg::setTooltips() {
     apply_->SetTooltip(qs(s.text(u"str_ok")), true);
     // The tooltip says "OK"; what the button does is written on it.
     const int64_t id = ctx_.language().languageId();
-    apply_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessApply, id)));
+    apply_->setAccessibleName(QString::fromUtf8(programText(ProgramText::CaptionApply, id)));
     setDescribedByToolTip(apply_, false);
     minimise_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessMinimise, id)));
     close_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessClose, id)));
@@ -991,6 +1013,12 @@ void CZ119KDriverDlg::paintEvent(QPaintEvent* event) {
         p.drawImage(event->rect(), normal_, event->rect());
     } else {
         p.fillRect(event->rect(), QColor(24, 26, 31));
+    }
+    {
+        const skin::PageSkin window = skin::pageSkin(
+            "main", ctx_.language().ChineseLayoutFlag() != 0 ? skin::Layout::Chinese
+                                                             : skin::Layout::English);
+        paintLanguageCaptions(p, window, ctx_.language().languageId(), event->rect());
     }
     const QString shown = hintText();
     if (shown.isEmpty()) return;

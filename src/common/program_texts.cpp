@@ -528,11 +528,10 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Botón atrás", "Terugknop", "Botão recuar", "Кнопка «Назад»", "Кнопка «Назад»", "後退鍵"},
     // ButtonWheelUp
     {"滚轮向上", "Wheel up", "Molette vers le haut", "휠 위로", "Rad nach oben", "Rotella su",
-     "Rueda arriba", "Wiel omhoog", "Roda para cima", "Колесо вверх", "Коліщатко вгору",
-     "滾輪向上"},
+     "Rueda arriba", "Wiel omhoog", "Roda para cima", "Колесо вверх", "Колесо вгору", "滾輪向上"},
     // ButtonWheelDown
     {"滚轮向下", "Wheel down", "Molette vers le bas", "휠 아래로", "Rad nach unten", "Rotella giù",
-     "Rueda abajo", "Wiel omlaag", "Roda para baixo", "Колесо вниз", "Коліщатко вниз", "滾輪向下"},
+     "Rueda abajo", "Wiel omlaag", "Roda para baixo", "Колесо вниз", "Колесо вниз", "滾輪向下"},
     // MacroCutInMouse
     {"鼠标只收到了宏“%s”的前面部分：它需要 %s 步，而鼠标最多播放 254 "
      "步。截断处仍按住的按键已松开。",
@@ -707,9 +706,6 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"登录时启动", "Start at login", "Lancer à la connexion", "로그인 시 시작",
      "Beim Anmelden starten", "Avvia all'accesso", "Iniciar al entrar", "Starten bij aanmelden",
      "Iniciar ao entrar", "Запускать при входе", "Запускати під час входу", "登入時啟動"},
-    // AccessApply
-    {"应用", "Apply", "Appliquer", "적용", "Übernehmen", "Applica", "Aplicar", "Toepassen",
-     "Aplicar", "Применить", "Застосувати", "套用"},
     // AccessMinimise
     {"最小化", "Minimise", "Réduire", "최소화", "Minimieren", "Riduci a icona", "Minimizar",
      "Minimaliseren", "Minimizar", "Свернуть", "Згорнути", "最小化"},
@@ -719,18 +715,6 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     // AccessNamedValue
     {"%s：%s", "%s: %s", "%s : %s", "%s: %s", "%s: %s", "%s: %s", "%s: %s", "%s: %s", "%s: %s",
      "%s: %s", "%s: %s", "%s：%s"},
-    // AccessPointerSpeed
-    {"指针速度", "Pointer speed", "Vitesse du pointeur", "포인터 속도", "Zeigergeschwindigkeit",
-     "Velocità del puntatore", "Velocidad del puntero", "Aanwijzersnelheid",
-     "Velocidade do ponteiro", "Скорость указателя", "Швидкість вказівника", "指標速度"},
-    // AccessLiftOff
-    {"抬起高度", "Lift-off distance", "Distance de levée", "리프트오프 거리", "Abhebehöhe",
-     "Distanza di sollevamento", "Distancia de elevación", "Optilafstand", "Distância de elevação",
-     "Высота отрыва", "Висота відриву", "抬起高度"},
-    // AccessLineCount
-    {"每格滚动行数", "Lines per notch", "Lignes par cran", "눈금당 줄 수", "Zeilen pro Raste",
-     "Righe per scatto", "Líneas por muesca", "Regels per klik", "Linhas por entalhe",
-     "Строк за щелчок", "Рядків за клацання", "每格捲動行數"},
     // AccessMoreLines
     {"增加行数", "More lines", "Plus de lignes", "줄 수 늘리기", "Mehr Zeilen", "Più righe",
      "Más líneas", "Meer regels", "Mais linhas", "Больше строк", "Більше рядків", "增加行數"},
@@ -758,10 +742,6 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"自定义颜色", "Custom colours", "Couleurs personnalisées", "사용자 지정 색상", "Eigene Farben",
      "Colori personalizzati", "Colores personalizados", "Eigen kleuren", "Cores personalizadas",
      "Свои цвета", "Власні кольори", "自訂顏色"},
-    // AccessProximity
-    {"接近感应", "Proximity sensing", "Détection de proximité", "근접 감지", "Annäherungssensor",
-     "Rilevamento di prossimità", "Detección de proximidad", "Nabijheidsdetectie",
-     "Deteção de proximidade", "Датчик приближения", "Датчик наближення", "接近感應"},
     // MacroEventPress
     {"按下 %s", "Press %s", "Appui %s", "%s 누름", "Drücken %s", "Premi %s", "Pulsar %s",
      "Indrukken %s", "Premir %s", "Нажатие %s", "Натискання %s", "按下 %s"},
@@ -775,6 +755,259 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     // AccessClose
     {"关闭", "Close", "Fermer", "닫기", "Schließen", "Chiudi", "Cerrar", "Sluiten", "Fechar",
      "Закрыть", "Закрити", "關閉"},
+    // CaptionAppName
+    {"游戏鼠标驱动程序", "Gaming Mouse Driver", "Pilote de souris gaming", "게이밍 마우스 드라이버",
+     "Gaming-Maus-Treiber", "Driver mouse da gioco", "Controlador de ratón gaming",
+     "Gamingmuis-driver", "Controlador do rato gaming", "Драйвер игровой мыши",
+     "Драйвер ігрової миші", "遊戲滑鼠驅動程式"},
+    // CaptionButtonMap
+    {"按键分布", "Button map", "Boutons", "버튼 배치", "Tastenbelegung", "Mappa pulsanti",
+     "Mapa de botones", "Knoppen", "Mapa de botões", "Кнопки мыши", "Кнопки миші", "按鍵分佈"},
+    // CaptionSlow
+    {"慢", "Slow", "Lent", "느리게", "Langsam", "Lento", "Lenta", "Traag", "Lento", "Медленно",
+     "Повільно", "慢"},
+    // CaptionFast
+    {"快", "Fast", "Rapide", "빠르게", "Schnell", "Veloce", "Rápida", "Snel", "Rápido", "Быстро",
+     "Швидко", "快"},
+    // CaptionPrecision
+    {"提高精度", "Precision", "Précision", "정확도 향상", "Präzision", "Precisione", "Precisión",
+     "Precisie", "Precisão", "Точность", "Точність", "提高精度"},
+    // CaptionLow
+    {"低", "Low", "Basse", "낮게", "Niedrig", "Bassa", "Baja", "Laag", "Baixa", "Низко", "Низько",
+     "低"},
+    // CaptionHigh
+    {"高", "High", "Haute", "높게", "Hoch", "Alta", "Alta", "Hoog", "Alta", "Высоко", "Високо",
+     "高"},
+    // CaptionReportsPerSecond
+    {"每秒回报次数 (Hz)", "Reports per second (Hz)", "Rapports par seconde (Hz)",
+     "초당 보고 횟수 (Hz)", "Abfragen pro Sekunde (Hz)", "Rapporti al secondo (Hz)",
+     "Informes por segundo (Hz)", "Rapporten per seconde (Hz)", "Relatórios por segundo (Hz)",
+     "Опросов в секунду (Гц)", "Опитувань за секунду (Гц)", "每秒回報次數 (Hz)"},
+    // CaptionScrollLines
+    {"按行滚动", "Scroll by lines", "Par lignes", "줄 단위", "Zeilenweise", "Per righe",
+     "Por líneas", "Per regel", "Por linhas", "По строкам", "По рядках", "按行捲動"},
+    // CaptionScrollScreen
+    {"按页滚动", "Scroll one screen", "Par écran", "화면 단위", "Seitenweise", "Per schermata",
+     "Por pantalla", "Per scherm", "Por ecrã", "По экранам", "По екранах", "按頁捲動"},
+    // CaptionLinesPerNotch
+    {"每格行数", "Lines per notch", "Lignes par cran", "칸당 줄 수", "Zeilen pro Raste",
+     "Righe per scatto", "Líneas por paso", "Regels per klik", "Linhas por passo",
+     "Строк за щелчок", "Рядків за крок", "每格行數"},
+    // CaptionDpiLevels
+    {"DPI 设置", "DPI levels", "Niveaux DPI", "DPI 단계", "DPI-Stufen", "Livelli DPI",
+     "Niveles de DPI", "DPI-standen", "Níveis de DPI", "Уровни DPI", "Рівні DPI", "DPI 設定"},
+    // CaptionPointerSpeed
+    {"指针速度", "Pointer speed", "Vitesse du pointeur", "포인터 속도", "Zeigergeschwindigkeit",
+     "Velocità puntatore", "Velocidad del puntero", "Aanwijzersnelheid", "Velocidade do ponteiro",
+     "Скорость указателя", "Швидкість вказівника", "指標速度"},
+    // CaptionLiftOff
+    {"传感器高度", "Lift-off height", "Distance de levée", "리프트 오프 거리", "Abhebehöhe",
+     "Sollevamento", "Distancia de elevación", "Optilafstand", "Distância de elevação",
+     "Высота отрыва", "Висота відриву", "感測器高度"},
+    // CaptionReportRate
+    {"回报率", "Report rate", "Taux d’interrogation", "폴링 레이트", "Abfragerate",
+     "Frequenza di polling", "Tasa de sondeo", "Pollingrate", "Taxa de sondagem", "Частота опроса",
+     "Частота опитування", "回報率"},
+    // CaptionWheelScrolling
+    {"滚轮滚动", "Wheel scrolling", "Défilement", "휠 스크롤", "Mausrad", "Scorrimento rotella",
+     "Desplazamiento", "Scrollwiel", "Deslocamento", "Прокрутка колеса", "Прокручування коліщатка",
+     "滾輪捲動"},
+    // CaptionButtons
+    {"按键设置", "Buttons", "Boutons", "버튼", "Tasten", "Pulsanti", "Botones", "Knoppen", "Botões",
+     "Кнопки", "Кнопки", "按鍵設定"},
+    // CaptionBacklight
+    {"背光模式", "Backlight", "Rétroéclairage", "백라이트", "Beleuchtung", "Retroilluminazione",
+     "Retroiluminación", "Verlichting", "Retroiluminação", "Подсветка", "Підсвічування",
+     "背光模式"},
+    // CaptionMulticolour
+    {"多彩", "Multicolour", "Multicolore", "멀티컬러", "Mehrfarbig", "Multicolore", "Multicolor",
+     "Meerkleurig", "Multicor", "Многоцветный", "Багатоколірний", "多彩"},
+    // CaptionProximity
+    {"接近感应", "Proximity sensing", "Proximité", "근접 감지", "Annäherungssensor", "Prossimità",
+     "Proximidad", "Nabijheid", "Proximidade", "Датчик приближения", "Датчик наближення",
+     "接近感應"},
+    // CaptionCurrentColour
+    {"当前颜色", "Current colour", "Couleur actuelle", "현재 색상", "Aktuelle Farbe",
+     "Colore attuale", "Color actual", "Huidige kleur", "Cor atual", "Текущий цвет",
+     "Поточний колір", "目前顏色"},
+    // CaptionColour
+    {"颜色设置", "Colour", "Couleur", "색상", "Farbe", "Colore", "Color", "Kleur", "Cor", "Цвет",
+     "Колір", "顏色設定"},
+    // CaptionPresetColours
+    {"预设颜色", "Preset colours", "Couleurs prédéfinies", "기본 색상", "Farbvorlagen",
+     "Colori predefiniti", "Colores predefinidos", "Vaste kleuren", "Cores predefinidas",
+     "Готовые цвета", "Готові кольори", "預設顏色"},
+    // CaptionCustomColour
+    {"自定义颜色", "Custom colour", "Couleur personnalisée", "사용자 색상", "Eigene Farbe",
+     "Colore personalizzato", "Color personalizado", "Eigen kleur", "Cor personalizada",
+     "Свой цвет", "Власний колір", "自訂顏色"},
+    // CaptionGame
+    {"游戏", "Game", "Jeu", "게임", "Spiel", "Gioco", "Juego", "Spel", "Jogo", "Игра", "Гра",
+     "遊戲"},
+    // CaptionEvents
+    {"按键列表", "Events", "Événements", "이벤트", "Ereignisse", "Eventi", "Eventos",
+     "Gebeurtenissen", "Eventos", "События", "Події", "按鍵列表"},
+    // CaptionLoopCount
+    {"循环次数", "Loop count", "Répétitions", "반복 횟수", "Wiederholungen", "Ripetizioni",
+     "Repeticiones", "Herhalingen", "Repetições", "Повторы", "Повтори", "循環次數"},
+    // CaptionEventEditor
+    {"编辑事件", "EVENT EDITOR", "ÉDITER L’ÉVÉNEMENT", "이벤트 편집", "EREIGNIS BEARBEITEN",
+     "MODIFICA EVENTO", "EDITAR EVENTO", "GEBEURTENIS BEWERKEN", "EDITAR EVENTO",
+     "ИЗМЕНИТЬ СОБЫТИЕ", "ЗМІНИТИ ПОДІЮ", "編輯事件"},
+    // CaptionKey
+    {"按键", "Key", "Touche", "키", "Taste", "Tasto", "Tecla", "Toets", "Tecla", "Клавиша",
+     "Клавіша", "按鍵"},
+    // CaptionDelay
+    {"延时", "Delay", "Délai", "지연", "Pause", "Ritardo", "Retardo", "Pauze", "Atraso", "Задержка",
+     "Затримка", "延時"},
+    // CaptionStatistics
+    {"统计数据", "Statistics", "Statistiques", "통계", "Statistik", "Statistiche", "Estadísticas",
+     "Statistieken", "Estatísticas", "Статистика", "Статистика", "統計資料"},
+    // CaptionClicks
+    {"点击次数", "CLICKS", "CLICS", "클릭", "KLICKS", "CLIC", "CLICS", "KLIKKEN", "CLIQUES",
+     "НАЖАТИЯ", "НАТИСКАННЯ", "點擊次數"},
+    // CaptionLeft
+    {"左键", "Left", "Gauche", "왼쪽", "Links", "Sinistro", "Izquierdo", "Links", "Esquerdo",
+     "Левая", "Ліва", "左鍵"},
+    // CaptionMiddle
+    {"中键", "Middle", "Milieu", "가운데", "Mitte", "Centrale", "Central", "Midden", "Meio",
+     "Средняя", "Середня", "中鍵"},
+    // CaptionRight
+    {"右键", "Right", "Droit", "오른쪽", "Rechts", "Destro", "Derecho", "Rechts", "Direito",
+     "Правая", "Права", "右鍵"},
+    // CaptionTotal
+    {"合计", "Total", "Total", "합계", "Gesamt", "Totale", "Total", "Totaal", "Total", "Всего",
+     "Усього", "合計"},
+    // CaptionForward
+    {"向前", "Forward", "Avant", "앞으로", "Vorwärts", "Avanti", "Adelante", "Vooruit", "Frente",
+     "Вперёд", "Вперед", "向前"},
+    // CaptionBackward
+    {"向后", "Backward", "Arrière", "뒤로", "Rückwärts", "Indietro", "Atrás", "Achteruit", "Trás",
+     "Назад", "Назад", "向後"},
+    // CaptionDistance
+    {"移动距离", "Distance", "Distance", "이동 거리", "Strecke", "Distanza", "Distancia", "Afstand",
+     "Distância", "Путь", "Відстань", "移動距離"},
+    // CaptionWheel
+    {"滚轮", "WHEEL", "MOLETTE", "휠", "MAUSRAD", "ROTELLA", "RUEDA", "SCROLLWIEL", "RODA",
+     "КОЛЕСО", "КОЛІЩАТКО", "滾輪"},
+    // CaptionPointer
+    {"指针", "POINTER", "POINTEUR", "포인터", "ZEIGER", "PUNTATORE", "PUNTERO", "AANWIJZER",
+     "PONTEIRO", "УКАЗАТЕЛЬ", "ВКАЗІВНИК", "指標"},
+    // CaptionTravelUnit
+    {"万像素", "10k px", "10k px", "만 픽셀", "10k px", "10k px", "10k px", "10k px", "10k px",
+     "10k px", "10k px", "萬像素"},
+    // CaptionTrophyLevel
+    {"奖杯等级", "Trophy level", "Niveau du trophée", "트로피 등급", "Pokalstufe", "Livello trofeo",
+     "Nivel de trofeo", "Trofeeniveau", "Nível do troféu", "Уровень трофея", "Рівень трофея",
+     "獎盃等級"},
+    // CaptionAbout
+    {"关于", "About", "À propos", "정보", "Info", "Informazioni", "Acerca de", "Over", "Sobre",
+     "О программе", "Про програму", "關於"},
+    // CaptionProduct
+    {"Tarvo Z408 游戏鼠标", "Tarvo Z408 Gaming Mouse", "Souris gaming Tarvo Z408",
+     "Tarvo Z408 게이밍 마우스", "Tarvo Z408 Gaming-Maus", "Mouse da gioco Tarvo Z408",
+     "Ratón gaming Tarvo Z408", "Tarvo Z408 gamingmuis", "Rato gaming Tarvo Z408",
+     "Игровая мышь Tarvo Z408", "Ігрова миша Tarvo Z408", "Tarvo Z408 遊戲滑鼠"},
+    // CaptionDriverVersion
+    {"驱动版本", "Driver version", "Version du pilote", "드라이버 버전", "Treiberversion",
+     "Versione driver", "Versión del controlador", "Driverversie", "Versão do controlador",
+     "Версия драйвера", "Версія драйвера", "驅動版本"},
+    // CaptionFirmwareVersion
+    {"固件版本", "Firmware version", "Version du firmware", "펌웨어 버전", "Firmwareversion",
+     "Versione firmware", "Versión del firmware", "Firmwareversie", "Versão do firmware",
+     "Версия прошивки", "Версія прошивки", "韌體版本"},
+    // CaptionOnline
+    {"在线服务", "Online", "En ligne", "온라인", "Online", "Online", "En línea", "Online", "Online",
+     "Онлайн", "Онлайн", "線上服務"},
+    // CaptionCheckFirmware
+    {"检查鼠标固件更新", "Check the mouse firmware", "Vérifier le firmware de la souris",
+     "마우스 펌웨어 확인", "Maus-Firmware prüfen", "Controlla il firmware del mouse",
+     "Comprobar el firmware del ratón", "Muisfirmware controleren", "Verificar o firmware do rato",
+     "Проверить прошивку мыши", "Перевірити прошивку миші", "檢查滑鼠韌體更新"},
+    // CaptionVisitWebsite
+    {"访问 Tarvo 网站", "Visit the Tarvo website", "Visiter le site Tarvo", "Tarvo 웹사이트 방문",
+     "Tarvo-Website besuchen", "Visita il sito Tarvo", "Visitar el sitio de Tarvo",
+     "Naar de Tarvo-website", "Visitar o site da Tarvo", "Перейти на сайт Tarvo",
+     "Перейти на сайт Tarvo", "造訪 Tarvo 網站"},
+    // CaptionProfileFile
+    {"配置文件", "Profile file", "Fichier de profil", "프로필 파일", "Profildatei",
+     "File del profilo", "Archivo de perfil", "Profielbestand", "Ficheiro de perfil",
+     "Файл профиля", "Файл профілю", "設定檔"},
+    // CaptionFactorySettings
+    {"出厂设置", "Factory settings", "Réglages d’usine", "공장 설정", "Werkseinstellungen",
+     "Impostazioni di fabbrica", "Ajustes de fábrica", "Fabrieksinstellingen",
+     "Definições de fábrica", "Заводские настройки", "Заводські налаштування", "出廠設定"},
+    // CaptionRestoreDefaults
+    {"恢复默认设置", "Restore the defaults", "Rétablir les valeurs par défaut", "기본값으로 복원",
+     "Standardwerte wiederherstellen", "Ripristina i valori predefiniti",
+     "Restablecer los valores predeterminados", "Standaardwaarden herstellen",
+     "Repor as predefinições", "Вернуть исходные настройки", "Повернути типові налаштування",
+     "恢復預設設定"},
+    // CaptionRunOnComputer
+    {"由电脑执行的功能", "Run on this computer", "Exécuter sur cet ordinateur",
+     "이 컴퓨터에서 실행", "Auf diesem Computer ausführen", "Esegui su questo computer",
+     "Ejecutar en este equipo", "Op deze computer uitvoeren", "Executar neste computador",
+     "Выполнить на этом компьютере", "Виконати на цьому комп’ютері", "由電腦執行的功能"},
+    // CaptionModifiers
+    {"组合键", "Modifiers", "Modificateurs", "보조 키", "Zusatztasten", "Modificatori",
+     "Modificadores", "Speciale toetsen", "Modificadores", "Модификаторы", "Модифікатори",
+     "組合鍵"},
+    // CaptionPressAKey
+    {"请在键盘上按下按键", "Press a key on the keyboard", "Appuyez sur une touche",
+     "키보드에서 키를 누르세요", "Eine Taste drücken", "Premi un tasto", "Pulse una tecla",
+     "Druk op een toets", "Prima uma tecla", "Нажмите клавишу", "Натисніть клавішу",
+     "請在鍵盤上按下按鍵"},
+    // CaptionTabSettings
+    {"主设置", "Settings", "Réglages", "설정", "Einstellungen", "Impostazioni", "Ajustes",
+     "Instellingen", "Definições", "Настройки", "Налаштування", "主設定"},
+    // CaptionTabLighting
+    {"灯光设置", "Lighting", "Éclairage", "조명", "Beleuchtung", "Illuminazione", "Iluminación",
+     "Verlichting", "Iluminação", "Подсветка", "Підсвічування", "燈光設定"},
+    // CaptionTabMacros
+    {"宏管理", "Macros", "Macros", "매크로", "Makros", "Macro", "Macros", "Macro's", "Macros",
+     "Макросы", "Макроси", "巨集管理"},
+    // CaptionTabStatistics
+    {"统计", "Statistics", "Statistiques", "통계", "Statistik", "Statistiche", "Estadísticas",
+     "Statistieken", "Estatísticas", "Статистика", "Статистика", "統計"},
+    // CaptionTabSupport
+    {"支持", "Support", "Assistance", "지원", "Support", "Supporto", "Soporte", "Ondersteuning",
+     "Suporte", "Поддержка", "Підтримка", "支援"},
+    // CaptionProfile
+    {"配置 %s", "Profile %s", "Profil %s", "프로필 %s", "Profil %s", "Profilo %s", "Perfil %s",
+     "Profiel %s", "Perfil %s", "Профиль %s", "Профіль %s", "配置 %s"},
+    // CaptionApply
+    {"应用", "Apply", "Appliquer", "적용", "Übernehmen", "Applica", "Aplicar", "Toepassen",
+     "Aplicar", "Применить", "Застосувати", "套用"},
+    // CaptionLanguage
+    {"语言", "Lang", "Lang.", "언어", "Spr.", "Ling.", "Idio.", "Taal", "Idio.", "Язык", "Мова",
+     "語言"},
+    // CaptionButtonForward
+    {"前进键", "Forward", "Avant", "앞으로", "Vorwärts", "Avanti", "Adelante", "Vooruit", "Frente",
+     "Вперёд", "Вперед", "前進鍵"},
+    // CaptionButtonBack
+    {"后退键", "Back", "Arrière", "뒤로", "Zurück", "Indietro", "Atrás", "Terug", "Trás", "Назад",
+     "Назад", "後退鍵"},
+    // CaptionWheelUp
+    {"滚轮上", "Wheel up", "Molette haut", "휠 위로", "Rad hoch", "Rotella su", "Rueda arriba",
+     "Wiel omhoog", "Roda cima", "Колесо вверх", "Колесо вгору", "滾輪上"},
+    // CaptionWheelDown
+    {"滚轮下", "Wheel down", "Molette bas", "휠 아래로", "Rad runter", "Rotella giù", "Rueda abajo",
+     "Wiel omlaag", "Roda baixo", "Колесо вниз", "Колесо вниз", "滾輪下"},
+    // CaptionUpdate
+    {"检查更新", "Update", "Vérifier", "업데이트", "Prüfen", "Aggiorna", "Actualizar", "Bijwerken",
+     "Atualizar", "Обновить", "Оновити", "檢查更新"},
+    // CaptionWebsite
+    {"官方网站", "Website", "Site web", "웹사이트", "Website", "Sito web", "Sitio web", "Website",
+     "Site", "Сайт", "Сайт", "官方網站"},
+    // CaptionImport
+    {"导入", "Import", "Importer", "가져오기", "Importieren", "Importa", "Importar", "Importeren",
+     "Importar", "Импорт", "Імпорт", "匯入"},
+    // CaptionExport
+    {"导出", "Export", "Exporter", "내보내기", "Exportieren", "Esporta", "Exportar", "Exporteren",
+     "Exportar", "Экспорт", "Експорт", "匯出"},
+    // CaptionRestore
+    {"恢复", "Restore", "Rétablir", "복원", "Rücksetzen", "Ripristina", "Restablecer", "Herstellen",
+     "Repor", "Сбросить", "Скинути", "恢復"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -58,13 +58,9 @@ enum class ProgramText : int {
     MouseNoAccess,         // %s the mouse's node that cannot be opened; the fix follows
     StartAtLogin,          // the tray menu's switch of the autostart entry
     // What a screen reader reads for the controls and the macro events.
-    AccessApply,          // the window's Apply button, read by a screen reader
     AccessMinimise,       // the window's minimise button
     AccessLanguage,       // the window's language button
     AccessNamedValue,     // %s what a control is, %s its value or function
-    AccessPointerSpeed,   // the pointer speed slider
-    AccessLiftOff,        // the lift-off distance slider
-    AccessLineCount,      // the wheel's lines per notch field
     AccessMoreLines,      // the button that adds a line per notch
     AccessFewerLines,     // the button that takes a line per notch away
     AccessSpeed,          // a lighting effect's speed slider
@@ -74,11 +70,85 @@ enum class ProgramText : int {
     AccessBlue,           // the blue slider and its value
     AccessColour,         // %s a preset colour's number (its #RRGGBB follows)
     AccessCustomColours,  // the switch of Color flow's own three colours
-    AccessProximity,      // the proximity sensing pair (On, Off follows)
     MacroEventPress,      // %s the key: a macro event that presses it
     MacroEventRelease,    // %s the key: a macro event that releases it
     MacroEventDelay,      // %s the milliseconds of a macro's pause
     AccessClose,          // the close buttons of the window, the picker and the information box
+    // Texts the pages draw over their skin images, by the skin control that carries them.
+    CaptionAppName,  // the window's title line beside the product name
+    CaptionButtonMap,
+    CaptionSlow,  // the ends of the pointer-speed slider
+    CaptionFast,
+    CaptionPrecision,
+    CaptionLow,  // the ends of the lift-off slider
+    CaptionHigh,
+    CaptionReportsPerSecond,
+    CaptionScrollLines,  // the wheel's two ways of scrolling
+    CaptionScrollScreen,
+    CaptionLinesPerNotch,
+    CaptionDpiLevels,  // the settings page's sections
+    CaptionPointerSpeed,
+    CaptionLiftOff,
+    CaptionReportRate,
+    CaptionWheelScrolling,
+    CaptionButtons,
+    CaptionBacklight,  // the lighting page's sections
+    CaptionMulticolour,
+    CaptionProximity,
+    CaptionCurrentColour,
+    CaptionColour,
+    CaptionPresetColours,
+    CaptionCustomColour,
+    CaptionGame,  // the macro page and its event editor
+    CaptionEvents,
+    CaptionLoopCount,
+    CaptionEventEditor,  // upper case where the script has it: drawn as a heading
+    CaptionKey,          // also the key title of the picker's combination page
+    CaptionDelay,
+    CaptionStatistics,  // the statistics page
+    CaptionClicks,
+    CaptionLeft,
+    CaptionMiddle,
+    CaptionRight,
+    CaptionTotal,
+    CaptionForward,
+    CaptionBackward,
+    CaptionDistance,
+    CaptionWheel,
+    CaptionPointer,
+    CaptionTravelUnit,  // the unit of the pointer's travel: ten thousand pixels
+    CaptionTrophyLevel,
+    CaptionAbout,  // the support page
+    CaptionProduct,
+    CaptionDriverVersion,
+    CaptionFirmwareVersion,
+    CaptionOnline,
+    CaptionCheckFirmware,
+    CaptionVisitWebsite,
+    CaptionProfileFile,
+    CaptionFactorySettings,
+    CaptionRestoreDefaults,
+    CaptionRunOnComputer,  // the function picker's pages
+    CaptionModifiers,
+    CaptionPressAKey,
+    CaptionTabSettings,  // the window's page tabs, profile buttons and its other buttons
+    CaptionTabLighting,
+    CaptionTabMacros,
+    CaptionTabStatistics,
+    CaptionTabSupport,
+    CaptionProfile,  // %s the profile's number
+    CaptionApply,
+    CaptionLanguage,  // short: the button is as narrow as the flag above it  // the button that
+                      // opens the language list
+    CaptionButtonForward,  // the settings page's button tabs (left, middle and right as above)
+    CaptionButtonBack,
+    CaptionWheelUp,
+    CaptionWheelDown,
+    CaptionUpdate,  // the support page's buttons
+    CaptionWebsite,
+    CaptionImport,
+    CaptionExport,
+    CaptionRestore,
     Count
 };
 

@@ -93,6 +93,7 @@ CDlgLEDSet::CDlgLEDSet(const QString& programDirectory, bool chineseLayout,
     setObjectName(QStringLiteral("CDlgLEDSet"));
     setMouseTracking(true);  // hints and the wheel's cursor follow the pointer
     createControls(programDirectory, chineseLayout);
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     refreshTexts();
     showView();
 }
@@ -249,7 +250,7 @@ void CDlgLEDSet::refreshTexts() {
 void CDlgLEDSet::nameControls() {
     const int64_t id = language_.languageId();
     auto program = [id](ProgramText t) { return QString::fromUtf8(programText(t, id)); };
-    const std::string proximity(programText(ProgramText::AccessProximity, id));
+    const std::string proximity(programText(ProgramText::CaptionProximity, id));
     for (CGDIBitmapBtn* b : {proximityOn_, proximityOff_}) {
         b->setAccessibleName(QString::fromStdString(formatText(
             programText(ProgramText::AccessNamedValue, id), {proximity, b->text().toStdString()})));

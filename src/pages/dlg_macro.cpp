@@ -123,6 +123,7 @@ CDlgMacro::CDlgMacro(const QString& programDirectory, bool chineseLayout, Langua
     setObjectName(QStringLiteral("CDlgMacro"));
     setMouseTracking(true);
     createControls();
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     loopTimer_.setInterval(kLoopTimerMs);
     connect(&loopTimer_, &QTimer::timeout, this, &CDlgMacro::onLoopTimer);
     loopTimer_.start();

@@ -68,6 +68,7 @@ CDlgMainSet::CDlgMainSet(const QString& programDirectory, bool chineseLayout,
     setObjectName(QStringLiteral("CDlgMainSet"));
     setMouseTracking(true);  // hints follow the pointer without a button held
     createControls(programDirectory, chineseLayout);
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     refreshTooltips();
     markerTimer_.setInterval(kMarkerIntervalMs);
     connect(&markerTimer_, &QTimer::timeout, this,
@@ -235,10 +236,10 @@ void CDlgMainSet::refreshTooltips() {
     auto program = [id](ProgramText t) { return QString::fromUtf8(programText(t, id)); };
     lineUp_->setAccessibleName(program(ProgramText::AccessMoreLines));
     lineDown_->setAccessibleName(program(ProgramText::AccessFewerLines));
-    lineCount_->setAccessibleName(program(ProgramText::AccessLineCount));
-    speed_->setAccessibleName(program(ProgramText::AccessPointerSpeed));
+    lineCount_->setAccessibleName(program(ProgramText::CaptionLinesPerNotch));
+    speed_->setAccessibleName(program(ProgramText::CaptionPointerSpeed));
     speed_->setAccessibleDescription(languageText(language_, u"str_mouseSpeed"));
-    height_->setAccessibleName(program(ProgramText::AccessLiftOff));
+    height_->setAccessibleName(program(ProgramText::CaptionLiftOff));
     height_->setAccessibleDescription(languageText(language_, u"str_sheight"));
     for (int b = 0; b < kButtonCount; ++b) nameTab(b);
 }

@@ -53,6 +53,7 @@ CDlgSts::CDlgSts(const QString& programDirectory, std::filesystem::path dataDire
       cursor_(std::move(cursor)) {
     setObjectName(QStringLiteral("CDlgSts"));
     setMouseTracking(true);  // hints follow the pointer without a button held
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     travelRedraw_.setInterval(kTravelRedrawMs);
     connect(&travelRedraw_, &QTimer::timeout, this,
             [this] { update(valueRect(PointerTravel, chineseLayout_)); });
@@ -137,7 +138,7 @@ QRect CDlgSts::valueRect(int value, bool chineseLayout) {
     if (value < 0 || value >= kValueCount) return {};
     const ValueRows rows = kValueRows[static_cast<size_t>(value)];
     int left = chineseLayout ? 167 : 152;
-    if (value == PointerTravel && chineseLayout) left = 187;
+    if (value == PointerTravel && chineseLayout) left = 179;
     return QRect(left, rows.top, 75, rows.bottom - rows.top);
 }
 

@@ -91,6 +91,7 @@ CDlgSupport::CDlgSupport(const QString& programDirectory, bool chineseLayout,
     connect(widget(RestoreDefaults), &QAbstractButton::clicked, this,
             &CDlgSupport::onRestoreDefaults);
 
+    setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
     updateTimeoutTimer_.setSingleShot(true);
     connect(&updateTimeoutTimer_, &QTimer::timeout, this, [this] {
         if (checker_) checker_->timeoutElapsed();

@@ -114,6 +114,8 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
                                         context_.notices, this);
     pages_ = {combo_, macro_, base_, advanced_};
     for (CSkinPage* p : pages_) {
+        LanguageContext& language = context_.language;
+        p->setCaptionLanguage([&language] { return int64_t{language.languageId()}; });
         p->move(kPagePosition);
         p->hide();
     }

@@ -6,9 +6,12 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "i18n/languages.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/keyboard_focus.h"
+#include "widgets/irr_button.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 
 namespace z408 {
@@ -41,9 +44,15 @@ std::array<QString, 3> skinImagePaths(const QString& skinId, const QString& prog
 
 CSkinPage::CSkinPage(const QString& skinId, const QString& programDirectory, bool chineseLayout,
                      QWidget* parent)
-    : QWidget(parent), skinId_(skinId) {
-    const skin::PageSkin page = skin::pageSkin(
-        skinId.toStdString(), chineseLayout ? skin::Layout::Chinese : skin::Layout::English);
+    : QWidget(parent),
+      skinId_(skinId),
+      layout_(skin::pageSkin(skinId.toStdString(),
+                             chineseLayout ? skin::Layout::Chinese : skin::Layout::English)) {
+    const skin::PageSkin& page = layout_;
+    // Until the page is told the interface language, its texts follow the installation's.
+    languageId_ = [chineseLayout]() -> int64_t {
+        return chineseLayout ? kLanguageSimplifiedChinese : kLanguageEnglish;
+    };
     const std::array<QString, 3> paths = skinImagePaths(skinId, programDirectory, chineseLayout);
     normalPath_ = paths[0];
     normal_ = LoadSkinImage(normalPath_);
@@ -90,10 +99,30 @@ QList<QWidget*> CSkinPage::tabChain() const {
     return readingOrderOf(this, panels_);
 }
 
+void CSkinPage::setCaptionLanguage(std::function<int64_t()> languageId) {
+    languageId_ = std::move(languageId);
+    for (const skin::Control& c : layout_.controls) {
+        // A text under a button cut from the images is drawn by the button, over its picture.
+        if (c.text == ProgramText::Count) continue;
+        const QString name = QString::fromStdString(c.name);
+        auto text = [this, c] { return captionText(c, captionLanguage()); };
+        if (auto* b = findChild<CGDIBitmapBtn*>(name, Qt::FindDirectChildrenOnly))
+            b->SetSkinCaption(c, text);
+        else if (auto* q = findChild<CIrrButton*>(name, Qt::FindDirectChildrenOnly))
+            q->SetSkinCaption(c, text);
+    }
+    update();
+}
+
+int64_t CSkinPage::captionLanguage() const {
+    return languageId_();
+}
+
 void CSkinPage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QImage& normal = normalImage();
     if (!normal.isNull()) p.drawImage(event->rect(), normal, event->rect());
+    paintLanguageCaptions(p, layout_, captionLanguage(), event->rect());
 }
 
 void CSkinPage::keyPressEvent(QKeyEvent* event) {

@@ -13,9 +13,10 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <vector>
-
+#include <cstdint>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 #include "skin/skin_layout.h"
 
@@ -61,6 +62,12 @@ class CSkinPage : public QWidget {
     void setVisible(bool visible) override;
     // The page's controls in the order Tab visits them; by default line by line from the top.
     virtual QList<QWidget*> tabChain() const;
+    // The language the page's skin texts are drawn in, asked at every paint so that a switch
+    // shows at the next update. Call once the page's controls exist: the check boxes and choices
+    // among them draw their texts too.
+    void setCaptionLanguage(std::function<int64_t()> languageId);
+    int64_t captionLanguage() const;
+    const skin::PageSkin& layout() const { return layout_; }
 
   signals:
     // The pointer is over something with a hint: the window's hint line shows hint `number`.
@@ -73,6 +80,8 @@ class CSkinPage : public QWidget {
 
   private:
     QString skinId_;
+    skin::PageSkin layout_;
+    std::function<int64_t()> languageId_;
     QString normalPath_, downPath_, overPath_;
     bool hasNormal_ = false;          // the normal image was read once: worth reading again
     std::vector<skin::Rect> panels_;  // the page's panels, which group its controls for Tab

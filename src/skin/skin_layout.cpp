@@ -22,6 +22,13 @@ Control c(std::string name, Look look, Rect r, std::string caption = {}) {
     return out;
 }
 
+// A control whose text the program draws in the current language.
+Control c(std::string name, Look look, Rect r, ProgramText text) {
+    Control out = c(std::move(name), look, r);
+    out.text = text;
+    return out;
+}
+
 // A slider's groove, with the values its thumb stops at for the tick marks.
 Control track(std::string name, Rect r, int firstStop, int lastStop) {
     Control out = c(std::move(name), Look::Track, r);
@@ -30,12 +37,14 @@ Control track(std::string name, Rect r, int firstStop, int lastStop) {
     return out;
 }
 
-Control quad(std::string name, std::array<Point, 4> q, std::string caption) {
+Control quad(std::string name, std::array<Point, 4> q, ProgramText text,
+             std::string textArgument = {}) {
     Control out;
     out.name = std::move(name);
     out.look = Look::QuadTab;
     out.quad = q;
-    out.caption = std::move(caption);
+    out.text = text;
+    out.textArgument = std::move(textArgument);
     Rect b{q[0].x, q[0].y, q[0].x, q[0].y};
     for (const Point& p : q) {
         b.left = std::min(b.left, p.x);
@@ -54,16 +63,17 @@ struct Pick {
     Rect operator()(Rect en, Rect cn) const { return zh ? cn : en; }
 };
 
-PageSkin mainWindow(Pick t) {
+PageSkin mainWindow(Pick) {
     PageSkin p{
         "main", {"Main_Normal.bmp", "Main_Down.bmp", "Main_Over.bmp"}, kMainWidth, kMainHeight, {}};
     auto& v = p.controls;
-    v.push_back(
-        c("logo", Look::Logo, {22, 6, 520, 46}, t("Gaming Mouse Driver", "游戏鼠标驱动程序")));
+    v.push_back(c("logo", Look::Logo, {22, 6, 520, 46}, ProgramText::CaptionAppName));
     v.push_back(c("minimise", Look::Glyph, {887, 2, 921, 33}, "min"));
     v.push_back(c("close", Look::Glyph, {922, 2, 956, 33}, "close"));
-    const char* tabsEn[] = {"Settings", "Lighting", "Macros", "Statistics", "Support"};
-    const char* tabsZh[] = {"主设置", "灯光设置", "宏管理", "统计", "支持"};
+    const ProgramText tabTexts[] = {ProgramText::CaptionTabSettings,
+                                    ProgramText::CaptionTabLighting, ProgramText::CaptionTabMacros,
+                                    ProgramText::CaptionTabStatistics,
+                                    ProgramText::CaptionTabSupport};
     const std::array<std::array<Point, 4>, 5> tabs = {{
         {{{30, 85}, {189, 85}, {210, 121}, {30, 121}}},
         {{{193, 85}, {375, 85}, {396, 121}, {214, 121}}},
@@ -72,11 +82,10 @@ PageSkin mainWindow(Pick t) {
         {{{747, 85}, {928, 85}, {928, 121}, {768, 121}}},
     }};
     for (int i = 0; i < 5; ++i)
-        v.push_back(quad("tab" + std::to_string(i + 1), tabs[static_cast<size_t>(i)],
-                         t(tabsEn[i], tabsZh[i])));
+        v.push_back(quad("tab" + std::to_string(i + 1), tabs[static_cast<size_t>(i)], tabTexts[i]));
     v.push_back(c("pages", Look::Panel, {15, 128, 940, 580}));
     v.push_back(c("flag", Look::Field, {17, 590, 57, 617}));
-    v.push_back(c("language", Look::Button, {15, 617, 57, 635}, t("Lang", "语言")));
+    v.push_back(c("language", Look::Button, {15, 617, 57, 635}, ProgramText::CaptionLanguage));
     v.push_back(c("hint", Look::Field, {64, 596, 303, 630}));
     const std::array<std::array<Point, 4>, 5> profiles = {{
         {{{342, 608}, {435, 608}, {414, 635}, {321, 635}}},
@@ -88,10 +97,10 @@ PageSkin mainWindow(Pick t) {
     for (int i = 0; i < 5; ++i) {
         std::string n = std::to_string(i + 1);
         v.push_back(
-            quad("profile" + n, profiles[static_cast<size_t>(i)], t("Profile ", "配置 ") + n));
+            quad("profile" + n, profiles[static_cast<size_t>(i)], ProgramText::CaptionProfile, n));
     }
-    v.push_back(
-        quad("apply", {{{841, 591}, {940, 591}, {940, 632}, {806, 632}}}, t("Apply", "应用")));
+    v.push_back(quad("apply", {{{841, 591}, {940, 591}, {940, 632}, {806, 632}}},
+                     ProgramText::CaptionApply));
     return p;
 }
 
@@ -109,7 +118,7 @@ PageSkin mainSettings(Pick t) {
     v.push_back(c("panelWheel", Look::Panel, {362, 256, 690, 402}));
     v.push_back(c("panelMouse", Look::Panel, {700, 18, 910, 402}));
     v.push_back(c("mousePicture", Look::MouseBody, {712, 92, 902, 340}));
-    v.push_back(c("mouseTitle", Look::Label, {712, 26, 900, 48}, t("Button map", "按键分布")));
+    v.push_back(c("mouseTitle", Look::Label, {712, 26, 900, 48}, ProgramText::CaptionButtonMap));
     const Rect dpi[14] = {{69, 66, 109, 78},   {140, 66, 184, 78},  {206, 66, 251, 79},
                           {277, 66, 321, 78},  {347, 66, 394, 78},  {415, 66, 464, 80},
                           {486, 66, 534, 80},  {68, 90, 116, 103},  {139, 91, 186, 104},
@@ -120,23 +129,24 @@ PageSkin mainSettings(Pick t) {
     for (int i = 0; i < 14; ++i)
         v.push_back(c("dpi" + std::to_string(i), Look::Chip, dpi[i], dpiText[i]));
     v.push_back(track("speedSlider", {104, 167, 293, 179}, kPointerSpeedMin, kPointerSpeedMax));
-    v.push_back(c("speedSlow", Look::Text, {60, 164, 100, 182}, t("Slow", "慢")));
-    v.push_back(c("speedFast", Look::Text, {298, 164, 350, 182}, t("Fast", "快")));
-    v.push_back(c("precision", Look::Check, {68, 203, 178, 219}, t("Precision", "提高精度")));
+    v.push_back(c("speedSlow", Look::Text, {22, 164, 100, 182}, ProgramText::CaptionSlow));
+    v.push_back(c("speedFast", Look::Text, {298, 164, 350, 182}, ProgramText::CaptionFast));
+    v.push_back(c("precision", Look::Check, {68, 203, 178, 219}, ProgramText::CaptionPrecision));
     v.push_back(track("heightSlider", {422, 167, 624, 179}, kHeightSliderMin, kHeightSliderMax));
-    v.push_back(c("heightLow", Look::Text, {378, 164, 418, 182}, t("Low", "低")));
-    v.push_back(c("heightHigh", Look::Text, {629, 164, 686, 182}, t("High", "高")));
+    v.push_back(c("heightLow", Look::Text, {366, 164, 418, 182}, ProgramText::CaptionLow));
+    v.push_back(c("heightHigh", Look::Text, {629, 164, 686, 182}, ProgramText::CaptionHigh));
     const Rect rate[4] = {
         {67, 303, 120, 317}, {134, 303, 190, 317}, {201, 303, 261, 317}, {271, 303, 331, 317}};
     const char* rateText[4] = {"125", "250", "500", "1000"};
     for (int i = 0; i < 4; ++i)
         v.push_back(c("rate" + std::to_string(i), Look::Chip, rate[i], rateText[i]));
-    v.push_back(c("rateUnit", Look::Text, {30, 322, 200, 340},
-                  t("Reports per second (Hz)", "每秒回报次数 (Hz)")));
+    v.push_back(
+        c("rateUnit", Look::Text, {30, 322, 200, 340}, ProgramText::CaptionReportsPerSecond));
     v.push_back(c("scrollLines", Look::Radio, t(Rect{406, 331, 669, 347}, Rect{406, 331, 558, 345}),
-                  t("Scroll by lines", "按行滚动")));
+                  ProgramText::CaptionScrollLines));
     if (!t.zh)
-        v.push_back(c("lineCountLabel", Look::Text, {424, 357, 544, 375}, "Lines per notch"));
+        v.push_back(c("lineCountLabel", Look::Text, {424, 357, 544, 375},
+                      ProgramText::CaptionLinesPerNotch));
     v.push_back(c("lineCount", Look::Field, t(Rect{550, 355, 573, 377}, Rect{574, 333, 590, 358})));
     v.push_back(
         c("lineUp", Look::Arrow, t(Rect{573, 350, 588, 361}, Rect{594, 330, 607, 340}), "up"));
@@ -144,7 +154,7 @@ PageSkin mainSettings(Pick t) {
         c("lineDown", Look::Arrow, t(Rect{573, 361, 588, 372}, Rect{594, 341, 607, 350}), "down"));
     v.push_back(c("scrollScreen", Look::Radio,
                   t(Rect{406, 375, 672, 393}, Rect{406, 361, 527, 375}),
-                  t("Scroll one screen", "按页滚动")));
+                  ProgramText::CaptionScrollScreen));
     const Rect markers[7] = {{761, 144, 784, 169}, {793, 155, 821, 179}, {827, 145, 854, 170},
                              {722, 205, 747, 229}, {728, 241, 753, 262}, {794, 125, 820, 152},
                              {794, 181, 820, 206}};
@@ -152,13 +162,12 @@ PageSkin mainSettings(Pick t) {
         v.push_back(c("marker" + std::to_string(i), Look::Marker, markers[i]));
     const Rect labels[6] = {{40, 27, 176, 49},   {29, 127, 288, 157},  {372, 129, 568, 154},
                             {30, 262, 208, 287}, {374, 263, 661, 287}, {29, 366, 205, 395}};
-    const char* labelsEn[6] = {"DPI levels",  "Pointer speed",   "Lift-off height",
-                               "Report rate", "Wheel scrolling", "Buttons"};
-    const char* labelsZh[6] = {"DPI 设置", "指针速度", "传感器高度",
-                               "回报率",   "滚轮滚动", "按键设置"};
+    const ProgramText labelTexts[6] = {
+        ProgramText::CaptionDpiLevels,      ProgramText::CaptionPointerSpeed,
+        ProgramText::CaptionLiftOff,        ProgramText::CaptionReportRate,
+        ProgramText::CaptionWheelScrolling, ProgramText::CaptionButtons};
     for (int i = 0; i < 6; ++i)
-        v.push_back(c("label" + std::to_string(i + 1), Look::Label, labels[i],
-                      t(labelsEn[i], labelsZh[i])));
+        v.push_back(c("label" + std::to_string(i + 1), Look::Label, labels[i], labelTexts[i]));
     const std::array<std::array<Point, 4>, 7> tabs = {{
         {{{19, 408}, {127, 408}, {95, 441}, {19, 441}}},
         {{{130, 408}, {214, 408}, {182, 441}, {98, 441}}},
@@ -168,12 +177,12 @@ PageSkin mainSettings(Pick t) {
         {{{481, 408}, {581, 408}, {549, 441}, {449, 441}}},
         {{{586, 408}, {692, 408}, {660, 441}, {554, 441}}},
     }};
-    const char* namesEn[7] = {"Left", "Middle",   "Right",     "Forward",
-                              "Back", "Wheel up", "Wheel down"};
-    const char* namesZh[7] = {"左键", "中键", "右键", "前进键", "后退键", "滚轮上", "滚轮下"};
+    const ProgramText names[7] = {ProgramText::CaptionLeft,       ProgramText::CaptionMiddle,
+                                  ProgramText::CaptionRight,      ProgramText::CaptionButtonForward,
+                                  ProgramText::CaptionButtonBack, ProgramText::CaptionWheelUp,
+                                  ProgramText::CaptionWheelDown};
     for (int i = 0; i < 7; ++i)
-        v.push_back(quad("button" + std::to_string(i), tabs[static_cast<size_t>(i)],
-                         t(namesEn[i], namesZh[i])));
+        v.push_back(quad("button" + std::to_string(i), tabs[static_cast<size_t>(i)], names[i]));
     return p;
 }
 
@@ -188,7 +197,7 @@ PageSkin lighting(Pick t) {
     v.push_back(c("panelProximity", Look::Panel, {708, 10, 910, 106}));
     v.push_back(c("panelCurrent", Look::Panel, {708, 114, 910, 214}));
     v.push_back(c("panelColour", Look::Panel, {16, 222, 910, 446}));
-    v.push_back(c("labelBacklight", Look::Label, {28, 16, 300, 40}, t("Backlight", "背光模式")));
+    v.push_back(c("labelBacklight", Look::Label, {28, 16, 300, 40}, ProgramText::CaptionBacklight));
     // Mode buttons carry their language text as widget captions.
     v.push_back(c("mode4", Look::Toggle, {36, 52, 226, 78}));
     v.push_back(c("mode3", Look::Toggle, {36, 90, 226, 116}));
@@ -199,26 +208,27 @@ PageSkin lighting(Pick t) {
     v.push_back(track("mode1Slider", {456, 97, 676, 109}, kMode1LevelMin, kMode1LevelMax));
     v.push_back(c("mode5", Look::Toggle, {244, 128, 434, 154}));
     v.push_back(track("mode5Slider", {456, 135, 676, 147}, kMode5SpeedMin, kMode5SpeedMax));
-    v.push_back(c("multicolour", Look::Check, {244, 170, 434, 190}, t("Multicolour", "多彩")));
+    v.push_back(
+        c("multicolour", Look::Check, {244, 170, 434, 190}, ProgramText::CaptionMulticolour));
     v.push_back(c("multicolour1", Look::ColourWell, {456, 166, 492, 194}));
     v.push_back(c("multicolour2", Look::ColourWell, {500, 166, 536, 194}));
     v.push_back(c("multicolour3", Look::ColourWell, {544, 166, 580, 194}));
     // The single colour of modes 1 and 2; the page writes its language caption beside it.
     v.push_back(c("singleColour", Look::ColourWell, {36, 166, 72, 194}));
     v.push_back(
-        c("labelProximity", Look::Label, {720, 16, 900, 40}, t("Proximity sensing", "接近感应")));
+        c("labelProximity", Look::Label, {720, 16, 900, 40}, ProgramText::CaptionProximity));
     v.push_back(c("proximityOn", Look::Toggle, {720, 58, 808, 84}));
     v.push_back(c("proximityOff", Look::Toggle, {816, 58, 904, 84}));
     v.push_back(
-        c("labelCurrent", Look::Label, {720, 120, 900, 144}, t("Current colour", "当前颜色")));
+        c("labelCurrent", Look::Label, {720, 120, 900, 144}, ProgramText::CaptionCurrentColour));
     // The colour being edited, drawn by the page.
     v.push_back(c("currentColour", Look::ColourWell, {722, 154, 896, 202}));
-    v.push_back(c("labelColour", Look::Label, {28, 228, 168, 252}, t("Colour", "颜色设置")));
+    v.push_back(c("labelColour", Look::Label, {28, 228, 168, 252}, ProgramText::CaptionColour));
     const int swLeft = t.zh ? 140 : 177;
     const int swTop = t.zh ? 256 : 258;
     const int swBottom = t.zh ? 289 : 290;
     v.push_back(c("labelPreset", Look::Text, {swLeft, 230, swLeft + 271, 250},
-                  t("Preset colours", "预设颜色")));
+                  ProgramText::CaptionPresetColours));
     for (int k = 0; k < 26; ++k) {
         int col = k % 7, row = k / 7;
         int left = swLeft + 40 * col - (col > 4 ? 1 : 0);
@@ -229,7 +239,7 @@ PageSkin lighting(Pick t) {
         v.push_back(s);
     }
     v.push_back(
-        c("labelCustom", Look::Text, {480, 230, 760, 250}, t("Custom colour", "自定义颜色")));
+        c("labelCustom", Look::Text, {480, 230, 760, 250}, ProgramText::CaptionCustomColour));
     const char* chan[3] = {"R", "G", "B"};
     const char* names[3] = {"red", "green", "blue"};
     for (int i = 0; i < 3; ++i) {
@@ -254,12 +264,12 @@ PageSkin macroPage(Pick t) {
     v.push_back(c("panelMacros", Look::Panel, {14, 10, 336, 446}));
     v.push_back(c("panelEvents", Look::Panel, {334 + 4, 10, 634, 446}));
     v.push_back(c("panelTools", Look::Panel, {640, 10, 910, 446}));
-    v.push_back(c("presetLabel", Look::Label, {24, 19, 220, 40}, t("Game", "游戏")));
+    v.push_back(c("presetLabel", Look::Label, {24, 19, 220, 40}, ProgramText::CaptionGame));
     v.push_back(c("presetButton", Look::Button, {25, 48, 327, 71}, "dropdown"));
     v.push_back(c("macroFrame", Look::ListFrame, {26, 87, 326, 407}));
     v.push_back(c("newMacro", Look::Button, {26, 412, 67, 441}));
     v.push_back(c("deleteMacro", Look::Button, {77, 412, 139, 441}));
-    v.push_back(c("eventLabel", Look::Label, {346, 19, 620, 39}, t("Events", "按键列表")));
+    v.push_back(c("eventLabel", Look::Label, {346, 19, 620, 39}, ProgramText::CaptionEvents));
     v.push_back(c("eventFrame", Look::ListFrame, {342, 49, 626, 407}));
     v.push_back(c("insert", Look::Button, t(Rect{343, 412, 373, 440}, Rect{361, 412, 391, 441})));
     v.push_back(
@@ -267,7 +277,7 @@ PageSkin macroPage(Pick t) {
     v.push_back(c("modify", Look::Button, t(Rect{409, 412, 439, 440}, Rect{427, 412, 457, 441})));
     v.push_back(c("record", Look::Button, {783, 22, 899, 53}, "record"));
     v.push_back(c("ignoreDelays", Look::Toggle, {646, 58, 834, 76}));
-    v.push_back(c("loopLabel", Look::Text, {648, 85, 846, 104}, t("Loop count", "循环次数")));
+    v.push_back(c("loopLabel", Look::Text, {648, 85, 846, 104}, ProgramText::CaptionLoopCount));
     v.push_back(c("loopCount", Look::Field, {852, 87, 892, 102}));
     v.push_back(c("mousePicture", Look::MouseBody, {700, 140, 840, 300}));
     // The three buttons sit on the picture's buttons, above the line where they meet the palm
@@ -277,16 +287,17 @@ PageSkin macroPage(Pick t) {
         c("mouseMiddle", Look::Chip, t(Rect{756, 166, 780, 189}, Rect{754, 165, 782, 216})));
     v.push_back(c("mouseRight", Look::Chip, t(Rect{802, 186, 825, 209}, Rect{791, 172, 823, 216})));
     // The event editor's controls are hidden until used: the normal image shows only their place.
-    v.push_back(c("editorTitle", Look::Text, {646, 292, 904, 312}, t("EVENT EDITOR", "编辑事件")));
+    v.push_back(
+        c("editorTitle", Look::Text, {646, 292, 904, 312}, ProgramText::CaptionEventEditor));
     const size_t firstEditor = v.size();
     v.push_back(c("keyChoice", Look::Radio, t(Rect{644, 316, 779, 335}, Rect{644, 340, 757, 357}),
-                  t("Key", "按键")));
+                  ProgramText::CaptionKey));
     // The OK buttons carry the key/delay caption of the language: room for the longest one
     // ("Задержка"), taken from the boxes, which hold one character or four digits.
     v.push_back(c("keyBox", Look::Field, t(Rect{664, 340, 810, 358}, Rect{666, 365, 808, 379})));
     v.push_back(c("keyOk", Look::Button, t(Rect{818, 340, 892, 358}, Rect{818, 362, 892, 383})));
     v.push_back(c("delayChoice", Look::Radio, t(Rect{644, 364, 790, 382}, Rect{644, 389, 768, 405}),
-                  t("Delay", "延时")));
+                  ProgramText::CaptionDelay));
     v.push_back(c("delayBox", Look::Field, t(Rect{664, 389, 810, 407}, Rect{666, 415, 808, 428})));
     v.push_back(c("delayOk", Look::Button, t(Rect{818, 389, 892, 407}, Rect{818, 412, 892, 434})));
     for (size_t i = firstEditor; i < v.size(); ++i) v[i].hiddenUntilUsed = true;
@@ -299,29 +310,32 @@ PageSkin statistics(Pick t) {
     auto& v = p.controls;
     v.push_back(c("panelCounters", Look::Panel, {14, 10, 300, 446}));
     v.push_back(c("panelLevel", Look::Panel, {616, 10, 910, 446}));
-    v.push_back(c("title", Look::Label, {28, 18, 290, 42}, t("Statistics", "统计数据")));
+    v.push_back(c("title", Look::Label, {28, 18, 290, 42}, ProgramText::CaptionStatistics));
     const int labelRight = t.zh ? 164 : 150;
     const int valueRight = t.zh ? 242 : 227;
-    v.push_back(c("headClicks", Look::Text, {28, 58, 290, 80}, t("CLICKS", "点击次数")));
-    const char* rowsEn[8] = {"Left",    "Middle",   "Right", "Total",
-                             "Forward", "Backward", "Total", "Distance"};
-    const char* rowsZh[8] = {"左键", "中键", "右键", "合计", "向前", "向后", "合计", "移动距离"};
+    v.push_back(c("headClicks", Look::Text, {28, 58, 290, 80}, ProgramText::CaptionClicks));
+    const ProgramText rows[8] = {ProgramText::CaptionLeft,    ProgramText::CaptionMiddle,
+                                 ProgramText::CaptionRight,   ProgramText::CaptionTotal,
+                                 ProgramText::CaptionForward, ProgramText::CaptionBackward,
+                                 ProgramText::CaptionTotal,   ProgramText::CaptionDistance};
     const int tops[8] = {85, 119, 152, 183, 250, 284, 319, 384};
     for (int i = 0; i < 8; ++i) {
         int right = (i == 7 && t.zh) ? 184 : labelRight;
-        v.push_back(c("row" + std::to_string(i), Look::Text, {28, tops[i], right, tops[i] + 20},
-                      t(rowsEn[i], rowsZh[i])));
-        int vl = (i == 7 && t.zh) ? 187 : valueRight - 75;
-        int vr = (i == 7 && t.zh) ? 262 : valueRight;
+        v.push_back(
+            c("row" + std::to_string(i), Look::Text, {28, tops[i], right, tops[i] + 20}, rows[i]));
+        // In the Chinese layout the distance sits further right, under its longer name, leaving
+        // its unit the room a Latin "10k px" needs.
+        int vl = (i == 7 && t.zh) ? 179 : valueRight - 75;
+        int vr = (i == 7 && t.zh) ? 254 : valueRight;
         v.push_back(c("value" + std::to_string(i), Look::Field,
                       {vl - 4, tops[i] - 1, vr + 4, tops[i] + 21}));
     }
-    v.push_back(c("headWheel", Look::Text, {28, 224, 290, 246}, t("WHEEL", "滚轮")));
-    v.push_back(c("headTravel", Look::Text, {28, 358, 290, 380}, t("POINTER", "指针")));
-    v.push_back(
-        c("travelUnit", Look::Text, {t.zh ? 268 : 233, 384, 298, 404}, t("10k px", "万像素")));
+    v.push_back(c("headWheel", Look::Text, {28, 224, 290, 246}, ProgramText::CaptionWheel));
+    v.push_back(c("headTravel", Look::Text, {28, 358, 290, 380}, ProgramText::CaptionPointer));
+    v.push_back(c("travelUnit", Look::Text, {t.zh ? 260 : 233, 384, 298, 404},
+                  ProgramText::CaptionTravelUnit));
     v.push_back(c("trophy", Look::TrophyStage, {309, 0, 607, 451}));
-    v.push_back(c("levelTitle", Look::Label, {630, 18, 900, 42}, t("Trophy level", "奖杯等级")));
+    v.push_back(c("levelTitle", Look::Label, {630, 18, 900, 42}, ProgramText::CaptionTrophyLevel));
     v.push_back(c("levelBar", Look::LevelBar, {631, 62, 904, 77}));
     for (int i = 0; i < 13; ++i) {
         int left = 647 + 50 * (i % 5), top = 132 + 58 * (i / 5);
@@ -332,7 +346,7 @@ PageSkin statistics(Pick t) {
     return p;
 }
 
-PageSkin support(Pick t) {
+PageSkin support(Pick) {
     PageSkin p{"support",
                {"support_normal.bmp", "support_down.bmp", "support_over.bmp"},
                kPageWidth,
@@ -343,28 +357,27 @@ PageSkin support(Pick t) {
     v.push_back(c("panelOnline", Look::Panel, {16, 230, 910, 330}));
     v.push_back(c("panelProfile", Look::Panel, {16, 338, 500, 446}));
     v.push_back(c("panelReset", Look::Panel, {508, 338, 910, 446}));
-    v.push_back(c("labelVersions", Look::Label, {30, 22, 400, 46}, t("About", "关于")));
-    v.push_back(c("product", Look::Text, {30, 52, 880, 96},
-                  t("Tarvo Z408 Gaming Mouse", "Tarvo Z408 游戏鼠标")));
+    v.push_back(c("labelVersions", Look::Label, {30, 22, 400, 46}, ProgramText::CaptionAbout));
+    v.push_back(c("product", Look::Text, {30, 52, 880, 96}, ProgramText::CaptionProduct));
     v.push_back(
-        c("driverVersion", Look::Label, {77, 110, 274, 141}, t("Driver version", "驱动版本")));
+        c("driverVersion", Look::Label, {77, 110, 274, 141}, ProgramText::CaptionDriverVersion));
+    v.push_back(c("firmwareVersion", Look::Label, {380, 113, 559, 140},
+                  ProgramText::CaptionFirmwareVersion));
+    v.push_back(c("labelOnline", Look::Label, {30, 238, 400, 262}, ProgramText::CaptionOnline));
     v.push_back(
-        c("firmwareVersion", Look::Label, {380, 113, 559, 140}, t("Firmware version", "固件版本")));
-    v.push_back(c("labelOnline", Look::Label, {30, 238, 400, 262}, t("Online", "在线服务")));
-    v.push_back(c("updateText", Look::Text, {30, 268, 398, 290},
-                  t("Check the mouse firmware", "检查鼠标固件更新")));
-    v.push_back(c("update", Look::Button, {405, 264, 520, 293}, t("Update", "检查更新")));
-    v.push_back(c("webText", Look::Text, {540, 268, 704, 290},
-                  t("Visit the Tarvo website", "访问 Tarvo 网站")));
-    v.push_back(c("web", Look::Button, {711, 264, 826, 293}, t("Website", "官方网站")));
-    v.push_back(c("labelProfile", Look::Label, {30, 346, 480, 370}, t("Profile file", "配置文件")));
-    v.push_back(c("import", Look::Button, {134, 389, 224, 420}, t("Import", "导入")));
-    v.push_back(c("export", Look::Button, {234, 389, 324, 420}, t("Export", "导出")));
+        c("updateText", Look::Text, {30, 268, 398, 290}, ProgramText::CaptionCheckFirmware));
+    v.push_back(c("update", Look::Button, {405, 264, 520, 293}, ProgramText::CaptionUpdate));
+    v.push_back(c("webText", Look::Text, {540, 268, 704, 290}, ProgramText::CaptionVisitWebsite));
+    v.push_back(c("web", Look::Button, {711, 264, 826, 293}, ProgramText::CaptionWebsite));
     v.push_back(
-        c("labelReset", Look::Label, {522, 346, 900, 370}, t("Factory settings", "出厂设置")));
-    v.push_back(c("resetText", Look::Text, {522, 392, 778, 414},
-                  t("Restore the defaults", "恢复默认设置")));
-    v.push_back(c("restore", Look::Button, {785, 388, 873, 417}, t("Restore", "恢复")));
+        c("labelProfile", Look::Label, {30, 346, 480, 370}, ProgramText::CaptionProfileFile));
+    v.push_back(c("import", Look::Button, {134, 389, 224, 420}, ProgramText::CaptionImport));
+    v.push_back(c("export", Look::Button, {234, 389, 324, 420}, ProgramText::CaptionExport));
+    v.push_back(
+        c("labelReset", Look::Label, {522, 346, 900, 370}, ProgramText::CaptionFactorySettings));
+    v.push_back(
+        c("resetText", Look::Text, {522, 392, 778, 414}, ProgramText::CaptionRestoreDefaults));
+    v.push_back(c("restore", Look::Button, {785, 388, 873, 417}, ProgramText::CaptionRestore));
     return p;
 }
 
@@ -399,7 +412,7 @@ PageSkin pickerBase(Pick) {
     return p;
 }
 
-PageSkin pickerAdvanced(Pick t) {
+PageSkin pickerAdvanced(Pick) {
     PageSkin p{"advanced",
                {"advanced/Advanced_Normal.bmp", "advanced/Advanced_Down.bmp",
                 "advanced/Advanced_Over.bmp"},
@@ -407,8 +420,7 @@ PageSkin pickerAdvanced(Pick t) {
                kPickerPageHeight,
                {}};
     auto& v = p.controls;
-    v.push_back(
-        c("title", Look::Text, {10, 6, 360, 28}, t("Run on this computer", "由电脑执行的功能")));
+    v.push_back(c("title", Look::Text, {10, 6, 360, 28}, ProgramText::CaptionRunOnComputer));
     const Rect choice[4] = {
         {21, 37, 38, 54}, {21, 63, 38, 80}, {21, 88, 38, 105}, {21, 114, 38, 131}};
     const Rect path[4] = {
@@ -435,14 +447,14 @@ PageSkin pickerMacro(Pick) {
     return p;
 }
 
-PageSkin pickerCombo(Pick t) {
+PageSkin pickerCombo(Pick) {
     PageSkin p{"combo",
                {"combo/Combo_Normal.bmp", "combo/Combo_Down.bmp", "combo/Combo_Over.bmp"},
                kPickerPageWidth,
                kPickerPageHeight,
                {}};
     auto& v = p.controls;
-    v.push_back(c("modifiers", Look::Label, {20, 12, 150, 34}, t("Modifiers", "组合键")));
+    v.push_back(c("modifiers", Look::Label, {20, 12, 150, 34}, ProgramText::CaptionModifiers));
     const Rect boxes[4] = {
         {59, 45, 72, 58}, {59, 70, 72, 83}, {59, 94, 72, 108}, {58, 119, 72, 133}};
     const char* names[4] = {"Ctrl", "Alt", "Shift", "Win"};
@@ -453,9 +465,8 @@ PageSkin pickerCombo(Pick t) {
         v.push_back(c(std::string(ids[i]) + "Name", Look::Text,
                       {r.right + 8, r.top - 3, r.right + 80, r.bottom + 3}, names[i]));
     }
-    v.push_back(c("keyTitle", Look::Label, {168, 12, 350, 34}, t("Key", "按键")));
-    v.push_back(c("keyHint", Look::Text, {168, 50, 360, 72},
-                  t("Press a key on the keyboard", "请在键盘上按下按键")));
+    v.push_back(c("keyTitle", Look::Label, {168, 12, 350, 34}, ProgramText::CaptionKey));
+    v.push_back(c("keyHint", Look::Text, {168, 50, 360, 72}, ProgramText::CaptionPressAKey));
     v.push_back(c("key", Look::Field, {166, 76, 328, 101}));
     return p;
 }

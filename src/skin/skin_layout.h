@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/program_texts.h"
+
 namespace z408::skin {
 
 struct Rect {
@@ -56,7 +58,11 @@ struct Control {
     Rect rect;  // for QuadTab the bounding box of `quad`
     std::array<Point, 4> quad{};
     std::string caption;  // text the image itself carries; empty when the widget draws its own
-    unsigned colour = 0;  // 0x00RRGGBB for Swatch
+    // A language text the program draws over the image in the current language (the image keeps
+    // only the decoration around it); Count: none.
+    ProgramText text = ProgramText::Count;
+    std::string textArgument;      // put in for the %s of `text`
+    unsigned colour = 0;           // 0x00RRGGBB for Swatch
     bool hiddenUntilUsed = false;  // the normal image shows only the empty place
     // Track: the values its slider's thumb stops at, first to last (equal: no tick marks).
     int firstStop = 0, lastStop = 0;
@@ -80,6 +86,12 @@ std::vector<PageSkin> pageSkins(Layout layout);
 PageSkin pageSkin(std::string_view id, Layout layout);
 
 const Control* findControl(const PageSkin& page, std::string_view name);
+
+// Whether the control shows a text beside or inside its decoration: its own caption or a language
+// text drawn at run time.
+inline bool hasText(const Control& c) {
+    return !c.caption.empty() || c.text != ProgramText::Count;
+}
 
 // Fixed geometry the pages need beside the controls.
 inline constexpr int kMainWidth = 960, kMainHeight = 650;

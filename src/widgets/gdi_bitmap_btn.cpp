@@ -10,6 +10,7 @@
 
 #include "widgets/skin_accessible.h"
 #include "widgets/keyboard_focus.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -190,6 +191,24 @@ void CGDIBitmapBtn::paintLook(QPainter& p) {
     const LookKind look = currentLook();
     const QPixmap& pix = pixmapFor(look);
     if (!pix.isNull()) p.drawPixmap(0, 0, pix);
+    if (skinCaptionText_) {
+        CaptionState state = look == LookKind::Pressed || look == LookKind::AltPressed ||
+                                     look == LookKind::DisabledLatched
+                                 ? CaptionState::Down
+                             : look == LookKind::Hover ? CaptionState::Over
+                                                       : CaptionState::Normal;
+        // A control shown only while in use rests on its hover look (SkinControls).
+        if (state == CaptionState::Normal && skinCaptionControl_.hiddenUntilUsed)
+            state = CaptionState::Over;
+        // The disabled looks are faded into their surroundings: so is the text.
+        if (look == LookKind::Disabled || look == LookKind::DisabledLatched)
+            p.setOpacity(kFadedLookKept / 256.0);
+        // The control's place is in page coordinates, like the images the looks were cut from.
+        p.translate(-skinCaptionControl_.rect.left, -skinCaptionControl_.rect.top);
+        paintCaption(p, skinCaptionControl_, skinCaptionText_(), state);
+        p.resetTransform();
+        p.setOpacity(1);
+    }
     if (text().isEmpty()) return;
 
     const QFont font = skinFont(largeFont_ ? 20 : 14, QFont::Light);
@@ -202,6 +221,12 @@ void CGDIBitmapBtn::paintLook(QPainter& p) {
         r.translate(1, 1);
     p.drawText(r, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
                shownCaption());
+}
+
+void CGDIBitmapBtn::SetSkinCaption(const skin::Control& control, std::function<QString()> text) {
+    skinCaptionControl_ = control;
+    skinCaptionText_ = std::move(text);
+    update();
 }
 
 QRect CGDIBitmapBtn::captionArea(const QFont& font) const {

@@ -10,7 +10,10 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
+#include <functional>
 #include <optional>
+
+#include "skin/skin_layout.h"
 
 namespace z408 {
 
@@ -58,6 +61,10 @@ class CGDIBitmapBtn : public QAbstractButton {
     void setLargeFont(bool on);
     void setNotifyPresses(bool on);
     bool notifiesPresses() const { return notify_; }
+    // A skin control's text drawn beside its decoration in the skins' own style and state colour
+    // (a check box's or a choice's label), asked for at every paint so it follows the language.
+    void SetSkinCaption(const skin::Control& control, std::function<QString()> text);
+    QString skinCaption() const { return skinCaptionText_ ? skinCaptionText_() : QString(); }
 
     bool latched() const { return latched_; }
     void setLatched(bool on);
@@ -109,6 +116,8 @@ class CGDIBitmapBtn : public QAbstractButton {
     std::optional<QRect> captionRect_;
     QColor textNormal_{189, 189, 200}, textHover_{255, 255, 255}, textPressed_{38, 29, 5};
     int userValue_ = 0;
+    skin::Control skinCaptionControl_;
+    std::function<QString()> skinCaptionText_;
 };
 
 }  // namespace z408

@@ -9,6 +9,7 @@
 
 #include "widgets/skin_accessible.h"
 #include "widgets/keyboard_focus.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 
@@ -51,6 +52,10 @@ void CIrrButton::SetImages(const QImage& normal, const QImage& hover, const QIma
     pressed_ = cut(pressed);
     hover_ = cut(hover);
     disabled_ = cut(disabled);
+    // A disabled look that is the normal one darkened gets the text darkened with it.
+    disabledIsDarkenedNormal_ =
+        !normal_.isNull() && !disabled_.isNull() &&
+        dimmedImage(normal_) == disabled_.convertToFormat(QImage::Format_RGB32);
     imageOrigin_ = box_.topLeft();
     update();
 }
@@ -96,6 +101,12 @@ namespace {
 constexpr qreal kDisabledOpacity = 0.45;
 }  // namespace
 
+void CIrrButton::SetSkinCaption(const skin::Control& control, std::function<QString()> text) {
+    skinCaptionControl_ = control;
+    skinCaptionText_ = std::move(text);
+    update();
+}
+
 void CIrrButton::paintEvent(QPaintEvent*) {
     const LookKind look = currentLook();
     const QImage& img = look == LookKind::Pressed    ? pressed_
@@ -110,7 +121,26 @@ void CIrrButton::paintEvent(QPaintEvent*) {
     // A latched (check-mode) button has no disabled image of its own; dim it instead, so that
     // disabled profile buttons do not look clickable.
     if (checkMode_ && !isEnabled()) p.setOpacity(kDisabledOpacity);
-    if (!img.isNull()) p.drawImage(QPoint(0, 0), img, box_.translated(-imageOrigin_));
+    if (skinCaptionText_ && !img.isNull()) {
+        // The text goes onto the look before it is shown, as if the picture carried it, so a
+        // dimmed or darkened button dims its text with it.
+        const CaptionState state = look == LookKind::Pressed ? CaptionState::Down
+                                   : look == LookKind::Hover ? CaptionState::Over
+                                                             : CaptionState::Normal;
+        const bool darkened = look == LookKind::Disabled && disabledIsDarkenedNormal_;
+        QImage shown = (darkened ? normal_ : img)
+                           .copy(box_.translated(-imageOrigin_))
+                           .convertToFormat(QImage::Format_RGB32);
+        {
+            QPainter q(&shown);
+            // The control's shape is in the parent's coordinates, like the box.
+            q.translate(-box_.topLeft());
+            paintCaption(q, skinCaptionControl_, skinCaptionText_(), state);
+        }
+        p.drawImage(QPoint(0, 0), darkened ? dimmedImage(shown) : shown);
+    } else if (!img.isNull()) {
+        p.drawImage(QPoint(0, 0), img, box_.translated(-imageOrigin_));
+    }
     if (KeyboardFocus::markShown(this)) KeyboardFocus::paintMark(p, outline_);
     if (text().isEmpty()) return;
     // The caption is anchored at the box centre in page coordinates, as on the page image.

@@ -10,6 +10,9 @@
 #include <QImage>
 #include <QPolygon>
 #include <QRegion>
+#include <functional>
+
+#include "skin/skin_layout.h"
 
 namespace z408 {
 
@@ -32,6 +35,10 @@ class CIrrButton : public QAbstractButton {
     void SetImages(const QImage& normal, const QImage& hover, const QImage& pressed,
                    const QImage& disabled);
     void SetTooltip(const QString& text, bool active);
+    // A skin control's text drawn on the shape in the skins' own style and state colour, asked
+    // for at every paint so it follows the language.
+    void SetSkinCaption(const skin::Control& control, std::function<QString()> text);
+    QString skinCaption() const { return skinCaptionText_ ? skinCaptionText_() : QString(); }
 
     bool latched() const { return latched_; }
     void setLatched(bool on);
@@ -73,6 +80,9 @@ class CIrrButton : public QAbstractButton {
     QImage normal_, pressed_, hover_, disabled_;  // cut at imageOrigin_
     QPoint imageOrigin_;                          // in parent coordinates
     bool checkMode_ = false, latched_ = false, hovering_ = false;
+    bool disabledIsDarkenedNormal_ = false;
+    skin::Control skinCaptionControl_;
+    std::function<QString()> skinCaptionText_;
 };
 
 }  // namespace z408

@@ -58,7 +58,11 @@ QString nameOf(const QWidget* w) {
     if (!w->accessibleName().isEmpty()) return w->accessibleName();
     if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty())
         return b->text();
-    return w->toolTip();
+    // The text the skin shows on or beside the control, in the language in force.
+    QString caption;
+    if (const auto* b = qobject_cast<const CGDIBitmapBtn*>(w)) caption = b->skinCaption();
+    if (const auto* b = qobject_cast<const CIrrButton*>(w)) caption = b->skinCaption();
+    return caption.isEmpty() ? w->toolTip() : caption;
 }
 
 QString descriptionOf(const QWidget* w) {

@@ -142,7 +142,7 @@ QImage fadedLook(const QImage& look) {
         around[c] = *mid;
     }
     // What is kept of each pixel's difference from its surroundings, in 256ths.
-    constexpr int kKept = 80;
+    constexpr int kKept = kFadedLookKept;
     for (int y = 0; y < h; ++y) {
         auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < w; ++x) {

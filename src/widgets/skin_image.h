@@ -44,6 +44,8 @@ QImage dimmedImage(const QImage& normal);
 // drawn most of the way towards the colour around the control (the commonest colour of the
 // look's outer edge), so what stood out of the page recedes and no darker block appears.
 QImage fadedLook(const QImage& look);
+// How much of each pixel's difference from the surroundings a faded look keeps, in 256ths.
+inline constexpr int kFadedLookKept = 80;
 
 // "<programDirectory>/skins/<relative>".
 QString skinPath(const QString& programDirectory, const QString& relative);

@@ -265,14 +265,14 @@ TEST_F(AccessibilityTest, NamesFollowALanguageSwitch) {
     ASSERT_EQ(context_->language().languageId(), kGerman);
 
     EXPECT_EQ(of(window_->applyButton())->text(QAccessible::Name),
-              program(ProgramText::AccessApply, kGerman));
+              program(ProgramText::CaptionApply, kGerman));
     EXPECT_EQ(of(window_->tabButton(1))->text(QAccessible::Name), text(u"str_main"));
     EXPECT_NE(text(u"str_main"), QStringLiteral("Main settings"));
     EXPECT_TRUE(of(window_->settingsPage()->buttonTab(3))
                     ->text(QAccessible::Name)
                     .startsWith(program(ProgramText::ButtonForward, kGerman) + ": "));
     EXPECT_EQ(of(window_->settingsPage()->speedSlider())->text(QAccessible::Name),
-              program(ProgramText::AccessPointerSpeed, kGerman));
+              program(ProgramText::CaptionPointerSpeed, kGerman));
     EXPECT_TRUE(of(window_->lightingPage()->swatch(2))
                     ->text(QAccessible::Name)
                     .startsWith(QStringLiteral("Farbe 3 ")));

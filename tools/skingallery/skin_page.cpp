@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include "i18n/languages.h"
 #include "pages/skin_controls.h"
 #include "widgets/bitmap_edit.h"
 #include "widgets/color_btn.h"
@@ -13,6 +14,7 @@
 #include "widgets/list_box_ex.h"
 #include "widgets/png_h_slider.h"
 #include "widgets/png_h_slider_bar.h"
+#include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 #include "widgets/skin_scroll_wnd.h"
 
@@ -62,6 +64,8 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
                 c.look != Look::Button && c.look != Look::Arrow && c.look != Look::Glyph;
             b->setCheckMode(twoState ? CGDIBitmapBtn::CheckMode::Latch
                                      : CGDIBitmapBtn::CheckMode::Off);
+            if (c.text != ProgramText::Count)
+                b->SetSkinCaption(c, [c] { return captionText(c, kLanguageEnglish); });
             w = b;
             break;
         }
@@ -72,6 +76,8 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
             b->Create(QString(), poly, this);
             b->SetImages(images_[0], images_[2], images_[1], images_[0]);
             b->setCheckMode(true);
+            if (c.text != ProgramText::Count)
+                b->SetSkinCaption(c, [c] { return captionText(c, kLanguageEnglish); });
             w = b;
             break;
         }
@@ -126,6 +132,8 @@ void SkinPage::build(const skin::Control& c, const QString& programDir) {
 void SkinPage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawImage(0, 0, images_[0]);
+    // The previews are English: the pages draw the language texts over their images the same way.
+    paintLanguageCaptions(p, page_, kLanguageEnglish, rect());
     p.setRenderHint(QPainter::TextAntialiasing);
     for (const PaintedText& t : texts_) {
         p.setFont(skinFont(t.pixelSize, QFont::Normal));

@@ -15,6 +15,7 @@
 #include "paint_style.h"
 #include "skin_painter.h"
 #include "trophy_painter.h"
+#include "widgets/skin_caption.h"
 
 namespace z408::skingen {
 
@@ -22,6 +23,12 @@ using skin::Control;
 using skin::Look;
 
 namespace {
+
+CaptionState captionState(State s) {
+    return s == State::Down   ? CaptionState::Down
+           : s == State::Over ? CaptionState::Over
+                              : CaptionState::Normal;
+}
 
 void drawPanel(QPainter& p, const QRectF& r) {
     QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
@@ -60,7 +67,7 @@ void drawTrack(QPainter& p, const Control& c) {
 void drawCheck(QPainter& p, const Control& c, State s, bool round) {
     QRectF r = rf(c.rect);
     double side = std::min(14.0, std::min(r.height(), r.width()));
-    QRectF box(r.left() + (c.caption.empty() ? (r.width() - side) / 2 : 0),
+    QRectF box(r.left() + (skin::hasText(c) ? 0 : (r.width() - side) / 2),
                r.center().y() - side / 2, side, side);
     QRectF b = box.adjusted(0.5, 0.5, -0.5, -0.5);
     QColor border = s == State::Over ? kAccent : QColor(96, 102, 114);
@@ -86,14 +93,7 @@ void drawCheck(QPainter& p, const Control& c, State s, bool round) {
             p.drawPath(tick);
         }
     }
-    if (!c.caption.empty()) {
-        QRectF tr(box.right() + 6, r.top() - 2, r.right() - box.right() - 6, r.height() + 4);
-        QColor col = s == State::Over   ? kTextHover
-                     : s == State::Down ? QColor(250, 220, 120)
-                                        : kTextNormal;
-        drawCaption(p, tr, QString::fromStdString(c.caption), col, std::min(13.0, r.height() + 1),
-                    QFont::Normal, Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    paintCaption(p, c, QString::fromStdString(c.caption), captionState(s));
 }
 
 void drawGlyph(QPainter& p, const Control& c, State s) {
@@ -149,15 +149,7 @@ QPainterPath quadPath(const Control& c) {
 void drawQuad(QPainter& p, const Control& c, State s, bool light) {
     QPainterPath path = quadPath(c);
     fillButton(p, path, rf(c.rect), s, light);
-    double cx = 0, cy = 0;
-    for (const auto& pt : c.quad) {
-        cx += pt.x;
-        cy += pt.y;
-    }
-    QRectF box = rf(c.rect);
-    QRectF tr(cx / 4 - box.width() / 2 + 6, box.top(), box.width() - 12, box.height());
-    drawCaption(p, tr, QString::fromStdString(c.caption), captionColour(s),
-                std::min(15.0, box.height() * 0.5));
+    paintCaption(p, c, QString::fromStdString(c.caption), captionState(s));
 }
 
 void drawTab(QPainter& p, const Control& c, State s) {
@@ -280,33 +272,11 @@ void drawLabel(QPainter& p, const Control& c) {
     p.setPen(Qt::NoPen);
     p.setBrush(kAccent);
     p.drawRoundedRect(QRectF(r.left(), r.center().y() - 7, 3, 14), 1, 1);
-    drawCaption(p, r.adjusted(10, 0, 0, 0), QString::fromStdString(c.caption), kLabel, 14,
-                QFont::Bold, Qt::AlignLeft | Qt::AlignVCenter);
+    paintCaption(p, c, QString::fromStdString(c.caption), CaptionState::Normal);
 }
 
 void drawText(QPainter& p, const Control& c) {
-    QRectF r = rf(c.rect);
-    QString text = QString::fromStdString(c.caption);
-    bool heading = text == text.toUpper() && text.size() > 2 && text.at(0).isLetter() &&
-                   text.at(0).unicode() < 128;
-    if (heading) {
-        QFont f = uiFont(11, QFont::Bold);
-        f.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-        p.setFont(f);
-        p.setPen(QColor(21, 160, 210));
-        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
-        p.setPen(QPen(QColor(52, 56, 64), 1));
-        double x = r.left() + QFontMetricsF(f).horizontalAdvance(text) + 8;
-        p.drawLine(QPointF(x, r.center().y() + 0.5), QPointF(r.right(), r.center().y() + 0.5));
-        return;
-    }
-    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-    if (c.name == "speedSlow" || c.name == "heightLow") align = Qt::AlignRight | Qt::AlignVCenter;
-    if (c.name == "product") {
-        drawCaption(p, r, text, QColor(236, 238, 244), 22, QFont::Bold, align);
-        return;
-    }
-    drawCaption(p, r, text, QColor(150, 156, 168), 12, QFont::Normal, align);
+    paintCaption(p, c, QString::fromStdString(c.caption), CaptionState::Normal);
 }
 
 void drawListFrame(QPainter& p, const Control& c) {
@@ -393,9 +363,7 @@ void drawMouseBody(QPainter& p, const QRectF& r) {
 
 void drawLogo(QPainter& p, const Control& c) {
     QRectF r = rf(c.rect);
-    QFont brand = uiFont(24, QFont::Black);
-    brand.setItalic(true);
-    brand.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    const QFont brand = logoBrandFont();
     p.setFont(brand);
     p.setPen(kAccent);
     QString t1 = QStringLiteral("TARVO");
@@ -404,11 +372,11 @@ void drawLogo(QPainter& p, const Control& c) {
     p.setPen(QColor(240, 242, 246));
     p.drawText(QRectF(x, r.top(), r.width(), r.height()), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Z408"));
-    x += QFontMetricsF(brand).horizontalAdvance(QStringLiteral("Z408")) + 16;
+    // The tagline after the separator is a language text the window draws.
+    x = logoCaptionLeft(r);
     p.setPen(QPen(QColor(80, 86, 96), 1));
     p.drawLine(QPointF(x - 8, r.top() + 10), QPointF(x - 8, r.bottom() - 10));
-    drawCaption(p, QRectF(x, r.top(), r.right() - x, r.height()), QString::fromStdString(c.caption),
-                kTextDim, 14, QFont::Normal, Qt::AlignLeft | Qt::AlignVCenter);
+    paintCaption(p, c, QString::fromStdString(c.caption), CaptionState::Normal);
 }
 
 void drawBackground(QPainter& p, const skin::PageSkin& page) {
@@ -504,7 +472,7 @@ void drawButton(QPainter& p, const Control& c, State s, bool light) {
         p.setBrush(s == State::Down ? QColor(150, 20, 20) : QColor(226, 52, 52));
         p.drawEllipse(QPointF(r.left() + 13, r.center().y()), 4.5, 4.5);
     } else {
-        drawCaption(p, r, QString::fromStdString(c.caption), captionColour(s), 14);
+        paintCaption(p, c, QString::fromStdString(c.caption), captionState(s));
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "paint_style.h"
 
+#include "widgets/skin_caption.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QtMath>
@@ -11,29 +13,8 @@
 
 namespace z408::skingen {
 
-namespace {
-
-// Largest pixel size up to `maxPx` at which `text` fits into `width`.
-QFont fittedFont(const QString& text, double maxPx, double width, int weight) {
-    double px = maxPx;
-    QFont f = uiFont(px, weight);
-    while (px > 8.0 && QFontMetricsF(f).horizontalAdvance(text) > width) {
-        px -= 0.5;
-        f = uiFont(px, weight);
-    }
-    return f;
-}
-
-}  // namespace
-
 QFont uiFont(double pixelSize, int weight) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans CJK SC"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
-    f.setWeight(static_cast<QFont::Weight>(weight));
-    f.setHintingPreference(QFont::PreferFullHinting);
-    return f;
+    return captionFont(pixelSize, weight);
 }
 
 QRectF rf(const skin::Rect& r) {
@@ -47,7 +28,7 @@ QColor captionColour(State s) {
 void drawCaption(QPainter& p, const QRectF& r, const QString& text, const QColor& colour,
                  double maxPx, int weight, Qt::Alignment align) {
     if (text.isEmpty()) return;
-    p.setFont(fittedFont(text, maxPx, r.width() - 4, weight));
+    p.setFont(fittedCaptionFont(text, maxPx, r.width() - 4, weight));
     p.setPen(colour);
     p.drawText(r, static_cast<int>(align | Qt::TextSingleLine), text);
 }

@@ -25,7 +25,6 @@ inline const QColor kAccent(0, 147, 209), kAccentDeep(21, 110, 150),
     kAccentGlow(QRgb{skin::kAccentGlow});
 inline const QColor kGoldTop(250, 214, 96), kGoldBottom(214, 160, 22), kGoldEdge(255, 228, 140);
 inline const QColor kTextNormal(189, 189, 200), kTextHover(255, 255, 255), kTextPressed(38, 29, 5);
-inline const QColor kTextDim(128, 134, 146), kLabel(224, 226, 234);
 inline const QColor kFieldFill(12, 13, 15), kFieldBorder(50, 54, 62);
 
 QRectF rf(const skin::Rect& r);
