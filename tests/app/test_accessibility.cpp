@@ -158,7 +158,9 @@ TEST_F(AccessibilityTest, ControlsReadAsWhatTheyStandFor) {
         QString description;
     } cases[] = {
         {"apply", window_->applyButton(), QStringLiteral("Apply"), QAccessible::PushButton, {}},
-        {"tab", window_->tabButton(1), QStringLiteral("Main settings"), QAccessible::PageTab, {}},
+        // The caption the tab shows, and its tooltip's longer title beside it.
+        {"tab", window_->tabButton(1), QStringLiteral("Settings"), QAccessible::PageTab,
+         QStringLiteral("Main settings")},
         {"profile",
          window_->profileButton(2),
          QStringLiteral("Profile 2"),
@@ -266,7 +268,9 @@ TEST_F(AccessibilityTest, NamesFollowALanguageSwitch) {
 
     EXPECT_EQ(of(window_->applyButton())->text(QAccessible::Name),
               program(ProgramText::CaptionApply, kGerman));
-    EXPECT_EQ(of(window_->tabButton(1))->text(QAccessible::Name), text(u"str_main"));
+    EXPECT_EQ(of(window_->tabButton(1))->text(QAccessible::Name),
+              program(ProgramText::CaptionTabSettings, kGerman));
+    EXPECT_EQ(of(window_->tabButton(1))->text(QAccessible::Description), text(u"str_main"));
     EXPECT_NE(text(u"str_main"), QStringLiteral("Main settings"));
     EXPECT_TRUE(of(window_->settingsPage()->buttonTab(3))
                     ->text(QAccessible::Name)
