@@ -19,8 +19,8 @@
 #include "shell/window_directory.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
-#include "widgets/skin_accessible.h"
 #include "widgets/keyboard_focus.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
 

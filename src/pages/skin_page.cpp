@@ -9,8 +9,8 @@
 #include "i18n/languages.h"
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
-#include "widgets/keyboard_focus.h"
 #include "widgets/irr_button.h"
+#include "widgets/keyboard_focus.h"
 #include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 

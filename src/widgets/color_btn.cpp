@@ -9,8 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/skin_accessible.h"
 #include "widgets/keyboard_focus.h"
+#include "widgets/skin_accessible.h"
 
 namespace z408 {
 

@@ -8,8 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "widgets/skin_accessible.h"
 #include "widgets/keyboard_focus.h"
+#include "widgets/skin_accessible.h"
 #include "widgets/skin_caption.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
