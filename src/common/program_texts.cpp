@@ -1008,6 +1008,18 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     // CaptionRestore
     {"恢复", "Restore", "Rétablir", "복원", "Rücksetzen", "Ripristina", "Restablecer", "Herstellen",
      "Repor", "Сбросить", "Скинути", "恢復"},
+    // FunctionScrollUp
+    {"滚轮前滚", "Scroll up", "Défiler vers le haut", "위로 스크롤", "Nach oben scrollen",
+     "Scorri su", "Desplazar arriba", "Omhoog scrollen", "Rolar para cima", "Прокрутка вверх",
+     "Прокрутка вгору", "滾輪前滾"},
+    // FunctionScrollDown
+    {"滚轮后滚", "Scroll down", "Défiler vers le bas", "아래로 스크롤", "Nach unten scrollen",
+     "Scorri giù", "Desplazar abajo", "Omlaag scrollen", "Rolar para baixo", "Прокрутка вниз",
+     "Прокрутка вниз", "滾輪後滾"},
+    // FunctionDisableKey
+    {"禁用按键", "Disable key", "Désactiver la touche", "키 비활성화", "Taste sperren",
+     "Disattiva tasto", "Desactivar tecla", "Toets uitschakelen", "Desativar tecla",
+     "Отключить кнопку", "Вимкнути кнопку", "停用按鍵"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -149,6 +149,9 @@ enum class ProgramText : int {
     CaptionImport,
     CaptionExport,
     CaptionRestore,
+    FunctionScrollUp,  // built-in function names the language files do not carry
+    FunctionScrollDown,
+    FunctionDisableKey,
     Count
 };
 

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include "common/program_texts.h"
+#include "common/text.h"
+
 namespace z408 {
 namespace {
 
@@ -48,6 +51,24 @@ constexpr NamePair kTranslatablePairs[] = {
     {"前进", "Forward"},         {"后退", "Back"},   {"滚轮前滚", "Scroll up"},
     {"滚轮后滚", "Scroll down"},
 };
+// The function each pair names, in the pairs' order.
+constexpr FunctionType kPairFunctions[] = {fn::Click, fn::Middle,   fn::Menu,  fn::Forward,
+                                           fn::Back,  fn::ScrollUp, fn::Scroll};
+static_assert(std::size(kPairFunctions) == std::size(kTranslatablePairs));
+
+// The program's own text for the functions without a language key.
+std::optional<ProgramText> ownFunctionText(FunctionType type) {
+    switch (type) {
+        case fn::ScrollUp:
+            return ProgramText::FunctionScrollUp;
+        case fn::Scroll:
+            return ProgramText::FunctionScrollDown;
+        case fn::Disable:
+            return ProgramText::FunctionDisableKey;
+        default:
+            return std::nullopt;
+    }
+}
 
 }  // namespace
 
@@ -77,6 +98,26 @@ std::optional<std::string_view> translatedBuiltInName(std::string_view name, boo
         if (name == pair.english) return chinese ? std::optional(pair.chinese) : std::nullopt;
     }
     return std::nullopt;
+}
+
+bool isBuiltInName(FunctionType type, std::string_view name) {
+    if (name.empty()) return false;
+    if (name == functionName(type, false) || name == functionName(type, true)) return true;
+    for (size_t i = 0; i < std::size(kTranslatablePairs); ++i)
+        if (kPairFunctions[i] == type &&
+            (name == kTranslatablePairs[i].chinese || name == kTranslatablePairs[i].english))
+            return true;
+    return false;
+}
+
+std::u16string shownFunctionName(FunctionType type, std::u16string_view stored, int64_t languageId,
+                                 std::u16string_view languageText) {
+    const bool storedLanguage = languageId == 1 || languageId == 2;  // Chinese, English
+    if (storedLanguage || !isBuiltInName(type, utf16ToUtf8(stored))) return std::u16string(stored);
+    if (!languageText.empty()) return std::u16string(languageText);
+    if (const std::optional<ProgramText> own = ownFunctionText(type))
+        return utf8ToUtf16(programText(*own, languageId));
+    return std::u16string(stored);
 }
 
 std::optional<SoftwareKind> softwareKindFromValue(uint32_t value) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace z408 {
@@ -68,6 +69,20 @@ std::span<const NamePair> translatableNamePairs();
 // when `chinese` is clear and the name is a Chinese member, and the reverse. Nothing for any
 // other name, or for a name already in the wanted language.
 std::optional<std::string_view> translatedBuiltInName(std::string_view name, bool chinese);
+
+// Whether `name` is a name the program itself stores for function `type`: its English or Chinese
+// catalogue name, or a member of its translatable pair ("Scroll down" for 22). A name the person
+// gave (a macro's, a program path, a key combination) is not.
+bool isBuiltInName(FunctionType type, std::string_view name);
+
+// The name to show for a button with function `type` and stored name `stored` in the interface
+// language `languageId`. English and Chinese show the stored name, as profiles store those. In the
+// other languages a built-in name shows as `languageText` (that language's text under the
+// function's picker key) or, for the functions the language files do not name, the program's
+// own text; a name the person gave, or one without any text, shows as stored. Display only: the
+// stored name never changes with the language.
+std::u16string shownFunctionName(FunctionType type, std::u16string_view stored, int64_t languageId,
+                                 std::u16string_view languageText);
 
 // Software kinds of function 19.
 enum class SoftwareKind : uint32_t { Sound = 0xC0, Program = 0xD0, File = 0xE0, Folder = 0xF0 };

@@ -84,9 +84,12 @@ std::string macroGoneNotice(const std::vector<int>& buttons, int64_t languageId)
 }
 
 std::u16string currentFunctionName(const ProfileSettings& profile, const MacroIdList& ids,
-                                   const MacroLibrary& library, int button, int64_t languageId) {
-    const std::u16string stored = profile.button(button).displayName();
-    if (profile.button(button).functionType() != fn::Macro) return stored;
+                                   const MacroLibrary& library, int button, int64_t languageId,
+                                   std::u16string_view languageText) {
+    const auto b = profile.button(button);
+    const std::u16string stored = b.displayName();
+    if (b.functionType() != fn::Macro)
+        return shownFunctionName(b.functionType(), stored, languageId, languageText);
     if (library.findSendableMacro(ids[static_cast<size_t>(button)])) return stored;
     return utf8ToUtf16(
         formatText(programText(ProgramText::MacroGoneName, languageId), {utf16ToUtf8(stored)}));

@@ -5,6 +5,7 @@
 // Whether a macro may be deleted: a macro is in use while any profile refers to it.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/profile_settings.h"
@@ -41,9 +42,11 @@ std::vector<int> buttonsWithoutTheirMacro(const ProfileSettings& profile, const 
 // The notice naming those buttons, in the language `languageId`; empty when there are none.
 std::string macroGoneNotice(const std::vector<int>& buttons, int64_t languageId);
 
-// What the picker shows as a button's current function: its stored name, marked when the button's
-// macro is no longer in the library.
+// What the picker and the button's tab show as its current function: its name as shown in the
+// language `languageId` (built-in names in that language; `languageText` is its text under the
+// function's picker key), marked when the button's macro is no longer in the library.
 std::u16string currentFunctionName(const ProfileSettings& profile, const MacroIdList& ids,
-                                   const MacroLibrary& library, int button, int64_t languageId);
+                                   const MacroLibrary& library, int button, int64_t languageId,
+                                   std::u16string_view languageText);
 
 }  // namespace z408

@@ -13,6 +13,7 @@
 #include "common/user_notices.h"
 #include "config/button_assignment.h"
 #include "config/profile_store.h"
+#include "functions/function_catalogue.h"
 #include "i18n/language_context.h"
 #include "macros/macro_library.h"
 #include "macros/macro_usage.h"
@@ -248,10 +249,19 @@ void CDlgMainSet::nameTab(int button) {
     // "Forward button: Ctrl + F": the button, then its function as the tab shows it.
     const int64_t id = language_.languageId();
     const auto which = static_cast<ProgramText>(static_cast<int>(ProgramText::ButtonLeft) + button);
-    const std::string function = utf16ToUtf8(currentFunctionName(
-        profiles_.active(), profiles_.macroIdList(), macros_, button, language_.languageId()));
+    const std::string function = utf16ToUtf8(functionShown(button));
     tabs_[static_cast<size_t>(button)]->setAccessibleName(QString::fromStdString(formatText(
         programText(ProgramText::AccessNamedValue, id), {programText(which, id), function})));
+}
+
+std::u16string CDlgMainSet::functionShown(int button) const {
+    const ProfileSettings& profile = profiles_.active();
+    const CatalogueEntry* entry = findFunction(profile.button(button).functionType());
+    const std::u16string key = entry ? utf8ToUtf16(entry->pickerKey) : std::u16string();
+    const std::u16string_view text =
+        key.empty() ? std::u16string_view() : std::u16string_view(language_.strings().text(key));
+    return currentFunctionName(profile, profiles_.macroIdList(), macros_, button,
+                               language_.languageId(), text);
 }
 
 void CDlgMainSet::refreshFromProfile() {
@@ -362,10 +372,7 @@ void CDlgMainSet::openPicker(int button) {
     // while the picker runs its own loop.
     const int entry = profiles_.activeEntry();
     std::optional<PickerChoice> choice;
-    if (opener_)
-        choice = opener_(button, QString::fromStdU16String(
-                                     currentFunctionName(profile, profiles_.macroIdList(), macros_,
-                                                         button, language_.languageId())));
+    if (opener_) choice = opener_(button, QString::fromStdU16String(functionShown(button)));
     if (choice && profiles_.stillActive(entry)) {
         choice->button = button;
         AssignmentContext context;

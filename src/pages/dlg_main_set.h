@@ -114,6 +114,8 @@ class CDlgMainSet : public CSkinPage {
     void showTabLook(int button);
     // The screen reader's name of a button tab: the button and its function.
     void nameTab(int button);
+    // The function the button has, as the current language names it.
+    std::u16string functionShown(int button) const;
     // Posts the hint of every control within a pixel of `pos` (page coordinates).
     void showHints(const QPoint& pos);
 

@@ -41,7 +41,9 @@ constexpr std::array<TabSpec, kPickerPageCount> kTabs = {{
 
 const QPoint kPagePosition(21, 74);
 const QRect kTitleRect(QPoint(75, 1), QPoint(316, 19));
-const QRect kCurrentRect(QPoint(5, 16), QPoint(179, 37));
+// Runs on under the title to the close button: the function's name in the person's language
+// ("Riduci a icona tutte le finestre") needs more than the space left of the title.
+const QRect kCurrentRect(QPoint(5, 16), QPoint(369, 37));
 const QRect kDisableLabelRect(QPoint(46, 258), QPoint(105, 277));
 const QColor kTitleColour(88, 95, 105);
 const QColor kTextColour(189, 189, 200);

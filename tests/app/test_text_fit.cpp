@@ -20,6 +20,7 @@
 #include "app/z119k_driver_dlg.h"
 #include "common/program_texts.h"
 #include "common/text.h"
+#include "functions/function_catalogue.h"
 #include "functions/keyboard_layout.h"
 #include "i18n/languages.h"
 #include "macros/macro_fixtures.h"
@@ -217,6 +218,18 @@ void paintEverything(WindowInLanguage& session, const LanguageInfo& language) {
         paint(&dlg);
     }
     dlg.hide();
+    // Its current-function line with every built-in name, as this language shows it.
+    for (const CatalogueEntry& f : functionCatalogue()) {
+        if (f.englishName.empty()) continue;
+        const std::u16string key = utf8ToUtf16(f.pickerKey);
+        const std::u16string text =
+            key.empty() ? std::u16string() : context.language().strings().text(key);
+        CSettingDlg named(picker, 0,
+                          QString::fromStdU16String(shownFunctionName(
+                              f.type, utf8ToUtf16(f.englishName), language.id, text)),
+                          &window);
+        paint(&named);
+    }
 
     // The information box with each notice, and the progress window.
     for (const NoticeCase& c : noticeCases(language.id)) {

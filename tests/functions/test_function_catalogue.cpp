@@ -76,6 +76,45 @@ TEST(FunctionCatalogue, BuiltInNamesTranslateToTheCurrentLanguage) {
         EXPECT_EQ(translatedBuiltInName(c.stored, c.chinese), c.wanted) << c.stored << c.chinese;
 }
 
+TEST(FunctionCatalogue, BuiltInNamesShowInTheCurrentLanguage) {
+    constexpr int64_t kChinese = 1, kEnglish = 2, kFrench = 3, kGerman = 5, kRussian = 10,
+                      kTraditional = 12;
+    struct Case {
+        FunctionType f;
+        std::u16string_view stored;
+        int64_t language;
+        std::u16string_view languageText;  // the language's text under the picker key
+        std::u16string_view shown;
+    } cases[] = {
+        // Built-in names, stored in either language, follow the language shown.
+        {fn::Click, u"Click", kGerman, u"Linksklick", u"Linksklick"},
+        {fn::Click, u"单击", kRussian, u"Левая кнопка", u"Левая кнопка"},
+        {fn::Forward, u"前进", kTraditional, u"前進", u"前進"},
+        {fn::Snipe, u"SNIPE", kGerman, u"Sniper", u"Sniper"},
+        // Functions the language files do not name take the program's own text.
+        {fn::Scroll, u"Scroll down", kGerman, u"", u"Nach unten scrollen"},
+        {fn::Scroll, u"Scroll", kRussian, u"", u"Прокрутка вниз"},
+        {fn::ScrollUp, u"滚轮前滚", kFrench, u"", u"Défiler vers le haut"},
+        {fn::Disable, u"Disable key", kRussian, u"", u"Отключить кнопку"},
+        // A language file without the text leaves the stored name.
+        {fn::Back, u"Back", kGerman, u"", u"Back"},
+        // Names the person gave, or another function's built-in name, show as stored.
+        {fn::Macro, u"Click", kGerman, u"", u"Click"},
+        {fn::KeyCombination, u"Ctrl + F", kRussian, u"", u"Ctrl + F"},
+        {fn::Software, u"/usr/bin/Forward", kGerman, u"", u"/usr/bin/Forward"},
+        {fn::Menu, u"Click", kGerman, u"Rechtsklick", u"Click"},
+        {fn::Click, u"click", kGerman, u"Linksklick", u"click"},
+        // English and Chinese show exactly what is stored, whichever language stored it.
+        {fn::Click, u"Click", kChinese, u"左键单击", u"Click"},
+        {fn::Click, u"单击", kEnglish, u"Left click", u"单击"},
+        {fn::Scroll, u"Scroll", kEnglish, u"", u"Scroll"},
+        {fn::Disable, u"禁用按键", kChinese, u"", u"禁用按键"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shownFunctionName(c.f, c.stored, c.language, c.languageText), c.shown)
+            << c.f << " in " << c.language;
+}
+
 TEST(FunctionCatalogue, SoftwarePickerValue) {
     EXPECT_EQ(softwarePickerValue(SoftwareKind::Sound, 0), 0x00C00006u);
     EXPECT_EQ(softwarePickerValue(SoftwareKind::Program, 3), 0x00D30006u);

@@ -360,6 +360,48 @@ TEST_F(MainSetPageTest, BuiltInNamesAreTranslatedBeforeThePickerOpens) {
     EXPECT_EQ(store.active().button(4).displayName(), u"静音");
 }
 
+// Built-in names follow every language on the screen; the profile keeps what it stored.
+TEST_F(MainSetPageTest, BuiltInNamesShowInTheLanguageChosen) {
+    store.active().button(1).setDisplayName(u"中键");  // stored by the Chinese interface
+    store.active().button(2).setFunctionType(fn::Macro);
+    store.active().button(2).setMacroId(kMacroId);
+    store.active().button(2).setDisplayName(u"Reload");
+    store.macroIdList()[2] = kMacroId;
+    macros.slot(3).setRecordSize(4108);
+    macros.slot(3).setTag(kMacroTagUsed);
+    const auto show = [&](int32_t id) {
+        language.ApplyLanguage(LanguageRequest::AtStartup, id, false, notices);
+        page().refreshTooltips();
+        calls.clear();
+        for (int b : {0, 1, 2, 6}) page().openPicker(b);
+        EXPECT_EQ(calls.size(), 4u);
+    };
+    const ProfileSettings stored = store.active();
+
+    show(5);  // German
+    EXPECT_EQ(calls[0].currentFunction, QStringLiteral("Linksklick"));
+    EXPECT_EQ(calls[1].currentFunction, QStringLiteral("Mittelklick"));
+    EXPECT_EQ(calls[2].currentFunction, QStringLiteral("Reload"));
+    EXPECT_EQ(calls[3].currentFunction, QStringLiteral("Nach unten scrollen"));
+    EXPECT_EQ(page().buttonTab(0)->accessibleName(), QStringLiteral("Linke Taste: Linksklick"));
+    EXPECT_EQ(page().buttonTab(2)->accessibleName(), QStringLiteral("Rechte Taste: Reload"));
+
+    show(10);  // Russian
+    EXPECT_EQ(calls[0].currentFunction, QStringLiteral("Левая кнопка"));
+    EXPECT_EQ(calls[3].currentFunction, QStringLiteral("Прокрутка вниз"));
+
+    show(kLanguageEnglish);
+    EXPECT_EQ(calls[0].currentFunction, QStringLiteral("Click"));
+    EXPECT_EQ(calls[2].currentFunction, QStringLiteral("Reload"));
+    EXPECT_EQ(calls[3].currentFunction, QStringLiteral("Scroll"));
+    EXPECT_EQ(page().buttonTab(0)->accessibleName(), QStringLiteral("Left button: Click"));
+    // Only what the picker has always done before opening changed the profile: the Chinese
+    // name of button 1 became English on the way.
+    ProfileSettings expected = stored;
+    expected.button(1).setDisplayName(u"Middle");
+    EXPECT_EQ(store.active(), expected);
+}
+
 TEST_F(MainSetPageTest, HintsAndMarkersFollowThePointer) {
     struct Case {
         QPoint pos;
