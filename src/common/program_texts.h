@@ -149,6 +149,21 @@ enum class ProgramText : int {
     CaptionImport,
     CaptionExport,
     CaptionRestore,
+    // The large trophy's rank names, one per level in order, and its level line (%s the level).
+    CaptionRankRookie,
+    CaptionRankApprentice,
+    CaptionRankSkilled,
+    CaptionRankAdept,
+    CaptionRankVeteran,
+    CaptionRankExpert,
+    CaptionRankElite,
+    CaptionRankMaster,
+    CaptionRankGrandmaster,
+    CaptionRankChampion,
+    CaptionRankHero,
+    CaptionRankLegend,
+    CaptionRankImmortal,
+    CaptionTrophyLevelLine,
     Count
 };
 
