@@ -1020,6 +1020,49 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
     {"禁用按键", "Disable key", "Désactiver la touche", "키 비활성화", "Taste sperren",
      "Disattiva tasto", "Desactivar tecla", "Toets uitschakelen", "Desativar tecla",
      "Отключить кнопку", "Вимкнути кнопку", "停用按鍵"},
+    // CaptionRankRookie
+    {"新手", "Rookie", "Débutant", "신병", "Neuling", "Recluta", "Novato", "Nieuweling", "Novato",
+     "Новичок", "Новачок", "新手"},
+    // CaptionRankApprentice
+    {"学徒", "Apprentice", "Apprenti", "견습생", "Lehrling", "Apprendista", "Aprendiz", "Leerling",
+     "Aprendiz", "Ученик", "Учень", "學徒"},
+    // CaptionRankSkilled
+    {"熟练", "Skilled", "Habile", "숙련자", "Geübter", "Abile", "Hábil", "Bedreven", "Hábil",
+     "Умелый", "Вправний", "熟練"},
+    // CaptionRankAdept
+    {"精通", "Adept", "Adepte", "능숙자", "Könner", "Adepto", "Adepto", "Kundige", "Adepto",
+     "Адепт", "Адепт", "精通"},
+    // CaptionRankVeteran
+    {"老兵", "Veteran", "Vétéran", "베테랑", "Veteran", "Veterano", "Veterano", "Veteraan",
+     "Veterano", "Ветеран", "Ветеран", "老兵"},
+    // CaptionRankExpert
+    {"专家", "Expert", "Expert", "전문가", "Experte", "Esperto", "Experto", "Expert",
+     "Especialista", "Эксперт", "Експерт", "專家"},
+    // CaptionRankElite
+    {"精英", "Elite", "Élite", "엘리트", "Elite", "Élite", "Élite", "Elite", "Elite", "Элита",
+     "Еліта", "精英"},
+    // CaptionRankMaster
+    {"大师", "Master", "Maître", "마스터", "Meister", "Maestro", "Maestro", "Meester", "Mestre",
+     "Мастер", "Майстер", "大師"},
+    // CaptionRankGrandmaster
+    {"宗师", "Grandmaster", "Grand maître", "그랜드마스터", "Großmeister", "Gran maestro",
+     "Gran maestro", "Grootmeester", "Grão-mestre", "Гроссмейстер", "Гросмейстер", "宗師"},
+    // CaptionRankChampion
+    {"冠军", "Champion", "Champion", "챔피언", "Champion", "Campione", "Campeón", "Kampioen",
+     "Campeão", "Чемпион", "Чемпіон", "冠軍"},
+    // CaptionRankHero
+    {"英雄", "Hero", "Héros", "영웅", "Held", "Eroe", "Héroe", "Held", "Herói", "Герой", "Герой",
+     "英雄"},
+    // CaptionRankLegend
+    {"传奇", "Legend", "Légende", "전설", "Legende", "Leggenda", "Leyenda", "Legende", "Lenda",
+     "Легенда", "Легенда", "傳奇"},
+    // CaptionRankImmortal
+    {"不朽", "Immortal", "Immortel", "불멸자", "Unsterblicher", "Immortale", "Inmortal",
+     "Onsterfelijke", "Imortal", "Бессмертный", "Безсмертний", "不朽"},
+    // CaptionTrophyLevelLine
+    {"等级 %s / 13", "LEVEL %s / 13", "NIVEAU %s / 13", "등급 %s / 13", "STUFE %s / 13",
+     "LIVELLO %s / 13", "NIVEL %s / 13", "NIVEAU %s / 13", "NÍVEL %s / 13", "УРОВЕНЬ %s / 13",
+     "РІВЕНЬ %s / 13", "等級 %s / 13"},
 }};
 
 constexpr int64_t kEnglish = 2;

@@ -152,6 +152,21 @@ enum class ProgramText : int {
     FunctionScrollUp,  // built-in function names the language files do not carry
     FunctionScrollDown,
     FunctionDisableKey,
+    // The large trophy's rank names, one per level in order, and its level line (%s the level).
+    CaptionRankRookie,
+    CaptionRankApprentice,
+    CaptionRankSkilled,
+    CaptionRankAdept,
+    CaptionRankVeteran,
+    CaptionRankExpert,
+    CaptionRankElite,
+    CaptionRankMaster,
+    CaptionRankGrandmaster,
+    CaptionRankChampion,
+    CaptionRankHero,
+    CaptionRankLegend,
+    CaptionRankImmortal,
+    CaptionTrophyLevelLine,
     Count
 };
 

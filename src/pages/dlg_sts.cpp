@@ -13,6 +13,7 @@
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_accessible.h"
 #include "widgets/skin_image.h"
+#include "widgets/trophy_caption.h"
 
 namespace z408 {
 namespace {
@@ -115,6 +116,21 @@ void CDlgSts::refreshTooltips() {
     const QString reset = languageText(language_, u"str_resetSts");
     reset_->SetTooltip(reset, true);
     reset_->SetText(reset);
+    drawTrophyTexts();
+}
+
+void CDlgSts::drawTrophyTexts() {
+    if (!trophy_ || shownLevel_ == kNoLevelShown) return;
+    const int64_t languageId = language_.languageId();
+    QImage look = trophyPicture_;
+    if (!look.isNull()) {
+        QPainter p(&look);
+        paintTrophyTexts(p, shownLevel_, languageId);
+    }
+    trophy_->SetLooks(look, look, look, look);
+    trophy_->setAccessibleDescription(trophyText(TrophyText::Rank, shownLevel_, languageId) +
+                                      QStringLiteral(", ") +
+                                      trophyText(TrophyText::Level, shownLevel_, languageId));
 }
 
 void CDlgSts::saveStatistics() {
@@ -192,12 +208,12 @@ void CDlgSts::showLevel() {
     const int level = statistics_.updateTrophyLevel();
     // The pictures are read only when the level changes, not on every paint.
     if (level != shownLevel_) {
-        const QImage look = LoadSkinImage(
+        trophyPicture_ = LoadSkinImage(
             skinPath(programDirectory_, QStringLiteral("trophy/trophy%1Down.bmp").arg(level)));
-        trophy_->SetLooks(look, look, look, look);
         for (size_t i = 0; i < trophies_.size(); ++i)
             trophies_[i]->setLatched(static_cast<int>(i) <= level);
         shownLevel_ = level;
+        drawTrophyTexts();
     }
     levelBar_->resize(levelBarWidth(level), levelBar_->height());
     levelBar_->setLatched(true);

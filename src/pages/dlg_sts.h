@@ -6,6 +6,7 @@
 // the page, and the trophy level they earn (the large trophy picture, thirteen small trophies and
 // the level bar). Button and wheel events arrive as Msg::ClickEvent from the main window; the
 // pointer is sampled by a thread of the page that posts Msg::CursorSample.
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -59,7 +60,7 @@ class CDlgSts : public CSkinPage {
     MessageSink& sink() { return sink_; }
     // Writes "Sts.cfg" (the window calls it when the session ends).
     void saveStatistics();
-    // Sets the tooltips and the reset caption again from the current language.
+    // Sets the tooltips, the reset caption and the trophy's texts again from the current language.
     void refreshTooltips();
     // Pause of the sampling thread between readings; takes effect at initialise().
     void setSamplingInterval(std::chrono::milliseconds interval) { samplingInterval_ = interval; }
@@ -90,6 +91,8 @@ class CDlgSts : public CSkinPage {
     void createControls();
     // Raises the trophy level from the counters and brings the trophies and the bar up to it.
     void showLevel();
+    // The trophy's look: its picture with the rank name and level line in the current language.
+    void drawTrophyTexts();
     void resetClicked();
     QRect counterArea() const;
     std::filesystem::path statisticsFile() const;
@@ -104,6 +107,7 @@ class CDlgSts : public CSkinPage {
     bool haveStartPoint_ = false;
 
     CGDIBitmapBtn* trophy_ = nullptr;
+    QImage trophyPicture_;  // as read, without texts
     CGDIBitmapBtn* levelBar_ = nullptr;
     std::array<CGDIBitmapBtn*, kTrophyCount> trophies_{};
     CGDIBitmapBtn* reset_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <atomic>
 #include <fstream>
@@ -17,11 +18,13 @@
 #include "common/binary.h"
 #include "common/file_io.h"
 #include "i18n/language_context.h"
+#include "i18n/languages.h"
 #include "pages/dlg_sts.h"
 #include "pages/hint_recorder.h"
 #include "temp_dir.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_image.h"
+#include "widgets/trophy_caption.h"
 #include "widgets/widget_test_support.h"
 
 namespace z408 {
@@ -65,6 +68,18 @@ QImage trophyImage(int level) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+// The picture of `level` with its rank name and level line in `languageId`.
+QImage trophyWithTexts(int level, int64_t languageId) {
+    QImage image = trophyImage(level);
+    QPainter p(&image);
+    paintTrophyTexts(p, level, languageId);
+    return image;
+}
+
+QImage shownTrophy(const CDlgSts& page) {
+    return page.trophyPicture()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 class StatsPage : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(language_.LoadLanguageFile("Language/en.xml")); }
@@ -99,8 +114,7 @@ class StatsPage : public ::testing::Test {
             EXPECT_EQ(page.trophyButton(i)->latched(), i <= level) << "trophy " << i;
         EXPECT_TRUE(page.levelBar()->latched());
         EXPECT_EQ(page.levelBar()->geometry(), QRect(631, 62, levelBarWidth(level), 15));
-        EXPECT_EQ(page.trophyPicture()->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  trophyImage(level));
+        EXPECT_EQ(shownTrophy(page), trophyWithTexts(level, kLanguageEnglish));
     }
 
     test::TempDir dir_;
@@ -264,6 +278,58 @@ TEST_F(StatsPage, TooltipsAndResetCaptionFollowTheLanguage) {
     page->refreshTooltips();
     EXPECT_EQ(page->resetButton()->text(), QStringLiteral("重置统计"));
     EXPECT_EQ(page->resetButton()->toolTip(), QStringLiteral("重置统计"));
+}
+
+// The pictures hold no words: the page draws the rank name and level line over them in the
+// language of the moment, and nothing else of the picture changes. With Z408_GRAB_DIR set the
+// trophies are saved there for a look.
+TEST_F(StatsPage, TrophyTextsAreDrawnInTheCurrentLanguage) {
+    struct Case {
+        int32_t languageId;
+        const char* rank;
+        const char* level;
+    } const cases[] = {
+        {5, "Meister", "STUFE 8 / 13"},
+        {10, "Мастер", "УРОВЕНЬ 8 / 13"},
+        {1, "大师", "等级 8 / 13"},
+        {2, "Master", "LEVEL 8 / 13"},
+    };
+    auto page = openPage({3000000, 0, 0, 0, 0, 0});
+    ASSERT_EQ(page->shownLevel(), 7);
+    const QImage picture = trophyImage(7);
+    QRect textArea;
+    for (TrophyText which : {TrophyText::Rank, TrophyText::Level})
+        textArea |= trophyTextStyle(which, 7).rect.toAlignedRect();
+    QImage previous = shownTrophy(*page);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.languageId);
+        ASSERT_TRUE(
+            language_.ApplyLanguage(LanguageRequest::FromPopup, c.languageId, true, notices_)
+                .handled);
+        page->refreshTooltips();
+        const QImage shown = shownTrophy(*page);
+        EXPECT_EQ(trophyText(TrophyText::Rank, 7, c.languageId), QString::fromUtf8(c.rank));
+        EXPECT_EQ(trophyText(TrophyText::Level, 7, c.languageId), QString::fromUtf8(c.level));
+        EXPECT_EQ(shown, trophyWithTexts(7, c.languageId));
+        EXPECT_EQ(page->trophyPicture()->accessibleDescription(),
+                  QString::fromUtf8(c.rank) + QStringLiteral(", ") + QString::fromUtf8(c.level));
+        // A switch shows at once, and only the text area differs from the bare picture.
+        EXPECT_NE(shown, previous);
+        int changed = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != picture.pixel(x, y)) {
+                    ++changed;
+                    EXPECT_TRUE(textArea.contains(x, y)) << x << "," << y;
+                }
+        EXPECT_GT(changed, 0);
+        previous = shown;
+        if (const QByteArray dir = qgetenv("Z408_GRAB_DIR"); !dir.isEmpty())
+            for (int level = 0; level < kTrophyLevels; ++level)
+                trophyWithTexts(level, c.languageId)
+                    .save(QString::fromLocal8Bit(dir) +
+                          QStringLiteral("/trophy%1-%2.png").arg(level).arg(c.languageId));
+    }
 }
 
 // The painted numbers: light pixels around each field lie inside its value rectangle and reach

@@ -15,6 +15,7 @@
 #include "skin/skin_layout.h"
 #include "widgets/gdi_bitmap_btn.h"
 #include "widgets/skin_caption.h"
+#include "widgets/trophy_caption.h"
 
 namespace z408 {
 namespace {
@@ -69,6 +70,39 @@ TEST(SkinCaptions, EveryLanguageTextFitsItsPlaceInEveryLanguageAndLayout) {
                     EXPECT_LE(m.ascent() + m.descent(), s.rect.height() + 4) << where;
                 }
             }
+}
+
+// The statistics page draws the large trophy's rank name and level line over the picture, which
+// has the same size and place in both layouts.
+TEST(SkinCaptions, EveryTrophyTextFitsItsPlaceInEveryLanguageAndLayout) {
+    for (Layout layout : kLayouts) {
+        const Control* trophy = skin::findControl(skin::pageSkin("stats", layout), "trophy");
+        ASSERT_NE(trophy, nullptr);
+        EXPECT_EQ(trophy->rect.width(), skin::kTrophyWidth);
+        EXPECT_EQ(trophy->rect.height(), skin::kTrophyHeight);
+    }
+    for (int64_t language = 1; language <= kProgramTextLanguages; ++language)
+        for (int level = 0; level < kTrophyLevels; ++level)
+            for (TrophyText which : {TrophyText::Rank, TrophyText::Level}) {
+                const QString text = trophyText(which, level, language);
+                const std::string where = "level " + std::to_string(level) + " in language " +
+                                          std::to_string(language) + ": \"" + text.toStdString() +
+                                          '"';
+                ASSERT_FALSE(text.isEmpty()) << where;
+                EXPECT_FALSE(text.contains(QStringLiteral("%s"))) << where;
+                const TrophyTextStyle s = trophyTextStyle(which, level);
+                const QFontMetricsF m(s.font);
+                // Clear of the stage's dark edges on both sides.
+                EXPECT_LE(m.horizontalAdvance(text), s.rect.width() - 2 * 24) << where;
+                EXPECT_LE(m.ascent() + m.descent(), s.rect.height() + 4) << where;
+            }
+    // Every level has its own rank name in every language.
+    for (int64_t language = 1; language <= kProgramTextLanguages; ++language) {
+        std::set<QString> names;
+        for (int level = 0; level < kTrophyLevels; ++level)
+            names.insert(trophyText(TrophyText::Rank, level, language));
+        EXPECT_EQ(names.size(), size_t{kTrophyLevels}) << "language " << language;
+    }
 }
 
 TEST(SkinCaptions, TheHeadingLookFollowsCaseNotLanguage) {

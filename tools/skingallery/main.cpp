@@ -36,6 +36,7 @@
 #include "widgets/png_h_slider_bar.h"
 #include "widgets/preset_menu.h"
 #include "widgets/skin_image.h"
+#include "widgets/trophy_caption.h"
 #include "widgets/xp_menu.h"
 
 using namespace z408;
@@ -196,10 +197,19 @@ void macroPage(SkinPage& page) {
     events->scrollToTop();
 }
 
+// The large trophy of `level` with its texts in English, as the statistics page shows it.
+QImage trophyLook(int level) {
+    QImage t =
+        LoadSkinImage(skinPath(g_programDir, QStringLiteral("trophy/trophy%1Down.bmp").arg(level)));
+    if (t.isNull()) return t;
+    QPainter p(&t);
+    paintTrophyTexts(p, level, kLanguageEnglish);
+    return t;
+}
+
 void statsPage(SkinPage& page, int level) {
     auto* trophy = find<CGDIBitmapBtn>(page, "trophy");
-    const QImage t =
-        LoadSkinImage(skinPath(g_programDir, QStringLiteral("trophy/trophy%1Down.bmp").arg(level)));
+    const QImage t = trophyLook(level);
     trophy->SetLooks(t, t, t, t);
     trophy->setCheckMode(CGDIBitmapBtn::CheckMode::Latch);
     trophy->setLatched(true);
@@ -357,9 +367,8 @@ void sheets() {
     QImage trophies(7 * 150, 2 * 226, QImage::Format_RGB32);
     trophies.fill(Qt::black);
     QPainter t(&trophies);
-    for (int level = 0; level <= 12; ++level) {
-        const QImage img = LoadSkinImage(
-            skinPath(g_programDir, QStringLiteral("trophy/trophy%1Down.bmp").arg(level)));
+    for (int level = 0; level < kTrophyLevels; ++level) {
+        const QImage img = trophyLook(level);
         t.drawImage(QRect((level % 7) * 150, (level / 7) * 226, 149, 225), img);
     }
     t.end();

@@ -18,6 +18,7 @@
 #include "common/resource_numbers.h"
 #include "i18n/languages.h"
 #include "skin_painter.h"
+#include "widgets/trophy_caption.h"
 
 using namespace z408;
 using skingen::State;
@@ -145,8 +146,8 @@ int main(int argc, char** argv) {
         save(skingen::renderPresetItem(states[i], true),
              skins + "Menu/Menu" + menuStates[i] + "HaveSub.BMP");
     }
-    for (int level = 0; level <= 12; ++level)
-        save(skingen::renderTrophy(level, layout),
+    for (int level = 0; level < kTrophyLevels; ++level)
+        save(skingen::renderTrophy(level),
              skins + QStringLiteral("trophy/trophy%1Down.bmp").arg(level));
 
     // The resource collection compiled into the program (":/res/<number>.<ext>").

@@ -26,7 +26,8 @@ QImage renderPage(const skin::PageSkin& page, State (*stateOf)(const skin::Contr
 
 void drawControl(QPainter& p, const skin::Control& c, State s, bool lightTheme);
 
-QImage renderTrophy(int level, skin::Layout layout);
+// The large trophy of level `level` (0..12) without its texts, which the page draws over it.
+QImage renderTrophy(int level);
 QImage renderSliderThumb();
 QImage renderScrollSkin();
 QImage renderFlag(int languageId, QSize size);

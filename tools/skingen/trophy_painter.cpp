@@ -9,6 +9,7 @@
 #include <string>
 
 #include "paint_style.h"
+#include "widgets/trophy_caption.h"
 
 namespace z408::skingen {
 
@@ -40,19 +41,7 @@ QPainterPath cupPath(const QRectF& r) {
     return cup.united(handles.subtracted(holes));
 }
 
-struct Metal {
-    QColor light, mid, dark;
-};
-
-Metal metalFor(int level) {
-    if (level >= 12) return {QColor(210, 250, 255), QColor(60, 200, 255), QColor(10, 90, 150)};
-    if (level >= 9) return {QColor(240, 236, 255), QColor(168, 150, 236), QColor(70, 54, 140)};
-    if (level >= 6) return {QColor(255, 240, 160), QColor(236, 186, 40), QColor(150, 100, 10)};
-    if (level >= 3) return {QColor(245, 247, 250), QColor(176, 182, 192), QColor(96, 102, 112)};
-    return {QColor(250, 200, 150), QColor(196, 124, 64), QColor(110, 60, 24)};
-}
-
-void drawCup(QPainter& p, const QRectF& r, const Metal& m, bool lit) {
+void drawCup(QPainter& p, const QRectF& r, const TrophyMetal& m, bool lit) {
     QPainterPath path = cupPath(r);
     QLinearGradient g(r.topLeft(), r.topRight());
     if (lit) {
@@ -84,8 +73,8 @@ void drawTrophySmall(QPainter& p, const skin::Control& c, State s) {
         p.setBrush(glow);
         p.drawEllipse(r.center(), r.width() * 0.6, r.width() * 0.6);
     }
-    drawCup(p, QRectF(r.left() + 6, r.top() + 3, r.width() - 12, r.height() - 18), metalFor(level),
-            lit);
+    drawCup(p, QRectF(r.left() + 6, r.top() + 3, r.width() - 12, r.height() - 18),
+            trophyMetal(level), lit);
     p.setFont(uiFont(10, QFont::Bold));
     p.setPen(lit ? QColor(250, 220, 120) : QColor(96, 102, 114));
     p.drawText(QRectF(r.left(), r.bottom() - 14, r.width(), 14), Qt::AlignCenter,
@@ -115,18 +104,13 @@ void drawStage(QPainter& p, const QRectF& r) {
     p.drawLine(QPointF(body.left(), body.top() + 20), QPointF(body.right(), body.top() + 20));
 }
 
-QImage renderTrophy(int level, skin::Layout layout) {
-    static const char* namesEn[13] = {"Rookie", "Apprentice", "Skilled", "Adept",       "Veteran",
-                                      "Expert", "Elite",      "Master",  "Grandmaster", "Champion",
-                                      "Hero",   "Legend",     "Immortal"};
-    static const char* namesZh[13] = {"新手", "学徒", "熟练", "精通", "老兵", "专家", "精英",
-                                      "大师", "宗师", "冠军", "英雄", "传奇", "不朽"};
+QImage renderTrophy(int level) {
     QImage img(skin::kTrophyWidth, skin::kTrophyHeight, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QRectF r(0, 0, img.width(), img.height());
     drawStage(p, r);
-    Metal m = metalFor(level);
+    const TrophyMetal m = trophyMetal(level);
     QRadialGradient halo(QPointF(r.center().x(), 210), 150);
     QColor h = m.mid;
     h.setAlpha(90);
@@ -158,16 +142,7 @@ QImage renderTrophy(int level, skin::Layout layout) {
     p.setBrush(m.dark);
     QPainterPath star = starPath(QPointF(r.center().x(), 188), 22, 9, 0);
     p.drawPath(star);
-    bool zh = layout == skin::Layout::Chinese;
-    p.setPen(QColor(240, 242, 246));
-    p.setFont(uiFont(22, QFont::Bold));
-    p.drawText(QRectF(0, 380, r.width(), 30), Qt::AlignCenter,
-               QString::fromUtf8(zh ? namesZh[level] : namesEn[level]));
-    p.setPen(m.mid);
-    p.setFont(uiFont(13, QFont::DemiBold));
-    p.drawText(
-        QRectF(0, 410, r.width(), 22), Qt::AlignCenter,
-        (zh ? QStringLiteral("等级 %1 / 13") : QStringLiteral("LEVEL %1 / 13")).arg(level + 1));
+    // The rank name and the level line are drawn over the picture in the user's language.
     return img;
 }
 
