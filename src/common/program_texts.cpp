@@ -1093,8 +1093,9 @@ constexpr std::array<Row, static_cast<size_t>(ProgramText::Count)> kTexts{{
      "Этой кнопке нельзя назначить функцию «Снайпер»!",
      "Цій кнопці не можна призначити функцію «Снайпер»!", "此按鍵不可使用狙擊功能!"},
     // PresetCustomize
-    {"玩家自定义", "Customize", "Personnalisé", "사용자 정의", "Eigene", "Personalizzato",
-     "Personalizado", "Eigen", "Personalizado", "Свои", "Власні", "玩家自訂"},
+    {"玩家自定义", "Customize", "Personnalisé", "사용자 정의", "Eigene Makros", "Personalizzato",
+     "Personalizado", "Eigen macro's", "Personalizado", "Свои макросы", "Власні макроси",
+     "玩家自訂"},
     // RestoreDefaultsAsk
     {"确定要恢复默认设置?", "Do you want to restore the default setting?",
      "Voulez-vous rétablir les paramètres par défaut ?", "기본 설정을 복원하시겠습니까?",

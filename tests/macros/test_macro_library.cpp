@@ -259,7 +259,7 @@ TEST(GamePresets, TwentyOnePresetsInOrderWithTheirVariantTexts) {
     // The preset button: titles stay names, the player's own group follows the language.
     EXPECT_EQ(gamePresetCaption(21, false, 2), "Customize");
     EXPECT_EQ(gamePresetCaption(21, true, 1), "玩家自定义");
-    EXPECT_EQ(gamePresetCaption(21, false, 5), "Eigene");
+    EXPECT_EQ(gamePresetCaption(21, false, 5), "Eigene Makros");
     EXPECT_EQ(gamePresetCaption(1, false, 5), "Battlefield 3");
     EXPECT_EQ(gamePresetCaption(5, true, 1), "军团要塞 2");
     // The picker's game list: labels, but Chinese Dota 2 with the menu's trailing space.

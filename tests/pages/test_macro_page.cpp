@@ -408,7 +408,7 @@ TEST_F(MacroPageTest, EditModeTransitionsAndRecordingRefusals) {
     }
     // The record and preset buttons follow a language switch too.
     const std::tuple<int32_t, QString, QString> captions[] = {
-        {5, QStringLiteral("Aufnehmen"), QStringLiteral("Eigene")},
+        {5, QStringLiteral("Aufnehmen"), QStringLiteral("Eigene Makros")},
         {1, QStringLiteral("开始录制"), QStringLiteral("玩家自定义")},
         {2, QStringLiteral("Start Record"), QStringLiteral("Customize")},
     };
