@@ -21,12 +21,17 @@ class SharedNotices : public UserNotices {
     }
     std::string text(std::string_view) const override { return {}; }
     bool chinese() const override { return chineseText; }
+    int32_t languageId() const override {
+        const int32_t id = language;
+        return id != 0 ? id : chinese() ? 1 : 2;
+    }
     std::vector<Notice> shown() const {
         std::lock_guard lock(mutex_);
         return shown_;
     }
     std::atomic<bool> reply{true};
     std::atomic<bool> chineseText{false};
+    std::atomic<int32_t> language{0};  // 0: by the Chinese flag
 
   private:
     mutable std::mutex mutex_;

@@ -18,7 +18,7 @@ bool DialogNotices::show(const Notice& notice) {
         return true;
     }
     CDlgInfo box(text, notice.withCancel ? InfoButtons::OkCancel : InfoButtons::Ok,
-                 InfoCountdown::None, chinese(), languageId(), parent_);
+                 InfoCountdown::None, languageId(), parent_);
     return box.exec() == QDialog::Accepted;
 }
 

@@ -68,14 +68,14 @@ QRect workArea(const QWidget* parent) {
 
 }  // namespace
 
-CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, bool chinese,
+CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown,
                    int64_t languageId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       text_(text),
       caption_(QString::fromUtf8(programText(ProgramText::InfoBoxCaption, languageId))),
       twoButtons_(buttons == InfoButtons::OkCancel),
       countdownOn_(countdown == InfoCountdown::Closes),
-      chinese_(chinese) {
+      languageId_(languageId) {
     setWindowTitle(QStringLiteral("TarvoZ408InfoDlg"));
     setModal(true);
     const int* looks = twoButtons_ ? kTwoButtonLooks : kOneButtonLooks;
@@ -108,8 +108,8 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
     setAccessibleDescription(text_);
     close_->setAccessibleName(QString::fromUtf8(programText(ProgramText::AccessClose, languageId)));
     if (twoButtons_) {
-        cancel_ =
-            makeButton(kCancelRect, chinese ? QStringLiteral("取消") : QStringLiteral("Cancel"));
+        cancel_ = makeButton(kCancelRect,
+                             QString::fromUtf8(programText(ProgramText::InfoCancel, languageId)));
         connect(cancel_, &QAbstractButton::clicked, this, &QDialog::reject);
     }
     // OK holds the focus, so Enter still accepts and Space presses OK; Tab goes on to Cancel
@@ -131,7 +131,7 @@ CDlgInfo::CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown count
 }
 
 QString CDlgInfo::okText(int seconds) const {
-    const QString ok = chinese_ ? QStringLiteral("确定") : QStringLiteral("OK");
+    const QString ok = QString::fromUtf8(programText(ProgramText::InfoOk, languageId_));
     if (!countdownOn_) return ok;
     return QStringLiteral("%1 (%2s)").arg(ok).arg(seconds);
 }

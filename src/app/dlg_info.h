@@ -25,10 +25,9 @@ class CDlgInfo : public QDialog {
     static constexpr int kCountdownSeconds = 5;
     static constexpr int kCountdownTickMs = 1000;
 
-    // `chinese` picks the buttons' built-in Chinese or English captions; `languageId` (1..12)
-    // the language of the box's caption.
-    CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, bool chinese,
-             int64_t languageId, QWidget* parent = nullptr);
+    // `languageId` (1..12) is the language of the box's caption and buttons.
+    CDlgInfo(const QString& text, InfoButtons buttons, InfoCountdown countdown, int64_t languageId,
+             QWidget* parent = nullptr);
 
     QString message() const { return text_; }
     // The message's lines as painted: word-wrapped (inside a word only where a word is wider
@@ -68,7 +67,7 @@ class CDlgInfo : public QDialog {
     QString caption_;
     bool twoButtons_;
     bool countdownOn_;
-    bool chinese_;
+    int64_t languageId_;
     int remaining_ = 0;
     QImage background_;  // the form's image, stretched downwards by growth_
     int growth_ = 0;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "common/program_texts.h"
 #include "widgets/png_h_progress_bar.h"
 #include "widgets/skin_image.h"
 #include "widgets/text_fit.h"
@@ -28,10 +29,10 @@ bool isSwallowedKey(const QKeyEvent* e) {
 
 }  // namespace
 
-CDlgProgress::CDlgProgress(QString programDirectory, bool chinese, QWidget* parent)
+CDlgProgress::CDlgProgress(QString programDirectory, int64_t languageId, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       programDirectory_(std::move(programDirectory)),
-      chinese_(chinese) {
+      languageId_(languageId) {
     setWindowTitle(QStringLiteral("TarvoZ408ProcessDlg"));
     setModal(true);
     bar_ = new CPngHProgressBar(this);
@@ -97,8 +98,7 @@ void CDlgProgress::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawText(kTextRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-               fitLine(chinese_ ? QStringLiteral("更新进行中，请稍候...")
-                                : QStringLiteral("Updating is in progress, please wait…"),
+               fitLine(QString::fromUtf8(programText(ProgramText::UpdateInProgress, languageId_)),
                        p, kTextRect.width()));
 }
 

@@ -19,9 +19,9 @@ class CDlgProgress : public QDialog {
     static constexpr int kBarId = 777;
     static constexpr int kCloseAfterFullMs = 500;
 
-    CDlgProgress(QString programDirectory, bool chinese, QWidget* parent = nullptr);
+    CDlgProgress(QString programDirectory, int64_t languageId, QWidget* parent = nullptr);
 
-    void setChinese(bool chinese) { chinese_ = chinese; }
+    void setLanguage(int64_t languageId) { languageId_ = languageId; }
     // One upload: bar at 0, images loaded, shown modally until it closes.
     int run();
     // The uploader's Msg::UploadProgress: the bar shows `percent`.
@@ -44,7 +44,7 @@ class CDlgProgress : public QDialog {
     void loadImages();
 
     QString programDirectory_;
-    bool chinese_;
+    int64_t languageId_;
     bool closing_ = false;  // only our own close is let through
     QImage background_, fill_;
     CPngHProgressBar* bar_ = nullptr;

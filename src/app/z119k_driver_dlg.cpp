@@ -163,7 +163,7 @@ class CZ119KDriverDlg::SessionActions final : public DeviceSessionActions {
     explicit SessionActions(CZ119KDriverDlg& window) : w_(window) {}
     bool ending() override { return w_.exitRequested_; }
     bool isMousePath(std::string_view path) override { return isMousePathText(path); }
-    bool chinese() override { return w_.ctx_.chinese(); }
+    int64_t languageId() override { return w_.ctx_.language().languageId(); }
     bool hasLink() override { return w_.ctx_.driver() != nullptr; }
     bool linkOpen() override { return w_.ctx_.driver() && w_.ctx_.driver()->IsOpen(); }
     bool openLink() override { return w_.ctx_.driver() && w_.ctx_.driver()->Open(); }
@@ -406,7 +406,7 @@ void CZ119KDriverDlg::createPages() {
     stats_->initialise();
     macro_->fillForPreset(kCustomGamePreset);
     createUpdateCheck();
-    progress_ = std::make_unique<CDlgProgress>(dir, ctx_.chinese(), this);
+    progress_ = std::make_unique<CDlgProgress>(dir, ctx_.language().languageId(), this);
     // Tab goes through the page tabs, the shown page, then the bottom line (language, profiles,
     // Apply) and the window's own two buttons; a hidden page's controls are passed over.
     // The window heads the chain, so the first Tab lands on the first page tab.
@@ -536,8 +536,8 @@ void CZ119KDriverDlg::bringUpFinished(BringUpOutcome outcome, const std::string&
     }
     refreshPages();
     if (outcome == BringUpOutcome::NotFound) {
-        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.chinese())), InfoButtons::Ok,
-                     InfoCountdown::Closes, ctx_.chinese(), ctx_.language().languageId(),
+        CDlgInfo box(QString::fromUtf8(mouseMissingText(ctx_.language().languageId())),
+                     InfoButtons::Ok, InfoCountdown::Closes, ctx_.language().languageId(),
                      isVisible() ? this : nullptr);
         bringUpBox_ = &box;
         box.exec();
@@ -691,7 +691,7 @@ void CZ119KDriverDlg::applyLanguage(LanguageRequest request, int32_t languageId)
     }
     if (sw.handled) {
         setApplyLooks();
-        progress_->setChinese(ctx_.chinese());
+        progress_->setLanguage(ctx_.language().languageId());
         // Texts the window and the pages paint, and the hint shown now, follow at once.
         update();
         for (CSkinPage* page : pages_) page->update();
@@ -867,7 +867,7 @@ void CZ119KDriverDlg::requestUpload() {
     if (!uploader) {
         // Without a link to the mouse no upload can end: say so instead of a progress window
         // that would wait for ever.
-        ctx_.notices().info(std::string(mouseMissingText(ctx_.chinese())));
+        ctx_.notices().info(std::string(mouseMissingText(ctx_.language().languageId())));
         return;
     }
     // A request is only made while the previous one has been handled (UploadReady).
@@ -994,8 +994,8 @@ void CZ119KDriverDlg::deviceRemoved(const QString& path) {
 }
 
 void CZ119KDriverDlg::showPresenceBox(const QString& text) {
-    CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::Closes, ctx_.chinese(),
-                 ctx_.language().languageId(), isVisible() ? this : nullptr);
+    CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::Closes, ctx_.language().languageId(),
+                 isVisible() ? this : nullptr);
     presenceBox_ = &box;
     box.exec();
     presenceBox_ = nullptr;

@@ -167,6 +167,25 @@ enum class ProgramText : int {
     CaptionRankLegend,
     CaptionRankImmortal,
     CaptionTrophyLevelLine,
+    // Notices, questions and button captions of the pages and dialogs.
+    RecordStart,      // the macro page's record button
+    RecordStop,       // the same button while recording
+    RecordBusyKey,    // recording refused while a key event is edited or inserted
+    RecordBusyDelay,  // recording refused while a delay event is edited or inserted
+    MacroInUse,       // a macro behind a button cannot be deleted
+    InfoOk,           // the information box's buttons (fixed width: keep them short)
+    InfoCancel,
+    UpdateInProgress,  // the progress window's line while the firmware is written
+    MouseFound,        // the mouse was found / is missing
+    MouseMissing,
+    RefusedLeftClick,    // the picker refuses to take the last left click away
+    RefusedSniper,       // the wheel cannot take the sniper function
+    PresetCustomize,     // the macro page's preset button when no game is chosen
+    RestoreDefaultsAsk,  // the support page asks before restoring the defaults
+    ResetStatisticsAsk,  // the statistics page asks before clearing trophies and counts
+    FirmwareNewVersion,  // the update check offers a newer firmware
+    FirmwareLatest,      // the mouse already has the newest firmware
+    FirmwareDownloadFailed,
     Count
 };
 

@@ -27,7 +27,7 @@ AssignmentResult assignFunction(ProfileSettings& profile, MacroIdList& macroIds,
                                 const PickerChoice& choice, const AssignmentContext& context) {
     if (choice.button < 0 || choice.button >= kButtonCount)
         return outcome(AssignmentVerdict::InvalidChoice);
-    const RuleResult rules = checkAssignment(profile.functionTypes(), choice, context.chinese);
+    const RuleResult rules = checkAssignment(profile.functionTypes(), choice, context.languageId);
     switch (rules.verdict) {
         case RuleVerdict::Accept:
             break;

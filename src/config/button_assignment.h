@@ -39,7 +39,7 @@ struct AssignmentResult {
 using MacroNameLookup = std::function<std::optional<std::u16string>(uint32_t id)>;
 
 struct AssignmentContext {
-    bool chinese = false;    // built-in names and rule messages in Chinese
+    bool chinese = false;    // built-in names in Chinese
     int32_t languageId = 2;  // the interface language (1..12) of the program's own messages
     const KeyboardLayout* layout = nullptr;  // names keys of combinations; US layout when null
     MacroNameLookup macroName;

@@ -3,10 +3,12 @@
 
 #include "functions/assignment_rules.h"
 
+#include "common/program_texts.h"
+
 namespace z408 {
 
 RuleResult checkAssignment(const std::array<FunctionType, kButtonCount>& current,
-                           const PickerChoice& choice, bool chinese) {
+                           const PickerChoice& choice, int64_t languageId) {
     if (choice.value == 0) return {RuleVerdict::NothingChosen, {}};
     const FunctionType f = choiceFunction(choice);
     if (f != fn::Click) {
@@ -16,13 +18,12 @@ RuleResult checkAssignment(const std::array<FunctionType, kButtonCount>& current
                 otherClick = true;
         if (!otherClick) {
             return {RuleVerdict::RefusedLeftClick,
-                    chinese ? "请保留至少一个键为\"单击\"功能!"
-                            : "At least one button must be configured as 'Left click'!"};
+                    std::string(programText(ProgramText::RefusedLeftClick, languageId))};
         }
     }
     if (f == fn::Snipe && (choice.button == 5 || choice.button == 6)) {
         return {RuleVerdict::RefusedSniper,
-                chinese ? "此按键不可使用狙击功能!" : "This key can not use the sniper function!"};
+                std::string(programText(ProgramText::RefusedSniper, languageId))};
     }
     return {RuleVerdict::Accept, {}};
 }

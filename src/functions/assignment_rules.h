@@ -36,8 +36,9 @@ struct RuleResult {
     bool accepted() const { return verdict == RuleVerdict::Accept; }
 };
 
-// `current` holds the function of each of the seven buttons right now.
+// `current` holds the function of each of the seven buttons right now; a refusal is worded in
+// the language `languageId` (1..12).
 RuleResult checkAssignment(const std::array<FunctionType, kButtonCount>& current,
-                           const PickerChoice& choice, bool chinese);
+                           const PickerChoice& choice, int64_t languageId);
 
 }  // namespace z408

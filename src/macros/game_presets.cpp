@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "common/program_texts.h"
+
 namespace z408 {
 namespace {
 
@@ -52,6 +54,11 @@ std::string_view gamePresetLabel(uint32_t preset, bool chinese) {
     const GamePreset* p = findGamePreset(preset);
     if (!p) return {};
     return chinese ? p->chineseLabel : p->englishLabel;
+}
+
+std::string_view gamePresetCaption(uint32_t preset, bool chinese, int64_t languageId) {
+    if (preset == kCustomGamePreset) return programText(ProgramText::PresetCustomize, languageId);
+    return gamePresetLabel(preset, chinese);
 }
 
 std::string_view gamePresetMenuText(uint32_t preset, bool chinese) {

@@ -30,6 +30,9 @@ const GamePreset* findGamePreset(uint32_t preset);
 // Text of the preset button after a choice; empty for an unknown preset.
 std::string_view gamePresetLabel(uint32_t preset, bool chinese);
 std::string_view gamePresetMenuText(uint32_t preset, bool chinese);
+// The preset button's text: a game's title as the label has it (`chinese` picks the title's
+// script), the player's own group worded in the language `languageId` (1..12).
+std::string_view gamePresetCaption(uint32_t preset, bool chinese, int64_t languageId);
 // The game list of the function picker's macro tab: the label texts, except that Chinese Dota 2
 // keeps the menu text with its trailing space.
 std::string_view gamePresetPickerText(uint32_t preset, bool chinese);

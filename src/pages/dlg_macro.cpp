@@ -95,9 +95,8 @@ std::u16string newMacroName(bool chinese) {
     return chinese ? u"新建宏" : u"New Macro";
 }
 
-const char* recordCaption(bool recording, bool chinese) {
-    if (recording) return chinese ? "停止录制" : "Stop Record";
-    return chinese ? "开始录制" : "Start Record";
+std::string_view recordCaption(bool recording, int64_t languageId) {
+    return programText(recording ? ProgramText::RecordStop : ProgramText::RecordStart, languageId);
 }
 
 QString qs(std::string_view s) {
@@ -218,7 +217,8 @@ void CDlgMacro::refreshTexts() {
     auto text = [&](std::u16string_view key) {
         return QString::fromStdU16String(language_.strings().text(key));
     };
-    presetButton_->SetText(qs(gamePresetLabel(static_cast<uint32_t>(preset_), chinese)));
+    presetButton_->SetText(
+        qs(gamePresetCaption(static_cast<uint32_t>(preset_), chinese, notices_.languageId())));
     newMacro_->SetTooltip(text(u"str_new_macro"), true);
     deleteMacro_->SetTooltip(text(u"str_del_macro"), true);
     insert_->SetTooltip(text(u"str_macro_new"), true);
@@ -290,7 +290,10 @@ void CDlgMacro::onPresetButton() {
     const bool chinese = notices_.chinese();
     QVector<CPresetMenu::Item> items;
     for (const GamePreset& p : gamePresetTable())
-        items.push_back({p.preset, qs(chinese ? p.chineseMenu : p.englishMenu)});
+        items.push_back(
+            {p.preset, p.preset == kCustomGamePreset
+                           ? qs(gamePresetCaption(p.preset, chinese, notices_.languageId()))
+                           : qs(chinese ? p.chineseMenu : p.englishMenu)});
     auto menuSkin = [&](const char* file) {
         return LoadSkinImage(
             skinPath(programDirectory_, QStringLiteral("Menu/") + QLatin1String(file)));
@@ -319,7 +322,8 @@ void CDlgMacro::onPresetChosen(int preset) {
     stopRecordingAndSave();
     closeEditors();
     preset_ = preset;
-    presetButton_->SetText(qs(gamePresetLabel(static_cast<uint32_t>(preset), notices_.chinese())));
+    presetButton_->SetText(qs(gamePresetCaption(static_cast<uint32_t>(preset), notices_.chinese(),
+                                                notices_.languageId())));
     fillForPreset(preset);
 }
 
@@ -403,8 +407,7 @@ void CDlgMacro::onDeleteMacro() {
     if (row < 0) return;
     const uint32_t id = macroList_->itemData(row);
     if (isMacroInUse(id, profiles_)) {
-        showNotice(notices_.chinese() ? "当前宏正在被使用，不能删除！"
-                                      : "The macro is being applied and cannot be deleted!");
+        showNotice(std::string(programText(ProgramText::MacroInUse, notices_.languageId())));
         return;
     }
     macros_.deleteMacro(id);
@@ -657,7 +660,7 @@ void CDlgMacro::finishEdit(EditMode insertMode, const RowEdit& insert, int inser
 // ---- recording ----
 
 void CDlgMacro::setRecordCaption() {
-    record_->SetText(QString::fromUtf8(recordCaption(recording_, notices_.chinese())));
+    record_->SetText(qs(recordCaption(recording_, notices_.languageId())));
 }
 
 void CDlgMacro::setRecordingButtonsEnabled(bool enabled) {
@@ -666,15 +669,13 @@ void CDlgMacro::setRecordingButtonsEnabled(bool enabled) {
 }
 
 void CDlgMacro::onRecord() {
-    const bool chinese = notices_.chinese();
+    const int64_t language = notices_.languageId();
     if (editMode_ == EditMode::InsertKey || editMode_ == EditMode::ModifyKey) {
-        showNotice(chinese ? "正在修改/插入一个键，无法录制"
-                           : "It is Modifying or inserting a button,you can not record");
+        showNotice(std::string(programText(ProgramText::RecordBusyKey, language)));
         return;
     }
     if (editMode_ == EditMode::InsertDelay || editMode_ == EditMode::ModifyDelay) {
-        showNotice(chinese ? "正在修改/插入一个延时，无法录制"
-                           : "It is Modifying or inserting a delay,you can not record");
+        showNotice(std::string(programText(ProgramText::RecordBusyDelay, language)));
         return;
     }
     forwardingOff();

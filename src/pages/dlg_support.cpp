@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "common/user_notices.h"
 #include "config/profile_store.h"
@@ -165,7 +166,7 @@ void CDlgSupport::onUpdate() {
     // Without the mouse there is no version to compare and nothing to burn: say so, instead of
     // an answer about a firmware nobody asked.
     if (!checker_->running()) {
-        notices_.info(std::string(mouseMissingText(notices_.chinese())));
+        notices_.info(std::string(mouseMissingText(notices_.languageId())));
         return;
     }
     checker_->checkForUpdate();
@@ -201,8 +202,9 @@ void CDlgSupport::onExport() {
 
 void CDlgSupport::onRestoreDefaults() {
     const int entry = profiles_.activeEntry();
-    if (notices_.info(notices_.chinese() ? kRestoreDefaultsChinese : kRestoreDefaultsEnglish,
-                      true) &&
+    if (notices_.info(
+            std::string(programText(ProgramText::RestoreDefaultsAsk, notices_.languageId())),
+            true) &&
         profiles_.stillActive(entry))
         emit restoreDefaultsRequested();
 }

@@ -25,9 +25,6 @@ class ProfileStore;
 class UserNotices;
 
 inline constexpr const char* kProgramVersionText = "V1.0.1";
-inline constexpr const char* kRestoreDefaultsChinese = "确定要恢复默认设置?";
-inline constexpr const char* kRestoreDefaultsEnglish =
-    "Do you want to restore the default setting?";
 
 class CDlgSupport : public CSkinPage, public UpdateActions {
     Q_OBJECT

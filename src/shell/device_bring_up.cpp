@@ -3,6 +3,8 @@
 
 #include "shell/device_bring_up.h"
 
+#include "common/program_texts.h"
+
 namespace z408 {
 
 std::string_view toString(BringUpOutcome outcome) {
@@ -52,12 +54,12 @@ BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chine
     return *search.outcome();
 }
 
-std::string_view mouseFoundText(bool chinese) {
-    return chinese ? "发现Z408游戏鼠标." : "The Z408 gaming mouse is found.";
+std::string_view mouseFoundText(int64_t languageId) {
+    return programText(ProgramText::MouseFound, languageId);
 }
 
-std::string_view mouseMissingText(bool chinese) {
-    return chinese ? "没有找到Z408游戏鼠标." : "The Z408 gaming mouse cannot be found.";
+std::string_view mouseMissingText(int64_t languageId) {
+    return programText(ProgramText::MouseMissing, languageId);
 }
 
 }  // namespace z408

@@ -73,7 +73,7 @@ class BringUpSearch {
 BringUpOutcome bringUpDevice(BringUpPlatform& platform, Clock& clock, bool chinese);
 
 // The texts of the presence notices.
-std::string_view mouseFoundText(bool chinese);
-std::string_view mouseMissingText(bool chinese);
+std::string_view mouseFoundText(int64_t languageId);
+std::string_view mouseMissingText(int64_t languageId);
 
 }  // namespace z408

@@ -31,7 +31,7 @@ void DeviceSession::tryOpen() {
     }
     stopRetrying();
     actions_.linkOpened();
-    actions_.showNotice(mouseFoundText(actions_.chinese()));
+    actions_.showNotice(mouseFoundText(actions_.languageId()));
 }
 
 void DeviceSession::removed(std::string_view path) {
@@ -42,7 +42,7 @@ void DeviceSession::removed(std::string_view path) {
     stopRetrying();
     if (actions_.hasLink()) actions_.closeLink();
     actions_.removeHooks();
-    actions_.showNotice(mouseMissingText(actions_.chinese()));
+    actions_.showNotice(mouseMissingText(actions_.languageId()));
     actions_.requestExit();
 }
 

@@ -17,8 +17,8 @@ class DeviceSessionActions {
     virtual bool ending() = 0;
     // Whether a device interface path is one of the mouse's (the ids are the platform's).
     virtual bool isMousePath(std::string_view path) = 0;
-    // Whether the notices are to be in Chinese (the language may change while the program runs).
-    virtual bool chinese() = 0;
+    // The language (1..12) of the notices; it may change while the program runs.
+    virtual int64_t languageId() = 0;
     // Whether the program has a way to the mouse at all, and whether it is open now.
     virtual bool hasLink() = 0;
     virtual bool linkOpen() = 0;

@@ -9,6 +9,7 @@
 
 #include "common/binary.h"
 #include "common/file_messages.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 
 namespace z408 {
@@ -100,8 +101,7 @@ bool Statistics::save(const std::filesystem::path& file) {
 
 bool Statistics::reset(const std::filesystem::path& file) {
     const bool ok = notices_.info(
-        notices_.chinese() ? "确定要重置奖杯和统计数据么？" : "Do you want to reset trophy data ?",
-        true);
+        std::string(programText(ProgramText::ResetStatisticsAsk, notices_.languageId())), true);
     if (!ok) return false;
     record_ = {};
     trophyLevel_ = 0;

@@ -6,21 +6,13 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "common/program_texts.h"
 #include "common/text.h"
 #include "update/sha256.h"
 #include "update/update_description.h"
 
 namespace z408 {
-namespace {
-
-constexpr const char* kNewVersionChinese = "游戏鼠标固件有更新,是否更新到最新版本?";
-constexpr const char* kNewVersionEnglish =
-    "A new version of firmware is available for the gaming mouse, whether to update or not?";
-constexpr const char* kLatestChinese = "固件已经是最新版本.";
-constexpr const char* kLatestEnglish = "Firmware is the latest version.";
-constexpr const char* kFirmwareDownloadFailed = "New-version firmware download failed.";
-
-}  // namespace
+namespace {}  // namespace
 
 namespace {
 
@@ -109,7 +101,7 @@ std::string UpdateChecker::newFirmwareUrl() const {
 }
 
 void UpdateChecker::showLatest() {
-    notices_.info(notices_.chinese() ? kLatestChinese : kLatestEnglish);
+    notices_.info(notices_.programText(ProgramText::FirmwareLatest));
 }
 
 bool UpdateChecker::checkForUpdate() {
@@ -120,8 +112,7 @@ bool UpdateChecker::checkForUpdate() {
     }
     // A description from an earlier check that is already newer: ask at once, no download.
     if (readUpdateDescription(descriptionFile_).current > deviceVersion()) {
-        const bool ok =
-            notices_.info(notices_.chinese() ? kNewVersionChinese : kNewVersionEnglish, true);
+        const bool ok = notices_.info(notices_.programText(ProgramText::FirmwareNewVersion), true);
         if (ok)
             actions_.startFirmwareBurner();
         else {
@@ -198,7 +189,7 @@ void UpdateChecker::offerUpdate(std::stop_token stop) {
         newFirmwareSha256_ = d.imageSha256;
     }
     if (d.current > deviceVersion()) {
-        if (notices_.info(notices_.chinese() ? kNewVersionChinese : kNewVersionEnglish, true) &&
+        if (notices_.info(notices_.programText(ProgramText::FirmwareNewVersion), true) &&
             downloadFirmware(stop))
             actions_.startFirmwareBurner();
     } else {
@@ -227,7 +218,8 @@ bool UpdateChecker::downloadFirmware(std::stop_token stop) {
         std::error_code ec;
         std::filesystem::remove(firmwareFile_, ec);
     }
-    if (!stop.stop_requested()) notices_.info(kFirmwareDownloadFailed);
+    if (!stop.stop_requested())
+        notices_.info(notices_.programText(ProgramText::FirmwareDownloadFailed));
     return false;
 }
 

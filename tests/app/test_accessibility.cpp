@@ -346,13 +346,13 @@ TEST_F(AccessibilityTest, ThePickersPagesTheInformationBoxAndTheProgressWindowTo
     picker.hide();
 
     CDlgInfo box(QStringLiteral("Restore the default settings?"), InfoButtons::OkCancel,
-                 InfoCountdown::None, false, 2);
+                 InfoCountdown::None, 2);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     EXPECT_EQ(joined(faults(of(&box))), "");
     box.hide();
 
-    CDlgProgress progress(QStringLiteral(Z408_PROGRAM_DIR), false);
+    CDlgProgress progress(QStringLiteral(Z408_PROGRAM_DIR), 2);
     progress.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&progress));
     EXPECT_EQ(joined(faults(of(&progress))), "");

@@ -93,6 +93,18 @@ std::vector<NoticeCase> noticeCases(int32_t language) {
         {ProgramText::MacroNameBlank, {}},
         {ProgramText::MacroNameTaken, {name}},
         {ProgramText::MouseNoAccess, {node}},
+        {ProgramText::RecordBusyKey, {}},
+        {ProgramText::RecordBusyDelay, {}},
+        {ProgramText::MacroInUse, {}},
+        {ProgramText::MouseFound, {}},
+        {ProgramText::MouseMissing, {}},
+        {ProgramText::RefusedLeftClick, {}},
+        {ProgramText::RefusedSniper, {}},
+        {ProgramText::RestoreDefaultsAsk, {}},
+        {ProgramText::ResetStatisticsAsk, {}},
+        {ProgramText::FirmwareNewVersion, {}},
+        {ProgramText::FirmwareLatest, {}},
+        {ProgramText::FirmwareDownloadFailed, {}},
     };
 }
 
@@ -183,6 +195,11 @@ void paintEverything(WindowInLanguage& session, const LanguageInfo& language) {
     paint(&window);
     macro->editor().openDelay(true);
     paint(&window);
+    // The record button's caption while recording, on the same button.
+    macro->recordButton()->SetText(
+        QString::fromUtf8(programText(ProgramText::RecordStop, language.id)));
+    paint(&window);
+    macro->refreshTexts();
     macro->onPresetButton();
     paint(macro->presetMenu());
     if (macro->presetMenu()) macro->presetMenu()->close();
@@ -234,15 +251,13 @@ void paintEverything(WindowInLanguage& session, const LanguageInfo& language) {
     // The information box with each notice, and the progress window.
     for (const NoticeCase& c : noticeCases(language.id)) {
         CDlgInfo box(noticeText(c, language.id), InfoButtons::OkCancel, InfoCountdown::None,
-                     language.chineseText, language.id);
+                     language.id);
         paint(&box);
     }
-    CDlgInfo timed(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::Closes,
-                   language.chineseText, language.id);
+    CDlgInfo timed(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::Closes, language.id);
     timed.countdownTimer().stop();
     paint(&timed);
-    CDlgProgress progress(QString::fromStdString(context.programDirectory().string()),
-                          language.chineseText);
+    CDlgProgress progress(QString::fromStdString(context.programDirectory().string()), language.id);
     paint(&progress);
 }
 
@@ -285,7 +300,7 @@ TEST(TextFit, TheEventEditorsButtonsAndTheMacroNoticesAreWhole) {
                 c.text != ProgramText::MacroLibraryFull)
                 continue;
             const QString text = noticeText(c, row.language);
-            CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::None, false, row.language);
+            CDlgInfo box(text, InfoButtons::Ok, InfoCountdown::None, row.language);
             EXPECT_TRUE(CDlgInfo::messageFits(text)) << text.toStdString();
             EXPECT_EQ(box.shownLines(), CDlgInfo::messageLines(text));
             // The box grew by the lines beyond three and its OK button moved down with them.

@@ -129,7 +129,7 @@ TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
     };
     for (const InfoCase& c : cases) {
         SCOPED_TRACE(c.name);
-        CDlgInfo box(QStringLiteral("Message"), c.buttons, InfoCountdown::None, false, 2);
+        CDlgInfo box(QStringLiteral("Message"), c.buttons, InfoCountdown::None, 2);
         box.setResult(-1);
         box.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
@@ -140,36 +140,39 @@ TEST(CDlgInfo, EachWayOfClosingGivesItsResult) {
 }
 
 TEST(CDlgInfo, ButtonsSitWhereTheFormPutsThem) {
-    CDlgInfo one(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, false, 2);
+    CDlgInfo one(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, 2);
     EXPECT_EQ(one.cancelButton(), nullptr);
     EXPECT_EQ(one.okButton()->geometry(), QRect(240, 127, 66, 32));
     EXPECT_EQ(one.closeButton()->geometry(), QRect(300, 0, 29, 29));
-    CDlgInfo two(QStringLiteral("x"), InfoButtons::OkCancel, InfoCountdown::None, true, 1);
+    CDlgInfo two(QStringLiteral("x"), InfoButtons::OkCancel, InfoCountdown::None, 1);
     EXPECT_EQ(two.okButton()->geometry(), QRect(178, 127, 66, 32));
     EXPECT_EQ(two.cancelButton()->geometry(), QRect(245, 127, 66, 32));
     EXPECT_EQ(two.okCaption(), QStringLiteral("确定"));
     EXPECT_EQ(two.cancelButton()->text(), QStringLiteral("取消"));
 }
 
-// The caption follows the interface language, not only Chinese and English.
-TEST(CDlgInfo, CaptionFollowsTheLanguage) {
+// The caption and the buttons follow the interface language, not only Chinese and English.
+TEST(CDlgInfo, CaptionAndButtonsFollowTheLanguage) {
     struct Case {
-        bool chinese;
         int64_t language;
-        QString caption;
+        QString caption, ok, cancel;
     } cases[] = {
-        {true, 1, QStringLiteral("提示")},        {false, 2, QStringLiteral("Tips")},
-        {false, 10, QStringLiteral("Сообщение")}, {false, 5, QStringLiteral("Hinweis")},
-        {false, 0, QStringLiteral("Tips")},  // no language read yet
+        {1, QStringLiteral("提示"), QStringLiteral("确定"), QStringLiteral("取消")},
+        {2, QStringLiteral("Tips"), QStringLiteral("OK"), QStringLiteral("Cancel")},
+        {10, QStringLiteral("Сообщение"), QStringLiteral("ОК"), QStringLiteral("Отмена")},
+        {5, QStringLiteral("Hinweis"), QStringLiteral("OK"), QStringLiteral("Abbruch")},
+        {0, QStringLiteral("Tips"), QStringLiteral("OK"),
+         QStringLiteral("Cancel")},  // none read yet
     };
     for (const auto& c : cases) {
-        CDlgInfo box(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, c.chinese,
-                     c.language);
+        CDlgInfo box(QStringLiteral("x"), InfoButtons::OkCancel, InfoCountdown::None, c.language);
         EXPECT_EQ(box.caption(), c.caption) << c.language;
+        EXPECT_EQ(box.okCaption(), c.ok) << c.language;
+        EXPECT_EQ(box.cancelButton()->text(), c.cancel) << c.language;
     }
     const QFontMetrics fm(skinFont(14, QFont::Light));
     for (int64_t id = 1; id <= kProgramTextLanguages; ++id) {  // the caption's place: 90 pixels
-        CDlgInfo box(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, id == 1, id);
+        CDlgInfo box(QStringLiteral("x"), InfoButtons::Ok, InfoCountdown::None, id);
         EXPECT_LE(fm.horizontalAdvance(box.caption()), 90) << id;
     }
 }
@@ -177,7 +180,7 @@ TEST(CDlgInfo, CaptionFollowsTheLanguage) {
 TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
     for (bool chinese : {false, true}) {
         CDlgInfo box(QStringLiteral("The Z408 gaming mouse is found."), InfoButtons::Ok,
-                     InfoCountdown::Closes, chinese, chinese ? 1 : 2);
+                     InfoCountdown::Closes, chinese ? 1 : 2);
         box.countdownTimer().stop();  // ticked by hand below
         box.show();
         const QString ok = chinese ? QStringLiteral("确定") : QStringLiteral("OK");
@@ -195,12 +198,12 @@ TEST(CDlgInfo, CountdownShowsFiveFiveFourThreeTwoOneThenClosesLikeTheCross) {
 
 TEST(CDlgInfo, TimedBoxEndsByItselfAndOkBeforeThatEndsItAtOnce) {
     {
-        CDlgInfo box(QStringLiteral("gone"), InfoButtons::Ok, InfoCountdown::Closes, false, 2);
+        CDlgInfo box(QStringLiteral("gone"), InfoButtons::Ok, InfoCountdown::Closes, 2);
         box.countdownTimer().setInterval(5);
         EXPECT_EQ(box.exec(), QDialog::Rejected);
     }
     {
-        CDlgInfo box(QStringLiteral("found"), InfoButtons::Ok, InfoCountdown::Closes, false, 2);
+        CDlgInfo box(QStringLiteral("found"), InfoButtons::Ok, InfoCountdown::Closes, 2);
         QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
         EXPECT_EQ(box.exec(), QDialog::Accepted);
         EXPECT_FALSE(box.countdownTimer().isActive());
@@ -224,7 +227,7 @@ TEST(CDlgInfo, TheProgramsOwnNoticesFitTheBoxInEveryLanguage) {
 // Progress dialog
 
 TEST(CDlgProgress, ClosesAfterReachingOneHundredAndIgnoresEveryOtherWayOut) {
-    CDlgProgress dlg(QStringLiteral(Z408_PROGRAM_DIR), false);
+    CDlgProgress dlg(QStringLiteral(Z408_PROGRAM_DIR), 2);
     bool closedEarly = false;
     QTimer::singleShot(0, &dlg, [&] {
         QTest::keyClick(&dlg, Qt::Key_F4, Qt::AltModifier);

@@ -120,12 +120,12 @@ TEST(ProfileEdit, TheAssignmentRulesRefuseWithThePagesMessage) {
     PickerChoice disableLeft;
     fillDisableChoice(disableLeft);
     expectRefused({"button", "left", "disable"},
-                  checkAssignment(before.functionTypes(), disableLeft, false).refusal);
+                  checkAssignment(before.functionTypes(), disableLeft, 2).refusal);
     PickerChoice sniperOnWheel;
     sniperOnWheel.button = 5;
     sniperOnWheel.value = fn::Snipe;
     expectRefused({"button", "wheel-up", "SNIPE"},
-                  checkAssignment(before.functionTypes(), sniperOnWheel, false).refusal);
+                  checkAssignment(before.functionTypes(), sniperOnWheel, 2).refusal);
 
     // A real file whose path is longer than a button holds: refused, not cut.
     const auto top =

@@ -28,6 +28,7 @@ PickerChoice pick(int button, uint32_t value, uint32_t kind, int softwareKind = 
 AssignmentContext context(bool chinese = false) {
     AssignmentContext c;
     c.chinese = chinese;
+    c.languageId = chinese ? 1 : 2;
     c.macroName = [](uint32_t id) -> std::optional<std::u16string> {
         if (id == kMacroId) return kMacroName;
         return std::nullopt;

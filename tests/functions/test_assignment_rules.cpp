@@ -49,7 +49,7 @@ TEST(AssignmentRules, Table) {
         {"nothing chosen", kDefaults, pick(0, 0, 0), RuleVerdict::NothingChosen},
     };
     for (const auto& c : cases) {
-        const auto r = checkAssignment(c.current, c.choice, false);
+        const auto r = checkAssignment(c.current, c.choice, 2);
         EXPECT_EQ(r.verdict, c.verdict) << c.what;
         if (c.verdict == RuleVerdict::RefusedLeftClick) {
             EXPECT_EQ(r.refusal, kLeftClickRefusal);
@@ -63,17 +63,29 @@ TEST(AssignmentRules, Table) {
 TEST(AssignmentRules, AfterGivingUpClickTheOtherClickButtonIsLocked) {
     auto current = kDefaults;
     current[2] = fn::Click;
-    ASSERT_TRUE(checkAssignment(current, pick(0, fn::Menu, 0), false).accepted());
+    ASSERT_TRUE(checkAssignment(current, pick(0, fn::Menu, 0), 2).accepted());
     current[0] = fn::Menu;
-    EXPECT_EQ(checkAssignment(current, pick(2, fn::Menu, 0), false).verdict,
+    EXPECT_EQ(checkAssignment(current, pick(2, fn::Menu, 0), 2).verdict,
               RuleVerdict::RefusedLeftClick);
 }
 
-TEST(AssignmentRules, ChineseTexts) {
-    EXPECT_EQ(checkAssignment(kDefaults, pick(0, fn::Menu, 0), true).refusal,
-              "请保留至少一个键为\"单击\"功能!");
-    EXPECT_EQ(checkAssignment(kDefaults, pick(5, fn::Snipe, 0), true).refusal,
-              "此按键不可使用狙击功能!");
+TEST(AssignmentRules, RefusalsInTheLanguage) {
+    const struct {
+        int64_t language;
+        std::string leftClick;
+        std::string sniper;
+    } cases[] = {
+        {1, "请保留至少一个键为\"单击\"功能!", "此按键不可使用狙击功能!"},
+        {5, "Mindestens eine Taste muss „Linksklick“ behalten!",
+         "Diese Taste kann die Sniper-Funktion nicht nutzen!"},
+        {0, kLeftClickRefusal, kSniperRefusal},  // no language read yet: English
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(checkAssignment(kDefaults, pick(0, fn::Menu, 0), c.language).refusal, c.leftClick)
+            << c.language;
+        EXPECT_EQ(checkAssignment(kDefaults, pick(5, fn::Snipe, 0), c.language).refusal, c.sniper)
+            << c.language;
+    }
     EXPECT_EQ(choiceFunction(pick(1, 5, 0)), 5u);
     EXPECT_EQ(choiceFunction(pick(1, 0x00090100, 5)), 5u);
 }

@@ -256,6 +256,12 @@ TEST(GamePresets, TwentyOnePresetsInOrderWithTheirVariantTexts) {
     EXPECT_EQ(gamePresetMenuText(5, true), "军团要塞2");
     EXPECT_EQ(gamePresetMenuText(21, false), "Customize");
     EXPECT_EQ(gamePresetLabel(21, false), "Customize");
+    // The preset button: titles stay names, the player's own group follows the language.
+    EXPECT_EQ(gamePresetCaption(21, false, 2), "Customize");
+    EXPECT_EQ(gamePresetCaption(21, true, 1), "玩家自定义");
+    EXPECT_EQ(gamePresetCaption(21, false, 5), "Eigene Makros");
+    EXPECT_EQ(gamePresetCaption(1, false, 5), "Battlefield 3");
+    EXPECT_EQ(gamePresetCaption(5, true, 1), "军团要塞 2");
     // The picker's game list: labels, but Chinese Dota 2 with the menu's trailing space.
     EXPECT_EQ(gamePresetPickerText(13, true), "远古遗迹守卫2（Dota 2） ");
     EXPECT_EQ(gamePresetLabel(13, true), "远古遗迹守卫2（Dota 2）");

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <functional>
+#include <tuple>
 
 #include "common/file_io.h"
 #include "config/profile_store.h"
@@ -385,12 +386,17 @@ TEST_F(MacroPageTest, EditModeTransitionsAndRecordingRefusals) {
         EXPECT_EQ(hook.forwarding, s.keysForwarded) << s.what;
     }
 
-    const std::pair<std::function<void()>, const char*> refusals[] = {
-        {[&] { page->onInsert(); }, "It is Modifying or inserting a button,you can not record"},
-        {[&] { page->onInsert(), page->onDelayChoice(); },
-         "It is Modifying or inserting a delay,you can not record"},
+    const auto insertKey = [&] { page->onInsert(); };
+    const auto insertDelay = [&] { page->onInsert(), page->onDelayChoice(); };
+    const std::tuple<int32_t, std::function<void()>, const char*> refusals[] = {
+        {2, insertKey, "It is Modifying or inserting a button,you can not record"},
+        {2, insertDelay, "It is Modifying or inserting a delay,you can not record"},
+        {1, insertKey, "正在修改/插入一个键，无法录制"},
+        {5, insertDelay,
+         "Eine Pause wird gerade bearbeitet oder eingefügt; Aufnahme nicht möglich."},
     };
-    for (const auto& [open, text] : refusals) {
+    for (const auto& [id, open, text] : refusals) {
+        notices.language = id;
         open();
         notices.shown.clear();
         page->onRecord();
@@ -399,6 +405,18 @@ TEST_F(MacroPageTest, EditModeTransitionsAndRecordingRefusals) {
         EXPECT_EQ(notices.shown[0].text, text);
         selectEvent(page->eventList()->currentSelection() == 0 ? 1 : 0);  // closes the editor
         EXPECT_EQ(page->editMode(), Mode::Idle);
+    }
+    // The record and preset buttons follow a language switch too.
+    const std::tuple<int32_t, QString, QString> captions[] = {
+        {5, QStringLiteral("Aufnehmen"), QStringLiteral("Eigene Makros")},
+        {1, QStringLiteral("开始录制"), QStringLiteral("玩家自定义")},
+        {2, QStringLiteral("Start Record"), QStringLiteral("Customize")},
+    };
+    for (const auto& [id, record, preset] : captions) {
+        notices.language = id;
+        page->refreshTexts();
+        EXPECT_EQ(page->recordButton()->shownCaption(), record) << id;
+        EXPECT_EQ(page->presetButton()->shownCaption(), preset) << id;
     }
 }
 

@@ -271,17 +271,18 @@ TEST_F(SupportPageTest, ExportReportsSuccessOnlyWhenTheFileWasWritten) {
 }
 
 TEST_F(SupportPageTest, RestoreDefaultsAsksAndPostsOnlyOnOk) {
-    const std::tuple<bool, bool, const char*> cases[] = {
-        {true, false, kRestoreDefaultsEnglish},
-        {false, false, kRestoreDefaultsEnglish},
-        {true, true, kRestoreDefaultsChinese},
-        {false, true, kRestoreDefaultsChinese},
+    const char* const english = "Do you want to restore the default setting?";
+    const char* const chinese = "确定要恢复默认设置?";
+    const char* const german = "Die Standardeinstellungen wiederherstellen?";
+    const std::tuple<bool, int32_t, const char*> cases[] = {
+        {true, 2, english},  {false, 2, english}, {true, 1, chinese},
+        {false, 1, chinese}, {true, 5, german},
     };
-    for (const auto& [reply, chinese, text] : cases) {
-        SCOPED_TRACE(testing::Message() << "reply " << reply << " chinese " << chinese);
+    for (const auto& [reply, id, text] : cases) {
+        SCOPED_TRACE(testing::Message() << "reply " << reply << " language " << id);
         notices.shown.clear();
         notices.reply = reply;
-        notices.chineseText = chinese;
+        notices.language = id;
         restoreRequests = 0;
         hints.hints.clear();
         page.widget(CDlgSupport::RestoreDefaults)->click();

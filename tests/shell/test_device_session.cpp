@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/device_ids.h"
@@ -16,7 +17,7 @@ namespace {
 struct FakeActions : DeviceSessionActions {
     bool ending() override { return endingNow; }
     bool isMousePath(std::string_view path) override { return isMousePathText(path); }
-    bool chinese() override { return chineseNow; }
+    int64_t languageId() override { return languageNow; }
     bool hasLink() override { return link; }
     bool linkOpen() override { return open; }
     bool openLink() override {
@@ -43,7 +44,8 @@ struct FakeActions : DeviceSessionActions {
         log.push_back("timer off");
     }
 
-    bool endingNow = false, chineseNow = false, link = true, open = false, timer = false;
+    bool endingNow = false, link = true, open = false, timer = false;
+    int64_t languageNow = 2;
     int attempts = 0, opensAt = 1;
     std::vector<std::string> log;
 };
@@ -74,13 +76,14 @@ TEST(DeviceSession, OnlyTheMousesInterfacesCountInAnyCase) {
 }
 
 TEST(DeviceSession, AnArrivalOpensInstallsAndSaysSoInTheLanguageInForce) {
-    for (bool chinese : {false, true}) {
+    const std::pair<int64_t, std::string> cases[] = {
+        {2, kFound}, {1, "发现Z408游戏鼠标."}, {5, "Die Z408-Gaming-Maus wurde gefunden."}};
+    for (const auto& [language, found] : cases) {
         FakeActions a;
-        a.chineseNow = chinese;
+        a.languageNow = language;
         DeviceSession s(a);
         s.arrived(kMousePath);
-        EXPECT_EQ(a.log, (std::vector<std::string>{"open", "opened",
-                                                   chinese ? "发现Z408游戏鼠标." : kFound}));
+        EXPECT_EQ(a.log, (std::vector<std::string>{"open", "opened", found})) << language;
         EXPECT_FALSE(s.retrying());
     }
 }

@@ -112,7 +112,9 @@ TEST(Statistics, ResetAsksAndOnlyAConfirmedResetClears) {
     EXPECT_TRUE(notices.shown[0].withCancel);
 
     notices.reply = true;
+    notices.language = 10;  // the question follows the interface language
     EXPECT_TRUE(s.reset(dir / "Sts.cfg"));
+    EXPECT_EQ(notices.shown.back().text, "Сбросить трофеи и статистику?");
     EXPECT_EQ(s.record(), StatisticsRecord{});
     std::ifstream in(dir / "Sts.cfg", std::ios::binary);
     const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};

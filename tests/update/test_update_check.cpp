@@ -316,6 +316,11 @@ TEST_F(UpdateCheckTest, NewerVersionAskedAndAcceptedDownloadsImageAndStartsBurne
     waitIdle(*c);
     EXPECT_EQ(downloader_.finished, downloads + 1);
     EXPECT_EQ(texts().back(), "固件已经是最新版本.");
+    notices_.language = 5;  // any interface language, not only Chinese and English
+    publish("12");
+    ASSERT_TRUE(c->checkForUpdate());
+    waitIdle(*c);
+    EXPECT_EQ(texts().back(), "Die Firmware ist auf dem neuesten Stand.");
 }
 
 TEST_F(UpdateCheckTest, DeclinedOfferLeavesTheImageAlone) {
