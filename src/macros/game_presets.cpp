@@ -67,9 +67,9 @@ std::string_view gamePresetMenuText(uint32_t preset, bool chinese) {
     return chinese ? p->chineseMenu : p->englishMenu;
 }
 
-std::string_view gamePresetPickerText(uint32_t preset, bool chinese) {
+std::string_view gamePresetPickerText(uint32_t preset, bool chinese, int64_t languageId) {
     if (chinese && preset == 13) return gamePresetMenuText(preset, true);
-    return gamePresetLabel(preset, chinese);
+    return gamePresetCaption(preset, chinese, languageId);
 }
 
 }  // namespace z408

@@ -33,8 +33,8 @@ std::string_view gamePresetMenuText(uint32_t preset, bool chinese);
 // The preset button's text: a game's title as the label has it (`chinese` picks the title's
 // script), the player's own group worded in the language `languageId` (1..12).
 std::string_view gamePresetCaption(uint32_t preset, bool chinese, int64_t languageId);
-// The game list of the function picker's macro tab: the label texts, except that Chinese Dota 2
-// keeps the menu text with its trailing space.
-std::string_view gamePresetPickerText(uint32_t preset, bool chinese);
+// The game list of the function picker's macro tab: the preset button's texts, except that
+// Chinese Dota 2 keeps the menu text with its trailing space.
+std::string_view gamePresetPickerText(uint32_t preset, bool chinese, int64_t languageId);
 
 }  // namespace z408

@@ -110,7 +110,8 @@ CSettingDlg::CSettingDlg(const PickerContext& context, int button, const QString
     combo_ = new CSetting_SingleComboDlg(context_.programDirectory, chineseLayout,
                                          context_.keyboardLayout, hookAvailable, this);
     macro_ = new CSetting_MacroDlg(context_.programDirectory, chineseLayout,
-                                   context_.language.ChineseTextFlag() != 0, context_.macros, this);
+                                   context_.language.ChineseTextFlag() != 0,
+                                   context_.language.languageId(), context_.macros, this);
     base_ = new CSetting_BaseDlg(context_.programDirectory, chineseLayout, texts, this);
     advanced_ = new CSetting_AdvanceDlg(context_.programDirectory, chineseLayout, button, texts,
                                         context_.notices, this);

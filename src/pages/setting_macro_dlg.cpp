@@ -11,7 +11,8 @@
 namespace z408 {
 
 CSetting_MacroDlg::CSetting_MacroDlg(const QString& programDirectory, bool chineseLayout,
-                                     bool chineseText, const MacroLibrary& macros, QWidget* parent)
+                                     bool chineseText, int64_t languageId,
+                                     const MacroLibrary& macros, QWidget* parent)
     : CSkinPage(QStringLiteral("pmacro"), programDirectory, chineseLayout, parent),
       library_(macros) {
     const skin::PageSkin layout =
@@ -21,7 +22,7 @@ CSetting_MacroDlg::CSetting_MacroDlg(const QString& programDirectory, bool chine
     macros_ = makePickerList(this, layout, "macros", kMacroListId, kMacroListItemHeight,
                              programDirectory);
     for (const GamePreset& g : gamePresetTable()) {
-        const std::string_view name = gamePresetPickerText(g.preset, chineseText);
+        const std::string_view name = gamePresetPickerText(g.preset, chineseText, languageId);
         games_->AddItem(CListBoxEx::NoIcon,
                         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
                         g.preset - 1u);

@@ -18,9 +18,9 @@ class CSetting_MacroDlg : public CSkinPage {
     static constexpr int kGameListId = 10001;
     static constexpr int kMacroListId = 10002;
 
-    // Game names in Chinese when `chineseText`.
+    // Game names in Chinese when `chineseText`; the player's own group in `languageId`.
     CSetting_MacroDlg(const QString& programDirectory, bool chineseLayout, bool chineseText,
-                      const MacroLibrary& macros, QWidget* parent = nullptr);
+                      int64_t languageId, const MacroLibrary& macros, QWidget* parent = nullptr);
 
     // Refills the macro list with the macros of `preset` (1..21), in slot order.
     void fillMacroList(uint8_t preset);

@@ -263,9 +263,11 @@ TEST(GamePresets, TwentyOnePresetsInOrderWithTheirVariantTexts) {
     EXPECT_EQ(gamePresetCaption(1, false, 5), "Battlefield 3");
     EXPECT_EQ(gamePresetCaption(5, true, 1), "军团要塞 2");
     // The picker's game list: labels, but Chinese Dota 2 with the menu's trailing space.
-    EXPECT_EQ(gamePresetPickerText(13, true), "远古遗迹守卫2（Dota 2） ");
+    EXPECT_EQ(gamePresetPickerText(13, true, 1), "远古遗迹守卫2（Dota 2） ");
     EXPECT_EQ(gamePresetLabel(13, true), "远古遗迹守卫2（Dota 2）");
-    EXPECT_EQ(gamePresetPickerText(13, false), "Dota 2 ");
+    EXPECT_EQ(gamePresetPickerText(13, false, 2), "Dota 2 ");
+    EXPECT_EQ(gamePresetPickerText(21, false, 2), "Customize");
+    EXPECT_EQ(gamePresetPickerText(21, false, 10), gamePresetCaption(21, false, 10));
     for (uint32_t unknown : {0u, 22u, 255u, 0x115u}) {
         EXPECT_EQ(findGamePreset(unknown), nullptr);
         EXPECT_TRUE(gamePresetLabel(unknown, false).empty());
