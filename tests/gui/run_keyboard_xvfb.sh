@@ -67,12 +67,7 @@ shoot "keyboard-lighting-en"
 touch "$work/before-apply"
 sleep 1.1
 keys ctrl+shift+Tab shift+Tab shift+Tab shift+Tab space
-for _ in $(seq 150); do
-    [ "$(find "$data/Profile" -name Profile1.cfg -newer "$work/before-apply")" ] && break
-    sleep 0.1
-done
-[ "$(find "$data/Profile" -name Profile1.cfg -newer "$work/before-apply")" ] ||
-    fail "Apply saved no profile"
+profile_saved_after "$data" "$work/before-apply" || fail "Apply saved no profile"
 stop
 
 XDG_DATA_HOME="$work/data" "$ctl" profile show --active --json >"$work/active.json" ||

@@ -69,14 +69,9 @@ press 844 530 1
 sleep 0.6
 shoot "restore-question"
 xdotool key Return  # OK
-for _ in $(seq 150); do
-    [ "$(find "$data/Profile" -name Profile1.cfg -newer "$work/before-restore")" ] && break
-    sleep 0.1
-done
+profile_saved_after "$data" "$work/before-restore" || fail "restoring the defaults saved no profile"
 maps_after=$(grep -c ' F 01 12 ' "$work/trace.txt" || true)
 [ "$maps_after" -gt "$maps_before" ] || fail "restoring the defaults wrote no key map"
-[ "$(find "$data/Profile" -name Profile1.cfg -newer "$work/before-restore")" ] ||
-    fail "restoring the defaults saved no profile"
 echo "ok: defaults restored, uploaded and saved"
 
 stop

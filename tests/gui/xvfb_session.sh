@@ -92,6 +92,14 @@ gone_window() {
     done
     fail "window '$1' stayed open"
 }
+# Profile 1 in DATA was written after MARKER was touched (polled for up to 15 s).
+profile_saved_after() {  # DATA MARKER
+    for _ in $(seq 150); do
+        [ "$(find "$1/Profile" -name Profile1.cfg -newer "$2")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
 # A copy of the built program in DIR whose installation language is Chinese, skins drawn anew.
 chinese_program() {  # DIR
     cp -a "$build/bin" "$1"
