@@ -425,7 +425,7 @@ void editorAndNotices() {
         for (const auto& [t, name] : shown) {
             const QString notice = QString::fromStdString(
                 formatText(programText(t, id), {"Rocket Jump Combo 12", "1998"}));
-            CDlgInfo box(notice, InfoButtons::Ok, InfoCountdown::None, false, id);
+            CDlgInfo box(notice, InfoButtons::Ok, InfoCountdown::None, id);
             save(box,
                  QStringLiteral("notice_%1_%2.png").arg(QLatin1String(name), QLatin1String(tag)));
         }
