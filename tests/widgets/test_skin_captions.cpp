@@ -76,7 +76,8 @@ TEST(SkinCaptions, EveryLanguageTextFitsItsPlaceInEveryLanguageAndLayout) {
 // has the same size and place in both layouts.
 TEST(SkinCaptions, EveryTrophyTextFitsItsPlaceInEveryLanguageAndLayout) {
     for (Layout layout : kLayouts) {
-        const Control* trophy = skin::findControl(skin::pageSkin("stats", layout), "trophy");
+        const skin::PageSkin page = skin::pageSkin("stats", layout);
+        const Control* trophy = skin::findControl(page, "trophy");
         ASSERT_NE(trophy, nullptr);
         EXPECT_EQ(trophy->rect.width(), skin::kTrophyWidth);
         EXPECT_EQ(trophy->rect.height(), skin::kTrophyHeight);
