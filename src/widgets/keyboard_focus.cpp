@@ -25,6 +25,12 @@ bool takeNavigationKeys_ = false;
 nav::Key lastActivation_ = nav::Key::Other;
 
 constexpr qreal kMarkPen = 1.5;
+
+// A widget's place in its parent, as the layout's rules take it.
+skin::Rect layoutRectOf(const QWidget* w) {
+    const QRect g = w->geometry();
+    return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
+}
 constexpr qreal kMarkRadius = 3.0;
 
 // Repaints the focused widget, whose mark comes or goes with who leads.
@@ -206,9 +212,8 @@ QList<QWidget*> readingOrderOf(const QWidget* container, const std::vector<skin:
     std::vector<skin::Rect> rects;
     for (QWidget* w : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!(w->focusPolicy() & Qt::TabFocus)) continue;
-        const QRect g = w->geometry();
         controls.append(w);
-        rects.push_back({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()});
+        rects.push_back(layoutRectOf(w));
     }
     QList<QWidget*> out;
     for (size_t i : nav::readingOrder(rects, panels))
@@ -227,10 +232,7 @@ class KeyRow : public QObject {
           buttons_(std::move(buttons)) {
         // Lines from the top, left to right, whatever order the page made them in.
         std::vector<skin::Rect> rects;
-        for (const QAbstractButton* b : buttons_) {
-            const QRect g = b->geometry();
-            rects.push_back({g.left(), g.top(), g.left() + g.width(), g.top() + g.height()});
-        }
+        for (const QAbstractButton* b : buttons_) rects.push_back(layoutRectOf(b));
         std::vector<QAbstractButton*> ordered;
         for (size_t i : nav::readingOrder(rects)) ordered.push_back(buttons_[i]);
         buttons_ = std::move(ordered);
